@@ -1,0 +1,53 @@
+# Calevrin: make run | make test | make bench | make lint | make format
+SHELL := /bin/bash
+BUILD := build
+BUILD_ASAN := build-asan
+JOBS ?= $(shell nproc)
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+PAQUETS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
+           libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
+           shared-mime-info clang-tidy clang-format
+
+.PHONY: deps build run test bench lint format clean exemple
+
+# Installs only what is missing, so a ready machine never waits on apt.
+deps:
+	@manquants=""; for p in $(PAQUETS); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || manquants="$$manquants $$p"; \
+	done; \
+	if [ -n "$$manquants" ]; then \
+	  echo "Installation de :$$manquants"; \
+	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$manquants; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/calevrin "$(CURDIR)/examples/4eB.cl3"
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DCALEVRIN_MODELE_SEUL=ON -DCALEVRIN_SANITIZE=ON
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+
+# Regenerates the sample class after a change of its generator.
+exemple: build
+	./$(BUILD)/calevrin-exemple examples/4eB.cl3
+
+lint: build
+	@git ls-files '*.cpp' | grep -v '^tests/' | xargs clang-tidy -p $(BUILD) --quiet
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN)

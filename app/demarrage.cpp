@@ -1,0 +1,109 @@
+#include "app/demarrage.h"
+
+#include <QApplication>
+#include <filesystem>
+
+#include "app/fenetreprincipale.h"
+#include "app/options.h"
+#include "model/alertes.h"
+#include "model/version.h"
+#include "platform/association.h"
+#include "platform/lignecommande.h"
+#include "platform/messages.h"
+
+namespace calevrin {
+
+namespace pf = plateforme;
+
+TValeursProgramme Programme;
+
+namespace {
+
+std::string Majuscules(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+std::string Minuscules(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+}  // namespace
+
+void FixerValeursProgramme() {
+  Programme.TitreVersion = TitreVersion();
+  Programme.RepertoireProgramme = pf::RepertoireProgramme();
+  Programme.FichierAide = Programme.RepertoireProgramme + "Calevrin.HLP";
+  OptionsParDefaut(OptionsDefaut);
+}
+
+QString QuestionAssociation(const std::string& ext, const std::string& programme) {
+  // The path is shown as it is: on this system its case is part of the name.
+  return QStringLiteral("L'extension de fichier ") + QString::fromStdString(Majuscules(ext)) +
+         QStringLiteral(" n'est pas associée à ce logiciel.") + "\n" + "( " + QString::fromStdString(programme) +
+         " )" + "\n\n" + QStringLiteral("Voulez associer cette extension à ce logiciel ?");
+}
+
+void VerifierAssociation(const std::string& ext, const pf::TRepertoiresXdg& xdg, const std::string& programme,
+                         const TDemande& demander) {
+  const std::string e = !ext.empty() && ext[0] == '.' ? ext.substr(1) : ext;
+  const std::string type = pf::TypeMime(e);
+  std::string commande = pf::LireCommandeOuverture(xdg, type);
+  // The Exec line's field code (" %f", " %U" ...) stands where the registry had " "%1"".
+  if (const auto pos = commande.find(" %"); pos != std::string::npos) commande.erase(pos);
+  if (Majuscules(commande) == Majuscules(programme)) return;
+  if (!demander(QuestionAssociation(e, programme))) return;
+  // Each write on its own; a failure is not reported and the question comes back next time.
+  pf::EcrireTypeMime(xdg, type, e);
+  pf::EcrireEntreeBureau(xdg, type, programme);
+  pf::EcrireApplicationParDefaut(xdg, type);
+}
+
+bool FichierDeLaLigneDeCommande(const std::string& ext, int nbParametres, const std::string& ligne,
+                                std::string& chemin) {
+  if (nbParametres <= 0) return false;
+  const auto pos = ligne.find(ext);
+  if (pos == std::string::npos) return false;
+  std::size_t fin = ligne.find('"', pos);
+  if (fin == std::string::npos) fin = ligne.size();
+  std::size_t debut = pos;
+  while (debut > 1 && ligne[debut] != '"') --debut;
+  const std::string p = ligne.substr(debut + 1, fin - debut - 1);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(p, ec)) return false;
+  if (Minuscules(std::filesystem::path(p).extension().string()) != ext) return false;
+  chemin = p;
+  return true;
+}
+
+int Demarrer(int argc, char** argv) {
+  QApplication application(argc, argv);
+  FixerValeursProgramme();
+  RemplacerAlertes({[](TGenreAlerte genre, const std::string& texte) {
+                      const pf::TGenreMessage g = genre == TGenreAlerte::Erreur          ? pf::TGenreMessage::Erreur
+                                                  : genre == TGenreAlerte::Avertissement ? pf::TGenreMessage::Avertissement
+                                                                                         : pf::TGenreMessage::Information;
+                      pf::BoiteMessage(QString::fromStdString(texte), g);
+                    },
+                    [] { pf::Bip(); }});
+  QApplication::setApplicationName(QStringLiteral("CALEVRIN"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("calevrin"));
+  const std::string programme = pf::CheminProgramme();
+  VerifierAssociation(".cl3", pf::TRepertoiresXdg::DuSysteme(), programme, [](const QString& question) {
+    return pf::BoiteMessage(question, pf::TGenreMessage::Information, pf::BoutonOui | pf::BoutonNon) ==
+           pf::TReponse::Oui;
+  });
+  TMDI fenetre;
+  std::string chemin;
+  if (FichierDeLaLigneDeCommande(".cl3", argc - 1, pf::LigneDeCommandeBrute(argc, argv), chemin)) {
+    fenetre.setWindowTitle(QStringLiteral("Calevrin"));
+    fenetre.OuvrirFichier(chemin);
+  }
+  fenetre.show();
+  return QApplication::exec();
+}
+
+}  // namespace calevrin

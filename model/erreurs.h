@@ -1,0 +1,22 @@
+#pragma once
+// Failures of the class document. Messages are UTF-8, like the paths they quote.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace calevrin {
+
+class EErreurClasse : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// "%s" in a message is replaced by the argument, the way the program's messages are built.
+std::string Formater(std::string_view modele, std::string_view argument);
+
+inline constexpr std::string_view MsgOuverture = "Impossible d'ouvrir le fichier %s";
+inline constexpr std::string_view MsgLecture = "Erreur de lecture du flux";
+inline constexpr std::string_view MsgCreation = "Impossible de créer le fichier %s";
+
+}  // namespace calevrin

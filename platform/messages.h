@@ -1,0 +1,25 @@
+#pragma once
+// Modal message boxes, centred on the screen and titled by their kind.
+
+#include <QString>
+#include <functional>
+
+namespace calevrin::plateforme {
+
+enum class TGenreMessage { Avertissement, Erreur, Information, Confirmation };
+
+enum TBoutons : int { BoutonOK = 1, BoutonAnnuler = 2, BoutonOui = 4, BoutonNon = 8 };
+
+enum class TReponse { OK, Annuler, Oui, Non };
+
+TReponse BoiteMessage(const QString& texte, TGenreMessage genre, int boutons = BoutonOK);
+
+// Replaces the boxes (by a recorder in tests); returns the previous function.
+using TFonctionMessage = std::function<TReponse(const QString&, TGenreMessage, int)>;
+TFonctionMessage RemplacerBoiteMessage(TFonctionMessage f);
+
+QString TitreMessage(TGenreMessage genre);
+
+void Bip();
+
+}  // namespace calevrin::plateforme
