@@ -1,5 +1,6 @@
 #pragma once
-// Texts of numbers and averages.
+// Texts of numbers and averages. Rounding works on the value written with 15 significant
+// digits, as the configuration file writes it: 0.15 is a half, not 0.1499999...
 
 #include <string>
 
@@ -8,7 +9,9 @@ namespace calevrin {
 // One decimal, "." as separator, halves away from zero, no trailing zero: 12.25 -> 12.3,
 // 12 -> 12, 12.04 -> 12.
 std::string FormaterNombre(double valeur);
-// The text of an average in rounding mode 0..6; "?" for PasDeMoyenne.
+// Exactly `decimales` decimals (25 -> "25.00" with 2), "." as separator, halves away from zero.
+std::string FormaterDecimales(double valeur, int decimales);
+// The text of an average in rounding mode 0..6; "?" for PasDeMoyenne, "" for another mode.
 std::string FormaterMoyenne(int mode, double valeur);
 // The label of a rounding mode, Windows-1252.
 std::string NomArrondi(int mode);

@@ -13,6 +13,7 @@ namespace calevrin::plateforme {
 bool Executer(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return false;
   std::vector<char*> argv;
+  argv.reserve(arguments.size() + 1);
   for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
