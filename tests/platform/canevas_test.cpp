@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "platform/canevasenregistreur.h"
+#include "platform/canevasqt.h"
+#include "platform/texte.h"
+
+using namespace calevrin::plateforme;
+
+namespace {
+
+QRgb Noir() { return qRgb(0, 0, 0); }
+
+// Bounding box of the pixels that differ from white.
+QRect Encre(const QImage& im) {
+  QRect r;
+  for (int y = 0; y < im.height(); ++y)
+    for (int x = 0; x < im.width(); ++x)
+      if (im.pixel(x, y) != qRgb(255, 255, 255)) r |= QRect(x, y, 1, 1);
+  return r;
+}
+
+}  // namespace
+
+TEST(Canevas, BordsExclusEtTexteParLeHaut) {
+  QImage im(100, 60, QImage::Format_RGB32);
+  im.fill(Qt::white);
+  {
+    QPainter p(&im);
+    TCanevasQt c(p);
+    c.FixerStyleBrosse(TStyleBrosse::Vide);
+    c.FixerCouleurBrosse(RGB(0, 0, 0));  // a colour makes the clear brush solid
+    EXPECT_EQ(c.StyleBrosse(), TStyleBrosse::Plein);
+    c.FixerStylePlume(TStylePlume::Aucun);
+    c.Rectangle(10, 10, 20, 15);
+  }
+  EXPECT_EQ(Encre(im), QRect(QPoint(10, 10), QPoint(19, 14)));  // right and bottom excluded
+
+  im.fill(Qt::white);
+  {
+    QPainter p(&im);
+    TCanevasQt c(p);
+    c.DeplacerVers(5, 30);
+    c.LigneVers(25, 30);  // end point excluded
+    c.DeplacerVers(40, 5);
+    c.LigneVers(40, 1);
+  }
+  EXPECT_EQ(im.pixel(5, 30), Noir());
+  EXPECT_EQ(im.pixel(24, 30), Noir());
+  EXPECT_NE(im.pixel(25, 30), Noir());
+  EXPECT_EQ(im.pixel(40, 5), Noir());
+  EXPECT_NE(im.pixel(40, 1), Noir());
+
+  im.fill(Qt::white);
+  {
+    QPainter p(&im);
+    TCanevasQt c(p);
+    c.FixerStyleBrosse(TStyleBrosse::Vide);
+    TPolice f;
+    f.Taille = 12;
+    c.FixerPolice(f);
+    c.TexteSortie(10, 20, QStringLiteral("HE"));
+  }
+  const QRect t = Encre(im);
+  EXPECT_GE(t.top(), 20);  // placed by its top, not its baseline
+  EXPECT_LT(t.top(), 28);
+  EXPECT_GE(t.left(), 10);
+}
+
+TEST(Canevas, EnregistreurEtTextesWindows1252) {
+  TCanevasEnregistreur c;
+  c.FixerCouleurPlume(RGB(1, 2, 3));
+  c.DeplacerVers(1, 2);
+  c.LigneVers(3, 4);
+  c.FixerAlignement(TAlignement::Centre);
+  c.TexteSortie(5, 6, QStringLiteral("moy"));
+  ASSERT_EQ(c.Appels().size(), 2u);
+  EXPECT_EQ(c.Appels()[0].Genre, TAppel::Ligne);
+  EXPECT_EQ(c.Appels()[0].Plume, 0x030201u);
+  EXPECT_EQ(c.TrouverTexte(QStringLiteral("moy"))->Alignement, TAlignement::Centre);
+  EXPECT_EQ(R(2.5), 2);
+  EXPECT_EQ(R(3.5), 4);
+  EXPECT_EQ(R(-2.5), -2);
+  EXPECT_EQ(Div(-7, 2), -3);
+
+  EXPECT_EQ(DepuisCp1252("Lef\xE8vre \x80 \x9C"), QStringLiteral("Lefèvre € œ"));
+  EXPECT_EQ(VersCp1252(QStringLiteral("Œuvre à ÿ")), std::string("\x8Cuvre \xE0 \xFF"));
+  EXPECT_EQ(VersCp1252(QStringLiteral("Ω")), std::nullopt);
+}
