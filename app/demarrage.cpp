@@ -1,6 +1,8 @@
 #include "app/demarrage.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <filesystem>
 
 #include "app/fenetreprincipale.h"
@@ -10,6 +12,9 @@
 #include "platform/association.h"
 #include "platform/lignecommande.h"
 #include "platform/messages.h"
+
+// Resources of a static library are registered by hand, from outside any namespace.
+static void InitialiserRessources() { Q_INIT_RESOURCE(icons); }
 
 namespace calevrin {
 
@@ -81,6 +86,11 @@ bool FichierDeLaLigneDeCommande(const std::string& ext, int nbParametres, const 
 
 int Demarrer(int argc, char** argv) {
   QApplication application(argc, argv);
+  InitialiserRessources();
+  // The program speaks French whatever the user's locale, the toolkit's own dialogs too.
+  QTranslator traductionQt;
+  if (traductionQt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&traductionQt);
   FixerValeursProgramme();
   RemplacerAlertes({[](TGenreAlerte genre, const std::string& texte) {
                       const pf::TGenreMessage g = genre == TGenreAlerte::Erreur          ? pf::TGenreMessage::Erreur
@@ -97,12 +107,12 @@ int Demarrer(int argc, char** argv) {
            pf::TReponse::Oui;
   });
   TMDI fenetre;
+  fenetre.showMaximized();
   std::string chemin;
   if (FichierDeLaLigneDeCommande(".cl3", argc - 1, pf::LigneDeCommandeBrute(argc, argv), chemin)) {
-    fenetre.setWindowTitle(QStringLiteral("Calevrin"));
+    fenetre.EffacerInvite();
     fenetre.OuvrirFichier(chemin);
   }
-  fenetre.show();
   return QApplication::exec();
 }
 

@@ -1,14 +1,34 @@
 #pragma once
-// The main window.
+// The main window: menus, toolbar and status panels around the grade-sheet windows.
 
 #include <QMainWindow>
-#include <memory>
+#include <QMdiArea>
+#include <array>
+#include <functional>
 #include <string>
-#include <vector>
 
-#include "model/classe.h"
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
 
 namespace calevrin {
+
+class TChild;
+class TClasse;
+
+// The frame's client area, painted when no window covers it.
+class TZoneClient : public QMdiArea {
+  Q_OBJECT
+ public:
+  using QMdiArea::QMdiArea;
+ signals:
+  void CliqueGauche();
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+};
 
 class TMDI : public QMainWindow {
   Q_OBJECT
@@ -17,15 +37,61 @@ class TMDI : public QMainWindow {
   explicit TMDI(QWidget* parent = nullptr);
   ~TMDI() override;
 
-  // Loads a class file; false (after the message) when it cannot be read.
+  // Opens a class file in a new grade sheet; false (after the message) when it cannot be read.
   bool OuvrirFichier(const std::string& chemin);
-  const std::vector<std::unique_ptr<TClasse>>& Classes() const { return classes_; }
+
+  void MajMenuFichier();
+  void MajMenuFenetre(int k);
+  void AjouterFichierRecent(const std::string& nom);
+  void AfficherFichiersRecents();
+  void AfficherPeriode(const TClasse* classe, int code);
+  void DesactiverBoutons();
+  void EffacerInvite();
+  void AfficherMessage(const QString& texte);
+
+  bool HorlogeActive = true;
+  bool FermetureAcceptee = false;
+  bool InviteDernierFichier = false;
+
+  TChild* FeuilleActive() const;
+  QList<TChild*> Feuilles() const;
+  TZoneClient* Zone() const { return zone_; }
+  QToolButton* Bouton(int i) const { return sb_.at(static_cast<std::size_t>(i - 1)); }
+  QAction* Action(const char* nom) const;
+  QString TextePeriode() const;
+  QString TexteMessage() const;
+  // The clock's text comes through this, so tests can freeze the time.
+  std::function<QString()> TexteHorloge;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
-  std::vector<std::unique_ptr<TClasse>> classes_;
+  void CreerMenus();
+  void CreerBarreEtat();
+  void FeuilleActivee(QMdiSubWindow* fenetre);
+  void AppliquerApercu(TChild* feuille);
+  void Mosaique(bool horizontale);
+  void ArrangerIcones();
+  void MenuOuvrirFichier();
+  void MenuFichier(int i);
+  void Zoom(bool plus);
+  void OuvrirSiteWeb(const char* adresse);
+  void AfficherHint(const QString& hint);
+  void OnTimer();
+
+  TZoneClient* zone_ = nullptr;
+  QLabel* v2_ = nullptr;
+  QLabel* v3_ = nullptr;
+  QWidget* v1_ = nullptr;
+  std::array<QToolButton*, 13> sb_{};
+  std::array<QAction*, 3> recents_{};
+  QMenu* menuFenetre_ = nullptr;
+  QTimer* horloge_ = nullptr;
+  bool mosaiqueHorizontale_ = true;
+  bool defilementH_ = true;
+  bool defilementV_ = true;
 };
 
 }  // namespace calevrin

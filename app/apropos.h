@@ -1,0 +1,24 @@
+#pragma once
+// The about box.
+
+#include <QDialog>
+
+class QLabel;
+
+namespace calevrin {
+
+class TDlgInfo : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TDlgInfo(QWidget* parent = nullptr);
+
+ protected:
+  bool eventFilter(QObject* objet, QEvent* event) override;
+
+ private:
+  QLabel* image_ = nullptr;
+  QLabel* societe_ = nullptr;
+  int clics_ = 0;
+};
+
+}  // namespace calevrin
