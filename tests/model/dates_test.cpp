@@ -1,0 +1,214 @@
+#include "model/dates.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace calevrin;
+
+namespace {
+
+bool operator==(const TDateJour& a, const TDateJour& b) {
+  return a.Annee == b.Annee && a.Mois == b.Mois && a.Jour == b.Jour;
+}
+
+// Straightforward calendar of the tests, independent of the one under test.
+int LongueurMois(int a, int m) {
+  if (m == 2) return (a % 400 == 0 || (a % 4 == 0 && a % 100 != 0)) ? 29 : 28;
+  return (m == 4 || m == 6 || m == 9 || m == 11) ? 30 : 31;
+}
+
+TDateJour Lendemain(TDateJour d) {
+  if (++d.Jour > LongueurMois(d.Annee, d.Mois)) {
+    d.Jour = 1;
+    if (++d.Mois > 12) {
+      d.Mois = 1;
+      ++d.Annee;
+    }
+  }
+  return d;
+}
+
+bool AvantOuEgal(const TDateJour& a, const TDateJour& b) {
+  if (a.Annee != b.Annee) return a.Annee < b.Annee;
+  if (a.Mois != b.Mois) return a.Mois < b.Mois;
+  return a.Jour <= b.Jour;
+}
+
+// The n-th month anniversary: same day number, or the month's last day when shorter.
+TDateJour Anniversaire(const TDateJour& d, int n) {
+  const int mois = d.Mois - 1 + n;
+  TDateJour r{d.Annee + mois / 12, mois % 12 + 1, 0};
+  r.Jour = std::min(d.Jour, LongueurMois(r.Annee, r.Mois));
+  return r;
+}
+
+TClasse ClasseAvecDates(std::initializer_list<const char*> dates) {
+  TClasse c;
+  int e = 0;
+  for (const char* d : dates) {
+    ++e;
+    c.Eleve(e).Nom.Affecter("ELEVE" + std::to_string(e));
+    c.Eleve(e).DateNaissance.Affecter(d);
+  }
+  c.FixerNbEleves(e);
+  return c;
+}
+
+const TDateJour Jour15Juin2024{2024, 6, 15};
+
+}  // namespace
+
+TEST(Dates, LectureDesDatesDeNaissance) {
+  struct {
+    const char* texte;
+    bool valide;
+    int j, m, a;
+  } const cas[] = {
+      {"15031990", true, 15, 3, 1990},  {"1503199", true, 15, 3, 199},     {"29022000", true, 29, 2, 2000},
+      {"29022024", true, 29, 2, 2024},  {"15062024", true, 15, 6, 2024},  // today
+      {"00031990", false, 0, 3, 1990},  {"15131990", false, 15, 13, 1990}, {"", false, 0, 0, 0},
+      {"31022000", false, 31, 2, 2000}, {"29022023", false, 29, 2, 2023},  {"29021900", false, 29, 2, 1900},
+      {"31042000", false, 31, 4, 2000}, {"16062024", false, 16, 6, 2024},  // tomorrow
+      {"1503", false, 15, 3, 0},        {"15a31990", false, 15, 0, 0},     {" 5031990", false, 0, 0, 0},
+      {"1503-199", false, 15, 3, 0},
+  };
+  for (const auto& c : cas) {
+    const TDateNaissance d = LireDateNaissance(c.texte, Jour15Juin2024);
+    EXPECT_EQ(d.Valide, c.valide) << c.texte;
+    if (c.valide) {
+      EXPECT_EQ(d.Jour, c.j) << c.texte;
+      EXPECT_EQ(d.Mois, c.m) << c.texte;
+      EXPECT_EQ(d.Annee, c.a) << c.texte;
+    }
+  }
+  const TClasse cl = ClasseAvecDates({"05031990", "31021990", "16062024", ""});
+  EXPECT_EQ(DateNaissanceTexte(cl, 1, Jour15Juin2024), "05 mars 1990");
+  for (int e = 2; e <= 4; ++e) {
+    EXPECT_EQ(DateNaissanceTexte(cl, e, Jour15Juin2024), "??") << e;
+    EXPECT_EQ(AgeEnJours(cl, e, Jour15Juin2024), 0) << e;
+    EXPECT_EQ(AgeEleveTexte(cl, e, Jour15Juin2024), " Erreur !") << e;
+  }
+  EXPECT_EQ(DateNaissanceTexte(ClasseAvecDates({"01081999"}), 1, Jour15Juin2024), "01 ao\xFBt 1999");
+  EXPECT_EQ(DateNaissanceTexte(ClasseAvecDates({"3112199"}), 1, Jour15Juin2024),
+            "31 d\xE9"
+            "cembre 0199");
+  EXPECT_EQ(DateNaissanceTexte(ClasseAvecDates({"01011990"}), 1, Jour15Juin2024), "01 janvier 1990");
+}
+
+TEST(Dates, CalendrierContreUnComptageJourParJour) {
+  TDateJour d{1896, 1, 1};
+  const long debut = NumeroJour(d);
+  EXPECT_EQ(NumeroJour({1970, 1, 1}), 0);
+  EXPECT_EQ(JourSemaine({2000, 1, 1}), 6);  // a Saturday
+  int semaine = JourSemaine(d);
+  for (long i = 0; i < 80000; ++i, d = Lendemain(d)) {
+    ASSERT_EQ(NumeroJour(d) - debut, i) << d.Annee << "-" << d.Mois << "-" << d.Jour;
+    ASSERT_TRUE(AjouterJours({1896, 1, 1}, i) == d) << i;
+    ASSERT_TRUE(DateExiste(d.Annee, d.Mois, d.Jour));
+    ASSERT_EQ(JourSemaine(d), semaine);
+    semaine = semaine % 7 + 1;
+  }
+  EXPECT_TRUE(AjouterJours({2024, 3, 1}, -1) == (TDateJour{2024, 2, 29}));
+}
+
+TEST(Dates, AgesAutourDesAnniversaires) {
+  struct {
+    const char* naissance;
+    TDateJour jour;
+    const char* age;
+  } const cas[] = {
+      {"15032010", {2024, 3, 14}, "13 ans 11 mois"}, {"15032010", {2024, 3, 15}, "14 ans "},
+      {"15032010", {2023, 10, 14}, "13 ans 6 mois"}, {"15032010", {2023, 10, 15}, "13 ans 7 mois"},
+      {"29022008", {2023, 2, 27}, "14 ans 11 mois"}, {"29022008", {2023, 2, 28}, "15 ans "},
+      {"29022008", {2024, 2, 28}, "15 ans 11 mois"}, {"29022008", {2024, 2, 29}, "16 ans "},
+      {"29022008", {2008, 3, 28}, "0 ans "},         {"29022008", {2008, 3, 29}, "0 ans 1 mois"},
+      {"31012010", {2011, 2, 27}, "1 ans "},         {"31012010", {2011, 2, 28}, "1 ans 1 mois"},
+      {"31012010", {2011, 3, 30}, "1 ans 1 mois"},   {"31012010", {2011, 3, 31}, "1 ans 2 mois"},
+      {"15062024", {2024, 6, 15}, " Erreur !"},  // born today: no age
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(AgeEleveTexte(ClasseAvecDates({c.naissance}), 1, c.jour), c.age)
+        << c.naissance << " " << c.jour.Annee << "-" << c.jour.Mois << "-" << c.jour.Jour;
+  }
+  // Completed months against the search for the last anniversary reached.
+  std::mt19937 alea(7);
+  for (int i = 0; i < 3000; ++i) {
+    const TDateJour n = AjouterJours({1995, 1, 1}, std::uniform_int_distribution<long>(0, 8000)(alea));
+    const TDateJour t = AjouterJours(n, std::uniform_int_distribution<long>(0, 7000)(alea));
+    int attendu = 0;
+    while (AvantOuEgal(Anniversaire(n, attendu + 1), t)) ++attendu;
+    ASSERT_EQ(MoisRevolus(n, t), attendu) << n.Annee << "-" << n.Mois << "-" << n.Jour;
+  }
+  EXPECT_EQ(MoisRevolus({2024, 6, 15}, {2024, 6, 14}), -1);
+}
+
+TEST(Dates, AgeEnJoursEtAgeMoyen) {
+  const TClasse c = ClasseAvecDates({"15032010", "31022010", "01092011", "", "16062024"});
+  EXPECT_EQ(AgeEnJours(c, 1, Jour15Juin2024), 5206);
+  EXPECT_EQ(AgeEnJours(c, 3, Jour15Juin2024), 4671);
+  EXPECT_EQ(AgeEnJours(ClasseAvecDates({"14062024"}), 1, Jour15Juin2024), 1);
+  // (5206 + 4671) div 2 = 4938 days: 13 years of 365.25 and 6 months of 30.44.
+  EXPECT_EQ(AgeMoyen(c, Jour15Juin2024), "13 ans 6 mois");
+  EXPECT_EQ(AgeMoyen(ClasseAvecDates({"", "3102201"}), Jour15Juin2024), "Calcul impossible !");
+  EXPECT_EQ(AgeMoyen(TClasse(), Jour15Juin2024), "Calcul impossible !");
+
+  EXPECT_EQ(AgeTexte(0), " Erreur !");
+  EXPECT_EQ(AgeTexte(30), "0 ans ");
+  EXPECT_EQ(AgeTexte(31), "0 ans 1 mois");
+  EXPECT_EQ(AgeTexte(365), "0 ans 11 mois");
+  EXPECT_EQ(AgeTexte(366), "1 ans ");
+  EXPECT_EQ(AgeTexte(4962), "13 ans 7 mois");
+  EXPECT_EQ(AgeTexte(5113), "13 ans 11 mois");  // 14 x 365.25 = 5113.5
+  EXPECT_EQ(AgeTexte(5114), "14 ans ");
+}
+
+TEST(Dates, TextesDesDatesEtHeures) {
+  EXPECT_EQ(DateHeureTexte({{2024, 3, 5}, 8, 7}), " mardi 05 mars 2024  /  08:07");
+  EXPECT_EQ(DateHeureTexte({{2023, 12, 31}, 23, 59}),
+            " dimanche 31 d\xE9"
+            "cembre 2023  /  23:59");
+  EXPECT_EQ(DateHeureTexte({{2024, 2, 29}, 0, 0}), " jeudi 29 f\xE9vrier 2024  /  00:00");
+  EXPECT_EQ(DateDevoirTexte(0, {2024, 3, 5}), "mar. 5 mars");
+  EXPECT_EQ(DateDevoirTexte(-5, {2024, 3, 5}), "jeu. 29 f\xE9v.");
+  EXPECT_EQ(DateDevoirTexte(1, {2023, 12, 31}), "lun. 1 jan.");
+  EXPECT_EQ(DateDevoirTexte(0, {2024, 7, 14}), "dim. 14 jui.");
+  EXPECT_EQ(DateDevoirTexte(0, {2024, 8, 1}), "jeu. 1 aout");
+  EXPECT_EQ(MoisAnneeTexte({2024, 8, 1}), "ao\xFBt 2024");
+  EXPECT_EQ(FormaterDate(TDateJour{2009, 1, 2}, "d/m/yy, ddd dd mmm yyyy"), "2/1/09, ven. 02 jan. 2009");
+}
+
+TEST(Dates, Titres) {
+  TClasse c;
+  c.Abreviation.Affecter("4A");
+  c.AnneeScolaire.Affecter("( 2003 / 2004 )");
+  c.Matiere(1).Nom.Affecter("Maths");
+  c.Matiere(3).Nom.Affecter("Anglais");
+  c.Eleve(2).Nom.Affecter("DUPONT");
+  c.Eleve(2).Prenom.Affecter("Marie");
+  c.FixerNbEleves(2);
+  c.FixerNbPeriodes(3);
+  TOptions o;
+  o.prenom = false;  // the title names the student in full whatever the sheet shows
+  EXPECT_EQ(ConstruireTitre(c, 1, 2, 0, 0, true, o), "4A / Maths / Trim.2 ( 2003 / 2004 )");
+  EXPECT_EQ(ConstruireTitre(c, 3, 1, 4, 2, false, o), "4A / Anglais / Trim.1 / Devoir 4 / DUPONT Marie");
+  EXPECT_EQ(ConstruireTitre(c, 4, 4, 0, 0, false, o),
+            "4A / Synth\xE8se / Ann\xE9"
+            "e");
+  EXPECT_EQ(ConstruireTitre(c, 0, 0, 0, 0, true, o), "4A ( 2003 / 2004 )");
+  EXPECT_EQ(ConstruireTitre(c, 0, 0, 0, 2, false, o), "4A / DUPONT Marie");
+  o.indsep = 6;
+  EXPECT_EQ(ConstruireTitre(c, 1, 3, 0, 0, false, o), "4A   Maths   Trim.3");
+  o.indsep = 0;
+  EXPECT_EQ(ConstruireTitre(c, 1, 3, 0, 0, false, o), "4A - Maths - Trim.3");
+  o.indsep = 9;
+  EXPECT_EQ(ConstruireTitre(c, 1, 3, 0, 0, false, o), "4A , Maths , Trim.3");
+  o.indsep = 3;
+  c.FixerNbPeriodes(2);
+  EXPECT_EQ(ConstruireTitre(c, 1, 2, 12, 0, false, o), "4A \\ Maths \\ Sem.2 \\ Devoir 12");
+  EXPECT_EQ(ConstruireTitre(c, 1, 4, 0, 0, false, o),
+            "4A \\ Maths \\ Ann\xE9"
+            "e");
+  o.indsep = 42;  // a damaged configuration value
+  EXPECT_EQ(ConstruireTitre(c, 1, 1, 0, 0, false, o), "4A / Maths / Sem.1");
+}
