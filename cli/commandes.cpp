@@ -1,13 +1,23 @@
 #include "cli/commandes.h"
 
+#include <charconv>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <ostream>
 
+#include "app/options.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
+#include "model/edition.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
+#include "model/moyennes.h"
+#include "model/note.h"
+#include "model/options.h"
+#include "model/tableau.h"
 #include "model/verification.h"
 #include "model/version.h"
 
@@ -16,7 +26,9 @@ namespace calevrin {
 namespace {
 
 constexpr const char* Usage =
-    "usage : calevrin-cli info FICHIER | check FICHIER... | repair ENTREE SORTIE | --help | --version\n";
+    "usage : calevrin-cli info FICHIER | check FICHIER... | repair ENTREE SORTIE\n"
+    "        | export FICHIER [--matiere S] [--periode P] [--options FICHIER.ini] [-o SORTIE]\n"
+    "        | moyennes FICHIER [--options FICHIER.ini] | --help | --version\n";
 
 constexpr const char* Aide =
     "Outil en ligne de commande des fichiers classe (.cl3).\n"
@@ -24,8 +36,29 @@ constexpr const char* Aide =
     "  info FICHIER            classe, année, professeur, élèves, matières et devoirs\n"
     "  check FICHIER...        vérifie chaque fichier ; code 0 s'ils sont tous corrects, 1 sinon\n"
     "  repair ENTREE SORTIE    écrit une copie corrigée (identique si le fichier est correct)\n"
+    "  export FICHIER          le tableau que « Exporter le tableau » de la feuille de notes copie,\n"
+    "                          en UTF-8 : champs séparés par des tabulations, lignes terminées par\n"
+    "                          un retour chariot (CR), sans CR après la dernière ligne\n"
+    "      --matiere S         matière 1 à 3, ou 4 pour la synthèse (par défaut celle du fichier)\n"
+    "      --periode P         période 1 à 3, ou 4 pour l'année (par défaut celle du fichier)\n"
+    "      --options F.ini     options lues dans ce fichier (par défaut celles d'origine)\n"
+    "      -o SORTIE           écrit dans SORTIE au lieu de la sortie standard\n"
+    "  moyennes FICHIER        les moyennes de chaque élève, en TSV (UTF-8, une ligne par élève,\n"
+    "                          matière et période, après une ligne d'en-tête) ; colonnes :\n"
+    "                            eleve          numéro de l'élève, 1 à NbEleves\n"
+    "                            nom, prenom    ses nom et prénom\n"
+    "                            matiere        1 à NbMatieres, 4 pour la synthèse\n"
+    "                            periode        1 à NbPeriodes, 4 pour l'année\n"
+    "                            moyenne        la moyenne, sans Joker\n"
+    "                            moyenne_joker  la moyenne Joker (la note la plus basse ignorée)\n"
+    "                          nombres avec un point décimal et tous les chiffres utiles ;\n"
+    "                          champ vide quand il n'y a pas de moyenne\n"
+    "      --options F.ini     options lues dans ce fichier (table des lettres)\n"
     "  --help                  cette aide\n"
-    "  --version               la version du logiciel\n";
+    "  --version               la version du logiciel\n"
+    "\n"
+    "Les noms sont mis en forme comme à l'ouverture d'une classe.\n"
+    "Codes de sortie : 0 fait, 1 fichier illisible ou impossible à écrire, 2 arguments incorrects.\n";
 
 // The file's first 76632 bytes as a class; its size comes back for the check.
 std::unique_ptr<TClasse> Lire(const std::string& chemin, std::size_t& taille) {
@@ -118,6 +151,147 @@ int Repair(const std::string& entree, const std::string& sortie, std::ostream& o
   return 0;
 }
 
+// What export and moyennes read: the class and the options, the names normalised as when the
+// sheet opens the file.
+struct TEntree {
+  std::unique_ptr<TClasse> classe;
+  TOptions options;
+};
+
+// ChargerOptions creates a missing file: here a missing file is a mistake in the command.
+bool LireOptions(const std::string& fichier, TOptions& o, std::ostream& err) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(fichier, ec) || !std::ifstream(fichier)) {
+    err << Formater(MsgOuverture, fichier) << '\n';
+    return false;
+  }
+  ChargerOptions(o, fichier, '.');
+  return true;
+}
+
+bool Ouvrir(const std::string& chemin, const std::optional<std::string>& options, TEntree& entree,
+            std::ostream& err) {
+  if (options && !LireOptions(*options, entree.options, err)) return false;
+  std::size_t taille = 0;
+  try {
+    entree.classe = Lire(chemin, taille);
+  } catch (const EErreurClasse& e) {
+    err << e.what() << '\n';
+    return false;
+  }
+  if (!entree.classe) {
+    err << MsgLecture << '\n';
+    return false;
+  }
+  NormaliserNoms(*entree.classe, entree.options);
+  return true;
+}
+
+// "1".."4" exactly.
+std::optional<int> LireIndice(const std::string& texte) {
+  if (texte.size() != 1 || texte[0] < '1' || texte[0] > '4') return std::nullopt;
+  return texte[0] - '0';
+}
+
+struct TArguments {
+  std::string fichier;
+  std::optional<int> matiere;
+  std::optional<int> periode;
+  std::optional<std::string> options;
+  std::optional<std::string> sortie;
+};
+
+// The file and the options in any order, each option once; false on anything else. The view
+// and the output file are for export only.
+bool LireArguments(const std::vector<std::string>& a, bool avecVue, TArguments& r) {
+  bool fichier = false;
+  for (std::size_t i = 1; i < a.size(); ++i) {
+    const std::string& x = a[i];
+    const bool avecValeur = x == "--options" || (avecVue && (x == "--matiere" || x == "--periode" || x == "-o"));
+    if (avecValeur) {
+      if (i + 1 >= a.size()) return false;
+      const std::string& v = a[++i];
+      if (x == "--options") {
+        if (r.options) return false;
+        r.options = v;
+      } else if (x == "-o") {
+        if (r.sortie) return false;
+        r.sortie = v;
+      } else {
+        std::optional<int>& indice = x == "--matiere" ? r.matiere : r.periode;
+        if (indice) return false;
+        indice = LireIndice(v);
+        if (!indice) return false;
+      }
+    } else if (!fichier && !x.empty() && x[0] != '-') {
+      r.fichier = x;
+      fichier = true;
+    } else {
+      return false;
+    }
+  }
+  return fichier;
+}
+
+int Export(const TArguments& a, std::ostream& out, std::ostream& err) {
+  TEntree entree;
+  if (!Ouvrir(a.fichier, a.options, entree, err)) return 1;
+  TClasse& c = *entree.classe;
+  if (a.matiere) c.FixerMatiereCourante(*a.matiere);
+  if (a.periode) c.FixerPeriodeCourante(*a.periode);
+  const std::string texte = Utf8DepuisCp1252(TexteTableau(c, entree.options));
+  if (!a.sortie) {
+    out << texte;
+    return 0;
+  }
+  std::ofstream f(*a.sortie, std::ios::binary | std::ios::trunc);
+  if (f) f.write(texte.data(), static_cast<std::streamsize>(texte.size()));
+  if (f) f.close();
+  if (!f) {
+    err << Formater(MsgCreation, *a.sortie) << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+// The shortest text that reads back as exactly the same double.
+std::string Reel(double v) {
+  if (v == PasDeMoyenne) return {};
+  char tampon[32];
+  const auto r = std::to_chars(tampon, tampon + sizeof tampon, v);
+  return std::string(tampon, r.ptr);
+}
+
+// A TAB or a line end in a name would shift the columns of a TSV line.
+std::string ChampTsv(std::string_view cp1252) {
+  std::string s = Utf8DepuisCp1252(cp1252);
+  for (char& ch : s)
+    if (ch == '\t' || ch == '\r' || ch == '\n') ch = ' ';
+  return s;
+}
+
+int Moyennes(const TArguments& a, std::ostream& out, std::ostream& err) {
+  TEntree entree;
+  if (!Ouvrir(a.fichier, a.options, entree, err)) return 1;
+  const TClasse& c = *entree.classe;
+  const TOptions& o = entree.options;
+  out << "eleve\tnom\tprenom\tmatiere\tperiode\tmoyenne\tmoyenne_joker\n";
+  for (int e = 1; e <= c.NbEleves(); ++e) {
+    const std::string debut =
+        std::to_string(e) + '\t' + ChampTsv(c.Eleve(e).Nom.Vue()) + '\t' + ChampTsv(c.Eleve(e).Prenom.Vue());
+    // The subjects and periods the class uses, as the sheet shows them.
+    for (int m = 1; m <= 4; ++m) {
+      if (m < 4 && m > c.NbMatieres()) continue;
+      for (int p = 1; p <= 4; ++p) {
+        if (p < 4 && p > c.NbPeriodes()) continue;
+        out << debut << '\t' << m << '\t' << p << '\t' << Reel(Moyenne(c, m, p, e, false, o)) << '\t'
+            << Reel(Moyenne(c, m, p, e, true, o)) << '\n';
+      }
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
@@ -138,6 +312,11 @@ int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostre
   if (cmd == "info" && a.size() == 2) return Info(a[1], out, err);
   if (cmd == "check" && a.size() >= 2) return Check({a.begin() + 1, a.end()}, out);
   if (cmd == "repair" && a.size() == 3) return Repair(a[1], a[2], out, err);
+  if (cmd == "export" || cmd == "moyennes") {
+    TArguments args;
+    if (!LireArguments(a, cmd == "export", args)) return usage();
+    return cmd == "export" ? Export(args, out, err) : Moyennes(args, out, err);
+  }
   return usage();
 }
 

@@ -1,78 +1,88 @@
 #include "model/note.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string>
 
 namespace calevrin {
 
 namespace {
 bool Chiffre(char c) { return c >= '0' && c <= '9'; }
+
+// Grade texts are read at every paint: the number is rebuilt on the stack, never allocated.
+constexpr std::size_t TailleTampon = 64;
 }  // namespace
 
 bool LireNombre(std::string_view t, double& valeur) {
   std::size_t i = 0;
   while (i < t.size() && t[i] == ' ') ++i;
-  std::string canon;  // rebuilt in the form from_chars reads: sign, digits, ".", digits, "e", exponent
+  char canon[TailleTampon];  // sign, digits, ".", digits, "e", exponent: the form from_chars reads
+  std::size_t n = 0;
+  const auto ajouter = [&](char c) {
+    if (n < TailleTampon) canon[n] = c;
+    ++n;
+  };
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-    if (t[i] == '-') canon += '-';
+    if (t[i] == '-') ajouter('-');
     ++i;
   }
   if (i == t.size()) return false;  // at least one character after the sign
-  bool chiffreMantisse = false;
-  std::string mantisse;
+  bool chiffre = false;
+  const std::size_t debutMantisse = n;
   while (i < t.size() && Chiffre(t[i])) {
-    mantisse += t[i++];
-    chiffreMantisse = true;
+    ajouter(t[i++]);
+    chiffre = true;
   }
-  std::string decimales;
+  if (n == debutMantisse) ajouter('0');
   if (i < t.size() && t[i] == '.') {
+    ajouter('.');
     ++i;
     while (i < t.size() && Chiffre(t[i])) {
-      decimales += t[i++];
-      chiffreMantisse = true;
+      ajouter(t[i++]);
+      chiffre = true;
     }
   }
-  std::string exposant;
+  bool exposantNegatif = false;
   if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
     std::size_t j = i + 1;
-    std::string e;
-    if (j < t.size() && (t[j] == '+' || t[j] == '-')) e += t[j++];
+    ajouter('e');
+    if (j < t.size() && (t[j] == '+' || t[j] == '-')) {
+      exposantNegatif = t[j] == '-';
+      ajouter(t[j++]);
+    }
     const std::size_t debut = j;
-    while (j < t.size() && Chiffre(t[j])) e += t[j++];
+    while (j < t.size() && Chiffre(t[j])) ajouter(t[j++]);
     if (j == debut) return false;
-    exposant = e;
     i = j;
   }
   if (i != t.size()) return false;
-
-  canon += mantisse.empty() ? "0" : mantisse;
-  if (!decimales.empty()) canon += "." + decimales;
-  if (!exposant.empty()) canon += "e" + exposant;
-  if (!chiffreMantisse) {  // "." or "E5": no significant digit, the value is zero
+  if (!chiffre) {  // "." or "E5": no significant digit, the value is zero
     valeur = 0.0;
     return true;
   }
+  if (n > TailleTampon) return false;  // longer than any text a grade field holds
   double v = 0.0;
-  const auto [fin, ec] = std::from_chars(canon.data(), canon.data() + canon.size(), v);
+  const auto [fin, ec] = std::from_chars(canon, canon + n, v);
   if (ec == std::errc::result_out_of_range) {
     // Underflow is a zero; a value beyond the range of a Double is no number at all.
-    if (!exposant.empty() && exposant[0] == '-') {
-      valeur = 0.0;
-      return true;
-    }
-    return false;
+    if (!exposantNegatif) return false;
+    valeur = 0.0;
+    return true;
   }
-  if (ec != std::errc() || fin != canon.data() + canon.size() || !std::isfinite(v)) return false;
+  if (ec != std::errc() || fin != canon + n || !std::isfinite(v)) return false;
   valeur = v == 0.0 ? 0.0 : v;  // no negative zero
   return true;
 }
 
 TNote LireNote(std::string_view texte, const TOptions& options) {
-  std::string haut(texte);
-  for (char& c : haut)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  TNote n;
+  char tampon[TailleTampon];
+  const std::size_t n = std::min(texte.size(), TailleTampon);
+  for (std::size_t i = 0; i < n; ++i) {
+    const char c = texte[i];
+    tampon[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  const std::string_view haut(tampon, n);
+  if (texte.size() > TailleTampon) return {};
   if (double v = 0.0; LireNombre(haut, v)) return {v, NoteNombre};
   if (options.utiliserL) {
     for (const TCorrespondance& c : options.cores) {
@@ -80,7 +90,7 @@ TNote LireNote(std::string_view texte, const TOptions& options) {
       if (!c.coresL.empty() && c.coresL == haut) return {c.coresV, NoteLettre};
     }
   }
-  return n;
+  return {};
 }
 
 }  // namespace calevrin
