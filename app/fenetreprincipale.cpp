@@ -23,6 +23,7 @@
 #include "app/options.h"
 #include "model/cp1252.h"
 #include "model/dates.h"
+#include "model/alertes.h"
 #include "model/edition.h"
 #include "model/erreurs.h"
 #include "platform/chemins.h"
@@ -80,7 +81,9 @@ void TZoneClient::mousePressEvent(QMouseEvent* event) {
   QMdiArea::mousePressEvent(event);
 }
 
-TMDI::TMDI(QWidget* parent) : QMainWindow(parent) {
+TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
+    : QMainWindow(parent),
+      configuration_(fichierConfiguration.empty() ? pf::FichierConfiguration() : fichierConfiguration) {
   setWindowTitle(QStringLiteral("Calevrin"));
   setWindowIcon(QIcon(QStringLiteral(":/icones/calevrin.svg")));
   TexteHorloge = [] { return pf::DepuisCp1252(DateHeureTexte()); };
@@ -103,7 +106,7 @@ TMDI::TMDI(QWidget* parent) : QMainWindow(parent) {
   AfficherMessage(" " + Utf8(Programme.TitreVersion));
   HorlogeActive = true;
   // 3.
-  ChargerOptions(Options, pf::FichierConfiguration(), pf::SeparateurDecimal());
+  ChargerOptions(Options, configuration_, pf::SeparateurDecimal());
   AfficherFichiersRecents();
   // 5.
   LireMetriques();
@@ -122,7 +125,14 @@ TMDI::TMDI(QWidget* parent) : QMainWindow(parent) {
   resize(1100, 760);
 }
 
-TMDI::~TMDI() = default;
+TMDI::~TMDI() {
+  // The child windows die after this object: their signals must not reach it any more.
+  zone_->disconnect(this);
+  for (QMdiSubWindow* w : zone_->subWindowList()) {
+    w->disconnect(this);
+    if (w->widget()) w->widget()->disconnect(this);
+  }
+}
 
 QAction* TMDI::Action(const char* nom) const { return findChild<QAction*>(QString::fromLatin1(nom)); }
 
@@ -147,7 +157,7 @@ void TMDI::CreerMenus() {
   action(fichier, "M13", QStringLiteral("S&auver sous..."), QStringLiteral("Renommer le fichier"), [] {});
   action(fichier, "M14", QStringLiteral("Sa&uver tous"), QStringLiteral("Sauver tous les fichiers"), [] {});
   action(fichier, "M15", QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenètre active"), [this] {
-    if (QMdiSubWindow* w = zone_->activeSubWindow()) w->close();
+    if (QMdiSubWindow* w = zone_->currentSubWindow()) w->close();
   });
   action(fichier, "M16", QStringLiteral("F&ermer tous"), QStringLiteral("Fermer toutes les fenètres"),
          [this] { zone_->closeAllSubWindows(); });
@@ -202,7 +212,7 @@ void TMDI::CreerMenus() {
     for (QMdiSubWindow* w : l) {
       QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(++i).arg(w->windowTitle()));
       a->setCheckable(true);
-      a->setChecked(w == zone_->activeSubWindow());
+      a->setChecked(w == zone_->currentSubWindow());
       connect(a, &QAction::triggered, this, [this, w] { zone_->setActiveSubWindow(w); });
     }
   });
@@ -302,7 +312,7 @@ void TMDI::CreerBarreEtat() {
     });
   };
   connect(sb_[2], &QToolButton::clicked, this, [this] {
-    if (QMdiSubWindow* w = zone_->activeSubWindow())
+    if (QMdiSubWindow* w = zone_->currentSubWindow())
       w->close();
     else
       close();  // the normal way, so that the configuration and the recent files are written
@@ -332,7 +342,7 @@ void TMDI::CreerBarreEtat() {
 }
 
 TChild* TMDI::FeuilleActive() const {
-  QMdiSubWindow* w = zone_->activeSubWindow();
+  QMdiSubWindow* w = zone_->currentSubWindow();
   return w ? qobject_cast<TChild*>(w->widget()) : nullptr;
 }
 
@@ -354,7 +364,7 @@ bool TMDI::OuvrirFichier(const std::string& chemin) {
   QMdiSubWindow* fenetre = zone_->addSubWindow(feuille);
   fenetre->setAttribute(Qt::WA_DeleteOnClose);
   connect(feuille, &TChild::EtatChange, this, [this, feuille] {
-    if (feuille == FeuilleActive()) FeuilleActivee(zone_->activeSubWindow());
+    if (feuille == FeuilleActive()) FeuilleActivee(zone_->currentSubWindow());
   });
   connect(fenetre, &QObject::destroyed, this, [this] {
     DesactiverBoutons();
@@ -538,7 +548,7 @@ void TMDI::Zoom(bool plus) {
   f->verticalScrollBar()->setValue(0);
   double& z = f->Etat().ZoomApercu;
   if ((plus && z >= 4.0) || (!plus && z <= 0.1)) {
-    pf::Bip();
+    Bip();
     return;
   }
   z = plus ? z * 2 : z / 2;
@@ -557,7 +567,7 @@ void TMDI::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  EnregistrerOptions(Options, pf::FichierConfiguration(), pf::SeparateurDecimal());
+  EnregistrerOptions(Options, configuration_, pf::SeparateurDecimal());
   event->accept();
 }
 

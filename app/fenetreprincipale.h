@@ -34,7 +34,8 @@ class TMDI : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TMDI(QWidget* parent = nullptr);
+  // The configuration file read now and written at closing; the program's own by default.
+  explicit TMDI(const std::string& fichierConfiguration = std::string(), QWidget* parent = nullptr);
   ~TMDI() override;
 
   // Opens a class file in a new grade sheet; false (after the message) when it cannot be read.
@@ -92,6 +93,7 @@ class TMDI : public QMainWindow {
   bool mosaiqueHorizontale_ = true;
   bool defilementH_ = true;
   bool defilementV_ = true;
+  std::string configuration_;
 };
 
 }  // namespace calevrin

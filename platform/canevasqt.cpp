@@ -1,6 +1,6 @@
 #include "platform/canevasqt.h"
 
-#include <QFontMetrics>
+#include <QHash>
 
 namespace calevrin::plateforme {
 
@@ -8,13 +8,21 @@ QColor TCanevasQt::Couleur(TCouleurRGB c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
-QFont TCanevasQt::Font() const {
-  QFont f(Police().Nom);
-  f.setPointSizeF(Police().Taille > 0 ? Police().Taille : 1);
-  f.setBold(Police().Gras);
-  f.setItalic(Police().Italique);
-  f.setUnderline(Police().Souligne);
-  return f;
+const QFontMetrics& TCanevasQt::Metriques() {
+  const TPolice& pol = Police();
+  if (!cacheValide_ || pol.Nom != policeCache_.Nom || pol.Taille != policeCache_.Taille ||
+      pol.Gras != policeCache_.Gras || pol.Italique != policeCache_.Italique || pol.Souligne != policeCache_.Souligne) {
+    font_ = QFont(pol.Nom);
+    font_.setPointSizeF(pol.Taille > 0 ? pol.Taille : 1);
+    font_.setBold(pol.Gras);
+    font_.setItalic(pol.Italique);
+    font_.setUnderline(pol.Souligne);
+    metriques_.emplace(font_, p_.device());
+    policeCache_ = pol;
+    cacheValide_ = true;
+    p_.setFont(font_);
+  }
+  return *metriques_;
 }
 
 void TCanevasQt::AppliquerPlume() {
@@ -38,20 +46,49 @@ void TCanevasQt::AppliquerBrosse() {
   }
 }
 
+// Texts laid out once are kept between paints, with their width: a sheet writes the same few
+// hundred texts at every paint, and shaping them is most of its cost.
+const TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
+  Metriques();
+  static QHash<QString, TTexte> cache;
+  static QFont fontCache;
+  static int dpiCache = 0;  // widths depend on the device: a printer page is not the screen
+  const int dpi = p_.device()->logicalDpiY();
+  if (!(fontCache == font_) || dpi != dpiCache || cache.size() > 8192) {
+    cache.clear();
+    fontCache = font_;
+    dpiCache = dpi;
+  }
+  auto it = cache.find(texte);
+  if (it == cache.end()) {
+    TTexte t{QStaticText(texte), metriques_->horizontalAdvance(texte)};
+    t.statique.setTextFormat(Qt::PlainText);
+    t.statique.prepare(QTransform(), font_);
+    it = cache.insert(texte, t);
+  }
+  return *it;
+}
+
 void TCanevasQt::TexteSortie(int x, int y, const QString& texte) {
-  const QFont f = Font();
-  const QFontMetrics fm(f, p_.device());
-  const int l = fm.horizontalAdvance(texte);
+  const TTexte& t = Prepare(texte);
+  const int l = t.largeur;
   if (Alignement() == TAlignement::Centre) x -= l / 2;
   if (Alignement() == TAlignement::Droite) x -= l;
-  if (StyleBrosse() == TStyleBrosse::Plein) p_.fillRect(x, y, l, fm.height(), Couleur(CouleurBrosse()));
-  p_.setFont(f);
+  if (StyleBrosse() == TStyleBrosse::Plein) p_.fillRect(x, y, l, metriques_->height(), Couleur(CouleurBrosse()));
   p_.setPen(Couleur(Police().Couleur));
-  // QPainter writes from the baseline; the program places text by its top.
-  p_.drawText(x, y + fm.ascent(), texte);
+  // QStaticText is placed by its top, as the program's texts are.
+  p_.drawStaticText(x, y, t.statique);
 }
 
 void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) {
+  if (x >= gauche && y >= haut && x + Prepare(texte).largeur <= droite && y + metriques_->ascent() <= bas) {
+    // Most cell texts fit: clipping them would only cost time.
+    const TAlignement a = Alignement();
+    FixerAlignement(TAlignement::Gauche);
+    TexteSortie(x, y, texte);
+    FixerAlignement(a);
+    return;
+  }
   p_.save();
   p_.setClipRect(gauche, haut, droite - gauche, bas - haut, Qt::IntersectClip);
   const TAlignement a = Alignement();
@@ -59,6 +96,7 @@ void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, in
   TexteSortie(x, y, texte);
   FixerAlignement(a);
   p_.restore();
+  cacheValide_ = false;  // restore() took the font back
 }
 
 void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
@@ -101,11 +139,11 @@ void TCanevasQt::Ligne(int x1, int y1, int x2, int y2) {
   }
 }
 
-int TCanevasQt::LargeurTexte(const QString& texte) { return QFontMetrics(Font(), p_.device()).horizontalAdvance(texte); }
+int TCanevasQt::LargeurTexte(const QString& texte) { return Prepare(texte).largeur; }
 
 int TCanevasQt::HauteurTexte(const QString& texte) {
   Q_UNUSED(texte);
-  return QFontMetrics(Font(), p_.device()).height();
+  return Metriques().height();
 }
 
 }  // namespace calevrin::plateforme

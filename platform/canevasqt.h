@@ -1,7 +1,10 @@
 #pragma once
 // The canvas on a QPainter: window, preview, printer page, image or PDF.
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
+#include <optional>
 
 #include "platform/canevas.h"
 
@@ -24,10 +27,20 @@ class TCanevasQt : public TCanevas {
   void Ligne(int x1, int y1, int x2, int y2) override;
 
  private:
-  QFont Font() const;
+  // Fonts and their metrics are built once per change of font: a sheet writes a thousand texts.
+  const QFontMetrics& Metriques();
+  struct TTexte {
+    QStaticText statique;
+    int largeur;
+  };
+  const TTexte& Prepare(const QString& texte);
   void AppliquerPlume();
   void AppliquerBrosse();
   QPainter& p_;
+  TPolice policeCache_;
+  bool cacheValide_ = false;
+  QFont font_;
+  std::optional<QFontMetrics> metriques_;
 };
 
 }  // namespace calevrin::plateforme

@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 #include <QPainter>
+#include <QPixmap>
 #include <QPrinter>
 #include <QScrollBar>
 
@@ -45,7 +46,9 @@ TMesuresPage TChild::MesuresPage() const {
 }
 
 void TChild::CalculerLargeurNoms() {
-  QPainter p(viewport());
+  // Measured on a pixmap of the screen: a widget may only be painted on in its paint event.
+  QPixmap mesure(1, 1);
+  QPainter p(&mesure);
   pf::TCanevasQt c(p);
   etat_.NbColNoms = calevrin::CalculerLargeurNoms(c, *classe_);
 }

@@ -1,0 +1,127 @@
+// The grade sheet: painting in its three targets, and the way from start-up to the first sheet.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/demarrage.h"
+#include "app/fenetreprincipale.h"
+#include "examples/exemple.h"
+#include "model/classe.h"
+#include "platform/canevasenregistreur.h"
+#include "platform/canevasqt.h"
+#include "sheet/feuille.h"
+#include "sheet/peintre.h"
+
+using namespace calevrin;
+namespace pf = calevrin::plateforme;
+
+namespace {
+
+// 45 students and 24 tests with their comments: the fullest test view.
+std::unique_ptr<TClasse> ClassePleine() {
+  auto c = std::make_unique<TClasse>();
+  GenererExemple(*c);
+  for (int e = 26; e <= MaxEleves; ++e) {
+    c->Eleve(e) = c->Eleve(e - 25);
+  }
+  c->FixerNbEleves(MaxEleves);
+  for (int k = 1; k <= MaxDevoirs; ++k) {
+    const int source = (k - 1) % 6 + 1;
+    c->Devoir(1, 1, k) = c->Devoir(1, 1, source);
+    for (int e = 1; e <= MaxEleves; ++e) c->Eleve(e).Note(1, 1, k) = c->Eleve(e).Note(1, 1, source);
+  }
+  c->FixerNbDevoirs(1, 1, MaxDevoirs);
+  c->FixerJoker(true);
+  return c;
+}
+
+void BM_DessinerFeuilleEnregistreur(benchmark::State& s) {
+  auto c = ClassePleine();
+  TEtatFeuille e;
+  e.NbColNoms = 8;
+  pf::TCanevasEnregistreur cv;
+  for (auto _ : s) {
+    cv.Effacer();
+    DessinerFeuille(cv, false, e, *c, TMesuresPage{});
+    benchmark::DoNotOptimize(cv.Appels().size());
+  }
+}
+BENCHMARK(BM_DessinerFeuilleEnregistreur)->Unit(benchmark::kMicrosecond);
+
+void BM_DessinerFeuilleImage(benchmark::State& s) {
+  auto c = ClassePleine();
+  TEtatFeuille e;
+  e.NbColNoms = 8;
+  QImage image(1920, 1080, QImage::Format_RGB32);
+  for (auto _ : s) {
+    image.fill(Qt::lightGray);
+    QPainter p(&image);
+    pf::TCanevasQt cv(p);
+    DessinerFeuille(cv, false, e, *c, TMesuresPage{});
+  }
+}
+BENCHMARK(BM_DessinerFeuilleImage)->Unit(benchmark::kMillisecond);
+
+void BM_DessinerApercu(benchmark::State& s) {
+  auto c = ClassePleine();
+  TEtatFeuille e;
+  e.NbColNoms = 8;
+  e.ModeApercu = true;
+  e.ZoomApercu = 1.0;
+  e.LargeurClient = 1920;
+  e.HauteurClient = 1080;
+  QImage image(1920, 1080, QImage::Format_RGB32);
+  for (auto _ : s) {
+    QPainter p(&image);
+    pf::TCanevasQt cv(p);
+    DessinerFeuille(cv, false, e, *c, TMesuresPage{});
+  }
+}
+BENCHMARK(BM_DessinerApercu)->Unit(benchmark::kMillisecond);
+
+long MemoireResidenteKo() {
+  std::ifstream in("/proc/self/status");
+  for (std::string l; std::getline(in, l);)
+    if (l.rfind("VmRSS:", 0) == 0) return std::atol(l.c_str() + 6);
+  return 0;
+}
+
+// The start-up path after the toolkit is up: the main window with its configuration, the
+// sheet opened from the command line and its first paint. Three classes open for memory.
+void BM_DemarrageJusquAuPremierDessin(benchmark::State& s) {
+  const std::string exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
+  const std::string ini = "/tmp/calevrin-bench-demarrage.ini";
+  long memoire = 0;
+  for (auto _ : s) {
+    FixerValeursProgramme();
+    TMDI f(ini);
+    f.EffacerInvite();
+    f.OuvrirFichier(exemple);
+    benchmark::DoNotOptimize(f.FeuilleActive()->viewport()->grab());
+    s.PauseTiming();
+    f.OuvrirFichier(exemple);
+    f.OuvrirFichier(exemple);
+    memoire = MemoireResidenteKo();
+    s.ResumeTiming();
+  }
+  s.counters["RSS_Mo_3_classes"] = static_cast<double>(memoire) / 1024.0;
+}
+BENCHMARK(BM_DemarrageJusquAuPremierDessin)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model/classe.h"
+#include "platform/canevasenregistreur.h"
+#include "sheet/peintre.h"
+
+using namespace calevrin;
+namespace pf = calevrin::plateforme;
+using pf::R;
+
+namespace {
+
+// Two students, two tests of coefficient 1 and 2 in the first subject and trimester.
+std::unique_ptr<TClasse> PetiteClasse() {
+  auto c = std::make_unique<TClasse>();
+  c->Abreviation.Affecter("4A");
+  c->Eleve(1).Nom.Affecter("ARNAUD");
+  c->Eleve(1).Prenom.Affecter("Paul");
+  c->Eleve(2).Nom.Affecter("BRUN");
+  c->FixerNbEleves(2);
+  c->FixerNbDevoirs(1, 1, 2);
+  c->Devoir(1, 1, 2).Coef = 2;
+  c->Eleve(1).Note(1, 1, 1).Affecter("8");
+  c->Eleve(1).Note(1, 1, 2).Affecter("12");
+  c->Eleve(2).Note(1, 1, 1).Affecter("abs");
+  c->Eleve(2).Note(1, 1, 2).Affecter("10");
+  return c;
+}
+
+const pf::TAppel& Texte(const pf::TCanevasEnregistreur& cv, const char* t) {
+  const pf::TAppel* a = cv.TrouverTexte(QString::fromUtf8(t));
+  if (!a) throw std::runtime_error(std::string("texte absent : ") + t);
+  return *a;
+}
+
+}  // namespace
+
+TEST(Peintre, VueDesDevoirsPositionsEtCouleurs) {
+  auto c = PetiteClasse();
+  TOptions o;
+  TEtatFeuille e;
+  pf::TCanevasEnregistreur cv;  // "2" at 6 pt x 2 is 7 px wide: LargeurChiffre = R(7 / 2) = 4
+  DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+  EXPECT_FALSE(e.PremierDessin);
+  // W = 5, m = 2, n = 2, zoomD = 2: a unit is two pixels.
+  EXPECT_EQ(Texte(cv, "1").X1, 20);  // student number at (10, 20)
+  EXPECT_EQ(Texte(cv, "1").Y1, 40);
+  EXPECT_EQ(Texte(cv, "moy").X1, 320);  // 20 (m + W + 1)
+  EXPECT_EQ(Texte(cv, "dev").X1, 180);
+  EXPECT_EQ(Texte(cv, "Moy. du devoir").Y1, 90);  // Yb = 10 n + 25
+  const pf::TAppel& nom = Texte(cv, "ARNAUD Paul");
+  EXPECT_TRUE(nom.Cadre);
+  EXPECT_EQ(nom.CadreGauche, 46);
+  EXPECT_EQ(nom.CadreDroite, 46 - 46 + 228);
+  const pf::TAppel& huit = Texte(cv, "8");
+  EXPECT_EQ(huit.X1, 240 + 8);  // below 10: shifted by one digit
+  EXPECT_EQ(huit.Police.Couleur, o.couleur[7]);
+  EXPECT_EQ(Texte(cv, "12").X1, 280);
+  EXPECT_EQ(Texte(cv, "12").Police.Couleur, o.couleur[6]);
+  EXPECT_EQ(Texte(cv, "abs").X1, 240);  // a code is not shifted
+  EXPECT_EQ(Texte(cv, "abs").Police.Couleur, o.couleur[12]);
+  // Student 2 has 10 with coefficient 2: exactly the pass mark, in the "above" colour.
+  bool dixMoyenne = false;
+  for (const pf::TAppel& a : cv.Appels())
+    if (a.Genre == pf::TAppel::Texte && a.Chaine == "10" && a.X1 == 320 && a.Y1 == 60) {
+      dixMoyenne = true;
+      EXPECT_EQ(a.Police.Couleur, o.couleur[8]);
+    }
+  EXPECT_TRUE(dixMoyenne);
+  EXPECT_NE(cv.TrouverTexte(QStringLiteral("10.7")), nullptr);  // (8 + 24) / 3
+  EXPECT_NE(cv.TrouverTexte(QStringLiteral("4A - Trim. 1")), nullptr);
+  EXPECT_NE(cv.TrouverTexte(QStringLiteral("Arrondi des moyennes: Aucun arrondi")), nullptr);
+
+  // At zoomD 1.5 the positions follow R, halves to even: 23 x 1.5 = 34.5 gives 34.
+  o.zoomD = 1.5;
+  o.alignernb = false;
+  cv.Effacer();
+  DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+  EXPECT_EQ(Texte(cv, "ARNAUD Paul").CadreGauche, 34);
+  EXPECT_EQ(Texte(cv, "8").X1, 180);
+
+  TDefilement d = CalculerDefilement(e, *c, TMesuresPage{}, o);
+  EXPECT_EQ(d.Largeur, 600);                    // never less than R(400 z)
+  EXPECT_EQ(d.Hauteur, R(70 * 1.5) + R(30 * 1.5));  // rows, then the list of tests
+  c->FixerNbDevoirs(1, 1, 0);
+  EXPECT_EQ(CalculerDefilement(e, *c, TMesuresPage{}, o).Largeur, R(120 * 1.5));
+}
+
+TEST(Peintre, VuesAnneeEtSyntheseEtClasseVide) {
+  auto c = PetiteClasse();
+  TOptions o;
+  TEtatFeuille e;
+  pf::TCanevasEnregistreur cv;
+  c->FixerMatiereCourante(4);
+  DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+  // Three subjects: delta = 0, the general column at 20 (W + 7).
+  const pf::TAppel* moyenne = nullptr;
+  for (const pf::TAppel& a : cv.Appels())
+    if (a.Chaine == "Moyenne" && a.Y1 == 6) moyenne = &a;
+  ASSERT_NE(moyenne, nullptr);
+  EXPECT_EQ(moyenne->X1, 464);
+  EXPECT_NE(cv.TrouverTexte(QStringLiteral("Synthèse")), nullptr);
+  EXPECT_EQ(Texte(cv, "Mati\xC3\xA8re 2").Alignement, pf::TAlignement::Centre);
+
+  c->FixerNbMatieres(1);  // one subject: delta = 40, the column moves 40 units left
+  cv.Effacer();
+  DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+  for (const pf::TAppel& a : cv.Appels())
+    if (a.Chaine == "Moyenne" && a.Y1 == 6) {
+      EXPECT_EQ(a.X1, 384);
+    }
+
+  c->FixerMatiereCourante(1);
+  c->FixerPeriodeCourante(4);
+  c->FixerNbPeriodes(2);
+  cv.Effacer();
+  DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+  EXPECT_NE(cv.TrouverTexte(QStringLiteral("4A -  Année")), nullptr);
+  EXPECT_NE(cv.TrouverTexte(QStringLiteral("Sem. 2")), nullptr);
+  EXPECT_EQ(cv.TrouverTexte(QStringLiteral("Sem. 3")), nullptr);
+
+  c->FixerNbEleves(0);
+  cv.Effacer();
+  DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+  EXPECT_TRUE(cv.Appels().empty());
+}
+
+TEST(Peintre, ApercuAvecLesMesuresDeSecoursEtPaletteLocale) {
+  auto c = PetiteClasse();
+  TOptions o;
+  o.couleur[1] = 0x123456;
+  const TOptions avant = o;
+  TEtatFeuille e;
+  e.ModeApercu = true;
+  e.ZoomApercu = 0.5;
+  e.LargeurClient = 800;
+  e.HauteurClient = 600;
+  const TMesuresPage page;  // A4 at 300 dpi, screen 96 dpi
+  pf::TCanevasEnregistreur cv;
+  DessinerFeuille(cv, false, e, *c, page, o);
+  // Scale 2 x 0.5; margins R((2481 - 2400) x 0.16 / 2) = 6 and R((3507 - 3390) x 0.16 / 2) = 9.
+  EXPECT_EQ(e.OrigineX, 16);
+  EXPECT_EQ(e.OrigineY, 9 + 10 + 30);
+  EXPECT_EQ(Texte(cv, "ARNAUD Paul").Police.Couleur, 0u);  // black and white printing
+  EXPECT_EQ(o, avant);  // the options themselves never change
+  const pf::TAppel& titre = cv.Appels()[1];
+  EXPECT_TRUE(titre.Police.Souligne);
+  // The page outline, pen width 2, from (10, 10) to (Lp + 10, Hp + 10).
+  const pf::TAppel& cadre = cv.Appels().back();
+  EXPECT_EQ(cadre.LargeurPlume, 2);
+  EXPECT_EQ(cadre.X2, R(2481 * 0.16) + 10);
+  EXPECT_EQ(cadre.Y2, R(3507 * 0.16) + 10);
+  const TDefilement d = CalculerDefilement(e, *c, page, o);
+  EXPECT_EQ(d.Largeur, R(2481 * 0.16) + 20);
+
+  // Printing: scale kd x zoomD / rho, no scroll, the title at the top.
+  cv.Effacer();
+  DessinerFeuille(cv, true, e, *c, page, o);
+  EXPECT_EQ(e.OrigineY, R(30 * 2 / 0.32));
+  EXPECT_EQ(Texte(cv, "1").X1, R(10 * 2 / 0.32));
+}
