@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <spawn.h>
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -18,6 +21,8 @@
 #include "platform/canevasqt.h"
 #include "sheet/feuille.h"
 #include "sheet/peintre.h"
+
+extern char** environ;
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
@@ -115,10 +120,41 @@ void BM_DemarrageJusquAuPremierDessin(benchmark::State& s) {
 }
 BENCHMARK(BM_DemarrageJusquAuPremierDessin)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// The whole way from a new process to the first painted sheet: this same program started
+// again with the argument below runs the start-up path and exits after the first paint.
+constexpr const char* ArgEnfant = "--enfant-demarrage";
+char* CheminBench = nullptr;
+
+void BM_ProcessusJusquAuPremierDessin(benchmark::State& s) {
+  for (auto _ : s) {
+    char* argv[] = {CheminBench, const_cast<char*>(ArgEnfant), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, CheminBench, nullptr, nullptr, argv, environ) != 0) {
+      s.SkipWithError("start");
+      return;
+    }
+    int statut = 0;
+    waitpid(pid, &statut, 0);
+    if (!WIFEXITED(statut) || WEXITSTATUS(statut) != 0) s.SkipWithError("child failed");
+  }
+}
+BENCHMARK(BM_ProcessusJusquAuPremierDessin)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+int Enfant(int argc, char** argv) {
+  QApplication app(argc, argv);
+  FixerValeursProgramme();
+  TMDI f("/tmp/calevrin-bench-demarrage.ini");
+  f.EffacerInvite();
+  if (!f.OuvrirFichier(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3")) return 1;
+  return f.FeuilleActive()->viewport()->grab().isNull() ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  CheminBench = argv[0];
+  if (argc == 2 && std::string(argv[1]) == ArgEnfant) return Enfant(argc, argv);
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
