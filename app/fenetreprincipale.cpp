@@ -366,6 +366,11 @@ bool TMDI::OuvrirFichier(const std::string& chemin) {
   connect(feuille, &TChild::EtatChange, this, [this, feuille] {
     if (feuille == FeuilleActive()) FeuilleActivee(zone_->currentSubWindow());
   });
+  connect(feuille, &TChild::Message, this, [this](const QString& texte, bool horloge) {
+    HorlogeActive = horloge;
+    AfficherMessage(horloge ? TexteHorloge() : texte);
+  });
+  connect(feuille, &TChild::Modification, this, &TMDI::MajMenuFichier);
   connect(fenetre, &QObject::destroyed, this, [this] {
     DesactiverBoutons();
     AfficherPeriode(nullptr, 0);

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QTest>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -19,6 +20,7 @@
 #include "model/classe.h"
 #include "platform/canevasenregistreur.h"
 #include "platform/canevasqt.h"
+#include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "sheet/peintre.h"
 
@@ -90,6 +92,33 @@ void BM_DessinerApercu(benchmark::State& s) {
   }
 }
 BENCHMARK(BM_DessinerApercu)->Unit(benchmark::kMillisecond);
+
+// A grade typed and validated with Enter, to the repainted sheet of a full class.
+void BM_SaisieJusquAuDessin(benchmark::State& s) {
+  auto c = ClassePleine();
+  const std::string chemin = "/tmp/calevrin-bench-saisie.cl3";
+  c->NomFichier = chemin;
+  c->Enregistrer(false);
+  TChild f(chemin);
+  f.resize(1280, 800);
+  f.show();
+  if (!QTest::qWaitForWindowExposed(&f)) s.SkipWithError("window not exposed");
+  f.viewport()->grab();
+  f.Classe().FixerMatiereCourante(1);
+  f.Classe().FixerPeriodeCourante(1);
+  int e = 1;
+  for (auto _ : s) {
+    f.Etat().LigneCourante = e;
+    f.Etat().ColonneCourante = 5;
+    f.CommencerSaisie(QStringLiteral("12"));
+    QTest::keyClick(&f.Editeur(), Qt::Key_Return);
+    // The pending updates, painted now: only the regions the entry invalidated.
+    QCoreApplication::processEvents();
+    e = e % 20 + 1;
+  }
+  if (f.Classe().Eleve(1).Note(1, 1, 5).Texte() != "12") s.SkipWithError("grade not stored");
+}
+BENCHMARK(BM_SaisieJusquAuDessin)->Unit(benchmark::kMillisecond);
 
 long MemoireResidenteKo() {
   std::ifstream in("/proc/self/status");

@@ -74,6 +74,7 @@ void TCanevasQt::TexteSortie(int x, int y, const QString& texte) {
   const int l = t.largeur;
   if (Alignement() == TAlignement::Centre) x -= l / 2;
   if (Alignement() == TAlignement::Droite) x -= l;
+  if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, metriques_->height()))) return;
   if (StyleBrosse() == TStyleBrosse::Plein) p_.fillRect(x, y, l, metriques_->height(), Couleur(CouleurBrosse()));
   p_.setPen(Couleur(Police().Couleur));
   // QStaticText is placed by its top, as the program's texts are.
@@ -81,6 +82,7 @@ void TCanevasQt::TexteSortie(int x, int y, const QString& texte) {
 }
 
 void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) {
+  if (!zone_.isEmpty() && !zone_.intersects(QRect(gauche, haut, droite - gauche, bas - haut))) return;
   if (x >= gauche && y >= haut && x + Prepare(texte).largeur <= droite && y + metriques_->ascent() <= bas) {
     // Most cell texts fit: clipping them would only cost time.
     const TAlignement a = Alignement();

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <QStaticText>
 #include <optional>
 
@@ -13,6 +14,8 @@ namespace calevrin::plateforme {
 class TCanevasQt : public TCanevas {
  public:
   explicit TCanevasQt(QPainter& p) : p_(p) {}
+  // Texts wholly outside this rectangle are skipped: a repaint of a few cells stays cheap.
+  void FixerZoneUtile(const QRegion& zone) { zone_ = zone; }
 
   void TexteSortie(int x, int y, const QString& texte) override;
   void TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) override;
@@ -37,6 +40,7 @@ class TCanevasQt : public TCanevas {
   void AppliquerPlume();
   void AppliquerBrosse();
   QPainter& p_;
+  QRegion zone_;
   TPolice policeCache_;
   bool cacheValide_ = false;
   QFont font_;

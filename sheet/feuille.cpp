@@ -1,19 +1,58 @@
 #include "sheet/feuille.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QPrinter>
 #include <QScrollBar>
 
+#include "model/alertes.h"
 #include "model/edition.h"
+#include "model/formatage.h"
 #include "platform/canevasqt.h"
 #include "platform/imprimantes.h"
+#include "platform/messages.h"
+#include "platform/texte.h"
 #include "print/metriques.h"
+#include "sheet/edition.h"
 
 namespace calevrin {
 
 namespace pf = plateforme;
+using pf::R;
+
+namespace {
+
+// "newcursor": a pencil whose tip, the hot spot, points at the cell.
+const QCursor& CurseurSaisie() {
+  static const QCursor curseur = [] {
+    QPixmap pm(24, 24);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath crayon;
+    crayon.moveTo(1, 1);
+    crayon.lineTo(8, 4);
+    crayon.lineTo(21, 17);
+    crayon.lineTo(17, 21);
+    crayon.lineTo(4, 8);
+    crayon.closeSubpath();
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(QColor(240, 200, 60));
+    p.drawPath(crayon);
+    p.setBrush(Qt::black);
+    p.drawPolygon(QPolygonF({QPointF(1, 1), QPointF(4.5, 2.5), QPointF(2.5, 4.5)}));
+    p.setBrush(QColor(230, 120, 120));
+    p.drawPolygon(QPolygonF({QPointF(21, 17), QPointF(23, 19), QPointF(19, 23), QPointF(17, 21)}));
+    return QCursor(pm, 1, 1);
+  }();
+  return curseur;
+}
+
+}  // namespace
 
 TChild::TChild(const std::string& chemin, QWidget* parent)
     : QAbstractScrollArea(parent), classe_(std::make_unique<TClasse>()) {
@@ -22,27 +61,33 @@ TChild::TChild(const std::string& chemin, QWidget* parent)
   NormaliserNoms(*classe_);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromStdString(chemin));
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(true);
   QPalette pal = viewport()->palette();
   pal.setColor(QPalette::Window, pf::TCanevasQt::Couleur(Options.couleur[3]));
   viewport()->setPalette(pal);
+  edition_ = new TEdition(*classe_, [this](int, int ligne, int colonne) { ValiderSaisie(ligne, colonne); },
+                          viewport());
   etat_.LigneAvant = etat_.ColonneAvant = 0;
+  LireMesuresPage();
   CalculerLargeurNoms();
 }
 
 TChild::~TChild() = default;
 
-TMesuresPage TChild::MesuresPage() const {
+// Asking the printer at every paint would cost more than the paint itself.
+void TChild::LireMesuresPage() {
   const TMetriques& m = Metriques();
-  TMesuresPage page;
-  if (m.ResolutionImprimante <= 0) return page;
+  TMesuresPage& page = page_;
+  page = TMesuresPage{};
+  if (m.ResolutionImprimante <= 0) return;
   page.LargeurPhysique = m.LargeurPhysique;
   page.HauteurPhysique = m.HauteurPhysique;
   page.RapportEcran = m.RapportEcran;
   const QRect zone = pf::ImprimanteCourante().pageLayout().paintRectPixels(m.ResolutionImprimante);
   page.LargeurImprimable = zone.width() > 0 ? zone.width() : m.LargeurPhysique;
   page.HauteurImprimable = zone.height() > 0 ? zone.height() : m.HauteurPhysique;
-  return page;
 }
 
 void TChild::CalculerLargeurNoms() {
@@ -53,13 +98,15 @@ void TChild::CalculerLargeurNoms() {
   etat_.NbColNoms = calevrin::CalculerLargeurNoms(c, *classe_);
 }
 
-void TChild::paintEvent(QPaintEvent*) {
+void TChild::paintEvent(QPaintEvent* event) {
   QPainter p(viewport());
   pf::TCanevasQt c(p);
+  c.FixerZoneUtile(event->region());
   etat_.H = horizontalScrollBar()->value();
   etat_.V = verticalScrollBar()->value();
   etat_.LargeurClient = viewport()->width();
   etat_.HauteurClient = viewport()->height();
+  etat_.EditionOuverte = SaisieEnCours();
   DessinerFeuille(c, false, etat_, *classe_, MesuresPage());
   MajDefilement();
 }
@@ -81,7 +128,24 @@ void TChild::resizeEvent(QResizeEvent* event) {
   MajDefilement();
 }
 
-void TChild::scrollContentsBy(int, int) { viewport()->update(); }
+void TChild::scrollContentsBy(int, int) {
+  // The editor stays over its cell.
+  if (SaisieEnCours()) {
+    const double z = ZoomBorne(Options.zoomD);
+    const int W = std::max(5, etat_.NbColNoms);
+    edition_->move(R(20 * (edition_->ColonneEdition + W) * z) - horizontalScrollBar()->value() + etat_.OrigineX,
+                   R(10 * (edition_->LigneEdition + 1) * z) - verticalScrollBar()->value() + etat_.OrigineY);
+  }
+  viewport()->update();
+}
+
+bool TChild::SaisieEnCours() const { return edition_ && edition_->isVisible(); }
+
+bool TChild::RefuserPendantSaisie() {
+  if (!SaisieEnCours()) return false;
+  pf::BoiteMessage(QStringLiteral("Terminer d'abord la saisie de la note !"), pf::TGenreMessage::Erreur);
+  return true;
+}
 
 void TChild::Rafraichir() {
   viewport()->update();
@@ -89,45 +153,350 @@ void TChild::Rafraichir() {
   emit EtatChange();
 }
 
+void TChild::MarquerModifie() {
+  Modifie = true;
+  emit Modification();
+}
+
+void TChild::NotifierStatistiques(int code, int periode, int a, int b) { emit Statistiques(code, periode, a, b); }
+
+void TChild::OublierCase() {
+  SourisSurCase = false;
+  dernierePosition_ = QPoint(-1, -1);
+  viewport()->unsetCursor();
+}
+
 void TChild::ChangerPeriode(int p) {
+  if (RefuserPendantSaisie()) return;
   classe_->FixerPeriodeCourante(p);
+  OublierCase();
   Rafraichir();
+  NotifierStatistiques(5, p, 0, 0);
 }
 
 void TChild::ChangerMatiere(int s) {
+  if (RefuserPendantSaisie()) return;
   classe_->FixerMatiereCourante(s);
+  OublierCase();
   Rafraichir();
+  NotifierStatistiques(7, classe_->PeriodeCourante(), s, 0);
 }
 
 void TChild::PeriodeSuivante() {
   const int p = classe_->PeriodeCourante();
+  const bool semestres = classe_->NbPeriodes() == 2;
   int suivante = p + 1;
-  if (p == 4) suivante = 1;
-  if (classe_->NbPeriodes() == 2 && p == 2) suivante = 4;
-  if (classe_->NbPeriodes() == 2 && p == 3) suivante = 1;
+  if (p == 4 || (semestres && p == 3)) suivante = 1;
+  if (semestres && p == 2) suivante = 4;
   ChangerPeriode(suivante);
+}
+
+void TChild::PeriodePrecedente() {
+  const int p = classe_->PeriodeCourante();
+  const bool semestres = classe_->NbPeriodes() == 2;
+  int precedente = p - 1;
+  if (p == 1) precedente = 4;
+  if (p == 4) precedente = semestres ? 2 : 3;
+  ChangerPeriode(precedente);
 }
 
 void TChild::MatiereSuivante() {
   const int s = classe_->MatiereCourante();
   const int nb = classe_->NbMatieres();
   int suivante = 1;
-  if (s < nb) suivante = s + 1;
-  else if (s == nb) suivante = 4;
+  if (s < nb)
+    suivante = s + 1;
+  else if (s == nb)
+    suivante = 4;
   ChangerMatiere(suivante);
 }
 
 void TChild::BasculerApercu() {
+  if (RefuserPendantSaisie()) return;
   etat_.ModeApercu = !etat_.ModeApercu;
   if (etat_.ModeApercu) {
     LireMetriques();
-    const TMesuresPage page = MesuresPage();
+    LireMesuresPage();
+    const TMesuresPage& page = page_;
     const double hauteur = page.HauteurPhysique * page.RapportEcran;
     if (hauteur > 0) etat_.ZoomApercu = (viewport()->height() - 15) / hauteur;
   }
+  OublierCase();
   horizontalScrollBar()->setValue(0);
   verticalScrollBar()->setValue(0);
   Rafraichir();
+}
+
+bool TChild::VueDevoirs() const {
+  return !etat_.ModeApercu && classe_->MatiereCourante() <= 3 && classe_->PeriodeCourante() <= 3;
+}
+
+bool TChild::CaseExiste(int ligne, int colonne) const {
+  if (!VueDevoirs()) return false;
+  const int m = classe_->NbDevoirs(classe_->MatiereCourante(), classe_->PeriodeCourante());
+  return colonne >= 1 && colonne <= m && ligne >= 0 && ligne <= classe_->NbEleves();
+}
+
+bool TChild::CaseSousPoint(int x, int y, int& ligne, int& colonne) const {
+  const double z = ZoomBorne(Options.zoomD);
+  const int W = std::max(5, etat_.NbColNoms);
+  colonne = R((x + horizontalScrollBar()->value() - etat_.OrigineX - R(20 * z * W)) / (20 * z));
+  ligne = R((y + verticalScrollBar()->value() - etat_.OrigineY - R(15 * z)) / (10 * z));
+  return CaseExiste(ligne, colonne);
+}
+
+QString TChild::TexteCase() const {
+  const int r = etat_.LigneCourante;
+  const int c = etat_.ColonneCourante;
+  if (!CaseExiste(r, c)) return {};
+  const QString commentaire =
+      pf::DepuisCp1252(classe_->Devoir(classe_->MatiereCourante(), classe_->PeriodeCourante(), c).Commentaire.Vue());
+  if (r == 0) return QStringLiteral(" Coef. du devoir n° ") + QString::number(c) + " ( " + commentaire + " )";
+  return " " + pf::DepuisCp1252(classe_->Eleve(r).Nom.Vue()) + "/Dev" + QString::number(c) + ": " + commentaire;
+}
+
+void TChild::DessinerCurseur(bool montrer, bool defiler) {
+  if (SaisieEnCours()) return;
+  if (montrer && defiler && etat_.LigneCourante != AucuneCellule) {
+    const double z = ZoomBorne(Options.zoomD);
+    const int u = R(10 * z);
+    QScrollBar* b = verticalScrollBar();
+    const auto y = [&] { return R(10 * (etat_.LigneCourante + 2) * z) - 1 - b->value() + etat_.OrigineY; };
+    if (viewport()->height() - 2 * u < y()) b->setValue(b->value() + b->singleStep());
+    if (y() < u) b->setValue(b->value() - b->singleStep());
+  }
+  // The sheet paints the mark at the current cell: repainting where it was and where it goes
+  // moves it.
+  const double z = ZoomBorne(Options.zoomD);
+  const int W = std::max(5, etat_.NbColNoms);
+  const auto zoneMarque = [&](int ligne, int colonne) {
+    if (ligne < 1 || ligne == AucuneCellule || colonne < 1 || colonne == AucuneCellule) return;
+    const int x = R((colonne + W - 0.1) * 20 * z) - horizontalScrollBar()->value() + etat_.OrigineX;
+    const int y = R(10 * (ligne + 2) * z) - 1 - verticalScrollBar()->value() + etat_.OrigineY;
+    viewport()->update(QRect(x - 2, y - R(7.5 * z) - 2, R(15 * z) + 5, R(7.5 * z) + 5));
+  };
+  zoneMarque(etat_.LigneAvant, etat_.ColonneAvant);
+  if (montrer) zoneMarque(etat_.LigneCourante, etat_.ColonneCourante);
+}
+
+bool TChild::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave && !SaisieEnCours()) {
+    // The pointer has left the sheet: no key may start an entry any more.
+    OublierCase();
+    emit Message(QString(), true);
+  }
+  return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TChild::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (pos == dernierePosition_) return;
+  dernierePosition_ = pos;
+  if (!VueDevoirs()) {
+    viewport()->unsetCursor();
+    SourisSurCase = false;
+    return;
+  }
+  int ligne = 0;
+  int colonne = 0;
+  if (CaseSousPoint(pos.x(), pos.y(), ligne, colonne)) {
+    etat_.LigneCourante = ligne;
+    etat_.ColonneCourante = colonne;
+    viewport()->setCursor(CurseurSaisie());
+    SourisSurCase = true;
+    if ((ligne != etat_.LigneAvant || colonne != etat_.ColonneAvant) && !SaisieEnCours()) {
+      if (Options.trait) DessinerCurseur(true, false);
+      emit Message(TexteCase(), false);
+      etat_.LigneAvant = ligne;
+      etat_.ColonneAvant = colonne;
+    }
+    if (SaisieEnCours()) emit Message(TexteCase(), false);
+    return;
+  }
+  DessinerCurseur(false, false);
+  etat_.LigneCourante = 0;
+  etat_.LigneAvant = AucuneCellule;
+  emit Message(QString(), true);
+  viewport()->unsetCursor();
+  SourisSurCase = false;
+}
+
+void TChild::mousePressEvent(QMouseEvent* event) {
+  if (SaisieEnCours()) {
+    Bip();
+    return;
+  }
+  if (event->buttons() != Qt::LeftButton || event->modifiers() != Qt::NoModifier) return;
+  const QPoint pos = event->position().toPoint();
+  int ligne = 0;
+  int colonne = 0;
+  if (VueDevoirs() && CaseSousPoint(pos.x(), pos.y(), ligne, colonne)) {
+    etat_.LigneCourante = ligne;
+    etat_.ColonneCourante = colonne;
+    SourisSurCase = true;
+    CommencerSaisie(QString());
+  }
+}
+
+void TChild::mouseDoubleClickEvent(QMouseEvent*) {}
+
+void TChild::OnKeyDown(int touche) {
+  if (!Options.trait || !VueDevoirs() || SaisieEnCours()) return;
+  const int n = classe_->NbEleves();
+  const int m = classe_->NbDevoirs(classe_->MatiereCourante(), classe_->PeriodeCourante());
+  int& r = etat_.LigneCourante;
+  int& c = etat_.ColonneCourante;
+  static const char* const codes[4] = {"abs", "disp", "excu", "ret"};
+  switch (touche) {
+    case Qt::Key_Down:
+      if (r != AucuneCellule && r < n) ++r;
+      break;
+    case Qt::Key_Up:
+      if (r != AucuneCellule && r > 0) --r;
+      break;
+    case Qt::Key_Left:
+      if (c != AucuneCellule && c > 1) --c;
+      break;
+    case Qt::Key_Right:
+      if (c != AucuneCellule && c < m) ++c;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (SourisSurCase)
+        CommencerSaisie(QString());
+      else
+        Bip();
+      break;
+    case Qt::Key_F1:
+    case Qt::Key_F2:
+    case Qt::Key_F3:
+    case Qt::Key_F4:
+      if (SourisSurCase)
+        CommencerSaisie(QString::fromLatin1(codes[touche - Qt::Key_F1]));
+      else
+        Bip();
+      break;
+    default:
+      return;
+  }
+  if (CaseExiste(r, c) && !SaisieEnCours()) {
+    DessinerCurseur(true, true);
+    emit Message(TexteCase(), false);
+    etat_.LigneAvant = r;
+    etat_.ColonneAvant = c;
+  }
+}
+
+void TChild::keyPressEvent(QKeyEvent* event) {
+  const int touche = event->key();
+  const bool speciale = touche == Qt::Key_Down || touche == Qt::Key_Up || touche == Qt::Key_Left ||
+                        touche == Qt::Key_Right || touche == Qt::Key_Return || touche == Qt::Key_Enter ||
+                        (touche >= Qt::Key_F1 && touche <= Qt::Key_F4);
+  if (speciale) {
+    OnKeyDown(touche);
+    return;
+  }
+  const QString t = event->text();
+  if (t.size() != 1) return;
+  const QChar ch = t[0];
+  if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')) {
+    if (Options.trait && SourisSurCase && !SaisieEnCours())
+      CommencerSaisie(t);
+    else
+      Bip();
+  } else if (ch == '+') {
+    PeriodeSuivante();
+  } else if (ch == '-') {
+    PeriodePrecedente();
+  }
+}
+
+void TChild::keyReleaseEvent(QKeyEvent* event) {
+  QScrollBar* b = verticalScrollBar();
+  switch (event->key()) {
+    case Qt::Key_PageUp: b->setValue(b->value() - b->singleStep()); break;
+    case Qt::Key_PageDown: b->setValue(b->value() + b->singleStep()); break;
+    case Qt::Key_End: b->setValue(b->maximum()); break;
+    case Qt::Key_Home: b->setValue(0); break;
+    default: break;
+  }
+}
+
+void TChild::CommencerSaisie(const QString& texte) {
+  if (SaisieEnCours()) return;
+  const int r = etat_.LigneCourante;
+  const int c = etat_.ColonneCourante;
+  // Only a cell of the test view shown now: never the year view, a free slot or beyond.
+  if (!CaseExiste(r, c)) return;
+  const int m = classe_->MatiereCourante();
+  const int p = classe_->PeriodeCourante();
+  edition_->LigneEdition = r;
+  edition_->ColonneEdition = c;
+  QString initial = texte;
+  if (initial.isEmpty())
+    initial = r >= 1 ? pf::DepuisCp1252(classe_->Eleve(r).Note(m, p, c).Vue())
+                     : pf::DepuisCp1252(FormaterNombre(classe_->Devoir(m, p, c).Coef));
+  edition_->setText(initial.left(LongueurNoteSaisie));
+  edition_->TexteInitial = texte.isEmpty() ? edition_->text() : QString();
+  const double z = ZoomBorne(Options.zoomD);
+  const int W = std::max(5, etat_.NbColNoms);
+  edition_->setGeometry(R(20 * (c + W) * z) - horizontalScrollBar()->value() + etat_.OrigineX,
+                        R(10 * (r + 1) * z) - verticalScrollBar()->value() + etat_.OrigineY, R(20 * z),
+                        R(15 * z));
+  QFont f(pf::DepuisCp1252(Options.polname));
+  f.setPointSize(std::max(1, R(6 * ZoomBorne(Options.zoomP))));
+  f.setBold(Options.polstyle.gras);
+  f.setItalic(Options.polstyle.italique);
+  f.setUnderline(Options.polstyle.souligne);
+  edition_->setFont(f);
+  edition_->setEnabled(true);
+  edition_->show();
+  edition_->setFocus();
+  edition_->deselect();
+  edition_->setCursorPosition(static_cast<int>(edition_->text().size()));
+}
+
+// Only what the entry can change: the averages of the row (with the Joker column), the test's
+// average and the class averages; for a coefficient the whole average columns and its line
+// in the list under the table. The edited cell repaints as the editor hides.
+void TChild::RepeindreApresSaisie(int ligne, int colonne) {
+  const double z = ZoomBorne(Options.zoomD);
+  const int W = std::max(5, etat_.NbColNoms);
+  const int n = classe_->NbEleves();
+  const int m = classe_->NbDevoirs(classe_->MatiereCourante(), classe_->PeriodeCourante());
+  const int h = horizontalScrollBar()->value() - etat_.OrigineX;
+  const int v = verticalScrollBar()->value() - etat_.OrigineY;
+  const auto zone = [&](double x1, double y1, double x2, double y2) {
+    viewport()->update(QRect(QPoint(R(x1 * z) - h, R(y1 * z) - v), QPoint(R(x2 * z) - h, R(y2 * z) - v)));
+  };
+  const double moyennes = 20.0 * (m + W) + 16;
+  const double finMoyennes = 20.0 * (m + W + 3) + 16;
+  if (ligne == 0) {
+    zone(moyennes, 20, finMoyennes, 10.0 * (n + 4));
+    if (Options.textebas) zone(40, 10.0 * (colonne + n + 4), 85, 10.0 * (colonne + n + 5));
+    return;
+  }
+  zone(moyennes, 10.0 * (ligne + 1), finMoyennes, 10.0 * (ligne + 2));
+  zone(20.0 * (colonne + W), 10.0 * (n + 2), 20.0 * (colonne + W + 1), 10.0 * (n + 4));
+  zone(moyennes, 10.0 * (n + 2), finMoyennes, 10.0 * (n + 4));
+}
+
+void TChild::ValiderSaisie(int ligne, int colonne) {
+  edition_->hide();
+  edition_->setEnabled(false);
+  setFocus();
+  if (Options.trait) DessinerCurseur(true, false);
+  if (ligne == AucuneCellule) return;
+  MarquerModifie();
+  NotifierStatistiques(ligne == 0 ? 4 : 3, classe_->PeriodeCourante(), colonne, ligne);
+  RepeindreApresSaisie(ligne, colonne);
+  const int touche = edition_->DerniereTouche;
+  if (ligne >= 1 && (touche == Qt::Key_Up || touche == Qt::Key_Down)) {
+    // From the cell that was edited, wherever the pointer went meanwhile.
+    etat_.LigneCourante = ligne;
+    etat_.ColonneCourante = colonne;
+    OnKeyDown(touche);
+  }
 }
 
 }  // namespace calevrin

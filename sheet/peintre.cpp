@@ -275,7 +275,7 @@ void TPeintre::VueDevoirs() {
   }
   if (!impr_ && !apercu_ && o_.trait && e_.ColonneCourante >= 1 && e_.ColonneCourante <= m &&
       e_.LigneCourante >= 0 && e_.LigneCourante <= n)
-    DessinerCurseur(cv_, e_, true, o_);
+    DessinerCurseur(cv_, e_, true, o_, false);
 }
 
 void TPeintre::VueSynthese() {
@@ -460,7 +460,7 @@ void DessinerFeuille(pf::TCanevas& canevas, bool impression, TEtatFeuille& etat,
   TPeintre(canevas, impression, etat, c, page, o).Dessiner();
 }
 
-void DessinerCurseur(pf::TCanevas& cv, const TEtatFeuille& e, bool montrer, const TOptions& o) {
+void DessinerCurseur(pf::TCanevas& cv, const TEtatFeuille& e, bool montrer, const TOptions& o, bool effacer) {
   if (e.ModeApercu || e.EditionOuverte) return;
   const double z = ZoomBorne(o.zoomD);
   const int W = std::max(5, e.NbColNoms);
@@ -475,8 +475,10 @@ void DessinerCurseur(pf::TCanevas& cv, const TEtatFeuille& e, bool montrer, cons
     cv.LigneVers(x + R(15 * z), y);
   };
   const TCouleur fond = o.couleur[3];
-  marque(e.LigneAvant, e.ColonneAvant, 0, fond);
-  if (o.relief != 0) marque(e.LigneAvant, e.ColonneAvant, 1, fond);
+  if (effacer) {
+    marque(e.LigneAvant, e.ColonneAvant, 0, fond);
+    if (o.relief != 0) marque(e.LigneAvant, e.ColonneAvant, 1, fond);
+  }
   if (!montrer) return;
   if (o.relief == 0) {
     marque(e.LigneCourante, e.ColonneCourante, 0, o.couleur[2]);

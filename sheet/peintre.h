@@ -51,8 +51,9 @@ void DessinerFeuille(plateforme::TCanevas& canevas, bool impression, TEtatFeuill
 
 // The cursor mark of the current cell (screen only): erased at the cell where it was last
 // drawn and, with montrer, drawn at the current one. The caller then records the cell.
+// Within a full paint there is nothing to erase: effacer false.
 void DessinerCurseur(plateforme::TCanevas& canevas, const TEtatFeuille& etat, bool montrer,
-                     const TOptions& o = Options);
+                     const TOptions& o = Options, bool effacer = true);
 
 // The scroll ranges of the sheet.
 TDefilement CalculerDefilement(const TEtatFeuille& etat, const TClasse& c, const TMesuresPage& page,

@@ -1,0 +1,86 @@
+#include "sheet/edition.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+#include "model/alertes.h"
+#include "model/moyennes.h"
+#include "model/note.h"
+#include "platform/texte.h"
+
+namespace calevrin {
+
+namespace {
+
+// Only what the class file can hold gets in: a character without a Windows-1252 form is
+// refused with a beep rather than stored as "?".
+class TValideurCp1252 : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& texte, int&) const override {
+    if (plateforme::VersCp1252(texte)) return Acceptable;
+    Bip();
+    return Invalid;
+  }
+};
+
+std::string Majuscules(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+}  // namespace
+
+TEdition::TEdition(TClasse& classe, TRapportSaisie rapport, QWidget* parent)
+    : QLineEdit(parent), classe_(classe), rapport_(std::move(rapport)) {
+  setValidator(new TValideurCp1252(this));
+  setFrame(false);
+  // Text at the top of the box, where the sheet writes it, not centred in it.
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setTextMargins(0, 0, 0, 0);
+  setContentsMargins(0, 0, 0, 0);
+  setMaxLength(LongueurNoteSaisie);
+  resize(10, 10);
+  hide();
+  setEnabled(false);
+}
+
+void TEdition::keyPressEvent(QKeyEvent* event) {
+  const int touche = event->key();
+  const bool valide = touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Up ||
+                      touche == Qt::Key_Down;
+  if (!valide && touche != Qt::Key_Escape) QLineEdit::keyPressEvent(event);
+  DerniereTouche = touche;
+  if (touche == Qt::Key_Escape || (valide && LigneEdition == 0 && text() == TexteInitial)) {
+    // Cancelled, or a coefficient confirmed untouched: its exact stored value stays.
+    rapport_(MSG_SAISIE, 255, 0);
+  } else if (valide && Valider()) {
+    rapport_(MSG_SAISIE, LigneEdition, ColonneEdition);
+  }
+}
+
+bool TEdition::Valider() {
+  const std::string texte = plateforme::VersCp1252(text()).value_or(std::string());
+  const int m = classe_.MatiereCourante();
+  const int p = classe_.PeriodeCourante();
+  if (m < 1 || m > 3 || p < 1 || p > 3 || ColonneEdition < 1 || ColonneEdition > classe_.NbDevoirs(m, p))
+    return false;
+  if (LigneEdition >= 1) {
+    if (LigneEdition > classe_.NbEleves()) return false;
+    // The text is checked as it will be stored: never a longer text cut afterwards.
+    std::string stocke = texte.substr(0, LongueurNoteSaisie);
+    const TNote n = LireNote(stocke);
+    if (n.Genre != NoteInvalide && !VerifierDomaine(Options.notemax, n.Valeur)) return false;
+    if (n.Genre == NoteLettre) stocke = Majuscules(stocke);
+    classe_.Eleve(LigneEdition).Note(m, p, ColonneEdition).Affecter(stocke);
+    return true;
+  }
+  // A coefficient is a number: a letter of the table is not one.
+  double v = 0;
+  if (!LireNombre(texte, v) || !VerifierDomaine(Options.coefmax, v)) return false;
+  classe_.Devoir(m, p, ColonneEdition).Coef = v;
+  return true;
+}
+
+}  // namespace calevrin

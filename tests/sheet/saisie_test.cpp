@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "model/alertes.h"
+#include "model/options.h"
+#include "platform/canevas.h"
+#include "platform/messages.h"
+#include "sheet/edition.h"
+#include "sheet/feuille.h"
+#include "tests/common/tempdir.h"
+
+using namespace calevrin;
+namespace pf = calevrin::plateforme;
+
+namespace {
+
+class SaisieTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Options = TOptions{};
+    const std::string copie = dir_ / "4eB.cl3";
+    std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", copie);
+    ancienneBoite_ = pf::RemplacerBoiteMessage([this](const QString& t, pf::TGenreMessage, int) {
+      messages_.push_back(t);
+      return pf::TReponse::OK;
+    });
+    anciennesAlertes_ = RemplacerAlertes({[this](TGenreAlerte, const std::string& t) {
+                                            messages_.push_back(QString::fromStdString(t));
+                                          },
+                                          [this] { ++bips_; }});
+    f_ = std::make_unique<TChild>(copie);
+    f_->resize(1000, 700);
+    f_->show();
+    f_->viewport()->grab();  // a first paint sets the origins
+  }
+  void TearDown() override {
+    f_.reset();
+    pf::RemplacerBoiteMessage(ancienneBoite_);
+    RemplacerAlertes(anciennesAlertes_);
+  }
+  // The pointer over cell (row, test), as the sheet computes cells.
+  void Survoler(int ligne, int colonne) {
+    const double z = Options.zoomD;
+    const int W = f_->Etat().NbColNoms;
+    const QPoint p(pf::R(20 * (colonne + W) * z) + 4, pf::R(10 * (ligne + 1) * z) + 6);
+    QTest::mouseMove(f_->viewport(), p);
+  }
+  std::string Note(int e, int k) { return f_->Classe().Eleve(e).Note(1, 1, k).Texte(); }
+  void Taper(const char* texte, Qt::Key fin) {
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(texte));
+    QTest::keyClick(&f_->Editeur(), fin);
+  }
+
+  test::TRepertoireTemp dir_;
+  std::unique_ptr<TChild> f_;
+  std::vector<QString> messages_;
+  int bips_ = 0;
+  pf::TFonctionMessage ancienneBoite_;
+  TAlertes anciennesAlertes_;
+};
+
+}  // namespace
+
+TEST_F(SaisieTest, UneColonneAuClavier) {
+  Survoler(1, 2);
+  ASSERT_TRUE(f_->SourisSurCase);
+  EXPECT_EQ(f_->TexteCase(), QStringLiteral(" ANDRÉ/Dev2: Nombres relatifs"));
+  QTest::keyClick(f_.get(), Qt::Key_1);  // a digit opens the editor with it
+  ASSERT_TRUE(f_->SaisieEnCours());
+  Taper("4", Qt::Key_Down);
+  EXPECT_EQ(Note(1, 2), "14");
+  EXPECT_TRUE(f_->Modifie);
+  EXPECT_EQ(f_->Etat().LigneCourante, 2);  // Down moved on to the next student
+  QTest::keyClick(f_.get(), Qt::Key_Return);
+  f_->Editeur().clear();
+  Taper("abs", Qt::Key_Down);
+  EXPECT_EQ(Note(2, 2), "abs");
+  QTest::keyClick(f_.get(), Qt::Key_F2);
+  EXPECT_EQ(f_->Editeur().text(), "disp");
+  QTest::keyClick(&f_->Editeur(), Qt::Key_Escape);  // Escape keeps the old grade
+  EXPECT_EQ(Note(3, 2), "16.5");
+  QTest::keyClick(f_.get(), Qt::Key_B);
+  Taper("+", Qt::Key_Return);
+  EXPECT_EQ(Note(3, 2), "B+");  // a letter of the table is stored in capitals
+  EXPECT_EQ(f_->Etat().LigneCourante, 3);  // Enter stays
+
+  // Five characters cannot be typed; 25 is out of range and keeps the editor open.
+  QTest::keyClick(f_.get(), Qt::Key_1);
+  Taper("2.25", Qt::Key_Return);
+  EXPECT_EQ(Note(3, 2), "12.2");
+  QTest::keyClick(f_.get(), Qt::Key_2);
+  Taper("5", Qt::Key_Return);
+  EXPECT_TRUE(f_->SaisieEnCours());
+  EXPECT_EQ(Note(3, 2), "12.2");
+  ASSERT_FALSE(messages_.empty());
+  EXPECT_EQ(messages_.back(), QStringLiteral("Le nombre 25.00 est en dehors du domaine de validité.\r( De 0 à 20 )"));
+
+  // While typing, the commands that change the view refuse.
+  f_->ChangerPeriode(2);
+  EXPECT_EQ(messages_.back(), QStringLiteral("Terminer d'abord la saisie de la note !"));
+  EXPECT_EQ(f_->Classe().PeriodeCourante(), 1);
+  QTest::keyClick(&f_->Editeur(), Qt::Key_Escape);
+
+  // Up from the first student stores and goes to the coefficient row.
+  Survoler(1, 1);
+  QTest::keyClick(f_.get(), Qt::Key_9);
+  QTest::keyClick(&f_->Editeur(), Qt::Key_Up);
+  EXPECT_EQ(Note(1, 1), "9");
+  EXPECT_EQ(f_->Etat().LigneCourante, 0);
+}
+
+TEST_F(SaisieTest, CoefficientsEtCasesInterdites) {
+  f_->Classe().Devoir(1, 1, 3).Coef = 1.25;
+  Survoler(0, 3);
+  ASSERT_TRUE(f_->SourisSurCase);
+  QTest::keyClick(f_.get(), Qt::Key_Return);
+  EXPECT_EQ(f_->Editeur().text(), "1.3");  // shown with one decimal...
+  QTest::keyClick(&f_->Editeur(), Qt::Key_Return);
+  EXPECT_EQ(f_->Classe().Devoir(1, 1, 3).Coef, 1.25);  // ...but kept exact when untouched
+  EXPECT_FALSE(f_->Modifie);
+
+  QTest::keyClick(f_.get(), Qt::Key_A);  // a letter is no coefficient: refused silently
+  const std::size_t avant = messages_.size();
+  QTest::keyClick(&f_->Editeur(), Qt::Key_Return);
+  EXPECT_TRUE(f_->SaisieEnCours());
+  EXPECT_EQ(messages_.size(), avant);
+  f_->Editeur().setText("0");
+  QTest::keyClick(&f_->Editeur(), Qt::Key_Return);
+  EXPECT_EQ(f_->Classe().Devoir(1, 1, 3).Coef, 0.0);
+
+  // No entry in the year view, in preview, or once the pointer has left the sheet.
+  f_->ChangerPeriode(4);
+  QTest::keyClick(f_.get(), Qt::Key_5);
+  EXPECT_FALSE(f_->SaisieEnCours());
+  f_->ChangerPeriode(1);
+  Survoler(2, 2);
+  f_->BasculerApercu();
+  QTest::keyClick(f_.get(), Qt::Key_5);
+  EXPECT_FALSE(f_->SaisieEnCours());
+  f_->BasculerApercu();
+  Survoler(2, 8);  // test 8 does not exist in this period
+  EXPECT_FALSE(f_->SourisSurCase);
+  const int bips = bips_;
+  QTest::keyClick(f_.get(), Qt::Key_5);
+  EXPECT_FALSE(f_->SaisieEnCours());
+  EXPECT_EQ(bips_, bips + 1);
+  for (int k = 7; k <= 24; ++k) EXPECT_TRUE(f_->Classe().Eleve(2).Note(1, 1, k).Vide());
+}
