@@ -27,6 +27,7 @@
 #include "model/edition.h"
 #include "model/erreurs.h"
 #include "platform/chemins.h"
+#include "platform/dialogues.h"
 #include "platform/messages.h"
 #include "platform/programmes.h"
 #include "platform/regional.h"
@@ -153,22 +154,34 @@ void TMDI::CreerMenus() {
   nouvelle->setEnabled(false);  // with the new-class dialog
   action(fichier, "M11", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"),
          [this] { MenuOuvrirFichier(); });
-  action(fichier, "M12", QStringLiteral("&Sauver"), QStringLiteral("Sauver le fichier"), [] {});
-  action(fichier, "M13", QStringLiteral("S&auver sous..."), QStringLiteral("Renommer le fichier"), [] {});
-  action(fichier, "M14", QStringLiteral("Sa&uver tous"), QStringLiteral("Sauver tous les fichiers"), [] {});
+  action(fichier, "M12", QStringLiteral("&Sauver"), QStringLiteral("Sauver le fichier"), [this] {
+    if (TChild* f = FeuilleActive()) f->SauverAvecCopie();
+  });
+  action(fichier, "M13", QStringLiteral("S&auver sous..."), QStringLiteral("Renommer le fichier"), [this] {
+    if (TChild* f = FeuilleActive()) f->SauverSous();
+  });
+  action(fichier, "M14", QStringLiteral("Sa&uver tous"), QStringLiteral("Sauver tous les fichiers"), [this] {
+    for (TChild* f : Feuilles()) f->SauverAvecCopie();
+  });
   action(fichier, "M15", QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenètre active"), [this] {
     if (QMdiSubWindow* w = zone_->currentSubWindow()) w->close();
   });
   action(fichier, "M16", QStringLiteral("F&ermer tous"), QStringLiteral("Fermer toutes les fenètres"),
-         [this] { zone_->closeAllSubWindows(); });
-  action(fichier, "M17", QStringLiteral("Effa&cer"), QStringLiteral("Effacer le fichier du disque"), [] {});
+         [this] { MenuFermerTous(); });
+  action(fichier, "M17", QStringLiteral("Effa&cer"), QStringLiteral("Effacer le fichier du disque"), [this] {
+    if (TChild* f = FeuilleActive()) f->EffacerFichier();
+  });
   fichier->addSeparator();
-  action(fichier, "M18", QStringLiteral("&Imprimer..."), QStringLiteral("Imprimer le fichier"), [] {});
+  action(fichier, "M18", QStringLiteral("&Imprimer..."), QStringLiteral("Imprimer le fichier"), [this] {
+    if (TChild* f = FeuilleActive()) f->Imprimer(false);
+  });
   action(fichier, "M19", QStringLiteral("C&onfigurer l'imprimante..."), QStringLiteral("Configurer l'imprimante"),
-         [] {});
+         [this] {
+           if (TChild* f = FeuilleActive()) f->ConfigurerImprimante();
+         });
   action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(), [this] {
-    if (TChild* f = FeuilleActive(); f && !f->Etat().ModeApercu) {
-      f->BasculerApercu();
+    if (TChild* f = FeuilleActive()) {
+      f->EntrerApercu();
       AppliquerApercu(f);
     }
   });
@@ -321,22 +334,16 @@ void TMDI::CreerBarreEtat() {
     zone_->activateNextSubWindow();
     if (zone_->subWindowList().size() < 2) sb_[5]->setEnabled(false);
   });
+  feuille([this](TChild* f) { f->SauverAvecCopie(); }, 1);
+  feuille([](TChild* f) { f->Imprimer(true); }, 2);
   feuille([this](TChild* f) {
     f->BasculerApercu();
     AppliquerApercu(f);
   }, 7);
   feuille([](TChild* f) { f->MatiereSuivante(); }, 8);
   feuille([](TChild* f) { f->PeriodeSuivante(); }, 9);
-  feuille([this](TChild* f) {
-    QScrollBar* b = f->horizontalScrollBar();
-    b->setValue(defilementH_ ? b->maximum() : 0);
-    defilementH_ = !defilementH_;
-  }, 10);
-  feuille([this](TChild* f) {
-    QScrollBar* b = f->verticalScrollBar();
-    b->setValue(defilementV_ ? b->maximum() : 0);
-    defilementV_ = !defilementV_;
-  }, 11);
+  feuille([](TChild* f) { f->DefilementRapide(true); }, 10);
+  feuille([](TChild* f) { f->DefilementRapide(false); }, 11);
   connect(sb_[11], &QToolButton::clicked, this, [this] { Zoom(true); });
   connect(sb_[12], &QToolButton::clicked, this, [this] { Zoom(false); });
 }
@@ -371,6 +378,8 @@ bool TMDI::OuvrirFichier(const std::string& chemin) {
     AfficherMessage(horloge ? TexteHorloge() : texte);
   });
   connect(feuille, &TChild::Modification, this, &TMDI::MajMenuFichier);
+  connect(feuille, &TChild::FichierRecent, this, &TMDI::AjouterFichierRecent);
+  connect(feuille, &TChild::FermetureDecidee, this, [this](bool acceptee) { FermetureAcceptee = acceptee; });
   connect(fenetre, &QObject::destroyed, this, [this] {
     DesactiverBoutons();
     AfficherPeriode(nullptr, 0);
@@ -387,12 +396,15 @@ bool TMDI::OuvrirFichier(const std::string& chemin) {
 
 void TMDI::FeuilleActivee(QMdiSubWindow* fenetre) {
   TChild* f = fenetre ? qobject_cast<TChild*>(fenetre->widget()) : nullptr;
+  FusionnerMenus(f);
   MajMenuFichier();
   if (!f) {
     for (int i : {4, 5, 7, 8, 9}) Bouton(i)->setEnabled(false);
     AppliquerApercu(nullptr);
     return;
   }
+  Bouton(4)->setEnabled(f->Action("M30")->isEnabled());
+  Bouton(5)->setEnabled(f->Action("M46")->isEnabled());
   Bouton(6)->setEnabled(zone_->subWindowList().size() != 1);
   Bouton(8)->setEnabled(true);
   Bouton(9)->setEnabled(true);
@@ -415,18 +427,19 @@ void TMDI::MajMenuFichier() {
   const QList<TChild*> feuilles = Feuilles();
   const int n = static_cast<int>(feuilles.size());
   const bool s = n > 0 && FeuilleActive() != nullptr;
-  // Saving, printing and deleting arrive with the sheet commands: their items stay off.
-  Action("M12")->setEnabled(false);
-  Action("M13")->setEnabled(false);
-  Action("M14")->setEnabled(false);
+  TChild* active = FeuilleActive();
+  Action("M12")->setEnabled(s && active->Modifie);
+  Action("M13")->setEnabled(s);
+  Action("M14")->setEnabled(s && n > 1);
   Action("M15")->setEnabled(s);
-  Action("M16")->setEnabled(s && n > 1);
-  Action("M17")->setEnabled(false);
-  Action("M18")->setEnabled(false);
-  Action("M19")->setEnabled(false);
+  Action("M16")->setEnabled(Action("M14")->isEnabled());
+  // Deleting a class that was never saved would delete whatever file has its default name.
+  Action("M17")->setEnabled(s && !active->JamaisSauve);
+  Action("M18")->setEnabled(s);
+  Action("M19")->setEnabled(s);
   Action("M21")->setEnabled(s);
   Bouton(1)->setEnabled(Action("M12")->isEnabled());
-  Bouton(2)->setEnabled(false);
+  Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open
   Bouton(7)->setEnabled(s);
 }
@@ -509,7 +522,7 @@ void TMDI::MenuOuvrirFichier() {
   // The folder of the last class opened; the program's own folder means nothing to a user here.
   QString dossier = QDir::homePath();
   if (!Options.liste[1].empty()) dossier = QFileInfo(Utf8(Options.liste[1])).absolutePath();
-  const QString nom = QFileDialog::getOpenFileName(this, QString(), dossier, QStringLiteral("Fichier classe v3 (*.cl3)"));
+  const QString nom = pf::DemanderFichierOuverture(this, dossier, QStringLiteral("Fichier classe v3 (*.cl3)"));
   if (nom.isEmpty()) return;
   OuvrirFichier(CouperUtf8(nom.toStdString(), 255));
 }
@@ -517,6 +530,30 @@ void TMDI::MenuOuvrirFichier() {
 void TMDI::MenuFichier(int i) {
   const std::string nom = Options.liste[static_cast<std::size_t>(i)];
   if (!nom.empty()) OuvrirFichier(nom);
+}
+
+void TMDI::FusionnerMenus(TChild* feuille) {
+  if (menusFusionnes_ == feuille) return;
+  if (menusFusionnes_)
+    for (QMenu* m : menusFusionnes_->Menus()) menuBar()->removeAction(m->menuAction());
+  menusFusionnes_ = feuille;
+  if (!feuille) return;
+  connect(feuille, &QObject::destroyed, this, [this, feuille] {
+    if (menusFusionnes_ == feuille) menusFusionnes_ = nullptr;
+  }, Qt::UniqueConnection);
+  for (QMenu* m : feuille->Menus()) menuBar()->insertMenu(menuFenetre_->menuAction(), m);
+}
+
+void TMDI::MenuFermerTous() {
+  const QList<QMdiSubWindow*> l = zone_->subWindowList();
+  for (auto it = l.rbegin(); it != l.rend(); ++it) {
+    if (!qobject_cast<TChild*>((*it)->widget())) continue;
+    FermetureAcceptee = true;
+    if (!(*it)->close() || !FermetureAcceptee) {
+      FermetureAcceptee = false;
+      return;
+    }
+  }
 }
 
 void TMDI::Mosaique(bool horizontale) {
@@ -567,8 +604,8 @@ void TMDI::OuvrirSiteWeb(const char* adresse) {
 
 void TMDI::closeEvent(QCloseEvent* event) {
   FermetureAcceptee = true;
-  zone_->closeAllSubWindows();
-  if (!FermetureAcceptee || !zone_->subWindowList().isEmpty()) {
+  MenuFermerTous();
+  if (!FermetureAcceptee) {
     event->ignore();
     return;
   }

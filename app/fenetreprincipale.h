@@ -77,6 +77,8 @@ class TMDI : public QMainWindow {
   void ArrangerIcones();
   void MenuOuvrirFichier();
   void MenuFichier(int i);
+  void MenuFermerTous();
+  void FusionnerMenus(TChild* feuille);
   void Zoom(bool plus);
   void OuvrirSiteWeb(const char* adresse);
   void AfficherHint(const QString& hint);
@@ -91,8 +93,7 @@ class TMDI : public QMainWindow {
   QMenu* menuFenetre_ = nullptr;
   QTimer* horloge_ = nullptr;
   bool mosaiqueHorizontale_ = true;
-  bool defilementH_ = true;
-  bool defilementV_ = true;
+  TChild* menusFusionnes_ = nullptr;
   std::string configuration_;
 };
 

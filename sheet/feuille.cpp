@@ -72,6 +72,10 @@ TChild::TChild(const std::string& chemin, QWidget* parent)
   etat_.LigneAvant = etat_.ColonneAvant = 0;
   LireMesuresPage();
   CalculerLargeurNoms();
+  CreerMenus();
+  MajLibellesMatieres();
+  MajLibellesPeriodes();
+  MajMenus();
 }
 
 TChild::~TChild() = default;
@@ -150,6 +154,7 @@ bool TChild::RefuserPendantSaisie() {
 void TChild::Rafraichir() {
   viewport()->update();
   MajDefilement();
+  MajMenus();
   emit EtatChange();
 }
 
@@ -326,6 +331,7 @@ void TChild::mousePressEvent(QMouseEvent* event) {
     Bip();
     return;
   }
+  // The right button opens the pop-up menu through the context-menu event.
   if (event->buttons() != Qt::LeftButton || event->modifiers() != Qt::NoModifier) return;
   const QPoint pos = event->position().toPoint();
   int ligne = 0;
@@ -335,7 +341,9 @@ void TChild::mousePressEvent(QMouseEvent* event) {
     etat_.ColonneCourante = colonne;
     SourisSurCase = true;
     CommencerSaisie(QString());
+    return;
   }
+  OuvrirMenuContextuel(event->globalPosition().toPoint());
 }
 
 void TChild::mouseDoubleClickEvent(QMouseEvent*) {}

@@ -3,11 +3,15 @@
 // coefficients are typed in place.
 
 #include <QAbstractScrollArea>
+#include <QList>
 #include <memory>
 #include <string>
 
 #include "model/classe.h"
 #include "sheet/peintre.h"
+
+class QAction;
+class QMenu;
 
 namespace calevrin {
 
@@ -26,6 +30,7 @@ class TChild : public QAbstractScrollArea {
   TEtatFeuille& Etat() { return etat_; }
   TEdition& Editeur() { return *edition_; }
   bool Modifie = false;
+  bool JamaisSauve = false;
   bool SourisSurCase = false;
 
   bool SaisieEnCours() const;
@@ -47,6 +52,25 @@ class TChild : public QAbstractScrollArea {
   const TMesuresPage& MesuresPage() const { return page_; }
   void LireMesuresPage();
 
+  // Menus merged into the main window while this sheet is active, in their order.
+  const QList<QMenu*>& Menus() const { return menus_; }
+  QMenu* MenuContextuel() const { return contextuel_; }
+  QAction* Action(const char* nom) const;
+  void MajMenus();
+  void MajLibellesPeriodes();
+  void MajLibellesMatieres();
+
+  void EffacerModifie();
+  bool Sauver(bool ajouterRecent);
+  bool SauverSous();
+  bool SauverAvecCopie();
+  bool EffacerFichier();
+  void Imprimer(bool sansDialogue);
+  void ConfigurerImprimante();
+  void EntrerApercu();
+  void DefilementRapide(bool horizontal);
+  void ExporterTableau();
+
   bool CaseSousPoint(int x, int y, int& ligne, int& colonne) const;
   void CommencerSaisie(const QString& texte);
   QString TexteCase() const;
@@ -58,6 +82,9 @@ class TChild : public QAbstractScrollArea {
   // The message panel: the cell's details, or (horloge) back to the clock.
   void Message(const QString& texte, bool horloge);
   void Modification();
+  void FichierRecent(const std::string& chemin);
+  // The answer to the last close request: false when the user cancelled it.
+  void FermetureDecidee(bool acceptee);
   // Changes for the statistics windows of this sheet.
   void Statistiques(int code, int periode, int a, int b);
 
@@ -71,6 +98,8 @@ class TChild : public QAbstractScrollArea {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   bool VueDevoirs() const;
@@ -80,11 +109,19 @@ class TChild : public QAbstractScrollArea {
   void DessinerCurseur(bool montrer, bool defiler);
   void RepeindreApresSaisie(int ligne, int colonne);
   void MajDefilement();
+  void CreerMenus();
+  void OuvrirMenuContextuel(const QPoint& global);
+  void CopieDeSauvegarde();
+  void ApresChangement(int code);
   std::unique_ptr<TClasse> classe_;
   TEtatFeuille etat_;
   TEdition* edition_ = nullptr;
   QPoint dernierePosition_{-1, -1};
   TMesuresPage page_;
+  QList<QMenu*> menus_;
+  QMenu* contextuel_ = nullptr;
+  bool defilementH_ = true;
+  bool defilementV_ = true;
 };
 
 }  // namespace calevrin

@@ -1,0 +1,444 @@
+// The sheet's menus and the commands that do not edit grades cell by cell: periods and
+// subjects, saving with its ".bak", closing with the backup copy, deleting, printing, export.
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+#include <filesystem>
+
+#include "model/edition.h"
+#include "model/dates.h"
+#include "model/cp1252.h"
+#include "model/erreurs.h"
+#include "model/moyennes.h"
+#include "model/tableau.h"
+#include "platform/canevasqt.h"
+#include "platform/dialogues.h"
+#include "platform/imprimantes.h"
+#include "platform/messages.h"
+#include "platform/pressepapiers.h"
+#include "platform/texte.h"
+#include "print/metriques.h"
+#include "sheet/feuille.h"
+
+namespace calevrin {
+
+namespace pf = plateforme;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString FiltreClasse = QStringLiteral("Fichier classe v3 (*.cl3)");
+
+QString Chemin(const std::string& s) { return QString::fromStdString(s); }
+
+void Erreur(const QString& texte) { pf::BoiteMessage(texte, pf::TGenreMessage::Erreur); }
+
+}  // namespace
+
+QAction* TChild::Action(const char* nom) const { return findChild<QAction*>(QString::fromLatin1(nom)); }
+
+void TChild::CreerMenus() {
+  const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint,
+                             auto&& quoi) {
+    QAction* a = menu->addAction(titre);
+    a->setObjectName(QString::fromLatin1(nom));
+    a->setStatusTip(hint);
+    connect(a, &QAction::triggered, this, quoi);
+    return a;
+  };
+  const auto plusTard = [](QAction* a) {
+    // Its dialog comes with later work: present, and off until then.
+    a->setProperty("plusTard", true);
+    a->setEnabled(false);
+  };
+  const auto rien = [] {};
+
+  QMenu* edition = new QMenu(QStringLiteral("&Edition"), this);
+  plusTard(action(edition, "M61", QStringLiteral("&Couper un devoir..."),
+                  QStringLiteral("Couper un devoir dans le presse papier"), rien));
+  plusTard(action(edition, "M60", QStringLiteral("Co&pier un devoir..."),
+                  QStringLiteral("Copier un devoir dans le presse papier"), rien));
+  action(edition, "M62", QStringLiteral("&Ajouter le devoir copié"),
+         QStringLiteral("Ajouter le devoir du presse papier"), [this] {
+           if (PressePapInterne.Plein && AjouterDevoirCopie(*classe_)) ApresChangement(2);
+         });
+  plusTard(action(edition, "M63", QStringLiteral("&Insérer le devoir copié..."),
+                  QStringLiteral("Insérer le devoir du presse papier"), rien));
+  edition->addSeparator();
+  action(edition, "M64", QStringLiteral("&Exporter le tableau"), QStringLiteral("Exporter vers un tableur"),
+         [this] { ExporterTableau(); });
+
+  QMenu* classe = new QMenu(QStringLiteral("&Classe"), this);
+  classe->menuAction()->setStatusTip(QStringLiteral("Gérer les élèves"));
+  plusTard(action(classe, "M25", QStringLiteral("&Ajouter un élève..."),
+                  QStringLiteral("Ajouter un élève en fin de liste"), rien));
+  plusTard(action(classe, "M27", QStringLiteral("&Insérer un élève..."),
+                  QStringLiteral("Insérer un élève dans la liste"), rien));
+  plusTard(action(classe, "M26", QStringLiteral("&Supprimer un élève..."),
+                  QStringLiteral("Supprimer un élève de la liste"), rien));
+  plusTard(action(classe, "M28", QStringLiteral("&Modifier le nom d'un élève..."),
+                  QStringLiteral("Modifier le nom, le prénom ou la date de naissance"), rien));
+  classe->addSeparator();
+  plusTard(action(classe, "M29", QStringLiteral("M&odifier les paramètres de la classe"),
+                  QStringLiteral("Modifier l'abréviation et la division annuelle"), rien));
+  classe->addSeparator();
+  action(classe, "M21", QStringLiteral("&Trier par ordre alphabétique"),
+         QStringLiteral("Trier alphabétiquement d'après le nom"), [this] {
+           if (RefuserPendantSaisie()) return;
+           TrierEleves(*classe_);
+           MarquerModifie();
+           Rafraichir();
+           NotifierStatistiques(1, 0, 0, 0);
+         });
+
+  QMenu* note = new QMenu(QStringLiteral("&Note"), this);
+  note->menuAction()->setStatusTip(QStringLiteral("Gérer les notes"));
+  plusTard(action(note, "M30", QStringLiteral("&Ajouter un nouveau devoir..."),
+                  QStringLiteral("Ajouter un nouveau devoir"), rien));
+  plusTard(action(note, "M35", QStringLiteral("&Insérer un nouveau devoir..."),
+                  QStringLiteral("Insérer un nouveau devoir"), rien));
+  plusTard(action(note, "M31", QStringLiteral("&Modifier les informations d'un devoir..."),
+                  QStringLiteral("Modifier les renseignements relatifs à un devoir"), rien));
+  plusTard(action(note, "M32", QStringLiteral("&Supprimer un devoir..."), QStringLiteral(" Supprimer un devoir"),
+                  rien));
+  note->addSeparator();
+  action(note, "M33", QString(), QString(), [this] {
+    if (RefuserPendantSaisie()) return;
+    if (pf::BoiteMessage(pf::DepuisCp1252(QuestionViderPeriode(*classe_)), pf::TGenreMessage::Confirmation,
+                         pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+      return;
+    MarquerModifie();
+    ViderPeriode(*classe_);
+    Rafraichir();
+    NotifierStatistiques(2, classe_->PeriodeCourante(), 0, 0);
+  });
+  action(note, "M34", QStringLiteral("Su&pprimer les notes de l'année"),
+         QStringLiteral("Supprimer TOUTES les notes de l'année"), [this] {
+           if (RefuserPendantSaisie()) return;
+           if (pf::BoiteMessage(pf::DepuisCp1252(QuestionViderAnnee(*classe_)), pf::TGenreMessage::Confirmation,
+                                pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+             return;
+           MarquerModifie();
+           ViderAnnee(*classe_);
+           Rafraichir();
+           NotifierStatistiques(2, classe_->PeriodeCourante(), 0, 0);
+         });
+
+  QMenu* matiere = new QMenu(QStringLiteral("&Matière"), this);
+  plusTard(action(matiere, "M50", QStringLiteral("&Changer les coefficients..."),
+                  QStringLiteral("Changer les coefficients des matières"), rien));
+  plusTard(action(matiere, "M51", QStringLiteral("C&hanger le nombre et le nom..."),
+                  QStringLiteral("Changer le nom des matières"), rien));
+
+  QMenu* affichage = new QMenu(QStringLiteral("&Affichage"), this);
+  auto* periodes = new QActionGroup(this);
+  for (int p = 1; p <= 4; ++p) {
+    const std::string nom = p == 4 ? "NBilan" : "Ntrim" + std::to_string(p);
+    QAction* a = action(affichage, nom.c_str(), p == 4 ? QStringLiteral("&Année") : QString(),
+                        p == 4 ? QStringLiteral("Afficher le bilan annuel") : QString(), [this, p] { ChangerPeriode(p); });
+    a->setCheckable(true);
+    periodes->addAction(a);
+  }
+  affichage->addSeparator();
+  auto* matieres = new QActionGroup(this);
+  for (int m = 1; m <= 4; ++m) {
+    const std::string nom = "MenuM" + std::to_string(m);
+    QAction* a = action(affichage, nom.c_str(), m == 4 ? QStringLiteral("&Synthèse") : QString(),
+                        m == 4 ? QString() : QStringLiteral("Afficher la matière %1").arg(m),
+                        [this, m] { ChangerMatiere(m); });
+    a->setCheckable(true);
+    matieres->addAction(a);
+  }
+
+  QMenu* stats = new QMenu(QStringLiteral("&Statistique"), this);
+  stats->menuAction()->setStatusTip(QStringLiteral("Afficher des statistiques divers"));
+  plusTard(action(stats, "M40", QStringLiteral("&Evolution des notes classe && élèves "),
+                  QStringLiteral("Graphique des notes d'un élève ou de la classe"), rien));
+  plusTard(action(stats, "M41", QStringLiteral("Statistiques sur un &devoir"),
+                  QStringLiteral("Répartition de Gauss des notes d'un devoir"), rien));
+  plusTard(action(stats, "M42", QStringLiteral("Statistiques sur les &moyennes"),
+                  QStringLiteral("Répartition de Gauss des moyennes"), rien));
+  plusTard(action(stats, "M46", QStringLiteral("&Ouvrir les 3 fenêtres statistiques"),
+                  QStringLiteral("Ouvrir les 3 types de graphiques"), rien));
+  plusTard(action(stats, "M47", QStringLiteral("&Bilan complet classe && élèves"),
+                  QStringLiteral("Tableau récapitulatif complet"), rien));
+  stats->addSeparator();
+  plusTard(action(stats, "M43", QStringLiteral("&Classement des élèves"),
+                  QStringLiteral("Classement des élèves d'après la moyenne"), rien));
+  plusTard(action(stats, "M44", QStringLiteral("&Age des élèves"), QStringLiteral("Age des élèves"), rien));
+  plusTard(action(stats, "M45", QStringLiteral("&Les anniversaires du mois"),
+                  QStringLiteral("Les anniversaires de ce mois"), rien));
+  menus_ = {edition, classe, note, matiere, affichage, stats};
+
+  contextuel_ = new QMenu(this);
+  for (int p = 1; p <= 4; ++p) {
+    const std::string nom = "MPopup" + std::to_string(p);
+    action(contextuel_, nom.c_str(), p == 4 ? QStringLiteral("Année") : QString(),
+           p == 4 ? QStringLiteral("Afficher le bilan annuel") : QString(), [this, p] { ChangerPeriode(p); });
+  }
+  contextuel_->addSeparator();
+  for (int m = 1; m <= 4; ++m) {
+    const std::string nom = "MPopup" + std::to_string(m + 4);
+    action(contextuel_, nom.c_str(), m == 4 ? QStringLiteral("Synthèse") : QString(), QString(),
+           [this, m] { ChangerMatiere(m); });
+  }
+}
+
+void TChild::MajLibellesPeriodes() {
+  const QString N = classe_->NbPeriodes() == 2 ? QStringLiteral("Semestre") : QStringLiteral("Trimestre");
+  Action("M33")->setText(QStringLiteral("S&upprimer les notes du ") + N);
+  Action("M33")->setStatusTip(QStringLiteral("Supprimer TOUTES les notes de ce ") + N);
+  for (int p = 1; p <= 3; ++p) {
+    const QString titre = "&" + N + " " + QString::number(p);
+    const QString hint = QStringLiteral("Afficher le ") + titre;
+    for (const std::string& nom : {"Ntrim" + std::to_string(p), "MPopup" + std::to_string(p)}) {
+      QAction* a = Action(nom.c_str());
+      a->setText(titre);
+      a->setStatusTip(hint);
+      a->setVisible(p < 3 || classe_->NbPeriodes() == 3);
+    }
+  }
+  menus_[4]->menuAction()->setStatusTip(QStringLiteral("Choisir le ") + N + QStringLiteral(" et la matière"));
+}
+
+void TChild::MajLibellesMatieres() {
+  for (int m = 1; m <= 3; ++m) {
+    for (const std::string& nom : {"MenuM" + std::to_string(m), "MPopup" + std::to_string(m + 4)}) {
+      QAction* a = Action(nom.c_str());
+      a->setText(pf::DepuisCp1252(classe_->Matiere(m).Nom.Vue()));
+      a->setVisible(m <= classe_->NbMatieres());
+    }
+  }
+}
+
+void TChild::MajMenus() {
+  const int n = classe_->NbEleves();
+  const int s = classe_->MatiereCourante();
+  const int p = classe_->PeriodeCourante();
+  const bool T = s <= 3 && p <= 3;
+  const int m = T ? classe_->NbDevoirs(s, p) : NbDevoirsTotal(*classe_);
+  const bool A = NbDevoirsTotal(*classe_) > 0;
+  const auto etat = [this](const char* nom, bool actif) {
+    QAction* a = Action(nom);
+    if (!a->property("plusTard").toBool()) a->setEnabled(actif);
+  };
+  etat("M25", n < MaxEleves);
+  etat("M27", n < MaxEleves);
+  etat("M26", n > 1);  // never the last student
+  etat("M29", true);
+  etat("M64", true);
+  etat("M30", T && m < MaxDevoirs);
+  for (const char* nom : {"M31", "M32", "M33", "M60", "M61"}) etat(nom, T && m > 0);
+  etat("M34", T && NbDevoirsAnnee(*classe_, s) > 0);
+  const bool ajouter = T && m < MaxDevoirs;
+  etat("M35", ajouter && m > 0);
+  etat("M62", ajouter && PressePapInterne.Plein);
+  etat("M63", ajouter && PressePapInterne.Plein && m > 0);
+  etat("M40", m > 0);
+  etat("M41", m > 0 && s != 4);
+  for (const char* nom : {"M42", "M43", "M46", "M47"}) etat(nom, A);
+  for (int i = 1; i <= 8; ++i) {
+    const std::string nom = "MPopup" + std::to_string(i);
+    Action(nom.c_str())->setEnabled(i <= 4 ? i != p : i - 4 != s);
+  }
+  Action(p == 4 ? "NBilan" : ("Ntrim" + std::to_string(p)).c_str())->setChecked(true);
+  Action(("MenuM" + std::to_string(s)).c_str())->setChecked(true);
+}
+
+void TChild::ApresChangement(int code) {
+  Rafraichir();
+  MarquerModifie();
+  NotifierStatistiques(code, classe_->PeriodeCourante(), 0, 0);
+}
+
+void TChild::EffacerModifie() {
+  Modifie = false;
+  emit Modification();
+}
+
+bool TChild::Sauver(bool ajouterRecent) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  try {
+    classe_->Enregistrer();
+  } catch (const EErreurClasse& e) {
+    QApplication::restoreOverrideCursor();
+    Erreur(QString::fromUtf8(e.what()));
+    return false;
+  }
+  EffacerModifie();
+  if (ajouterRecent) emit FichierRecent(CouperUtf8(classe_->NomFichier, 255));
+  QApplication::restoreOverrideCursor();
+  return true;
+}
+
+bool TChild::SauverSous() {
+  QString nom = pf::DemanderFichierSauvegarde(this, Chemin(classe_->NomFichier), FiltreClasse);
+  if (nom.isEmpty()) return false;
+  // A name typed without extension gets the one the open dialog and the association know.
+  if (QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".cl3");
+  const std::string ancien = classe_->NomFichier;
+  classe_->NomFichier = nom.toStdString();
+  if (!Sauver(true)) {
+    classe_->NomFichier = ancien;
+    return false;
+  }
+  setWindowTitle(nom);
+  JamaisSauve = false;
+  Rafraichir();
+  return true;
+}
+
+bool TChild::SauverAvecCopie() {
+  const bool ecrit = JamaisSauve ? SauverSous() : Sauver(true);
+  // The ".bak" copies a class file that was written, never a save that did not happen.
+  if (!ecrit) return false;
+  const std::string nom = classe_->NomFichier;
+  classe_->NomFichier = fs::path(nom).replace_extension(".bak").string();
+  try {
+    classe_->Enregistrer();
+  } catch (const EErreurClasse& e) {
+    Erreur(QString::fromUtf8(e.what()));
+  }
+  classe_->NomFichier = nom;
+  return true;
+}
+
+void TChild::CopieDeSauvegarde() {
+  const QString F = QFileInfo(Chemin(classe_->NomFichier)).fileName();
+  const QString repertoire = Chemin(Options.repsauve);
+  const QString question = QStringLiteral("La sauvegarde automatique est activée.\n( Option - Onglet Sauvegarde )\n\n"
+                                          "Fichier à sauvegarder: ") +
+                           F + QStringLiteral("\nDans le répertoire: ") + repertoire +
+                           QStringLiteral("\n\nEffectuer cette sauvegarde ?");
+  if (pf::BoiteMessage(question, pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+    return;
+  std::error_code ec;
+  const fs::path dossier(Options.repsauve);
+  fs::create_directories(dossier, ec);
+  const fs::path cible = dossier / F.toStdString();
+  // Never replace silently a copy newer than the class being closed.
+  if (fs::exists(cible, ec) && fs::exists(classe_->NomFichier, ec) &&
+      fs::last_write_time(cible, ec) > fs::last_write_time(classe_->NomFichier, ec) &&
+      pf::BoiteMessage(QStringLiteral("Le fichier ") + Chemin(cible.string()) +
+                           QStringLiteral(" est plus récent que la classe fermée.\n\nLe remplacer ?"),
+                       pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+    return;
+  const std::string nom = classe_->NomFichier;
+  classe_->NomFichier = cible.string();
+  try {
+    classe_->Enregistrer();
+  } catch (const EErreurClasse& e) {
+    Erreur(QString::fromUtf8(e.what()));
+  }
+  classe_->NomFichier = nom;
+}
+
+void TChild::closeEvent(QCloseEvent* event) {
+  if (SaisieEnCours()) QMetaObject::invokeMethod(this, [this] { ValiderSaisie(AucuneCellule, 0); });
+  if (Modifie) {
+    const QString question = QStringLiteral("Le fichier ") + Chemin(classe_->NomFichier) +
+                             QStringLiteral(" à été modifié, mais pas sauvé.\n\nCe fichier doit il être sauvé ?\n");
+    const pf::TReponse r = pf::BoiteMessage(question, pf::TGenreMessage::Confirmation,
+                                            pf::BoutonOui | pf::BoutonNon | pf::BoutonAnnuler);
+    // A save that did not happen (cancelled dialog, failed write) keeps the window open.
+    if (r == pf::TReponse::Annuler || (r == pf::TReponse::Oui && !SauverAvecCopie())) {
+      event->ignore();
+      emit FermetureDecidee(false);
+      return;
+    }
+  }
+  if (Options.sauvegarde && !JamaisSauve) CopieDeSauvegarde();
+  emit FermetureDecidee(true);
+  event->accept();
+}
+
+bool TChild::EffacerFichier() {
+  if (JamaisSauve || RefuserPendantSaisie()) return false;
+  if (pf::BoiteMessage(QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + Chemin(classe_->NomFichier) +
+                           " ?",
+                       pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+    return false;
+  std::error_code ec;
+  if (!fs::remove(classe_->NomFichier, ec)) {
+    Erreur(QStringLiteral("Impossible d'effacer le fichier ") + Chemin(classe_->NomFichier));
+    return false;
+  }
+  Modifie = false;
+  JamaisSauve = true;  // nothing left to offer as a backup copy
+  if (QWidget* cadre = parentWidget()) cadre->close();
+  return true;
+}
+
+void TChild::Imprimer(bool sansDialogue) {
+  if (RefuserPendantSaisie()) return;
+  QPrinter& imprimante = pf::ImprimanteCourante();
+  if (!sansDialogue && !pf::DialogueImpression(this, imprimante)) return;
+  if (pf::EstDestinationPdf(imprimante) && imprimante.outputFileName().isEmpty()) {
+    QString pdf = pf::DemanderFichierSauvegarde(
+        this, QString::fromStdString(fs::path(classe_->NomFichier).replace_extension(".pdf").string()),
+        QStringLiteral("Document PDF (*.pdf)"));
+    if (pdf.isEmpty()) return;
+    if (QFileInfo(pdf).suffix().isEmpty()) pdf += QStringLiteral(".pdf");
+    imprimante.setOutputFileName(pdf);
+  }
+  imprimante.setDocName(Chemin(classe_->NomFichier));
+  LireMetriques();
+  LireMesuresPage();
+  QPainter p;
+  if (!p.begin(&imprimante)) {
+    Erreur(QStringLiteral("Impossible d'imprimer sur ") + imprimante.printerName());
+    return;
+  }
+  pf::TCanevasQt c(p);
+  TEtatFeuille etat = etat_;
+  DessinerFeuille(c, true, etat, *classe_, page_);
+  p.end();
+}
+
+void TChild::ConfigurerImprimante() {
+  if (!pf::DialogueConfigurationImprimante(this, pf::ImprimanteCourante())) return;
+  LireMetriques();
+  LireMesuresPage();
+  Rafraichir();
+}
+
+void TChild::EntrerApercu() {
+  if (pf::NbImprimantes() == 0) {
+    pf::BoiteMessage(QStringLiteral("Aucune imprimante connectée."), pf::TGenreMessage::Avertissement);
+    return;
+  }
+  if (SaisieEnCours() || etat_.ModeApercu) return;
+  BasculerApercu();
+}
+
+void TChild::DefilementRapide(bool horizontal) {
+  QScrollBar* b = horizontal ? horizontalScrollBar() : verticalScrollBar();
+  bool& bascule = horizontal ? defilementH_ : defilementV_;
+  b->setValue(bascule ? b->maximum() : 0);
+  bascule = !bascule;
+}
+
+void TChild::ExporterTableau() {
+  if (!pf::CopierTexte(pf::DepuisCp1252(TexteTableau(*classe_))))
+    Erreur(QStringLiteral("Le presse-papiers n'est pas disponible."));
+}
+
+void TChild::contextMenuEvent(QContextMenuEvent* event) {
+  if (SaisieEnCours()) return;
+  OuvrirMenuContextuel(event->globalPos());
+}
+
+void TChild::OuvrirMenuContextuel(const QPoint& global) {
+  viewport()->unsetCursor();
+  MajMenus();
+  contextuel_->popup(global - QPoint(contextuel_->sizeHint().width() / 2, contextuel_->sizeHint().height() / 2));
+}
+
+}  // namespace calevrin
