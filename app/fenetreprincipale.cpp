@@ -335,6 +335,7 @@ void TMDI::CreerBarreEtat() {
     if (zone_->subWindowList().size() < 2) sb_[5]->setEnabled(false);
   });
   feuille([this](TChild* f) { f->SauverAvecCopie(); }, 1);
+  feuille([](TChild* f) { f->Action("M30")->trigger(); }, 4);
   feuille([](TChild* f) { f->Imprimer(true); }, 2);
   feuille([this](TChild* f) {
     f->BasculerApercu();

@@ -11,8 +11,9 @@ using namespace calevrin;
 namespace {
 
 // A full class: 45 students, 3 subjects, 3 trimesters of 24 tests, Joker on, the grades a
-// teacher types (halves, quarters, a few codes and letters).
-std::unique_ptr<TClasse> ClassePleine() {
+// teacher types (halves, quarters, a few codes and letters); or, as the worst case, nearly
+// every text different from the others.
+std::unique_ptr<TClasse> ClassePleine(bool distincts = false) {
   auto c = std::make_unique<TClasse>();
   c->FixerNbEleves(MaxEleves);
   c->FixerJoker(true);
@@ -32,7 +33,8 @@ std::unique_ptr<TClasse> ClassePleine() {
         for (int e = 1; e <= MaxEleves; ++e) {
           std::string t = alea(20) == 0 ? autres[alea(7)] : std::to_string(alea(21));
           if (t.size() <= 2 && alea(3) == 0) t += alea(2) ? ".5" : ".25";
-          c->Eleve(e).Note(m, p, k).Affecter(t.substr(0, 4));
+          if (distincts) t = std::to_string(1000 + alea(9000)).insert(2, ".");  // "12.34"
+          c->Eleve(e).Note(m, p, k).Affecter(distincts ? t : t.substr(0, LongueurNoteSaisie));
         }
       }
     }
@@ -42,21 +44,21 @@ std::unique_ptr<TClasse> ClassePleine() {
 // Every average of the class in one pass: all 16 views of every student, their class
 // averages, every test average and the absences.
 void BM_CalculerMoyennes(benchmark::State& state) {
-  const auto c = ClassePleine();
+  const auto c = ClassePleine(state.range(0) != 0);
   const TOptions o;
   auto r = std::make_unique<TMoyennes>();
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     CalculerMoyennes(*c, c->Joker(), *r, o);
     benchmark::DoNotOptimize(r->classe);
   }
 }
-BENCHMARK(BM_CalculerMoyennes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalculerMoyennes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The same averages one call at a time, each view reading its grades again.
 void BM_ToutesLesMoyennes(benchmark::State& state) {
   const auto c = ClassePleine();
   const TOptions o;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     double s = 0;
     for (int m = 1; m <= 4; ++m)
       for (int p = 1; p <= 4; ++p) {
@@ -78,7 +80,7 @@ void BM_UnePeinture(benchmark::State& state) {
   const TOptions o;
   const int m = static_cast<int>(state.range(0));
   const int p = static_cast<int>(state.range(1));
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     double s = 0;
     for (int e = 1; e <= c->NbEleves(); ++e) s += Moyenne(*c, m, p, e, c->Joker(), o) + NbAbsences(*c, m, p, e, o);
     s += MoyenneClasse(*c, m, p, c->Joker(), o);
@@ -93,7 +95,7 @@ BENCHMARK(BM_UnePeinture)->Args({1, 1})->Args({4, 4})->Unit(benchmark::kMicrosec
 void BM_LireNoteSurLaClasse(benchmark::State& state) {
   const auto c = ClassePleine();
   const TOptions o;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     double s = 0;
     for (int e = 1; e <= MaxEleves; ++e)
       for (const TTexteNote& t : c->Eleve(e).Notes) s += LireNote(t.Vue(), o).Valeur;

@@ -28,7 +28,9 @@ namespace {
 constexpr const char* Usage =
     "usage : calevrin-cli info FICHIER | check FICHIER... | repair ENTREE SORTIE\n"
     "        | export FICHIER [--matiere S] [--periode P] [--options FICHIER.ini] [-o SORTIE]\n"
-    "        | moyennes FICHIER [--options FICHIER.ini] | --help | --version\n";
+    "        | moyennes FICHIER [--options FICHIER.ini]\n"
+    "        | pdf FICHIER SORTIE.pdf [--matiere S] [--periode P] [--options FICHIER.ini]\n"
+    "        | --help | --version\n";
 
 constexpr const char* Aide =
     "Outil en ligne de commande des fichiers classe (.cl3).\n"
@@ -233,6 +235,24 @@ bool LireArguments(const std::vector<std::string>& a, bool avecVue, TArguments& 
   return fichier;
 }
 
+TImprimerPdf& ImprimerPdf() {
+  static TImprimerPdf f;
+  return f;
+}
+
+int Pdf(const TArguments& a, const std::string& sortie, std::ostream& err) {
+  if (!ImprimerPdf()) {
+    err << "Cette version de calevrin-cli ne sait pas écrire de PDF.\n";
+    return 1;
+  }
+  TEntree entree;
+  if (!Ouvrir(a.fichier, a.options, entree, err)) return 1;
+  TClasse& c = *entree.classe;
+  if (a.matiere) c.FixerMatiereCourante(*a.matiere);
+  if (a.periode) c.FixerPeriodeCourante(*a.periode);
+  return ImprimerPdf()(c, entree.options, sortie, err);
+}
+
 int Export(const TArguments& a, std::ostream& out, std::ostream& err) {
   TEntree entree;
   if (!Ouvrir(a.fichier, a.options, entree, err)) return 1;
@@ -294,6 +314,8 @@ int Moyennes(const TArguments& a, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+void InstallerImprimerPdf(TImprimerPdf f) { ImprimerPdf() = std::move(f); }
+
 int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   const auto usage = [&] {
     err << Usage;
@@ -312,6 +334,14 @@ int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostre
   if (cmd == "info" && a.size() == 2) return Info(a[1], out, err);
   if (cmd == "check" && a.size() >= 2) return Check({a.begin() + 1, a.end()}, out);
   if (cmd == "repair" && a.size() == 3) return Repair(a[1], a[2], out, err);
+  if (cmd == "pdf" && a.size() >= 3 && !a[2].empty() && a[2][0] != '-') {
+    std::vector<std::string> reste(a);
+    const std::string sortie = reste[2];
+    reste.erase(reste.begin() + 2);
+    TArguments args;
+    if (!LireArguments(reste, true, args) || args.sortie) return usage();
+    return Pdf(args, sortie, err);
+  }
   if (cmd == "export" || cmd == "moyennes") {
     TArguments args;
     if (!LireArguments(a, cmd == "export", args)) return usage();

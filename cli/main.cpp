@@ -1,7 +1,13 @@
 #include <iostream>
 
 #include "cli/commandes.h"
+#ifdef CALEVRIN_AVEC_PDF
+#include "cli/pdf.h"
+#endif
 
 int main(int argc, char** argv) {
+#ifdef CALEVRIN_AVEC_PDF
+  calevrin::InstallerImprimerPdf(calevrin::ImprimerPdf);
+#endif
   return calevrin::ExecuterCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

@@ -36,7 +36,7 @@ TDecimal Decomposer(double v) {
   if (t[posE + 1] == '-') exposant = -exposant;
   const int nbEntiers = exposant + 1;  // digits before the decimal point
   if (nbEntiers <= 0) {
-    d.entier = "0";
+    d.entier.assign(1, '0');
     d.fraction.assign(static_cast<std::size_t>(-nbEntiers), '0');
     d.fraction += chiffres;
   } else if (static_cast<std::size_t>(nbEntiers) >= chiffres.size()) {
@@ -169,26 +169,26 @@ std::string FormaterMoyenne(int mode, double valeur) {
   if (!std::isfinite(valeur)) return "?";
   const TPartage p = Partager(valeur);
   switch (mode) {
-    case 1:
-      return p.I();
-    case 2:
-      return p.FInferieur(50) ? p.I() : p.IPlusUn();
-    case 3:
-      return p.IPlusUn();
-    case 4:
-      return p.FInferieur(50) ? p.I() : p.IPlusDemi();
+    case 1: return p.I();
+    case 2: return p.FInferieur(50) ? p.I() : p.IPlusUn();
+    case 3: return p.IPlusUn();
+    case 4: return p.FInferieur(50) ? p.I() : p.IPlusDemi();
     case 5:
       if (p.FInferieur(25)) return p.I();
       return p.FInferieur(75) ? p.IPlusDemi() : p.IPlusUn();
-    default:
-      return p.FInferieur(50) ? p.IPlusDemi() : p.IPlusUn();
+    default: return p.FInferieur(50) ? p.IPlusDemi() : p.IPlusUn();
   }
 }
 
 std::string NomArrondi(int mode) {
   static const char* const Noms[] = {
-      "Aucun arrondi",          "Au point inf\xE9rieur",        "Au point le plus proche", "Au point sup\xE9rieur",
-      "Au 1/2 point inf\xE9rieur", "Au 1/2 point le plus proche", "Au 1/2 point sup\xE9rieur",
+      "Aucun arrondi",
+      "Au point inf\xE9rieur",
+      "Au point le plus proche",
+      "Au point sup\xE9rieur",
+      "Au 1/2 point inf\xE9rieur",
+      "Au 1/2 point le plus proche",
+      "Au 1/2 point sup\xE9rieur",
   };
   if (mode < 0 || mode > 6) return "";
   return Noms[mode];

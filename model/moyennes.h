@@ -3,6 +3,9 @@
 // Subject 4 is the synthesis of all subjects, period 4 the year. Nothing is cached:
 // every caller recomputes from the grade texts, so nothing can go stale after an edit.
 
+#include <array>
+#include <cstdint>
+
 #include "model/classe.h"
 #include "model/note.h"
 #include "model/options.h"
@@ -21,6 +24,24 @@ double MoyenneClasse(const TClasse& c, int m, int p, bool joker, const TOptions&
 int NbAbsences(const TClasse& c, int m, int p, int e, const TOptions& o = Options);
 int NbDevoirsAnnee(const TClasse& c, int m);
 int NbDevoirsTotal(const TClasse& c);
+
+// Every average of a class in one pass over its grades, for a caller that shows many of them
+// (a paint, an export, a report): the values of Moyenne, MoyenneClasse, MoyenneDevoir and
+// NbAbsences, bit for bit, each grade read once. Nothing is kept between calls: compute it
+// again after any change. Out-of-range indices give PasDeMoyenne (0 absences), without a beep.
+struct TMoyennes {
+  double Eleve(int e, int m, int p) const;   // Moyenne(c, m, p, e, joker), e 1..NbEleves
+  double Classe(int m, int p) const;         // MoyenneClasse(c, m, p, joker)
+  double Devoir(int m, int p, int k) const;  // MoyenneDevoir(c, m, p, k), k 1..NbDevoirs(m, p)
+  int Absences(int e, int m, int p) const;   // NbAbsences(c, m, p, e), e 1..NbEleves
+
+  // Indexed [e - 1][(m - 1) * 4 + p - 1] and [m][p][k] as the grades of a student.
+  std::array<std::array<double, 16>, MaxEleves> eleves;
+  std::array<std::array<std::int16_t, 16>, MaxEleves> absences;
+  std::array<double, 16> classe;
+  std::array<double, NotesParEleve> devoirs;
+};
+void CalculerMoyennes(const TClasse& c, bool joker, TMoyennes& resultat, const TOptions& o = Options);
 
 // Range check of a typed grade (max = notemax) or coefficient (max = coefmax); warns and
 // refuses a value outside 0..max when the option verification is on.

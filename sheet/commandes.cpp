@@ -25,6 +25,7 @@
 #include "platform/pressepapiers.h"
 #include "platform/texte.h"
 #include "print/metriques.h"
+#include "sheet/dialoguesfeuille.h"
 #include "sheet/feuille.h"
 
 namespace calevrin {
@@ -41,6 +42,16 @@ QString Chemin(const std::string& s) { return QString::fromStdString(s); }
 void Erreur(const QString& texte) { pf::BoiteMessage(texte, pf::TGenreMessage::Erreur); }
 
 }  // namespace
+
+namespace {
+TDialoguesFeuille& Dialogues() {
+  static TDialoguesFeuille d;
+  return d;
+}
+}  // namespace
+
+void InstallerDialoguesFeuille(TDialoguesFeuille d) { Dialogues() = std::move(d); }
+const TDialoguesFeuille& DialoguesFeuille() { return Dialogues(); }
 
 QAction* TChild::Action(const char* nom) const { return findChild<QAction*>(QString::fromLatin1(nom)); }
 
@@ -59,18 +70,34 @@ void TChild::CreerMenus() {
     a->setEnabled(false);
   };
   const auto rien = [] {};
+  // The test a command acts on, chosen in its dialog; 0 when cancelled or not available.
+  const auto choisir = [this](int mode) {
+    if (!Dialogues().choisirDevoir) return 0;
+    const int k = Dialogues().choisirDevoir(this, *classe_, mode);
+    return k == ChoixDevoirAnnule ? 0 : k;
+  };
 
   QMenu* edition = new QMenu(QStringLiteral("&Edition"), this);
-  plusTard(action(edition, "M61", QStringLiteral("&Couper un devoir..."),
-                  QStringLiteral("Couper un devoir dans le presse papier"), rien));
-  plusTard(action(edition, "M60", QStringLiteral("Co&pier un devoir..."),
-                  QStringLiteral("Copier un devoir dans le presse papier"), rien));
+  action(edition, "M61", QStringLiteral("&Couper un devoir..."), QStringLiteral("Couper un devoir dans le presse papier"),
+         [this, choisir] {
+           if (RefuserPendantSaisie()) return;
+           if (const int k = choisir(3); k > 0 && CouperDevoir(*classe_, k)) ApresChangement(2);
+         });
+  action(edition, "M60", QStringLiteral("Co&pier un devoir..."), QStringLiteral("Copier un devoir dans le presse papier"),
+         [this, choisir] {
+           if (const int k = choisir(2); k > 0) CopierDevoir(*classe_, k);
+           MajMenus();
+         });
   action(edition, "M62", QStringLiteral("&Ajouter le devoir copié"),
          QStringLiteral("Ajouter le devoir du presse papier"), [this] {
            if (PressePapInterne.Plein && AjouterDevoirCopie(*classe_)) ApresChangement(2);
          });
-  plusTard(action(edition, "M63", QStringLiteral("&Insérer le devoir copié..."),
-                  QStringLiteral("Insérer le devoir du presse papier"), rien));
+  action(edition, "M63", QStringLiteral("&Insérer le devoir copié..."),
+         QStringLiteral("Insérer le devoir du presse papier"), [this, choisir] {
+           if (RefuserPendantSaisie()) return;
+           const int k = choisir(4);
+           if (k > 0 && PressePapInterne.Plein && InsererDevoirCopie(*classe_, k)) ApresChangement(2);
+         });
   edition->addSeparator();
   action(edition, "M64", QStringLiteral("&Exporter le tableau"), QStringLiteral("Exporter vers un tableur"),
          [this] { ExporterTableau(); });
@@ -100,14 +127,30 @@ void TChild::CreerMenus() {
 
   QMenu* note = new QMenu(QStringLiteral("&Note"), this);
   note->menuAction()->setStatusTip(QStringLiteral("Gérer les notes"));
-  plusTard(action(note, "M30", QStringLiteral("&Ajouter un nouveau devoir..."),
-                  QStringLiteral("Ajouter un nouveau devoir"), rien));
-  plusTard(action(note, "M35", QStringLiteral("&Insérer un nouveau devoir..."),
-                  QStringLiteral("Insérer un nouveau devoir"), rien));
-  plusTard(action(note, "M31", QStringLiteral("&Modifier les informations d'un devoir..."),
-                  QStringLiteral("Modifier les renseignements relatifs à un devoir"), rien));
-  plusTard(action(note, "M32", QStringLiteral("&Supprimer un devoir..."), QStringLiteral(" Supprimer un devoir"),
-                  rien));
+  action(note, "M30", QStringLiteral("&Ajouter un nouveau devoir..."), QStringLiteral("Ajouter un nouveau devoir"),
+         [this] {
+           if (Dialogues().ajouterDevoir && Dialogues().ajouterDevoir(this, *classe_)) ApresChangement(2);
+         });
+  action(note, "M35", QStringLiteral("&Insérer un nouveau devoir..."), QStringLiteral("Insérer un nouveau devoir"),
+         [this, choisir] {
+           if (RefuserPendantSaisie()) return;
+           const int k = choisir(5);
+           if (k > 0 && Dialogues().insererDevoir && Dialogues().insererDevoir(this, *classe_, k)) ApresChangement(2);
+         });
+  action(note, "M31", QStringLiteral("&Modifier les informations d'un devoir..."),
+         QStringLiteral("Modifier les renseignements relatifs à un devoir"), [this] {
+           if (Dialogues().modifierDevoirs && Dialogues().modifierDevoirs(this, *classe_)) ApresChangement(2);
+         });
+  action(note, "M32", QStringLiteral("&Supprimer un devoir..."), QStringLiteral(" Supprimer un devoir"),
+         [this, choisir] {
+           if (RefuserPendantSaisie()) return;
+           const int k = choisir(1);
+           if (k == 0 || pf::BoiteMessage(pf::DepuisCp1252(QuestionSupprimerDevoir(*classe_, k)),
+                                          pf::TGenreMessage::Confirmation,
+                                          pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+             return;
+           if (SupprimerDevoir(*classe_, k)) ApresChangement(2);
+         });
   note->addSeparator();
   action(note, "M33", QString(), QString(), [this] {
     if (RefuserPendantSaisie()) return;

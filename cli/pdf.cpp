@@ -1,0 +1,70 @@
+// The sheet's page printed to a PDF file through the program's own painter.
+#include "cli/pdf.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+
+#include "model/classe.h"
+#include "model/erreurs.h"
+#include "platform/canevasqt.h"
+#include "sheet/peintre.h"
+
+namespace calevrin {
+
+int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, std::ostream& erreurs) {
+  // Fonts need a GUI application; the tool has no display, nor needs one.
+  std::unique_ptr<QGuiApplication> application;
+  if (!QGuiApplication::instance()) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char nom[] = "calevrin-cli";
+    static char* argv[] = {nom, nullptr};
+    application = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  constexpr int Resolution = 300;
+  QPdfWriter pdf(QString::fromStdString(sortie));
+  pdf.setResolution(Resolution);
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                QPageLayout::Millimeter));
+  pdf.setTitle(QString::fromStdString(c.NomFichier));
+  pdf.setCreator(QStringLiteral("Calevrin"));
+  QPainter p;
+  if (!p.begin(&pdf)) {
+    erreurs << Formater(MsgCreation, sortie) << '\n';
+    return 1;
+  }
+  TMesuresPage page;
+  const QRect zone = pdf.pageLayout().paintRectPixels(Resolution);
+  const QRect papier = pdf.pageLayout().fullRectPixels(Resolution);
+  page.LargeurPhysique = papier.width();
+  page.HauteurPhysique = papier.height();
+  page.LargeurImprimable = zone.width();
+  page.HauteurImprimable = zone.height();
+  page.RapportEcran = 96.0 / Resolution;  // the screen the layout is written for
+  plateforme::TCanevasQt canevas(p);
+  TEtatFeuille etat;
+  etat.PremierDessin = false;
+  {
+    // The width of the name area as the window computes it, on a screen of 96 dpi.
+    QImage ecran(1, 1, QImage::Format_RGB32);
+    ecran.setDotsPerMeterX(3780);
+    ecran.setDotsPerMeterY(3780);
+    QPainter mesure(&ecran);
+    plateforme::TCanevasQt c96(mesure);
+    etat.NbColNoms = CalculerLargeurNoms(c96, c, o);
+  }
+  DessinerFeuille(canevas, true, etat, c, page, o);
+  if (!p.end()) {
+    erreurs << Formater(MsgCreation, sortie) << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace calevrin
