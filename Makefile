@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PAQUETS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
-           libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
+           libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
            shared-mime-info clang-tidy clang-format
 
 .PHONY: deps build run test bench lint format clean exemple

@@ -12,9 +12,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "app/demarrage.h"
+#include "cli/pdf.h"
 #include "app/fenetreprincipale.h"
 #include "examples/exemple.h"
 #include "model/classe.h"
@@ -112,13 +114,21 @@ void BM_SaisieJusquAuDessin(benchmark::State& s) {
     f.Etat().ColonneCourante = 5;
     f.CommencerSaisie(QStringLiteral("12"));
     QTest::keyClick(&f.Editeur(), Qt::Key_Return);
-    // The pending updates, painted now: only the regions the entry invalidated.
-    QCoreApplication::processEvents();
+    // The pending update, painted now: only the regions the entry invalidated.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     e = e % 20 + 1;
   }
   if (f.Classe().Eleve(1).Note(1, 1, 5).Texte() != "12") s.SkipWithError("grade not stored");
 }
 BENCHMARK(BM_SaisieJusquAuDessin)->Unit(benchmark::kMillisecond);
+
+// calevrin-cli pdf on a full class, in process.
+void BM_PdfClassePleine(benchmark::State& s) {
+  auto c = ClassePleine();
+  std::ostringstream err;
+  for (auto _ : s) ImprimerPdf(*c, Options, "/tmp/calevrin-bench.pdf", err);
+}
+BENCHMARK(BM_PdfClassePleine)->Unit(benchmark::kMillisecond);
 
 long MemoireResidenteKo() {
   std::ifstream in("/proc/self/status");

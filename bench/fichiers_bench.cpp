@@ -53,6 +53,21 @@ void BM_EnregistrerClasseSansFsync(benchmark::State& s) {
 }
 BENCHMARK(BM_EnregistrerClasseSansFsync);
 
+// What the sheet's Save does: the class file and its ".bak", each flushed to the disk.
+void BM_SauverAvecBakEtFsync(benchmark::State& s) {
+  auto c = std::make_unique<TClasse>();
+  GenererExemple(*c);
+  const std::string cl3 = (Dossier() / "sauve.cl3").string();
+  const std::string bak = (Dossier() / "sauve.bak").string();
+  for (auto _ : s) {
+    c->NomFichier = cl3;
+    c->Enregistrer(true);
+    c->NomFichier = bak;
+    c->Enregistrer(true);
+  }
+}
+BENCHMARK(BM_SauverAvecBakEtFsync)->Unit(benchmark::kMillisecond);
+
 void BM_Check1000Fichiers(benchmark::State& s) {
   std::vector<std::string> args{"check"};
   const fs::path d = Dossier() / "mille";

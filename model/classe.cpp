@@ -127,15 +127,13 @@ void TClasse::NouvelleClasse(const TDateJour& aujourdhui) {
 }
 
 void TClasse::Charger() {
-  const std::vector<std::uint8_t> donnees = LireFichier(NomFichier);
-  if (donnees.size() < TailleFichierClasse) throw EErreurClasse(std::string(MsgLecture));
-  auto image = std::make_unique<TImage>();
-  std::copy_n(donnees.begin(), TailleFichierClasse, image->begin());
+  auto image = std::make_unique_for_overwrite<TImage>();
+  if (LireImageFichier(NomFichier, *image) < TailleFichierClasse) throw EErreurClasse(std::string(MsgLecture));
   LireImage(*this, *image);
 }
 
 void TClasse::Enregistrer(bool synchroniser) {
-  auto image = std::make_unique<TImage>();
+  auto image = std::make_unique_for_overwrite<TImage>();
   EcrireImage(*this, *image);
   EcrireFichierAtomique(NomFichier, image->data(), image->size(), synchroniser);
 }

@@ -128,6 +128,29 @@ std::vector<std::uint8_t> LireFichier(const std::string& chemin) {
   return donnees;
 }
 
+std::size_t LireImageFichier(const std::string& chemin, TImage& image) {
+  const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw EErreurClasse(Formater(MsgOuverture, chemin));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    throw EErreurClasse(Formater(MsgOuverture, chemin));
+  }
+  std::size_t lu = 0;
+  while (lu < image.size()) {
+    const ssize_t n = ::read(fd, image.data() + lu, image.size() - lu);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      throw EErreurClasse(std::string(MsgLecture));
+    }
+    if (n == 0) break;
+    lu += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  return lu;
+}
+
 namespace {
 
 bool ToutEcrire(int fd, const std::uint8_t* p, std::size_t n) {
@@ -157,15 +180,19 @@ void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnee
   const auto echec = [&] { return EErreurClasse(Formater(MsgCreation, chemin)); };
   std::error_code ec;
   fs::path cible(chemin);
-  if (fs::is_symlink(cible, ec)) {
+  struct stat st {};
+  if (::lstat(cible.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
     const fs::path lien = fs::read_symlink(cible, ec);
     if (ec) throw echec();
     cible = lien.is_absolute() ? lien : cible.parent_path() / lien;
   }
-  if (fs::is_directory(cible, ec)) throw echec();
-  mode_t mode = ModeParDefaut();
-  struct stat st {};
-  if (::stat(cible.c_str(), &st) == 0) mode = st.st_mode & 07777;
+  mode_t mode = 0;
+  if (::stat(cible.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) throw echec();
+    mode = st.st_mode & 07777;
+  } else {
+    mode = ModeParDefaut();
+  }
 
   const fs::path dossier = cible.has_parent_path() ? cible.parent_path() : fs::path(".");
   std::string modele = (dossier / ("." + cible.filename().string() + ".XXXXXX")).string();

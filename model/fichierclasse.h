@@ -29,6 +29,9 @@ void LireImage(TClasse& c, const TImage& image);
 
 // Reads the whole file; throws EErreurClasse with the open or read message.
 std::vector<std::uint8_t> LireFichier(const std::string& chemin);
+// Reads at most the image's size into it and returns how many bytes the file gave; throws
+// EErreurClasse with the open or read message.
+std::size_t LireImageFichier(const std::string& chemin, TImage& image);
 
 // Writes a temporary file beside the target, flushes it (fsync when asked) and renames it
 // over the target, so that the target is either the old file or the new one, never half of

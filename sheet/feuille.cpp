@@ -143,7 +143,7 @@ void TChild::scrollContentsBy(int, int) {
   viewport()->update();
 }
 
-bool TChild::SaisieEnCours() const { return edition_ && edition_->isVisible(); }
+bool TChild::SaisieEnCours() const { return edition_ && !edition_->isHidden(); }
 
 bool TChild::RefuserPendantSaisie() {
   if (!SaisieEnCours()) return false;

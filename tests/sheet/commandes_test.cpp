@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "model/alertes.h"
+#include "model/options.h"
+#include "model/tableau.h"
+#include "platform/dialogues.h"
+#include "platform/messages.h"
+#include "platform/texte.h"
+#include "sheet/edition.h"
+#include "sheet/feuille.h"
+#include "tests/common/tempdir.h"
+
+using namespace calevrin;
+namespace pf = calevrin::plateforme;
+namespace fs = std::filesystem;
+
+namespace {
+
+class CommandesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Options = TOptions{};
+    Options.repsauve = dir_ / "sauvegardes/";
+    chemin_ = dir_ / "4eB.cl3";
+    fs::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", chemin_);
+    ancienneBoite_ = pf::RemplacerBoiteMessage([this](const QString& t, pf::TGenreMessage, int) {
+      questions_.push_back(t);
+      const pf::TReponse r = reponses_.empty() ? pf::TReponse::OK : reponses_.front();
+      if (!reponses_.empty()) reponses_.erase(reponses_.begin());
+      return r;
+    });
+    anciensDialogues_ = pf::RemplacerDialogues({{}, [this](QWidget*, const QString&, const QString&) {
+                                                  ++dialoguesSauvegarde_;
+                                                  return nomSauvegarde_;
+                                                },
+                                                {}, {}});
+    f_ = std::make_unique<TChild>(chemin_);
+    QObject::connect(f_.get(), &TChild::FichierRecent, [this](const std::string& c) { recents_.push_back(c); });
+  }
+  void TearDown() override {
+    f_.reset();
+    pf::RemplacerBoiteMessage(ancienneBoite_);
+    pf::RemplacerDialogues(anciensDialogues_);
+  }
+  void Repondre(std::initializer_list<pf::TReponse> r) { reponses_ = r; }
+
+  test::TRepertoireTemp dir_;
+  std::string chemin_;
+  std::unique_ptr<TChild> f_;
+  std::vector<QString> questions_;
+  std::vector<pf::TReponse> reponses_;
+  std::vector<std::string> recents_;
+  QString nomSauvegarde_;
+  int dialoguesSauvegarde_ = 0;
+  pf::TFonctionMessage ancienneBoite_;
+  pf::TDialogues anciensDialogues_;
+};
+
+}  // namespace
+
+TEST_F(CommandesTest, FermetureSauvegardeEtCopie) {
+  f_->Classe().Eleve(1).Note(1, 1, 1).Affecter("3");
+  f_->MarquerModifie();
+  Options.sauvegarde = false;
+  Repondre({pf::TReponse::Annuler});
+  EXPECT_FALSE(f_->close());  // Cancel keeps the window and offers no backup copy
+  EXPECT_EQ(questions_.size(), 1u);
+  EXPECT_TRUE(questions_[0].startsWith(QStringLiteral("Le fichier ") + QString::fromStdString(chemin_) +
+                                       QStringLiteral(" à été modifié, mais pas sauvé.")));
+
+  Options.sauvegarde = true;
+  Repondre({pf::TReponse::Oui, pf::TReponse::Oui});
+  EXPECT_TRUE(f_->close());
+  f_.release()->deleteLater();
+  EXPECT_TRUE(fs::exists(dir_ / "4eB.bak"));  // beside the file, same content
+  std::ifstream a(chemin_, std::ios::binary), b(dir_ / "4eB.bak", std::ios::binary);
+  EXPECT_TRUE(std::equal(std::istreambuf_iterator<char>(a), {}, std::istreambuf_iterator<char>(b)));
+  EXPECT_EQ(recents_, std::vector<std::string>{chemin_});  // only the class file
+  EXPECT_TRUE(fs::exists(dir_ / "sauvegardes/4eB.cl3"));  // directory created, name kept
+  EXPECT_TRUE(questions_.back().contains(QStringLiteral("Fichier à sauvegarder: 4eB.cl3")));
+}
+
+TEST_F(CommandesTest, ClasseJamaisSauveeEtEchecs) {
+  f_->JamaisSauve = true;
+  f_->MarquerModifie();
+  Options.sauvegarde = false;
+  Repondre({pf::TReponse::Oui});
+  EXPECT_FALSE(f_->close());  // the save-as dialog cancelled: nothing written, window open
+  EXPECT_EQ(dialoguesSauvegarde_, 1);
+  EXPECT_TRUE(f_->Modifie);
+  EXPECT_FALSE(fs::exists(dir_ / "4eB.bak"));
+
+  nomSauvegarde_ = QString::fromStdString(dir_ / "nouveau");  // no extension typed
+  EXPECT_TRUE(f_->SauverAvecCopie());
+  EXPECT_TRUE(fs::exists(dir_ / "nouveau.cl3"));
+  EXPECT_TRUE(fs::exists(dir_ / "nouveau.bak"));
+  EXPECT_FALSE(f_->JamaisSauve);
+  EXPECT_FALSE(f_->Modifie);
+
+  // A class file that cannot be written: reported with its path, still modified.
+  f_->Classe().NomFichier = dir_ / "absent/x.cl3";
+  f_->MarquerModifie();
+  EXPECT_FALSE(f_->SauverAvecCopie());
+  EXPECT_TRUE(f_->Modifie);
+  EXPECT_EQ(questions_.back(), QString::fromStdString("Impossible de créer le fichier " + (dir_ / "absent/x.cl3")));
+  EXPECT_FALSE(fs::exists(dir_ / "absent"));
+}
+
+TEST_F(CommandesTest, EffacerApercuExportEtMenus) {
+  // Preview and the period commands refuse while a grade is being typed.
+  f_->Etat().LigneCourante = 1;
+  f_->Etat().ColonneCourante = 1;
+  f_->CommencerSaisie(QStringLiteral("1"));
+  ASSERT_TRUE(f_->SaisieEnCours());
+  f_->BasculerApercu();
+  EXPECT_FALSE(f_->Etat().ModeApercu);
+  EXPECT_EQ(questions_.back(), QStringLiteral("Terminer d'abord la saisie de la note !"));
+  f_->ValiderSaisie(255, 0);
+
+  f_->ExporterTableau();
+  EXPECT_EQ(QApplication::clipboard()->text(), pf::DepuisCp1252(TexteTableau(f_->Classe())));
+
+  // Semesters: three items left, the cycle skips the third period.
+  f_->Classe().FixerNbPeriodes(2);
+  f_->MajLibellesPeriodes();
+  EXPECT_FALSE(f_->Action("Ntrim3")->isVisible());
+  EXPECT_EQ(f_->Action("M33")->text(), QStringLiteral("S&upprimer les notes du Semestre"));
+  f_->PeriodeSuivante();
+  f_->PeriodeSuivante();
+  EXPECT_EQ(f_->Classe().PeriodeCourante(), 4);
+  f_->PeriodeSuivante();
+  EXPECT_EQ(f_->Classe().PeriodeCourante(), 1);
+  EXPECT_TRUE(f_->Action("M30")->isEnabled());
+  f_->Classe().FixerNbDevoirs(1, 1, 24);
+  f_->MajMenus();
+  EXPECT_FALSE(f_->Action("M30")->isEnabled());
+  EXPECT_TRUE(f_->Action("M32")->isEnabled());
+  f_->ChangerPeriode(4);
+  EXPECT_FALSE(f_->Action("M32")->isEnabled());  // no test commands outside the test view
+  EXPECT_FALSE(f_->Action("MPopup4")->isEnabled());
+
+  // Deleting the file asks once and closes without the save prompt.
+  f_->MarquerModifie();
+  const std::size_t avant = questions_.size();
+  Repondre({pf::TReponse::Oui});
+  EXPECT_TRUE(f_->EffacerFichier());
+  EXPECT_FALSE(fs::exists(chemin_));
+  EXPECT_EQ(questions_.size(), avant + 1);
+  EXPECT_TRUE(f_->close());
+  EXPECT_EQ(questions_.size(), avant + 1);
+}
