@@ -10,6 +10,7 @@
 #include "sheet/dialoguesfeuille.h"
 #include "app/options.h"
 #include "model/alertes.h"
+#include "model/chaine.h"
 #include "model/version.h"
 #include "platform/association.h"
 #include "platform/lignecommande.h"
@@ -23,22 +24,6 @@ namespace calevrin {
 namespace pf = plateforme;
 
 TValeursProgramme Programme;
-
-namespace {
-
-std::string Majuscules(std::string s) {
-  for (char& c : s)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return s;
-}
-
-std::string Minuscules(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-
-}  // namespace
 
 void InstallerDialogues() {
   TDialoguesFeuille d;
@@ -58,7 +43,7 @@ void FixerValeursProgramme() {
 
 QString QuestionAssociation(const std::string& ext, const std::string& programme) {
   // The path is shown as it is: on this system its case is part of the name.
-  return QStringLiteral("L'extension de fichier ") + QString::fromStdString(Majuscules(ext)) +
+  return QStringLiteral("L'extension de fichier ") + QString::fromStdString(MajusculesAscii(ext)) +
          QStringLiteral(" n'est pas associée à ce logiciel.") + "\n" + "( " + QString::fromStdString(programme) +
          " )" + "\n\n" + QStringLiteral("Voulez associer cette extension à ce logiciel ?");
 }
@@ -70,7 +55,7 @@ void VerifierAssociation(const std::string& ext, const pf::TRepertoiresXdg& xdg,
   std::string commande = pf::LireCommandeOuverture(xdg, type);
   // The Exec line's field code (" %f", " %U" ...) stands where the registry had " "%1"".
   if (const auto pos = commande.find(" %"); pos != std::string::npos) commande.erase(pos);
-  if (Majuscules(commande) == Majuscules(programme)) return;
+  if (MajusculesAscii(commande) == MajusculesAscii(programme)) return;
   if (!demander(QuestionAssociation(e, programme))) return;
   // Each write on its own; a failure is not reported and the question comes back next time.
   pf::EcrireTypeMime(xdg, type, e);
@@ -90,7 +75,7 @@ bool FichierDeLaLigneDeCommande(const std::string& ext, int nbParametres, const 
   const std::string p = ligne.substr(debut + 1, fin - debut - 1);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(p, ec)) return false;
-  if (Minuscules(std::filesystem::path(p).extension().string()) != ext) return false;
+  if (MinusculesAscii(std::filesystem::path(p).extension().string()) != ext) return false;
   chemin = p;
   return true;
 }

@@ -28,6 +28,7 @@
 #include "model/erreurs.h"
 #include "platform/chemins.h"
 #include "platform/dialogues.h"
+#include "platform/menus.h"
 #include "platform/messages.h"
 #include "platform/programmes.h"
 #include "platform/regional.h"
@@ -135,17 +136,11 @@ TMDI::~TMDI() {
   }
 }
 
-QAction* TMDI::Action(const char* nom) const { return findChild<QAction*>(QString::fromLatin1(nom)); }
+QAction* TMDI::Action(const char* nom) const { return pf::TrouverAction(this, nom); }
 
 void TMDI::CreerMenus() {
   const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint,
-                             auto&& quoi) {
-    QAction* a = menu->addAction(titre);
-    a->setObjectName(QString::fromLatin1(nom));
-    a->setStatusTip(hint);
-    connect(a, &QAction::triggered, this, quoi);
-    return a;
-  };
+                             auto&& quoi) { return pf::AjouterAction(menu, nom, titre, hint, this, quoi); };
   QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
   fichier->menuAction()->setStatusTip(QStringLiteral("Gérer les fichiers"));
   connect(fichier, &QMenu::aboutToShow, this, &TMDI::MajMenuFichier);

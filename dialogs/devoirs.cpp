@@ -158,12 +158,6 @@ void DisposerChamps(QGridLayout* g, QWidget* parent, QLineEdit* date, QLineEdit*
   g->setColumnStretch(6, 1);
 }
 
-std::string MajusculesAscii(std::string s) {
-  for (char& c : s)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return s;
-}
-
 }  // namespace
 
 // --- TDial02: new test ------------------------------------------------------------------

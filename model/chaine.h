@@ -38,6 +38,18 @@ struct TChaine {
   bool operator==(std::string_view s) const { return Vue() == s; }
 };
 
+// Case of ASCII letters only, as the class file's identifiers and paths are compared.
+inline std::string MajusculesAscii(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+inline std::string MinusculesAscii(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
 // Fixed array indexed from 1, as every index of the class document is.
 template <typename T, std::size_t N>
 class TTableau1 {

@@ -114,8 +114,7 @@ void TClasse::Initialiser() {
 void TClasse::NouvelleClasse(const TDateJour& aujourdhui) {
   std::string nom = NomFichier;
   if (const auto pos = nom.find_last_of('/'); pos != std::string::npos) nom.erase(0, pos + 1);
-  for (char& ch : nom)
-    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  nom = MajusculesAscii(nom);
   nom.erase(nom.size() >= 4 ? nom.size() - 4 : 0);
   if (nom.size() >= 5) nom.resize(4);
   Abreviation.Affecter(nom);

@@ -21,6 +21,7 @@
 #include "platform/canevasqt.h"
 #include "platform/dialogues.h"
 #include "platform/imprimantes.h"
+#include "platform/menus.h"
 #include "platform/messages.h"
 #include "platform/pressepapiers.h"
 #include "platform/texte.h"
@@ -53,17 +54,11 @@ TDialoguesFeuille& Dialogues() {
 void InstallerDialoguesFeuille(TDialoguesFeuille d) { Dialogues() = std::move(d); }
 const TDialoguesFeuille& DialoguesFeuille() { return Dialogues(); }
 
-QAction* TChild::Action(const char* nom) const { return findChild<QAction*>(QString::fromLatin1(nom)); }
+QAction* TChild::Action(const char* nom) const { return pf::TrouverAction(this, nom); }
 
 void TChild::CreerMenus() {
   const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint,
-                             auto&& quoi) {
-    QAction* a = menu->addAction(titre);
-    a->setObjectName(QString::fromLatin1(nom));
-    a->setStatusTip(hint);
-    connect(a, &QAction::triggered, this, quoi);
-    return a;
-  };
+                             auto&& quoi) { return pf::AjouterAction(menu, nom, titre, hint, this, quoi); };
   const auto plusTard = [](QAction* a) {
     // Its dialog comes with later work: present, and off until then.
     a->setProperty("plusTard", true);
@@ -152,27 +147,20 @@ void TChild::CreerMenus() {
            if (SupprimerDevoir(*classe_, k)) ApresChangement(2);
          });
   note->addSeparator();
-  action(note, "M33", QString(), QString(), [this] {
+  // Emptying a period or the year: asked first, and marked modified as soon as confirmed.
+  const auto vider = [this](auto&& question, auto&& operation) {
     if (RefuserPendantSaisie()) return;
-    if (pf::BoiteMessage(pf::DepuisCp1252(QuestionViderPeriode(*classe_)), pf::TGenreMessage::Confirmation,
+    if (pf::BoiteMessage(pf::DepuisCp1252(question(*classe_)), pf::TGenreMessage::Confirmation,
                          pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
       return;
     MarquerModifie();
-    ViderPeriode(*classe_);
+    operation(*classe_);
     Rafraichir();
     NotifierStatistiques(2, classe_->PeriodeCourante(), 0, 0);
-  });
+  };
+  action(note, "M33", QString(), QString(), [vider] { vider(QuestionViderPeriode, ViderPeriode); });
   action(note, "M34", QStringLiteral("Su&pprimer les notes de l'année"),
-         QStringLiteral("Supprimer TOUTES les notes de l'année"), [this] {
-           if (RefuserPendantSaisie()) return;
-           if (pf::BoiteMessage(pf::DepuisCp1252(QuestionViderAnnee(*classe_)), pf::TGenreMessage::Confirmation,
-                                pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
-             return;
-           MarquerModifie();
-           ViderAnnee(*classe_);
-           Rafraichir();
-           NotifierStatistiques(2, classe_->PeriodeCourante(), 0, 0);
-         });
+         QStringLiteral("Supprimer TOUTES les notes de l'année"), [vider] { vider(QuestionViderAnnee, ViderAnnee); });
 
   QMenu* matiere = new QMenu(QStringLiteral("&Matière"), this);
   plusTard(action(matiere, "M50", QStringLiteral("&Changer les coefficients..."),

@@ -24,12 +24,6 @@ class TValideurCp1252 : public QValidator {
   }
 };
 
-std::string Majuscules(std::string s) {
-  for (char& c : s)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return s;
-}
-
 }  // namespace
 
 TEdition::TEdition(TClasse& classe, TRapportSaisie rapport, QWidget* parent)
@@ -72,7 +66,7 @@ bool TEdition::Valider() {
     std::string stocke = texte.substr(0, LongueurNoteSaisie);
     const TNote n = LireNote(stocke);
     if (n.Genre != NoteInvalide && !VerifierDomaine(Options.notemax, n.Valeur)) return false;
-    if (n.Genre == NoteLettre) stocke = Majuscules(stocke);
+    if (n.Genre == NoteLettre) stocke = MajusculesAscii(stocke);
     classe_.Eleve(LigneEdition).Note(m, p, ColonneEdition).Affecter(stocke);
     return true;
   }
