@@ -456,6 +456,48 @@ void CalculerMoyennes(const TClasse& c, bool joker, TMoyennes& r, const TOptions
       }
 }
 
+void CalculerMoyennesVue(const TClasse& c, int m, int p, TMoyennesVue& r, const TOptions& o) {
+  r.Eleves.fill(PasDeMoyenne);
+  r.ElevesJoker.fill(PasDeMoyenne);
+  r.Devoirs.fill(PasDeMoyenne);
+  r.Classe = r.ClasseJoker = PasDeMoyenne;
+  if (!MatiereValide(m) || !PeriodeValide(p)) return;
+  const int n = c.NbDevoirs(m, p);
+  std::array<long double, MaxDevoirs> sommes{};
+  std::array<int, MaxDevoirs> nbNotes{};
+  long double classe = 0;
+  long double classeJoker = 0;
+  int nb = 0;
+  int nbJoker = 0;
+  TLecteurMemorise lire(o);
+  TNotesPeriode notes;
+  for (int e = 1; e <= c.NbEleves(); ++e) {
+    LireNotes(c.Eleve(e), m, p, n, lire, notes);
+    for (int k = 0; k < n; ++k)
+      if (notes.notes[static_cast<std::size_t>(k)]) {
+        sommes[static_cast<std::size_t>(k)] += notes.valeurs[static_cast<std::size_t>(k)];
+        ++nbNotes[static_cast<std::size_t>(k)];
+      }
+    const auto i = static_cast<std::size_t>(e - 1);
+    if (n > 0) {
+      r.Eleves[i] = PeriodeDe(&c.Devoir(m, p, 1), notes, false);
+      r.ElevesJoker[i] = PeriodeDe(&c.Devoir(m, p, 1), notes, true);
+    }
+    if (r.Eleves[i] != PasDeMoyenne) {
+      classe += r.Eleves[i];
+      ++nb;
+    }
+    if (r.ElevesJoker[i] != PasDeMoyenne) {
+      classeJoker += r.ElevesJoker[i];
+      ++nbJoker;
+    }
+  }
+  for (int k = 0; k < n; ++k)
+    r.Devoirs[static_cast<std::size_t>(k)] = Quotient(sommes[static_cast<std::size_t>(k)], nbNotes[static_cast<std::size_t>(k)]);
+  r.Classe = Quotient(classe, nb);
+  r.ClasseJoker = Quotient(classeJoker, nbJoker);
+}
+
 bool VerifierDomaine(double max, double valeur, const TOptions& o) {
   if (!o.verification) return true;
   if (valeur >= 0 && valeur <= max) return true;

@@ -43,6 +43,18 @@ struct TMoyennes {
 };
 void CalculerMoyennes(const TClasse& c, bool joker, TMoyennes& resultat, const TOptions& o = Options);
 
+// The averages one test view shows (subject m and period p, both 1..3), each grade read
+// once: what the sheet paints and exports at every paint. Bit for bit those of
+// MoyenneEleve, MoyenneDevoir and MoyenneClasse, with and without the Joker.
+struct TMoyennesVue {
+  std::array<double, MaxEleves> Eleves;       // [e - 1]
+  std::array<double, MaxEleves> ElevesJoker;  // [e - 1]
+  std::array<double, MaxDevoirs> Devoirs;     // [k - 1]
+  double Classe = PasDeMoyenne;
+  double ClasseJoker = PasDeMoyenne;
+};
+void CalculerMoyennesVue(const TClasse& c, int m, int p, TMoyennesVue& resultat, const TOptions& o = Options);
+
 // Range check of a typed grade (max = notemax) or coefficient (max = coefmax); warns and
 // refuses a value outside 0..max when the option verification is on.
 bool VerifierDomaine(double max, double valeur, const TOptions& o = Options);

@@ -1,7 +1,6 @@
 #include "model/tableau.h"
 
 #include <array>
-#include <cmath>
 #include <string_view>
 
 #include "model/dates.h"
@@ -81,26 +80,18 @@ void TEcriture::VueDevoirs(int s, int p) {
   const int n = c_.NbEleves();
   const int m = c_.NbDevoirs(s, p);
   const bool joker = c_.Joker();
-  // The class average is the plain mean of these same averages, summed in the same order
-  // as MoyenneClasse does: computing them once is the cost of the whole export halved.
-  long double somme = 0;
-  int nb = 0;
+  TMoyennesVue moy;
+  CalculerMoyennesVue(c_, s, p, moy, o_);
   for (int e = 1; e <= n; ++e) {
     NomEtNotes(e, s, p, m);
-    const double a = Moyenne(c_, s, p, e, false, o_);
-    ChampMoyenne(a);
-    if (a != PasDeMoyenne) {
-      somme += a;
-      ++nb;
-    }
-    if (joker) ChampMoyenne(Moyenne(c_, s, p, e, true, o_));
+    ChampMoyenne(moy.Eleves[static_cast<std::size_t>(e - 1)]);
+    if (joker) ChampMoyenne(moy.ElevesJoker[static_cast<std::size_t>(e - 1)]);
     FinLigne();
   }
-  const double classe = nb == 0 ? PasDeMoyenne : static_cast<double>(somme / nb);
   // Under the grades, the test averages; under the students' averages, their class
   // average. The Joker column has none: its line is one field shorter.
-  for (int k = 1; k <= m; ++k) ChampMoyenne(MoyenneDevoir(c_, s, p, k, o_));
-  ChampMoyenne(std::isfinite(classe) ? classe : PasDeMoyenne);
+  for (int k = 1; k <= m; ++k) ChampMoyenne(moy.Devoirs[static_cast<std::size_t>(k - 1)]);
+  ChampMoyenne(moy.Classe);
 
   if (!o_.textebas) return;
   FinLigne();

@@ -234,10 +234,13 @@ void TPeintre::VueDevoirs() {
   }
   const double xMoy = 20.0 * (m + W + 1);
   const double xJoker = 20.0 * (m + W + 2);
-  for (int i = 1; i <= n; ++i) CelluleMoyenne(xMoy, 10 * (i + 1), xMoy, MoyenneEleve(c_, s, p, i, false, o_));
+  TMoyennesVue moy;
+  CalculerMoyennesVue(c_, s, p, moy, o_);
+  for (int i = 1; i <= n; ++i) CelluleMoyenne(xMoy, 10 * (i + 1), xMoy, moy.Eleves[static_cast<std::size_t>(i - 1)]);
   if (joker) {
-    for (int i = 1; i <= n; ++i) CelluleMoyenne(xJoker, 10 * (i + 1), xJoker, MoyenneEleve(c_, s, p, i, true, o_));
-    CelluleMoyenne(xJoker, yb, xJoker, MoyenneClasse(c_, s, p, true, o_));
+    for (int i = 1; i <= n; ++i)
+      CelluleMoyenne(xJoker, 10 * (i + 1), xJoker, moy.ElevesJoker[static_cast<std::size_t>(i - 1)]);
+    CelluleMoyenne(xJoker, yb, xJoker, moy.ClasseJoker);
   }
   for (int k = 1; k <= m; ++k) {
     const double x = 20.0 * (k + W);
@@ -245,12 +248,12 @@ void TPeintre::VueDevoirs() {
     Texte(x, 1, QString::number(k));
     cv_.FixerCouleurPolice(coul_[4]);
     TexteCellule(x, 10, x, 20, Q(FormaterNombre(c_.Devoir(s, p, k).Coef)));
-    CelluleMoyenne(x, yb, x, MoyenneDevoir(c_, s, p, k, o_));
+    CelluleMoyenne(x, yb, x, moy.Devoirs[static_cast<std::size_t>(k - 1)]);
   }
   for (int k = 1; k <= m; ++k)
     for (int i = 1; i <= n; ++i) Note(k, i, s, p);
   // The ordinary average's class average stays without the Joker: the Joker column has its own.
-  CelluleMoyenne(xMoy, yb, xMoy, MoyenneClasse(c_, s, p, false, o_));
+  CelluleMoyenne(xMoy, yb, xMoy, moy.Classe);
 
   const double droite = 20.0 * (W + m + 2) + J;
   Trait(20 * W + 14, 5, 20 * W + 14, 10 * (n + 4));

@@ -319,6 +319,18 @@ TEST(Moyennes, ClassesAleatoiresContreUnCalculDirect) {
         for (int k = 1; m <= 3 && p <= 3 && k <= c->NbDevoirs(m, p); ++k) {
           EXPECT_EQ(tout->Devoir(m, p, k), MoyenneDevoir(*c, m, p, k, o)) << k;
         }
+        if (m <= 3 && p <= 3) {  // the test view's own pass agrees to the bit as well
+          TMoyennesVue vue;
+          CalculerMoyennesVue(*c, m, p, vue, o);
+          for (int e = 1; e <= c->NbEleves(); ++e) {
+            EXPECT_EQ(vue.Eleves[static_cast<std::size_t>(e - 1)], MoyenneEleve(*c, m, p, e, false, o));
+            EXPECT_EQ(vue.ElevesJoker[static_cast<std::size_t>(e - 1)], MoyenneEleve(*c, m, p, e, true, o));
+          }
+          for (int k = 1; k <= c->NbDevoirs(m, p); ++k)
+            EXPECT_EQ(vue.Devoirs[static_cast<std::size_t>(k - 1)], MoyenneDevoir(*c, m, p, k, o));
+          EXPECT_EQ(vue.Classe, MoyenneClasse(*c, m, p, false, o));
+          EXPECT_EQ(vue.ClasseJoker, MoyenneClasse(*c, m, p, true, o));
+        }
       }
     }
   }
