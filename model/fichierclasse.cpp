@@ -104,7 +104,10 @@ void LireImage(TClasse& c, const TImage& image) {
   TImageClasse::Parcourir<const std::uint8_t*&>(p, c);
 }
 
-std::vector<std::uint8_t> LireFichier(const std::string& chemin) {
+namespace {
+
+// Opens a file for reading, never a directory; throws with the open message.
+int OuvrirEnLecture(const std::string& chemin) {
   const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw EErreurClasse(Formater(MsgOuverture, chemin));
   struct stat st {};
@@ -112,33 +115,14 @@ std::vector<std::uint8_t> LireFichier(const std::string& chemin) {
     ::close(fd);
     throw EErreurClasse(Formater(MsgOuverture, chemin));
   }
-  std::vector<std::uint8_t> donnees;
-  std::uint8_t tampon[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, tampon, sizeof tampon);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      throw EErreurClasse(std::string(MsgLecture));
-    }
-    if (n == 0) break;
-    donnees.insert(donnees.end(), tampon, tampon + n);
-  }
-  ::close(fd);
-  return donnees;
+  return fd;
 }
 
-std::size_t LireImageFichier(const std::string& chemin, TImage& image) {
-  const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw EErreurClasse(Formater(MsgOuverture, chemin));
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    throw EErreurClasse(Formater(MsgOuverture, chemin));
-  }
+// Up to taille bytes into p; returns how many; throws with the read message.
+std::size_t Lire(int fd, std::uint8_t* p, std::size_t taille) {
   std::size_t lu = 0;
-  while (lu < image.size()) {
-    const ssize_t n = ::read(fd, image.data() + lu, image.size() - lu);
+  while (lu < taille) {
+    const ssize_t n = ::read(fd, p + lu, taille - lu);
     if (n < 0) {
       if (errno == EINTR) continue;
       ::close(fd);
@@ -147,6 +131,28 @@ std::size_t LireImageFichier(const std::string& chemin, TImage& image) {
     if (n == 0) break;
     lu += static_cast<std::size_t>(n);
   }
+  return lu;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> LireFichier(const std::string& chemin) {
+  const int fd = OuvrirEnLecture(chemin);
+  std::vector<std::uint8_t> donnees;
+  for (;;) {
+    const std::size_t avant = donnees.size();
+    donnees.resize(avant + 65536);
+    const std::size_t n = Lire(fd, donnees.data() + avant, 65536);
+    donnees.resize(avant + n);
+    if (n < 65536) break;
+  }
+  ::close(fd);
+  return donnees;
+}
+
+std::size_t LireImageFichier(const std::string& chemin, TImage& image) {
+  const int fd = OuvrirEnLecture(chemin);
+  const std::size_t lu = Lire(fd, image.data(), image.size());
   ::close(fd);
   return lu;
 }

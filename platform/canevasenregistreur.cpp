@@ -15,54 +15,36 @@ TAppel TCanevasEnregistreur::Nouveau(TAppel::TGenre g) const {
   return a;
 }
 
-void TCanevasEnregistreur::TexteSortie(int x, int y, const QString& texte) {
-  TAppel a = Nouveau(TAppel::Texte);
-  a.X1 = x;
-  a.Y1 = y;
+void TCanevasEnregistreur::Ajouter(TAppel::TGenre g, int x1, int y1, int x2, int y2, const QString& texte) {
+  TAppel a = Nouveau(g);
+  a.X1 = x1;
+  a.Y1 = y1;
+  a.X2 = x2;
+  a.Y2 = y2;
   a.Chaine = texte;
   appels_.push_back(a);
 }
 
+void TCanevasEnregistreur::TexteSortie(int x, int y, const QString& texte) { Ajouter(TAppel::Texte, x, y, 0, 0, texte); }
+
 void TCanevasEnregistreur::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y,
                                       const QString& texte) {
-  TAppel a = Nouveau(TAppel::Texte);
-  a.X1 = x;
-  a.Y1 = y;
-  a.Chaine = texte;
+  Ajouter(TAppel::Texte, x, y, 0, 0, texte);
+  TAppel& a = appels_.back();
   a.Cadre = true;
   a.CadreGauche = gauche;
   a.CadreHaut = haut;
   a.CadreDroite = droite;
   a.CadreBas = bas;
-  appels_.push_back(a);
 }
 
-void TCanevasEnregistreur::Rectangle(int x1, int y1, int x2, int y2) {
-  TAppel a = Nouveau(TAppel::Rectangle);
-  a.X1 = x1;
-  a.Y1 = y1;
-  a.X2 = x2;
-  a.Y2 = y2;
-  appels_.push_back(a);
-}
+void TCanevasEnregistreur::Rectangle(int x1, int y1, int x2, int y2) { Ajouter(TAppel::Rectangle, x1, y1, x2, y2); }
 
 void TCanevasEnregistreur::RemplirRectangle(int x1, int y1, int x2, int y2) {
-  TAppel a = Nouveau(TAppel::Remplissage);
-  a.X1 = x1;
-  a.Y1 = y1;
-  a.X2 = x2;
-  a.Y2 = y2;
-  appels_.push_back(a);
+  Ajouter(TAppel::Remplissage, x1, y1, x2, y2);
 }
 
-void TCanevasEnregistreur::Ligne(int x1, int y1, int x2, int y2) {
-  TAppel a = Nouveau(TAppel::Ligne);
-  a.X1 = x1;
-  a.Y1 = y1;
-  a.X2 = x2;
-  a.Y2 = y2;
-  appels_.push_back(a);
-}
+void TCanevasEnregistreur::Ligne(int x1, int y1, int x2, int y2) { Ajouter(TAppel::Ligne, x1, y1, x2, y2); }
 
 int TCanevasEnregistreur::LargeurTexte(const QString& texte) {
   return R(static_cast<double>(texte.size()) * Police().Taille * lp_);

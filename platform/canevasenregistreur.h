@@ -46,6 +46,7 @@ class TCanevasEnregistreur : public TCanevas {
 
  private:
   TAppel Nouveau(TAppel::TGenre g) const;
+  void Ajouter(TAppel::TGenre g, int x1, int y1, int x2, int y2, const QString& texte = QString());
   double lp_;
   double hp_;
   std::vector<TAppel> appels_;

@@ -9,24 +9,15 @@
 #include "cli/commandes.h"
 #include "model/classe.h"
 #include "model/moyennes.h"
+#include "tests/common/cli.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
 
 namespace {
 
-struct TResultat {
-  int code;
-  std::string sortie;
-  std::string erreurs;
-};
-
-TResultat Cli(const std::vector<std::string>& a) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int code = ExecuterCli(a, out, err);
-  return {code, out.str(), err.str()};
-}
+using test::Cli;
+using test::TResultat;
 
 std::string Contenu(const std::string& f) {
   std::ifstream in(f, std::ios::binary);

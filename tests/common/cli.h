@@ -1,0 +1,25 @@
+#pragma once
+// Runs calevrin-cli in process and keeps what it printed.
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/commandes.h"
+
+namespace calevrin::test {
+
+struct TResultat {
+  int code;
+  std::string sortie;
+  std::string erreurs;
+};
+
+inline TResultat Cli(const std::vector<std::string>& a) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int code = ExecuterCli(a, out, err);
+  return {code, out.str(), err.str()};
+}
+
+}  // namespace calevrin::test
