@@ -372,7 +372,7 @@ void TChild::CopieDeSauvegarde() {
 }
 
 void TChild::closeEvent(QCloseEvent* event) {
-  if (SaisieEnCours()) QMetaObject::invokeMethod(this, [this] { ValiderSaisie(AucuneCellule, 0); });
+  if (SaisieEnCours()) ValiderSaisie(AucuneCellule, 0);  // a grade half typed is dropped, as Escape would
   if (Modifie) {
     const QString question = QStringLiteral("Le fichier ") + Chemin(classe_->NomFichier) +
                              QStringLiteral(" à été modifié, mais pas sauvé.\n\nCe fichier doit il être sauvé ?\n");
