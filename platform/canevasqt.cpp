@@ -1,6 +1,7 @@
 #include "platform/canevasqt.h"
 
 #include <QHash>
+#include <map>
 
 namespace calevrin::plateforme {
 
@@ -18,6 +19,7 @@ const QFontMetrics& TCanevasQt::Metriques() {
     font_.setItalic(pol.Italique);
     font_.setUnderline(pol.Souligne);
     metriques_.emplace(font_, p_.device());
+    cacheCourant_ = nullptr;
     policeCache_ = pol;
     cacheValide_ = true;
     p_.setFont(font_);
@@ -50,21 +52,22 @@ void TCanevasQt::AppliquerBrosse() {
 // hundred texts at every paint, and shaping them is most of its cost.
 const TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
   Metriques();
-  static QHash<QString, TTexte> cache;
-  static QFont fontCache;
-  static int dpiCache = 0;  // widths depend on the device: a printer page is not the screen
-  const int dpi = p_.device()->logicalDpiY();
-  if (!(fontCache == font_) || dpi != dpiCache || cache.size() > 8192) {
-    cache.clear();
-    fontCache = font_;
-    dpiCache = dpi;
+  // One table per font and device resolution (a printer page is not the screen): a sheet
+  // switches between a few fonts at every paint, and must not lose its texts each time.
+  static std::map<QString, QHash<QString, TTexte>> caches;  // a map: its nodes never move
+  QHash<QString, TTexte>*& cache = cacheCourant_;
+  if (!cache) {
+    const QString cle = font_.key() + QLatin1Char('@') + QString::number(p_.device()->logicalDpiY());
+    if (caches.size() > 16) caches.clear();
+    cache = &caches[cle];
+    if (cache->size() > 8192) cache->clear();
   }
-  auto it = cache.find(texte);
-  if (it == cache.end()) {
+  auto it = cache->find(texte);
+  if (it == cache->end()) {
     TTexte t{QStaticText(texte), metriques_->horizontalAdvance(texte)};
     t.statique.setTextFormat(Qt::PlainText);
     t.statique.prepare(QTransform(), font_);
-    it = cache.insert(texte, t);
+    it = cache->insert(texte, t);
   }
   return *it;
 }

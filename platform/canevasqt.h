@@ -2,6 +2,7 @@
 // The canvas on a QPainter: window, preview, printer page, image or PDF.
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QRegion>
 #include <QStaticText>
@@ -45,6 +46,7 @@ class TCanevasQt : public TCanevas {
   bool cacheValide_ = false;
   QFont font_;
   std::optional<QFontMetrics> metriques_;
+  QHash<QString, TTexte>* cacheCourant_ = nullptr;
 };
 
 }  // namespace calevrin::plateforme
