@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 #include "model/note.h"
@@ -154,7 +155,45 @@ TPartage Partager(double v) {
 
 }  // namespace
 
+namespace {
+
+// FormaterNombre for the values averages take, on the same 15 digits but in integers: the
+// sheet writes a hundred of them at every paint. False when the value needs the general way.
+bool FormaterNombreRapide(double valeur, std::string& texte) {
+  if (!std::isfinite(valeur) || std::fabs(valeur) >= 1e12) return false;
+  char tampon[32];
+  const auto r = std::to_chars(tampon, tampon + sizeof tampon, std::fabs(valeur), std::chars_format::scientific, 14);
+  const std::string_view t(tampon, static_cast<std::size_t>(r.ptr - tampon));
+  const std::size_t posE = t.find('e');
+  if (posE == std::string_view::npos || posE != 16) return false;
+  std::uint64_t mantisse = static_cast<std::uint64_t>(t[0] - '0');
+  for (std::size_t i = 2; i < posE; ++i) mantisse = mantisse * 10 + static_cast<std::uint64_t>(t[i] - '0');
+  int exposant = 0;
+  for (std::size_t i = posE + 2; i < t.size(); ++i) exposant = exposant * 10 + (t[i] - '0');
+  if (t[posE + 1] == '-') exposant = -exposant;
+  // The value is mantisse x 10^(exposant - 14); tenths are mantisse x 10^(exposant - 13).
+  std::uint64_t dixiemes = 0;
+  if (exposant >= -2) {
+    const int retires = 13 - exposant;  // 2..15 digits dropped
+    std::uint64_t p = 1;
+    for (int i = 0; i < retires; ++i) p *= 10;
+    dixiemes = mantisse / p;
+    if ((mantisse % p) * 2 >= p) ++dixiemes;  // the first dropped digit is 5 or more
+  }
+  texte.clear();
+  if (std::signbit(valeur) && dixiemes != 0) texte += '-';
+  texte += std::to_string(dixiemes / 10);
+  if (dixiemes % 10 != 0) {
+    texte += '.';
+    texte += static_cast<char>('0' + dixiemes % 10);
+  }
+  return true;
+}
+
+}  // namespace
+
 std::string FormaterNombre(double valeur) {
+  if (std::string rapide; FormaterNombreRapide(valeur, rapide)) return rapide;
   std::string t = FormaterDecimales(valeur, 1);
   if (t.find('.') != std::string::npos || t.find(',') != std::string::npos)
     while (!t.empty() && t.back() == '0') t.pop_back();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 
 #include "model/note.h"
@@ -94,4 +95,17 @@ TEST(Formatage, NomArrondi) {
   for (int mode = 0; mode <= 6; ++mode) EXPECT_EQ(NomArrondi(mode), noms[mode]);
   EXPECT_EQ(NomArrondi(7), "");
   EXPECT_EQ(NomArrondi(-1), "");
+}
+
+TEST(Formatage, FormaterNombreAgreeAvecLesDecimalesSurDesValeursAleatoires) {
+  // The integer fast path must give the text the digit-by-digit rounding gives.
+  std::mt19937_64 alea(1789);
+  std::uniform_real_distribution<double> d(-30, 30);
+  for (int i = 0; i < 200000; ++i) {
+    const double v = i % 3 == 0 ? std::round(d(alea) * 100) / 100 : d(alea) * std::pow(10.0, int(alea() % 20) - 8);
+    std::string attendu = FormaterDecimales(v, 1);
+    while (attendu.back() == '0' && attendu.find('.') != std::string::npos) attendu.pop_back();
+    if (attendu.back() == '.') attendu.pop_back();
+    ASSERT_EQ(FormaterNombre(v), attendu) << v;
+  }
 }
