@@ -53,6 +53,20 @@ QString Depuis(std::string_view cp1252) { return pf::DepuisCp1252(cp1252); }
 
 std::optional<std::string> Cp1252(const QLineEdit* e) { return pf::VersCp1252(e->text()); }
 
+// The three texts of a test's description, or nothing (after a beep) when one of them holds
+// a character the class file cannot.
+struct TTextesDevoir {
+  std::string date, duree, commentaire;
+};
+std::optional<TTextesDevoir> LireTextes(const QLineEdit* date, const QLineEdit* duree, const QLineEdit* commentaire) {
+  std::optional<std::string> d = Cp1252(date), du = Cp1252(duree), c = Cp1252(commentaire);
+  if (!d || !du || !c) {
+    pf::Bip();
+    return std::nullopt;
+  }
+  return TTextesDevoir{std::move(*d), std::move(*du), std::move(*c)};
+}
+
 QLineEdit* Champ(QWidget* parent, const char* nom, int capacite) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(QLatin1String(nom));
@@ -237,16 +251,11 @@ void TDial02::AfficherDate() {
 }
 
 bool TDial02::SaisirDevoir() {
-  const std::optional<std::string> date = Cp1252(edit1_);
-  const std::optional<std::string> duree = Cp1252(edit2_);
-  const std::optional<std::string> commentaire = Cp1252(edit4_);
-  if (!date || !duree || !commentaire) {
-    pf::Bip();
-    return false;
-  }
+  const std::optional<TTextesDevoir> t = LireTextes(edit1_, edit2_, edit4_);
+  if (!t) return false;
   const std::optional<double> coef = LireCoef(edit3_, options_);
   if (!coef) return false;
-  if (!calevrin::EcrireDevoir(classe_, k_, *date, *duree, *coef, *commentaire)) {
+  if (!calevrin::EcrireDevoir(classe_, k_, t->date, t->duree, *coef, t->commentaire)) {
     pf::Bip();
     return false;
   }
@@ -439,17 +448,12 @@ void TDial06::Remplir() {
 // coefficient is read back only when it was edited: the text shown has one decimal at most.
 bool TDial06::EcrireDevoir() {
   if (affiche_ < 1) return false;
-  const std::optional<std::string> date = Cp1252(edit1_);
-  const std::optional<std::string> duree = Cp1252(edit2_);
-  const std::optional<std::string> commentaire = Cp1252(edit4_);
-  if (!date || !duree || !commentaire) {
-    pf::Bip();
-    return false;
-  }
+  const std::optional<TTextesDevoir> t = LireTextes(edit1_, edit2_, edit4_);
+  if (!t) return false;
   modifFaite_ = true;
   const double stocke = classe_.Devoir(m_, p_, affiche_).Coef;
   const std::optional<double> coef = edit3_->isModified() ? LireCoef(edit3_, options_) : stocke;
-  ModifierDevoir(classe_, affiche_, *date, *duree, coef.value_or(stocke), *commentaire);
+  ModifierDevoir(classe_, affiche_, t->date, t->duree, coef.value_or(stocke), t->commentaire);
   cb_->setItemText(affiche_ - 1, QString::number(affiche_) + QStringLiteral(" - ") +
                                      Depuis(classe_.Devoir(m_, p_, affiche_).Commentaire.Vue()));
   return coef.has_value();

@@ -6,18 +6,14 @@
 #include "app/options.h"
 #include "model/alertes.h"
 #include "platform/profil.h"
+#include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
 
 namespace {
 
-std::string Contenu(const std::string& f) {
-  std::ifstream in(f, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using test::Contenu;
 
 class OptionsTest : public ::testing::Test {
  protected:

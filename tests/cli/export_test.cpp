@@ -10,6 +10,7 @@
 #include "model/classe.h"
 #include "model/moyennes.h"
 #include "tests/common/cli.h"
+#include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -24,16 +25,7 @@ std::string Contenu(const std::string& f) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::string> Lignes(const std::string& t, char sep) {
-  std::vector<std::string> r(1);
-  for (const char ch : t) {
-    if (ch == sep)
-      r.emplace_back();
-    else
-      r.back() += ch;
-  }
-  return r;
-}
+std::vector<std::string> Lignes(const std::string& t, char sep) { return test::Decouper(t, sep); }
 
 const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
 

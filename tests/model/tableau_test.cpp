@@ -10,6 +10,7 @@
 #include "model/moyennes.h"
 #include "model/options.h"
 #include "model/tableau.h"
+#include "tests/common/fichiers.h"
 
 using namespace calevrin;
 
@@ -45,16 +46,7 @@ TOptions Sobres() {
   return o;
 }
 
-std::vector<std::string> Decouper(const std::string& t, char sep) {
-  std::vector<std::string> r(1);
-  for (const char ch : t) {
-    if (ch == sep)
-      r.emplace_back();
-    else
-      r.back() += ch;
-  }
-  return r;
-}
+using test::Decouper;
 
 }  // namespace
 

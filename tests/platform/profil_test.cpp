@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/profil.h"
+#include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -11,12 +12,7 @@ using plateforme::EcrireProfil;
 using plateforme::LireProfil;
 
 namespace {
-std::string Contenu(const std::string& f) {
-  std::ifstream in(f, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using test::Contenu;
 void Ecrire(const std::string& f, const std::string& texte) { std::ofstream(f, std::ios::binary) << texte; }
 }  // namespace
 
