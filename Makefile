@@ -27,8 +27,10 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+# On a copy in the build tree, so that saving never changes the bundled sample.
 run: build
-	./$(BUILD)/calevrin "$(CURDIR)/examples/4eB.cl3"
+	@[ -f $(BUILD)/4eB.cl3 ] || cp examples/4eB.cl3 $(BUILD)/4eB.cl3
+	./$(BUILD)/calevrin "$(CURDIR)/$(BUILD)/4eB.cl3"
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
