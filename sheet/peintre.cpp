@@ -73,6 +73,7 @@ class TPeintre {
   void Titre();
   void Eleves();
   void VueDevoirs();
+  void CadreBilan(double delta);
   void VueSynthese();
   void VueAnnee();
   void CadreApercu();
@@ -281,6 +282,18 @@ void TPeintre::VueDevoirs() {
     DessinerCurseur(cv_, e_, true, o_, false);
 }
 
+// The synthesis and the year views share their "Moyenne" labels and their three lines;
+// delta moves the general column left when fewer subjects or periods are shown.
+void TPeintre::CadreBilan(double delta) {
+  const int n = n_;
+  const int W = W_;
+  Texte(10, 10.0 * n + 25, QStringLiteral("Moyenne"));
+  Texte(20 * W + 132 - delta, 3, QStringLiteral("Moyenne"));
+  Trait(5, 10 * n + 22, 20 * (W + 8) - delta, 10 * n + 22);
+  Trait(20 * W + 126 - delta, 5, 20 * W + 126 - delta, 10 * (n + 4));
+  Trait(19 * W, 19, 20 * (W + 8) - delta, 19);
+}
+
 void TPeintre::VueSynthese() {
   const int p = c_.PeriodeCourante();
   const int n = n_;
@@ -289,11 +302,7 @@ void TPeintre::VueSynthese() {
   const double delta = 60 - 20.0 * S;
   const double yb = 10.0 * n + 25;
   const bool joker = c_.Joker();
-  Texte(10, yb, QStringLiteral("Moyenne"));
-  Texte(20 * W + 132 - delta, 3, QStringLiteral("Moyenne"));
-  Trait(5, 10 * n + 22, 20 * (W + 8) - delta, 10 * n + 22);
-  Trait(20 * W + 126 - delta, 5, 20 * W + 126 - delta, 10 * (n + 4));
-  Trait(19 * W, 19, 20 * (W + 8) - delta, 19);
+  CadreBilan(delta);
 
   cv_.FixerAlignement(pf::TAlignement::Centre);
   Taille(5);
@@ -337,11 +346,7 @@ void TPeintre::VueAnnee() {
   const double yb = 10.0 * n + 25;
   const bool joker = c_.Joker();
   cv_.FixerAlignement(pf::TAlignement::Gauche);
-  Texte(10, yb, QStringLiteral("Moyenne"));
-  Texte(20 * W + 132 - delta, 3, QStringLiteral("Moyenne"));
-  Trait(5, 10 * n + 22, 20 * (W + 8) - delta, 10 * n + 22);
-  Trait(20 * W + 126 - delta, 5, 20 * W + 126 - delta, 10 * (n + 4));
-  Trait(19 * W, 19, 20 * (W + 8) - delta, 19);
+  CadreBilan(delta);
   Taille(5);
   Texte(17 * W, 11, QStringLiteral("Coef"));
   for (int q = 1; q <= P; ++q)
