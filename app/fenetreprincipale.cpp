@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
@@ -136,7 +137,8 @@ TMDI::~TMDI() {
   }
 }
 
-QAction* TMDI::Action(const char* nom) const { return pf::TrouverAction(this, nom); }
+// Only the frame's own items: the sheets below it have theirs.
+QAction* TMDI::Action(const char* nom) const { return pf::TrouverAction(menuBar(), nom); }
 
 void TMDI::CreerMenus() {
   const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint,
@@ -148,19 +150,20 @@ void TMDI::CreerMenus() {
                              QStringLiteral("Créer un nouveau fichier de type classe"), [] {});
   nouvelle->setEnabled(false);  // with the new-class dialog
   action(fichier, "M11", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"),
-         [this] { MenuOuvrirFichier(); });
+         [this] { MenuOuvrirFichier(); })
+      ->setShortcut(QKeySequence::Open);
   action(fichier, "M12", QStringLiteral("&Sauver"), QStringLiteral("Sauver le fichier"), [this] {
     if (TChild* f = FeuilleActive()) f->SauverAvecCopie();
-  });
+  })->setShortcut(QKeySequence::Save);
   action(fichier, "M13", QStringLiteral("S&auver sous..."), QStringLiteral("Renommer le fichier"), [this] {
     if (TChild* f = FeuilleActive()) f->SauverSous();
-  });
+  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   action(fichier, "M14", QStringLiteral("Sa&uver tous"), QStringLiteral("Sauver tous les fichiers"), [this] {
     for (TChild* f : Feuilles()) f->SauverAvecCopie();
   });
   action(fichier, "M15", QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenètre active"), [this] {
     if (QMdiSubWindow* w = zone_->currentSubWindow()) w->close();
-  });
+  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
   action(fichier, "M16", QStringLiteral("F&ermer tous"), QStringLiteral("Fermer toutes les fenètres"),
          [this] { MenuFermerTous(); });
   action(fichier, "M17", QStringLiteral("Effa&cer"), QStringLiteral("Effacer le fichier du disque"), [this] {
@@ -169,7 +172,7 @@ void TMDI::CreerMenus() {
   fichier->addSeparator();
   action(fichier, "M18", QStringLiteral("&Imprimer..."), QStringLiteral("Imprimer le fichier"), [this] {
     if (TChild* f = FeuilleActive()) f->Imprimer(false);
-  });
+  })->setShortcut(QKeySequence::Print);
   action(fichier, "M19", QStringLiteral("C&onfigurer l'imprimante..."), QStringLiteral("Configurer l'imprimante"),
          [this] {
            if (TChild* f = FeuilleActive()) f->ConfigurerImprimante();
@@ -181,7 +184,8 @@ void TMDI::CreerMenus() {
     }
   });
   fichier->addSeparator();
-  action(fichier, "M20", QStringLiteral("&Quitter"), QStringLiteral("Quitter le programme"), [this] { close(); });
+  action(fichier, "M20", QStringLiteral("&Quitter"), QStringLiteral("Quitter le programme"), [this] { close(); })
+      ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
   fichier->addSeparator();
   for (int i = 1; i <= 3; ++i) {
     const std::string nom = "MenuF" + std::to_string(i);
@@ -199,7 +203,7 @@ void TMDI::CreerMenus() {
   action(menuFenetre_, "MMosaiqueV", QStringLiteral("Mosaïque &verticale"),
          QStringLiteral("Placer les fenètres verticalement"), [this] { Mosaique(false); });
   action(menuFenetre_, "MCascade", QStringLiteral("&Cascade"), QStringLiteral("Placer les fenètres en cascade"),
-         [this] { zone_->cascadeSubWindows(); });
+         [this] { Cascade(); });
   action(menuFenetre_, "MIcone", QStringLiteral("&Arranger les icones"), QStringLiteral("Aligner les icones"),
          [this] { ArrangerIcones(); });
   action(menuFenetre_, "MReduire", QStringLiteral("&Réduire toutes"),
@@ -221,7 +225,11 @@ void TMDI::CreerMenus() {
       QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(++i).arg(w->windowTitle()));
       a->setCheckable(true);
       a->setChecked(w == zone_->currentSubWindow());
-      connect(a, &QAction::triggered, this, [this, w] { zone_->setActiveSubWindow(w); });
+      a->setStatusTip(w->widget() ? w->widget()->windowFilePath() : QString());
+      connect(a, &QAction::triggered, this, [this, w] {
+        if (w->isMinimized()) w->showNormal();
+        zone_->setActiveSubWindow(w);
+      });
     }
   });
 
@@ -376,6 +384,10 @@ bool TMDI::OuvrirFichier(const std::string& chemin) {
   connect(feuille, &TChild::Modification, this, &TMDI::MajMenuFichier);
   connect(feuille, &TChild::FichierRecent, this, &TMDI::AjouterFichierRecent);
   connect(feuille, &TChild::FermetureDecidee, this, [this](bool acceptee) { FermetureAcceptee = acceptee; });
+  // Connected once per sheet: the merged menus must never point at a sheet that is gone.
+  connect(feuille, &QObject::destroyed, this, [this, feuille] {
+    if (menusFusionnes_ == feuille) menusFusionnes_ = nullptr;
+  });
   connect(fenetre, &QObject::destroyed, this, [this] {
     DesactiverBoutons();
     AfficherPeriode(nullptr, 0);
@@ -392,6 +404,7 @@ bool TMDI::OuvrirFichier(const std::string& chemin) {
 
 void TMDI::FeuilleActivee(QMdiSubWindow* fenetre) {
   TChild* f = fenetre ? qobject_cast<TChild*>(fenetre->widget()) : nullptr;
+  const bool autre = f != menusFusionnes_;
   FusionnerMenus(f);
   MajMenuFichier();
   if (!f) {
@@ -408,6 +421,9 @@ void TMDI::FeuilleActivee(QMdiSubWindow* fenetre) {
   AppliquerApercu(f);
   const TClasse& c = f->Classe();
   AfficherPeriode(&c, c.PeriodeCourante());
+  // The title shows the file's name only; its folder is here and in the tooltip.
+  fenetre->setToolTip(f->windowFilePath());
+  if (autre) AfficherMessage(QStringLiteral(" ") + f->windowFilePath());
 }
 
 void TMDI::AppliquerApercu(TChild* f) {
@@ -534,9 +550,6 @@ void TMDI::FusionnerMenus(TChild* feuille) {
     for (QMenu* m : menusFusionnes_->Menus()) menuBar()->removeAction(m->menuAction());
   menusFusionnes_ = feuille;
   if (!feuille) return;
-  connect(feuille, &QObject::destroyed, this, [this, feuille] {
-    if (menusFusionnes_ == feuille) menusFusionnes_ = nullptr;
-  }, Qt::UniqueConnection);
   for (QMenu* m : feuille->Menus()) menuBar()->insertMenu(menuFenetre_->menuAction(), m);
 }
 
@@ -566,6 +579,27 @@ void TMDI::Mosaique(bool horizontale) {
       l[i]->setGeometry(0, r.height() * i / n, r.width(), r.height() * (i + 1) / n - r.height() * i / n);
     else
       l[i]->setGeometry(r.width() * i / n, 0, r.width() * (i + 1) / n - r.width() * i / n, r.height());
+  }
+}
+
+// Qt's own cascade shrinks every window to a few rows; a sheet must stay readable.
+void TMDI::Cascade() {
+  QList<QMdiSubWindow*> l;
+  for (QMdiSubWindow* w : zone_->subWindowList())
+    if (!w->isMinimized()) l.push_back(w);
+  if (l.isEmpty()) return;
+  const QRect r = zone_->viewport()->rect();
+  const int pas = l.first()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, l.first()) + 4;
+  const int n = static_cast<int>(l.size());
+  // Two thirds of the area at least, the rest shared by the offsets.
+  const int largeur = std::max(r.width() * 2 / 3, r.width() - pas * (n - 1));
+  const int hauteur = std::max(r.height() * 2 / 3, r.height() - pas * (n - 1));
+  const int decalageX = n > 1 ? std::min(pas, (r.width() - largeur) / (n - 1)) : 0;
+  const int decalageY = n > 1 ? std::min(pas, (r.height() - hauteur) / (n - 1)) : 0;
+  for (int i = 0; i < n; ++i) {
+    l[i]->showNormal();
+    l[i]->setGeometry(decalageX * i, decalageY * i, largeur, hauteur);
+    l[i]->raise();
   }
 }
 

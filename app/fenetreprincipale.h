@@ -74,6 +74,7 @@ class TMDI : public QMainWindow {
   void FeuilleActivee(QMdiSubWindow* fenetre);
   void AppliquerApercu(TChild* feuille);
   void Mosaique(bool horizontale);
+  void Cascade();
   void ArrangerIcones();
   void MenuOuvrirFichier();
   void MenuFichier(int i);

@@ -13,6 +13,7 @@
 #include "model/classe.h"
 #include "model/erreurs.h"
 #include "platform/canevasqt.h"
+#include "platform/imprimantes.h"
 #include "sheet/peintre.h"
 
 namespace calevrin {
@@ -30,7 +31,9 @@ int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, 
   constexpr int Resolution = 300;
   QPdfWriter pdf(QString::fromStdString(sortie));
   pdf.setResolution(Resolution);
-  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                QMarginsF(plateforme::MargePdfMillimetres, plateforme::MargePdfMillimetres,
+                                          plateforme::MargePdfMillimetres, plateforme::MargePdfMillimetres),
                                 QPageLayout::Millimeter));
   pdf.setTitle(QString::fromStdString(c.NomFichier));
   pdf.setCreator(QStringLiteral("Calevrin"));

@@ -23,6 +23,7 @@ QPrinter* CreerImprimante() {
   p->setResolution(ResolutionPdf);
   p->setPageSize(QPageSize(QPageSize::A4));
   p->setPageOrientation(QPageLayout::Portrait);
+  FixerMargesPdf(*p);
   return p;
 }
 
@@ -41,6 +42,11 @@ QPrinter& ImprimanteCourante() {
 }
 
 bool EstDestinationPdf(const QPrinter& p) { return p.outputFormat() == QPrinter::PdfFormat; }
+
+void FixerMargesPdf(QPrinter& p) {
+  const double m = MargePdfMillimetres;
+  p.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
 
 TReleveImprimante ReleverImprimante(const QPrinter& p) {
   TReleveImprimante r;

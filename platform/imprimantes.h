@@ -26,6 +26,10 @@ int NbImprimantes();
 QPrinter& ImprimanteCourante();
 bool EstDestinationPdf(const QPrinter& p);
 
+// The margins of every PDF the program writes, from the window or the command line alike.
+inline constexpr double MargePdfMillimetres = 10.0;
+void FixerMargesPdf(QPrinter& p);
+
 // What the metrics need of a printer, read in one go.
 struct TReleveImprimante {
   int NbImprimantes = 0;    // the installed destinations; the fields below mean nothing when 0

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
@@ -111,7 +112,7 @@ void TChild::CreerMenus() {
   plusTard(action(classe, "M29", QStringLiteral("M&odifier les paramètres de la classe"),
                   QStringLiteral("Modifier l'abréviation et la division annuelle"), rien));
   classe->addSeparator();
-  action(classe, "M21", QStringLiteral("&Trier par ordre alphabétique"),
+  action(classe, "MTrier", QStringLiteral("&Trier par ordre alphabétique"),
          QStringLiteral("Trier alphabétiquement d'après le nom"), [this] {
            if (RefuserPendantSaisie()) return;
            TrierEleves(*classe_);
@@ -320,7 +321,7 @@ bool TChild::SauverSous() {
     classe_->NomFichier = ancien;
     return false;
   }
-  setWindowTitle(nom);
+  MajTitre();
   JamaisSauve = false;
   Rafraichir();
   return true;
@@ -410,27 +411,37 @@ bool TChild::EffacerFichier() {
 void TChild::Imprimer(bool sansDialogue) {
   if (RefuserPendantSaisie()) return;
   QPrinter& imprimante = pf::ImprimanteCourante();
+  const QFileInfo classe(Chemin(classe_->NomFichier));
+  const QString pdfPropose = classe.absoluteDir().filePath(classe.completeBaseName() + QStringLiteral(".pdf"));
+  // Each class proposes its own PDF beside it: the last one printed is never rewritten unasked.
+  imprimante.setDocName(classe.fileName());
+  const bool etaitPdf = pf::EstDestinationPdf(imprimante);
+  if (etaitPdf) imprimante.setOutputFileName(pdfPropose);
   if (!sansDialogue && !pf::DialogueImpression(this, imprimante)) return;
-  if (pf::EstDestinationPdf(imprimante) && imprimante.outputFileName().isEmpty()) {
-    QString pdf = pf::DemanderFichierSauvegarde(
-        this, QString::fromStdString(fs::path(classe_->NomFichier).replace_extension(".pdf").string()),
-        QStringLiteral("Document PDF (*.pdf)"));
-    if (pdf.isEmpty()) return;
-    if (QFileInfo(pdf).suffix().isEmpty()) pdf += QStringLiteral(".pdf");
-    imprimante.setOutputFileName(pdf);
+  const bool pdf = pf::EstDestinationPdf(imprimante);
+  if (pdf && !etaitPdf) pf::FixerMargesPdf(imprimante);
+  if (pdf && (sansDialogue || imprimante.outputFileName().isEmpty())) {
+    QString nom = pf::DemanderFichierSauvegarde(this, pdfPropose, QStringLiteral("Document PDF (*.pdf)"));
+    if (nom.isEmpty()) return;
+    if (QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".pdf");
+    imprimante.setOutputFileName(nom);
   }
-  imprimante.setDocName(Chemin(classe_->NomFichier));
   LireMetriques();
   LireMesuresPage();
   QPainter p;
   if (!p.begin(&imprimante)) {
-    Erreur(QStringLiteral("Impossible d'imprimer sur ") + imprimante.printerName());
+    Erreur(pdf ? QStringLiteral("Impossible d'écrire le fichier ") + imprimante.outputFileName()
+               : QStringLiteral("Impossible d'imprimer sur ") + imprimante.printerName());
     return;
   }
   pf::TCanevasQt c(p);
   TEtatFeuille etat = etat_;
   DessinerFeuille(c, true, etat, *classe_, page_);
-  p.end();
+  if (!p.end()) {
+    Erreur(QStringLiteral("Impossible d'écrire le fichier ") + imprimante.outputFileName());
+    return;
+  }
+  if (pdf) emit Message(QStringLiteral(" PDF écrit : ") + imprimante.outputFileName(), false);
 }
 
 void TChild::ConfigurerImprimante() {

@@ -1,5 +1,6 @@
 #include "sheet/feuille.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPageLayout>
@@ -60,12 +61,13 @@ TChild::TChild(const std::string& chemin, QWidget* parent)
   classe_->Charger();
   NormaliserNoms(*classe_);
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QString::fromStdString(chemin));
+  MajTitre();
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(true);
   QPalette pal = viewport()->palette();
   pal.setColor(QPalette::Window, pf::TCanevasQt::Couleur(Options.couleur[3]));
+  pal.setColor(QPalette::Base, pf::TCanevasQt::Couleur(Options.couleur[3]));
   viewport()->setPalette(pal);
   edition_ = new TEdition(*classe_, [this](int, int ligne, int colonne) { ValiderSaisie(ligne, colonne); },
                           viewport());
@@ -112,7 +114,26 @@ void TChild::paintEvent(QPaintEvent* event) {
   etat_.HauteurClient = viewport()->height();
   etat_.EditionOuverte = SaisieEnCours();
   DessinerFeuille(c, false, etat_, *classe_, MesuresPage());
+  if (event->rect() == viewport()->rect()) marque_ = Options.trait && !etat_.EditionOuverte ? ZoneMarque() : QRect();
   MajDefilement();
+}
+
+void TChild::MajTitre() {
+  const QString chemin = QString::fromStdString(classe_->NomFichier);
+  setWindowTitle(QFileInfo(chemin).fileName());
+  setWindowFilePath(chemin);
+}
+
+// Where the painter draws the cursor mark of the current cell; empty when it draws none.
+QRect TChild::ZoneMarque() const {
+  const int ligne = etat_.LigneCourante;
+  const int colonne = etat_.ColonneCourante;
+  if (!CaseExiste(ligne, colonne) || ligne < 1) return {};
+  const double z = ZoomBorne(Options.zoomD);
+  const int W = std::max(5, etat_.NbColNoms);
+  const int x = R((colonne + W - 0.1) * 20 * z) - horizontalScrollBar()->value() + etat_.OrigineX;
+  const int y = R(10 * (ligne + 2) * z) - 1 - verticalScrollBar()->value() + etat_.OrigineY;
+  return {x - 2, y - R(7.5 * z) - 2, R(15 * z) + 5, R(7.5 * z) + 5};
 }
 
 void TChild::MajDefilement() {
@@ -167,6 +188,7 @@ void TChild::NotifierStatistiques(int code, int periode, int a, int b) { emit St
 
 void TChild::OublierCase() {
   SourisSurCase = false;
+  caseClavier_ = false;
   dernierePosition_ = QPoint(-1, -1);
   viewport()->unsetCursor();
 }
@@ -232,6 +254,10 @@ void TChild::BasculerApercu() {
   Rafraichir();
 }
 
+bool TChild::CaseDesignee() const {
+  return (SourisSurCase || caseClavier_) && CaseExiste(etat_.LigneCourante, etat_.ColonneCourante);
+}
+
 bool TChild::VueDevoirs() const {
   return !etat_.ModeApercu && classe_->MatiereCourante() <= 3 && classe_->PeriodeCourante() <= 3;
 }
@@ -270,26 +296,21 @@ void TChild::DessinerCurseur(bool montrer, bool defiler) {
     if (viewport()->height() - 2 * u < y()) b->setValue(b->value() + b->singleStep());
     if (y() < u) b->setValue(b->value() - b->singleStep());
   }
-  // The sheet paints the mark at the current cell: repainting where it was and where it goes
-  // moves it.
-  const double z = ZoomBorne(Options.zoomD);
-  const int W = std::max(5, etat_.NbColNoms);
-  const auto zoneMarque = [&](int ligne, int colonne) {
-    if (ligne < 1 || ligne == AucuneCellule || colonne < 1 || colonne == AucuneCellule) return;
-    const int x = R((colonne + W - 0.1) * 20 * z) - horizontalScrollBar()->value() + etat_.OrigineX;
-    const int y = R(10 * (ligne + 2) * z) - 1 - verticalScrollBar()->value() + etat_.OrigineY;
-    viewport()->update(QRect(x - 2, y - R(7.5 * z) - 2, R(15 * z) + 5, R(7.5 * z) + 5));
-  };
-  zoneMarque(etat_.LigneAvant, etat_.ColonneAvant);
-  if (montrer) zoneMarque(etat_.LigneCourante, etat_.ColonneCourante);
+  // The sheet paints the mark at the current cell: repainting where it was last drawn and
+  // where it goes moves it, whatever moved the cell meanwhile.
+  viewport()->update(marque_);
+  marque_ = montrer ? ZoneMarque() : QRect();
+  viewport()->update(marque_);
 }
 
 bool TChild::viewportEvent(QEvent* event) {
-  if (event->type() == QEvent::Leave && !SaisieEnCours()) {
-    // The pointer has left the sheet: no key may start an entry any more.
+  if (event->type() == QEvent::Leave && !SaisieEnCours() && !caseClavier_) {
+    // The pointer has left the sheet: no key may start an entry at a cell it pointed at.
     OublierCase();
     emit Message(QString(), true);
   }
+  // The window's tooltip is its file's path, for its title bar and icon, not for the grid.
+  if (event->type() == QEvent::ToolTip) return true;
   return QAbstractScrollArea::viewportEvent(event);
 }
 
@@ -305,6 +326,7 @@ void TChild::mouseMoveEvent(QMouseEvent* event) {
   int ligne = 0;
   int colonne = 0;
   if (CaseSousPoint(pos.x(), pos.y(), ligne, colonne)) {
+    caseClavier_ = false;
     etat_.LigneCourante = ligne;
     etat_.ColonneCourante = colonne;
     viewport()->setCursor(CurseurSaisie());
@@ -318,6 +340,8 @@ void TChild::mouseMoveEvent(QMouseEvent* event) {
     if (SaisieEnCours()) emit Message(TexteCase(), false);
     return;
   }
+  // Over the margins the keyboard keeps its cell; the pointer only gives up its own.
+  if (caseClavier_) return;
   DessinerCurseur(false, false);
   etat_.LigneCourante = 0;
   etat_.LigneAvant = AucuneCellule;
@@ -354,6 +378,19 @@ void TChild::OnKeyDown(int touche) {
   const int m = classe_->NbDevoirs(classe_->MatiereCourante(), classe_->PeriodeCourante());
   int& r = etat_.LigneCourante;
   int& c = etat_.ColonneCourante;
+  const bool fleche = touche == Qt::Key_Down || touche == Qt::Key_Up || touche == Qt::Key_Left || touche == Qt::Key_Right;
+  if (fleche && !CaseDesignee()) {
+    // The keyboard starts where the pointer was, or at the first grade.
+    if (!CaseExiste(r, c)) {
+      r = n >= 1 ? 1 : 0;
+      c = 1;
+    }
+    if (!CaseExiste(r, c)) return;
+    caseClavier_ = true;
+    DessinerCurseur(true, true);
+    emit Message(TexteCase(), false);
+    return;
+  }
   static const char* const codes[4] = {"abs", "disp", "excu", "ret"};
   switch (touche) {
     case Qt::Key_Down:
@@ -370,7 +407,7 @@ void TChild::OnKeyDown(int touche) {
       break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (SourisSurCase)
+      if (CaseDesignee())
         CommencerSaisie(QString());
       else
         Bip();
@@ -379,7 +416,7 @@ void TChild::OnKeyDown(int touche) {
     case Qt::Key_F2:
     case Qt::Key_F3:
     case Qt::Key_F4:
-      if (SourisSurCase)
+      if (CaseDesignee())
         CommencerSaisie(QString::fromLatin1(codes[touche - Qt::Key_F1]));
       else
         Bip();
@@ -388,6 +425,7 @@ void TChild::OnKeyDown(int touche) {
       return;
   }
   if (CaseExiste(r, c) && !SaisieEnCours()) {
+    if (fleche && !SourisSurCase) caseClavier_ = true;
     DessinerCurseur(true, true);
     emit Message(TexteCase(), false);
     etat_.LigneAvant = r;
@@ -408,7 +446,7 @@ void TChild::keyPressEvent(QKeyEvent* event) {
   if (t.size() != 1) return;
   const QChar ch = t[0];
   if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')) {
-    if (Options.trait && SourisSurCase && !SaisieEnCours())
+    if (Options.trait && CaseDesignee() && !SaisieEnCours())
       CommencerSaisie(t);
     else
       Bip();

@@ -104,6 +104,10 @@ class TChild : public QAbstractScrollArea {
  private:
   bool VueDevoirs() const;
   bool CaseExiste(int ligne, int colonne) const;
+  // The current cell takes typing: pointed at by the mouse or reached with the keyboard.
+  bool CaseDesignee() const;
+  QRect ZoneMarque() const;
+  void MajTitre();
   void OublierCase();
   void OnKeyDown(int touche);
   void DessinerCurseur(bool montrer, bool defiler);
@@ -122,6 +126,8 @@ class TChild : public QAbstractScrollArea {
   QMenu* contextuel_ = nullptr;
   bool defilementH_ = true;
   bool defilementV_ = true;
+  bool caseClavier_ = false;
+  QRect marque_;  // where the cursor mark was last drawn, in the viewport
 };
 
 }  // namespace calevrin

@@ -74,6 +74,7 @@ class TPeintre {
   void Eleves();
   void VueDevoirs();
   void CadreBilan(double delta);
+  QString EnTete(const TMatiere& mt);
   void VueSynthese();
   void VueAnnee();
   void CadreApercu();
@@ -294,6 +295,20 @@ void TPeintre::CadreBilan(double delta) {
   Trait(19 * W, 19, 20 * (W + 8) - delta, 19);
 }
 
+// A subject's name in its 40-unit column: names run into each other otherwise.
+QString TPeintre::EnTete(const TMatiere& mt) {
+  const int place = R(40 * et_) - 2;
+  QString t = Q(mt.Nom.Vue());
+  if (cv_.LargeurTexte(t) <= place) return t;
+  if (!mt.Abrev.Vue().empty()) t = Q(mt.Abrev.Vue());
+  const QString points(QChar(0x2026));
+  while (t.size() > 1 && cv_.LargeurTexte(t) > place) {
+    t.chop(t.endsWith(points) ? 2 : 1);
+    t += points;
+  }
+  return t;
+}
+
 void TPeintre::VueSynthese() {
   const int p = c_.PeriodeCourante();
   const int n = n_;
@@ -319,7 +334,7 @@ void TPeintre::VueSynthese() {
     Texte(20 * (W + 2 * t - 1), 11, coef);
   }
   Taille(6);
-  for (int t = 1; t <= S; ++t) Texte(20 * (W + 2 * t - 1), 2, Q(c_.Matiere(t).Nom.Vue()));
+  for (int t = 1; t <= S; ++t) Texte(20 * (W + 2 * t - 1), 2, EnTete(c_.Matiere(t)));
   cv_.FixerAlignement(pf::TAlignement::Gauche);
 
   const double xGen = 20 * (W + 7) - delta;
@@ -407,7 +422,6 @@ void TPeintre::Dessiner() {
   // The first paint draws the sheet too: Qt sends no second paint to rely on.
   e_.PremierDessin = false;
   n_ = c_.NbEleves();
-  if (n_ == 0) return;
   W_ = std::max(5, e_.NbColNoms);
 
   const TEchelles ech = Echelles(impr_, e_, page_, o_);
@@ -440,13 +454,15 @@ void TPeintre::Dessiner() {
         if (i != 11) coul_[i] = Noir;
     coul_[3] = Blanc;
   }
-  if (apercu_) {
+  if (!impr_) {
+    // The sheet paints its own background: the widget's palette is not the option colour.
     cv_.FixerStylePlume(pf::TStylePlume::Plein);
     cv_.FixerCouleurPlume(coul_[3]);
     cv_.FixerStyleBrosse(pf::TStyleBrosse::Plein);
     cv_.FixerCouleurBrosse(coul_[3]);
-    cv_.Rectangle(0, 0, e_.LargeurClient, e_.HauteurClient);
+    cv_.Rectangle(0, 0, e_.LargeurClient + 1, e_.HauteurClient + 1);
   }
+  if (n_ == 0) return;
 
   Titre();
   Eleves();

@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
 #include <QToolButton>
 
 #include "app/demarrage.h"
@@ -83,7 +86,8 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
   for (int i : {7, 8, 9}) EXPECT_TRUE(f.Bouton(i)->isEnabled()) << i;
   EXPECT_FALSE(f.Bouton(10)->isVisible());
   EXPECT_EQ(f.TextePeriode(), "Trim.1");
-  EXPECT_EQ(f.TexteMessage(), " horloge");
+  EXPECT_EQ(f.TexteMessage(), QString::fromStdString(" " + Exemple));  // the full path, the title has the name
+  EXPECT_EQ(f.FeuilleActive()->windowTitle(), "4eB.cl3");
   EXPECT_EQ(Options.liste[1], Exemple);
 
   f.Bouton(9)->click();
@@ -119,4 +123,54 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
   EXPECT_TRUE(f.Feuilles().isEmpty());
   EXPECT_FALSE(f.Bouton(8)->isEnabled());
   EXPECT_TRUE(f.Bouton(3)->isEnabled());
+}
+
+// Every item found by its name must be the one meant: the frame once mistook the sheet's
+// sort for its own preview item.
+TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
+  TMDI f(dir_ / "calevrin.ini");
+  f.resize(1200, 800);
+  f.show();
+  ASSERT_TRUE(f.OuvrirFichier(Exemple));
+  ASSERT_TRUE(f.OuvrirFichier(Exemple));
+  QStringList noms;  // the frame's menus and the sheet's merged among them
+  for (QAction* a : f.menuBar()->actions())
+    if (a->menu())
+      for (QAction* b : a->menu()->findChildren<QAction*>())
+        if (!b->objectName().isEmpty()) noms.push_back(b->objectName());
+  for (QAction* b : f.FeuilleActive()->MenuContextuel()->actions())
+    if (!b->objectName().isEmpty()) noms.push_back(b->objectName());
+  const QStringList sansDoublons = QSet<QString>(noms.begin(), noms.end()).values();
+  EXPECT_EQ(noms.size(), sansDoublons.size()) << noms.join(' ').toStdString();
+  EXPECT_TRUE(f.Action("M21")->isEnabled());
+  EXPECT_EQ(f.Action("M21")->text(), "&Aperçu avant impression");
+  EXPECT_EQ(f.Action("M12")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+  EXPECT_EQ(f.Action("M13")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+  EXPECT_EQ(f.Action("M20")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+
+  // Cascade keeps each sheet readable: two thirds of the area at least.
+  f.Action("MCascade")->trigger();
+  const QSize zone = f.Zone()->viewport()->size();
+  for (QMdiSubWindow* w : f.Zone()->subWindowList()) {
+    EXPECT_GE(w->width(), zone.width() * 2 / 3);
+    EXPECT_GE(w->height(), zone.height() * 2 / 3);
+    EXPECT_LE(w->geometry().right(), zone.width());
+  }
+
+  // A minimised sheet chosen in the window list comes back.
+  QMdiSubWindow* premiere = f.Zone()->subWindowList().first();
+  premiere->showMinimized();
+  QMenu* fenetre = nullptr;
+  for (QAction* a : f.menuBar()->actions())
+    if (a->text() == QStringLiteral("Fe&nêtre")) fenetre = a->menu();
+  ASSERT_NE(fenetre, nullptr);
+  emit fenetre->aboutToShow();
+  QAction* choix = nullptr;
+  for (QAction* a : fenetre->actions())
+    if (a->text().startsWith(QStringLiteral("&1 "))) choix = a;
+  ASSERT_NE(choix, nullptr);
+  EXPECT_EQ(choix->text(), "&1 4eB.cl3");
+  choix->trigger();
+  EXPECT_FALSE(premiere->isMinimized());
+  EXPECT_EQ(f.Zone()->currentSubWindow(), premiere);
 }

@@ -6,6 +6,7 @@
 
 #include "cli/commandes.h"
 #include "cli/pdf.h"
+#include "tests/common/avertissements.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -26,6 +27,7 @@ TEST(CliPdf, UnePageA4ParLeMemePeintre) {
   EXPECT_EQ(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()), 1);
   EXPECT_TRUE(std::regex_search(pdf, std::regex(R"(/MediaBox \[0 0 595(\.0+)? 842(\.0+)?\])")));  // A4, points
 
+  const test::TAvertissementAttendu echec(QStringLiteral("QPainter::begin"));
   EXPECT_EQ(ExecuterCli({"pdf", std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", dir / "absent/x.pdf"}, out,
                         err),
             1);

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QPageLayout>
+#include <QPrinter>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "model/options.h"
 #include "model/tableau.h"
 #include "platform/dialogues.h"
+#include "platform/imprimantes.h"
 #include "platform/messages.h"
 #include "platform/texte.h"
 #include "sheet/edition.h"
@@ -155,4 +158,46 @@ TEST_F(CommandesTest, EffacerApercuExportEtMenus) {
   EXPECT_EQ(questions_.size(), avant + 1);
   EXPECT_TRUE(f_->close());
   EXPECT_EQ(questions_.size(), avant + 1);
+}
+
+// A PDF is proposed beside its class under the class's name, never over the last PDF printed,
+// and has the margins of the command line's PDF.
+TEST_F(CommandesTest, ImpressionPdfAuNomDeLaClasse) {
+  QPrinter& imprimante = pf::ImprimanteCourante();
+  imprimante.setOutputFormat(QPrinter::PdfFormat);
+  imprimante.setOutputFileName(QString::fromStdString(dir_ / "ancien.pdf"));
+  pf::FixerMargesPdf(imprimante);
+  QString propose;
+  QString demande;
+  pf::RemplacerDialogues({{},
+                          [&](QWidget*, const QString& initial, const QString&) {
+                            demande = initial;
+                            return nomSauvegarde_;
+                          },
+                          [&](QWidget*, QPrinter& p) {
+                            propose = p.outputFileName();
+                            return true;
+                          },
+                          {}});
+  QString message;
+  QObject::connect(f_.get(), &TChild::Message, [&](const QString& t, bool) { message = t; });
+  f_->Imprimer(false);
+  const QString pdf = QString::fromStdString(dir_ / "4eB.pdf");
+  EXPECT_EQ(propose, pdf);
+  EXPECT_TRUE(demande.isEmpty());
+  EXPECT_TRUE(message.contains(pdf));
+  std::ifstream in(pdf.toStdString(), std::ios::binary);
+  const std::string contenu{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(contenu.rfind("%PDF-", 0), 0u);
+  EXPECT_NE(contenu.find("/MediaBox [0 0 595"), std::string::npos);
+  const QMarginsF marges = imprimante.pageLayout().margins(QPageLayout::Millimeter);
+  EXPECT_NEAR(marges.left(), pf::MargePdfMillimetres, 0.01);
+  EXPECT_NEAR(marges.top(), pf::MargePdfMillimetres, 0.01);
+
+  // The toolbar's button prints without the dialog: it still asks where, proposing the class's PDF.
+  nomSauvegarde_ = QString::fromStdString(dir_ / "autre");
+  f_->Imprimer(true);
+  EXPECT_EQ(demande, pdf);
+  EXPECT_TRUE(fs::exists(dir_ / "autre.pdf"));
+  EXPECT_FALSE(fs::exists(dir_ / "ancien.pdf"));
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <memory>
 
 #include "model/classe.h"
 #include "platform/canevasenregistreur.h"
+#include "platform/canevasqt.h"
 #include "sheet/peintre.h"
 
 using namespace calevrin;
@@ -124,7 +127,10 @@ TEST(Peintre, VuesAnneeEtSyntheseEtClasseVide) {
   c->FixerNbEleves(0);
   cv.Effacer();
   DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
-  EXPECT_TRUE(cv.Appels().empty());
+  // An empty class shows its background only.
+  ASSERT_EQ(cv.Appels().size(), 1u);
+  EXPECT_EQ(cv.Appels()[0].Genre, pf::TAppel::Rectangle);
+  EXPECT_EQ(cv.Appels()[0].Brosse, o.couleur[3]);
 }
 
 TEST(Peintre, ApercuAvecLesMesuresDeSecoursEtPaletteLocale) {
@@ -160,4 +166,45 @@ TEST(Peintre, ApercuAvecLesMesuresDeSecoursEtPaletteLocale) {
   DessinerFeuille(cv, true, e, *c, page, o);
   EXPECT_EQ(e.OrigineY, R(30 * 2 / 0.32));
   EXPECT_EQ(Texte(cv, "1").X1, R(10 * 2 / 0.32));
+}
+
+// Real subject names are wider than their 40-unit columns: each header must stay inside its
+// own column (abbreviation, or cut), so the pixels between two columns stay background.
+TEST(Peintre, EnTetesDeLaSyntheseLisibles) {
+  auto c = PetiteClasse();
+  c->FixerNbMatieres(3);
+  const char* noms[3] = {"Math\xE9matiques", "Physique-chimie", "Technologie"};
+  const char* abreviations[3] = {"MA", "PC", ""};
+  for (int t = 1; t <= 3; ++t) {
+    c->Matiere(t).Nom.Affecter(noms[t - 1]);
+    c->Matiere(t).Abrev.Affecter(abreviations[t - 1]);
+  }
+  c->FixerMatiereCourante(4);
+  TOptions o;
+  TEtatFeuille e;
+  QImage image(900, 200, QImage::Format_RGB32);
+  e.LargeurClient = image.width();
+  e.HauteurClient = image.height();
+  {
+    QPainter p(&image);
+    pf::TCanevasQt cv(p);
+    DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+  }
+  const QColor fond = pf::TCanevasQt::Couleur(o.couleur[3]);
+  const double z = o.zoomD;
+  const int W = e.NbColNoms;
+  // Column t spans 20 (W + 2t - 2) to 20 (W + 2t) units; the header row lies above y = 10 units.
+  for (int t = 1; t <= 2; ++t) {
+    const int frontiere = R(20 * (W + 2 * t) * z);
+    for (int y = R(2 * z); y < R(9 * z); ++y) EXPECT_EQ(image.pixelColor(frontiere, y), fond) << t << " " << y;
+  }
+  pf::TCanevasEnregistreur enregistreur(1.0);  // wide letters: every name is too long
+  DessinerFeuille(enregistreur, false, e, *c, TMesuresPage{}, o);
+  EXPECT_NE(enregistreur.TrouverTexte(QStringLiteral("MA")), nullptr);
+  EXPECT_NE(enregistreur.TrouverTexte(QStringLiteral("PC")), nullptr);
+  const pf::TAppel* coupe = nullptr;
+  for (const pf::TAppel& a : enregistreur.Appels())
+    if (a.Chaine.startsWith(QStringLiteral("Tech")) && a.Chaine.endsWith(QChar(0x2026))) coupe = &a;
+  ASSERT_NE(coupe, nullptr);
+  EXPECT_LE(enregistreur.LargeurTexte(coupe->Chaine), R(40 * z));
 }

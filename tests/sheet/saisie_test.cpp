@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <filesystem>
@@ -8,6 +11,7 @@
 #include "model/alertes.h"
 #include "model/options.h"
 #include "platform/canevas.h"
+#include "platform/canevasqt.h"
 #include "platform/messages.h"
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
@@ -48,6 +52,11 @@ class SaisieTest : public ::testing::Test {
     const int W = f_->Etat().NbColNoms;
     const QPoint p(pf::R(20 * (colonne + W) * z) + 4, pf::R(10 * (ligne + 1) * z) + 6);
     QTest::mouseMove(f_->viewport(), p);
+  }
+  // What the screen shows, partial repaints included (grab() would paint afresh).
+  QImage Ecran() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    return QGuiApplication::primaryScreen()->grabWindow(f_->winId()).toImage();
   }
   std::string Note(int e, int k) { return f_->Classe().Eleve(e).Note(1, 1, k).Texte(); }
   void Taper(const char* texte, Qt::Key fin) {
@@ -149,4 +158,35 @@ TEST_F(SaisieTest, CoefficientsEtCasesInterdites) {
   EXPECT_FALSE(f_->SaisieEnCours());
   EXPECT_EQ(bips_, bips + 1);
   for (int k = 7; k <= 24; ++k) EXPECT_TRUE(f_->Classe().Eleve(2).Note(1, 1, k).Vide());
+}
+
+// A teacher who never touches the mouse: the arrows choose the cell, typing enters the grade,
+// and the partial repaints leave the sheet exactly as a full paint draws it (one cursor mark).
+TEST_F(SaisieTest, ToutAuClavierSansTraceDeCurseur) {
+  QTest::mouseMove(f_->viewport(), QPoint(f_->viewport()->width() - 5, f_->viewport()->height() - 5));
+  ASSERT_FALSE(f_->SourisSurCase);
+  QTest::keyClick(f_.get(), Qt::Key_Down);  // the first arrow shows the first grade
+  QTest::keyClick(f_.get(), Qt::Key_Down);
+  QTest::keyClick(f_.get(), Qt::Key_Right);
+  QTest::keyClick(f_.get(), Qt::Key_1);
+  ASSERT_TRUE(f_->SaisieEnCours());
+  Taper("1", Qt::Key_Return);
+  EXPECT_EQ(Note(2, 2), "11");
+  QTest::keyClick(f_.get(), Qt::Key_F1);
+  QTest::keyClick(&f_->Editeur(), Qt::Key_Down);
+  EXPECT_EQ(Note(2, 2), "abs");
+  EXPECT_EQ(f_->Etat().LigneCourante, 3);
+  for (Qt::Key k : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) QTest::keyClick(f_.get(), k);
+  const QImage partiel = Ecran();
+  f_->viewport()->update();
+  const QImage complet = Ecran();
+  EXPECT_TRUE(partiel == complet);
+
+  // The background is the option colour, never the widget's white.
+  QWidget* v = f_->viewport();
+  const QColor fond = partiel.pixelColor(v->mapTo(f_.get(), QPoint(v->width() - 3, v->height() - 3)));
+  EXPECT_EQ(fond, QColor(192, 192, 192));
+  f_->BasculerApercu();
+  const QImage apercu = f_->viewport()->grab().toImage();
+  EXPECT_EQ(apercu.pixelColor(3, 3), QColor(pf::TCanevasQt::Couleur(Options.couleur[11])));
 }
