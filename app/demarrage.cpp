@@ -6,8 +6,6 @@
 #include <filesystem>
 
 #include "app/fenetreprincipale.h"
-#include "dialogs/devoirs.h"
-#include "sheet/dialoguesfeuille.h"
 #include "app/options.h"
 #include "model/alertes.h"
 #include "model/chaine.h"
@@ -24,15 +22,6 @@ namespace calevrin {
 namespace pf = plateforme;
 
 TValeursProgramme Programme;
-
-void InstallerDialogues() {
-  TDialoguesFeuille d;
-  d.ajouterDevoir = [](QWidget* parent, TClasse& c) { return AjouterNouveauDevoir(parent, c); };
-  d.insererDevoir = [](QWidget* parent, TClasse& c, int k) { return InsererNouveauDevoir(parent, c, k); };
-  d.modifierDevoirs = [](QWidget* parent, TClasse& c) { return TDial06(parent, c).exec() == DialogueConfirme; };
-  d.choisirDevoir = [](QWidget* parent, const TClasse& c, int mode) { return TDial16(parent, c, mode).exec(); };
-  InstallerDialoguesFeuille(std::move(d));
-}
 
 void FixerValeursProgramme() {
   Programme.TitreVersion = TitreVersion();
@@ -88,7 +77,6 @@ int Demarrer(int argc, char** argv) {
   if (traductionQt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&traductionQt);
   FixerValeursProgramme();
-  InstallerDialogues();
   RemplacerAlertes({[](TGenreAlerte genre, const std::string& texte) {
                       const pf::TGenreMessage g = genre == TGenreAlerte::Erreur          ? pf::TGenreMessage::Erreur
                                                   : genre == TGenreAlerte::Avertissement ? pf::TGenreMessage::Avertissement

@@ -17,8 +17,6 @@ struct TValeursProgramme {
 extern TValeursProgramme Programme;
 
 void FixerValeursProgramme();
-// Hands the dialogs to the windows that open them.
-void InstallerDialogues();
 
 // Asks the question and answers true for Yes.
 using TDemande = std::function<bool(const QString& question)>;

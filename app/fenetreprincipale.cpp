@@ -20,6 +20,7 @@
 
 #include "app/adresses.h"
 #include "app/apropos.h"
+#include "app/dialoguesapplication.h"
 #include "app/demarrage.h"
 #include "app/options.h"
 #include "model/cp1252.h"
@@ -35,6 +36,7 @@
 #include "platform/regional.h"
 #include "platform/texte.h"
 #include "print/metriques.h"
+#include "document/documentclasse.h"
 #include "sheet/feuille.h"
 
 namespace calevrin {
@@ -86,6 +88,7 @@ void TZoneClient::mousePressEvent(QMouseEvent* event) {
 
 TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
     : QMainWindow(parent),
+      dialogues_(std::make_unique<TDialoguesApplication>()),
       configuration_(fichierConfiguration.empty() ? pf::FichierConfiguration() : fichierConfiguration) {
   setWindowTitle(QStringLiteral("Calevrin"));
   setWindowIcon(QIcon(QStringLiteral(":/icones/calevrin.svg")));
@@ -103,17 +106,15 @@ TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
   CreerMenus();
   CreerBarreEtat();
 
-  // 1. the internal clipboard starts empty
+  // A test copied in a former run means nothing to the classes of this one.
   PressePapInterne.Vider();
-  // 2.
   AfficherMessage(" " + Utf8(Programme.TitreVersion));
   HorlogeActive = true;
-  // 3.
   ChargerOptions(Options, configuration_, pf::SeparateurDecimal());
   AfficherFichiersRecents();
-  // 5.
+  // Read once here: asking the printer at every paint would cost more than the paint.
   LireMetriques();
-  // 6.
+  // The title invites a click that reopens the last class.
   if (!Options.liste[1].empty()) {
     setWindowTitle(QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") +
                    Utf8(Options.liste[1]));
@@ -134,6 +135,7 @@ TMDI::~TMDI() {
   for (QMdiSubWindow* w : zone_->subWindowList()) {
     w->disconnect(this);
     if (w->widget()) w->widget()->disconnect(this);
+    if (auto* e = dynamic_cast<pf::TFenetreEnfant*>(w->widget())) e->Signaux().disconnect(this);
   }
 }
 
@@ -152,37 +154,28 @@ void TMDI::CreerMenus() {
   action(fichier, "M11", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"),
          [this] { MenuOuvrirFichier(); })
       ->setShortcut(QKeySequence::Open);
-  action(fichier, "M12", QStringLiteral("&Sauver"), QStringLiteral("Sauver le fichier"), [this] {
-    if (TChild* f = FeuilleActive()) f->SauverAvecCopie();
-  })->setShortcut(QKeySequence::Save);
-  action(fichier, "M13", QStringLiteral("S&auver sous..."), QStringLiteral("Renommer le fichier"), [this] {
-    if (TChild* f = FeuilleActive()) f->SauverSous();
-  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+  action(fichier, "M12", QStringLiteral("&Sauver"), QStringLiteral("Sauver le fichier"),
+         [this] { Commande(pf::TCommandeCadre::Sauver); })->setShortcut(QKeySequence::Save);
+  action(fichier, "M13", QStringLiteral("S&auver sous..."), QStringLiteral("Renommer le fichier"),
+         [this] { Commande(pf::TCommandeCadre::SauverSous); })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   action(fichier, "M14", QStringLiteral("Sa&uver tous"), QStringLiteral("Sauver tous les fichiers"), [this] {
-    for (TChild* f : Feuilles()) f->SauverAvecCopie();
+    for (pf::TFenetreEnfant* e : Enfants())
+      if (e->Disponible(pf::TCommandeCadre::SauverSous)) e->Executer(pf::TCommandeCadre::Sauver);
   });
   action(fichier, "M15", QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenètre active"), [this] {
     if (QMdiSubWindow* w = zone_->currentSubWindow()) w->close();
   })->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
   action(fichier, "M16", QStringLiteral("F&ermer tous"), QStringLiteral("Fermer toutes les fenètres"),
          [this] { MenuFermerTous(); });
-  action(fichier, "M17", QStringLiteral("Effa&cer"), QStringLiteral("Effacer le fichier du disque"), [this] {
-    if (TChild* f = FeuilleActive()) f->EffacerFichier();
-  });
+  action(fichier, "M17", QStringLiteral("Effa&cer"), QStringLiteral("Effacer le fichier du disque"),
+         [this] { Commande(pf::TCommandeCadre::Effacer); });
   fichier->addSeparator();
-  action(fichier, "M18", QStringLiteral("&Imprimer..."), QStringLiteral("Imprimer le fichier"), [this] {
-    if (TChild* f = FeuilleActive()) f->Imprimer(false);
-  })->setShortcut(QKeySequence::Print);
+  action(fichier, "M18", QStringLiteral("&Imprimer..."), QStringLiteral("Imprimer le fichier"),
+         [this] { Commande(pf::TCommandeCadre::Imprimer); })->setShortcut(QKeySequence::Print);
   action(fichier, "M19", QStringLiteral("C&onfigurer l'imprimante..."), QStringLiteral("Configurer l'imprimante"),
-         [this] {
-           if (TChild* f = FeuilleActive()) f->ConfigurerImprimante();
-         });
-  action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(), [this] {
-    if (TChild* f = FeuilleActive()) {
-      f->EntrerApercu();
-      AppliquerApercu(f);
-    }
-  });
+         [this] { Commande(pf::TCommandeCadre::ConfigurerImprimante); });
+  action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(),
+         [this] { Commande(pf::TCommandeCadre::Apercu); });
   fichier->addSeparator();
   action(fichier, "M20", QStringLiteral("&Quitter"), QStringLiteral("Quitter le programme"), [this] { close(); })
       ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -319,13 +312,9 @@ void TMDI::CreerBarreEtat() {
   barre->addWidget(v2_);
   barre->addWidget(v3_, 1);
 
-  const auto feuille = [this](auto&& quoi, int bouton) {
-    connect(sb_[static_cast<std::size_t>(bouton - 1)], &QToolButton::clicked, this, [this, quoi, bouton] {
-      if (TChild* f = FeuilleActive())
-        quoi(f);
-      else
-        sb_[static_cast<std::size_t>(bouton - 1)]->setEnabled(false);
-    });
+  const auto commande = [this](pf::TCommandeCadre c, int bouton) {
+    connect(sb_[static_cast<std::size_t>(bouton - 1)], &QToolButton::clicked, this,
+            [this, c, bouton] { Commande(c, bouton); });
   };
   connect(sb_[2], &QToolButton::clicked, this, [this] {
     if (QMdiSubWindow* w = zone_->currentSubWindow())
@@ -337,97 +326,116 @@ void TMDI::CreerBarreEtat() {
     zone_->activateNextSubWindow();
     if (zone_->subWindowList().size() < 2) sb_[5]->setEnabled(false);
   });
-  feuille([this](TChild* f) { f->SauverAvecCopie(); }, 1);
-  feuille([](TChild* f) { f->Action("M30")->trigger(); }, 4);
-  feuille([](TChild* f) { f->Imprimer(true); }, 2);
-  feuille([this](TChild* f) {
-    f->BasculerApercu();
-    AppliquerApercu(f);
-  }, 7);
-  feuille([](TChild* f) { f->MatiereSuivante(); }, 8);
-  feuille([](TChild* f) { f->PeriodeSuivante(); }, 9);
-  feuille([](TChild* f) { f->DefilementRapide(true); }, 10);
-  feuille([](TChild* f) { f->DefilementRapide(false); }, 11);
-  connect(sb_[11], &QToolButton::clicked, this, [this] { Zoom(true); });
-  connect(sb_[12], &QToolButton::clicked, this, [this] { Zoom(false); });
+  using C = pf::TCommandeCadre;
+  commande(C::Sauver, 1);
+  commande(C::ImprimerSansDialogue, 2);
+  commande(C::NouveauDevoir, 4);
+  commande(C::OuvrirStatistiques, 5);
+  commande(C::BasculerApercu, 7);
+  commande(C::MatiereSuivante, 8);
+  commande(C::PeriodeSuivante, 9);
+  commande(C::DefilementHorizontal, 10);
+  commande(C::DefilementVertical, 11);
+  commande(C::ZoomPlus, 12);
+  commande(C::ZoomMoins, 13);
 }
 
-TChild* TMDI::FeuilleActive() const {
-  QMdiSubWindow* w = zone_->currentSubWindow();
-  return w ? qobject_cast<TChild*>(w->widget()) : nullptr;
+namespace {
+pf::TFenetreEnfant* Enfant(const QMdiSubWindow* w) {
+  return w ? dynamic_cast<pf::TFenetreEnfant*>(w->widget()) : nullptr;
 }
+}  // namespace
 
-QList<TChild*> TMDI::Feuilles() const {
-  QList<TChild*> r;
+pf::TFenetreEnfant* TMDI::EnfantActif() const { return Enfant(zone_->currentSubWindow()); }
+
+QList<pf::TFenetreEnfant*> TMDI::Enfants() const {
+  QList<pf::TFenetreEnfant*> r;
   for (QMdiSubWindow* w : zone_->subWindowList())
-    if (auto* f = qobject_cast<TChild*>(w->widget())) r.push_back(f);
+    if (pf::TFenetreEnfant* e = Enfant(w)) r.push_back(e);
   return r;
 }
 
+void TMDI::Commande(pf::TCommandeCadre commande, int bouton) {
+  pf::TFenetreEnfant* e = EnfantActif();
+  if (!e) {
+    if (bouton > 0) Bouton(bouton)->setEnabled(false);
+    return;
+  }
+  if (e->Disponible(commande)) e->Executer(commande);
+}
+
 bool TMDI::OuvrirFichier(const std::string& chemin) {
-  TChild* feuille = nullptr;
+  std::unique_ptr<TDocumentClasse> document;
   try {
-    feuille = new TChild(chemin);
+    document = TDocumentClasse::Ouvrir(chemin);
   } catch (const EErreurClasse& e) {
     pf::BoiteMessage(QString::fromUtf8(e.what()), pf::TGenreMessage::Erreur);
     return false;
   }
-  QMdiSubWindow* fenetre = zone_->addSubWindow(feuille);
+  AjouterEnfant(new TChild(std::move(document), *dialogues_));
+  AjouterFichierRecent(chemin);
+  return true;
+}
+
+QMdiSubWindow* TMDI::AjouterEnfant(QWidget* widget) {
+  QMdiSubWindow* fenetre = zone_->addSubWindow(widget);
   fenetre->setAttribute(Qt::WA_DeleteOnClose);
-  connect(feuille, &TChild::EtatChange, this, [this, feuille] {
-    if (feuille == FeuilleActive()) FeuilleActivee(zone_->currentSubWindow());
-  });
-  connect(feuille, &TChild::Message, this, [this](const QString& texte, bool horloge) {
-    HorlogeActive = horloge;
-    AfficherMessage(horloge ? TexteHorloge() : texte);
-  });
-  connect(feuille, &TChild::Modification, this, &TMDI::MajMenuFichier);
-  connect(feuille, &TChild::FichierRecent, this, &TMDI::AjouterFichierRecent);
-  connect(feuille, &TChild::FermetureDecidee, this, [this](bool acceptee) { FermetureAcceptee = acceptee; });
-  // Connected once per sheet: the merged menus must never point at a sheet that is gone.
-  connect(feuille, &QObject::destroyed, this, [this, feuille] {
-    if (menusFusionnes_ == feuille) menusFusionnes_ = nullptr;
-  });
+  if (auto* e = dynamic_cast<pf::TFenetreEnfant*>(widget)) {
+    pf::TSignauxEnfant* signaux = &e->Signaux();
+    connect(signaux, &pf::TSignauxEnfant::EtatChange, this, [this, e] {
+      if (e == EnfantActif()) FeuilleActivee(zone_->currentSubWindow());
+    });
+    connect(signaux, &pf::TSignauxEnfant::Message, this, [this](const QString& texte, bool horloge) {
+      HorlogeActive = horloge;
+      AfficherMessage(horloge ? TexteHorloge() : texte);
+    });
+    connect(signaux, &pf::TSignauxEnfant::Modification, this, &TMDI::MajMenuFichier);
+    connect(signaux, &pf::TSignauxEnfant::FichierRecent, this,
+            [this](const QString& chemin) { AjouterFichierRecent(chemin.toStdString()); });
+    // Connected once per child: the merged menus must never belong to a child that is gone.
+    connect(widget, &QObject::destroyed, this, [this, e] {
+      if (menusFusionnes_ == e) menusFusionnes_ = nullptr;
+    });
+  }
   connect(fenetre, &QObject::destroyed, this, [this] {
     DesactiverBoutons();
-    AfficherPeriode(nullptr, 0);
+    AfficherPeriode(QString());
     MajMenuFenetre(1);
     MajMenuFichier();
   });
   fenetre->resize(zone_->size() * 0.9);
   fenetre->showMaximized();
-  AjouterFichierRecent(chemin);
   MajMenuFenetre(0);
   FeuilleActivee(fenetre);
-  return true;
+  return fenetre;
 }
 
 void TMDI::FeuilleActivee(QMdiSubWindow* fenetre) {
-  TChild* f = fenetre ? qobject_cast<TChild*>(fenetre->widget()) : nullptr;
-  const bool autre = f != menusFusionnes_;
-  FusionnerMenus(f);
+  pf::TFenetreEnfant* e = Enfant(fenetre);
+  const bool autre = e != menusFusionnes_;
+  FusionnerMenus(e);
   MajMenuFichier();
-  if (!f) {
+  if (!e) {
     for (int i : {4, 5, 7, 8, 9}) Bouton(i)->setEnabled(false);
     AppliquerApercu(nullptr);
     return;
   }
-  Bouton(4)->setEnabled(f->Action("M30")->isEnabled());
-  Bouton(5)->setEnabled(f->Action("M46")->isEnabled());
+  using C = pf::TCommandeCadre;
+  Bouton(4)->setEnabled(e->Disponible(C::NouveauDevoir));
+  Bouton(5)->setEnabled(e->Disponible(C::OuvrirStatistiques));
   Bouton(6)->setEnabled(zone_->subWindowList().size() != 1);
-  Bouton(8)->setEnabled(true);
-  Bouton(9)->setEnabled(true);
-  Bouton(7)->setEnabled(true);
-  AppliquerApercu(f);
-  const TClasse& c = f->Classe();
-  AfficherPeriode(&c, c.PeriodeCourante());
+  Bouton(7)->setEnabled(e->Disponible(C::BasculerApercu));
+  Bouton(8)->setEnabled(e->Disponible(C::MatiereSuivante));
+  Bouton(9)->setEnabled(e->Disponible(C::PeriodeSuivante));
+  AppliquerApercu(e);
+  AfficherPeriode(e->TextePeriode());
   // The title shows the file's name only; its folder is here and in the tooltip.
-  fenetre->setToolTip(f->windowFilePath());
-  if (autre) AfficherMessage(QStringLiteral(" ") + f->windowFilePath());
+  fenetre->setToolTip(e->Chemin());
+  if (autre && !e->Chemin().isEmpty()) AfficherMessage(QStringLiteral(" ") + e->Chemin());
 }
 
-void TMDI::AppliquerApercu(TChild* f) {
-  const bool apercu = f && f->Etat().ModeApercu;
+void TMDI::AppliquerApercu(pf::TFenetreEnfant* e) {
+  const bool apercu = e && e->EnApercu();
   v1_->setFixedWidth(apercu ? 301 : 209);
   for (int i = 10; i <= 13; ++i) {
     Bouton(i)->setVisible(apercu);
@@ -436,20 +444,21 @@ void TMDI::AppliquerApercu(TChild* f) {
 }
 
 void TMDI::MajMenuFichier() {
-  const QList<TChild*> feuilles = Feuilles();
-  const int n = static_cast<int>(feuilles.size());
-  const bool s = n > 0 && FeuilleActive() != nullptr;
-  TChild* active = FeuilleActive();
-  Action("M12")->setEnabled(s && active->Modifie);
-  Action("M13")->setEnabled(s);
+  const int n = static_cast<int>(Enfants().size());
+  pf::TFenetreEnfant* active = EnfantActif();
+  const bool s = n > 0 && active != nullptr;
+  using C = pf::TCommandeCadre;
+  const auto peut = [&](C c) { return s && active->Disponible(c); };
+  Action("M12")->setEnabled(peut(C::Sauver));
+  Action("M13")->setEnabled(peut(C::SauverSous));
   Action("M14")->setEnabled(s && n > 1);
   Action("M15")->setEnabled(s);
   Action("M16")->setEnabled(Action("M14")->isEnabled());
   // Deleting a class that was never saved would delete whatever file has its default name.
-  Action("M17")->setEnabled(s && !active->JamaisSauve);
-  Action("M18")->setEnabled(s);
-  Action("M19")->setEnabled(s);
-  Action("M21")->setEnabled(s);
+  Action("M17")->setEnabled(peut(C::Effacer));
+  Action("M18")->setEnabled(peut(C::Imprimer));
+  Action("M19")->setEnabled(peut(C::ConfigurerImprimante));
+  Action("M21")->setEnabled(peut(C::Apercu));
   Bouton(1)->setEnabled(Action("M12")->isEnabled());
   Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open
@@ -485,16 +494,7 @@ void TMDI::AfficherFichiersRecents() {
   }
 }
 
-void TMDI::AfficherPeriode(const TClasse* c, int code) {
-  QString texte;
-  if (c) {
-    if (code >= 1 && code <= 3)
-      texte = pf::DepuisCp1252(NomCourtPeriode(c->NbPeriodes())) + QString::number(code);
-    else if (code == 4)
-      texte = QStringLiteral("Bilan");
-    else if (code == 5)
-      texte = QStringLiteral("Année");
-  }
+void TMDI::AfficherPeriode(const QString& texte) {
   if (v2_->text() != texte) v2_->setText(texte);
   AfficherMessage(TexteHorloge());
 }
@@ -544,25 +544,24 @@ void TMDI::MenuFichier(int i) {
   if (!nom.empty()) OuvrirFichier(nom);
 }
 
-void TMDI::FusionnerMenus(TChild* feuille) {
-  if (menusFusionnes_ == feuille) return;
+void TMDI::FusionnerMenus(pf::TFenetreEnfant* enfant) {
+  if (menusFusionnes_ == enfant) return;
   if (menusFusionnes_)
-    for (QMenu* m : menusFusionnes_->Menus()) menuBar()->removeAction(m->menuAction());
-  menusFusionnes_ = feuille;
-  if (!feuille) return;
-  for (QMenu* m : feuille->Menus()) menuBar()->insertMenu(menuFenetre_->menuAction(), m);
+    for (QMenu* m : menusFusionnes_->MenusFusionnes()) menuBar()->removeAction(m->menuAction());
+  menusFusionnes_ = enfant;
+  if (!enfant) return;
+  for (QMenu* m : enfant->MenusFusionnes()) menuBar()->insertMenu(menuFenetre_->menuAction(), m);
 }
 
-void TMDI::MenuFermerTous() {
+// From the last window to the first; the first refusal stops, the others stay open.
+bool TMDI::MenuFermerTous() {
   const QList<QMdiSubWindow*> l = zone_->subWindowList();
   for (auto it = l.rbegin(); it != l.rend(); ++it) {
-    if (!qobject_cast<TChild*>((*it)->widget())) continue;
-    FermetureAcceptee = true;
-    if (!(*it)->close() || !FermetureAcceptee) {
-      FermetureAcceptee = false;
-      return;
-    }
+    pf::TFenetreEnfant* e = Enfant(*it);
+    if (e && !e->DemanderFermeture()) return false;
+    if (!(*it)->close()) return false;
   }
+  return true;
 }
 
 void TMDI::Mosaique(bool horizontale) {
@@ -613,29 +612,13 @@ void TMDI::ArrangerIcones() {
   }
 }
 
-void TMDI::Zoom(bool plus) {
-  TChild* f = FeuilleActive();
-  if (!f) return;
-  f->horizontalScrollBar()->setValue(0);
-  f->verticalScrollBar()->setValue(0);
-  double& z = f->Etat().ZoomApercu;
-  if ((plus && z >= 4.0) || (!plus && z <= 0.1)) {
-    Bip();
-    return;
-  }
-  z = plus ? z * 2 : z / 2;
-  f->Rafraichir();
-}
-
 void TMDI::OuvrirSiteWeb(const char* adresse) {
   if (!pf::OuvrirAdresse(QString::fromLatin1(adresse)))
     pf::BoiteMessage(QStringLiteral("Explorateur non trouvé"), pf::TGenreMessage::Erreur);
 }
 
 void TMDI::closeEvent(QCloseEvent* event) {
-  FermetureAcceptee = true;
-  MenuFermerTous();
-  if (!FermetureAcceptee) {
+  if (!MenuFermerTous()) {
     event->ignore();
     return;
   }

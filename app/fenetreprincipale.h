@@ -5,7 +5,10 @@
 #include <QMdiArea>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "platform/fenetreenfant.h"
 
 class QAction;
 class QLabel;
@@ -15,8 +18,7 @@ class QToolButton;
 
 namespace calevrin {
 
-class TChild;
-class TClasse;
+class TDialoguesApplication;
 
 // The frame's client area, painted when no window covers it.
 class TZoneClient : public QMdiArea {
@@ -40,22 +42,23 @@ class TMDI : public QMainWindow {
 
   // Opens a class file in a new grade sheet; false (after the message) when it cannot be read.
   bool OuvrirFichier(const std::string& chemin);
+  // Shows a child window (a grade sheet, a statistics window) in the frame.
+  QMdiSubWindow* AjouterEnfant(QWidget* fenetre);
 
   void MajMenuFichier();
   void MajMenuFenetre(int k);
   void AjouterFichierRecent(const std::string& nom);
   void AfficherFichiersRecents();
-  void AfficherPeriode(const TClasse* classe, int code);
+  void AfficherPeriode(const QString& texte);
   void DesactiverBoutons();
   void EffacerInvite();
   void AfficherMessage(const QString& texte);
 
   bool HorlogeActive = true;
-  bool FermetureAcceptee = false;
   bool InviteDernierFichier = false;
 
-  TChild* FeuilleActive() const;
-  QList<TChild*> Feuilles() const;
+  plateforme::TFenetreEnfant* EnfantActif() const;
+  QList<plateforme::TFenetreEnfant*> Enfants() const;
   TZoneClient* Zone() const { return zone_; }
   QToolButton* Bouton(int i) const { return sb_.at(static_cast<std::size_t>(i - 1)); }
   QAction* Action(const char* nom) const;
@@ -72,15 +75,16 @@ class TMDI : public QMainWindow {
   void CreerMenus();
   void CreerBarreEtat();
   void FeuilleActivee(QMdiSubWindow* fenetre);
-  void AppliquerApercu(TChild* feuille);
+  void AppliquerApercu(plateforme::TFenetreEnfant* enfant);
+  // The command on the active child; a button whose child is gone turns off.
+  void Commande(plateforme::TCommandeCadre commande, int bouton = 0);
   void Mosaique(bool horizontale);
   void Cascade();
   void ArrangerIcones();
   void MenuOuvrirFichier();
   void MenuFichier(int i);
-  void MenuFermerTous();
-  void FusionnerMenus(TChild* feuille);
-  void Zoom(bool plus);
+  bool MenuFermerTous();
+  void FusionnerMenus(plateforme::TFenetreEnfant* enfant);
   void OuvrirSiteWeb(const char* adresse);
   void AfficherHint(const QString& hint);
   void OnTimer();
@@ -94,7 +98,8 @@ class TMDI : public QMainWindow {
   QMenu* menuFenetre_ = nullptr;
   QTimer* horloge_ = nullptr;
   bool mosaiqueHorizontale_ = true;
-  TChild* menusFusionnes_ = nullptr;
+  plateforme::TFenetreEnfant* menusFusionnes_ = nullptr;
+  std::unique_ptr<TDialoguesApplication> dialogues_;
   std::string configuration_;
 };
 

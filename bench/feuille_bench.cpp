@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include <string>
 
 #include "app/demarrage.h"
+#include "app/dialoguesapplication.h"
 #include "cli/pdf.h"
 #include "app/fenetreprincipale.h"
 #include "examples/exemple.h"
@@ -101,7 +103,8 @@ void BM_SaisieJusquAuDessin(benchmark::State& s) {
   const std::string chemin = "/tmp/calevrin-bench-saisie.cl3";
   c->NomFichier = chemin;
   c->Enregistrer(false);
-  TChild f(chemin);
+  TDialoguesApplication dialogues;
+  TChild f(TDocumentClasse::Ouvrir(chemin), dialogues);
   f.resize(1280, 800);
   f.show();
   if (!QTest::qWaitForWindowExposed(&f)) s.SkipWithError("window not exposed");
@@ -148,7 +151,7 @@ void BM_DemarrageJusquAuPremierDessin(benchmark::State& s) {
     TMDI f(ini);
     f.EffacerInvite();
     f.OuvrirFichier(exemple);
-    benchmark::DoNotOptimize(f.FeuilleActive()->viewport()->grab());
+    benchmark::DoNotOptimize(f.Zone()->currentSubWindow()->widget()->grab());
     s.PauseTiming();
     f.OuvrirFichier(exemple);
     f.OuvrirFichier(exemple);
@@ -185,7 +188,7 @@ int Enfant(int argc, char** argv) {
   TMDI f("/tmp/calevrin-bench-demarrage.ini");
   f.EffacerInvite();
   if (!f.OuvrirFichier(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3")) return 1;
-  return f.FeuilleActive()->viewport()->grab().isNull() ? 1 : 0;
+  return f.Zone()->currentSubWindow()->widget()->grab().isNull() ? 1 : 0;
 }
 
 }  // namespace

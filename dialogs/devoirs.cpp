@@ -478,17 +478,18 @@ void TDial06::reject() { done(modifFaite_ ? DialogueConfirme : DialogueAnnule); 
 
 // --- TDial16: choose a test --------------------------------------------------------------
 
-QString TDial16::SujetAide(int mode) {
+QString TDial16::SujetAide(TModeChoixDevoir mode) {
   switch (mode) {
-    case 1: return QStringLiteral("Dlg_SupDevoir");
-    case 5: return QStringLiteral("Dlg_InsererDevoir");
+    case TModeChoixDevoir::Supprimer: return QStringLiteral("Dlg_SupDevoir");
+    case TModeChoixDevoir::InsererAvant: return QStringLiteral("Dlg_InsererDevoir");
     default: return QStringLiteral("PressePapInterne");
   }
 }
 
-TDial16::TDial16(QWidget* parent, const TClasse& classe, int mode) : QDialog(parent) {
+TDial16::TDial16(QWidget* parent, const TClasse& classe, TModeChoixDevoir choix) : QDialog(parent) {
   const int m = MatiereVue(classe);
   const int p = PeriodeVue(classe);
+  const int mode = static_cast<int>(choix);
   if (mode < 1 || mode > 5) throw std::invalid_argument("mode de choix de devoir hors limites");
   static const char* const Titres[] = {"Supprimer un devoir ( ", "Copier un devoir", "Couper un devoir",
                                        "Insérer le devoir copié", "Insérer un devoir"};
@@ -515,7 +516,7 @@ TDial16::TDial16(QWidget* parent, const TClasse& classe, int mode) : QDialog(par
 
   auto* racine = new QVBoxLayout(this);
   racine->addWidget(groupe);
-  racine->addWidget(Boutons(this, ok, SujetAide(mode)));
+  racine->addWidget(Boutons(this, ok, SujetAide(choix)));
   racine->setSizeConstraint(QLayout::SetFixedSize);
   cb_->setFocus();
 }

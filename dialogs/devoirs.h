@@ -15,6 +15,7 @@
 #include <string>
 
 #include "model/classe.h"
+#include "model/edition.h"
 #include "model/options.h"
 
 class QComboBox;
@@ -27,8 +28,6 @@ namespace calevrin {
 // exec() of TDial02, TDial03, TDial06.
 inline constexpr int DialogueConfirme = 1;
 inline constexpr int DialogueAnnule = 2;
-// exec() of a cancelled TDial16.
-inline constexpr int ChoixAnnule = -1789;
 
 // New test k of the current view, a slot the caller has left free and uncounted:
 // NbDevoirs + 1 to add a test, or a place opened by OuvrirPlace (k) to insert one.
@@ -142,9 +141,9 @@ class TDial06 : public QDialog {
 class TDial16 : public QDialog {
   Q_OBJECT
  public:
-  TDial16(QWidget* parent, const TClasse& classe, int mode);
+  TDial16(QWidget* parent, const TClasse& classe, TModeChoixDevoir mode);
 
-  static QString SujetAide(int mode);
+  static QString SujetAide(TModeChoixDevoir mode);
   void reject() override;
 
  private:

@@ -19,6 +19,11 @@
 
 namespace calevrin {
 
+// What a test is chosen for: the chooser's caption and the tests it offers follow it.
+enum class TModeChoixDevoir { Supprimer = 1, Copier = 2, Couper = 3, CollerAvant = 4, InsererAvant = 5 };
+// The chooser's answer when cancelled.
+inline constexpr int ChoixAnnule = -1789;
+
 // The process-wide clipboard of one test, shared by every open class.
 struct TPressePapInterne {
   bool Plein = false;

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <filesystem>
 
+#include "model/alertes.h"
 #include "model/edition.h"
 #include "model/dates.h"
 #include "model/cp1252.h"
@@ -39,21 +40,11 @@ namespace {
 
 const QString FiltreClasse = QStringLiteral("Fichier classe v3 (*.cl3)");
 
-QString Chemin(const std::string& s) { return QString::fromStdString(s); }
+QString EnQString(const std::string& s) { return QString::fromStdString(s); }
 
 void Erreur(const QString& texte) { pf::BoiteMessage(texte, pf::TGenreMessage::Erreur); }
 
 }  // namespace
-
-namespace {
-TDialoguesFeuille& Dialogues() {
-  static TDialoguesFeuille d;
-  return d;
-}
-}  // namespace
-
-void InstallerDialoguesFeuille(TDialoguesFeuille d) { Dialogues() = std::move(d); }
-const TDialoguesFeuille& DialoguesFeuille() { return Dialogues(); }
 
 QAction* TChild::Action(const char* nom) const { return pf::TrouverAction(this, nom); }
 
@@ -67,32 +58,31 @@ void TChild::CreerMenus() {
   };
   const auto rien = [] {};
   // The test a command acts on, chosen in its dialog; 0 when cancelled or not available.
-  const auto choisir = [this](int mode) {
-    if (!Dialogues().choisirDevoir) return 0;
-    const int k = Dialogues().choisirDevoir(this, *classe_, mode);
-    return k == ChoixDevoirAnnule ? 0 : k;
+  const auto choisir = [this](TModeChoixDevoir mode) {
+    const int k = dialogues_.ChoisirDevoir(this, Classe(), mode);
+    return k == ChoixAnnule ? 0 : k;
   };
 
   QMenu* edition = new QMenu(QStringLiteral("&Edition"), this);
   action(edition, "M61", QStringLiteral("&Couper un devoir..."), QStringLiteral("Couper un devoir dans le presse papier"),
          [this, choisir] {
            if (RefuserPendantSaisie()) return;
-           if (const int k = choisir(3); k > 0 && CouperDevoir(*classe_, k)) ApresChangement(2);
+           if (const int k = choisir(TModeChoixDevoir::Couper); k > 0 && CouperDevoir(Classe(), k)) ApresChangement(TCodeChangement::Devoirs);
          });
   action(edition, "M60", QStringLiteral("Co&pier un devoir..."), QStringLiteral("Copier un devoir dans le presse papier"),
          [this, choisir] {
-           if (const int k = choisir(2); k > 0) CopierDevoir(*classe_, k);
+           if (const int k = choisir(TModeChoixDevoir::Copier); k > 0) CopierDevoir(Classe(), k);
            MajMenus();
          });
   action(edition, "M62", QStringLiteral("&Ajouter le devoir copié"),
          QStringLiteral("Ajouter le devoir du presse papier"), [this] {
-           if (PressePapInterne.Plein && AjouterDevoirCopie(*classe_)) ApresChangement(2);
+           if (PressePapInterne.Plein && AjouterDevoirCopie(Classe())) ApresChangement(TCodeChangement::Devoirs);
          });
   action(edition, "M63", QStringLiteral("&Insérer le devoir copié..."),
          QStringLiteral("Insérer le devoir du presse papier"), [this, choisir] {
            if (RefuserPendantSaisie()) return;
-           const int k = choisir(4);
-           if (k > 0 && PressePapInterne.Plein && InsererDevoirCopie(*classe_, k)) ApresChangement(2);
+           const int k = choisir(TModeChoixDevoir::CollerAvant);
+           if (k > 0 && PressePapInterne.Plein && InsererDevoirCopie(Classe(), k)) ApresChangement(TCodeChangement::Devoirs);
          });
   edition->addSeparator();
   action(edition, "M64", QStringLiteral("&Exporter le tableau"), QStringLiteral("Exporter vers un tableur"),
@@ -115,49 +105,49 @@ void TChild::CreerMenus() {
   action(classe, "MTrier", QStringLiteral("&Trier par ordre alphabétique"),
          QStringLiteral("Trier alphabétiquement d'après le nom"), [this] {
            if (RefuserPendantSaisie()) return;
-           TrierEleves(*classe_);
+           TrierEleves(Classe());
            MarquerModifie();
            Rafraichir();
-           NotifierStatistiques(1, 0, 0, 0);
+           NotifierStatistiques(TCodeChangement::Eleves, 0, 0, 0);
          });
 
   QMenu* note = new QMenu(QStringLiteral("&Note"), this);
   note->menuAction()->setStatusTip(QStringLiteral("Gérer les notes"));
   action(note, "M30", QStringLiteral("&Ajouter un nouveau devoir..."), QStringLiteral("Ajouter un nouveau devoir"),
          [this] {
-           if (Dialogues().ajouterDevoir && Dialogues().ajouterDevoir(this, *classe_)) ApresChangement(2);
+           if (dialogues_.AjouterDevoir(this, Classe())) ApresChangement(TCodeChangement::Devoirs);
          });
   action(note, "M35", QStringLiteral("&Insérer un nouveau devoir..."), QStringLiteral("Insérer un nouveau devoir"),
          [this, choisir] {
            if (RefuserPendantSaisie()) return;
-           const int k = choisir(5);
-           if (k > 0 && Dialogues().insererDevoir && Dialogues().insererDevoir(this, *classe_, k)) ApresChangement(2);
+           const int k = choisir(TModeChoixDevoir::InsererAvant);
+           if (k > 0 && dialogues_.InsererDevoir(this, Classe(), k)) ApresChangement(TCodeChangement::Devoirs);
          });
   action(note, "M31", QStringLiteral("&Modifier les informations d'un devoir..."),
          QStringLiteral("Modifier les renseignements relatifs à un devoir"), [this] {
-           if (Dialogues().modifierDevoirs && Dialogues().modifierDevoirs(this, *classe_)) ApresChangement(2);
+           if (dialogues_.ModifierDevoirs(this, Classe())) ApresChangement(TCodeChangement::Devoirs);
          });
   action(note, "M32", QStringLiteral("&Supprimer un devoir..."), QStringLiteral(" Supprimer un devoir"),
          [this, choisir] {
            if (RefuserPendantSaisie()) return;
-           const int k = choisir(1);
-           if (k == 0 || pf::BoiteMessage(pf::DepuisCp1252(QuestionSupprimerDevoir(*classe_, k)),
+           const int k = choisir(TModeChoixDevoir::Supprimer);
+           if (k == 0 || pf::BoiteMessage(pf::DepuisCp1252(QuestionSupprimerDevoir(Classe(), k)),
                                           pf::TGenreMessage::Confirmation,
                                           pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
              return;
-           if (SupprimerDevoir(*classe_, k)) ApresChangement(2);
+           if (SupprimerDevoir(Classe(), k)) ApresChangement(TCodeChangement::Devoirs);
          });
   note->addSeparator();
   // Emptying a period or the year: asked first, and marked modified as soon as confirmed.
   const auto vider = [this](auto&& question, auto&& operation) {
     if (RefuserPendantSaisie()) return;
-    if (pf::BoiteMessage(pf::DepuisCp1252(question(*classe_)), pf::TGenreMessage::Confirmation,
+    if (pf::BoiteMessage(pf::DepuisCp1252(question(Classe())), pf::TGenreMessage::Confirmation,
                          pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
       return;
     MarquerModifie();
-    operation(*classe_);
+    operation(Classe());
     Rafraichir();
-    NotifierStatistiques(2, classe_->PeriodeCourante(), 0, 0);
+    NotifierStatistiques(TCodeChangement::Devoirs, Classe().PeriodeCourante(), 0, 0);
   };
   action(note, "M33", QString(), QString(), [vider] { vider(QuestionViderPeriode, ViderPeriode); });
   action(note, "M34", QStringLiteral("Su&pprimer les notes de l'année"),
@@ -224,7 +214,7 @@ void TChild::CreerMenus() {
 }
 
 void TChild::MajLibellesPeriodes() {
-  const QString N = classe_->NbPeriodes() == 2 ? QStringLiteral("Semestre") : QStringLiteral("Trimestre");
+  const QString N = Classe().NbPeriodes() == 2 ? QStringLiteral("Semestre") : QStringLiteral("Trimestre");
   Action("M33")->setText(QStringLiteral("S&upprimer les notes du ") + N);
   Action("M33")->setStatusTip(QStringLiteral("Supprimer TOUTES les notes de ce ") + N);
   for (int p = 1; p <= 3; ++p) {
@@ -234,7 +224,7 @@ void TChild::MajLibellesPeriodes() {
       QAction* a = Action(nom.c_str());
       a->setText(titre);
       a->setStatusTip(hint);
-      a->setVisible(p < 3 || classe_->NbPeriodes() == 3);
+      a->setVisible(p < 3 || Classe().NbPeriodes() == 3);
     }
   }
   menus_[4]->menuAction()->setStatusTip(QStringLiteral("Choisir le ") + N + QStringLiteral(" et la matière"));
@@ -244,19 +234,19 @@ void TChild::MajLibellesMatieres() {
   for (int m = 1; m <= 3; ++m) {
     for (const std::string& nom : {"MenuM" + std::to_string(m), "MPopup" + std::to_string(m + 4)}) {
       QAction* a = Action(nom.c_str());
-      a->setText(pf::DepuisCp1252(classe_->Matiere(m).Nom.Vue()));
-      a->setVisible(m <= classe_->NbMatieres());
+      a->setText(pf::DepuisCp1252(Classe().Matiere(m).Nom.Vue()));
+      a->setVisible(m <= Classe().NbMatieres());
     }
   }
 }
 
 void TChild::MajMenus() {
-  const int n = classe_->NbEleves();
-  const int s = classe_->MatiereCourante();
-  const int p = classe_->PeriodeCourante();
+  const int n = Classe().NbEleves();
+  const int s = Classe().MatiereCourante();
+  const int p = Classe().PeriodeCourante();
   const bool T = s <= 3 && p <= 3;
-  const int m = T ? classe_->NbDevoirs(s, p) : NbDevoirsTotal(*classe_);
-  const bool A = NbDevoirsTotal(*classe_) > 0;
+  const int m = T ? Classe().NbDevoirs(s, p) : NbDevoirsTotal(Classe());
+  const bool A = NbDevoirsTotal(Classe()) > 0;
   const auto etat = [this](const char* nom, bool actif) {
     QAction* a = Action(nom);
     if (!a->property("plusTard").toBool()) a->setEnabled(actif);
@@ -268,7 +258,7 @@ void TChild::MajMenus() {
   etat("M64", true);
   etat("M30", T && m < MaxDevoirs);
   for (const char* nom : {"M31", "M32", "M33", "M60", "M61"}) etat(nom, T && m > 0);
-  etat("M34", T && NbDevoirsAnnee(*classe_, s) > 0);
+  etat("M34", T && NbDevoirsAnnee(Classe(), s) > 0);
   const bool ajouter = T && m < MaxDevoirs;
   etat("M35", ajouter && m > 0);
   etat("M62", ajouter && PressePapInterne.Plein);
@@ -284,67 +274,58 @@ void TChild::MajMenus() {
   Action(("MenuM" + std::to_string(s)).c_str())->setChecked(true);
 }
 
-void TChild::ApresChangement(int code) {
+void TChild::ApresChangement(TCodeChangement code) {
   Rafraichir();
   MarquerModifie();
-  NotifierStatistiques(code, classe_->PeriodeCourante(), 0, 0);
-}
-
-void TChild::EffacerModifie() {
-  Modifie = false;
-  emit Modification();
+  NotifierStatistiques(code, Classe().PeriodeCourante(), 0, 0);
 }
 
 bool TChild::Sauver(bool ajouterRecent) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   try {
-    classe_->Enregistrer();
+    document_->Enregistrer();
   } catch (const EErreurClasse& e) {
     QApplication::restoreOverrideCursor();
     Erreur(QString::fromUtf8(e.what()));
     return false;
   }
-  EffacerModifie();
-  if (ajouterRecent) emit FichierRecent(CouperUtf8(classe_->NomFichier, 255));
+  if (ajouterRecent) emit signaux_.FichierRecent(QString::fromStdString(CouperUtf8(Classe().NomFichier, 255)));
   QApplication::restoreOverrideCursor();
   return true;
 }
 
 bool TChild::SauverSous() {
-  QString nom = pf::DemanderFichierSauvegarde(this, Chemin(classe_->NomFichier), FiltreClasse);
+  QString nom = pf::DemanderFichierSauvegarde(this, EnQString(Classe().NomFichier), FiltreClasse);
   if (nom.isEmpty()) return false;
   // A name typed without extension gets the one the open dialog and the association know.
   if (QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".cl3");
-  const std::string ancien = classe_->NomFichier;
-  classe_->NomFichier = nom.toStdString();
+  const std::string ancien = Classe().NomFichier;
+  Classe().NomFichier = nom.toStdString();
   if (!Sauver(true)) {
-    classe_->NomFichier = ancien;
+    Classe().NomFichier = ancien;
     return false;
   }
   MajTitre();
-  JamaisSauve = false;
+  document_->FixerJamaisSauve(false);
   Rafraichir();
   return true;
 }
 
 bool TChild::SauverAvecCopie() {
-  const bool ecrit = JamaisSauve ? SauverSous() : Sauver(true);
+  const bool ecrit = document_->JamaisSauve() ? SauverSous() : Sauver(true);
   // The ".bak" copies a class file that was written, never a save that did not happen.
   if (!ecrit) return false;
-  const std::string nom = classe_->NomFichier;
-  classe_->NomFichier = fs::path(nom).replace_extension(".bak").string();
   try {
-    classe_->Enregistrer();
+    document_->EnregistrerCopie(fs::path(Classe().NomFichier).replace_extension(".bak").string());
   } catch (const EErreurClasse& e) {
     Erreur(QString::fromUtf8(e.what()));
   }
-  classe_->NomFichier = nom;
   return true;
 }
 
 void TChild::CopieDeSauvegarde() {
-  const QString F = QFileInfo(Chemin(classe_->NomFichier)).fileName();
-  const QString repertoire = Chemin(Options.repsauve);
+  const QString F = QFileInfo(EnQString(Classe().NomFichier)).fileName();
+  const QString repertoire = EnQString(options_.repsauve);
   const QString question = QStringLiteral("La sauvegarde automatique est activée.\n( Option - Onglet Sauvegarde )\n\n"
                                           "Fichier à sauvegarder: ") +
                            F + QStringLiteral("\nDans le répertoire: ") + repertoire +
@@ -352,58 +333,60 @@ void TChild::CopieDeSauvegarde() {
   if (pf::BoiteMessage(question, pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
     return;
   std::error_code ec;
-  const fs::path dossier(Options.repsauve);
+  const fs::path dossier(options_.repsauve);
   fs::create_directories(dossier, ec);
   const fs::path cible = dossier / F.toStdString();
   // Never replace silently a copy newer than the class being closed.
-  if (fs::exists(cible, ec) && fs::exists(classe_->NomFichier, ec) &&
-      fs::last_write_time(cible, ec) > fs::last_write_time(classe_->NomFichier, ec) &&
-      pf::BoiteMessage(QStringLiteral("Le fichier ") + Chemin(cible.string()) +
+  if (fs::exists(cible, ec) && fs::exists(Classe().NomFichier, ec) &&
+      fs::last_write_time(cible, ec) > fs::last_write_time(Classe().NomFichier, ec) &&
+      pf::BoiteMessage(QStringLiteral("Le fichier ") + EnQString(cible.string()) +
                            QStringLiteral(" est plus récent que la classe fermée.\n\nLe remplacer ?"),
                        pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
     return;
-  const std::string nom = classe_->NomFichier;
-  classe_->NomFichier = cible.string();
   try {
-    classe_->Enregistrer();
+    document_->EnregistrerCopie(cible.string());
   } catch (const EErreurClasse& e) {
     Erreur(QString::fromUtf8(e.what()));
   }
-  classe_->NomFichier = nom;
 }
 
-void TChild::closeEvent(QCloseEvent* event) {
+bool TChild::DemanderFermeture() {
+  if (fermetureAccordee_) return true;
   if (SaisieEnCours()) ValiderSaisie(AucuneCellule, 0);  // a grade half typed is dropped, as Escape would
-  if (Modifie) {
-    const QString question = QStringLiteral("Le fichier ") + Chemin(classe_->NomFichier) +
+  if (document_->Modifie()) {
+    const QString question = QStringLiteral("Le fichier ") + EnQString(Classe().NomFichier) +
                              QStringLiteral(" à été modifié, mais pas sauvé.\n\nCe fichier doit il être sauvé ?\n");
     const pf::TReponse r = pf::BoiteMessage(question, pf::TGenreMessage::Confirmation,
                                             pf::BoutonOui | pf::BoutonNon | pf::BoutonAnnuler);
     // A save that did not happen (cancelled dialog, failed write) keeps the window open.
-    if (r == pf::TReponse::Annuler || (r == pf::TReponse::Oui && !SauverAvecCopie())) {
-      event->ignore();
-      emit FermetureDecidee(false);
-      return;
-    }
+    if (r == pf::TReponse::Annuler || (r == pf::TReponse::Oui && !SauverAvecCopie())) return false;
   }
-  if (Options.sauvegarde && !JamaisSauve) CopieDeSauvegarde();
-  emit FermetureDecidee(true);
-  event->accept();
+  if (options_.sauvegarde && !document_->JamaisSauve()) CopieDeSauvegarde();
+  fermetureAccordee_ = true;
+  return true;
+}
+
+void TChild::closeEvent(QCloseEvent* event) {
+  if (DemanderFermeture())
+    event->accept();
+  else
+    event->ignore();
 }
 
 bool TChild::EffacerFichier() {
-  if (JamaisSauve || RefuserPendantSaisie()) return false;
-  if (pf::BoiteMessage(QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + Chemin(classe_->NomFichier) +
+  if (document_->JamaisSauve() || RefuserPendantSaisie()) return false;
+  if (pf::BoiteMessage(QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + EnQString(Classe().NomFichier) +
                            " ?",
                        pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
     return false;
   std::error_code ec;
-  if (!fs::remove(classe_->NomFichier, ec)) {
-    Erreur(QStringLiteral("Impossible d'effacer le fichier ") + Chemin(classe_->NomFichier));
+  if (!fs::remove(Classe().NomFichier, ec)) {
+    Erreur(QStringLiteral("Impossible d'effacer le fichier ") + EnQString(Classe().NomFichier));
     return false;
   }
-  Modifie = false;
-  JamaisSauve = true;  // nothing left to offer as a backup copy
+  document_->EffacerModifie();
+  document_->FixerJamaisSauve(true);  // nothing left to offer as a backup copy
+  fermetureAccordee_ = true;
   if (QWidget* cadre = parentWidget()) cadre->close();
   return true;
 }
@@ -411,7 +394,7 @@ bool TChild::EffacerFichier() {
 void TChild::Imprimer(bool sansDialogue) {
   if (RefuserPendantSaisie()) return;
   QPrinter& imprimante = pf::ImprimanteCourante();
-  const QFileInfo classe(Chemin(classe_->NomFichier));
+  const QFileInfo classe(EnQString(Classe().NomFichier));
   const QString pdfPropose = classe.absoluteDir().filePath(classe.completeBaseName() + QStringLiteral(".pdf"));
   // Each class proposes its own PDF beside it: the last one printed is never rewritten unasked.
   imprimante.setDocName(classe.fileName());
@@ -436,12 +419,12 @@ void TChild::Imprimer(bool sansDialogue) {
   }
   pf::TCanevasQt c(p);
   TEtatFeuille etat = etat_;
-  DessinerFeuille(c, true, etat, *classe_, page_);
+  DessinerFeuille(c, true, etat, Classe(), page_);
   if (!p.end()) {
     Erreur(QStringLiteral("Impossible d'écrire le fichier ") + imprimante.outputFileName());
     return;
   }
-  if (pdf) emit Message(QStringLiteral(" PDF écrit : ") + imprimante.outputFileName(), false);
+  if (pdf) emit signaux_.Message(QStringLiteral(" PDF écrit : ") + imprimante.outputFileName(), false);
 }
 
 void TChild::ConfigurerImprimante() {
@@ -468,8 +451,65 @@ void TChild::DefilementRapide(bool horizontal) {
 }
 
 void TChild::ExporterTableau() {
-  if (!pf::CopierTexte(pf::DepuisCp1252(TexteTableau(*classe_))))
+  if (!pf::CopierTexte(pf::DepuisCp1252(TexteTableau(Classe()))))
     Erreur(QStringLiteral("Le presse-papiers n'est pas disponible."));
+}
+
+void TChild::Zoom(bool plus) {
+  horizontalScrollBar()->setValue(0);
+  verticalScrollBar()->setValue(0);
+  double& z = etat_.ZoomApercu;
+  if ((plus && z >= 4.0) || (!plus && z <= 0.1)) {
+    Bip();
+    return;
+  }
+  z = plus ? z * 2 : z / 2;
+  Rafraichir();
+}
+
+QString TChild::TextePeriode() const {
+  const int p = Classe().PeriodeCourante();
+  if (p == 4) return QStringLiteral("Bilan");
+  return pf::DepuisCp1252(NomCourtPeriode(Classe().NbPeriodes())) + QString::number(p);
+}
+
+QString TChild::Chemin() const { return QString::fromStdString(Classe().NomFichier); }
+
+bool TChild::Disponible(pf::TCommandeCadre commande) const {
+  using C = pf::TCommandeCadre;
+  switch (commande) {
+    case C::Sauver: return document_->Modifie();
+    case C::Effacer: return !document_->JamaisSauve();
+    case C::NouveauDevoir: return Action("M30")->isEnabled();
+    case C::OuvrirStatistiques: return Action("M46")->isEnabled();
+    case C::DefilementHorizontal:
+    case C::DefilementVertical:
+    case C::ZoomPlus:
+    case C::ZoomMoins: return etat_.ModeApercu;
+    default: return true;
+  }
+}
+
+void TChild::Executer(pf::TCommandeCadre commande) {
+  using C = pf::TCommandeCadre;
+  switch (commande) {
+    case C::Sauver: SauverAvecCopie(); break;
+    case C::SauverSous: SauverSous(); break;
+    case C::Effacer: EffacerFichier(); break;
+    case C::Imprimer: Imprimer(false); break;
+    case C::ImprimerSansDialogue: Imprimer(true); break;
+    case C::ConfigurerImprimante: ConfigurerImprimante(); break;
+    case C::Apercu: EntrerApercu(); break;
+    case C::BasculerApercu: BasculerApercu(); break;
+    case C::NouveauDevoir: Action("M30")->trigger(); break;
+    case C::OuvrirStatistiques: Action("M46")->trigger(); break;
+    case C::MatiereSuivante: MatiereSuivante(); break;
+    case C::PeriodeSuivante: PeriodeSuivante(); break;
+    case C::DefilementHorizontal: DefilementRapide(true); break;
+    case C::DefilementVertical: DefilementRapide(false); break;
+    case C::ZoomPlus: Zoom(true); break;
+    case C::ZoomMoins: Zoom(false); break;
+  }
 }
 
 void TChild::contextMenuEvent(QContextMenuEvent* event) {

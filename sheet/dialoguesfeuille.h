@@ -1,8 +1,8 @@
 #pragma once
-// The dialogs the sheet opens. They live beside it, not below it: the application hands
-// them over at start-up, so the sheet depends on nothing but their results.
+// The dialogs a grade sheet opens. They live beside the sheet, not below it: the application
+// builds one object that opens them and gives it to each sheet it creates.
 
-#include <functional>
+#include "model/edition.h"
 
 class QWidget;
 
@@ -10,21 +10,17 @@ namespace calevrin {
 
 class TClasse;
 
-inline constexpr int ChoixDevoirAnnule = -1789;
-
-struct TDialoguesFeuille {
+class TDialoguesFeuille {
+ public:
+  virtual ~TDialoguesFeuille() = default;
   // A new test written and counted at the end of the current period: true when confirmed.
-  std::function<bool(QWidget*, TClasse&)> ajouterDevoir;
+  virtual bool AjouterDevoir(QWidget* parent, TClasse& c) = 0;
   // A new test inserted before test k; cancelled, the tests stay as they were.
-  std::function<bool(QWidget*, TClasse&, int)> insererDevoir;
+  virtual bool InsererDevoir(QWidget* parent, TClasse& c, int k) = 0;
   // The descriptions of the tests edited: true when something was written.
-  std::function<bool(QWidget*, TClasse&)> modifierDevoirs;
-  // A test chosen for a command (mode 1 delete, 2 copy, 3 cut, 4 paste before, 5 insert
-  // before): its number, or ChoixDevoirAnnule.
-  std::function<int(QWidget*, const TClasse&, int)> choisirDevoir;
+  virtual bool ModifierDevoirs(QWidget* parent, TClasse& c) = 0;
+  // A test of the current view chosen for a command: its number, or ChoixAnnule.
+  virtual int ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) = 0;
 };
-
-void InstallerDialoguesFeuille(TDialoguesFeuille d);
-const TDialoguesFeuille& DialoguesFeuille();
 
 }  // namespace calevrin

@@ -26,8 +26,8 @@ class TValideurCp1252 : public QValidator {
 
 }  // namespace
 
-TEdition::TEdition(TClasse& classe, TRapportSaisie rapport, QWidget* parent)
-    : QLineEdit(parent), classe_(classe), rapport_(std::move(rapport)) {
+TEdition::TEdition(TClasse& classe, TRapportSaisie rapport, const TOptions& o, QWidget* parent)
+    : QLineEdit(parent), classe_(classe), rapport_(std::move(rapport)), options_(o) {
   setValidator(new TValideurCp1252(this));
   setFrame(false);
   // Text at the top of the box, where the sheet writes it, not centred in it.
@@ -64,15 +64,15 @@ bool TEdition::Valider() {
     if (LigneEdition > classe_.NbEleves()) return false;
     // The text is checked as it will be stored: never a longer text cut afterwards.
     std::string stocke = texte.substr(0, LongueurNoteSaisie);
-    const TNote n = LireNote(stocke);
-    if (n.Genre != NoteInvalide && !VerifierDomaine(Options.notemax, n.Valeur)) return false;
+    const TNote n = LireNote(stocke, options_);
+    if (n.Genre != NoteInvalide && !VerifierDomaine(options_.notemax, n.Valeur, options_)) return false;
     if (n.Genre == NoteLettre) stocke = MajusculesAscii(stocke);
     classe_.Eleve(LigneEdition).Note(m, p, ColonneEdition).Affecter(stocke);
     return true;
   }
   // A coefficient is a number: a letter of the table is not one.
   double v = 0;
-  if (!LireNombre(texte, v) || !VerifierDomaine(Options.coefmax, v)) return false;
+  if (!LireNombre(texte, v) || !VerifierDomaine(options_.coefmax, v, options_)) return false;
   classe_.Devoir(m, p, ColonneEdition).Coef = v;
   return true;
 }

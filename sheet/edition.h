@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "model/classe.h"
+#include "model/options.h"
 
 namespace calevrin {
 
@@ -17,7 +18,7 @@ class TEdition : public QLineEdit {
   Q_OBJECT
 
  public:
-  TEdition(TClasse& classe, TRapportSaisie rapport, QWidget* parent);
+  TEdition(TClasse& classe, TRapportSaisie rapport, const TOptions& o, QWidget* parent);
 
   int LigneEdition = 0;
   int ColonneEdition = 0;
@@ -32,6 +33,7 @@ class TEdition : public QLineEdit {
   bool Valider();
   TClasse& classe_;
   TRapportSaisie rapport_;
+  const TOptions& options_;
 };
 
 }  // namespace calevrin

@@ -55,22 +55,22 @@ const QCursor& CurseurSaisie() {
 
 }  // namespace
 
-TChild::TChild(const std::string& chemin, QWidget* parent)
-    : QAbstractScrollArea(parent), classe_(std::make_unique<TClasse>()) {
-  classe_->NomFichier = chemin;
-  classe_->Charger();
-  NormaliserNoms(*classe_);
+TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dialogues, const TOptions& o,
+               QWidget* parent)
+    : QAbstractScrollArea(parent), document_(std::move(document)), dialogues_(dialogues), options_(o) {
+  document_->setParent(nullptr);  // owned here, whatever the caller made it
   setAttribute(Qt::WA_DeleteOnClose);
   MajTitre();
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(true);
   QPalette pal = viewport()->palette();
-  pal.setColor(QPalette::Window, pf::TCanevasQt::Couleur(Options.couleur[3]));
-  pal.setColor(QPalette::Base, pf::TCanevasQt::Couleur(Options.couleur[3]));
+  pal.setColor(QPalette::Window, pf::TCanevasQt::Couleur(options_.couleur[3]));
+  pal.setColor(QPalette::Base, pf::TCanevasQt::Couleur(options_.couleur[3]));
   viewport()->setPalette(pal);
-  edition_ = new TEdition(*classe_, [this](int, int ligne, int colonne) { ValiderSaisie(ligne, colonne); },
-                          viewport());
+  edition_ = new TEdition(Classe(), [this](int, int ligne, int colonne) { ValiderSaisie(ligne, colonne); },
+                          options_, viewport());
+  connect(document_.get(), &TDocumentClasse::ModificationChangee, &signaux_, &plateforme::TSignauxEnfant::Modification);
   etat_.LigneAvant = etat_.ColonneAvant = 0;
   LireMesuresPage();
   CalculerLargeurNoms();
@@ -101,7 +101,7 @@ void TChild::CalculerLargeurNoms() {
   QPixmap mesure(1, 1);
   QPainter p(&mesure);
   pf::TCanevasQt c(p);
-  etat_.NbColNoms = calevrin::CalculerLargeurNoms(c, *classe_);
+  etat_.NbColNoms = calevrin::CalculerLargeurNoms(c, Classe());
 }
 
 void TChild::paintEvent(QPaintEvent* event) {
@@ -113,13 +113,24 @@ void TChild::paintEvent(QPaintEvent* event) {
   etat_.LargeurClient = viewport()->width();
   etat_.HauteurClient = viewport()->height();
   etat_.EditionOuverte = SaisieEnCours();
-  DessinerFeuille(c, false, etat_, *classe_, MesuresPage());
-  if (event->rect() == viewport()->rect()) marque_ = Options.trait && !etat_.EditionOuverte ? ZoneMarque() : QRect();
+  DessinerFeuille(c, false, etat_, Classe(), MesuresPage());
+  if (event->rect() == viewport()->rect()) marque_ = options_.trait && !etat_.EditionOuverte ? ZoneMarque() : QRect();
   MajDefilement();
 }
 
+TGeometrieFeuille TChild::Geometrie() const {
+  TGeometrieFeuille g;
+  g.Zoom = ZoomBorne(options_.zoomD);
+  g.W = std::max(5, etat_.NbColNoms);
+  g.H = horizontalScrollBar()->value();
+  g.V = verticalScrollBar()->value();
+  g.OrigineX = etat_.OrigineX;
+  g.OrigineY = etat_.OrigineY;
+  return g;
+}
+
 void TChild::MajTitre() {
-  const QString chemin = QString::fromStdString(classe_->NomFichier);
+  const QString chemin = QString::fromStdString(Classe().NomFichier);
   setWindowTitle(QFileInfo(chemin).fileName());
   setWindowFilePath(chemin);
 }
@@ -129,15 +140,11 @@ QRect TChild::ZoneMarque() const {
   const int ligne = etat_.LigneCourante;
   const int colonne = etat_.ColonneCourante;
   if (!CaseExiste(ligne, colonne) || ligne < 1) return {};
-  const double z = ZoomBorne(Options.zoomD);
-  const int W = std::max(5, etat_.NbColNoms);
-  const int x = R((colonne + W - 0.1) * 20 * z) - horizontalScrollBar()->value() + etat_.OrigineX;
-  const int y = R(10 * (ligne + 2) * z) - 1 - verticalScrollBar()->value() + etat_.OrigineY;
-  return {x - 2, y - R(7.5 * z) - 2, R(15 * z) + 5, R(7.5 * z) + 5};
+  return Geometrie().ZoneMarque(ligne, colonne);
 }
 
 void TChild::MajDefilement() {
-  const TDefilement d = CalculerDefilement(etat_, *classe_, MesuresPage());
+  const TDefilement d = CalculerDefilement(etat_, Classe(), MesuresPage());
   const auto regler = [](QScrollBar* b, int etendue, int client) {
     b->setRange(0, std::max(0, etendue - client));
     b->setPageStep(std::max(1, client));
@@ -155,12 +162,7 @@ void TChild::resizeEvent(QResizeEvent* event) {
 
 void TChild::scrollContentsBy(int, int) {
   // The editor stays over its cell.
-  if (SaisieEnCours()) {
-    const double z = ZoomBorne(Options.zoomD);
-    const int W = std::max(5, etat_.NbColNoms);
-    edition_->move(R(20 * (edition_->ColonneEdition + W) * z) - horizontalScrollBar()->value() + etat_.OrigineX,
-                   R(10 * (edition_->LigneEdition + 1) * z) - verticalScrollBar()->value() + etat_.OrigineY);
-  }
+  if (SaisieEnCours()) edition_->move(Geometrie().ZoneCellule(edition_->LigneEdition, edition_->ColonneEdition).topLeft());
   viewport()->update();
 }
 
@@ -176,15 +178,14 @@ void TChild::Rafraichir() {
   viewport()->update();
   MajDefilement();
   MajMenus();
-  emit EtatChange();
+  emit signaux_.EtatChange();
 }
 
-void TChild::MarquerModifie() {
-  Modifie = true;
-  emit Modification();
-}
+void TChild::MarquerModifie() { document_->MarquerModifie(); }
 
-void TChild::NotifierStatistiques(int code, int periode, int a, int b) { emit Statistiques(code, periode, a, b); }
+void TChild::NotifierStatistiques(TCodeChangement code, int periode, int a, int b) {
+  document_->NotifierStatistiques(code, periode, a, b);
+}
 
 void TChild::OublierCase() {
   SourisSurCase = false;
@@ -195,23 +196,23 @@ void TChild::OublierCase() {
 
 void TChild::ChangerPeriode(int p) {
   if (RefuserPendantSaisie()) return;
-  classe_->FixerPeriodeCourante(p);
+  Classe().FixerPeriodeCourante(p);
   OublierCase();
   Rafraichir();
-  NotifierStatistiques(5, p, 0, 0);
+  NotifierStatistiques(TCodeChangement::Periode, p, 0, 0);
 }
 
 void TChild::ChangerMatiere(int s) {
   if (RefuserPendantSaisie()) return;
-  classe_->FixerMatiereCourante(s);
+  Classe().FixerMatiereCourante(s);
   OublierCase();
   Rafraichir();
-  NotifierStatistiques(7, classe_->PeriodeCourante(), s, 0);
+  NotifierStatistiques(TCodeChangement::Matiere, Classe().PeriodeCourante(), s, 0);
 }
 
 void TChild::PeriodeSuivante() {
-  const int p = classe_->PeriodeCourante();
-  const bool semestres = classe_->NbPeriodes() == 2;
+  const int p = Classe().PeriodeCourante();
+  const bool semestres = Classe().NbPeriodes() == 2;
   int suivante = p + 1;
   if (p == 4 || (semestres && p == 3)) suivante = 1;
   if (semestres && p == 2) suivante = 4;
@@ -219,8 +220,8 @@ void TChild::PeriodeSuivante() {
 }
 
 void TChild::PeriodePrecedente() {
-  const int p = classe_->PeriodeCourante();
-  const bool semestres = classe_->NbPeriodes() == 2;
+  const int p = Classe().PeriodeCourante();
+  const bool semestres = Classe().NbPeriodes() == 2;
   int precedente = p - 1;
   if (p == 1) precedente = 4;
   if (p == 4) precedente = semestres ? 2 : 3;
@@ -228,8 +229,8 @@ void TChild::PeriodePrecedente() {
 }
 
 void TChild::MatiereSuivante() {
-  const int s = classe_->MatiereCourante();
-  const int nb = classe_->NbMatieres();
+  const int s = Classe().MatiereCourante();
+  const int nb = Classe().NbMatieres();
   int suivante = 1;
   if (s < nb)
     suivante = s + 1;
@@ -259,20 +260,17 @@ bool TChild::CaseDesignee() const {
 }
 
 bool TChild::VueDevoirs() const {
-  return !etat_.ModeApercu && classe_->MatiereCourante() <= 3 && classe_->PeriodeCourante() <= 3;
+  return !etat_.ModeApercu && Classe().MatiereCourante() <= 3 && Classe().PeriodeCourante() <= 3;
 }
 
 bool TChild::CaseExiste(int ligne, int colonne) const {
   if (!VueDevoirs()) return false;
-  const int m = classe_->NbDevoirs(classe_->MatiereCourante(), classe_->PeriodeCourante());
-  return colonne >= 1 && colonne <= m && ligne >= 0 && ligne <= classe_->NbEleves();
+  const int m = Classe().NbDevoirs(Classe().MatiereCourante(), Classe().PeriodeCourante());
+  return colonne >= 1 && colonne <= m && ligne >= 0 && ligne <= Classe().NbEleves();
 }
 
 bool TChild::CaseSousPoint(int x, int y, int& ligne, int& colonne) const {
-  const double z = ZoomBorne(Options.zoomD);
-  const int W = std::max(5, etat_.NbColNoms);
-  colonne = R((x + horizontalScrollBar()->value() - etat_.OrigineX - R(20 * z * W)) / (20 * z));
-  ligne = R((y + verticalScrollBar()->value() - etat_.OrigineY - R(15 * z)) / (10 * z));
+  Geometrie().Cellule(x, y, ligne, colonne);
   return CaseExiste(ligne, colonne);
 }
 
@@ -281,18 +279,18 @@ QString TChild::TexteCase() const {
   const int c = etat_.ColonneCourante;
   if (!CaseExiste(r, c)) return {};
   const QString commentaire =
-      pf::DepuisCp1252(classe_->Devoir(classe_->MatiereCourante(), classe_->PeriodeCourante(), c).Commentaire.Vue());
+      pf::DepuisCp1252(Classe().Devoir(Classe().MatiereCourante(), Classe().PeriodeCourante(), c).Commentaire.Vue());
   if (r == 0) return QStringLiteral(" Coef. du devoir n° ") + QString::number(c) + " ( " + commentaire + " )";
-  return " " + pf::DepuisCp1252(classe_->Eleve(r).Nom.Vue()) + "/Dev" + QString::number(c) + ": " + commentaire;
+  return " " + pf::DepuisCp1252(Classe().Eleve(r).Nom.Vue()) + "/Dev" + QString::number(c) + ": " + commentaire;
 }
 
 void TChild::DessinerCurseur(bool montrer, bool defiler) {
   if (SaisieEnCours()) return;
   if (montrer && defiler && etat_.LigneCourante != AucuneCellule) {
-    const double z = ZoomBorne(Options.zoomD);
-    const int u = R(10 * z);
+    // The current row is kept a row away from the window's edges.
+    const int u = R(10 * ZoomBorne(options_.zoomD));
     QScrollBar* b = verticalScrollBar();
-    const auto y = [&] { return R(10 * (etat_.LigneCourante + 2) * z) - 1 - b->value() + etat_.OrigineY; };
+    const auto y = [&] { return Geometrie().AngleMarque(etat_.LigneCourante, 0).y(); };
     if (viewport()->height() - 2 * u < y()) b->setValue(b->value() + b->singleStep());
     if (y() < u) b->setValue(b->value() - b->singleStep());
   }
@@ -307,7 +305,7 @@ bool TChild::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::Leave && !SaisieEnCours() && !caseClavier_) {
     // The pointer has left the sheet: no key may start an entry at a cell it pointed at.
     OublierCase();
-    emit Message(QString(), true);
+    emit signaux_.Message(QString(), true);
   }
   // The window's tooltip is its file's path, for its title bar and icon, not for the grid.
   if (event->type() == QEvent::ToolTip) return true;
@@ -332,12 +330,12 @@ void TChild::mouseMoveEvent(QMouseEvent* event) {
     viewport()->setCursor(CurseurSaisie());
     SourisSurCase = true;
     if ((ligne != etat_.LigneAvant || colonne != etat_.ColonneAvant) && !SaisieEnCours()) {
-      if (Options.trait) DessinerCurseur(true, false);
-      emit Message(TexteCase(), false);
+      if (options_.trait) DessinerCurseur(true, false);
+      emit signaux_.Message(TexteCase(), false);
       etat_.LigneAvant = ligne;
       etat_.ColonneAvant = colonne;
     }
-    if (SaisieEnCours()) emit Message(TexteCase(), false);
+    if (SaisieEnCours()) emit signaux_.Message(TexteCase(), false);
     return;
   }
   // Over the margins the keyboard keeps its cell; the pointer only gives up its own.
@@ -345,7 +343,7 @@ void TChild::mouseMoveEvent(QMouseEvent* event) {
   DessinerCurseur(false, false);
   etat_.LigneCourante = 0;
   etat_.LigneAvant = AucuneCellule;
-  emit Message(QString(), true);
+  emit signaux_.Message(QString(), true);
   viewport()->unsetCursor();
   SourisSurCase = false;
 }
@@ -373,9 +371,9 @@ void TChild::mousePressEvent(QMouseEvent* event) {
 void TChild::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void TChild::OnKeyDown(int touche) {
-  if (!Options.trait || !VueDevoirs() || SaisieEnCours()) return;
-  const int n = classe_->NbEleves();
-  const int m = classe_->NbDevoirs(classe_->MatiereCourante(), classe_->PeriodeCourante());
+  if (!options_.trait || !VueDevoirs() || SaisieEnCours()) return;
+  const int n = Classe().NbEleves();
+  const int m = Classe().NbDevoirs(Classe().MatiereCourante(), Classe().PeriodeCourante());
   int& r = etat_.LigneCourante;
   int& c = etat_.ColonneCourante;
   const bool fleche = touche == Qt::Key_Down || touche == Qt::Key_Up || touche == Qt::Key_Left || touche == Qt::Key_Right;
@@ -388,7 +386,7 @@ void TChild::OnKeyDown(int touche) {
     if (!CaseExiste(r, c)) return;
     caseClavier_ = true;
     DessinerCurseur(true, true);
-    emit Message(TexteCase(), false);
+    emit signaux_.Message(TexteCase(), false);
     return;
   }
   static const char* const codes[4] = {"abs", "disp", "excu", "ret"};
@@ -427,7 +425,7 @@ void TChild::OnKeyDown(int touche) {
   if (CaseExiste(r, c) && !SaisieEnCours()) {
     if (fleche && !SourisSurCase) caseClavier_ = true;
     DessinerCurseur(true, true);
-    emit Message(TexteCase(), false);
+    emit signaux_.Message(TexteCase(), false);
     etat_.LigneAvant = r;
     etat_.ColonneAvant = c;
   }
@@ -446,7 +444,7 @@ void TChild::keyPressEvent(QKeyEvent* event) {
   if (t.size() != 1) return;
   const QChar ch = t[0];
   if ((ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')) {
-    if (Options.trait && CaseDesignee() && !SaisieEnCours())
+    if (options_.trait && CaseDesignee() && !SaisieEnCours())
       CommencerSaisie(t);
     else
       Bip();
@@ -474,26 +472,22 @@ void TChild::CommencerSaisie(const QString& texte) {
   const int c = etat_.ColonneCourante;
   // Only a cell of the test view shown now: never the year view, a free slot or beyond.
   if (!CaseExiste(r, c)) return;
-  const int m = classe_->MatiereCourante();
-  const int p = classe_->PeriodeCourante();
+  const int m = Classe().MatiereCourante();
+  const int p = Classe().PeriodeCourante();
   edition_->LigneEdition = r;
   edition_->ColonneEdition = c;
   QString initial = texte;
   if (initial.isEmpty())
-    initial = r >= 1 ? pf::DepuisCp1252(classe_->Eleve(r).Note(m, p, c).Vue())
-                     : pf::DepuisCp1252(FormaterNombre(classe_->Devoir(m, p, c).Coef));
+    initial = r >= 1 ? pf::DepuisCp1252(Classe().Eleve(r).Note(m, p, c).Vue())
+                     : pf::DepuisCp1252(FormaterNombre(Classe().Devoir(m, p, c).Coef));
   edition_->setText(initial.left(LongueurNoteSaisie));
   edition_->TexteInitial = texte.isEmpty() ? edition_->text() : QString();
-  const double z = ZoomBorne(Options.zoomD);
-  const int W = std::max(5, etat_.NbColNoms);
-  edition_->setGeometry(R(20 * (c + W) * z) - horizontalScrollBar()->value() + etat_.OrigineX,
-                        R(10 * (r + 1) * z) - verticalScrollBar()->value() + etat_.OrigineY, R(20 * z),
-                        R(15 * z));
-  QFont f(pf::DepuisCp1252(Options.polname));
-  f.setPointSize(std::max(1, R(6 * ZoomBorne(Options.zoomP))));
-  f.setBold(Options.polstyle.gras);
-  f.setItalic(Options.polstyle.italique);
-  f.setUnderline(Options.polstyle.souligne);
+  edition_->setGeometry(Geometrie().ZoneCellule(r, c));
+  QFont f(pf::DepuisCp1252(options_.polname));
+  f.setPointSize(std::max(1, R(6 * ZoomBorne(options_.zoomP))));
+  f.setBold(options_.polstyle.gras);
+  f.setItalic(options_.polstyle.italique);
+  f.setUnderline(options_.polstyle.souligne);
   edition_->setFont(f);
   edition_->setEnabled(true);
   edition_->show();
@@ -506,20 +500,16 @@ void TChild::CommencerSaisie(const QString& texte) {
 // average and the class averages; for a coefficient the whole average columns and its line
 // in the list under the table. The edited cell repaints as the editor hides.
 void TChild::RepeindreApresSaisie(int ligne, int colonne) {
-  const double z = ZoomBorne(Options.zoomD);
-  const int W = std::max(5, etat_.NbColNoms);
-  const int n = classe_->NbEleves();
-  const int m = classe_->NbDevoirs(classe_->MatiereCourante(), classe_->PeriodeCourante());
-  const int h = horizontalScrollBar()->value() - etat_.OrigineX;
-  const int v = verticalScrollBar()->value() - etat_.OrigineY;
-  const auto zone = [&](double x1, double y1, double x2, double y2) {
-    viewport()->update(QRect(QPoint(R(x1 * z) - h, R(y1 * z) - v), QPoint(R(x2 * z) - h, R(y2 * z) - v)));
-  };
+  const TGeometrieFeuille g = Geometrie();
+  const int W = g.W;
+  const int n = Classe().NbEleves();
+  const int m = Classe().NbDevoirs(Classe().MatiereCourante(), Classe().PeriodeCourante());
+  const auto zone = [&](double x1, double y1, double x2, double y2) { viewport()->update(g.Zone(x1, y1, x2, y2)); };
   const double moyennes = 20.0 * (m + W) + 16;
   const double finMoyennes = 20.0 * (m + W + 3) + 16;
   if (ligne == 0) {
     zone(moyennes, 20, finMoyennes, 10.0 * (n + 4));
-    if (Options.textebas) zone(40, 10.0 * (colonne + n + 4), 85, 10.0 * (colonne + n + 5));
+    if (options_.textebas) zone(40, 10.0 * (colonne + n + 4), 85, 10.0 * (colonne + n + 5));
     return;
   }
   zone(moyennes, 10.0 * (ligne + 1), finMoyennes, 10.0 * (ligne + 2));
@@ -531,10 +521,11 @@ void TChild::ValiderSaisie(int ligne, int colonne) {
   edition_->hide();
   edition_->setEnabled(false);
   setFocus();
-  if (Options.trait) DessinerCurseur(true, false);
+  if (options_.trait) DessinerCurseur(true, false);
   if (ligne == AucuneCellule) return;
   MarquerModifie();
-  NotifierStatistiques(ligne == 0 ? 4 : 3, classe_->PeriodeCourante(), colonne, ligne);
+  NotifierStatistiques(ligne == 0 ? TCodeChangement::CoefficientDevoir : TCodeChangement::Note,
+                       Classe().PeriodeCourante(), colonne, ligne);
   RepeindreApresSaisie(ligne, colonne);
   const int touche = edition_->DerniereTouche;
   if (ligne >= 1 && (touche == Qt::Key_Up || touche == Qt::Key_Down)) {

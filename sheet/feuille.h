@@ -7,7 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "model/classe.h"
+#include "document/documentclasse.h"
+#include "model/options.h"
+#include "platform/fenetreenfant.h"
+#include "sheet/geometrie.h"
 #include "sheet/peintre.h"
 
 class QAction;
@@ -15,23 +18,37 @@ class QMenu;
 
 namespace calevrin {
 
+class TDialoguesFeuille;
 class TEdition;
 
-class TChild : public QAbstractScrollArea {
+class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   Q_OBJECT
 
  public:
-  // Opens the class file; throws EErreurClasse when it cannot be read.
-  TChild(const std::string& chemin, QWidget* parent = nullptr);
+  // The sheet owns its document; the dialogs and the options outlive it. The options are read
+  // at every use, so that a change of them shows at the next paint.
+  TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dialogues, const TOptions& o = Options,
+         QWidget* parent = nullptr);
   ~TChild() override;
 
-  TClasse& Classe() { return *classe_; }
-  const TClasse& Classe() const { return *classe_; }
+  TDocumentClasse& Document() { return *document_; }
+  const TDocumentClasse& Document() const { return *document_; }
+  TClasse& Classe() { return document_->Classe(); }
+  const TClasse& Classe() const { return document_->Classe(); }
   TEtatFeuille& Etat() { return etat_; }
   TEdition& Editeur() { return *edition_; }
-  bool Modifie = false;
-  bool JamaisSauve = false;
   bool SourisSurCase = false;
+
+  // The frame's view of the sheet.
+  plateforme::TSignauxEnfant& Signaux() override { return signaux_; }
+  QList<QMenu*> MenusFusionnes() const override { return menus_; }
+  bool Disponible(plateforme::TCommandeCadre commande) const override;
+  void Executer(plateforme::TCommandeCadre commande) override;
+  bool Modifie() const override { return document_->Modifie(); }
+  bool EnApercu() const override { return etat_.ModeApercu; }
+  QString TextePeriode() const override;
+  QString Chemin() const override;
+  bool DemanderFermeture() override;
 
   bool SaisieEnCours() const;
   // Commands that change the class or the view call this first: true (after the error
@@ -45,12 +62,15 @@ class TChild : public QAbstractScrollArea {
   void PeriodePrecedente();
   void MatiereSuivante();
   void BasculerApercu();
+  void Zoom(bool plus);
   void CalculerLargeurNoms();
   void MarquerModifie();
-  void NotifierStatistiques(int code, int periode, int a, int b);
+  void NotifierStatistiques(TCodeChangement code, int periode, int a, int b);
   // The page as the last reading of the printer metrics gave it.
   const TMesuresPage& MesuresPage() const { return page_; }
   void LireMesuresPage();
+  // Where cells are on screen now.
+  TGeometrieFeuille Geometrie() const;
 
   // Menus merged into the main window while this sheet is active, in their order.
   const QList<QMenu*>& Menus() const { return menus_; }
@@ -60,7 +80,6 @@ class TChild : public QAbstractScrollArea {
   void MajLibellesPeriodes();
   void MajLibellesMatieres();
 
-  void EffacerModifie();
   bool Sauver(bool ajouterRecent);
   bool SauverSous();
   bool SauverAvecCopie();
@@ -75,18 +94,6 @@ class TChild : public QAbstractScrollArea {
   void CommencerSaisie(const QString& texte);
   QString TexteCase() const;
   void ValiderSaisie(int ligne, int colonne);
-
- signals:
-  // The view or the state the main window shows changed.
-  void EtatChange();
-  // The message panel: the cell's details, or (horloge) back to the clock.
-  void Message(const QString& texte, bool horloge);
-  void Modification();
-  void FichierRecent(const std::string& chemin);
-  // The answer to the last close request: false when the user cancelled it.
-  void FermetureDecidee(bool acceptee);
-  // Changes for the statistics windows of this sheet.
-  void Statistiques(int code, int periode, int a, int b);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -116,8 +123,11 @@ class TChild : public QAbstractScrollArea {
   void CreerMenus();
   void OuvrirMenuContextuel(const QPoint& global);
   void CopieDeSauvegarde();
-  void ApresChangement(int code);
-  std::unique_ptr<TClasse> classe_;
+  void ApresChangement(TCodeChangement code);
+  std::unique_ptr<TDocumentClasse> document_;
+  TDialoguesFeuille& dialogues_;
+  const TOptions& options_;
+  plateforme::TSignauxEnfant signaux_;
   TEtatFeuille etat_;
   TEdition* edition_ = nullptr;
   QPoint dernierePosition_{-1, -1};
@@ -127,6 +137,7 @@ class TChild : public QAbstractScrollArea {
   bool defilementH_ = true;
   bool defilementV_ = true;
   bool caseClavier_ = false;
+  bool fermetureAccordee_ = false;
   QRect marque_;  // where the cursor mark was last drawn, in the viewport
 };
 

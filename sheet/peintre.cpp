@@ -53,8 +53,8 @@ class TPeintre {
   void Dessiner();
 
  private:
-  int Px(double x) const { return R(x * et_) - h_ + e_.OrigineX; }
-  int Py(double y) const { return R(y * et_) - v_ + e_.OrigineY; }
+  int Px(double x) const { return g_.X(x); }
+  int Py(double y) const { return g_.Y(y); }
   void Taille(double points) { cv_.FixerTaillePolice(std::max(1, R(points * ep_))); }
   void Texte(double x, double y, const QString& t) { cv_.TexteSortie(Px(x), Py(y), t); }
   // A cell's text cut at its column, so a long text never covers the neighbour's grade.
@@ -87,6 +87,7 @@ class TPeintre {
   const TMesuresPage& page_;
   const TOptions& o_;
   TTableau1<TCouleur, NbCouleurs> coul_;  // the palette of this paint only
+  TGeometrieFeuille g_;  // lines scale: a unit is et_ pixels
   double et_ = 1;
   double ep_ = 1;
   int h_ = 0;
@@ -205,9 +206,9 @@ void TPeintre::Eleves() {
   chiffre_ = R(cv_.LargeurTexte(QStringLiteral("2")) / et_);
   for (int i = 1; i <= n_; ++i) {
     Texte(10, 10 * (i + 1), QString::number(i));
-    const int gauche = R(23 * et_) - h_ + e_.OrigineX;
-    const int haut = R(10 * (i + 1) * et_) - v_ + e_.OrigineY;
-    const int droite = gauche - R(23 * et_) + R((20 * W_ + 14) * et_);
+    const int gauche = Px(23);
+    const int haut = Py(10.0 * (i + 1));
+    const int droite = Px(20.0 * W_ + 14);
     const int bas = haut + R(10 * et_);
     cv_.TexteCadre(gauche, haut, droite, bas, gauche, haut, Q(c_.NomComplet(i, o_.prenom)));
   }
@@ -446,6 +447,7 @@ void TPeintre::Dessiner() {
     v_ = e_.V;
     e_.OrigineX = e_.OrigineY = 0;
   }
+  g_ = TGeometrieFeuille{et_, W_, h_, v_, e_.OrigineX, e_.OrigineY};
   cv_.FixerLargeurPlume(1);
 
   if (impr_ || apercu_) {
@@ -487,16 +489,15 @@ void DessinerFeuille(pf::TCanevas& canevas, bool impression, TEtatFeuille& etat,
 void DessinerCurseur(pf::TCanevas& cv, const TEtatFeuille& e, bool montrer, const TOptions& o, bool effacer) {
   if (e.ModeApercu || e.EditionOuverte) return;
   const double z = ZoomBorne(o.zoomD);
-  const int W = std::max(5, e.NbColNoms);
+  const TGeometrieFeuille g{z, std::max(5, e.NbColNoms), e.H, e.V, e.OrigineX, e.OrigineY};
   const auto marque = [&](int ligne, int colonne, int decalage, pf::TCouleurRGB couleur) {
     if (ligne < 1 || ligne == AucuneCellule || colonne == AucuneCellule) return;
-    const int x = R((colonne + W - 0.1) * 20 * z) - e.H + e.OrigineX - decalage;
-    const int y = R(10 * (ligne + 2) * z) - 1 - e.V + e.OrigineY - decalage;
+    const QPoint a = g.AngleMarque(ligne, colonne, decalage);
     cv.FixerStylePlume(pf::TStylePlume::Plein);
     cv.FixerCouleurPlume(couleur);
-    cv.DeplacerVers(x, y - R(7.5 * z));
-    cv.LigneVers(x, y);
-    cv.LigneVers(x + R(15 * z), y);
+    cv.DeplacerVers(a.x(), a.y() - R(7.5 * z));
+    cv.LigneVers(a.x(), a.y());
+    cv.LigneVers(a.x() + R(15 * z), a.y());
   };
   const TCouleur fond = o.couleur[3];
   if (effacer) {

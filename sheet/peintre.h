@@ -5,6 +5,7 @@
 #include "model/classe.h"
 #include "model/options.h"
 #include "platform/canevas.h"
+#include "sheet/geometrie.h"
 
 namespace calevrin {
 

@@ -15,6 +15,7 @@
 #include "model/options.h"
 #include "platform/messages.h"
 #include "sheet/feuille.h"
+#include "tests/common/remplacement.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -22,6 +23,8 @@ using namespace calevrin;
 namespace {
 
 const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
+
+TChild* Feuille(const TMDI& f) { return dynamic_cast<TChild*>(f.EnfantActif()); }
 
 class FenetreTest : public ::testing::Test {
  protected:
@@ -87,40 +90,39 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
   EXPECT_FALSE(f.Bouton(10)->isVisible());
   EXPECT_EQ(f.TextePeriode(), "Trim.1");
   EXPECT_EQ(f.TexteMessage(), QString::fromStdString(" " + Exemple));  // the full path, the title has the name
-  EXPECT_EQ(f.FeuilleActive()->windowTitle(), "4eB.cl3");
+  EXPECT_EQ(Feuille(f)->windowTitle(), "4eB.cl3");
   EXPECT_EQ(Options.liste[1], Exemple);
 
   f.Bouton(9)->click();
-  EXPECT_EQ(f.FeuilleActive()->Classe().PeriodeCourante(), 2);
+  EXPECT_EQ(Feuille(f)->Classe().PeriodeCourante(), 2);
   EXPECT_EQ(f.TextePeriode(), "Trim.2");
   f.Bouton(9)->click();
   f.Bouton(9)->click();
   EXPECT_EQ(f.TextePeriode(), "Bilan");
   f.Bouton(8)->click();
-  EXPECT_EQ(f.FeuilleActive()->Classe().MatiereCourante(), 2);
+  EXPECT_EQ(Feuille(f)->Classe().MatiereCourante(), 2);
 
   f.Bouton(7)->click();  // preview shows the zoom and fast-scroll buttons
-  EXPECT_TRUE(f.FeuilleActive()->Etat().ModeApercu);
+  EXPECT_TRUE(Feuille(f)->Etat().ModeApercu);
   EXPECT_FALSE(f.Bouton(12)->isHidden());
   int bips = 0;
-  const TAlertes anciennes = RemplacerAlertes({{}, [&] { ++bips; }});
-  f.FeuilleActive()->Etat().ZoomApercu = 4.0;
+  const test::TRemplacement alertes(RemplacerAlertes, {{}, [&] { ++bips; }});
+  Feuille(f)->Etat().ZoomApercu = 4.0;
   f.Bouton(12)->click();
   EXPECT_EQ(bips, 1);
-  EXPECT_EQ(f.FeuilleActive()->Etat().ZoomApercu, 4.0);
+  EXPECT_EQ(Feuille(f)->Etat().ZoomApercu, 4.0);
   f.Bouton(13)->click();
-  EXPECT_EQ(f.FeuilleActive()->Etat().ZoomApercu, 2.0);
-  RemplacerAlertes(anciennes);
+  EXPECT_EQ(Feuille(f)->Etat().ZoomApercu, 2.0);
 
   ASSERT_TRUE(f.OuvrirFichier(Exemple));
   EXPECT_TRUE(f.Action("M16")->isEnabled());
   EXPECT_FALSE(f.OuvrirFichier(dir_ / "absent.cl3"));
   ASSERT_EQ(textes_.size(), 1u);
   EXPECT_EQ(textes_[0], QString::fromStdString("Impossible d'ouvrir le fichier " + (dir_ / "absent.cl3")));
-  EXPECT_EQ(f.Feuilles().size(), 2);
+  EXPECT_EQ(f.Enfants().size(), 2);
   f.Zone()->closeAllSubWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(f.Feuilles().isEmpty());
+  EXPECT_TRUE(f.Enfants().isEmpty());
   EXPECT_FALSE(f.Bouton(8)->isEnabled());
   EXPECT_TRUE(f.Bouton(3)->isEnabled());
 }
@@ -138,7 +140,7 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
     if (a->menu())
       for (QAction* b : a->menu()->findChildren<QAction*>())
         if (!b->objectName().isEmpty()) noms.push_back(b->objectName());
-  for (QAction* b : f.FeuilleActive()->MenuContextuel()->actions())
+  for (QAction* b : Feuille(f)->MenuContextuel()->actions())
     if (!b->objectName().isEmpty()) noms.push_back(b->objectName());
   const QStringList sansDoublons = QSet<QString>(noms.begin(), noms.end()).values();
   EXPECT_EQ(noms.size(), sansDoublons.size()) << noms.join(' ').toStdString();

@@ -281,7 +281,7 @@ TEST_F(Devoirs, ChoixDUnDevoir) {
       {"Insérer le devoir copié", "Insérer le devoir copié avant le devoir:", "PressePapInterne"},
       {"Insérer un devoir", "Insérer le nouveau devoir avant le devoir:", "Dlg_InsererDevoir"}};
   for (int mode = 1; mode <= 5; ++mode) {
-    TDial16 d(nullptr, *c_, mode);
+    TDial16 d(nullptr, *c_, static_cast<TModeChoixDevoir>(mode));
     d.show();
     EXPECT_EQ(d.windowTitle(), QString::fromUtf8(attendus[mode - 1][0]));
     EXPECT_EQ(d.findChild<QLabel*>()->text().remove('&'), QString::fromUtf8(attendus[mode - 1][1]));
@@ -292,7 +292,7 @@ TEST_F(Devoirs, ChoixDUnDevoir) {
     EXPECT_EQ(d.result(), 2);
   }
   QuandOuvert<TDial16>([](TDial16& d) { Touche(Liste(&d), Qt::Key_Escape); });
-  EXPECT_EQ(TDial16(nullptr, *c_, 1).exec(), ChoixAnnule);
+  EXPECT_EQ(TDial16(nullptr, *c_, TModeChoixDevoir::Supprimer).exec(), ChoixAnnule);
 }
 
 // Insert cancelled, insert, modify, delete: the class comes back byte for byte.
@@ -318,7 +318,7 @@ TEST_F(Devoirs, LesNotesRestentAvecLeursEleves) {
     Touche(Liste(&d), Qt::Key_Down);
     Touche(Liste(&d), Qt::Key_Return);
   });
-  ASSERT_TRUE(SupprimerDevoir(*c_, TDial16(nullptr, *c_, 1).exec()));
+  ASSERT_TRUE(SupprimerDevoir(*c_, TDial16(nullptr, *c_, TModeChoixDevoir::Supprimer).exec()));
   EXPECT_EQ(Image(*c_), avant);
   QuandOuvert<TDial02>([](TDial02& d) { Cliquer(&d, "Button2"); });  // counted without grades
   EXPECT_TRUE(AjouterNouveauDevoir(nullptr, *c_, Mercredi, o_));

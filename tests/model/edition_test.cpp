@@ -10,6 +10,7 @@
 #include "model/alertes.h"
 #include "model/cp1252.h"
 #include "model/fichierclasse.h"
+#include "tests/common/remplacement.h"
 
 using namespace calevrin;
 
@@ -176,7 +177,7 @@ TEST(Edition, PressePapiersEntreClasses) {
   const auto noter = [&](TGenreAlerte g, const std::string& t) {
     alertes.push_back(g == TGenreAlerte::Avertissement ? t : "");
   };
-  const TAlertes ancien = RemplacerAlertes({noter, {}});
+  const test::TRemplacement crochet(RemplacerAlertes, {noter, {}});
   TPressePapInterne pp;
   auto c = Classe(30, 3);
   const auto avant = Image(*c);
@@ -198,7 +199,6 @@ TEST(Edition, PressePapiersEntreClasses) {
   EXPECT_TRUE(c->Eleve(29).Note(2, 3, 4).Vide() && pp.Plein);
   pp.Vider();
   EXPECT_FALSE(AjouterDevoirCopie(*c, pp));
-  RemplacerAlertes(ancien);
 }
 
 TEST(Edition, ViderPeriodeEtAnnee) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/alertes.h"
+#include "tests/common/remplacement.h"
 
 using namespace calevrin;
 
@@ -140,7 +141,7 @@ TEST(Moyennes, AnneeEtSynthese) {
 TEST(Moyennes, DevoirClasseAbsencesEtComptes) {
   const TOptions o;
   int bips = 0;
-  const TAlertes avant = RemplacerAlertes({{}, [&] { ++bips; }});
+  const test::TRemplacement alertes(RemplacerAlertes, {{}, [&] { ++bips; }});
   auto c = Classe(4);
   Remplir(*c, 1, 1, {2, 1}, {{"12", "abs"}, {"A", "9"}, {"disp", "15"}});
   EXPECT_EQ(MoyenneDevoir(*c, 1, 1, 1, o), (12 + 19) / 2.0);  // no coefficient, codes left out
@@ -170,17 +171,16 @@ TEST(Moyennes, DevoirClasseAbsencesEtComptes) {
   EXPECT_EQ(Moyenne(*c, 1, 0, 1, false, o), PasDeMoyenne);
   EXPECT_EQ(MoyenneClasse(*c, 0, 4, false, o), PasDeMoyenne);  // one beep, not one per student
   EXPECT_EQ(bips, 3);
-  RemplacerAlertes(avant);
 }
 
 TEST(Moyennes, VerifierDomaine) {
   TOptions o;
   std::vector<std::string> messages;
-  const TAlertes avant = RemplacerAlertes({[&](TGenreAlerte g, const std::string& t) {
-                                             EXPECT_EQ(g, TGenreAlerte::Avertissement);
-                                             messages.push_back(t);
-                                           },
-                                           {}});
+  const test::TRemplacement alertes(RemplacerAlertes, {[&](TGenreAlerte g, const std::string& t) {
+                                                        EXPECT_EQ(g, TGenreAlerte::Avertissement);
+                                                        messages.push_back(t);
+                                                      },
+                                                      {}});
   EXPECT_TRUE(VerifierDomaine(20, 0, o) && VerifierDomaine(20, 20, o));
   EXPECT_FALSE(VerifierDomaine(20, 25, o));
   EXPECT_FALSE(VerifierDomaine(2.5, -0.005, o));
@@ -189,7 +189,6 @@ TEST(Moyennes, VerifierDomaine) {
   const std::string texte = " est en dehors du domaine de validit\xC3\xA9.\r( De 0 \xC3\xA0 ";
   EXPECT_EQ(messages,
             (std::vector<std::string>{"Le nombre 25.00" + texte + "20 )", "Le nombre -0.01" + texte + "2.5 )"}));
-  RemplacerAlertes(avant);
 }
 
 // Plain decimals are read without the general parser: they must mean what LireNote says.

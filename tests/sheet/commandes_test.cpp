@@ -19,6 +19,7 @@
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "tests/common/tempdir.h"
+#include "tests/common/dialoguesnuls.h"
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
@@ -44,8 +45,9 @@ class CommandesTest : public ::testing::Test {
                                                   return nomSauvegarde_;
                                                 },
                                                 {}, {}});
-    f_ = std::make_unique<TChild>(chemin_);
-    QObject::connect(f_.get(), &TChild::FichierRecent, [this](const std::string& c) { recents_.push_back(c); });
+    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(chemin_), dialogues_);
+    QObject::connect(&f_->Signaux(), &pf::TSignauxEnfant::FichierRecent,
+                     [this](const QString& c) { recents_.push_back(c.toStdString()); });
   }
   void TearDown() override {
     f_.reset();
@@ -55,6 +57,7 @@ class CommandesTest : public ::testing::Test {
   void Repondre(std::initializer_list<pf::TReponse> r) { reponses_ = r; }
 
   test::TRepertoireTemp dir_;
+  test::TDialoguesNuls dialogues_;
   std::string chemin_;
   std::unique_ptr<TChild> f_;
   std::vector<QString> questions_;
@@ -91,27 +94,27 @@ TEST_F(CommandesTest, FermetureSauvegardeEtCopie) {
 }
 
 TEST_F(CommandesTest, ClasseJamaisSauveeEtEchecs) {
-  f_->JamaisSauve = true;
+  f_->Document().FixerJamaisSauve(true);
   f_->MarquerModifie();
   Options.sauvegarde = false;
   Repondre({pf::TReponse::Oui});
   EXPECT_FALSE(f_->close());  // the save-as dialog cancelled: nothing written, window open
   EXPECT_EQ(dialoguesSauvegarde_, 1);
-  EXPECT_TRUE(f_->Modifie);
+  EXPECT_TRUE(f_->Modifie());
   EXPECT_FALSE(fs::exists(dir_ / "4eB.bak"));
 
   nomSauvegarde_ = QString::fromStdString(dir_ / "nouveau");  // no extension typed
   EXPECT_TRUE(f_->SauverAvecCopie());
   EXPECT_TRUE(fs::exists(dir_ / "nouveau.cl3"));
   EXPECT_TRUE(fs::exists(dir_ / "nouveau.bak"));
-  EXPECT_FALSE(f_->JamaisSauve);
-  EXPECT_FALSE(f_->Modifie);
+  EXPECT_FALSE(f_->Document().JamaisSauve());
+  EXPECT_FALSE(f_->Modifie());
 
   // A class file that cannot be written: reported with its path, still modified.
   f_->Classe().NomFichier = dir_ / "absent/x.cl3";
   f_->MarquerModifie();
   EXPECT_FALSE(f_->SauverAvecCopie());
-  EXPECT_TRUE(f_->Modifie);
+  EXPECT_TRUE(f_->Modifie());
   EXPECT_EQ(questions_.back(), QString::fromStdString("Impossible de créer le fichier " + (dir_ / "absent/x.cl3")));
   EXPECT_FALSE(fs::exists(dir_ / "absent"));
 }
@@ -180,7 +183,7 @@ TEST_F(CommandesTest, ImpressionPdfAuNomDeLaClasse) {
                           },
                           {}});
   QString message;
-  QObject::connect(f_.get(), &TChild::Message, [&](const QString& t, bool) { message = t; });
+  QObject::connect(&f_->Signaux(), &pf::TSignauxEnfant::Message, [&](const QString& t, bool) { message = t; });
   f_->Imprimer(false);
   const QString pdf = QString::fromStdString(dir_ / "4eB.pdf");
   EXPECT_EQ(propose, pdf);

@@ -16,6 +16,7 @@
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "tests/common/tempdir.h"
+#include "tests/common/dialoguesnuls.h"
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
@@ -36,7 +37,7 @@ class SaisieTest : public ::testing::Test {
                                             messages_.push_back(QString::fromStdString(t));
                                           },
                                           [this] { ++bips_; }});
-    f_ = std::make_unique<TChild>(copie);
+    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(copie), dialogues_);
     f_->resize(1000, 700);
     f_->show();
     f_->viewport()->grab();  // a first paint sets the origins
@@ -65,6 +66,7 @@ class SaisieTest : public ::testing::Test {
   }
 
   test::TRepertoireTemp dir_;
+  test::TDialoguesNuls dialogues_;
   std::unique_ptr<TChild> f_;
   std::vector<QString> messages_;
   int bips_ = 0;
@@ -82,7 +84,7 @@ TEST_F(SaisieTest, UneColonneAuClavier) {
   ASSERT_TRUE(f_->SaisieEnCours());
   Taper("4", Qt::Key_Down);
   EXPECT_EQ(Note(1, 2), "14");
-  EXPECT_TRUE(f_->Modifie);
+  EXPECT_TRUE(f_->Modifie());
   EXPECT_EQ(f_->Etat().LigneCourante, 2);  // Down moved on to the next student
   QTest::keyClick(f_.get(), Qt::Key_Return);
   f_->Editeur().clear();
@@ -130,7 +132,7 @@ TEST_F(SaisieTest, CoefficientsEtCasesInterdites) {
   EXPECT_EQ(f_->Editeur().text(), "1.3");  // shown with one decimal...
   QTest::keyClick(&f_->Editeur(), Qt::Key_Return);
   EXPECT_EQ(f_->Classe().Devoir(1, 1, 3).Coef, 1.25);  // ...but kept exact when untouched
-  EXPECT_FALSE(f_->Modifie);
+  EXPECT_FALSE(f_->Modifie());
 
   QTest::keyClick(f_.get(), Qt::Key_A);  // a letter is no coefficient: refused silently
   const std::size_t avant = messages_.size();
