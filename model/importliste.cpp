@@ -532,8 +532,10 @@ TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourd
     e.Eleve.Nom = *Cp1252DepuisUtf8(nom);
     e.Eleve.Prenom = *Cp1252DepuisUtf8(prenom);
     e.Coupe = e.Eleve.Nom.size() > TNom::Capacite || e.Eleve.Prenom.size() > TNom::Capacite;
-    e.Eleve.Nom.resize(std::min(e.Eleve.Nom.size(), TNom::Capacite));
-    e.Eleve.Prenom.resize(std::min(e.Eleve.Prenom.size(), TNom::Capacite));
+    for (std::string* s : {&e.Eleve.Nom, &e.Eleve.Prenom}) {
+      s->resize(std::min(s->size(), TNom::Capacite));
+      while (!s->empty() && s->back() == ' ') s->pop_back();  // a cut between two words
+    }
     liste.Eleves.push_back(std::move(e));
   }
   return liste;
