@@ -148,3 +148,32 @@ TEST(ImportListe, LesCasesOccupeesSeSuiventSansTrou) {
   EXPECT_EQ(CreerClasse(*c, std::vector<TEleveSaisi>(3), "Classe.cl3", o, Aujourdhui), 0);
   EXPECT_EQ(c->NbEleves(), 0);
 }
+
+TEST(ImportListe, TexteQuelconque) {
+  // Random texts made of what lists are made of: whatever comes in, every student has a name
+  // of at most 20 characters and a birth date that is empty or a real ddmmyyyy date.
+  const std::string alphabet = ";,\t|\"\r\n /-.0123456789ABCnom\xE9\xC3\xA9\xFF\xFE\xEF\xBB\xBF";
+  std::uint32_t graine = 12;
+  for (int essai = 0; essai < 3000; ++essai) {
+    std::string t;
+    graine = graine * 1664525u + 1013904223u;
+    const int n = static_cast<int>(graine >> 24);
+    for (int i = 0; i < n; ++i) {
+      graine = graine * 1664525u + 1013904223u;
+      t += alphabet[(graine >> 16) % alphabet.size()];
+    }
+    const TListeImportee l = LireListeEleves(t, Aujourdhui);
+    ASSERT_LE(l.Eleves.size(), 45u);
+    int ligne = 0;
+    for (const TEleveImporte& e : l.Eleves) {
+      ASSERT_FALSE(e.Eleve.Nom.empty());
+      ASSERT_LE(e.Eleve.Nom.size(), 20u);
+      ASSERT_LE(e.Eleve.Prenom.size(), 20u);
+      if (!e.Eleve.DateNaissance.empty()) {
+        ASSERT_EQ(LireDateListe(e.Eleve.DateNaissance), e.Eleve.DateNaissance);
+      }
+      ASSERT_GT(e.Ligne, ligne);
+      ligne = e.Ligne;
+    }
+  }
+}
