@@ -116,8 +116,10 @@ int Info(const std::string& chemin, std::ostream& out, std::ostream& err) {
   for (int e = 1; e <= c->NbEleves(); ++e) {
     const std::string d = c->Eleve(e).DateNaissance.Texte();
     out << "  " << e << ". " << Texte(c->NomComplet(e, true));
-    if (d.size() == 8) out << " (" << d.substr(0, 2) << '/' << d.substr(2, 2) << '/' << d.substr(4) << ')';
-    else if (!d.empty()) out << " (" << Texte(d) << ')';
+    if (d.size() == 8)
+      out << " (" << d.substr(0, 2) << '/' << d.substr(2, 2) << '/' << d.substr(4) << ')';
+    else if (!d.empty())
+      out << " (" << Texte(d) << ')';
     out << '\n';
   }
   return 0;

@@ -316,9 +316,12 @@ std::string Plier(std::string_view utf8) {
     char32_t u = 0;
     if (!LireCodeUtf8(utf8, i, u)) u = static_cast<unsigned char>(utf8[i++]);
     char c = 0;
-    if (u >= 'A' && u <= 'Z') c = static_cast<char>(u - 'A' + 'a');
-    else if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9')) c = static_cast<char>(u);
-    else if (u >= 0xC0 && u <= 0xFF) c = "aaaaaaaceeeeiiiidnooooo ouuuuyts"[(u - 0xC0) & 0x1F];
+    if (u >= 'A' && u <= 'Z')
+      c = static_cast<char>(u - 'A' + 'a');
+    else if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9'))
+      c = static_cast<char>(u);
+    else if (u >= 0xC0 && u <= 0xFF)
+      c = "aaaaaaaceeeeiiiidnooooo ouuuuyts"[(u - 0xC0) & 0x1F];
     if (c == 0 || c == ' ') {
       espace = !r.empty();
       continue;
@@ -349,8 +352,8 @@ TSorte SorteEnTete(const std::string& champ) {
   if (mot == "prenom" || mot == "prenoms" || mot == "firstname" || mot == "forename" || p == "first name" ||
       p == "given name" || p == "given names")
     return TSorte::Prenom;
-  if (mot == "nom" || mot == "noms" || mot == "patronyme" || mot == "name" || mot == "surname" ||
-      mot == "lastname" || p == "last name" || p == "family name")
+  if (mot == "nom" || mot == "noms" || mot == "patronyme" || mot == "name" || mot == "surname" || mot == "lastname" ||
+      p == "last name" || p == "family name")
     return TSorte::Nom;
   for (const char* m : {"naissance", "naiss", "ddn", "birth", "birthdate", "birthday", "dob"})
     if (Contient(p, m)) return TSorte::Date;

@@ -21,9 +21,9 @@ namespace calevrin {
 enum class TEncodageListe { Utf8, Utf8Bom, Utf16, Windows1252 };
 
 struct TEleveImporte {
-  int Ligne = 0;        // line of the file where the student's row starts, from 1
-  TEleveSaisi Eleve;    // Windows-1252, name and first name cut to 20 characters
-  bool Coupe = false;   // the name or the first name was longer than 20 characters
+  int Ligne = 0;       // line of the file where the student's row starts, from 1
+  TEleveSaisi Eleve;   // Windows-1252, name and first name cut to 20 characters
+  bool Coupe = false;  // the name or the first name was longer than 20 characters
 };
 
 struct TLigneIgnoree {
@@ -33,8 +33,8 @@ struct TLigneIgnoree {
 };
 
 struct TListeImportee {
-  std::vector<TEleveImporte> Eleves;   // at most 45, in the order of the list
-  std::vector<TLigneIgnoree> Ignorees; // in the order of the list; empty rows are not listed
+  std::vector<TEleveImporte> Eleves;    // at most 45, in the order of the list
+  std::vector<TLigneIgnoree> Ignorees;  // in the order of the list; empty rows are not listed
   TEncodageListe Encodage = TEncodageListe::Utf8;
   char Separateur = 0;  // 0 when every row is a single field (names only)
   bool EnTete = false;

@@ -13,9 +13,7 @@ using test::TResultat;
 
 namespace {
 
-void Ecrire(const std::string& fichier, const std::string& texte) {
-  std::ofstream(fichier, std::ios::binary) << texte;
-}
+void Ecrire(const std::string& fichier, const std::string& texte) { std::ofstream(fichier, std::ios::binary) << texte; }
 
 }  // namespace
 
@@ -28,15 +26,17 @@ TEST(CliNouvelle, ClasseCreeeDepuisUneListe) {
          "dupont;jean;12/03/2011\r\n"
          ";Paul;01/01/2011\r\n"
          "L\xC9VY;Zo\xE9;31/02/2010\r\n"
-         "Martin;L\xE9""a;2011-05-04\r\n"
+         "Martin;L\xE9"
+         "a;2011-05-04\r\n"
          "\r\n"
          "Abel;\xC9va;\r\n");
 
   const TResultat r = Cli({"nouvelle", liste, classe, "--annee", "2026 / 2027"});
   EXPECT_EQ(r.code, 0) << r.erreurs;
   EXPECT_EQ(r.sortie, classe + " : 3 élèves, 2 lignes ignorées\n");
-  EXPECT_EQ(r.erreurs, liste + ", ligne 3 ignorée : nom manquant (« ;Paul;01/01/2011 »)\n" + liste +
-                           ", ligne 4 ignorée : date de naissance inexistante : 31/02/2010 (« LÉVY;Zoé;31/02/2010 »)\n");
+  EXPECT_EQ(r.erreurs,
+            liste + ", ligne 3 ignorée : nom manquant (« ;Paul;01/01/2011 »)\n" + liste +
+                ", ligne 4 ignorée : date de naissance inexistante : 31/02/2010 (« LÉVY;Zoé;31/02/2010 »)\n");
   EXPECT_EQ(std::filesystem::file_size(classe), 76632u);
 
   const TResultat info = Cli({"info", classe});
@@ -66,9 +66,10 @@ TEST(CliNouvelle, ArgumentsEtListesInutilisables) {
   test::TRepertoireTemp dir;
   const std::string vide = dir / "vide.csv";
   Ecrire(vide, "Nom;Prénom\n;Paul\n");
-  for (const auto& mauvais : std::vector<std::vector<std::string>>{
-           {"nouvelle", vide}, {"nouvelle", vide, dir / "a.cl3", "--annee"},
-           {"nouvelle", vide, dir / "a.cl3", "--force"}, {"nouvelle", vide, dir / "a.cl3", dir / "b.cl3"}}) {
+  for (const auto& mauvais : std::vector<std::vector<std::string>>{{"nouvelle", vide},
+                                                                   {"nouvelle", vide, dir / "a.cl3", "--annee"},
+                                                                   {"nouvelle", vide, dir / "a.cl3", "--force"},
+                                                                   {"nouvelle", vide, dir / "a.cl3", dir / "b.cl3"}}) {
     const TResultat r = Cli(mauvais);
     EXPECT_EQ(r.code, 2);
     EXPECT_EQ(r.erreurs.rfind("usage : calevrin-cli", 0), 0u);

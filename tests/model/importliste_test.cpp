@@ -43,17 +43,20 @@ TEST(ImportListe, FichiersDeSecretariat) {
 
   const TCas cas[] = {
       {"en-tête, points-virgules, CRLF, BOM",
-       "\xEF\xBB\xBFNom;Pr\xC3\xA9nom;N\xC3\xA9(e) le\r\nDUPONT;Jean;12/03/2011\r\nL\xC3\xA9vy;Zo\xC3\xA9;01-09-2010\r\n",
+       "\xEF\xBB\xBFNom;Pr\xC3\xA9nom;N\xC3\xA9(e) "
+       "le\r\nDUPONT;Jean;12/03/2011\r\nL\xC3\xA9vy;Zo\xC3\xA9;01-09-2010\r\n",
        "DUPONT|Jean|12032011\nLévy|Zoé|01092010\n", ""},
       {"sans en-tête, virgules, LF, sans fin de ligne finale", "MARTIN,Paul,2011-05-04\nBERNARD,Anne,05/06/2011",
        "MARTIN|Paul|04052011\nBERNARD|Anne|05062011\n", ""},
-      {"collé d'un tableur : tabulations, pas de dates", "DURAND\tLucie\nPETIT\tMarc\n",
-       "DURAND|Lucie|\nPETIT|Marc|\n", ""},
+      {"collé d'un tableur : tabulations, pas de dates", "DURAND\tLucie\nPETIT\tMarc\n", "DURAND|Lucie|\nPETIT|Marc|\n",
+       ""},
       {"guillemets : séparateurs, guillemets doublés et fin de ligne à l'intérieur",
        "nom,prenom\n\"DE LA TOUR, dit \"\"Le Grand\"\"\",Jean\n\"ROBERT\",\"Marie\nClaire\"\nSIMON,\"Luc\"\n",
        "DE LA TOUR, dit \"Le|Jean|\nROBERT|Marie Claire|\nSIMON|Luc|\n", ""},
-      {"Windows-1252", "NOM;PR\xC9NOM\r\nLEF\xC8VRE;Ga\xEBl\r\n\x8C""UVRE;Jos\xE9\r\n", "LEFÈVRE|Gaël|\nŒUVRE|José|\n",
-       ""},
+      {"Windows-1252",
+       "NOM;PR\xC9NOM\r\nLEF\xC8VRE;Ga\xEBl\r\n\x8C"
+       "UVRE;Jos\xE9\r\n",
+       "LEFÈVRE|Gaël|\nŒUVRE|José|\n", ""},
       {"dates fausses",
        "Nom;Prénom;Date de naissance\n"
        "A;a;31/02/2010\nB;b;00/13/2010\nC;c;3 mars 2010\nD;d;29/02/2012\nE;e;29/02/2011\nF;f;01/01/2030\n"
@@ -67,29 +70,37 @@ TEST(ImportListe, FichiersDeSecretariat) {
        "10:date de naissance illisible : 12/03/11 (attendu jj/mm/aaaa)\n"
        "12:date de naissance inexistante : 20110307\n"},
       {"50 lignes", cinquante, nullptr,
-       "47:au-delà de 45 élèves, le nombre maximal d'une classe\n48:au-delà de 45 élèves, le nombre maximal d'une classe\n"
-       "49:au-delà de 45 élèves, le nombre maximal d'une classe\n50:au-delà de 45 élèves, le nombre maximal d'une classe\n"
+       "47:au-delà de 45 élèves, le nombre maximal d'une classe\n48:au-delà de 45 élèves, le nombre maximal d'une "
+       "classe\n"
+       "49:au-delà de 45 élèves, le nombre maximal d'une classe\n50:au-delà de 45 élèves, le nombre maximal d'une "
+       "classe\n"
        "51:au-delà de 45 élèves, le nombre maximal d'une classe\n"},
-      {"lignes vides, prénom manquant, nom manquant", "\n\nNOM;PRENOM;NE LE\n\nROUX;;\n;;\n  ;  ;\n;Paul;01/01/2011\n\n",
-       "ROUX||\n", "8:nom manquant\n"},
+      {"lignes vides, prénom manquant, nom manquant",
+       "\n\nNOM;PRENOM;NE LE\n\nROUX;;\n;;\n  ;  ;\n;Paul;01/01/2011\n\n", "ROUX||\n", "8:nom manquant\n"},
       {"colonnes dans le désordre, colonnes en plus",
        "N°;Sexe;Prénom;NOM;Date naiss.;Classe\n1;F;Inès;GARNIER;14/02/2011;4B\n2;M;Hugo;FAURE;;4B\n",
        "GARNIER|Inès|14022011\nFAURE|Hugo|\n", ""},
-      {"sans en-tête : numéro, date d'abord, classe", "1;12/03/2011;4B;DUPONT;Jean\n2;01/04/2011;4B;ZOLA;Emile\n3;;4B;ABEL;Eva\n",
+      {"sans en-tête : numéro, date d'abord, classe",
+       "1;12/03/2011;4B;DUPONT;Jean\n2;01/04/2011;4B;ZOLA;Emile\n3;;4B;ABEL;Eva\n",
        "DUPONT|Jean|12032011\nZOLA|Emile|01042011\nABEL|Eva|\n", ""},
-      {"en-tête inconnu au-dessus des dates", "Elève;Son prénom;Anniv.\nDUPONT;Jean;12/03/2011\nZOLA;Emile;01/04/2011\n",
+      {"en-tête inconnu au-dessus des dates",
+       "Elève;Son prénom;Anniv.\nDUPONT;Jean;12/03/2011\nZOLA;Emile;01/04/2011\n",
        "DUPONT|Jean|12032011\nZOLA|Emile|01042011\n", ""},
       {"caractère sans équivalent", "NOWAK;\xC5\x81ukasz\nNGUY\xE1\xBB\x84N;An\nTRAN;Mai\n", "TRAN|Mai|\n",
        "1:caractère « Ł » sans équivalent dans le jeu de caractères des fichiers classe\n"
        "2:caractère « Ễ » sans équivalent dans le jeu de caractères des fichiers classe\n"},
-      {"UTF-16 de tableur", std::string("\xFF\xFE" "B\0O\0N\0\t\0J\0o\0\xEB\0l\0\r\0\n\0", 22), "BON|Joël|\n", ""},
+      {"UTF-16 de tableur",
+       std::string("\xFF\xFE"
+                   "B\0O\0N\0\t\0J\0o\0\xEB\0l\0\r\0\n\0",
+                   22),
+       "BON|Joël|\n", ""},
       {"fins de ligne CR seules, ligne sep=", "sep=,\rBLANC,Rose,01/02/2011\rNOIR,Jade;Lou,\r",
        "BLANC|Rose|01022011\nNOIR|Jade;Lou|\n", ""},
       {"nom trop long coupé à 20", "MONTMORENCY-LAVAL DE LA ROCHE;Anne-Charlotte-Eléonore\n",
        "MONTMORENCY-LAVAL DE|Anne-Charlotte-Eléon|\n", ""},
       {"une seule colonne", "DUPONT Jean\nMARTIN Paul\n", "DUPONT Jean||\nMARTIN Paul||\n", ""},
-      {"blancs autour et à l'intérieur", "  DUPONT\xC2\xA0  ;  Jean   Pierre ; 12/03/2011 \n", "DUPONT|Jean Pierre|12032011\n",
-       ""},
+      {"blancs autour et à l'intérieur", "  DUPONT\xC2\xA0  ;  Jean   Pierre ; 12/03/2011 \n",
+       "DUPONT|Jean Pierre|12032011\n", ""},
   };
   for (const TCas& c : cas) {
     const TListeImportee l = LireListeEleves(c.octets, Aujourdhui);
@@ -122,16 +133,23 @@ TEST(ImportListe, FichiersDeSecretariat) {
 
 TEST(ImportListe, LesCasesOccupeesSeSuiventSansTrou) {
   // Slot 2 cleared and slot 4 made of spaces: the students typed after them are kept, in order.
-  const std::vector<TEleveSaisi> saisis = {
-      {"DUPONT", "jean", "12032011"}, {"", "Paul", "01012011"}, {"martin", "L\xE9""a", ""}, {"   ", "x", ""},
-      {"zola", "\xE9mile", "01042011"}};
+  const std::vector<TEleveSaisi> saisis = {{"DUPONT", "jean", "12032011"},
+                                           {"", "Paul", "01012011"},
+                                           {"martin",
+                                            "L\xE9"
+                                            "a",
+                                            ""},
+                                           {"   ", "x", ""},
+                                           {"zola", "\xE9mile", "01042011"}};
   auto c = std::make_unique<TClasse>();
   TOptions o;
   o.majuscule = true;
   ASSERT_EQ(CreerClasse(*c, saisis, "/tmp/4B.cl3", o, Aujourdhui), 3);
   EXPECT_EQ(c->NbEleves(), 3);
   EXPECT_EQ(c->NomComplet(1, true), "DUPONT Jean");
-  EXPECT_EQ(c->NomComplet(2, true), "MARTIN L\xE9""a");
+  EXPECT_EQ(c->NomComplet(2, true),
+            "MARTIN L\xE9"
+            "a");
   EXPECT_EQ(c->NomComplet(3, true), "ZOLA \xC9mile");
   EXPECT_EQ(c->Eleve(1).DateNaissance.Texte(), "12032011");
   EXPECT_EQ(c->Eleve(2).DateNaissance.Texte(), "");
