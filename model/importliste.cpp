@@ -379,14 +379,15 @@ struct TColonnes {
 };
 
 // The columns not yet known, from the content of the data rows: the first column mostly of
-// dates, then the first two mostly of letters that do not hold one same value throughout.
+// dates, then the first two mostly of words (not single letters, as a column of sexes holds)
+// that do not hold one same value throughout (as a column of the class's name does).
 void ColonnesParContenu(const std::vector<TRangee>& rangees, std::size_t debut, TColonnes& c) {
   std::size_t largeur = 0;
   for (std::size_t i = debut; i < rangees.size(); ++i) largeur = std::max(largeur, rangees[i].Champs.size());
   for (int passe = 0; passe < 2; ++passe) {
     for (int j = 0; j < static_cast<int>(largeur); ++j) {
       if (c.Prise(j)) continue;
-      std::size_t remplis = 0, dates = 0, lettres = 0;
+      std::size_t remplis = 0, dates = 0, mots = 0;
       bool constante = true;
       const std::string* premier = nullptr;
       for (std::size_t i = debut; i < rangees.size(); ++i) {
@@ -394,13 +395,13 @@ void ColonnesParContenu(const std::vector<TRangee>& rangees, std::size_t debut, 
         if (v.empty()) continue;
         ++remplis;
         dates += LireDate(v).Forme ? 1 : 0;
-        lettres += AvecLettre(v) ? 1 : 0;
+        mots += AvecLettre(v) && v.size() >= 2 ? 1 : 0;
         if (!premier) premier = &v;
         constante = constante && v == *premier;
       }
       if (remplis == 0) continue;
       if (passe == 0 && c.Date < 0 && 2 * dates >= remplis) c.Date = j;
-      if (passe == 1 && 2 * lettres >= remplis && !(constante && remplis >= 3)) {
+      if (passe == 1 && 2 * mots >= remplis && !(constante && remplis >= 3)) {
         if (c.Nom < 0)
           c.Nom = j;
         else if (c.Prenom < 0)
