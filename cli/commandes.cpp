@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "app/options.h"
+#include "cli/nouvelle.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
 #include "model/edition.h"
@@ -30,6 +31,7 @@ constexpr const char* Usage =
     "        | export FICHIER [--matiere S] [--periode P] [--options FICHIER.ini] [-o SORTIE]\n"
     "        | moyennes FICHIER [--options FICHIER.ini]\n"
     "        | pdf FICHIER SORTIE.pdf [--matiere S] [--periode P] [--options FICHIER.ini]\n"
+    "        | nouvelle LISTE CLASSE.cl3 [--abreviation ABR] [--annee ANNEE]\n"
     "        | --help | --version\n";
 
 constexpr const char* Aide =
@@ -56,6 +58,12 @@ constexpr const char* Aide =
     "                          nombres avec un point décimal et tous les chiffres utiles ;\n"
     "                          champ vide quand il n'y a pas de moyenne\n"
     "      --options F.ini     options lues dans ce fichier (table des lettres)\n"
+    "  nouvelle LISTE CLASSE   crée la classe CLASSE (qui ne doit pas exister) avec les élèves\n"
+    "                          de LISTE : fichier CSV ou TSV, une colonne de noms, une de prénoms,\n"
+    "                          une de dates de naissance facultative ; les lignes écartées et\n"
+    "                          leur raison sont écrites sur la sortie d'erreur\n"
+    "      --abreviation ABR   abréviation de la classe (par défaut tirée du nom de CLASSE)\n"
+    "      --annee ANNEE       année scolaire (par défaut l'année en cours)\n"
     "  --help                  cette aide\n"
     "  --version               la version du logiciel\n"
     "\n"
@@ -102,6 +110,16 @@ int Info(const std::string& chemin, std::ostream& out, std::ostream& err) {
     out << "  " << m << ". " << Texte(c->Matiere(m).Nom.Vue()) << " (" << Texte(c->Matiere(m).Abrev.Vue())
         << ") : devoirs";
     for (int p = 1; p <= np; ++p) out << (p == 1 ? " " : " / ") << c->NbDevoirs(m, p);
+    out << '\n';
+  }
+  out << "Liste des élèves :\n";
+  for (int e = 1; e <= c->NbEleves(); ++e) {
+    const std::string d = c->Eleve(e).DateNaissance.Texte();
+    out << "  " << e << ". " << Texte(c->NomComplet(e, true));
+    if (d.size() == 8)
+      out << " (" << d.substr(0, 2) << '/' << d.substr(2, 2) << '/' << d.substr(4) << ')';
+    else if (!d.empty())
+      out << " (" << Texte(d) << ')';
     out << '\n';
   }
   return 0;
@@ -342,6 +360,7 @@ int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostre
     if (!LireArguments(reste, true, args) || args.sortie) return usage();
     return Pdf(args, sortie, err);
   }
+  if (cmd == "nouvelle") return Nouvelle(a, out, err, usage);
   if (cmd == "export" || cmd == "moyennes") {
     TArguments args;
     if (!LireArguments(a, cmd == "export", args)) return usage();
