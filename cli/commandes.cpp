@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "app/options.h"
+#include "cli/statistiques.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
 #include "model/edition.h"
@@ -30,6 +31,9 @@ constexpr const char* Usage =
     "        | export FICHIER [--matiere S] [--periode P] [--options FICHIER.ini] [-o SORTIE]\n"
     "        | moyennes FICHIER [--options FICHIER.ini]\n"
     "        | pdf FICHIER SORTIE.pdf [--matiere S] [--periode P] [--options FICHIER.ini]\n"
+    "        | statistiques FICHIER [--matiere S] [--periode P] [--devoir K] [--options FICHIER.ini]\n"
+    "        | evolution FICHIER [--matiere S] [--periode P] [--eleve N] [--options FICHIER.ini]\n"
+    "        | bilan FICHIER [--eleve N] [--options FICHIER.ini]\n"
     "        | --help | --version\n";
 
 constexpr const char* Aide =
@@ -56,6 +60,16 @@ constexpr const char* Aide =
     "                          nombres avec un point décimal et tous les chiffres utiles ;\n"
     "                          champ vide quand il n'y a pas de moyenne\n"
     "      --options F.ini     options lues dans ce fichier (table des lettres)\n"
+    "  statistiques FICHIER    la répartition des moyennes (avec --devoir K, des notes du devoir K) :\n"
+    "                          le titre, les lignes de chiffres, puis l'effectif de chaque note\n"
+    "                          entière de 0 à la note maximale, séparés par des tabulations\n"
+    "  evolution FICHIER       l'évolution des notes de la classe (--eleve N : de l'élève N) ; période 5\n"
+    "                          pour tous les devoirs de l'année : le titre, une ligne par devoir ou\n"
+    "                          période (repère, tabulation, valeur), puis la ligne « moy. »\n"
+    "  bilan FICHIER           le bilan complet de la classe (--eleve N : de l'élève N), une ligne\n"
+    "                          par ligne du tableau, cellules séparées par des tabulations\n"
+    "                          Ces trois commandes écrivent en UTF-8, lignes terminées par LF ;\n"
+    "                          matière et période par défaut : celles du fichier.\n"
     "  --help                  cette aide\n"
     "  --version               la version du logiciel\n"
     "\n"
@@ -316,6 +330,14 @@ int Moyennes(const TArguments& a, std::ostream& out, std::ostream& err) {
 
 void InstallerImprimerPdf(TImprimerPdf f) { ImprimerPdf() = std::move(f); }
 
+std::unique_ptr<TClasse> OuvrirClasseCli(const std::string& chemin, const std::optional<std::string>& options,
+                                         TOptions& o, std::ostream& err) {
+  TEntree entree;
+  if (!Ouvrir(chemin, options, entree, err)) return nullptr;
+  o = entree.options;
+  return std::move(entree.classe);
+}
+
 int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   const auto usage = [&] {
     err << Usage;
@@ -346,6 +368,10 @@ int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostre
     TArguments args;
     if (!LireArguments(a, cmd == "export", args)) return usage();
     return cmd == "export" ? Export(args, out, err) : Moyennes(args, out, err);
+  }
+  if (cmd == "statistiques" || cmd == "evolution" || cmd == "bilan") {
+    const int code = Statistiques(a, out, err);
+    return code < 0 ? usage() : code;
   }
   return usage();
 }
