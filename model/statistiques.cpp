@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string_view>
 
 #include "model/dates.h"
@@ -28,9 +29,7 @@ int MatiereOfferte(const TClasse& c, int m, bool synthese) {
 
 bool PeriodeSimple(int p) { return p >= 1 && p <= MaxPeriodes; }
 
-TStyleStat Style(const TOptions& o) {
-  return {o.couleur[3], o.couleur[2], o.couleur[1], o.polname, o.polstyle};
-}
+TStyleStat Style(const TOptions& o) { return {o.couleur[3], o.couleur[2], o.couleur[1], o.polname, o.polstyle}; }
 
 std::string Pluriel(int n, std::string_view mot) {
   return std::to_string(n) + " " + std::string(mot) + (n > 1 ? "s" : "");
@@ -90,8 +89,7 @@ TExtreme Extreme(const std::vector<double>& v, Meilleur meilleur) {
 }
 
 std::string QuiA(const TClasse& c, const TExtreme& x) {
-  return " ( " + (x.nombre == 1 ? c.NomComplet(x.eleve, true) : std::to_string(x.nombre) + std::string(Eleves)) +
-         " )";
+  return " ( " + (x.nombre == 1 ? c.NomComplet(x.eleve, true) : std::to_string(x.nombre) + std::string(Eleves)) + " )";
 }
 
 // How the values are spread: those below the pass mark, those missing, the standard
@@ -170,14 +168,10 @@ TEtatStat EtatInitial(TFenetreStat fenetre, const TClasse& c, const TOptions& o)
 std::string TitreFenetreStat(TFenetreStat fenetre, const TClasse& c) {
   std::string t = c.Abreviation.Texte();
   switch (fenetre) {
-    case TFenetreStat::Devoir:
-      return t + ": R\xE9partition des notes d'un devoir";
-    case TFenetreStat::Moyennes:
-      return t + ": R\xE9partition des moyennes";
-    case TFenetreStat::Evolution:
-      return t + ": Evolution des notes d'un \xE9l\xE8ve";
-    case TFenetreStat::Bilan:
-      return t + ": Bilan complet classe & \xE9l\xE8ve";
+    case TFenetreStat::Devoir: return t + ": R\xE9partition des notes d'un devoir";
+    case TFenetreStat::Moyennes: return t + ": R\xE9partition des moyennes";
+    case TFenetreStat::Evolution: return t + ": Evolution des notes d'un \xE9l\xE8ve";
+    case TFenetreStat::Bilan: return t + ": Bilan complet classe & \xE9l\xE8ve";
   }
   return t;
 }
@@ -337,15 +331,23 @@ TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOpti
     return t.Cellule[static_cast<std::size_t>(col)][static_cast<std::size_t>(lig)];
   };
   for (int p = 1; p <= np; ++p) cellule(p + 1, 1) = std::string(NomCourtPeriode(np)) + std::to_string(p);
-  cellule(np + 2, 1) = "Ann\xE9" "e";
+  cellule(np + 2, 1) =
+      "Ann\xE9"
+      "e";
 
   const bool joker = c.Joker();
+  // The class's cells need every average of every student: one pass over the grades.
+  std::unique_ptr<TMoyennes> toutes;
+  if (e == 0) {
+    toutes = std::make_unique<TMoyennes>();
+    CalculerMoyennes(c, joker, *toutes, o);
+  }
   for (int r = 2; r <= nm + 2; ++r) {
     const int m = r <= nm + 1 ? r - 1 : 4;
     cellule(1, r) = m == 4 ? std::string("Synth\xE8") + "se" : c.Matiere(m).Nom.Texte();
     for (int col = 2; col <= np + 2; ++col) {
       const int p = col <= np + 1 ? col - 1 : 4;
-      const double a = e != 0 ? Moyenne(c, m, p, e, joker, o) : MoyenneClasse(c, m, p, joker, o);
+      const double a = e != 0 ? Moyenne(c, m, p, e, joker, o) : toutes->Classe(m, p);
       if (a != PasDeMoyenne) cellule(col, r) = FormaterNombre(a);
     }
   }
@@ -358,59 +360,37 @@ TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int period
   switch (etat.Fenetre) {
     case TFenetreStat::Devoir:
       switch (code) {
-        case 1:
-          r.ListeDevoirs = r.Recalculer = true;
-          break;
-        case 2:
-          r.ListeDevoirs = r.Recalculer = periode == p || p == 4;
-          break;
+        case 1: r.ListeDevoirs = r.Recalculer = true; break;
+        case 2: r.ListeDevoirs = r.Recalculer = periode == p || p == 4; break;
         case 3:
-        case 4:
-          r.Recalculer = a == etat.Devoir && periode == p;
-          break;
-        case 5:
-          r.BoutonsPeriode = r.ListeDevoirs = r.Recalculer = periode != p;
-          break;
-        case 6:
-          r.Recalculer = true;
-          break;
+        case 4: r.Recalculer = a == etat.Devoir && periode == p; break;
+        case 5: r.BoutonsPeriode = r.ListeDevoirs = r.Recalculer = periode != p; break;
+        case 6: r.Recalculer = true; break;
         case 7:
           // The list follows the subject, so that no test of another subject stays selected.
           r.BoutonsMatiere = r.ListeDevoirs = r.Recalculer = true;
           break;
-        default:
-          break;
+        default: break;
       }
       break;
 
     case TFenetreStat::Moyennes:
       switch (code) {
         case 1:
-        case 6:
-          r.Recalculer = true;
-          break;
+        case 6: r.Recalculer = true; break;
         case 2:
         case 3:
-        case 4:
-          r.Recalculer = periode == p || p == 4;
-          break;
-        case 5:
-          r.BoutonsPeriode = r.Recalculer = periode != p;
-          break;
-        case 7:
-          r.BoutonsMatiere = r.Recalculer = true;
-          break;
-        default:
-          break;
+        case 4: r.Recalculer = periode == p || p == 4; break;
+        case 5: r.BoutonsPeriode = r.Recalculer = periode != p; break;
+        case 7: r.BoutonsMatiere = r.Recalculer = true; break;
+        default: break;
       }
       break;
 
     case TFenetreStat::Evolution: {
       const bool annee = p == 4 || p == 5;
       switch (code) {
-        case 1:
-          r.ListeEleves = r.Recalculer = true;
-          break;
+        case 1: r.ListeEleves = r.Recalculer = true; break;
         case 2:
         case 4:  // a coefficient changes the averages, the class's as a student's
           r.Recalculer = periode == p || annee;
@@ -423,14 +403,9 @@ TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int period
           // the class parameters (division of the year, Joker).
           r.BoutonsPeriode = r.Recalculer = (periode != p && p != 5) || periode == 0;
           break;
-        case 6:
-          r.Recalculer = true;
-          break;
-        case 7:
-          r.BoutonsMatiere = r.Recalculer = true;
-          break;
-        default:
-          break;
+        case 6: r.Recalculer = true; break;
+        case 7: r.BoutonsMatiere = r.Recalculer = true; break;
+        default: break;
       }
       break;
     }
@@ -442,18 +417,14 @@ TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int period
         break;
       }
       switch (code) {
-        case 3:
-          r.Recalculer = b == etat.Eleve;
-          break;
+        case 3: r.Recalculer = b == etat.Eleve; break;
         case 4:  // carries no student, and changes every average of its subject
           r.Recalculer = true;
           break;
         case 5:  // the class parameters (p = 0) change the columns, the Joker, the abbreviation
           r.Recalculer = periode == 0;
           break;
-        default:
-          r.ListeEleves = r.Recalculer = true;
-          break;
+        default: r.ListeEleves = r.Recalculer = true; break;
       }
       break;
   }

@@ -30,9 +30,9 @@ struct TEtatStat {
   TFenetreStat Fenetre = TFenetreStat::Devoir;
   // 1..3 a period, 4 the year; TStat01 also 5, every test of the year in order.
   int Periode = 1;
-  int Matiere = 1;  // 1..3; TStat03 also 4, the synthesis
-  int Devoir = 0;   // TStat02: 1..NbDevoirs, 0 none
-  int Eleve = 0;    // TStat01 and TStat04: 0 the class, else a student
+  int Matiere = 1;        // 1..3; TStat03 also 4, the synthesis
+  int Devoir = 0;         // TStat02: 1..NbDevoirs, 0 none
+  int Eleve = 0;          // TStat01 and TStat04: 0 the class, else a student
   bool AvecAnnee = true;  // "An": the school year in the title
   bool Moy = true;        // "M" of TStat01: the average line shown
 };
@@ -56,11 +56,11 @@ struct TBarreStat {
 
 // The look every statistics window takes from the options.
 struct TStyleStat {
-  TCouleur CouleurFond = 0;    // couleur[3]
-  TCouleur CouleurL = 0;       // couleur[2]
-  TCouleur CouleurTexte = 0;   // couleur[1]
-  std::string Police;          // polname
-  TStylePolice StylePolice;    // polstyle
+  TCouleur CouleurFond = 0;   // couleur[3]
+  TCouleur CouleurL = 0;      // couleur[2]
+  TCouleur CouleurTexte = 0;  // couleur[1]
+  std::string Police;         // polname
+  TStylePolice StylePolice;   // polstyle
 };
 
 struct TGrapheStat {
@@ -89,7 +89,7 @@ struct TTableauStat {
   int NbColonne = 5;  // 4 or 5
   int NbLigne = 5;    // 3 to 5
   bool Cadre = false;
-  int Relief = 1;  // 0 flat, 1 sunken, 2 raised
+  int Relief = 1;                                   // 0 flat, 1 sunken, 2 raised
   TTableau1<TTableau1<std::string, 5>, 5> Cellule;  // [colonne][ligne]
 };
 

@@ -83,7 +83,8 @@ TEST(CliStatistiques, EvolutionEtBilan) {
 TEST(CliStatistiques, Refus) {
   // Outside the class: a French message and code 2, nothing printed.
   const std::vector<std::pair<std::vector<std::string>, std::string>> horsClasse = {
-      {{"statistiques", Exemple, "--devoir", "7"}, "Pas de devoir 7 dans cette matière et cette période (devoirs 1 à 6).\n"},
+      {{"statistiques", Exemple, "--devoir", "7"},
+       "Pas de devoir 7 dans cette matière et cette période (devoirs 1 à 6).\n"},
       {{"statistiques", Exemple, "--devoir", "1", "--periode", "4"},
        "Pas de devoir 1 dans cette matière et cette période (aucun devoir).\n"},
       {{"statistiques", Exemple, "--devoir", "1", "--matiere", "4"},
@@ -104,10 +105,14 @@ TEST(CliStatistiques, Refus) {
     EXPECT_EQ(r.sortie, "");
   }
   // Malformed: the usage.
-  for (const auto& a : std::vector<std::vector<std::string>>{
-           {"statistiques"}, {"statistiques", Exemple, "--eleve", "1"}, {"evolution", Exemple, "--devoir", "1"},
-           {"bilan", Exemple, "--matiere", "1"}, {"bilan", Exemple, "--eleve", "-1"}, {"bilan", Exemple, "--eleve", "1x"},
-           {"evolution", Exemple, "--periode", "1", "--periode", "2"}, {"statistiques", Exemple, "-o", "x"}}) {
+  for (const auto& a : std::vector<std::vector<std::string>>{{"statistiques"},
+                                                             {"statistiques", Exemple, "--eleve", "1"},
+                                                             {"evolution", Exemple, "--devoir", "1"},
+                                                             {"bilan", Exemple, "--matiere", "1"},
+                                                             {"bilan", Exemple, "--eleve", "-1"},
+                                                             {"bilan", Exemple, "--eleve", "1x"},
+                                                             {"evolution", Exemple, "--periode", "1", "--periode", "2"},
+                                                             {"statistiques", Exemple, "-o", "x"}}) {
     const TResultat r = Cli(a);
     EXPECT_EQ(r.code, 2);
     EXPECT_EQ(r.erreurs.rfind("usage : calevrin-cli", 0), 0u);

@@ -113,8 +113,19 @@ TEST(Stat02, ExtremesAbsentsEtGraduations) {
   TOptions o;
   o.imprimerAnnee = false;
   auto c = Classe(12);
-  Notes(*c, 1, 1, {{"15", "10"}, {"8", "10"}, {"15", "10"}, {"excu", "10"}, {"", "10"}, {"", "10"},
-                   {"", "10"},    {"", "10"}, {"", "10"},   {"", "10"},     {"", "10"}, {"", "10"}});
+  Notes(*c, 1, 1,
+        {{"15", "10"},
+         {"8", "10"},
+         {"15", "10"},
+         {"excu", "10"},
+         {"", "10"},
+         {"", "10"},
+         {"", "10"},
+         {"", "10"},
+         {"", "10"},
+         {"", "10"},
+         {"", "10"},
+         {"", "10"}});
   TEtatStat etat = Etat(TFenetreStat::Devoir, 1, 1, 1);
   etat.AvecAnnee = false;
   TGrapheStat g = CalculerStat02(*c, etat, o);
@@ -180,8 +191,7 @@ TEST(Stat03, RepartitionDesMoyennes) {
   Notes(*c, 1, 2, {{"9.5"}, {"10"}, {"14.25"}, {"abs"}});
   TGrapheStat g = CalculerStat03(*c, Etat(TFenetreStat::Moyennes, 1, 2), o);
   ASSERT_EQ(g.NbBarre(), 21);
-  for (std::size_t i = 0; i < 21; ++i)
-    EXPECT_EQ(g.Barres[i].Valeur, i == 9 || i == 10 || i == 14 ? 1 : 0) << i;
+  for (std::size_t i = 0; i < 21; ++i) EXPECT_EQ(g.Barres[i].Valeur, i == 9 || i == 10 || i == 14 ? 1 : 0) << i;
   EXPECT_EQ(g.Barres[9].Legende, "");
   EXPECT_EQ(g.Barres[10].Legende, "10");
   EXPECT_EQ(g.Barres[14].Legende, "14");
@@ -196,8 +206,12 @@ TEST(Stat03, RepartitionDesMoyennes) {
 
   // The year, the synthesis, semesters.
   g = CalculerStat03(*c, Etat(TFenetreStat::Moyennes, 4, 4), o);
-  EXPECT_EQ(g.Ligne[4].substr(0, 25), "Moyenne de l'ann\xE9" "e : 11.3");
-  EXPECT_EQ(g.Caption, "4A / Synth\xE8se / Ann\xE9" "e ( 2026 / 2027 )");
+  EXPECT_EQ(g.Ligne[4].substr(0, 25),
+            "Moyenne de l'ann\xE9"
+            "e : 11.3");
+  EXPECT_EQ(g.Caption,
+            "4A / Synth\xE8se / Ann\xE9"
+            "e ( 2026 / 2027 )");
   c->FixerNbPeriodes(2);
   g = CalculerStat03(*c, Etat(TFenetreStat::Moyennes, 1, 2), o);
   EXPECT_EQ(g.Ligne[4].substr(0, 20), "Moyenne du Semestre:");
@@ -272,7 +286,9 @@ TEST(Stat01, AnneeEtTousLesDevoirs) {
   // The year of a class with semesters: two values.
   TGrapheStat g = CalculerStat01(*c, Etat(TFenetreStat::Evolution, 1, 4, 0, 1), o);
   EXPECT_EQ(Legendes(g), (std::vector<std::string>{"1", "2"}));
-  EXPECT_EQ(g.Caption, "4A / Maths / Ann\xE9" "e / E1 A ( 2026 / 2027 )");
+  EXPECT_EQ(g.Caption,
+            "4A / Maths / Ann\xE9"
+            "e / E1 A ( 2026 / 2027 )");
 
   // Every test of the year: 12 values, labelled at 5 and 10 only.
   TEtatStat etat = Etat(TFenetreStat::Evolution, 1, 5, 0, 1);
@@ -281,11 +297,15 @@ TEST(Stat01, AnneeEtTousLesDevoirs) {
   EXPECT_EQ(Legendes(g), (std::vector<std::string>{"", "", "", "", "5", "", "", "", "", "10", "", ""}));
   EXPECT_EQ(g.Barres[6].Valeur, 7);
   EXPECT_EQ(g.Barres[11].Texte, "disp");
-  EXPECT_EQ(g.Caption, "4A / Maths / Toute l'ann\xE9" "e / E1 A ( 2026 / 2027 )");
+  EXPECT_EQ(g.Caption,
+            "4A / Maths / Toute l'ann\xE9"
+            "e / E1 A ( 2026 / 2027 )");
   EXPECT_DOUBLE_EQ(g.BarreMoy.Valeur, (3.5 + 9) / 2);  // the year average
   etat.AvecAnnee = false;
   etat.Eleve = 0;
-  EXPECT_EQ(CalculerStat01(*c, etat, o).Caption, "4A / Maths / Toute l'ann\xE9" "e");
+  EXPECT_EQ(CalculerStat01(*c, etat, o).Caption,
+            "4A / Maths / Toute l'ann\xE9"
+            "e");
 
   // A third period never counts in a class of semesters.
   Notes(*c, 1, 3, {{"20"}});
@@ -302,7 +322,9 @@ TEST(Stat01, AnneeEtTousLesDevoirs) {
   EXPECT_EQ(g.Barres[4].Legende, "");
   EXPECT_EQ(g.Barres[59].Legende, "60");
   c->FixerNbDevoirs(1, 3, 0);
-  EXPECT_EQ(CalculerStat01(*c, Etat(TFenetreStat::Evolution, 2, 5), o).Caption, "4A / Mati\xE8re 2 / Toute l'ann\xE9" "e ( 2026 / 2027 )");
+  EXPECT_EQ(CalculerStat01(*c, Etat(TFenetreStat::Evolution, 2, 5), o).Caption,
+            "4A / Mati\xE8re 2 / Toute l'ann\xE9"
+            "e ( 2026 / 2027 )");
 }
 
 TEST(Stat04, BilanComplet) {
@@ -323,7 +345,9 @@ TEST(Stat04, BilanComplet) {
     for (int col = 1; col <= t.NbColonne; ++col) v.push_back(t.Cellule[col][l]);
     return v;
   };
-  EXPECT_EQ(ligne(1), (std::vector<std::string>{"", "Trim.1", "Trim.2", "Trim.3", "Ann\xE9" "e"}));
+  EXPECT_EQ(ligne(1), (std::vector<std::string>{"", "Trim.1", "Trim.2", "Trim.3",
+                                                "Ann\xE9"
+                                                "e"}));
   EXPECT_EQ(ligne(2), (std::vector<std::string>{"Maths", "12", "8", "", "10.5"}));
   EXPECT_EQ(ligne(3), (std::vector<std::string>{"Anglais", "16", "", "", "16"}));
   EXPECT_EQ(ligne(4), (std::vector<std::string>{"Synth\xE8se", "13.5", "8", "", "12"}));
@@ -336,7 +360,9 @@ TEST(Stat04, BilanComplet) {
   t = CalculerStat04(*c, Etat(TFenetreStat::Bilan, 1, 1, 0, 1), o);
   EXPECT_EQ(t.Caption, "Bilan complet - E1 A (3e B)");
   ASSERT_EQ(t.NbColonne, 4);
-  EXPECT_EQ(ligne(1), (std::vector<std::string>{"", "Sem.1", "Sem.2", "Ann\xE9" "e"}));
+  EXPECT_EQ(ligne(1), (std::vector<std::string>{"", "Sem.1", "Sem.2",
+                                                "Ann\xE9"
+                                                "e"}));
   EXPECT_EQ(ligne(2), (std::vector<std::string>{"Maths", "10", "", "10"}));
   EXPECT_EQ(ligne(4), (std::vector<std::string>{"Synth\xE8se", "13", "", "13"}));
 }
@@ -420,8 +446,8 @@ TEST(Actualisation, MatriceDesRafraichissements) {
   for (const TCas& k : cas) {
     TEtatStat etat = Etat(k.fenetre, 1, k.periode, k.devoir, k.eleve);
     EXPECT_EQ(Actualiser(etat, *c, k.code, k.p, k.a, k.b).Recalculer, k.recalculer)
-        << static_cast<int>(k.fenetre) << " periode " << k.periode << " eleve " << k.eleve << " code " << k.code
-        << " (" << k.p << ", " << k.a << ", " << k.b << ")";
+        << static_cast<int>(k.fenetre) << " periode " << k.periode << " eleve " << k.eleve << " code " << k.code << " ("
+        << k.p << ", " << k.a << ", " << k.b << ")";
   }
 }
 
