@@ -110,7 +110,8 @@ TDispersion Dispersion(const std::vector<double>& v, double a, const TOptions& o
       continue;
     }
     if (x < o.notemoy) ++d.dessous;
-    somme += (static_cast<long double>(x) - a) * (x - a);
+    const long double ecart = static_cast<long double>(x) - a;
+    somme += ecart * ecart;
     ++n;
   }
   d.ecart = n == 0 ? 0.0 : static_cast<double>(std::sqrt(somme / n));

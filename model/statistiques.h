@@ -5,7 +5,6 @@
 // windows hand these figures to their graph or table as they are; the command line prints
 // them. Texts are Windows-1252.
 
-#include <array>
 #include <string>
 #include <vector>
 
