@@ -76,8 +76,7 @@ bool Choisir(const TArgumentsStat& a, const TClasse& c, TEtatStat& etat, std::os
   if (a.matiere) {
     const int m = *a.matiere;
     if (m == 4 && etat.Fenetre != TFenetreStat::Moyennes) {
-      err << (evolution ? "L'évolution des notes ne se montre pas pour la synthèse"
-                        : "La synthèse n'a pas de devoirs")
+      err << (evolution ? "L'évolution des notes ne se montre pas pour la synthèse" : "La synthèse n'a pas de devoirs")
           << " : choisir une matière de 1 à " << nm << ".\n";
       return false;
     }
@@ -155,23 +154,13 @@ int Statistiques(const std::vector<std::string>& arguments, std::ostream& out, s
                                : a.commande == "bilan"   ? TFenetreStat::Bilan
                                : a.devoir                ? TFenetreStat::Devoir
                                                          : TFenetreStat::Moyennes;
-  TEtatStat etat = EtatInitial(fenetre, *c, o);
-  // Nothing is drawn here to be hidden: the average line stands wherever it has a value.
-  etat.Moy = true;
+  TEtatStat etat = EtatInitial(fenetre, *c, o);  // "M" down: the line wherever it has a value
   if (!Choisir(a, *c, etat, err)) return 2;
   switch (fenetre) {
-    case TFenetreStat::Devoir:
-      EcrireRepartition(CalculerStat02(*c, etat, o), out);
-      break;
-    case TFenetreStat::Moyennes:
-      EcrireRepartition(CalculerStat03(*c, etat, o), out);
-      break;
-    case TFenetreStat::Evolution:
-      EcrireEvolution(CalculerStat01(*c, etat, o), out);
-      break;
-    case TFenetreStat::Bilan:
-      EcrireBilan(CalculerStat04(*c, etat, o), out);
-      break;
+    case TFenetreStat::Devoir: EcrireRepartition(CalculerStat02(*c, etat, o), out); break;
+    case TFenetreStat::Moyennes: EcrireRepartition(CalculerStat03(*c, etat, o), out); break;
+    case TFenetreStat::Evolution: EcrireEvolution(CalculerStat01(*c, etat, o), out); break;
+    case TFenetreStat::Bilan: EcrireBilan(CalculerStat04(*c, etat, o), out); break;
   }
   return 0;
 }
