@@ -10,6 +10,7 @@
 
 #include "app/options.h"
 #include "cli/nouvelle.h"
+#include "cli/statistiques.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
 #include "model/edition.h"
@@ -32,6 +33,9 @@ constexpr const char* Usage =
     "        | moyennes FICHIER [--options FICHIER.ini]\n"
     "        | pdf FICHIER SORTIE.pdf [--matiere S] [--periode P] [--options FICHIER.ini]\n"
     "        | nouvelle LISTE CLASSE.cl3 [--abreviation ABR] [--annee ANNEE]\n"
+    "        | statistiques FICHIER [--matiere S] [--periode P] [--devoir K] [--options FICHIER.ini]\n"
+    "        | evolution FICHIER [--matiere S] [--periode P] [--eleve N] [--options FICHIER.ini]\n"
+    "        | bilan FICHIER [--eleve N] [--options FICHIER.ini]\n"
     "        | --help | --version\n";
 
 constexpr const char* Aide =
@@ -64,6 +68,16 @@ constexpr const char* Aide =
     "                          leur raison sont écrites sur la sortie d'erreur\n"
     "      --abreviation ABR   abréviation de la classe (par défaut tirée du nom de CLASSE)\n"
     "      --annee ANNEE       année scolaire (par défaut l'année en cours)\n"
+    "  statistiques FICHIER    la répartition des moyennes (avec --devoir K, des notes du devoir K) :\n"
+    "                          le titre, les lignes de chiffres, puis l'effectif de chaque note\n"
+    "                          entière de 0 à la note maximale, séparés par des tabulations\n"
+    "  evolution FICHIER       l'évolution des notes de la classe (--eleve N : de l'élève N) ; période 5\n"
+    "                          pour tous les devoirs de l'année : le titre, une ligne par devoir ou\n"
+    "                          période (repère, tabulation, valeur), puis la ligne « moy. »\n"
+    "  bilan FICHIER           le bilan complet de la classe (--eleve N : de l'élève N), une ligne\n"
+    "                          par ligne du tableau, cellules séparées par des tabulations\n"
+    "                          Ces trois commandes écrivent en UTF-8, lignes terminées par LF ;\n"
+    "                          matière et période par défaut : celles du fichier.\n"
     "  --help                  cette aide\n"
     "  --version               la version du logiciel\n"
     "\n"
@@ -334,6 +348,14 @@ int Moyennes(const TArguments& a, std::ostream& out, std::ostream& err) {
 
 void InstallerImprimerPdf(TImprimerPdf f) { ImprimerPdf() = std::move(f); }
 
+std::unique_ptr<TClasse> OuvrirClasseCli(const std::string& chemin, const std::optional<std::string>& options,
+                                         TOptions& o, std::ostream& err) {
+  TEntree entree;
+  if (!Ouvrir(chemin, options, entree, err)) return nullptr;
+  o = entree.options;
+  return std::move(entree.classe);
+}
+
 int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   const auto usage = [&] {
     err << Usage;
@@ -365,6 +387,10 @@ int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostre
     TArguments args;
     if (!LireArguments(a, cmd == "export", args)) return usage();
     return cmd == "export" ? Export(args, out, err) : Moyennes(args, out, err);
+  }
+  if (cmd == "statistiques" || cmd == "evolution" || cmd == "bilan") {
+    const int code = Statistiques(a, out, err);
+    return code < 0 ? usage() : code;
   }
   return usage();
 }

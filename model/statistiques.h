@@ -1,0 +1,114 @@
+#pragma once
+// What the four statistics windows show, computed from a class, the options and the state of
+// the window: the spread of one test's grades (TStat02), the spread of the averages (TStat03),
+// the evolution of a student or of the class (TStat01) and the full report (TStat04). The
+// windows hand these figures to their graph or table as they are; the command line prints
+// them. Texts are Windows-1252.
+
+#include <string>
+#include <vector>
+
+#include "model/chaine.h"
+#include "model/classe.h"
+#include "model/options.h"
+
+namespace calevrin {
+
+inline constexpr TCouleur CouleurRouge = 0x0000FF;  // red (255, 0, 0)
+inline constexpr TCouleur CouleurVerte = 0x008000;  // green (0, 128, 0)
+
+enum class TFenetreStat {
+  Devoir,     // TStat02: one test of one subject and period
+  Moyennes,   // TStat03: the averages of a subject (or the synthesis) over a period (or the year)
+  Evolution,  // TStat01: a student or the class over the tests or the periods of a subject
+  Bilan,      // TStat04: every average of the class or of a student in one table
+};
+
+// The state of a window beside its controls.
+struct TEtatStat {
+  TFenetreStat Fenetre = TFenetreStat::Devoir;
+  // 1..3 a period, 4 the year; TStat01 also 5, every test of the year in order.
+  int Periode = 1;
+  int Matiere = 1;        // 1..3; TStat03 also 4, the synthesis
+  int Devoir = 0;         // TStat02: 1..NbDevoirs, 0 none
+  int Eleve = 0;          // TStat01 and TStat04: 0 the class, else a student
+  bool AvecAnnee = true;  // "An": the school year in the title
+  bool Moy = true;        // "M" of TStat01: the average line shown
+};
+
+// The state of a window that opens on the class's current view.
+TEtatStat EtatInitial(TFenetreStat fenetre, const TClasse& c, const TOptions& o = Options);
+
+// The caption of a window (the class's abbreviation and what the window shows).
+std::string TitreFenetreStat(TFenetreStat fenetre, const TClasse& c);
+// The drop-down lists: "k - Commentaire" for the tests of a subject and period 1..3 (none for
+// the year), " < Moyenne Classe >" then "k - Nom Prénom" for the students.
+std::vector<std::string> ListeDevoirsStat(const TClasse& c, int matiere, int periode);
+std::vector<std::string> ListeElevesStat(const TClasse& c);
+
+struct TBarreStat {
+  double Valeur = 0;  // negative: no value, Texte is written instead
+  TCouleur Couleur = CouleurRouge;
+  std::string Texte;    // at most 4 characters
+  std::string Legende;  // at most 4 characters, under the bar
+};
+
+// The look every statistics window takes from the options.
+struct TStyleStat {
+  TCouleur CouleurFond = 0;   // couleur[3]
+  TCouleur CouleurL = 0;      // couleur[2]
+  TCouleur CouleurTexte = 0;  // couleur[1]
+  std::string Police;         // polname
+  TStylePolice StylePolice;   // polstyle
+};
+
+struct TGrapheStat {
+  TStyleStat Style;
+  // The title; with no bar, the message written in the middle of the graph.
+  std::string Caption;
+  std::vector<TBarreStat> Barres;  // NbBarre = their number
+  TTableau1<std::string, 5> Ligne;
+  int NbLigne = 0;
+  int Vmax = 20;  // at least 1 when there are bars
+  int PasVert = 5;
+  int NbGradV = 4;
+  bool Afficher0 = true;
+  // The average line: drawn only when Moy, at BarreMoy.Valeur in BarreMoy.Couleur.
+  bool Moy = false;
+  TBarreStat BarreMoy;
+  // TStat02 names its window after what it shows; empty: the window keeps its caption.
+  std::string TitreFenetre;
+
+  int NbBarre() const { return static_cast<int>(Barres.size()); }
+};
+
+struct TTableauStat {
+  TStyleStat Style;
+  std::string Caption;
+  int NbColonne = 5;  // 4 or 5
+  int NbLigne = 5;    // 3 to 5
+  bool Cadre = false;
+  int Relief = 1;                                   // 0 flat, 1 sunken, 2 raised
+  TTableau1<TTableau1<std::string, 5>, 5> Cellule;  // [colonne][ligne]
+};
+
+TGrapheStat CalculerStat02(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
+TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
+TGrapheStat CalculerStat01(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
+TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
+
+// What a window does when its class tells it of a change (code 1..7, a period and two
+// values, as the sheet and the options dialog send them). Actualiser moves the state (period,
+// subject, test, student) as the window's reaction does; the window then rebuilds what the
+// flags name and, when Recalculer, computes and redraws.
+struct TReactionStat {
+  bool Recalculer = false;
+  bool BoutonsPeriode = false;  // period buttons relabelled, the button of Periode down
+  bool BoutonsMatiere = false;  // subject buttons again, the button of Matiere down
+  bool ListeDevoirs = false;    // test list refilled, its last item (Devoir) selected
+  bool ListeEleves = false;     // student list refilled, the class (Eleve = 0) selected
+  bool operator==(const TReactionStat&) const = default;
+};
+TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int periode, int a, int b);
+
+}  // namespace calevrin
