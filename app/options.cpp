@@ -207,6 +207,9 @@ void ChargerOptions(TOptions& o, const std::string& fichier, char separateurDeci
   }
   const TLecteur lecteur{fichier, separateurDecimal};
   ParcourirCles(o, lecteur);
+  // A zoom of 0 from a hand-edited file would shrink the sheet to a few pixels.
+  for (double TOptions::*zoom : {&TOptions::zoomP, &TOptions::zoomD})
+    if (!(o.*zoom >= ZoomMin && o.*zoom <= ZoomMax)) o.*zoom = OptionsDefaut.*zoom;
 }
 
 bool EnregistrerOptions(const TOptions& o, const std::string& fichier, char separateurDecimal) {

@@ -9,6 +9,7 @@
 #include "cli/commandes.h"
 #include "examples/exemple.h"
 #include "model/classe.h"
+#include "model/fichierclasse.h"
 
 using namespace calevrin;
 namespace fs = std::filesystem;
@@ -84,6 +85,20 @@ void BM_Check1000Fichiers(benchmark::State& s) {
   }
 }
 BENCHMARK(BM_Check1000Fichiers)->Unit(benchmark::kMillisecond);
+
+// A 2 GB file given for a class is refused by its size, without being read.
+void BM_CheckFichierEnorme(benchmark::State& s) {
+  const fs::path f = Dossier() / "enorme.cl3";
+  if (!fs::exists(f)) fs::copy_file(Exemple(), f);
+  fs::resize_file(f, std::uintmax_t{2} << 30);  // sparse
+  const std::vector<std::string> args{"check", f.string()};
+  for (auto _ : s) {
+    std::ostringstream out;
+    std::ostringstream err;
+    benchmark::DoNotOptimize(ExecuterCli(args, out, err));
+  }
+}
+BENCHMARK(BM_CheckFichierEnorme)->Unit(benchmark::kMicrosecond);
 
 void BM_ChargerConfiguration(benchmark::State& s) {
   const std::string f = (Dossier() / "calevrin.ini").string();

@@ -1,7 +1,6 @@
 #include "cli/commandes.h"
 
 #include <charconv>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -85,12 +84,10 @@ constexpr const char* Aide =
     "Codes de sortie : 0 fait, 1 fichier illisible ou impossible à écrire, 2 arguments incorrects.\n";
 
 // The file's first 76632 bytes as a class; its size comes back for the check.
-std::unique_ptr<TClasse> Lire(const std::string& chemin, std::size_t& taille) {
-  const std::vector<std::uint8_t> octets = LireFichier(chemin);
-  taille = octets.size();
-  if (taille < TailleFichierClasse) return nullptr;
+std::unique_ptr<TClasse> Lire(const std::string& chemin, std::uint64_t& taille) {
   auto image = std::make_unique<TImage>();
-  std::memcpy(image->data(), octets.data(), TailleFichierClasse);
+  taille = LireImageFichier(chemin, *image);
+  if (taille < TailleFichierClasse) return nullptr;
   auto c = std::make_unique<TClasse>();
   LireImage(*c, *image);
   c->NomFichier = chemin;
@@ -100,7 +97,7 @@ std::unique_ptr<TClasse> Lire(const std::string& chemin, std::size_t& taille) {
 std::string Texte(std::string_view cp1252) { return Utf8DepuisCp1252(cp1252); }
 
 int Info(const std::string& chemin, std::ostream& out, std::ostream& err) {
-  std::size_t taille = 0;
+  std::uint64_t taille = 0;
   std::unique_ptr<TClasse> c;
   try {
     c = Lire(chemin, taille);
@@ -142,7 +139,7 @@ int Info(const std::string& chemin, std::ostream& out, std::ostream& err) {
 int Check(const std::vector<std::string>& fichiers, std::ostream& out) {
   int code = 0;
   for (const std::string& chemin : fichiers) {
-    std::size_t taille = 0;
+    std::uint64_t taille = 0;
     std::unique_ptr<TClasse> c;
     try {
       c = Lire(chemin, taille);
@@ -165,7 +162,7 @@ int Check(const std::vector<std::string>& fichiers, std::ostream& out) {
 }
 
 int Repair(const std::string& entree, const std::string& sortie, std::ostream& out, std::ostream& err) {
-  std::size_t taille = 0;
+  std::uint64_t taille = 0;
   std::unique_ptr<TClasse> c;
   try {
     c = Lire(entree, taille);
@@ -206,7 +203,7 @@ bool LireOptions(const std::string& fichier, TOptions& o, std::ostream& err) {
 bool Ouvrir(const std::string& chemin, const std::optional<std::string>& options, TEntree& entree,
             std::ostream& err) {
   if (options && !LireOptions(*options, entree.options, err)) return false;
-  std::size_t taille = 0;
+  std::uint64_t taille = 0;
   try {
     entree.classe = Lire(chemin, taille);
   } catch (const EErreurClasse& e) {
@@ -296,11 +293,10 @@ int Export(const TArguments& a, std::ostream& out, std::ostream& err) {
     out << texte;
     return 0;
   }
-  std::ofstream f(*a.sortie, std::ios::binary | std::ios::trunc);
-  if (f) f.write(texte.data(), static_cast<std::streamsize>(texte.size()));
-  if (f) f.close();
-  if (!f) {
-    err << Formater(MsgCreation, *a.sortie) << '\n';
+  try {
+    EcrireFichierAtomique(*a.sortie, texte);
+  } catch (const EErreurClasse& e) {
+    err << e.what() << '\n';
     return 1;
   }
   return 0;

@@ -67,8 +67,8 @@ int Nouvelle(const std::vector<std::string>& a, std::ostream& out, std::ostream&
 
   TListeImportee liste;
   try {
-    const std::vector<std::uint8_t> octets = LireFichier(args.liste);
-    liste = LireListeEleves(std::string_view(reinterpret_cast<const char*>(octets.data()), octets.size()));
+    // A list of 45 students is a few kilobytes: anything much larger is not one.
+    liste = LireListeEleves(LireFichierTexte(args.liste, 1 << 20, MsgPasListeEleves));
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
     return 1;

@@ -1,6 +1,8 @@
 // The sheet's page printed to a PDF file through the program's own painter.
 #include "cli/pdf.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -11,6 +13,7 @@
 #include <ostream>
 
 #include "model/classe.h"
+#include "model/ecriture.h"
 #include "model/erreurs.h"
 #include "platform/canevasqt.h"
 #include "platform/imprimantes.h"
@@ -28,8 +31,19 @@ int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, 
     static char* argv[] = {nom, nullptr};
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
+  // Refused before the work of drawing; the page then goes to memory and to the file in one
+  // atomic write, so that a failure never leaves a torn or empty PDF.
+  try {
+    CibleEcriture(sortie);
+  } catch (const EErreurClasse& e) {
+    erreurs << e.what() << '\n';
+    return 1;
+  }
+  QByteArray octets;
+  QBuffer tampon(&octets);
+  tampon.open(QIODevice::WriteOnly);
   constexpr int Resolution = 300;
-  QPdfWriter pdf(QString::fromStdString(sortie));
+  QPdfWriter pdf(&tampon);
   pdf.setResolution(Resolution);
   pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                 QMarginsF(plateforme::MargePdfMillimetres, plateforme::MargePdfMillimetres,
@@ -65,6 +79,13 @@ int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, 
   DessinerFeuille(canevas, true, etat, c, page, o);
   if (!p.end()) {
     erreurs << Formater(MsgCreation, sortie) << '\n';
+    return 1;
+  }
+  try {
+    EcrireFichierAtomique(sortie, reinterpret_cast<const std::uint8_t*>(octets.constData()),
+                          static_cast<std::size_t>(octets.size()));
+  } catch (const EErreurClasse& e) {
+    erreurs << e.what() << '\n';
     return 1;
   }
   return 0;

@@ -18,5 +18,9 @@ std::string Formater(std::string_view modele, std::string_view argument);
 inline constexpr std::string_view MsgOuverture = "Impossible d'ouvrir le fichier %s";
 inline constexpr std::string_view MsgLecture = "Erreur de lecture du flux";
 inline constexpr std::string_view MsgCreation = "Impossible de créer le fichier %s";
+inline constexpr std::string_view MsgPasFichierOrdinaire =
+    "Impossible de créer le fichier %s : ce n'est pas un fichier ordinaire";
+inline constexpr std::string_view MsgPasFichierClasse = "Le fichier %s n'est pas un fichier classe";
+inline constexpr std::string_view MsgPasListeEleves = "Le fichier %s n'est pas une liste d'élèves";
 
 }  // namespace calevrin

@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include "model/classe.h"
 #include "model/erreurs.h"
@@ -106,18 +106,6 @@ void LireImage(TClasse& c, const TImage& image) {
 
 namespace {
 
-// Opens a file for reading, never a directory; throws with the open message.
-int OuvrirEnLecture(const std::string& chemin) {
-  const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw EErreurClasse(Formater(MsgOuverture, chemin));
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    throw EErreurClasse(Formater(MsgOuverture, chemin));
-  }
-  return fd;
-}
-
 // Up to taille bytes into p; returns how many; throws with the read message.
 std::size_t Lire(int fd, std::uint8_t* p, std::size_t taille) {
   std::size_t lu = 0;
@@ -136,88 +124,50 @@ std::size_t Lire(int fd, std::uint8_t* p, std::size_t taille) {
 
 }  // namespace
 
-std::vector<std::uint8_t> LireFichier(const std::string& chemin) {
-  const int fd = OuvrirEnLecture(chemin);
-  std::vector<std::uint8_t> donnees;
-  for (;;) {
-    const std::size_t avant = donnees.size();
-    donnees.resize(avant + 65536);
-    const std::size_t n = Lire(fd, donnees.data() + avant, 65536);
-    donnees.resize(avant + n);
-    if (n < 65536) break;
-  }
-  ::close(fd);
-  return donnees;
-}
-
-std::size_t LireImageFichier(const std::string& chemin, TImage& image) {
-  const int fd = OuvrirEnLecture(chemin);
-  const std::size_t lu = Lire(fd, image.data(), image.size());
-  ::close(fd);
-  return lu;
-}
-
 namespace {
 
-bool ToutEcrire(int fd, const std::uint8_t* p, std::size_t n) {
-  while (n > 0) {
-    const ssize_t w = ::write(fd, p, n);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += w;
-    n -= static_cast<std::size_t>(w);
+// An open descriptor on a regular file of at most maximum bytes, and its size.
+int OuvrirFichierOrdinaire(const std::string& chemin, std::uint64_t maximum, std::string_view messageRefus,
+                           std::uint64_t& taille) {
+  // Non-blocking, so that opening a FIFO with no writer does not wait for one.
+  const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) throw EErreurClasse(Formater(MsgOuverture, chemin));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    throw EErreurClasse(Formater(MsgOuverture, chemin));
   }
-  return true;
-}
-
-mode_t ModeParDefaut() {
-  const mode_t masque = ::umask(0);
-  ::umask(masque);
-  return 0666 & ~masque;
+  // The size is known before reading: a device or a huge file is never read through.
+  if (!S_ISREG(st.st_mode) || static_cast<std::uint64_t>(st.st_size) > maximum) {
+    ::close(fd);
+    throw EErreurClasse(Formater(messageRefus, chemin));
+  }
+  taille = static_cast<std::uint64_t>(st.st_size);
+  return fd;
 }
 
 }  // namespace
 
-void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnees, std::size_t taille,
-                           bool synchroniser) {
-  namespace fs = std::filesystem;
-  const auto echec = [&] { return EErreurClasse(Formater(MsgCreation, chemin)); };
-  std::error_code ec;
-  fs::path cible(chemin);
-  struct stat st {};
-  if (::lstat(cible.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    const fs::path lien = fs::read_symlink(cible, ec);
-    if (ec) throw echec();
-    cible = lien.is_absolute() ? lien : cible.parent_path() / lien;
+std::uint64_t LireImageFichier(const std::string& chemin, TImage& image) {
+  std::uint64_t taille = 0;
+  const int fd = OuvrirFichierOrdinaire(chemin, TailleMaxFichierClasse, MsgPasFichierClasse, taille);
+  const std::size_t attendu = std::min<std::size_t>(taille, image.size());
+  if (Lire(fd, image.data(), attendu) < attendu) {  // shrunk since
+    ::close(fd);
+    throw EErreurClasse(std::string(MsgLecture));
   }
-  mode_t mode = 0;
-  if (::stat(cible.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) throw echec();
-    mode = st.st_mode & 07777;
-  } else {
-    mode = ModeParDefaut();
-  }
+  ::close(fd);
+  return taille;
+}
 
-  const fs::path dossier = cible.has_parent_path() ? cible.parent_path() : fs::path(".");
-  std::string modele = (dossier / ("." + cible.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(modele.data());
-  if (fd < 0) throw echec();
-  const bool ok = ToutEcrire(fd, donnees, taille) && ::fchmod(fd, mode) == 0 &&
-                  (!synchroniser || ::fsync(fd) == 0);
-  if (::close(fd) != 0 || !ok || ::rename(modele.c_str(), cible.c_str()) != 0) {
-    ::unlink(modele.c_str());
-    throw echec();
-  }
-  if (synchroniser) {
-    // The rename itself must reach the disk, or a crash could bring the old file back.
-    const int dfd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-      ::fsync(dfd);
-      ::close(dfd);
-    }
-  }
+std::string LireFichierTexte(const std::string& chemin, std::uint64_t maximum, std::string_view messageRefus) {
+  std::uint64_t taille = 0;
+  const int fd = OuvrirFichierOrdinaire(chemin, maximum, messageRefus, taille);
+  std::string texte(static_cast<std::size_t>(taille), '\0');
+  const std::size_t lu = Lire(fd, reinterpret_cast<std::uint8_t*>(texte.data()), texte.size());
+  ::close(fd);
+  texte.resize(lu);
+  return texte;
 }
 
 }  // namespace calevrin

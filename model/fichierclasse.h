@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
+
+#include "model/ecriture.h"
 
 namespace calevrin {
 
@@ -27,17 +28,17 @@ inline constexpr std::size_t PosReserve = 76464;
 void EcrireImage(const TClasse& c, TImage& image);
 void LireImage(TClasse& c, const TImage& image);
 
-// Reads the whole file; throws EErreurClasse with the open or read message.
-std::vector<std::uint8_t> LireFichier(const std::string& chemin);
-// Reads at most the image's size into it and returns how many bytes the file gave; throws
-// EErreurClasse with the open or read message.
-std::size_t LireImageFichier(const std::string& chemin, TImage& image);
+// A class file is never longer than this with its trailing bytes; anything larger is something
+// else, not worth reading.
+inline constexpr std::uint64_t TailleMaxFichierClasse = 1 << 20;
 
-// Writes a temporary file beside the target, flushes it (fsync when asked) and renames it
-// over the target, so that the target is either the old file or the new one, never half of
-// either. Keeps the permissions of the file it replaces; follows a symbolic link to its
-// target. Throws EErreurClasse with "Impossible de créer le fichier %s".
-void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnees, std::size_t taille,
-                           bool synchroniser = true);
+// Reads the first bytes of a class file into the image, at most its size, and returns the
+// file's size. Throws EErreurClasse: the open message; "not a class file" for what is neither
+// a regular file nor a directory (a device, a FIFO) or is longer than TailleMaxFichierClasse;
+// the read message.
+std::uint64_t LireImageFichier(const std::string& chemin, TImage& image);
+// A small text file (a list of students) read whole; a file that is not a regular file or is
+// larger than maximum is refused with messageRefus (one %s for the path). Throws EErreurClasse.
+std::string LireFichierTexte(const std::string& chemin, std::uint64_t maximum, std::string_view messageRefus);
 
 }  // namespace calevrin

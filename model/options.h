@@ -30,6 +30,9 @@ inline constexpr std::size_t CapacitePolice = 32;
 inline constexpr std::size_t CapaciteLettre = 2;
 inline constexpr int NbCouleurs = 12;
 inline constexpr int NbCorrespondances = 15;
+// The screen zooms a configuration file may set; outside, the default applies.
+inline constexpr double ZoomMin = 0.2;
+inline constexpr double ZoomMax = 5.0;
 
 // Member initialisers are the built-in defaults, except the backup directory, which
 // depends on the desktop and is filled in by the application.

@@ -100,6 +100,16 @@ TEST_F(OptionsTest, ValeursPartiellesMalFormeesEtHexadecimales) {
   o.relief = 2;
   ChargerOptions(o, f, ',');
   EXPECT_EQ(o.relief, 2);  // an unknown style keeps the one held before
+
+  // A zoom outside 0.2 to 5.0 takes the default; the bounds themselves are kept.
+  std::ofstream(f) << "[Divers]\nzoomP=0\nzoomD=5,01\n";
+  ChargerOptions(o, f, ',');
+  EXPECT_EQ(o.zoomP, OptionsDefaut.zoomP);
+  EXPECT_EQ(o.zoomD, OptionsDefaut.zoomD);
+  std::ofstream(f) << "[Divers]\nzoomP=0,2\nzoomD=5\n";
+  ChargerOptions(o, f, ',');
+  EXPECT_EQ(o.zoomP, 0.2);
+  EXPECT_EQ(o.zoomD, 5.0);
 }
 
 TEST_F(OptionsTest, AllerRetourEtEchecDEcriture) {

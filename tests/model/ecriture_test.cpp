@@ -1,0 +1,167 @@
+// Writing and reading files at the edges: devices, FIFOs, chains of links, kills, huge files.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "model/classe.h"
+#include "model/ecriture.h"
+#include "model/erreurs.h"
+#include "model/fichierclasse.h"
+#include "tests/common/tempdir.h"
+
+using namespace calevrin;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Contenu(const std::string& chemin) {
+  std::ifstream in(chemin, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> Entrees(const fs::path& dossier) {
+  std::vector<std::string> r;
+  for (const auto& f : fs::directory_iterator(dossier)) r.push_back(f.path().filename().string());
+  std::sort(r.begin(), r.end());
+  return r;
+}
+
+void CreerSocket(const std::string& chemin) {
+  const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un a{};
+  a.sun_family = AF_UNIX;
+  ASSERT_LT(chemin.size(), sizeof a.sun_path);
+  std::strcpy(a.sun_path, chemin.c_str());
+  ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+  ::close(s);
+}
+
+TEtapeEcriture EtapeFatale;
+
+}  // namespace
+
+TEST(Ecriture, SeulUnFichierOrdinaireEstRemplace) {
+  test::TRepertoireTemp dir;
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+  CreerSocket(dir / "socket");
+  fs::create_directory(dir / "dossier");
+  fs::create_symlink("fifo", dir.Chemin() / "lien");
+  fs::create_symlink("lien", dir.Chemin() / "lien2");
+  for (const std::string nom : {"fifo", "socket", "dossier", "lien2"}) {
+    try {
+      EcrireFichierAtomique(dir / nom, "nouveau");
+      ADD_FAILURE() << nom;
+    } catch (const EErreurClasse& e) {
+      EXPECT_EQ(std::string(e.what()),
+                "Impossible de créer le fichier " + dir / nom + " : ce n'est pas un fichier ordinaire");
+    }
+  }
+  EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
+  EXPECT_TRUE(fs::is_socket(dir / "socket"));
+  EXPECT_TRUE(fs::is_directory(dir / "dossier"));
+  EXPECT_TRUE(fs::is_symlink(dir / "lien2"));
+  EXPECT_EQ(Entrees(dir.Chemin()), (std::vector<std::string>{"dossier", "fifo", "lien", "lien2", "socket"}));
+}
+
+TEST(Ecriture, ToutUneChaineDeLiensEstSuivie) {
+  test::TRepertoireTemp dir;
+  fs::create_directory(dir / "vrai");
+  std::ofstream(dir / "vrai/classe.cl3") << "ancien";
+  ::chmod((dir / "vrai/classe.cl3").c_str(), 0640);
+  fs::create_symlink("vrai/classe.cl3", dir.Chemin() / "b.cl3");
+  fs::create_symlink(dir / "b.cl3", dir.Chemin() / "a.cl3");  // absolute, then relative
+  EcrireFichierAtomique(dir / "a.cl3", "nouveau");
+  EXPECT_TRUE(fs::is_symlink(dir / "a.cl3"));
+  EXPECT_TRUE(fs::is_symlink(dir / "b.cl3"));
+  EXPECT_EQ(Contenu(dir / "vrai/classe.cl3"), "nouveau");
+  EXPECT_EQ(fs::status(dir / "vrai/classe.cl3").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  // A chain whose end does not exist yet creates that end; a loop is refused.
+  fs::create_symlink("d", dir.Chemin() / "c");
+  fs::create_symlink("vrai/neuf.cl3", dir.Chemin() / "d");
+  EcrireFichierAtomique(dir / "c", "neuf");
+  EXPECT_EQ(Contenu(dir / "vrai/neuf.cl3"), "neuf");
+  fs::create_symlink("y", dir.Chemin() / "x");
+  fs::create_symlink("x", dir.Chemin() / "y");
+  EXPECT_THROW(EcrireFichierAtomique(dir / "x", "boucle"), EErreurClasse);
+  EXPECT_EQ(Entrees(dir / "vrai"), (std::vector<std::string>{"classe.cl3", "neuf.cl3"}));
+}
+
+// A writer killed at each moment of its write, with and without unnamed temporary files: the
+// target keeps its old bytes, and after the next write nothing else is left beside it.
+TEST(Ecriture, UnEcrivainTueNeLaissePasDeTrace) {
+  for (const bool sansAnonyme : {false, true}) {
+    for (const TEtapeEcriture etape : {TEtapeEcriture::DonneesEcrites, TEtapeEcriture::TemporaireNomme}) {
+      SCOPED_TRACE(testing::Message() << "sans fichier anonyme " << sansAnonyme << ", étape "
+                                      << static_cast<int>(etape));
+      test::TRepertoireTemp dir;
+      const std::string cible = dir / "classe.cl3";
+      EcrireFichierAtomique(cible, "ancien");
+      CrochetsEcriture().sansFichierAnonyme = sansAnonyme;
+      EtapeFatale = etape;
+      const pid_t enfant = ::fork();
+      ASSERT_GE(enfant, 0);
+      if (enfant == 0) {
+        CrochetsEcriture().etape = [](TEtapeEcriture e) {
+          if (e == EtapeFatale) ::raise(SIGKILL);
+        };
+        EcrireFichierAtomique(cible, "nouveau");
+        ::_exit(0);
+      }
+      int statut = 0;
+      ASSERT_EQ(::waitpid(enfant, &statut, 0), enfant);
+      ASSERT_TRUE(WIFSIGNALED(statut) && WTERMSIG(statut) == SIGKILL);
+      EXPECT_EQ(Contenu(cible), "ancien");
+      if (!sansAnonyme && etape == TEtapeEcriture::DonneesEcrites)
+        EXPECT_EQ(Entrees(dir.Chemin()), std::vector<std::string>{"classe.cl3"});  // never had a name
+      else
+        EXPECT_EQ(Entrees(dir.Chemin()).size(), 2u);  // the dead writer's temporary, until the next write
+
+      // A live writer's temporary and a file merely alike are left alone.
+      std::ofstream(dir / ".classe.cl3.Vivant") << "en cours";
+      std::ofstream(dir / ".classe.cl3.autre") << "autre";
+      const int vivant = ::open((dir / ".classe.cl3.Vivant").c_str(), O_RDONLY | O_CLOEXEC);
+      ASSERT_EQ(::flock(vivant, LOCK_EX), 0);
+      EcrireFichierAtomique(cible, "troisième");
+      ::close(vivant);
+      CrochetsEcriture().sansFichierAnonyme = false;
+      EXPECT_EQ(Contenu(cible), "troisième");
+      EXPECT_EQ(Entrees(dir.Chemin()),
+                (std::vector<std::string>{".classe.cl3.Vivant", ".classe.cl3.autre", "classe.cl3"}));
+    }
+  }
+}
+
+TEST(Lecture, CeQuiNEstPasUnFichierClasseNEstPasLu) {
+  test::TRepertoireTemp dir;
+  ASSERT_EQ(::mkfifo((dir / "fifo.cl3").c_str(), 0644), 0);
+  // Sparse: two gigabytes that take no room, but would take memory and seconds to read through.
+  const std::string enorme = dir / "enorme.cl3";
+  std::ofstream(enorme) << "x";
+  fs::resize_file(enorme, std::uintmax_t{2} << 30);
+  auto c = std::make_unique<TClasse>();
+  c->Eleve(1).Nom.Affecter("GARDE");
+  for (const std::string& chemin : {std::string("/dev/zero"), std::string("/dev/urandom"), dir / "fifo.cl3", enorme}) {
+    c->NomFichier = chemin;
+    try {
+      c->Charger();
+      ADD_FAILURE() << chemin;
+    } catch (const EErreurClasse& e) {
+      EXPECT_EQ(std::string(e.what()), "Le fichier " + chemin + " n'est pas un fichier classe");
+    }
+  }
+  EXPECT_EQ(c->Eleve(1).Nom.Texte(), "GARDE");
+}
