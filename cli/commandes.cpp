@@ -9,6 +9,9 @@
 #include <ostream>
 
 #include "app/options.h"
+#include "cli/ages.h"
+#include "cli/anniversaires.h"
+#include "cli/classement.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
 #include "model/edition.h"
@@ -29,6 +32,9 @@ constexpr const char* Usage =
     "usage : calevrin-cli info FICHIER | check FICHIER... | repair ENTREE SORTIE\n"
     "        | export FICHIER [--matiere S] [--periode P] [--options FICHIER.ini] [-o SORTIE]\n"
     "        | moyennes FICHIER [--options FICHIER.ini]\n"
+    "        | classement FICHIER [--matiere S] [--periode P] [--sans-absents] [--options FICHIER.ini]\n"
+    "        | ages FICHIER [--date AAAA-MM-JJ] [--options FICHIER.ini]\n"
+    "        | anniversaires FICHIER [--date AAAA-MM-JJ] [--options FICHIER.ini]\n"
     "        | pdf FICHIER SORTIE.pdf [--matiere S] [--periode P] [--options FICHIER.ini]\n"
     "        | --help | --version\n";
 
@@ -56,6 +62,15 @@ constexpr const char* Aide =
     "                          nombres avec un point décimal et tous les chiffres utiles ;\n"
     "                          champ vide quand il n'y a pas de moyenne\n"
     "      --options F.ini     options lues dans ce fichier (table des lettres)\n"
+    "  classement FICHIER      le classement des élèves tel que « --> Presse Papier » le copie :\n"
+    "                          titre, en-tête et une ligne par élève, champs séparés par des\n"
+    "                          tabulations, chaque ligne terminée par un retour chariot (CR)\n"
+    "      --matiere S, --periode P   comme pour export ; une matière ou une période que la\n"
+    "                          classe n'a pas est refusée (code 2)\n"
+    "      --sans-absents      ne pas classer les élèves ayant des absences\n"
+    "  ages FICHIER            les élèves par âge décroissant (tabulations), puis l'âge moyen\n"
+    "  anniversaires FICHIER   les anniversaires du mois, une ligne chacun\n"
+    "      --date AAAA-MM-JJ   la date du jour à prendre (par défaut aujourd'hui)\n"
     "  --help                  cette aide\n"
     "  --version               la version du logiciel\n"
     "\n"
@@ -342,6 +357,9 @@ int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostre
     if (!LireArguments(reste, true, args) || args.sortie) return usage();
     return Pdf(args, sortie, err);
   }
+  if (cmd == "classement") return CliClassement(a, out, err);
+  if (cmd == "ages") return CliAges(a, out, err);
+  if (cmd == "anniversaires") return CliAnniversaires(a, out, err);
   if (cmd == "export" || cmd == "moyennes") {
     TArguments args;
     if (!LireArguments(a, cmd == "export", args)) return usage();
