@@ -44,11 +44,26 @@ TClassement Classer(const TClasse& c, int matiere, int periode, bool sansAbsents
     return resultat;
   }
 
-  TMoyennes r;
-  CalculerMoyennes(c, c.Joker(), r, o);
   const int n = c.NbEleves();
-  std::array<int, MaxEleves + 1> absences{};
   std::array<double, MaxEleves + 1> moyennes{};
+  std::array<int, MaxEleves + 1> absences{};
+  if (matiere <= MaxMatieres && periode <= MaxPeriodes) {
+    // A test view reads only its own grades.
+    TMoyennesVue v;
+    CalculerMoyennesVue(c, matiere, periode, v, o);
+    const auto& vue = c.Joker() ? v.ElevesJoker : v.Eleves;
+    for (int e = 1; e <= n; ++e) {
+      moyennes[static_cast<std::size_t>(e)] = vue[static_cast<std::size_t>(e - 1)];
+      absences[static_cast<std::size_t>(e)] = NbAbsences(c, matiere, periode, e, o);
+    }
+  } else {
+    TMoyennes r;
+    CalculerMoyennes(c, c.Joker(), r, o);
+    for (int e = 1; e <= n; ++e) {
+      moyennes[static_cast<std::size_t>(e)] = r.Eleve(e, matiere, periode);
+      absences[static_cast<std::size_t>(e)] = Absences(c, r, e, matiere, periode);
+    }
+  }
   std::vector<TCandidat> classes;
   std::vector<int> autres;
   classes.reserve(static_cast<std::size_t>(n));
@@ -56,8 +71,6 @@ TClassement Classer(const TClasse& c, int matiere, int periode, bool sansAbsents
   // From the end of the list: a stable sort then puts the later of equal averages first, and
   // the students without an average come out from the end towards the start.
   for (int e = n; e >= 1; --e) {
-    moyennes[static_cast<std::size_t>(e)] = r.Eleve(e, matiere, periode);
-    absences[static_cast<std::size_t>(e)] = Absences(c, r, e, matiere, periode);
     const bool exclu = sansAbsents && absences[static_cast<std::size_t>(e)] > 0;
     if (moyennes[static_cast<std::size_t>(e)] != PasDeMoyenne && !exclu)
       classes.push_back({e, moyennes[static_cast<std::size_t>(e)]});

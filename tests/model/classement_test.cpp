@@ -57,6 +57,12 @@ TEST(Classement, RangsPartagesEtElevesSansMoyenne) {
   EXPECT_EQ(Lignes(Classer(*c, 1, 1, true)),
             (V{" 1| BB Bea| 15|", " 2| CC Cid| 12|", " 2| AA Ana| 12|", " n.c.| EE Eve|| 1", " n.c.| DD Dan|| 2"}));
 
+  // The class's Joker: EE's 8 is ignored, in a test view as in the year.
+  c->Eleve(5).Note(1, 1, 2).Affecter("8");
+  c->FixerJoker(true);
+  EXPECT_EQ(Classer(*c, 1, 1, false).Lignes[3], (TLigneClassement{" 4", " EE Eve", " 10", ""}));
+  EXPECT_EQ(Classer(*c, 1, 4, false).Lignes[3], (TLigneClassement{" 4", " EE Eve", " 10", ""}));
+
   // Negative averages (typed without the range check) still rank above no average at all.
   c->FixerNbDevoirs(1, 3, 1);
   for (const auto& [e, note] : {std::pair{1, "-8"}, {2, "-2"}, {5, "-5"}}) c->Eleve(e).Note(1, 3, 1).Affecter(note);
