@@ -14,7 +14,9 @@ constexpr const char* Usage =
     "usage : calevrin-cli classement FICHIER [--matiere S] [--periode P] [--sans-absents] [--options FICHIER.ini]\n";
 
 // "1".."4" exactly.
-int Indice(const std::string& texte) { return texte.size() == 1 && texte[0] >= '1' && texte[0] <= '4' ? texte[0] - '0' : 0; }
+int Indice(const std::string& texte) {
+  return texte.size() == 1 && texte[0] >= '1' && texte[0] <= '4' ? texte[0] - '0' : 0;
+}
 
 std::string Intervalle(int n, const char* singulier, const char* pluriel) {
   return n == 1 ? std::string(singulier) + " 1" : std::string(pluriel) + " 1 \xC3\xA0 " + std::to_string(n);
@@ -51,7 +53,8 @@ int CliClassement(const std::vector<std::string>& a, std::ostream& out, std::ost
     const bool semestres = c.NbPeriodes() == 2;
     err << "La p\xC3\xA9riode " << periode << " n'existe pas dans cette classe ("
         << Intervalle(c.NbPeriodes(), semestres ? "semestre" : "trimestre", semestres ? "semestres" : "trimestres")
-        << ", 4 pour l'ann\xC3\xA9" "e).\n";
+        << ", 4 pour l'ann\xC3\xA9"
+           "e).\n";
     return 2;
   }
   out << Utf8DepuisCp1252(TexteClassement(Classer(c, matiere, periode, args.A("--sans-absents"), entree.options)));

@@ -58,14 +58,14 @@ TAnniversaires ListerAnniversaires(const TClasse& c, const TDateJour& aujourdhui
     const TDateNaissance d = LireDateNaissance(c, e, aujourdhui);
     if (!d.Valide || d.Mois != aujourdhui.Mois) continue;
     const int jour = std::min(d.Jour, JoursDansMois(aujourdhui.Annee, aujourdhui.Mois));
-    const std::string age = std::to_string(aujourdhui.Annee - d.Annee) + " ans";
-    const std::string nom = c.NomComplet(e, true);
-    if (aujourdhui.Jour == jour) {
-      resultat.Lignes.push_back(nom + " a aujourd'hui " + age);
-      continue;
-    }
-    const std::string texteJour = FormaterDate(TDateJour{aujourdhui.Annee, aujourdhui.Mois, jour}, " dddd dd");
-    resultat.Lignes.push_back(nom + (aujourdhui.Jour < jour ? " va avoir " : " a eu ") + age + texteJour);
+    std::string ligne = c.NomComplet(e, true);
+    const char* verbe =
+        aujourdhui.Jour < jour ? " va avoir " : (aujourdhui.Jour == jour ? " a aujourd'hui " : " a eu ");
+    ligne += verbe;
+    ligne += std::to_string(aujourdhui.Annee - d.Annee);
+    ligne += " ans";
+    if (aujourdhui.Jour != jour) ligne += FormaterDate(TDateJour{aujourdhui.Annee, aujourdhui.Mois, jour}, " dddd dd");
+    resultat.Lignes.push_back(std::move(ligne));
   }
   if (resultat.Lignes.empty()) resultat.Lignes.emplace_back("Pas d'anniversaire ce mois");
   return resultat;

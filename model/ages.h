@@ -17,9 +17,9 @@ using TLigneAge = std::array<std::string, 3>;
 const TLigneAge& EnteteAges();
 
 struct TAges {
-  std::string Titre;             // "Age des éleves ( décembre 2026 )"
+  std::string Titre;              // "Age des éleves ( décembre 2026 )"
   std::vector<TLigneAge> Lignes;  // by decreasing age, heading excluded
-  std::string Moyenne;           // AgeMoyen
+  std::string Moyenne;            // AgeMoyen
 };
 
 // Oldest first; of equal ages the student later in the list first; the students without a

@@ -116,8 +116,9 @@ std::string TexteClassement(const TClassement& r) {
 }
 
 std::string FichierClassement(const TClassement& r) {
-  std::string t = r.Titre + "\r\n\r\nClassement des \xE9l\xE8ves d'apr\xE8s la moyenne\r\n\r\n"
-                            " Rang\t   Eleve\t\tmoy.\tabsence\r\n\r\n";
+  std::string t = r.Titre +
+                  "\r\n\r\nClassement des \xE9l\xE8ves d'apr\xE8s la moyenne\r\n\r\n"
+                  " Rang\t   Eleve\t\tmoy.\tabsence\r\n\r\n";
   for (const TLigneClassement& l : r.Lignes) t += l[0] + '\t' + l[1] + "\t\t" + l[2] + '\t' + l[3] + "\r\n";
   return t;
 }

@@ -19,7 +19,7 @@ using TLigneClassement = std::array<std::string, 4>;
 const TLigneClassement& EnteteClassement();
 
 struct TClassement {
-  std::string Titre;                      // ConstruireTitre of the view, with the year per imprimerAnnee
+  std::string Titre;                     // ConstruireTitre of the view, with the year per imprimerAnnee
   std::vector<TLigneClassement> Lignes;  // the data rows, heading excluded
 };
 

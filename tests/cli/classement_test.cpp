@@ -34,8 +34,8 @@ TEST(CliClassement, ClasseExemple) {
   ASSERT_EQ(s.size(), 28u);
   EXPECT_EQ(s[25], " n.c.\t RICHARD Nathan\t\t 1");
   EXPECT_EQ(s[26], " n.c.\t DAVID Raphaël\t\t 1");
-  EXPECT_EQ(Cli({"classement", Exemple, "--matiere", "4", "--periode", "4"}).sortie.rfind("4EB / Synthèse / Année (", 0),
-            0u);
+  EXPECT_EQ(
+      Cli({"classement", Exemple, "--matiere", "4", "--periode", "4"}).sortie.rfind("4EB / Synthèse / Année (", 0), 0u);
 }
 
 TEST(CliClassement, VueHorsDeLaClasseEtArguments) {
@@ -47,7 +47,9 @@ TEST(CliClassement, VueHorsDeLaClasseEtArguments) {
   c->FixerNbMatieres(1);
   c->FixerNbPeriodes(2);
   c->Eleve(1).Nom.Affecter("andr\xC9");
-  c->Eleve(1).Prenom.Affecter("l\xE9""A");
+  c->Eleve(1).Prenom.Affecter(
+      "l\xE9"
+      "A");
   c->FixerNbEleves(1);
   c->Enregistrer(false);
   const std::string f = c->NomFichier;
@@ -67,10 +69,14 @@ TEST(CliClassement, VueHorsDeLaClasseEtArguments) {
   EXPECT_EQ(p.erreurs, "La période 3 n'existe pas dans cette classe (semestres 1 à 2, 4 pour l'année).\n");
   EXPECT_EQ(m.sortie + p.sortie, "");
 
-  for (const auto& mauvais : std::vector<std::vector<std::string>>{
-           {"classement"}, {"classement", f, "--matiere", "5"}, {"classement", f, "--sans-absents", "--sans-absents"},
-           {"classement", f, "-o", "x"}, {"ages", f, "--date"}, {"ages", f, "--matiere", "1"},
-           {"anniversaires", f, f}}) {
+  for (const auto& mauvais :
+       std::vector<std::vector<std::string>>{{"classement"},
+                                             {"classement", f, "--matiere", "5"},
+                                             {"classement", f, "--sans-absents", "--sans-absents"},
+                                             {"classement", f, "-o", "x"},
+                                             {"ages", f, "--date"},
+                                             {"ages", f, "--matiere", "1"},
+                                             {"anniversaires", f, f}}) {
     const TResultat u = Cli(mauvais);
     EXPECT_EQ(u.code, 2) << mauvais.size();
     EXPECT_EQ(u.erreurs.rfind("usage : calevrin-cli " + mauvais[0], 0), 0u) << u.erreurs;

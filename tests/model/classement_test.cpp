@@ -18,7 +18,7 @@ std::unique_ptr<TClasse> Classe() {
   c->FixerNbMatieres(1);
   c->FixerNbPeriodes(3);
   const char* eleves[][4] = {
-      {"AA", "Ana", "12", "12"}, {"BB", "Bea", "15", "15"}, {"CC", "Cid", "12", "12"},
+      {"AA", "Ana", "12", "12"}, {"BB", "Bea", "15", "15"},  {"CC", "Cid", "12", "12"},
       {"DD", "Dan", "abs", ""},  {"EE", "Eve", "10", "abs"},
   };
   int e = 0;
@@ -47,8 +47,8 @@ using V = std::vector<std::string>;
 TEST(Classement, RangsPartagesEtElevesSansMoyenne) {
   const auto c = Classe();
   const TClassement r = Classer(*c, 1, 1, false);
-  EXPECT_EQ(Lignes(r), (V{" 1| BB Bea| 15|", " 2| CC Cid| 12|", " 2| AA Ana| 12|", " 4| EE Eve| 10| 1",
-                          "| DD Dan| ??| 2"}));
+  EXPECT_EQ(Lignes(r),
+            (V{" 1| BB Bea| 15|", " 2| CC Cid| 12|", " 2| AA Ana| 12|", " 4| EE Eve| 10| 1", "| DD Dan| ??| 2"}));
   EXPECT_EQ(TexteClassement(r),
             "3A / Maths / Trim.1 ( 2026 / 2027 )\rRang\tEl\xE8ve\tMoyenne\tAbsence\r 1\t BB Bea\t 15\t\r"
             " 2\t CC Cid\t 12\t\r 2\t AA Ana\t 12\t\r 4\t EE Eve\t 10\t 1\r\t DD Dan\t ??\t 2\r");
