@@ -10,6 +10,9 @@
 #include "app/options.h"
 #include "cli/nouvelle.h"
 #include "cli/statistiques.h"
+#include "cli/ages.h"
+#include "cli/anniversaires.h"
+#include "cli/classement.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
 #include "model/edition.h"
@@ -30,6 +33,9 @@ constexpr const char* Usage =
     "usage : calevrin-cli info FICHIER | check FICHIER... | repair ENTREE SORTIE\n"
     "        | export FICHIER [--matiere S] [--periode P] [--options FICHIER.ini] [-o SORTIE]\n"
     "        | moyennes FICHIER [--options FICHIER.ini]\n"
+    "        | classement FICHIER [--matiere S] [--periode P] [--sans-absents] [--options FICHIER.ini]\n"
+    "        | ages FICHIER [--date AAAA-MM-JJ] [--options FICHIER.ini]\n"
+    "        | anniversaires FICHIER [--date AAAA-MM-JJ] [--options FICHIER.ini]\n"
     "        | pdf FICHIER SORTIE.pdf [--matiere S] [--periode P] [--options FICHIER.ini]\n"
     "        | nouvelle LISTE CLASSE.cl3 [--abreviation ABR] [--annee ANNEE]\n"
     "        | statistiques FICHIER [--matiere S] [--periode P] [--devoir K] [--options FICHIER.ini]\n"
@@ -77,6 +83,15 @@ constexpr const char* Aide =
     "                          par ligne du tableau, cellules séparées par des tabulations\n"
     "                          Ces trois commandes écrivent en UTF-8, lignes terminées par LF ;\n"
     "                          matière et période par défaut : celles du fichier.\n"
+    "  classement FICHIER      le classement des élèves tel que « --> Presse Papier » le copie :\n"
+    "                          titre, en-tête et une ligne par élève, champs séparés par des\n"
+    "                          tabulations, chaque ligne terminée par un retour chariot (CR)\n"
+    "      --matiere S, --periode P   comme pour export ; une matière ou une période que la\n"
+    "                          classe n'a pas est refusée (code 2)\n"
+    "      --sans-absents      ne pas classer les élèves ayant des absences\n"
+    "  ages FICHIER            les élèves par âge décroissant (tabulations), puis l'âge moyen\n"
+    "  anniversaires FICHIER   les anniversaires du mois, une ligne chacun\n"
+    "      --date AAAA-MM-JJ   la date du jour à prendre (par défaut aujourd'hui)\n"
     "  --help                  cette aide\n"
     "  --version               la version du logiciel\n"
     "\n"
@@ -379,6 +394,9 @@ int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostre
     return Pdf(args, sortie, err);
   }
   if (cmd == "nouvelle") return Nouvelle(a, out, err, usage);
+  if (cmd == "classement") return CliClassement(a, out, err);
+  if (cmd == "ages") return CliAges(a, out, err);
+  if (cmd == "anniversaires") return CliAnniversaires(a, out, err);
   if (cmd == "export" || cmd == "moyennes") {
     TArguments args;
     if (!LireArguments(a, cmd == "export", args)) return usage();

@@ -1,0 +1,95 @@
+#include "cli/entree.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+#include "app/options.h"
+#include "model/dates.h"
+#include "model/edition.h"
+#include "model/erreurs.h"
+#include "model/fichierclasse.h"
+
+namespace calevrin::cli {
+
+bool LireArgumentsCli(const std::vector<std::string>& a, std::initializer_list<std::string_view> avecValeur,
+                      std::initializer_list<std::string_view> sansValeur, TArgumentsCli& r) {
+  bool fichier = false;
+  const auto parmi = [](std::initializer_list<std::string_view> noms, const std::string& x) {
+    return std::find(noms.begin(), noms.end(), x) != noms.end();
+  };
+  for (std::size_t i = 1; i < a.size(); ++i) {
+    const std::string& x = a[i];
+    if (parmi(avecValeur, x) || parmi(sansValeur, x)) {
+      std::string valeur;
+      if (parmi(avecValeur, x)) {
+        if (i + 1 >= a.size()) return false;
+        valeur = a[++i];
+      }
+      if (!r.options.emplace(x, valeur).second) return false;
+    } else if (!fichier && !x.empty() && x[0] != '-') {
+      r.fichier = x;
+      fichier = true;
+    } else {
+      return false;
+    }
+  }
+  return fichier;
+}
+
+bool OuvrirClasse(const TArgumentsCli& a, TClasseOuverte& r, std::ostream& err) {
+  if (const auto ini = a.options.find("--options"); ini != a.options.end()) {
+    // The application would create a missing file: here it is a mistake in the command.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(ini->second, ec) || !std::ifstream(ini->second)) {
+      err << Formater(MsgOuverture, ini->second) << '\n';
+      return false;
+    }
+    ChargerOptions(r.options, ini->second, '.');
+  }
+  try {
+    auto image = std::make_unique<TImage>();
+    if (LireImageFichier(a.fichier, *image) < TailleFichierClasse) {
+      err << MsgLecture << '\n';
+      return false;
+    }
+    r.classe = std::make_unique<TClasse>();
+    LireImage(*r.classe, *image);
+    r.classe->NomFichier = a.fichier;
+  } catch (const EErreurClasse& e) {
+    err << e.what() << '\n';
+    return false;
+  }
+  NormaliserNoms(*r.classe, r.options);
+  return true;
+}
+
+namespace {
+
+std::optional<TDateJour> LireDateIso(std::string_view t) {
+  if (t.size() != 10 || t[4] != '-' || t[7] != '-') return std::nullopt;
+  const auto nombre = [t](std::size_t debut, std::size_t n) {
+    int v = 0;
+    for (std::size_t i = debut; i < debut + n; ++i) {
+      if (t[i] < '0' || t[i] > '9') return -1;
+      v = v * 10 + (t[i] - '0');
+    }
+    return v;
+  };
+  const TDateJour d{nombre(0, 4), nombre(5, 2), nombre(8, 2)};
+  if (d.Annee < 0 || !DateExiste(d.Annee, d.Mois, d.Jour)) return std::nullopt;
+  return d;
+}
+
+}  // namespace
+
+std::optional<TDateJour> DateDuJour(const TArgumentsCli& a, std::ostream& err) {
+  const auto option = a.options.find("--date");
+  if (option == a.options.end()) return TDateJour::Aujourdhui();
+  const auto date = LireDateIso(option->second);
+  if (!date) err << "Date incorrecte : " << option->second << " (AAAA-MM-JJ attendu)\n";
+  return date;
+}
+
+}  // namespace calevrin::cli
