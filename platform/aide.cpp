@@ -19,6 +19,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 // Resources of a static library are registered by hand, from outside any namespace.
@@ -69,6 +70,12 @@ const std::vector<TPage>& Pages() {
       const QRegularExpressionMatch m = titre.match(html);
       v.push_back({nom, m.hasMatch() ? m.captured(1).trimmed() : nom, Plier(doc.toPlainText())});
     }
+    // The contents first, then the pages by title, as a reader looks for them.
+    std::sort(v.begin(), v.end(), [](const TPage& a, const TPage& b) {
+      if ((a.Sujet == QLatin1String("index")) != (b.Sujet == QLatin1String("index")))
+        return a.Sujet == QLatin1String("index");
+      return QString::localeAwareCompare(Plier(a.Titre), Plier(b.Titre)) < 0;
+    });
     return v;
   }();
   return pages;
@@ -117,7 +124,7 @@ class TFenetreAide : public QWidget {
     partage->addWidget(liste_);
     partage->addWidget(navigateur_);
     partage->setStretchFactor(1, 1);
-    partage->setSizes({230, 670});
+    partage->setSizes({270, 630});
 
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("Message"));
