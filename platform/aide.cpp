@@ -189,13 +189,16 @@ class TFenetreAide : public QWidget {
 
   void Aller(const QString& nom) {
     const QUrl url(QStringLiteral("qrc:/aide/") + nom + QStringLiteral(".html"));
-    if (navigateur_->source() != url) navigateur_->setSource(url);
-    else PageChangee();
+    if (navigateur_->source() != url)
+      navigateur_->setSource(url);
+    else
+      PageChangee();
   }
 
   void PageChangee() {
     const QString titre = navigateur_->documentTitle();
-    setWindowTitle(titre.isEmpty() ? QStringLiteral("Aide de Calevrin") : QStringLiteral("Aide de Calevrin - ") + titre);
+    setWindowTitle(titre.isEmpty() ? QStringLiteral("Aide de Calevrin")
+                                   : QStringLiteral("Aide de Calevrin - ") + titre);
     const QString nom = QFileInfo(navigateur_->source().path()).completeBaseName();
     for (int i = 0; i < liste_->count(); ++i) {
       if (liste_->item(i)->data(Qt::UserRole).toString() == nom) {
@@ -224,11 +227,14 @@ class TFenetreAide : public QWidget {
   void Filtrer(const QString& texte) {
     const QStringList mots = Plier(texte).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     RemplirListe(mots);
-    if (mots.isEmpty()) message_->clear();
-    else if (liste_->count() == 0) message_->setText(QStringLiteral("Aucune page ne contient « %1 ».").arg(texte.trimmed()));
-    else message_->setText(QStringLiteral("%1 page(s) contiennent « %2 » : Entrée cherche dans la page.")
-                               .arg(liste_->count())
-                               .arg(texte.trimmed()));
+    if (mots.isEmpty())
+      message_->clear();
+    else if (liste_->count() == 0)
+      message_->setText(QStringLiteral("Aucune page ne contient « %1 ».").arg(texte.trimmed()));
+    else
+      message_->setText(QStringLiteral("%1 page(s) contiennent « %2 » : Entrée cherche dans la page.")
+                            .arg(liste_->count())
+                            .arg(texte.trimmed()));
     PageChangee();
   }
 
@@ -236,15 +242,15 @@ class TFenetreAide : public QWidget {
   void ChercherSuivant() {
     const QStringList mots = recherche_->text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (mots.isEmpty()) return;
-    const QString mot = mots.first();
+    const QString& mot = mots.first();
     if (navigateur_->find(mot)) return;
     QTextCursor debut = navigateur_->textCursor();
     debut.movePosition(QTextCursor::Start);
     navigateur_->setTextCursor(debut);
     if (navigateur_->find(mot)) return;
     // Not on this page: the first page of the results.
-    if (liste_->count() > 0 && liste_->item(0)->data(Qt::UserRole).toString() !=
-                                   QFileInfo(navigateur_->source().path()).completeBaseName()) {
+    if (liste_->count() > 0 &&
+        liste_->item(0)->data(Qt::UserRole).toString() != QFileInfo(navigateur_->source().path()).completeBaseName()) {
       Aller(liste_->item(0)->data(Qt::UserRole).toString());
       navigateur_->find(mot);
     }

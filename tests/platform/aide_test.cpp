@@ -1,5 +1,7 @@
 // The help: every topic the code asks for has its page, the links between pages resolve,
 // and the help window opens at a topic, goes back and forward and searches.
+#include "platform/aide.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,8 +17,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <map>
-
-#include "platform/aide.h"
 
 namespace pf = calevrin::plateforme;
 
@@ -89,8 +89,8 @@ QSet<QString> SujetsDemandes(const QString& source) {
     for (auto r = retour.globalMatch(corps); r.hasNext();) prendre(r.next().captured(0));
   }
   // A value given to a variable named "sujet...".
-  static const QRegularExpression variable(QStringLiteral(
-      "\\b[sS]ujet\\w*\\s*(?:=|\\{|\\()\\s*(?:\\w+(?:::\\w+)?\\s*\\(\\s*)?\"@\\d+\""));
+  static const QRegularExpression variable(
+      QStringLiteral("\\b[sS]ujet\\w*\\s*(?:=|\\{|\\()\\s*(?:\\w+(?:::\\w+)?\\s*\\(\\s*)?\"@\\d+\""));
   for (auto it = variable.globalMatch(code); it.hasNext();) prendre(it.next().captured(0));
   // The shapes that only topics take.
   static const QRegularExpression nom(QStringLiteral("^(Dlg_\\w+|stat_\\d+)$"));
@@ -109,9 +109,7 @@ QString Page(const QString& sujet) { return Lire(QStringLiteral(":/aide/") + suj
 
 QTextBrowser* Navigateur() { return pf::FenetreAideOuverte()->findChild<QTextBrowser*>(QStringLiteral("Navigateur")); }
 
-QString SujetAffiche() {
-  return QFileInfo(Navigateur()->source().path()).completeBaseName();
-}
+QString SujetAffiche() { return QFileInfo(Navigateur()->source().path()).completeBaseName(); }
 
 void FermerAide() {
   if (QWidget* f = pf::FenetreAideOuverte()) delete f;
@@ -136,9 +134,12 @@ TEST(Aide, LeRelevementDesSujetsSuitLesReglesDuCode) {
     label->setText(QStringLiteral("stat_01"));
     auto x = QStringLiteral("Ceci n'est pas un sujet");
   )");
-  const QSet<QString> attendus{QStringLiteral("ClassementDesEleves"), QStringLiteral("AgeDesEleves"),
-                               QStringLiteral("Dlg_NewDevoir"),       QStringLiteral("Dlg_SupDevoir"),
-                               QStringLiteral("PressePapInterne"),    QStringLiteral("LesOptions"),
+  const QSet<QString> attendus{QStringLiteral("ClassementDesEleves"),
+                               QStringLiteral("AgeDesEleves"),
+                               QStringLiteral("Dlg_NewDevoir"),
+                               QStringLiteral("Dlg_SupDevoir"),
+                               QStringLiteral("PressePapInterne"),
+                               QStringLiteral("LesOptions"),
                                QStringLiteral("stat_01")};
   EXPECT_EQ(SujetsDemandes(source), attendus);
 }
@@ -169,12 +170,28 @@ TEST(Aide, ChaqueSujetDemandeParLeProgrammeASaPage) {
 
 TEST(Aide, ChaqueFenetreDuProgrammeASaPage) {
   // The windows built or still to build, each with its help button.
-  const QStringList sujets{
-      "index",         "Dlg_NewClasse",    "Dlg_ParamClasse",     "Dlg_NewEleve",   "Dlg_InsererEleve",
-      "Dlg_ModifEleve", "Dlg_SupprimerEleve", "Dlg_NewDevoir",     "Dlg_InsererDevoir", "Dlg_SupDevoir",
-      "PressePapInterne", "Dlg_ModifDevoir", "Dlg_ModifMatiere",   "ClassementDesEleves", "AgeDesEleves",
-      "LesAnniversairesDuMois", "LesOptions", "stat_01",           "stat_02",        "stat_03",
-      "stat_04",       "Dlg_Print"};
+  const QStringList sujets{"index",
+                           "Dlg_NewClasse",
+                           "Dlg_ParamClasse",
+                           "Dlg_NewEleve",
+                           "Dlg_InsererEleve",
+                           "Dlg_ModifEleve",
+                           "Dlg_SupprimerEleve",
+                           "Dlg_NewDevoir",
+                           "Dlg_InsererDevoir",
+                           "Dlg_SupDevoir",
+                           "PressePapInterne",
+                           "Dlg_ModifDevoir",
+                           "Dlg_ModifMatiere",
+                           "ClassementDesEleves",
+                           "AgeDesEleves",
+                           "LesAnniversairesDuMois",
+                           "LesOptions",
+                           "stat_01",
+                           "stat_02",
+                           "stat_03",
+                           "stat_04",
+                           "Dlg_Print"};
   const QStringList pages = pf::SujetsAide();
   for (const QString& s : sujets) EXPECT_TRUE(pages.contains(s)) << s.toStdString();
 }
@@ -244,7 +261,8 @@ TEST(Aide, LaFenetreOuvreLeSujetRevientEnArriereEtCherche) {
   // A topic without a page shows the contents and says so.
   pf::AfficherAide(QStringLiteral("Dlg_Inexistant"));
   EXPECT_EQ(SujetAffiche(), QStringLiteral("index"));
-  EXPECT_TRUE(fenetre->findChild<QLabel*>(QStringLiteral("Message"))->text().contains(QStringLiteral("Dlg_Inexistant")));
+  EXPECT_TRUE(
+      fenetre->findChild<QLabel*>(QStringLiteral("Message"))->text().contains(QStringLiteral("Dlg_Inexistant")));
 
   // The search ignores accents and case, and keeps only the pages holding every word.
   auto* recherche = fenetre->findChild<QLineEdit*>(QStringLiteral("Recherche"));

@@ -1,9 +1,10 @@
+#include "platform/chemins.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "platform/chemins.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -21,7 +22,8 @@ TEST(Chemins, LaConfigurationVaDansXdgSaufPourUnProgrammePortable) {
   EXPECT_TRUE(std::filesystem::is_directory(xdg + "/calevrin"));
   // A read-only folder elsewhere likewise.
   std::filesystem::create_directories(dir.Chemin() / "ro");
-  std::filesystem::permissions(dir.Chemin() / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(dir.Chemin() / "ro",
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   // (root writes anywhere: the case shows only for another user)
   if (::access((dir / "ro").c_str(), W_OK) != 0) {
     EXPECT_EQ(RepertoireDonnees(dir / "ro", xdg), xdg + "/calevrin/");
