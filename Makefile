@@ -1,4 +1,4 @@
-# Calevrin: make run | make test | make bench | make lint | make format
+# Calevrin: make run | make test | make bench | make lint | make format | make package
 SHELL := /bin/bash
 BUILD := build
 BUILD_ASAN := build-asan
@@ -7,9 +7,9 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PAQUETS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
            libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
-           shared-mime-info clang-tidy clang-format
+           shared-mime-info clang-tidy clang-format desktop-file-utils appstream dpkg-dev
 
-.PHONY: deps build run test bench lint format clean exemple
+.PHONY: deps build run test bench lint format clean exemple package
 
 # Installs only what is missing, so a ready machine never waits on apt.
 deps:
@@ -40,6 +40,11 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+
+# The Debian package, build/calevrin_VERSION_ARCH.deb; CALEVRIN_TEST_PAQUET=1 make test installs it in a
+# scratch Debian 12 root.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # Regenerates the sample class after a change of its generator.
 exemple: build

@@ -28,6 +28,7 @@
 #include "model/alertes.h"
 #include "model/edition.h"
 #include "model/erreurs.h"
+#include "platform/aide.h"
 #include "platform/chemins.h"
 #include "platform/dialogues.h"
 #include "platform/menus.h"
@@ -231,7 +232,7 @@ void TMDI::CreerMenus() {
   action(outils, "Options1", QStringLiteral("&Options..."), QStringLiteral("Configuration du logiciel"), [] {})
       ->setEnabled(false);  // with the options dialog
   outils->addSeparator();
-  action(outils, "Aide2", QStringLiteral("&Aide"), QStringLiteral("Aide"), [] {})->setEnabled(false);  // with help
+  action(outils, "Aide2", QStringLiteral("&Aide"), QStringLiteral("Aide"), [] { pf::AfficherAide(QString()); });
   action(outils, "Aproposde1", QStringLiteral("A propos de..."), QStringLiteral("A propos de ce logiciel"), [this] {
     TDlgInfo boite(this);
     boite.exec();

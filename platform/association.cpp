@@ -1,5 +1,8 @@
 #include "platform/association.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -66,6 +69,30 @@ std::string TrouverEntree(const TRepertoiresXdg& xdg, const std::string& id) {
   return {};
 }
 
+// An Exec line may name its program without a directory ("calevrin %f", as a package
+// installs it): the program is then the one found on PATH.
+std::string AvecCheminComplet(const std::string& exec) {
+  const std::size_t fin = exec.find(' ');
+  const std::string programme = exec.substr(0, fin);
+  if (programme.empty() || programme.find('/') != std::string::npos) return exec;
+  const char* path = std::getenv("PATH");
+  std::stringstream dirs(path ? path : "/usr/local/bin:/usr/bin:/bin");
+  for (std::string d; std::getline(dirs, d, ':');) {
+    if (d.empty()) continue;
+    const fs::path p = fs::path(d) / programme;
+    if (Existe(p) && ::access(p.c_str(), X_OK) == 0) {
+      std::error_code ec;
+      const fs::path vrai = fs::weakly_canonical(p, ec);
+      return (ec ? p : vrai).string() + (fin == std::string::npos ? std::string() : exec.substr(fin));
+    }
+  }
+  return exec;
+}
+
+std::string CommandeEntree(const std::string& entree) {
+  return AvecCheminComplet(SansGuillemetsExec(DeseEchapper(LireProfil("Desktop Entry", "Exec", "", entree))));
+}
+
 }  // namespace
 
 std::string TypeMime(const std::string& ext) {
@@ -108,9 +135,16 @@ std::string LireCommandeOuverture(const TRepertoiresXdg& xdg, const std::string&
       if (id.empty()) continue;
       const std::string entree = TrouverEntree(xdg, id);
       if (entree.empty()) continue;
-      return SansGuillemetsExec(DeseEchapper(LireProfil("Desktop Entry", "Exec", "", entree)));
+      return CommandeEntree(entree);
     }
   }
+  // No default chosen: the desktop then opens the type with an application that declares it,
+  // such as the entry a package installed.
+  const std::string entree = TrouverEntree(xdg, NomEntreeBureau);
+  if (entree.empty()) return {};
+  std::stringstream types(LireProfil("Desktop Entry", "MimeType", "", entree));
+  for (std::string t; std::getline(types, t, ';');)
+    if (t == typeMime) return CommandeEntree(entree);
   return {};
 }
 

@@ -14,7 +14,9 @@ inline constexpr const char* NomEntreeBureau = "calevrin.desktop";
 std::string TypeMime(const std::string& ext);
 
 // The Exec line of the desktop entry chosen by default for the type, its program path
-// unquoted ("/opt/Mes programmes/calevrin %f"); empty when no default is set or it is gone.
+// unquoted ("/opt/Mes programmes/calevrin %f"); without a default, that of the program's own
+// entry when it declares the type (installed by a package). A program named without a
+// directory is looked up on PATH. Empty when there is none.
 std::string LireCommandeOuverture(const TRepertoiresXdg& xdg, const std::string& typeMime);
 
 // The three writes of an association, each on its own; false when it failed.

@@ -64,8 +64,18 @@ TRepertoiresXdg TRepertoiresXdg::DuSysteme() {
   return x;
 }
 
+namespace {
+// A program installed among the system's programs keeps nothing beside itself, not even when
+// root runs it and could write there.
+bool RepertoireDuSysteme(const std::string& repertoire) {
+  const std::string r = AvecSeparateur(repertoire);
+  return r.rfind("/usr/", 0) == 0 || r.rfind("/bin/", 0) == 0 || r.rfind("/sbin/", 0) == 0;
+}
+}  // namespace
+
 std::string RepertoireDonnees(const std::string& repertoireProgramme, const std::string& configXdg) {
-  if (!repertoireProgramme.empty() && ::access(repertoireProgramme.c_str(), W_OK) == 0)
+  if (!repertoireProgramme.empty() && !RepertoireDuSysteme(repertoireProgramme) &&
+      ::access(repertoireProgramme.c_str(), W_OK) == 0)
     return AvecSeparateur(repertoireProgramme);
   const fs::path r = fs::path(configXdg) / "calevrin";
   std::error_code ec;

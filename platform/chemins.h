@@ -10,8 +10,9 @@ std::string CheminProgramme();      // full path of the running program
 std::string RepertoireProgramme();  // its directory, with a trailing "/"
 
 // The directory of the program's own files (configuration, ranking text): the program's
-// directory when it is writable (a build tree, a portable install), otherwise
-// $XDG_CONFIG_HOME/calevrin/ (created when missing). Ends with "/".
+// directory when it is writable (a build tree, a portable install) and not a system one
+// (/usr/..., /bin, /sbin), otherwise $XDG_CONFIG_HOME/calevrin/ (created when missing).
+// Ends with "/".
 std::string RepertoireDonnees();
 std::string RepertoireDonnees(const std::string& repertoireProgramme, const std::string& configXdg);
 

@@ -14,7 +14,7 @@ namespace {
 QtMessageHandler ancien = nullptr;
 
 // Limits of the headless test platform itself, not of the program.
-bool Environnement(const QString& m) { return m.contains(QLatin1String("propagateSizeHints")); }
+bool Environnement(const QString& m) { return m.startsWith(QLatin1String("This plugin does not support")); }
 
 void Gestionnaire(QtMsgType genre, const QMessageLogContext& contexte, const QString& message) {
   if ((genre == QtWarningMsg || genre == QtCriticalMsg) && !Environnement(message) &&
