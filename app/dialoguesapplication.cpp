@@ -1,6 +1,8 @@
 #include "app/dialoguesapplication.h"
 
-#include "dialogs/devoirs.h"
+#include "dialogs/choixdevoir.h"
+#include "dialogs/infosdevoirs.h"
+#include "dialogs/nouveaudevoir.h"
 
 namespace calevrin {
 

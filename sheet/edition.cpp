@@ -1,34 +1,17 @@
 #include "sheet/edition.h"
 
 #include <QKeyEvent>
-#include <QValidator>
 
-#include "model/alertes.h"
 #include "model/moyennes.h"
 #include "model/note.h"
 #include "platform/texte.h"
+#include "platform/validateurcp1252.h"
 
 namespace calevrin {
 
-namespace {
-
-// Only what the class file can hold gets in: a character without a Windows-1252 form is
-// refused with a beep rather than stored as "?".
-class TValideurCp1252 : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& texte, int&) const override {
-    if (plateforme::VersCp1252(texte)) return Acceptable;
-    Bip();
-    return Invalid;
-  }
-};
-
-}  // namespace
-
 TEdition::TEdition(TClasse& classe, TRapportSaisie rapport, const TOptions& o, QWidget* parent)
     : QLineEdit(parent), classe_(classe), rapport_(std::move(rapport)), options_(o) {
-  setValidator(new TValideurCp1252(this));
+  setValidator(new plateforme::TValidateurCp1252(this));
   setFrame(false);
   // Text at the top of the box, where the sheet writes it, not centred in it.
   setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,11 +1,13 @@
-#include "dialogs/devoirs.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <QtWidgets>
 #include <functional>
 
+#include "dialogs/choixdevoir.h"
+#include "dialogs/infosdevoirs.h"
+#include "dialogs/notesdevoir.h"
+#include "dialogs/nouveaudevoir.h"
 #include "model/alertes.h"
 #include "model/cp1252.h"
 #include "model/edition.h"

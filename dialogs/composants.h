@@ -1,0 +1,62 @@
+#pragma once
+// The pieces every dialog is built from, so that they all look and behave alike: fields that
+// take only what the class file can hold, labels with their shortcut, the button row with
+// Annuler and Aide, the reading of a coefficient, the view a dialog works on.
+// Widgets are given object names for tests; the parent owns what is made.
+
+#include <QString>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QDialog;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace calevrin {
+
+class TClasse;
+struct TOptions;
+
+// A text of the class, Windows-1252, as shown in a widget.
+QString Depuis(std::string_view cp1252);
+// The field's text in Windows-1252; nullopt when a character has no form there.
+std::optional<std::string> Cp1252(const QLineEdit* champ);
+// The texts of the fields in order, or nullopt after one beep when one cannot be stored.
+std::optional<std::vector<std::string>> LireTextes(std::initializer_list<const QLineEdit*> champs);
+
+// A one-line field of at most capacite characters, refusing what Windows-1252 lacks. Below
+// CapaciteExtensible it is as wide as its capacity (24 characters at most); from there on it
+// grows with the dialog.
+inline constexpr int CapaciteExtensible = 40;
+QLineEdit* Champ(QWidget* parent, const char* nom, int capacite);
+
+// A label whose shortcut ("&Date :") gives the focus to champ.
+QLabel* Etiquette(const QString& texte, QWidget* champ, QWidget* parent);
+
+QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom);
+
+// "&Aide", named BoutonAide, opening the help topic sujet, also on F1. Without a topic the
+// button is there but disabled.
+QPushButton* BoutonAide(QDialog* d, const QString& sujet);
+
+// The row ok (when given: the accepting button, which keeps its own slot), "Annuler" named
+// BoutonAnnuler and rejecting d, and BoutonAide(d, sujetAide), in the desktop's order.
+QDialogButtonBox* Boutons(QDialog* d, QPushButton* ok, const QString& sujetAide);
+
+// The coefficient typed in champ, a number in 0..coefmax of the options. Otherwise a warning
+// ("Le coefficient doit être un nombre", or the range when checked), the text selected for
+// another try, and nullopt.
+std::optional<double> LireCoef(QLineEdit* champ, const TOptions& o);
+
+// The subject and period of the class's current view, for the dialogs that work on one
+// subject in one period; std::invalid_argument when the view is the synthesis or the year.
+int MatiereVue(const TClasse& c);
+int PeriodeVue(const TClasse& c);
+
+}  // namespace calevrin
