@@ -26,7 +26,6 @@ TValeursProgramme Programme;
 void FixerValeursProgramme() {
   Programme.TitreVersion = TitreVersion();
   Programme.RepertoireProgramme = pf::RepertoireProgramme();
-  Programme.FichierAide = Programme.RepertoireProgramme + "Calevrin.HLP";
   OptionsParDefaut(OptionsDefaut);
 }
 
@@ -42,7 +41,7 @@ void VerifierAssociation(const std::string& ext, const pf::TRepertoiresXdg& xdg,
   const std::string e = !ext.empty() && ext[0] == '.' ? ext.substr(1) : ext;
   const std::string type = pf::TypeMime(e);
   std::string commande = pf::LireCommandeOuverture(xdg, type);
-  // The Exec line's field code (" %f", " %U" ...) stands where the registry had " "%1"".
+  // The desktop entry's Exec line ends with its field code (" %f", " %U" ...): the program is what precedes it.
   if (const auto pos = commande.find(" %"); pos != std::string::npos) commande.erase(pos);
   if (MajusculesAscii(commande) == MajusculesAscii(programme)) return;
   if (!demander(QuestionAssociation(e, programme))) return;

@@ -12,7 +12,6 @@ namespace calevrin {
 struct TValeursProgramme {
   std::string TitreVersion;         // "Calevrin 3.0"
   std::string RepertoireProgramme;  // with its trailing "/"
-  std::string FichierAide;
 };
 extern TValeursProgramme Programme;
 

@@ -27,7 +27,7 @@ using pf::R;
 
 namespace {
 
-// "newcursor": a pencil whose tip, the hot spot, points at the cell.
+// The entry cursor: a pencil whose tip, the hot spot, points at the cell.
 const QCursor& CurseurSaisie() {
   static const QCursor curseur = [] {
     QPixmap pm(24, 24);

@@ -1,5 +1,7 @@
 #include "sheet/geometrie.h"
 
+#include <cmath>
+
 #include "platform/canevas.h"
 
 namespace calevrin {
@@ -13,9 +15,11 @@ QRect TGeometrieFeuille::Zone(double x1, double y1, double x2, double y2) const 
   return {QPoint(X(x1), Y(y1)), QPoint(X(x2), Y(y2))};
 }
 
+// The cell drawn under the point: rounding to the nearest column start would give the right
+// half of a grade to the next test.
 void TGeometrieFeuille::Cellule(int x, int y, int& ligne, int& colonne) const {
-  colonne = R((x + H - OrigineX - R(20 * Zoom * W)) / (20 * Zoom));
-  ligne = R((y + V - OrigineY - R(15 * Zoom)) / (10 * Zoom));
+  colonne = static_cast<int>(std::floor((x + H - OrigineX) / (20 * Zoom))) - W;
+  ligne = static_cast<int>(std::floor((y + V - OrigineY) / (10 * Zoom))) - 1;
 }
 
 QRect TGeometrieFeuille::ZoneCellule(int ligne, int colonne) const {

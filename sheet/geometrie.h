@@ -20,7 +20,7 @@ struct TGeometrieFeuille {
   int Y(double unites) const;
   // The pixels of a rectangle in units.
   QRect Zone(double x1, double y1, double x2, double y2) const;
-  // The cell whose top-left corner is nearest the point: the row and the column, unchecked.
+  // The cell under the point: its row and column, unchecked (0 or less left of or above the grades).
   void Cellule(int x, int y, int& ligne, int& colonne) const;
   // The in-place editor over a cell.
   QRect ZoneCellule(int ligne, int colonne) const;

@@ -176,3 +176,56 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
   EXPECT_FALSE(premiere->isMinimized());
   EXPECT_EQ(f.Zone()->currentSubWindow(), premiere);
 }
+
+namespace {
+
+// A child that is not a grade sheet: the frame must serve it through the interface alone.
+class TEnfantTemoin : public QWidget, public plateforme::TFenetreEnfant {
+ public:
+  TEnfantTemoin() : menu_(new QMenu(QStringLiteral("&Témoin"), this)) {}
+  plateforme::TSignauxEnfant& Signaux() override { return signaux_; }
+  QList<QMenu*> MenusFusionnes() const override { return {menu_}; }
+  bool Disponible(plateforme::TCommandeCadre c) const override { return c == plateforme::TCommandeCadre::Imprimer; }
+  void Executer(plateforme::TCommandeCadre c) override { executees.push_back(c); }
+  bool Modifie() const override { return false; }
+  bool EnApercu() const override { return false; }
+  QString TextePeriode() const override { return QStringLiteral("Sem.2"); }
+  QString Chemin() const override { return {}; }
+  bool DemanderFermeture() override { return ++demandes > 1; }  // refuses the first time
+
+  std::vector<plateforme::TCommandeCadre> executees;
+  int demandes = 0;
+
+ private:
+  plateforme::TSignauxEnfant signaux_;
+  QMenu* menu_;
+};
+
+}  // namespace
+
+TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
+  TMDI f(dir_ / "calevrin.ini");
+  auto* temoin = new TEnfantTemoin;
+  f.AjouterEnfant(temoin);
+  QStringList menus;
+  for (QAction* a : f.menuBar()->actions()) menus.push_back(a->text());
+  EXPECT_TRUE(menus.contains(QStringLiteral("&Témoin")));
+  EXPECT_EQ(f.TextePeriode(), "Sem.2");
+  EXPECT_TRUE(f.Action("M18")->isEnabled());   // print: available
+  EXPECT_FALSE(f.Action("M12")->isEnabled());  // save: not
+  EXPECT_FALSE(f.Bouton(8)->isEnabled());
+  f.Action("M18")->trigger();
+  f.Action("M12")->trigger();  // disabled items are not run, even when triggered
+  EXPECT_EQ(temoin->executees, std::vector<plateforme::TCommandeCadre>{plateforme::TCommandeCadre::Imprimer});
+
+  // Closing the program asks the child; its refusal keeps everything open.
+  EXPECT_FALSE(f.close());
+  EXPECT_EQ(temoin->demandes, 1);
+  EXPECT_EQ(f.Enfants().size(), 1);
+  EXPECT_TRUE(f.close());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(f.Enfants().isEmpty());
+  menus.clear();
+  for (QAction* a : f.menuBar()->actions()) menus.push_back(a->text());
+  EXPECT_FALSE(menus.contains(QStringLiteral("&Témoin")));
+}

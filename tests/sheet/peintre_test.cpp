@@ -56,7 +56,7 @@ TEST(Peintre, VueDesDevoirsPositionsEtCouleurs) {
   const pf::TAppel& nom = Texte(cv, "ARNAUD Paul");
   EXPECT_TRUE(nom.Cadre);
   EXPECT_EQ(nom.CadreGauche, 46);
-  EXPECT_EQ(nom.CadreDroite, 46 - 46 + 228);
+  EXPECT_EQ(nom.CadreDroite, 228);  // 20 W + 14 units
   const pf::TAppel& huit = Texte(cv, "8");
   EXPECT_EQ(huit.X1, 240 + 8);  // below 10: shifted by one digit
   EXPECT_EQ(huit.Police.Couleur, o.couleur[7]);
@@ -86,9 +86,9 @@ TEST(Peintre, VueDesDevoirsPositionsEtCouleurs) {
 
   TDefilement d = CalculerDefilement(e, *c, TMesuresPage{}, o);
   EXPECT_EQ(d.Largeur, 600);                    // never less than R(400 z)
-  EXPECT_EQ(d.Hauteur, R(70 * 1.5) + R(30 * 1.5));  // rows, then the list of tests
+  EXPECT_EQ(d.Hauteur, 105 + 45);  // rows, then the list of tests
   c->FixerNbDevoirs(1, 1, 0);
-  EXPECT_EQ(CalculerDefilement(e, *c, TMesuresPage{}, o).Largeur, R(120 * 1.5));
+  EXPECT_EQ(CalculerDefilement(e, *c, TMesuresPage{}, o).Largeur, 180);
 }
 
 TEST(Peintre, VuesAnneeEtSyntheseEtClasseVide) {
@@ -110,10 +110,11 @@ TEST(Peintre, VuesAnneeEtSyntheseEtClasseVide) {
   c->FixerNbMatieres(1);  // one subject: delta = 40, the column moves 40 units left
   cv.Effacer();
   DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+  moyenne = nullptr;
   for (const pf::TAppel& a : cv.Appels())
-    if (a.Chaine == "Moyenne" && a.Y1 == 6) {
-      EXPECT_EQ(a.X1, 384);
-    }
+    if (a.Chaine == "Moyenne" && a.Y1 == 6) moyenne = &a;
+  ASSERT_NE(moyenne, nullptr);
+  EXPECT_EQ(moyenne->X1, 384);
 
   c->FixerMatiereCourante(1);
   c->FixerPeriodeCourante(4);
@@ -156,16 +157,16 @@ TEST(Peintre, ApercuAvecLesMesuresDeSecoursEtPaletteLocale) {
   // The page outline, pen width 2, from (10, 10) to (Lp + 10, Hp + 10).
   const pf::TAppel& cadre = cv.Appels().back();
   EXPECT_EQ(cadre.LargeurPlume, 2);
-  EXPECT_EQ(cadre.X2, R(2481 * 0.16) + 10);
-  EXPECT_EQ(cadre.Y2, R(3507 * 0.16) + 10);
+  EXPECT_EQ(cadre.X2, 397 + 10);  // 396.96 pixels of paper
+  EXPECT_EQ(cadre.Y2, 561 + 10);
   const TDefilement d = CalculerDefilement(e, *c, page, o);
-  EXPECT_EQ(d.Largeur, R(2481 * 0.16) + 20);
+  EXPECT_EQ(d.Largeur, 397 + 20);
 
   // Printing: scale kd x zoomD / rho, no scroll, the title at the top.
   cv.Effacer();
   DessinerFeuille(cv, true, e, *c, page, o);
-  EXPECT_EQ(e.OrigineY, R(30 * 2 / 0.32));
-  EXPECT_EQ(Texte(cv, "1").X1, R(10 * 2 / 0.32));
+  EXPECT_EQ(e.OrigineY, 188);  // 187.5 to the even neighbour
+  EXPECT_EQ(Texte(cv, "1").X1, 62);  // 62.5 to the even neighbour
 }
 
 // Real subject names are wider than their 40-unit columns: each header must stay inside its

@@ -47,12 +47,9 @@ class SaisieTest : public ::testing::Test {
     pf::RemplacerBoiteMessage(ancienneBoite_);
     RemplacerAlertes(anciennesAlertes_);
   }
-  // The pointer over cell (row, test), as the sheet computes cells.
+  // The pointer over the middle of cell (row, test).
   void Survoler(int ligne, int colonne) {
-    const double z = Options.zoomD;
-    const int W = f_->Etat().NbColNoms;
-    const QPoint p(pf::R(20 * (colonne + W) * z) + 4, pf::R(10 * (ligne + 1) * z) + 6);
-    QTest::mouseMove(f_->viewport(), p);
+    QTest::mouseMove(f_->viewport(), f_->Geometrie().ZoneCellule(ligne, colonne).center());
   }
   // What the screen shows, partial repaints included (grab() would paint afresh).
   QImage Ecran() {
