@@ -6,7 +6,9 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
@@ -14,6 +16,7 @@
 #include <filesystem>
 
 #include "model/alertes.h"
+#include "model/ecriture.h"
 #include "model/edition.h"
 #include "model/dates.h"
 #include "model/cp1252.h"
@@ -409,22 +412,46 @@ void TChild::Imprimer(bool sansDialogue) {
     if (QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".pdf");
     imprimante.setOutputFileName(nom);
   }
+  // A PDF is drawn aside and then put in place whole, as a class file is: a failure never
+  // leaves half a file, and a device or a FIFO in its place is refused.
+  const QString cible = imprimante.outputFileName();
+  QTemporaryDir brouillon;
+  if (pdf) {
+    try {
+      CibleEcriture(cible.toStdString());
+    } catch (const EErreurClasse& e) {
+      Erreur(QString::fromUtf8(e.what()));
+      return;
+    }
+    imprimante.setOutputFileName(brouillon.filePath(QStringLiteral("feuille.pdf")));
+  }
   LireMetriques();
   LireMesuresPage();
   QPainter p;
-  if (!p.begin(&imprimante)) {
-    Erreur(pdf ? QStringLiteral("Impossible d'écrire le fichier ") + imprimante.outputFileName()
-               : QStringLiteral("Impossible d'imprimer sur ") + imprimante.printerName());
+  bool imprime = p.begin(&imprimante);
+  if (imprime) {
+    pf::TCanevasQt c(p);
+    TEtatFeuille etat = etat_;
+    DessinerFeuille(c, true, etat, Classe(), page_);
+    imprime = p.end();
+  }
+  if (!pdf) {
+    if (!imprime) Erreur(QStringLiteral("Impossible d'imprimer sur ") + imprimante.printerName());
     return;
   }
-  pf::TCanevasQt c(p);
-  TEtatFeuille etat = etat_;
-  DessinerFeuille(c, true, etat, Classe(), page_);
-  if (!p.end()) {
-    Erreur(QStringLiteral("Impossible d'écrire le fichier ") + imprimante.outputFileName());
+  const QString dessin = imprimante.outputFileName();
+  imprimante.setOutputFileName(cible);
+  try {
+    QFile f(dessin);
+    if (!imprime || !f.open(QIODevice::ReadOnly)) throw EErreurClasse(Formater(MsgCreation, cible.toStdString()));
+    const QByteArray octets = f.readAll();
+    EcrireFichierAtomique(cible.toStdString(), reinterpret_cast<const std::uint8_t*>(octets.constData()),
+                          static_cast<std::size_t>(octets.size()));
+  } catch (const EErreurClasse& e) {
+    Erreur(QString::fromUtf8(e.what()));
     return;
   }
-  if (pdf) emit signaux_.Message(QStringLiteral(" PDF écrit : ") + imprimante.outputFileName(), false);
+  emit signaux_.Message(QStringLiteral(" PDF écrit : ") + cible, false);
 }
 
 void TChild::ConfigurerImprimante() {

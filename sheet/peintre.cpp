@@ -19,7 +19,7 @@ using pf::RGB;
 double ZoomBorne(double zoom) {
   // A zero, negative or absurd factor from a hand-edited file must not divide by zero
   // or ask for fonts of thousands of points.
-  if (!std::isfinite(zoom) || zoom < 0.25) return 0.25;
+  if (!std::isfinite(zoom) || zoom < ZoomMin) return ZoomMin;
   return std::min(zoom, 10.0);
 }
 

@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QPageLayout>
 #include <QPrinter>
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -203,4 +205,13 @@ TEST_F(CommandesTest, ImpressionPdfAuNomDeLaClasse) {
   EXPECT_EQ(demande, pdf);
   EXPECT_TRUE(fs::exists(dir_ / "autre.pdf"));
   EXPECT_FALSE(fs::exists(dir_ / "ancien.pdf"));
+
+  // A FIFO where the PDF should go is refused and stays a FIFO.
+  ASSERT_EQ(::mkfifo((dir_ / "tube.pdf").c_str(), 0600), 0);
+  nomSauvegarde_ = QString::fromStdString(dir_ / "tube.pdf");
+  questions_.clear();
+  f_->Imprimer(true);
+  ASSERT_EQ(questions_.size(), 1u);
+  EXPECT_TRUE(questions_[0].contains(QStringLiteral("pas un fichier ordinaire")));
+  EXPECT_TRUE(fs::is_fifo(dir_ / "tube.pdf"));
 }
