@@ -1,22 +1,30 @@
 #pragma once
-// One open class: its record, its file, whether it was changed since it was saved, and the one
-// signal by which the windows showing it learn of each change. Windows of another class hold
-// another document, so they never hear this one.
+// One open class: its record, its file, whether it was changed since it was saved, the steps
+// that can be undone, and the one signal by which the windows showing it learn of each change.
+// Windows of another class hold another document, so they never hear this one.
 
 #include <QObject>
+#include <QUndoStack>
 #include <memory>
 #include <string>
 
 #include "model/changement.h"
 #include "model/classe.h"
+#include "model/fichierclasse.h"
 
 namespace calevrin {
+
+struct TDifference;
 
 class TDocumentClasse : public QObject {
   Q_OBJECT
 
  public:
+  // Steps kept for undo: a typed grade costs a few bytes, a sort about twice the record.
+  static constexpr int NbEtapes = 200;
+
   explicit TDocumentClasse(std::unique_ptr<TClasse> classe, QObject* parent = nullptr);
+  ~TDocumentClasse() override;
   // Reads the class file and puts the names in order; throws EErreurClasse.
   static std::unique_ptr<TDocumentClasse> Ouvrir(const std::string& chemin);
 
@@ -25,30 +33,46 @@ class TDocumentClasse : public QObject {
   const std::string& Chemin() const { return classe_->NomFichier; }
   void FixerChemin(const std::string& chemin) { classe_->NomFichier = chemin; }
 
-  bool Modifie() const { return modifie_; }
+  // Changed since it was saved: a step away from the saved one, or marked so.
+  bool Modifie() const { return modifieHorsPile_ || !pile_.isClean(); }
   // A new class has a name but no file yet: its first save asks where.
   bool JamaisSauve() const { return jamaisSauve_; }
   void FixerJamaisSauve(bool jamais) { jamaisSauve_ = jamais; }
 
+  // A change that no step records (a recovered class is modified from the start).
   void MarquerModifie();
   void EffacerModifie();
   // Tells every window of this class what changed.
   void NotifierStatistiques(TCodeChangement code, int periode, int a, int b);
+
+  // After a change of the class: records it as one step named nom ("la saisie de la note":
+  // the menu reads "Annuler la saisie de la note"), which returns to the current view when
+  // undone, and tells the windows. A change that altered nothing records nothing.
+  void NouvelleEtape(const QString& nom, TChangement changement);
+  QUndoStack& Pile() { return pile_; }
 
   // The class into its own file, then no longer modified; throws EErreurClasse, the old
   // file intact.
   void Enregistrer();
   // The same bytes into another file (the ".bak", the backup copy); throws EErreurClasse.
   void EnregistrerCopie(const std::string& chemin);
+  // The record's bytes as they would be saved.
+  void Image(TImage& image) const;
 
  signals:
   void Change(const calevrin::TChangement& changement);
-  // After every MarquerModifie and EffacerModifie.
+  // After every change of the modified state.
   void ModificationChangee(bool modifie);
+  // A step was undone or redone: the whole class may differ, the view too.
+  void Restauree();
 
  private:
+  friend class TEtapeClasse;
+  void Restaurer(const TDifference& d, bool versAvant, int matiere, int periode, TChangement changement);
   std::unique_ptr<TClasse> classe_;
-  bool modifie_ = false;
+  std::unique_ptr<TImage> image_;  // the record as the last step, load or undo left it
+  QUndoStack pile_;
+  bool modifieHorsPile_ = false;
   bool jamaisSauve_ = false;
 };
 

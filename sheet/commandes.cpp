@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QUndoStack>
 #include <filesystem>
 
 #include "model/alertes.h"
@@ -67,10 +68,31 @@ void TChild::CreerMenus() {
   };
 
   QMenu* edition = new QMenu(QStringLiteral("&Edition"), this);
+  QUndoStack& pile = document_->Pile();
+  QAction* annuler = action(edition, "MAnnuler", QStringLiteral("&Annuler"), QStringLiteral("Annuler la dernière modification"),
+                            [this, &pile] {
+                              if (!RefuserPendantSaisie()) pile.undo();
+                            });
+  annuler->setShortcut(QKeySequence::Undo);
+  QAction* retablir = action(edition, "MRetablir", QStringLiteral("&Rétablir"),
+                             QStringLiteral("Rétablir la modification annulée"), [this, &pile] {
+                               if (!RefuserPendantSaisie()) pile.redo();
+                             });
+  retablir->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  const auto nommer = [annuler, retablir, &pile] {
+    annuler->setEnabled(pile.canUndo());
+    annuler->setText(QStringLiteral("&Annuler ") + pile.undoText());
+    retablir->setEnabled(pile.canRedo());
+    retablir->setText(QStringLiteral("&Rétablir ") + pile.redoText());
+  };
+  connect(&pile, &QUndoStack::indexChanged, this, nommer);
+  nommer();
+  edition->addSeparator();
   action(edition, "M61", QStringLiteral("&Couper un devoir..."), QStringLiteral("Couper un devoir dans le presse papier"),
          [this, choisir] {
            if (RefuserPendantSaisie()) return;
-           if (const int k = choisir(TModeChoixDevoir::Couper); k > 0 && CouperDevoir(Classe(), k)) ApresChangement(TCodeChangement::Devoirs);
+           if (const int k = choisir(TModeChoixDevoir::Couper); k > 0 && CouperDevoir(Classe(), k))
+             ApresChangement(TCodeChangement::Devoirs, QStringLiteral("la coupure du devoir"));
          });
   action(edition, "M60", QStringLiteral("Co&pier un devoir..."), QStringLiteral("Copier un devoir dans le presse papier"),
          [this, choisir] {
@@ -79,13 +101,15 @@ void TChild::CreerMenus() {
          });
   action(edition, "M62", QStringLiteral("&Ajouter le devoir copié"),
          QStringLiteral("Ajouter le devoir du presse papier"), [this] {
-           if (PressePapInterne.Plein && AjouterDevoirCopie(Classe())) ApresChangement(TCodeChangement::Devoirs);
+           if (PressePapInterne.Plein && AjouterDevoirCopie(Classe()))
+             ApresChangement(TCodeChangement::Devoirs, QStringLiteral("l'ajout du devoir copié"));
          });
   action(edition, "M63", QStringLiteral("&Insérer le devoir copié..."),
          QStringLiteral("Insérer le devoir du presse papier"), [this, choisir] {
            if (RefuserPendantSaisie()) return;
            const int k = choisir(TModeChoixDevoir::CollerAvant);
-           if (k > 0 && PressePapInterne.Plein && InsererDevoirCopie(Classe(), k)) ApresChangement(TCodeChangement::Devoirs);
+           if (k > 0 && PressePapInterne.Plein && InsererDevoirCopie(Classe(), k))
+             ApresChangement(TCodeChangement::Devoirs, QStringLiteral("l'insertion du devoir copié"));
          });
   edition->addSeparator();
   action(edition, "M64", QStringLiteral("&Exporter le tableau"), QStringLiteral("Exporter vers un tableur"),
@@ -109,26 +133,28 @@ void TChild::CreerMenus() {
          QStringLiteral("Trier alphabétiquement d'après le nom"), [this] {
            if (RefuserPendantSaisie()) return;
            TrierEleves(Classe());
-           MarquerModifie();
            Rafraichir();
-           NotifierStatistiques(TCodeChangement::Eleves, 0, 0, 0);
+           Document().NouvelleEtape(QStringLiteral("le tri des élèves"), {TCodeChangement::Eleves, 0, 0, 0});
          });
 
   QMenu* note = new QMenu(QStringLiteral("&Note"), this);
   note->menuAction()->setStatusTip(QStringLiteral("Gérer les notes"));
   action(note, "M30", QStringLiteral("&Ajouter un nouveau devoir..."), QStringLiteral("Ajouter un nouveau devoir"),
          [this] {
-           if (dialogues_.AjouterDevoir(this, Classe())) ApresChangement(TCodeChangement::Devoirs);
+           if (dialogues_.AjouterDevoir(this, Classe()))
+             ApresChangement(TCodeChangement::Devoirs, QStringLiteral("l'ajout du devoir"));
          });
   action(note, "M35", QStringLiteral("&Insérer un nouveau devoir..."), QStringLiteral("Insérer un nouveau devoir"),
          [this, choisir] {
            if (RefuserPendantSaisie()) return;
            const int k = choisir(TModeChoixDevoir::InsererAvant);
-           if (k > 0 && dialogues_.InsererDevoir(this, Classe(), k)) ApresChangement(TCodeChangement::Devoirs);
+           if (k > 0 && dialogues_.InsererDevoir(this, Classe(), k))
+             ApresChangement(TCodeChangement::Devoirs, QStringLiteral("l'insertion du devoir"));
          });
   action(note, "M31", QStringLiteral("&Modifier les informations d'un devoir..."),
          QStringLiteral("Modifier les renseignements relatifs à un devoir"), [this] {
-           if (dialogues_.ModifierDevoirs(this, Classe())) ApresChangement(TCodeChangement::Devoirs);
+           if (dialogues_.ModifierDevoirs(this, Classe()))
+             ApresChangement(TCodeChangement::Devoirs, QStringLiteral("la modification des devoirs"));
          });
   action(note, "M32", QStringLiteral("&Supprimer un devoir..."), QStringLiteral(" Supprimer un devoir"),
          [this, choisir] {
@@ -138,23 +164,24 @@ void TChild::CreerMenus() {
                                           pf::TGenreMessage::Confirmation,
                                           pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
              return;
-           if (SupprimerDevoir(Classe(), k)) ApresChangement(TCodeChangement::Devoirs);
+           if (SupprimerDevoir(Classe(), k))
+             ApresChangement(TCodeChangement::Devoirs, QStringLiteral("la suppression du devoir"));
          });
   note->addSeparator();
-  // Emptying a period or the year: asked first, and marked modified as soon as confirmed.
-  const auto vider = [this](auto&& question, auto&& operation) {
+  // Emptying a period or the year: asked first.
+  const auto vider = [this](auto&& question, auto&& operation, const QString& etape) {
     if (RefuserPendantSaisie()) return;
     if (pf::BoiteMessage(pf::DepuisCp1252(question(Classe())), pf::TGenreMessage::Confirmation,
                          pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
       return;
-    MarquerModifie();
     operation(Classe());
-    Rafraichir();
-    NotifierStatistiques(TCodeChangement::Devoirs, Classe().PeriodeCourante(), 0, 0);
+    ApresChangement(TCodeChangement::Devoirs, etape);
   };
-  action(note, "M33", QString(), QString(), [vider] { vider(QuestionViderPeriode, ViderPeriode); });
+  action(note, "M33", QString(), QString(),
+         [vider] { vider(QuestionViderPeriode, ViderPeriode, QStringLiteral("la suppression des notes de la période")); });
   action(note, "M34", QStringLiteral("Su&pprimer les notes de l'année"),
-         QStringLiteral("Supprimer TOUTES les notes de l'année"), [vider] { vider(QuestionViderAnnee, ViderAnnee); });
+         QStringLiteral("Supprimer TOUTES les notes de l'année"),
+         [vider] { vider(QuestionViderAnnee, ViderAnnee, QStringLiteral("la suppression des notes de l'année")); });
 
   QMenu* matiere = new QMenu(QStringLiteral("&Matière"), this);
   plusTard(action(matiere, "M50", QStringLiteral("&Changer les coefficients..."),
@@ -277,10 +304,9 @@ void TChild::MajMenus() {
   Action(("MenuM" + std::to_string(s)).c_str())->setChecked(true);
 }
 
-void TChild::ApresChangement(TCodeChangement code) {
+void TChild::ApresChangement(TCodeChangement code, const QString& etape) {
   Rafraichir();
-  MarquerModifie();
-  NotifierStatistiques(code, Classe().PeriodeCourante(), 0, 0);
+  document_->NouvelleEtape(etape, {code, Classe().PeriodeCourante(), 0, 0});
 }
 
 bool TChild::Sauver(bool ajouterRecent) {

@@ -71,6 +71,7 @@ TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dia
   edition_ = new TEdition(Classe(), [this](int, int ligne, int colonne) { ValiderSaisie(ligne, colonne); },
                           options_, viewport());
   connect(document_.get(), &TDocumentClasse::ModificationChangee, &signaux_, &plateforme::TSignauxEnfant::Modification);
+  connect(document_.get(), &TDocumentClasse::Restauree, this, &TChild::ApresRestauration);
   etat_.LigneAvant = etat_.ColonneAvant = 0;
   LireMesuresPage();
   CalculerLargeurNoms();
@@ -182,6 +183,14 @@ void TChild::Rafraichir() {
 }
 
 void TChild::MarquerModifie() { document_->MarquerModifie(); }
+
+void TChild::ApresRestauration() {
+  OublierCase();
+  CalculerLargeurNoms();
+  MajLibellesMatieres();
+  MajLibellesPeriodes();
+  Rafraichir();
+}
 
 void TChild::NotifierStatistiques(TCodeChangement code, int periode, int a, int b) {
   document_->NotifierStatistiques(code, periode, a, b);
@@ -523,9 +532,12 @@ void TChild::ValiderSaisie(int ligne, int colonne) {
   setFocus();
   if (options_.trait) DessinerCurseur(true, false);
   if (ligne == AucuneCellule) return;
-  MarquerModifie();
-  NotifierStatistiques(ligne == 0 ? TCodeChangement::CoefficientDevoir : TCodeChangement::Note,
-                       Classe().PeriodeCourante(), colonne, ligne);
+  if (ligne == 0)
+    document_->NouvelleEtape(QStringLiteral("la saisie du coefficient"),
+                             {TCodeChangement::CoefficientDevoir, Classe().PeriodeCourante(), colonne, 0});
+  else
+    document_->NouvelleEtape(QStringLiteral("la saisie de la note"),
+                             {TCodeChangement::Note, Classe().PeriodeCourante(), colonne, ligne});
   RepeindreApresSaisie(ligne, colonne);
   const int touche = edition_->DerniereTouche;
   if (ligne >= 1 && (touche == Qt::Key_Up || touche == Qt::Key_Down)) {

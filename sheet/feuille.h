@@ -66,6 +66,8 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   void CalculerLargeurNoms();
   void MarquerModifie();
   void NotifierStatistiques(TCodeChangement code, int periode, int a, int b);
+  // A step undone or redone replaced the class: everything is shown again.
+  void ApresRestauration();
   // The page as the last reading of the printer metrics gave it.
   const TMesuresPage& MesuresPage() const { return page_; }
   void LireMesuresPage();
@@ -123,7 +125,8 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   void CreerMenus();
   void OuvrirMenuContextuel(const QPoint& global);
   void CopieDeSauvegarde();
-  void ApresChangement(TCodeChangement code);
+  // After a change of the class: repaint, and one step that undo can take back.
+  void ApresChangement(TCodeChangement code, const QString& etape);
   std::unique_ptr<TDocumentClasse> document_;
   TDialoguesFeuille& dialogues_;
   const TOptions& options_;
