@@ -1,7 +1,9 @@
 #include "platform/canevasqt.h"
 
 #include <QHash>
-#include <map>
+#include <algorithm>
+
+#include "platform/cachetables.h"
 
 namespace calevrin::plateforme {
 
@@ -12,14 +14,18 @@ QColor TCanevasQt::Couleur(TCouleurRGB c) {
 const QFontMetrics& TCanevasQt::Metriques() {
   const TPolice& pol = Police();
   if (!cacheValide_ || pol.Nom != policeCache_.Nom || pol.Taille != policeCache_.Taille ||
-      pol.Gras != policeCache_.Gras || pol.Italique != policeCache_.Italique || pol.Souligne != policeCache_.Souligne) {
+      pol.Gras != policeCache_.Gras || pol.Italique != policeCache_.Italique || pol.Souligne != policeCache_.Souligne ||
+      pol.Pixels != policeCache_.Pixels) {
     font_ = QFont(pol.Nom);
-    font_.setPointSizeF(pol.Taille > 0 ? pol.Taille : 1);
+    if (pol.Pixels)
+      font_.setPixelSize(std::max(1, R(pol.Taille)));  // Qt warns about a size of 0
+    else
+      font_.setPointSizeF(pol.Taille > 0 ? pol.Taille : 1);
     font_.setBold(pol.Gras);
     font_.setItalic(pol.Italique);
     font_.setUnderline(pol.Souligne);
     metriques_.emplace(font_, p_.device());
-    cacheCourant_ = nullptr;
+    cacheCourant_.reset();
     policeCache_ = pol;
     cacheValide_ = true;
     p_.setFont(font_);
@@ -45,6 +51,9 @@ void TCanevasQt::AppliquerBrosse() {
     case TStyleBrosse::Plein: p_.setBrush(Couleur(CouleurBrosse())); break;
     case TStyleBrosse::Vide: p_.setBrush(Qt::NoBrush); break;
     case TStyleBrosse::Croise: p_.setBrush(QBrush(Couleur(CouleurBrosse()), Qt::CrossPattern)); break;
+    case TStyleBrosse::CroixDiagonale:
+      p_.setBrush(QBrush(Couleur(CouleurBrosse()), Qt::DiagCrossPattern));
+      break;
   }
 }
 
@@ -54,12 +63,13 @@ const TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
   Metriques();
   // One table per font and device resolution (a printer page is not the screen): a sheet
   // switches between a few fonts at every paint, and must not lose its texts each time.
-  static std::map<QString, QHash<QString, TTexte>> caches;  // a map: its nodes never move
-  QHash<QString, TTexte>*& cache = cacheCourant_;
+  // Several canvases live at once (a window and the print dialog's picture): each holds its
+  // table, so the set trimmed by one never frees a table another is writing into.
+  static TCacheTables<QString, QHash<QString, TTexte>> caches(16);
+  std::shared_ptr<QHash<QString, TTexte>>& cache = cacheCourant_;
   if (!cache) {
     const QString cle = font_.key() + QLatin1Char('@') + QString::number(p_.device()->logicalDpiY());
-    if (caches.size() > 16) caches.clear();
-    cache = &caches[cle];
+    cache = caches.Obtenir(cle);
     if (cache->size() > 8192) cache->clear();
   }
   auto it = cache->find(texte);

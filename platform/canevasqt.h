@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QStaticText>
+#include <memory>
 #include <optional>
 
 #include "platform/canevas.h"
@@ -46,7 +47,7 @@ class TCanevasQt : public TCanevas {
   bool cacheValide_ = false;
   QFont font_;
   std::optional<QFontMetrics> metriques_;
-  QHash<QString, TTexte>* cacheCourant_ = nullptr;
+  std::shared_ptr<QHash<QString, TTexte>> cacheCourant_;  // the font's table, kept while in use
 };
 
 }  // namespace calevrin::plateforme
