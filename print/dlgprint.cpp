@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -44,6 +45,14 @@ class TSablier {
 };
 
 void Erreur(const QString& texte) { pf::BoiteMessage(texte, pf::TGenreMessage::Erreur); }
+
+QString MessageFichier(const QString& fichier) { return QStringLiteral("Impossible d'écrire le fichier ") + fichier; }
+
+// Tried before painting: a painter that fails to open its file only warns on the console.
+bool Inscriptible(const QString& fichier) {
+  QFile f(fichier);
+  return f.open(QIODevice::WriteOnly);
+}
 
 QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom, bool basculant = false) {
   auto* b = new QPushButton(texte, parent);
@@ -248,8 +257,10 @@ bool TDLGPrint::Imprimer() {
     TSablier sablier;
     imprimante_.setDocName(Titre());
     QPainter p;
-    if (!p.begin(&imprimante_)) {
-      erreur = versPdf ? QStringLiteral("Impossible d'écrire le fichier ") + imprimante_.outputFileName()
+    if (versPdf && !Inscriptible(imprimante_.outputFileName())) {
+      erreur = MessageFichier(imprimante_.outputFileName());
+    } else if (!p.begin(&imprimante_)) {
+      erreur = versPdf ? MessageFichier(imprimante_.outputFileName())
                        : QStringLiteral("Impossible d'imprimer sur ") + imprimante_.printerName();
     } else {
       pf::TCanevasQt c(p);
@@ -274,21 +285,24 @@ bool TDLGPrint::EnregistrerPdf() {
   bool ecrit = false;
   {
     TSablier sablier;
-    QPdfWriter pdf(fichier);
-    pdf.setResolution(ResolutionPdf);
-    pdf.setPageLayout(PageExport());
-    pdf.setTitle(Titre());
-    pdf.setCreator(QStringLiteral("Calevrin"));
-    QPainter p;
-    if (p.begin(&pdf)) {
-      const QRect page = pdf.pageLayout().paintRectPixels(ResolutionPdf);
-      const TMiseEnPage m = CalculerMiseEnPage(page.width(), page.height(), Paysage(), disposition_, f_->Marge);
-      pf::TCanevasQt c(p);
-      Dessiner(c, m.Zone);
-      ecrit = p.end();
+    QFile sortie(fichier);
+    if (sortie.open(QIODevice::WriteOnly)) {
+      QPdfWriter pdf(&sortie);
+      pdf.setResolution(ResolutionPdf);
+      pdf.setPageLayout(PageExport());
+      pdf.setTitle(Titre());
+      pdf.setCreator(QStringLiteral("Calevrin"));
+      QPainter p;
+      if (p.begin(&pdf)) {
+        const QRect page = pdf.pageLayout().paintRectPixels(ResolutionPdf);
+        const TMiseEnPage m = CalculerMiseEnPage(page.width(), page.height(), Paysage(), disposition_, f_->Marge);
+        pf::TCanevasQt c(p);
+        Dessiner(c, m.Zone);
+        ecrit = p.end() && sortie.error() == QFileDevice::NoError;
+      }
     }
   }
-  if (!ecrit) Erreur(QStringLiteral("Impossible d'écrire le fichier ") + fichier);
+  if (!ecrit) Erreur(MessageFichier(fichier));
   return ecrit;
 }
 
@@ -313,7 +327,7 @@ bool TDLGPrint::EnregistrerImage() {
     }
     ecrit = image.save(fichier, "PNG");
   }
-  if (!ecrit) Erreur(QStringLiteral("Impossible d'écrire le fichier ") + fichier);
+  if (!ecrit) Erreur(MessageFichier(fichier));
   return ecrit;
 }
 
