@@ -186,7 +186,9 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
     c.FixerCouleurBrosse(NoirBlanc ? Noir : b.Couleur);
     rectangle(cx - point, cy - point, cx + point, cy + point);
   };
-  auto texteSurAxe = [&](int i, const QString& s) { texte(gauche - demi + i * largeurCase, base - c.HauteurTexte(s), s); };
+  auto texteSurAxe = [&](int i, const QString& s) {
+    texte(gauche - demi + i * largeurCase, base - c.HauteurTexte(s), s);
+  };
 
   switch (Mode) {
     case TMode::mBarre:
@@ -201,7 +203,8 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
             c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
           }
           // One pixel wider than the slot: neighbouring bars share their border line.
-          rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1, base - R(b.Valeur * echelle));
+          rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1,
+                    base - R(b.Valeur * echelle));
         } else {
           c.FixerAlignement(pf::TAlignement::Centre);
           brosseFond();
@@ -266,12 +269,14 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
 void TNewGraphe::Courbe(pf::TCanevas& c) {
   if (points_.empty()) return;
   const int m = NbPoint() - 1;
-  const double pas = 1.0 / std::clamp(LargeurControle, 1, MaxPasCourbe);
+  // t = k / n rather than a running sum of steps: exactly n - 1 segments, t never reaching 1.
+  const int n = std::clamp(LargeurControle, 1, MaxPasCourbe);
   c.DeplacerVers(points_[0].X, points_[0].Y);
-  for (double t = pas; t < 1; t += pas) {
+  for (int k = 1; k < n; ++k) {
+    const double t = static_cast<double>(k) / n;
     // Bernstein(m, 0, t) = (1 - t)^m, then each index from the one before.
     double b = 1;
-    for (int k = 0; k < m; ++k) b *= 1 - t;
+    for (int j = 0; j < m; ++j) b *= 1 - t;
     double bx = b * points_[0].X;
     double by = b * points_[0].Y;
     for (int i = 1; i <= m; ++i) {

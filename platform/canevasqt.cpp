@@ -51,9 +51,7 @@ void TCanevasQt::AppliquerBrosse() {
     case TStyleBrosse::Plein: p_.setBrush(Couleur(CouleurBrosse())); break;
     case TStyleBrosse::Vide: p_.setBrush(Qt::NoBrush); break;
     case TStyleBrosse::Croise: p_.setBrush(QBrush(Couleur(CouleurBrosse()), Qt::CrossPattern)); break;
-    case TStyleBrosse::CroixDiagonale:
-      p_.setBrush(QBrush(Couleur(CouleurBrosse()), Qt::DiagCrossPattern));
-      break;
+    case TStyleBrosse::CroixDiagonale: p_.setBrush(QBrush(Couleur(CouleurBrosse()), Qt::DiagCrossPattern)); break;
   }
 }
 

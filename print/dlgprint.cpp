@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "platform/aide.h"
 #include "platform/canevasqt.h"
@@ -176,12 +177,9 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   contenu_ = graphe ? 0 : 1;
   if (graphe) g_->Graphe().CopierPourImpression(*graphe);
   if (tableau) t_->Tableau().CopierPourImpression(*tableau);
-  g_->Graphe().NoirBlanc = noirBlanc;
-  t_->Tableau().NoirBlanc = noirBlanc;
   g_->setVisible(contenu_ == 0);
   t_->setVisible(contenu_ == 1);
-  // Checked before the connection takes effect on the copies' black-and-white: same value.
-  noirBlanc_->setChecked(noirBlanc);
+  noirBlanc_->setChecked(noirBlanc);  // the layout below gives it to the copies
   LireMetriques();
   disposition_ = TDisposition::Haut;
   dispositions_->button(2)->setChecked(true);
@@ -317,7 +315,7 @@ bool TDLGPrint::EnregistrerImage() {
     const TMiseEnPage m = CalculerMiseEnPage(page.width(), page.height(), Paysage(), disposition_, f_->Marge);
     QImage image(m.Zone.size(), QImage::Format_RGB32);
     image.fill(Qt::white);
-    const int parMetre = static_cast<int>(ResolutionImage / 0.0254 + 0.5);
+    const int parMetre = static_cast<int>(std::lround(ResolutionImage / 0.0254));
     image.setDotsPerMeterX(parMetre);
     image.setDotsPerMeterY(parMetre);
     {

@@ -25,8 +25,8 @@ class TDLGPrint : public QDialog {
  public:
   // Exactly one of tableau and graphe is given; the dialog works on its own copy of it.
   // noirBlanc is the user's preference; the printer is the application's unless one is given.
-  TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const controles::TNewGraphe* graphe,
-            bool noirBlanc, QPrinter* imprimante = nullptr);
+  TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const controles::TNewGraphe* graphe, bool noirBlanc,
+            QPrinter* imprimante = nullptr);
 
   int Contenu() const { return contenu_; }  // 0 a graph, 1 a table
   TDisposition Disposition() const { return disposition_; }

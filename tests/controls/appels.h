@@ -23,7 +23,7 @@ inline std::string Couleur(plateforme::TCouleurRGB c) {
 inline std::string Plume(const plateforme::TAppel& a) {
   const char* style = a.StylePlume == plateforme::TStylePlume::Plein       ? "plein"
                       : a.StylePlume == plateforme::TStylePlume::Pointille ? "pointille"
-                                                                            : "aucun";
+                                                                           : "aucun";
   return " plume " + Couleur(a.Plume) + " " + std::to_string(a.LargeurPlume) + " " + style;
 }
 
@@ -52,7 +52,7 @@ inline std::string Ligne(const plateforme::TAppel& a) {
                            (f.Souligne ? " souligne" : "") + " " + Couleur(f.Couleur);
       const char* al = a.Alignement == plateforme::TAlignement::Gauche   ? "gauche"
                        : a.Alignement == plateforme::TAlignement::Centre ? "centre"
-                                                                          : "droite";
+                                                                         : "droite";
       return "texte " + p1 + " " + al + " \"" + a.Chaine.toStdString() + "\" " + police + Brosse(a);
     }
   }

@@ -46,34 +46,29 @@ struct TCas {
 const std::map<std::string, TCas>& Cas() {
   static const std::map<std::string, TCas> cas = {
       {"graphe_barres", {Repartition}},
-      {"graphe_noirblanc",
-       {[] {
+      {"graphe_noirblanc", {[] {
          TNewGraphe g = Repartition();
          g.NoirBlanc = true;
          return g;
        }}},
-      {"graphe_caption_vide",
-       {[] {
+      {"graphe_caption_vide", {[] {
          TNewGraphe g = Repartition();
          g.Caption.clear();
          return g;
        }}},
       {"graphe_sans_barre", {[] { return TNewGraphe(); }}},
-      {"graphe_au_dessus_vmax",
-       {[] {
+      {"graphe_au_dessus_vmax", {[] {
          TNewGraphe g = Repartition();
          g.Barre(2)->Valeur = 26;
          return g;
        }}},
-      {"graphe_graduations",
-       {[] {
+      {"graphe_graduations", {[] {
          TNewGraphe g = Repartition();
          g.Vmax = 12;
          g.Moy = false;
          return g;
        }}},
-      {"graphe_lignes",
-       {[] {
+      {"graphe_lignes", {[] {
          TNewGraphe g;
          g.Caption = QStringLiteral("Dupont");
          g.FixerNbBarre(3);
@@ -84,27 +79,25 @@ const std::map<std::string, TCas>& Cas() {
          g.BarreMoy.Valeur = -1;  // no average line
          return g;
        }}},
-      {"graphe_bezier",
-       {[] {
+      {"graphe_bezier", {[] {
          TNewGraphe g = Repartition();
          g.Mode = TMode::mBezier;
          g.LargeurControle = 40;
          return g;
        }}},
-      {"graphe_police_17", {[] {
-                              TNewGraphe g = Repartition();
-                              g.Mode = TMode::mLigne;
-                              return g;
-                            },
-                            600, 400}},
-      {"graphe_vmax_zero",
+      {"graphe_police_17",
        {[] {
+          TNewGraphe g = Repartition();
+          g.Mode = TMode::mLigne;
+          return g;
+        },
+        600, 400}},
+      {"graphe_vmax_zero", {[] {
          TNewGraphe g = Repartition();
          g.Vmax = 0;
          return g;
        }}},
-      {"graphe_sans_legh",
-       {[] {
+      {"graphe_sans_legh", {[] {
          TNewGraphe g = Repartition();
          g.LegH = false;
          g.LegV = false;

@@ -39,8 +39,7 @@ struct TCas {
 const std::map<std::string, TCas>& Cas() {
   static const std::map<std::string, TCas> cas = {
       {"tableau_creux", {Bilan}},
-      {"tableau_4x3",
-       {[] {
+      {"tableau_4x3", {[] {
          TTableau t = Bilan();
          t.FixerNbColonne(4);
          t.FixerNbLigne(3);
@@ -48,15 +47,14 @@ const std::map<std::string, TCas>& Cas() {
        }}},
       {"tableau_bosse",
        {[] {
-         TTableau t = Bilan();
-         t.Relief = TRelief::rBosse;
-         t.Police.Gras = true;
-         t.CouleurFond = RGB(255, 255, 224);
-         return t;
-       },
+          TTableau t = Bilan();
+          t.Relief = TRelief::rBosse;
+          t.Police.Gras = true;
+          t.CouleurFond = RGB(255, 255, 224);
+          return t;
+        },
         300, 200}},
-      {"tableau_noirblanc_sans_cadre",
-       {[] {
+      {"tableau_noirblanc_sans_cadre", {[] {
          TTableau t = Bilan();
          t.Relief = TRelief::rAucun;
          t.NoirBlanc = true;

@@ -212,7 +212,8 @@ TEST(DLGPrint, ImprimeUnePageEnPdfEtEnregistre) {
   h.fichier = QString::fromStdString(dossier / "absent/x.png");
   EXPECT_FALSE(d.EnregistrerImage());
   ASSERT_EQ(h.messages.size(), 3u);
-  for (const QString& m : h.messages) EXPECT_TRUE(m.startsWith(QStringLiteral("Impossible d'écrire le fichier "))) << m.toStdString();
+  for (const QString& m : h.messages)
+    EXPECT_TRUE(m.startsWith(QStringLiteral("Impossible d'écrire le fichier "))) << m.toStdString();
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   // Cancelled file choice: nothing written, nothing said.
   h.fichier.clear();
