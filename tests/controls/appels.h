@@ -83,4 +83,16 @@ inline void ComparerAvecAttendu(const std::string& nom, const std::string& obten
                 << "\n      got: " << (i < o.size() ? o[i] : "(end)");
 }
 
+// Drawn at X = dx, every call is the one drawn at X = 0 moved right by dx.
+inline void VerifierDecalage(const plateforme::TCanevasEnregistreur& a, const plateforme::TCanevasEnregistreur& b,
+                             int dx) {
+  ASSERT_EQ(a.Appels().size(), b.Appels().size());
+  for (std::size_t i = 0; i < a.Appels().size(); ++i) {
+    plateforme::TAppel attendu = a.Appels()[i];
+    attendu.X1 += dx;
+    if (attendu.Genre != plateforme::TAppel::Texte) attendu.X2 += dx;
+    EXPECT_EQ(Ligne(b.Appels()[i]), Ligne(attendu)) << "call " << i;
+  }
+}
+
 }  // namespace calevrin::test
