@@ -49,12 +49,6 @@ void Erreur(const QString& texte) { pf::BoiteMessage(texte, pf::TGenreMessage::E
 
 QString MessageFichier(const QString& fichier) { return QStringLiteral("Impossible d'écrire le fichier ") + fichier; }
 
-// Tried before painting: a painter that fails to open its file only warns on the console.
-bool Inscriptible(const QString& fichier) {
-  QFile f(fichier);
-  return f.open(QIODevice::WriteOnly);
-}
-
 QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom, bool basculant = false) {
   auto* b = new QPushButton(texte, parent);
   b->setObjectName(QLatin1String(nom));
@@ -241,32 +235,28 @@ QString TDLGPrint::DemanderFichier(const QString& filtre, const QString& extensi
 
 bool TDLGPrint::Imprimer() {
   if (!mise_.Imprimable) return false;
-  // The PDF destination asks for its file at each printout; the name given is not left on the
-  // application's printer, where the sheet's next printout would overwrite it unasked.
-  const bool versPdf = pf::EstDestinationPdf(imprimante_);
-  const QString ancienFichier = imprimante_.outputFileName();
-  if (versPdf) {
+  // Qt's PDF destination: the same page written directly, so that the application's printer
+  // keeps no file name (the sheet's next printout would overwrite that file unasked) and its
+  // output format (clearing a file name turns a PDF printer into a native one).
+  if (pf::EstDestinationPdf(imprimante_)) {
     const QString fichier = DemanderFichier(QStringLiteral("Document PDF (*.pdf)"), QStringLiteral(".pdf"));
-    if (fichier.isEmpty()) return false;
-    imprimante_.setOutputFileName(fichier);
+    return !fichier.isEmpty() && EcrirePdf(fichier, imprimante_.resolution(), imprimante_.pageLayout());
   }
   QString erreur;
   {
     TSablier sablier;
     imprimante_.setDocName(Titre());
     QPainter p;
-    if (versPdf && !Inscriptible(imprimante_.outputFileName())) {
-      erreur = MessageFichier(imprimante_.outputFileName());
-    } else if (!p.begin(&imprimante_)) {
-      erreur = versPdf ? MessageFichier(imprimante_.outputFileName())
-                       : QStringLiteral("Impossible d'imprimer sur ") + imprimante_.printerName();
+    if (!p.begin(&imprimante_)) {
+      erreur = QStringLiteral("Impossible d'imprimer sur ") + imprimante_.printerName();
     } else {
       pf::TCanevasQt c(p);
       DessinerPage(c);
-      if (!p.end()) erreur = QStringLiteral("L'impression n'a pas pu être terminée.");
+      if (!p.end())
+        erreur = QStringLiteral("L'impression sur ") + imprimante_.printerName() +
+                 QStringLiteral(" n'a pas pu être terminée.");
     }
   }
-  if (versPdf) imprimante_.setOutputFileName(ancienFichier);
   if (!erreur.isEmpty()) Erreur(erreur);
   return erreur.isEmpty();
 }
@@ -277,23 +267,22 @@ QPageLayout TDLGPrint::PageExport() const {
                      QMarginsF(0, 0, 0, 0));
 }
 
-bool TDLGPrint::EnregistrerPdf() {
-  const QString fichier = DemanderFichier(QStringLiteral("Document PDF (*.pdf)"), QStringLiteral(".pdf"));
-  if (fichier.isEmpty()) return false;
+bool TDLGPrint::EcrirePdf(const QString& fichier, int resolution, const QPageLayout& page) {
   bool ecrit = false;
   {
     TSablier sablier;
+    // Opened here: a painter that fails to open its file only warns on the console.
     QFile sortie(fichier);
     if (sortie.open(QIODevice::WriteOnly)) {
       QPdfWriter pdf(&sortie);
-      pdf.setResolution(ResolutionPdf);
-      pdf.setPageLayout(PageExport());
+      pdf.setResolution(resolution);
+      pdf.setPageLayout(page);
       pdf.setTitle(Titre());
       pdf.setCreator(QStringLiteral("Calevrin"));
       QPainter p;
       if (p.begin(&pdf)) {
-        const QRect page = pdf.pageLayout().paintRectPixels(ResolutionPdf);
-        const TMiseEnPage m = CalculerMiseEnPage(page.width(), page.height(), Paysage(), disposition_, f_->Marge);
+        const QRect zone = pdf.pageLayout().paintRectPixels(resolution);
+        const TMiseEnPage m = CalculerMiseEnPage(zone.width(), zone.height(), Paysage(), disposition_, f_->Marge);
         pf::TCanevasQt c(p);
         Dessiner(c, m.Zone);
         ecrit = p.end() && sortie.error() == QFileDevice::NoError;
@@ -302,6 +291,11 @@ bool TDLGPrint::EnregistrerPdf() {
   }
   if (!ecrit) Erreur(MessageFichier(fichier));
   return ecrit;
+}
+
+bool TDLGPrint::EnregistrerPdf() {
+  const QString fichier = DemanderFichier(QStringLiteral("Document PDF (*.pdf)"), QStringLiteral(".pdf"));
+  return !fichier.isEmpty() && EcrirePdf(fichier, ResolutionPdf, PageExport());
 }
 
 bool TDLGPrint::EnregistrerImage() {

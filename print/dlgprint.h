@@ -55,6 +55,7 @@ class TDLGPrint : public QDialog {
   // The page of the PDF and of the image: the printer's, or A4 when it has no printable area.
   QPageLayout PageExport() const;
   QString DemanderFichier(const QString& filtre, const QString& extension);
+  bool EcrirePdf(const QString& fichier, int resolution, const QPageLayout& page);
   void Dessiner(plateforme::TCanevas& c, const QRect& zone);
 
   QPrinter& imprimante_;

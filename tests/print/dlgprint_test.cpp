@@ -186,6 +186,7 @@ TEST(DLGPrint, ImprimeUnePageEnPdfEtEnregistre) {
   h.fichier = QString::fromStdString(dossier / "imprime");
   EXPECT_TRUE(d.Imprimer());
   EXPECT_TRUE(imprimante->outputFileName().isEmpty());
+  EXPECT_TRUE(pf::EstDestinationPdf(*imprimante));
   const std::string imprime = test::Contenu(dossier / "imprime.pdf");
   EXPECT_EQ(NbPages(imprime), 1);
   EXPECT_TRUE(PageDe8Sur11Pouces(imprime));
