@@ -41,6 +41,7 @@ class TCanevasQt : public TCanevas {
   const TTexte& Prepare(const QString& texte);
   void AppliquerPlume();
   void AppliquerBrosse();
+  void Hachurer(int x1, int y1, int x2, int y2);
   QPainter& p_;
   QRegion zone_;
   TPolice policeCache_;

@@ -55,9 +55,11 @@ struct TRendu {
   std::vector<QLine> lignes;
 };
 
-TRendu Rendre(TNewGraphe& g, int W, int H) {
+TRendu Rendre(TNewGraphe& g, int W, int H, int ppp = 96) {
   TRendu r{QImage(W, H, QImage::Format_RGB32), {}, {}};
   r.image.fill(Qt::white);
+  r.image.setDotsPerMeterX(static_cast<int>(ppp / 0.0254));
+  r.image.setDotsPerMeterY(static_cast<int>(ppp / 0.0254));
   QPainter p(&r.image);
   TEspion c(p);
   g.Dessine(c, 0, 0, W, H);
@@ -114,6 +116,16 @@ TEST(Rendu, BarresEnCouleurEtHachurees) {
   EXPECT_GT(blancs, h.width() * h.height() / 3);
   EXPECT_EQ(n.image.pixel(n.image.width() - 3, 3), qRgb(255, 255, 255));  // no background
   EXPECT_EQ(Compter(n.image, n.image.rect(), qRgb(255, 0, 0)), 0);
+
+  // On a 300 dpi page the hatch keeps its screen spacing (about 25 pixels), not 8 pixels.
+  const TRendu page = Rendre(nb, 1200, 900, 300);
+  const QRect b = page.rectangles[2].adjusted(1, 1, -1, -1);
+  int traits = 0;
+  for (int x = b.left() + 1; x <= b.right(); ++x)
+    traits += page.image.pixel(x, b.center().y()) == qRgb(0, 0, 0) &&
+              page.image.pixel(x - 1, b.center().y()) != qRgb(0, 0, 0);
+  EXPECT_GE(traits, b.width() / 30);  // the two directions may cross on the row
+  EXPECT_LE(traits, 2 * b.width() / 20);
 }
 
 TEST(Rendu, TableauEnCreuxDansSaFenetre) {

@@ -126,3 +126,22 @@ TEST(Canevas, DeuxCanevasEtPlusDePolicesQueLeCache) {
   second.FixerPolice(p20);
   EXPECT_NEAR(second.LargeurTexte(QStringLiteral("MMMMMMMMMM")), 2 * l20, 4);
 }
+
+TEST(Canevas, SoulignementSousLeTexteMemeDecale) {
+  // A child window paints through a translated painter: the underline must follow the text.
+  QImage im(300, 40, QImage::Format_RGB32);
+  im.fill(Qt::white);
+  {
+    QPainter p(&im);
+    p.translate(100, 0);
+    TCanevasQt c(p);
+    TPolice f;
+    f.Pixels = true;
+    f.Taille = 16;
+    f.Souligne = true;
+    c.FixerPolice(f);
+    c.FixerStyleBrosse(TStyleBrosse::Vide);
+    c.TexteSortie(10, 5, QStringLiteral("Bilan"));
+  }
+  EXPECT_GE(Encre(im).left(), 108);
+}
