@@ -24,16 +24,18 @@ inline int R(double x) { return static_cast<int>(std::nearbyint(x)); }
 inline int Div(int a, int b) { return a / b; }
 
 enum class TStylePlume { Plein, Pointille, Aucun };
-enum class TStyleBrosse { Plein, Vide, Croise };
+enum class TStyleBrosse { Plein, Vide, Croise, CroixDiagonale };
 enum class TAlignement { Gauche, Centre, Droite };
 
 struct TPolice {
   QString Nom = QStringLiteral("Arial");
-  double Taille = 8;  // points
+  double Taille = 8;  // points, or pixels of the device with Pixels
   bool Gras = false;
   bool Italique = false;
   bool Souligne = false;
   TCouleurRGB Couleur = 0;
+  // Controls that scale their texts with their rectangle size them in the device's pixels.
+  bool Pixels = false;
   bool operator==(const TPolice&) const = default;
 };
 

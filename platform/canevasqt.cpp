@@ -1,7 +1,9 @@
 #include "platform/canevasqt.h"
 
 #include <QHash>
-#include <map>
+#include <algorithm>
+
+#include "platform/cachetables.h"
 
 namespace calevrin::plateforme {
 
@@ -12,14 +14,18 @@ QColor TCanevasQt::Couleur(TCouleurRGB c) {
 const QFontMetrics& TCanevasQt::Metriques() {
   const TPolice& pol = Police();
   if (!cacheValide_ || pol.Nom != policeCache_.Nom || pol.Taille != policeCache_.Taille ||
-      pol.Gras != policeCache_.Gras || pol.Italique != policeCache_.Italique || pol.Souligne != policeCache_.Souligne) {
+      pol.Gras != policeCache_.Gras || pol.Italique != policeCache_.Italique || pol.Souligne != policeCache_.Souligne ||
+      pol.Pixels != policeCache_.Pixels) {
     font_ = QFont(pol.Nom);
-    font_.setPointSizeF(pol.Taille > 0 ? pol.Taille : 1);
+    if (pol.Pixels)
+      font_.setPixelSize(std::max(1, R(pol.Taille)));  // Qt warns about a size of 0
+    else
+      font_.setPointSizeF(pol.Taille > 0 ? pol.Taille : 1);
     font_.setBold(pol.Gras);
     font_.setItalic(pol.Italique);
     font_.setUnderline(pol.Souligne);
     metriques_.emplace(font_, p_.device());
-    cacheCourant_ = nullptr;
+    cacheCourant_.reset();
     policeCache_ = pol;
     cacheValide_ = true;
     p_.setFont(font_);
@@ -41,11 +47,34 @@ void TCanevasQt::AppliquerPlume() {
 }
 
 void TCanevasQt::AppliquerBrosse() {
-  switch (StyleBrosse()) {
-    case TStyleBrosse::Plein: p_.setBrush(Couleur(CouleurBrosse())); break;
-    case TStyleBrosse::Vide: p_.setBrush(Qt::NoBrush); break;
-    case TStyleBrosse::Croise: p_.setBrush(QBrush(Couleur(CouleurBrosse()), Qt::CrossPattern)); break;
+  p_.setBrush(StyleBrosse() == TStyleBrosse::Vide ? QBrush(Qt::NoBrush) : QBrush(Couleur(CouleurBrosse())));
+}
+
+// Hatches drawn as lines rather than with Qt's pattern brushes: those are 8 device pixels
+// apart, a grey tint on a printer page, and they let show what lies under them. Here the
+// spacing is that of a 96 dpi screen on every device, the gaps are white as the paper, and
+// the lines are anchored at the origin so that neighbouring bars continue each other.
+void TCanevasQt::Hachurer(int x1, int y1, int x2, int y2) {
+  p_.fillRect(x1, y1, x2 - x1, y2 - y1, Qt::white);
+  const double echelle = std::max(1.0, p_.device()->logicalDpiX() / 96.0);
+  const int pas = R(8 * echelle);
+  p_.save();
+  p_.setClipRect(x1, y1, x2 - x1, y2 - y1, Qt::IntersectClip);
+  QPen pen(Couleur(CouleurBrosse()));
+  pen.setWidth(R(echelle));
+  p_.setPen(pen);
+  auto premier = [pas](int v) { return v >= 0 ? v / pas * pas : -((-v + pas - 1) / pas * pas); };
+  if (StyleBrosse() == TStyleBrosse::Croise) {
+    for (int x = premier(x1); x < x2; x += pas) p_.drawLine(QPointF(x + 0.5, y1), QPointF(x + 0.5, y2));
+    for (int y = premier(y1); y < y2; y += pas) p_.drawLine(QPointF(x1, y + 0.5), QPointF(x2, y + 0.5));
+  } else {
+    const double h = y2 - y1;
+    // The lines x - y = c, then x + y = c, for the multiples c of the spacing that cross the rectangle.
+    for (int c = premier(x1 - y2); c <= x2 - y1; c += pas) p_.drawLine(QPointF(y1 + c, y1), QPointF(y2 + c, y2));
+    for (int c = premier(x1 + y1); c <= x2 + y2; c += pas) p_.drawLine(QPointF(c - y1, y1), QPointF(c - y1 - h, y2));
   }
+  p_.restore();
+  cacheValide_ = false;  // restore() took the font back
 }
 
 // Texts laid out once are kept between paints, with their width: a sheet writes the same few
@@ -54,12 +83,13 @@ const TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
   Metriques();
   // One table per font and device resolution (a printer page is not the screen): a sheet
   // switches between a few fonts at every paint, and must not lose its texts each time.
-  static std::map<QString, QHash<QString, TTexte>> caches;  // a map: its nodes never move
-  QHash<QString, TTexte>*& cache = cacheCourant_;
+  // Several canvases live at once (a window and the print dialog's picture): each holds its
+  // table, so the set trimmed by one never frees a table another is writing into.
+  static TCacheTables<QString, QHash<QString, TTexte>> caches(16);
+  std::shared_ptr<QHash<QString, TTexte>>& cache = cacheCourant_;
   if (!cache) {
     const QString cle = font_.key() + QLatin1Char('@') + QString::number(p_.device()->logicalDpiY());
-    if (caches.size() > 16) caches.clear();
-    cache = &caches[cle];
+    cache = caches.Obtenir(cle);
     if (cache->size() > 8192) cache->clear();
   }
   auto it = cache->find(texte);
@@ -80,8 +110,12 @@ void TCanevasQt::TexteSortie(int x, int y, const QString& texte) {
   if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, metriques_->height()))) return;
   if (StyleBrosse() == TStyleBrosse::Plein) p_.fillRect(x, y, l, metriques_->height(), Couleur(CouleurBrosse()));
   p_.setPen(Couleur(Police().Couleur));
-  // QStaticText is placed by its top, as the program's texts are.
-  p_.drawStaticText(x, y, t.statique);
+  // Qt draws a static text's underline without the painter's translation (a child window, a
+  // preview page): underlined texts take the slower way, placed by their baseline.
+  if (font_.underline())
+    p_.drawText(QPoint(x, y + metriques_->ascent()), texte);
+  else
+    p_.drawStaticText(x, y, t.statique);  // placed by its top, as the program's texts are
 }
 
 void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) {
@@ -106,7 +140,9 @@ void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, in
 
 void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
-  if (StyleBrosse() != TStyleBrosse::Vide) {
+  if (StyleBrosse() == TStyleBrosse::Croise || StyleBrosse() == TStyleBrosse::CroixDiagonale) {
+    Hachurer(x1, y1, x2, y2);
+  } else if (StyleBrosse() != TStyleBrosse::Vide) {
     AppliquerBrosse();
     p_.setPen(Qt::NoPen);
     p_.drawRect(x1, y1, x2 - x1, y2 - y1);
@@ -122,6 +158,10 @@ void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
 
 void TCanevasQt::RemplirRectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
+  if (StyleBrosse() == TStyleBrosse::Croise || StyleBrosse() == TStyleBrosse::CroixDiagonale) {
+    Hachurer(x1, y1, x2, y2);
+    return;
+  }
   AppliquerBrosse();
   p_.setPen(Qt::NoPen);
   p_.drawRect(x1, y1, x2 - x1, y2 - y1);

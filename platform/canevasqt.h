@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QStaticText>
+#include <memory>
 #include <optional>
 
 #include "platform/canevas.h"
@@ -40,13 +41,14 @@ class TCanevasQt : public TCanevas {
   const TTexte& Prepare(const QString& texte);
   void AppliquerPlume();
   void AppliquerBrosse();
+  void Hachurer(int x1, int y1, int x2, int y2);
   QPainter& p_;
   QRegion zone_;
   TPolice policeCache_;
   bool cacheValide_ = false;
   QFont font_;
   std::optional<QFontMetrics> metriques_;
-  QHash<QString, TTexte>* cacheCourant_ = nullptr;
+  std::shared_ptr<QHash<QString, TTexte>> cacheCourant_;  // the font's table, kept while in use
 };
 
 }  // namespace calevrin::plateforme

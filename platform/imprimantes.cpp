@@ -52,6 +52,7 @@ TReleveImprimante ReleverImprimante(const QPrinter& p) {
   TReleveImprimante r;
   r.NbImprimantes = 1;
   r.Resolution = p.logicalDpiX();
+  r.ResolutionVerticale = p.logicalDpiY();
   const QRect feuille = p.pageLayout().fullRectPixels(p.resolution());
   r.LargeurPhysique = feuille.width();
   r.HauteurPhysique = feuille.height();

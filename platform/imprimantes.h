@@ -36,6 +36,7 @@ struct TReleveImprimante {
   int Resolution = 0;       // horizontal pixels per inch
   int LargeurPhysique = 0;  // the sheet of paper in printer pixels, in the current orientation
   int HauteurPhysique = 0;
+  int ResolutionVerticale = 0;  // pixels per inch down the page; 0 when unknown
 };
 // One printer alone: NbImprimantes is 1, that printer.
 TReleveImprimante ReleverImprimante(const QPrinter& p);

@@ -29,10 +29,12 @@ TMetriques CalculerMetriques(const plateforme::TReleveImprimante& releve, double
     m.ResolutionImprimante = releve.Resolution;
     m.LargeurPhysique = releve.LargeurPhysique;
     m.HauteurPhysique = releve.HauteurPhysique;
+    m.ResolutionVerticale = releve.ResolutionVerticale > 0 ? releve.ResolutionVerticale : releve.Resolution;
   } else {
     m.ResolutionImprimante = ResolutionSansImprimante;
     m.LargeurPhysique = LargeurSansImprimante;
     m.HauteurPhysique = HauteurSansImprimante;
+    m.ResolutionVerticale = ResolutionSansImprimante;
   }
   m.RapportEcran = pixelsParPouceEcran / m.ResolutionImprimante;
   return m;

@@ -14,6 +14,8 @@ struct TMetriques {
   std::int32_t LargeurPhysique = 0;       // the sheet of paper, in printer pixels
   std::int32_t HauteurPhysique = 0;
   double RapportEcran = 0.0;  // screen pixels per inch / ResolutionImprimante
+  // Pixels per inch down the page: HauteurPhysique is counted in these.
+  std::int32_t ResolutionVerticale = 0;
   bool operator==(const TMetriques&) const = default;
 };
 

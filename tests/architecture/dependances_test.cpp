@@ -28,7 +28,7 @@ const std::map<std::string, std::set<std::string>>& Permis() {
       {"platform", {}},
       {"document", {"model"}},
       {"controls", {"platform"}},
-      {"print", {"platform"}},
+      {"print", {"controls", "platform"}},  // the print dialog draws a copy of a graph or table
       {"sheet", {"controls", "print", "platform", "document", "model"}},
       {"dialogs", {"controls", "print", "platform", "document", "model"}},
       {"stats", {"controls", "print", "platform", "document", "model"}},

@@ -89,3 +89,59 @@ TEST(Canevas, EnregistreurEtTextesWindows1252) {
   EXPECT_EQ(VersCp1252(QStringLiteral("Œuvre à ÿ")), std::string("\x8Cuvre \xE0 \xFF"));
   EXPECT_EQ(VersCp1252(QStringLiteral("Ω")), std::nullopt);
 }
+
+TEST(Canevas, DeuxCanevasEtPlusDePolicesQueLeCache) {
+  // A window's canvas keeps writing while a second canvas (the print dialog's picture) goes
+  // through more fonts than the shared text cache holds; under AddressSanitizer a table
+  // freed under the first canvas shows as a use after free.
+  QImage a(200, 40, QImage::Format_RGB32);
+  QImage b(200, 40, QImage::Format_RGB32);
+  a.fill(Qt::white);
+  b.fill(Qt::white);
+  QPainter pa(&a);
+  QPainter pb(&b);
+  TCanevasQt premier(pa);
+  TCanevasQt second(pb);
+  TPolice f;
+  f.Taille = 9;
+  premier.FixerPolice(f);
+  const int largeur = premier.LargeurTexte(QStringLiteral("Dupont"));
+  for (int i = 0; i < 40; ++i) {
+    TPolice g;
+    g.Taille = 10 + i;
+    g.Pixels = true;
+    second.FixerPolice(g);
+    second.TexteSortie(0, 0, QStringLiteral("Martin"));
+  }
+  EXPECT_EQ(premier.LargeurTexte(QStringLiteral("Dupont")), largeur);
+  premier.TexteSortie(0, 0, QStringLiteral("Dupont"));
+  EXPECT_NE(Encre(a), QRect());
+  // A size in pixels is the device's: 40 pixels are twice as wide as 20 on any screen.
+  TPolice p20;
+  p20.Pixels = true;
+  p20.Taille = 20;
+  second.FixerPolice(p20);
+  const int l20 = second.LargeurTexte(QStringLiteral("MMMMMMMMMM"));
+  p20.Taille = 40;
+  second.FixerPolice(p20);
+  EXPECT_NEAR(second.LargeurTexte(QStringLiteral("MMMMMMMMMM")), 2 * l20, 4);
+}
+
+TEST(Canevas, SoulignementSousLeTexteMemeDecale) {
+  // A child window paints through a translated painter: the underline must follow the text.
+  QImage im(300, 40, QImage::Format_RGB32);
+  im.fill(Qt::white);
+  {
+    QPainter p(&im);
+    p.translate(100, 0);
+    TCanevasQt c(p);
+    TPolice f;
+    f.Pixels = true;
+    f.Taille = 16;
+    f.Souligne = true;
+    c.FixerPolice(f);
+    c.FixerStyleBrosse(TStyleBrosse::Vide);
+    c.TexteSortie(10, 5, QStringLiteral("Bilan"));
+  }
+  EXPECT_GE(Encre(im).left(), 108);
+}

@@ -65,20 +65,20 @@ TEST(Metriques, ReplisSansImprimanteUtilisable) {
        {plateforme::TReleveImprimante{1, 0, 5100, 6600}, plateforme::TReleveImprimante{2, 600, 0, 6600},
         plateforme::TReleveImprimante{1, 600, 5100, -1}}) {
     f.releve = r;
-    EXPECT_EQ(LireMetriques(), (TMetriques{300, 2481, 3507, 0.4}));
+    EXPECT_EQ(LireMetriques(), (TMetriques{300, 2481, 3507, 0.4, 300}));
   }
 }
 
 TEST(Metriques, UneImprimanteLueUneFoisParAppel) {
   TFausseSource f;
   f.releve = {3, 600, 5100, 6600};  // US Letter at 600 pixels per inch
-  EXPECT_EQ(LireMetriques(), (TMetriques{600, 5100, 6600, 0.16}));
+  EXPECT_EQ(LireMetriques(), (TMetriques{600, 5100, 6600, 0.16, 600}));
   EXPECT_EQ(f.lectures, 1);
   f.releve = {1, 600, 7016, 4961};  // the user picks A4 landscape: the ratio stays
   f.ecran = 144;
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(Metriques(), (TMetriques{600, 5100, 6600, 0.16}));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Metriques(), (TMetriques{600, 5100, 6600, 0.16, 600}));
   EXPECT_EQ(f.lectures, 1);
-  EXPECT_EQ(LireMetriques(), (TMetriques{600, 7016, 4961, 0.24}));
+  EXPECT_EQ(LireMetriques(), (TMetriques{600, 7016, 4961, 0.24, 600}));
   EXPECT_EQ(f.lectures, 2);
 }
 

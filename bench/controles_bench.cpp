@@ -1,0 +1,106 @@
+// The graph and the table drawn into the recording canvas and into a full-screen image, and
+// the print dialog from its creation to its first painted picture.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+
+#include "controls/graphe.h"
+#include "controls/tableau.h"
+#include "platform/canevasenregistreur.h"
+#include "platform/canevasqt.h"
+#include "print/dlgprint.h"
+
+using namespace calevrin;
+using namespace calevrin::controles;
+
+namespace {
+
+// The fullest graph a statistics window shows: 25 slots and five legend lines. Arguments 0 to
+// 2 are the modes, 3 the bars in black and white (hatched).
+TNewGraphe GraphePlein(int arg) {
+  TNewGraphe g;
+  g.Mode = arg == 3 ? TMode::mBarre : static_cast<TMode>(arg);
+  g.NoirBlanc = arg == 3;
+  g.Caption = QStringLiteral("Répartition des notes du devoir 12");
+  g.FixerNbBarre(25);
+  for (int i = 1; i <= 25; ++i) {
+    g.Barre(i)->Valeur = i % 7 == 3 ? -1 : (i * 7) % 20;
+    g.Barre(i)->FixerTexte(QStringLiteral("abs"));
+    g.Barre(i)->Couleur = plateforme::RGB(10 * i, 255 - 10 * i, 128);
+    g.LegendeBarre(i, QString::number(i - 1));
+  }
+  g.FixerNbLigne(5);
+  for (int l = 1; l <= 5; ++l) g.FixerLigne(l, QStringLiteral("Ligne de légende numéro %1 : 12.5").arg(l));
+  g.BarreMoy.Valeur = 11.2;
+  g.LargeurControle = 1920;
+  return g;
+}
+
+void BM_GrapheEnregistreur(benchmark::State& s) {
+  TNewGraphe g = GraphePlein(static_cast<int>(s.range(0)));
+  plateforme::TCanevasEnregistreur c;
+  for (auto _ : s) {
+    c.Effacer();
+    g.Dessine(c, 0, 0, 1920, 1080);
+    benchmark::DoNotOptimize(c.Appels().data());
+  }
+}
+BENCHMARK(BM_GrapheEnregistreur)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void BM_GrapheImage1920x1080(benchmark::State& s) {
+  TNewGraphe g = GraphePlein(static_cast<int>(s.range(0)));
+  QImage im(1920, 1080, QImage::Format_RGB32);
+  for (auto _ : s) {
+    QPainter p(&im);
+    plateforme::TCanevasQt c(p);
+    g.Dessine(c, 0, 0, 1920, 1080);
+  }
+}
+BENCHMARK(BM_GrapheImage1920x1080)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+void BM_TableauEnregistreur(benchmark::State& s) {
+  TTableau t;
+  t.Caption = QStringLiteral("Bilan de Léa Martin");
+  plateforme::TCanevasEnregistreur c;
+  for (auto _ : s) {
+    c.Effacer();
+    t.Dessine(c, 0, 0, 800, 600);
+    benchmark::DoNotOptimize(c.Appels().data());
+  }
+}
+BENCHMARK(BM_TableauEnregistreur)->Unit(benchmark::kMicrosecond);
+
+void BM_TableauImage1920x1080(benchmark::State& s) {
+  TTableau t;
+  QImage im(1920, 1080, QImage::Format_RGB32);
+  for (auto _ : s) {
+    QPainter p(&im);
+    plateforme::TCanevasQt c(p);
+    t.Dessine(c, 0, 0, 1920, 1080);
+  }
+}
+BENCHMARK(BM_TableauImage1920x1080)->Unit(benchmark::kMillisecond);
+
+// Created on the application's printer, laid out and painted once, as the user first sees it.
+void BM_OuvertureDialogueImpression(benchmark::State& s) {
+  const TNewGraphe g = GraphePlein(0);
+  for (auto _ : s) {
+    TDLGPrint d(nullptr, nullptr, &g, false);
+    benchmark::DoNotOptimize(d.grab());
+  }
+}
+BENCHMARK(BM_OuvertureDialogueImpression)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The table: a titled grid of at most 5 x 5 short texts, the first column twice as wide,
+// with flat, sunken or raised grid lines. A plain drawing object, drawn through Dessine.
+
+#include <QString>
+#include <array>
+
+#include "platform/canevas.h"
+
+namespace calevrin::controles {
+
+namespace pf = plateforme;
+
+enum class TRelief { rAucun, rCreux, rBosse };
+
+class TTableau {
+ public:
+  static constexpr int MaxLignes = 5;
+  static constexpr int MaxColonnes = 5;
+  static constexpr int LongueurCellule = 25;
+
+  TTableau();
+
+  pf::TCouleurRGB CouleurFond = pf::RGB(192, 192, 192);
+  pf::TCouleurRGB CouleurL = pf::RGB(0, 0, 0);
+  pf::TPolice Police;  // name, style and colour; the size follows the rectangle
+  QString Caption = QStringLiteral("By QUIV");
+  bool NoirBlanc = false;
+  bool Cadre = true;
+  TRelief Relief = TRelief::rCreux;
+
+  int NbLigne() const { return nbLigne_; }
+  void FixerNbLigne(int n);  // ignored unless 3, 4 or 5
+  int NbColonne() const { return nbColonne_; }
+  void FixerNbColonne(int n);  // ignored unless 4 or 5
+
+  // Columns and rows 1..5; a read outside leaves texte as it was, a write outside is ignored.
+  bool Cellule(int colonne, int ligne, QString& texte) const;
+  QString Cellule(int colonne, int ligne) const;
+  void FixerCellule(int colonne, int ligne, const QString& texte);  // cut at 25 characters
+
+  void Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const;
+
+  // What the print dialog keeps of a window's table: flat lines, a white background.
+  void CopierPourImpression(const TTableau& source);
+
+ private:
+  int nbLigne_ = 5;
+  int nbColonne_ = 5;
+  std::array<std::array<QString, MaxLignes>, MaxColonnes> cellules_;
+};
+
+}  // namespace calevrin::controles
