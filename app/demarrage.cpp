@@ -92,6 +92,7 @@ int Demarrer(int argc, char** argv) {
   });
   TMDI fenetre;
   fenetre.showMaximized();
+  fenetre.ProposerRecuperations();
   std::string chemin;
   if (FichierDeLaLigneDeCommande(".cl3", argc - 1, pf::LigneDeCommandeBrute(argc, argv), chemin)) {
     fenetre.EffacerInvite();

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -38,6 +39,7 @@
 #include "platform/texte.h"
 #include "print/metriques.h"
 #include "document/documentclasse.h"
+#include "document/recuperation.h"
 #include "sheet/feuille.h"
 
 namespace calevrin {
@@ -373,9 +375,72 @@ bool TMDI::OuvrirFichier(const std::string& chemin) {
     pf::BoiteMessage(QString::fromUtf8(e.what()), pf::TGenreMessage::Erreur);
     return false;
   }
-  AjouterEnfant(new TChild(std::move(document), *dialogues_));
+  if (!Verrouiller(*document)) return false;
+  OuvrirDocument(std::move(document));
   AjouterFichierRecent(chemin);
   return true;
+}
+
+// Two windows on one file would each save over the other's work: the second is announced.
+bool TMDI::Verrouiller(TDocumentClasse& document) {
+  const QString chemin = QString::fromStdString(document.Chemin());
+  QString ou;
+  bool ouvert = false;
+  for (pf::TFenetreEnfant* e : Enfants())
+    if (QFileInfo(e->Chemin()) == QFileInfo(chemin)) ouvert = true;
+  QString detenteur;
+  if (ouvert)
+    ou = QStringLiteral("dans une autre fenêtre de ce programme");
+  else if (!document.Verrouiller(detenteur))
+    ou = QStringLiteral("par un autre programme Calevrin (") + detenteur + QStringLiteral(")");
+  else
+    return true;
+  const int r = pf::ChoixMessage(QStringLiteral("Le fichier ") + chemin + QStringLiteral(" est déjà ouvert ") + ou +
+                                     QStringLiteral(".\n\nEnregistrer depuis deux fenêtres ferait perdre le travail "
+                                                    "de l'une.\nL'ouvrir en lecture seule ?"),
+                                 pf::TGenreMessage::Avertissement,
+                                 {QStringLiteral("&Lecture seule"), QStringLiteral("&Ouvrir quand même"),
+                                  QStringLiteral("Annuler")});
+  if (r == 2) return false;
+  document.FixerLectureSeule(r == 0);
+  return true;
+}
+
+TChild* TMDI::OuvrirDocument(std::unique_ptr<TDocumentClasse> document) {
+  // The document owns its recovery copy.
+  new TRecuperation(*document, TRecuperation::Dossier(), DelaiCalme, DelaiMaximum);
+  auto* feuille = new TChild(std::move(document), *dialogues_);
+  AjouterEnfant(feuille);
+  return feuille;
+}
+
+void TMDI::ProposerRecuperations() {
+  for (const TRecuperation::TCopie& c : TRecuperation::CopiesOrphelines()) {
+    const QString texte = QStringLiteral("Le programme s'est arrêté avant que cette classe soit enregistrée :\n\n") +
+                          c.Original + QStringLiteral("\n\nUne copie de secours du ") +
+                          QLocale(QLocale::French).toString(c.Moment, QStringLiteral("dddd d MMMM yyyy à HH:mm")) +
+                          QStringLiteral(" peut être récupérée. Le fichier lui-même n'est pas modifié tant que la "
+                                         "classe récupérée n'est pas enregistrée.");
+    const int r = pf::ChoixMessage(texte, pf::TGenreMessage::Confirmation,
+                                   {QStringLiteral("&Récupérer"), QStringLiteral("&Supprimer"), QStringLiteral("&Ignorer")});
+    if (r == 1) TRecuperation::Supprimer(c);
+    if (r != 0) continue;
+    std::unique_ptr<TDocumentClasse> document;
+    try {
+      document = TDocumentClasse::Ouvrir(c.Fichier.toStdString());
+    } catch (const EErreurClasse& e) {
+      pf::BoiteMessage(QString::fromUtf8(e.what()), pf::TGenreMessage::Erreur);
+      continue;
+    }
+    document->FixerChemin(c.Original.toStdString());
+    document->NoterFichier();  // a save compares with the file as it is now
+    if (!Verrouiller(*document)) continue;
+    document->MarquerModifie();
+    TDocumentClasse& d = *document;
+    OuvrirDocument(std::move(document));
+    // The copy stays until the recovered class is saved or closed.
+    if (auto* copie = d.findChild<TRecuperation*>()) copie->Ecrire();
+  }
 }
 
 QMdiSubWindow* TMDI::AjouterEnfant(QWidget* widget) {

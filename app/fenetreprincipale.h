@@ -18,7 +18,9 @@ class QToolButton;
 
 namespace calevrin {
 
+class TChild;
 class TDialoguesApplication;
+class TDocumentClasse;
 
 // The frame's client area, painted when no window covers it.
 class TZoneClient : public QMdiArea {
@@ -44,6 +46,12 @@ class TMDI : public QMainWindow {
   bool OuvrirFichier(const std::string& chemin);
   // Shows a child window (a grade sheet, a statistics window) in the frame.
   QMdiSubWindow* AjouterEnfant(QWidget* fenetre);
+  // Offers each class that a former run left unsaved when it stopped.
+  void ProposerRecuperations();
+  // Quiet time before a recovery copy is written, and the longest time without one while
+  // changes go on, in milliseconds.
+  int DelaiCalme = 30000;
+  int DelaiMaximum = 120000;
 
   void MajMenuFichier();
   void MajMenuFenetre(int k);
@@ -84,6 +92,8 @@ class TMDI : public QMainWindow {
   void MenuOuvrirFichier();
   void MenuFichier(int i);
   bool MenuFermerTous();
+  bool Verrouiller(TDocumentClasse& document);
+  TChild* OuvrirDocument(std::unique_ptr<TDocumentClasse> document);
   void FusionnerMenus(plateforme::TFenetreEnfant* enfant);
   void OuvrirSiteWeb(const char* adresse);
   void AfficherHint(const QString& hint);

@@ -1,5 +1,9 @@
 #include "document/documentclasse.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QUndoCommand>
 
 #include "model/difference.h"
@@ -49,7 +53,54 @@ std::unique_ptr<TDocumentClasse> TDocumentClasse::Ouvrir(const std::string& chem
   c->NomFichier = chemin;
   c->Charger();
   NormaliserNoms(*c);
-  return std::make_unique<TDocumentClasse>(std::move(c));
+  auto d = std::make_unique<TDocumentClasse>(std::move(c));
+  d->NoterFichier();
+  return d;
+}
+
+namespace {
+
+QByteArray Empreinte(const std::string& chemin) {
+  QFile f(QString::fromStdString(chemin));
+  // A class file is 76632 bytes: anything far larger is not worth reading to compare.
+  if (!f.open(QIODevice::ReadOnly) || f.size() > (1 << 20)) return {};
+  QCryptographicHash h(QCryptographicHash::Sha1);
+  h.addData(&f);
+  return h.result();
+}
+
+QString NomVerrou(const std::string& chemin) {
+  const QFileInfo f(QString::fromStdString(chemin));
+  return f.absoluteDir().filePath(QStringLiteral(".") + f.fileName() + QStringLiteral(".lock"));
+}
+
+}  // namespace
+
+void TDocumentClasse::NoterFichier() { empreinte_ = Empreinte(classe_->NomFichier); }
+
+bool TDocumentClasse::ModifieSurDisque() const {
+  if (empreinte_.isEmpty()) return false;
+  // A file removed meanwhile has nothing left to lose.
+  const QByteArray maintenant = Empreinte(classe_->NomFichier);
+  return !maintenant.isEmpty() && maintenant != empreinte_;
+}
+
+bool TDocumentClasse::Verrouiller(QString& detenteur) {
+  verrou_.reset();
+  auto v = std::make_unique<QLockFile>(NomVerrou(classe_->NomFichier));
+  // Only a living program keeps the file: a lock left by a crash is taken over.
+  v->setStaleLockTime(0);
+  if (v->tryLock(0)) {
+    verrou_ = std::move(v);
+    return true;
+  }
+  if (v->error() != QLockFile::LockFailedError) return true;
+  qint64 pid = 0;
+  QString machine;
+  QString programme;
+  if (v->getLockInfo(&pid, &machine, &programme))
+    detenteur = QStringLiteral("processus %1 sur %2").arg(pid).arg(machine);
+  return false;
 }
 
 void TDocumentClasse::MarquerModifie() {
@@ -98,6 +149,7 @@ void TDocumentClasse::Image(TImage& image) const { EcrireImage(*classe_, image);
 
 void TDocumentClasse::Enregistrer() {
   classe_->Enregistrer();
+  NoterFichier();
   EffacerModifie();
 }
 

@@ -3,6 +3,8 @@
 // that can be undone, and the one signal by which the windows showing it learn of each change.
 // Windows of another class hold another document, so they never hear this one.
 
+#include <QByteArray>
+#include <QLockFile>
 #include <QObject>
 #include <QUndoStack>
 #include <memory>
@@ -59,6 +61,19 @@ class TDocumentClasse : public QObject {
   // The record's bytes as they would be saved.
   void Image(TImage& image) const;
 
+  // One program, one window per class file: a lock beside the file. false when another
+  // running program holds it (described in detenteur); true when taken, or when the folder
+  // takes no lock (read-only media), where nothing better can be known.
+  bool Verrouiller(QString& detenteur);
+  // Opened read-only by choice: saving asks for another name.
+  bool LectureSeule() const { return lectureSeule_; }
+  void FixerLectureSeule(bool l) { lectureSeule_ = l; }
+  // The file on disk is no longer what this document read or last wrote (another program,
+  // a synced folder).
+  bool ModifieSurDisque() const;
+  // Takes the file as it is now as the one this document knows (after opening, saving).
+  void NoterFichier();
+
  signals:
   void Change(const calevrin::TChangement& changement);
   // After every change of the modified state.
@@ -74,6 +89,9 @@ class TDocumentClasse : public QObject {
   QUndoStack pile_;
   bool modifieHorsPile_ = false;
   bool jamaisSauve_ = false;
+  bool lectureSeule_ = false;
+  QByteArray empreinte_;  // of the file as last read or written; empty when there was none
+  std::unique_ptr<QLockFile> verrou_;
 };
 
 }  // namespace calevrin

@@ -10,7 +10,14 @@ namespace calevrin::plateforme {
 
 namespace {
 
-TReponse BoiteQt(const QString& texte, TGenreMessage genre, int boutons) {
+struct TBoutonBoite {
+  QString texte;
+  QMessageBox::ButtonRole role;
+};
+
+// The index of the button clicked; Escape answers as the last button does (Non, Annuler,
+// Ignorer), as a closed box should.
+int BoiteQt(const QString& texte, TGenreMessage genre, const std::vector<TBoutonBoite>& boutons) {
   QMessageBox boite;
   boite.setWindowTitle(TitreMessage(genre));
   boite.setText(texte);
@@ -20,6 +27,25 @@ TReponse BoiteQt(const QString& texte, TGenreMessage genre, int boutons) {
     case TGenreMessage::Information: boite.setIcon(QMessageBox::Information); break;
     case TGenreMessage::Confirmation: boite.setIcon(QMessageBox::Question); break;
   }
+  std::vector<QAbstractButton*> crees;
+  for (const TBoutonBoite& b : boutons) {
+    QPushButton* p = boite.addButton(b.texte, b.role);
+    crees.push_back(p);
+    if (crees.size() == 1) boite.setDefaultButton(p);
+  }
+  boite.setEscapeButton(crees.back());
+  boite.adjustSize();
+  if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
+    const QRect r = ecran->availableGeometry();
+    boite.move(r.center() - QPoint(boite.sizeHint().width() / 2, boite.sizeHint().height() / 2));
+  }
+  boite.exec();
+  for (std::size_t i = 0; i < crees.size(); ++i)
+    if (boite.clickedButton() == crees[i]) return static_cast<int>(i);
+  return static_cast<int>(crees.size()) - 1;
+}
+
+TReponse BoiteQt(const QString& texte, TGenreMessage genre, int boutons) {
   struct {
     int bouton;
     const char* texte;
@@ -29,29 +55,34 @@ TReponse BoiteQt(const QString& texte, TGenreMessage genre, int boutons) {
                      {BoutonNon, "&Non", QMessageBox::NoRole, TReponse::Non},
                      {BoutonOK, "OK", QMessageBox::AcceptRole, TReponse::OK},
                      {BoutonAnnuler, "Annuler", QMessageBox::RejectRole, TReponse::Annuler}};
-  std::vector<std::pair<QAbstractButton*, TReponse>> crees;
+  std::vector<TBoutonBoite> liste;
+  std::vector<TReponse> reponses;
   for (const auto& b : table) {
     if (!(boutons & b.bouton)) continue;
-    QPushButton* p = boite.addButton(QString::fromUtf8(b.texte), b.role);
-    crees.emplace_back(p, b.reponse);
-    if (crees.size() == 1) boite.setDefaultButton(p);
+    liste.push_back({QString::fromUtf8(b.texte), b.role});
+    reponses.push_back(b.reponse);
   }
-  if (crees.empty()) crees.emplace_back(boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), TReponse::OK);
-  // Escape answers the way the last button does (Non, Annuler), as a closed box should.
-  boite.setEscapeButton(crees.back().first);
-  boite.adjustSize();
-  if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
-    const QRect r = ecran->availableGeometry();
-    boite.move(r.center() - QPoint(boite.sizeHint().width() / 2, boite.sizeHint().height() / 2));
+  if (liste.empty()) {
+    liste.push_back({QStringLiteral("OK"), QMessageBox::AcceptRole});
+    reponses.push_back(TReponse::OK);
   }
-  boite.exec();
-  for (const auto& [bouton, reponse] : crees)
-    if (boite.clickedButton() == bouton) return reponse;
-  return crees.back().second;
+  return reponses[static_cast<std::size_t>(BoiteQt(texte, genre, liste))];
+}
+
+int ChoixQt(const QString& texte, TGenreMessage genre, const QStringList& boutons) {
+  std::vector<TBoutonBoite> liste;
+  for (const QString& b : boutons) liste.push_back({b, QMessageBox::ActionRole});
+  if (liste.empty()) liste.push_back({QStringLiteral("OK"), QMessageBox::AcceptRole});
+  return BoiteQt(texte, genre, liste);
+}
+
+TFonctionChoix& Choix() {
+  static TFonctionChoix f = ChoixQt;
+  return f;
 }
 
 TFonctionMessage& Fonction() {
-  static TFonctionMessage f = BoiteQt;
+  static TFonctionMessage f = static_cast<TReponse (*)(const QString&, TGenreMessage, int)>(BoiteQt);
   return f;
 }
 
@@ -73,7 +104,17 @@ TReponse BoiteMessage(const QString& texte, TGenreMessage genre, int boutons) { 
 
 TFonctionMessage RemplacerBoiteMessage(TFonctionMessage f) {
   TFonctionMessage ancienne = std::move(Fonction());
-  Fonction() = f ? std::move(f) : TFonctionMessage(BoiteQt);
+  Fonction() = f ? std::move(f) : TFonctionMessage(static_cast<TReponse (*)(const QString&, TGenreMessage, int)>(BoiteQt));
+  return ancienne;
+}
+
+int ChoixMessage(const QString& texte, TGenreMessage genre, const QStringList& boutons) {
+  return Choix()(texte, genre, boutons);
+}
+
+TFonctionChoix RemplacerChoixMessage(TFonctionChoix f) {
+  TFonctionChoix ancienne = std::move(Choix());
+  Choix() = f ? std::move(f) : TFonctionChoix(ChoixQt);
   return ancienne;
 }
 

@@ -2,6 +2,7 @@
 // Modal message boxes, centred on the screen and titled by their kind.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace calevrin::plateforme {
@@ -17,6 +18,12 @@ TReponse BoiteMessage(const QString& texte, TGenreMessage genre, int boutons = B
 // Replaces the boxes (by a recorder in tests); returns the previous function.
 using TFonctionMessage = std::function<TReponse(const QString&, TGenreMessage, int)>;
 TFonctionMessage RemplacerBoiteMessage(TFonctionMessage f);
+
+// A box with buttons of its own ("Récupérer", "Ignorer" ...): the index of the one chosen;
+// Escape or closing the box chooses the last.
+int ChoixMessage(const QString& texte, TGenreMessage genre, const QStringList& boutons);
+using TFonctionChoix = std::function<int(const QString&, TGenreMessage, const QStringList&)>;
+TFonctionChoix RemplacerChoixMessage(TFonctionChoix f);
 
 QString TitreMessage(TGenreMessage genre);
 

@@ -334,14 +334,33 @@ bool TChild::SauverSous() {
     Classe().NomFichier = ancien;
     return false;
   }
-  MajTitre();
   document_->FixerJamaisSauve(false);
+  document_->FixerLectureSeule(false);
+  QString detenteur;
+  document_->Verrouiller(detenteur);  // its own file now; the teacher chose the name knowingly
+  MajTitre();
   Rafraichir();
   return true;
 }
 
 bool TChild::SauverAvecCopie() {
-  const bool ecrit = document_->JamaisSauve() ? SauverSous() : Sauver(true);
+  bool ecrit = false;
+  if (document_->JamaisSauve() || document_->LectureSeule()) {
+    ecrit = SauverSous();
+  } else if (document_->ModifieSurDisque()) {
+    // Another program, or a synced folder, wrote the file since: never overwritten unasked.
+    const int r = pf::ChoixMessage(QStringLiteral("Le fichier ") + EnQString(Classe().NomFichier) +
+                                       QStringLiteral(" a été modifié sur le disque depuis son ouverture ou son dernier "
+                                                      "enregistrement (par un autre programme ou une synchronisation)."
+                                                      "\n\nL'écraser avec cette classe ?"),
+                                   pf::TGenreMessage::Confirmation,
+                                   {QStringLiteral("&Écraser"), QStringLiteral("Enregistrer &sous..."),
+                                    QStringLiteral("Annuler")});
+    if (r == 2) return false;
+    ecrit = r == 0 ? Sauver(true) : SauverSous();
+  } else {
+    ecrit = Sauver(true);
+  }
   // The ".bak" copies a class file that was written, never a save that did not happen.
   if (!ecrit) return false;
   try {

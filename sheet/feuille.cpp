@@ -132,7 +132,8 @@ TGeometrieFeuille TChild::Geometrie() const {
 
 void TChild::MajTitre() {
   const QString chemin = QString::fromStdString(Classe().NomFichier);
-  setWindowTitle(QFileInfo(chemin).fileName());
+  setWindowTitle(QFileInfo(chemin).fileName() +
+                 (document_->LectureSeule() ? QStringLiteral(" (lecture seule)") : QString()));
   setWindowFilePath(chemin);
 }
 

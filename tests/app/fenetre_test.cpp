@@ -8,9 +8,11 @@
 #include <QMenuBar>
 #include <QSet>
 #include <QToolButton>
+#include <filesystem>
 
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
+#include "document/documentclasse.h"
 #include "model/alertes.h"
 #include "model/options.h"
 #include "platform/messages.h"
@@ -39,6 +41,14 @@ class FenetreTest : public ::testing::Test {
   test::TRepertoireTemp dir_;
   plateforme::TFonctionMessage messages_;
   std::vector<QString> textes_;
+  // The boxes with buttons of their own: recorded, answered with reponse_.
+  std::vector<QString> choix_;
+  int reponse_ = 1;
+  test::TRemplacement<plateforme::TFonctionChoix> boiteChoix_{
+      plateforme::RemplacerChoixMessage, [this](const QString& t, plateforme::TGenreMessage, const QStringList&) {
+        choix_.push_back(t);
+        return reponse_;
+      }};
 };
 
 }  // namespace
@@ -228,4 +238,43 @@ TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
   menus.clear();
   for (QAction* a : f.menuBar()->actions()) menus.push_back(a->text());
   EXPECT_FALSE(menus.contains(QStringLiteral("&Témoin")));
+}
+
+// Two windows on one file would save over each other: the second is announced and may open
+// read-only; a file written behind the first one's back is never overwritten unasked.
+TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
+  const std::string chemin = dir_ / "c.cl3";
+  std::filesystem::copy_file(Exemple, chemin);
+  TMDI f(dir_ / "calevrin.ini");
+  ASSERT_TRUE(f.OuvrirFichier(chemin));
+  TChild* premiere = Feuille(f);
+  EXPECT_TRUE(choix_.empty());
+  reponse_ = 0;  // "Lecture seule"
+  ASSERT_TRUE(f.OuvrirFichier(chemin));
+  ASSERT_EQ(choix_.size(), 1u);
+  EXPECT_TRUE(choix_[0].contains(QStringLiteral("dans une autre fenêtre")));
+  EXPECT_TRUE(Feuille(f)->Document().LectureSeule());
+  EXPECT_EQ(Feuille(f)->windowTitle(), "c.cl3 (lecture seule)");
+  reponse_ = 2;  // "Annuler"
+  EXPECT_FALSE(f.OuvrirFichier(chemin));
+  EXPECT_EQ(f.Enfants().size(), 2);
+
+  premiere->Classe().Eleve(1).Note(1, 1, 1).Affecter("1");
+  premiere->MarquerModifie();
+  {
+    TClasse autre;
+    autre.Abreviation.Affecter("AUTRE");
+    autre.NomFichier = chemin;
+    autre.Enregistrer(false);
+  }
+  choix_.clear();
+  reponse_ = 2;  // the question, then "Annuler": the other program's file stays
+  EXPECT_FALSE(premiere->SauverAvecCopie());
+  ASSERT_EQ(choix_.size(), 1u);
+  EXPECT_TRUE(choix_[0].contains(QStringLiteral("modifié sur le disque")));
+  EXPECT_EQ(TDocumentClasse::Ouvrir(chemin)->Classe().Abreviation.Texte(), "AUTRE");
+  reponse_ = 0;  // "Écraser"
+  EXPECT_TRUE(premiere->SauverAvecCopie());
+  EXPECT_NE(TDocumentClasse::Ouvrir(chemin)->Classe().Abreviation.Texte(), "AUTRE");
+  EXPECT_FALSE(premiere->Modifie());
 }

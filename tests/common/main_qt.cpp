@@ -35,6 +35,9 @@ int main(int argc, char** argv) {
   QTemporaryDir runtime;
   QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   ::setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 0);
+  // Recovery copies and other user data of the tests stay out of the user's own folders.
+  QTemporaryDir donnees;
+  ::setenv("XDG_DATA_HOME", donnees.path().toLocal8Bit().constData(), 1);
   ancien = qInstallMessageHandler(Gestionnaire);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "document/documentclasse.h"
+#include "examples/exemple.h"
+#include "model/edition.h"
 #include "model/erreurs.h"
 #include "tests/common/tempdir.h"
 
@@ -46,4 +51,129 @@ TEST(DocumentClasse, EnregistrerEtCopies) {
   auto relu = TDocumentClasse::Ouvrir(dir / "a.bak");
   EXPECT_EQ(relu->Chemin(), dir / "a.bak");
   EXPECT_THROW(TDocumentClasse::Ouvrir(dir / "absent.cl3"), EErreurClasse);
+}
+
+namespace {
+
+std::unique_ptr<TImage> ImageDe(const TDocumentClasse& d) {
+  auto i = std::make_unique<TImage>();
+  d.Image(*i);
+  return i;
+}
+
+}  // namespace
+
+// Each kind of change, then undone one by one: the record byte for byte as it was at each
+// step, back to the start; then redone to the end. The mark follows the saved state.
+TEST(DocumentClasse, AnnulerEtRetablirChaqueModification) {
+  auto c = std::make_unique<TClasse>();
+  GenererExemple(*c);
+  TDocumentClasse d(std::move(c));
+  TClasse& k = d.Classe();
+  std::vector<TChangement> entendus;
+  int restaurations = 0;
+  QObject::connect(&d, &TDocumentClasse::Change, [&](const TChangement& ch) { entendus.push_back(ch); });
+  QObject::connect(&d, &TDocumentClasse::Restauree, [&] { ++restaurations; });
+  k.FixerMatiereCourante(1);
+  k.FixerPeriodeCourante(1);
+  struct TOperation {
+    const char* nom;
+    TCodeChangement code;
+    std::function<void()> faire;
+  };
+  TPressePapInterne pp;
+  const std::vector<TOperation> operations = {
+      {"la saisie de la note", TCodeChangement::Note, [&] { k.Eleve(3).Note(1, 1, 2).Affecter("17"); }},
+      {"la saisie du coefficient", TCodeChangement::CoefficientDevoir, [&] { k.Devoir(1, 1, 1).Coef = 3; }},
+      {"le tri des élèves", TCodeChangement::Eleves, [&] {
+         ModifierEleve(k, 1, "ZOLA", "Emile", "");
+         TrierEleves(k);
+       }},
+      {"l'ajout d'un élève", TCodeChangement::Eleves, [&] { AjouterEleve(k, "NEUF", "Eleve", "01022012"); }},
+      {"la suppression d'un élève", TCodeChangement::Eleves, [&] { SupprimerEleve(k, 2); }},
+      {"l'ajout du devoir", TCodeChangement::Devoirs, [&] { AjouterDevoir(k, "ven. 9 janv.", "1h", 2, "Bilan"); }},
+      {"la coupure du devoir", TCodeChangement::Devoirs, [&] { CouperDevoir(k, 1, pp); }},
+      {"l'insertion du devoir copié", TCodeChangement::Devoirs, [&] { InsererDevoirCopie(k, 2, pp); }},
+      {"la suppression des notes de la période", TCodeChangement::Devoirs, [&] { ViderPeriode(k); }},
+      {"les matières", TCodeChangement::Matiere, [&] { ModifierMatieres(k, {"Maths", "Physique", "SVT"}, {"MA", "PH", "SV"}, 2); }},
+      {"les paramètres de la classe", TCodeChangement::Periode, [&] {
+         TParametresClasse p = LireParametres(k);
+         p.NbPeriodes = 2;
+         p.Joker = !p.Joker;
+         ModifierParametres(k, p);
+       }},
+  };
+  std::vector<std::unique_ptr<TImage>> images;
+  images.push_back(ImageDe(d));
+  for (const TOperation& o : operations) {
+    o.faire();
+    d.NouvelleEtape(QString::fromUtf8(o.nom), {o.code, 1, 0, 0});
+    images.push_back(ImageDe(d));
+    ASSERT_FALSE(*images.back() == *images[images.size() - 2]) << o.nom;
+  }
+  EXPECT_TRUE(d.Modifie());
+  EXPECT_EQ(d.Pile().count(), static_cast<int>(operations.size()));
+  d.NouvelleEtape(QStringLiteral("rien"), {TCodeChangement::Eleves, 0, 0, 0});  // nothing altered: no step
+  EXPECT_EQ(d.Pile().count(), static_cast<int>(operations.size()));
+  EXPECT_EQ(d.Pile().undoText(), QStringLiteral("les paramètres de la classe"));
+
+  // The view changes meanwhile: undo goes back to the view of the change.
+  k.FixerPeriodeCourante(2);
+  entendus.clear();
+  for (std::size_t i = operations.size(); i-- > 0;) {
+    d.Pile().undo();
+    EXPECT_TRUE(*ImageDe(d) == *images[i]) << "annuler " << operations[i].nom;
+    ASSERT_FALSE(entendus.empty());
+    EXPECT_EQ(entendus.back().Code, operations[i].code);
+  }
+  EXPECT_EQ(restaurations, static_cast<int>(operations.size()));
+  EXPECT_FALSE(d.Modifie());  // back to the state it was opened in
+  EXPECT_EQ(k.PeriodeCourante(), 1);
+  for (std::size_t i = 0; i < operations.size(); ++i) {
+    d.Pile().redo();
+    EXPECT_TRUE(*ImageDe(d) == *images[i + 1]) << "rétablir " << operations[i].nom;
+  }
+
+  // Saved in the middle: undoing to there clears the mark, going further sets it again.
+  for (int i = 0; i < 4; ++i) d.Pile().undo();
+  d.EffacerModifie();
+  d.Pile().undo();
+  EXPECT_TRUE(d.Modifie());
+  d.Pile().redo();
+  EXPECT_FALSE(d.Modifie());
+  // A new change after undoing drops the steps that could be redone.
+  k.Eleve(1).Note(1, 1, 1).Affecter("3");
+  d.NouvelleEtape(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 1, 1});
+  EXPECT_FALSE(d.Pile().canRedo());
+  EXPECT_TRUE(d.Modifie());
+}
+
+// One file, two documents: the second learns who holds it. A file written behind a document's
+// back is seen before its save.
+TEST(DocumentClasse, VerrouEtFichierChangeSurLeDisque) {
+  test::TRepertoireTemp dir;
+  {
+    TClasse c;
+    c.NomFichier = dir / "a.cl3";
+    c.Enregistrer(false);
+  }
+  auto a = TDocumentClasse::Ouvrir(dir / "a.cl3");
+  auto b = TDocumentClasse::Ouvrir(dir / "a.cl3");
+  QString detenteur;
+  EXPECT_TRUE(a->Verrouiller(detenteur));
+  EXPECT_FALSE(b->Verrouiller(detenteur));
+  EXPECT_TRUE(detenteur.contains(QString::number(QCoreApplication::applicationPid())));
+  a.reset();  // closed: the lock goes with it
+  EXPECT_TRUE(b->Verrouiller(detenteur));
+
+  EXPECT_FALSE(b->ModifieSurDisque());
+  {
+    TClasse autre;
+    autre.Abreviation.Affecter("AUTRE");
+    autre.NomFichier = dir / "a.cl3";
+    autre.Enregistrer(false);
+  }
+  EXPECT_TRUE(b->ModifieSurDisque());
+  b->Enregistrer();  // what the teacher chose to keep
+  EXPECT_FALSE(b->ModifieSurDisque());
 }

@@ -22,6 +22,7 @@
 #include "sheet/feuille.h"
 #include "tests/common/tempdir.h"
 #include "tests/common/dialoguesnuls.h"
+#include "tests/common/remplacement.h"
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
@@ -60,6 +61,11 @@ class CommandesTest : public ::testing::Test {
 
   test::TRepertoireTemp dir_;
   test::TDialoguesNuls dialogues_;
+  // A box with buttons of its own would wait for a click: answered with its last button.
+  test::TRemplacement<pf::TFonctionChoix> choix_{
+      pf::RemplacerChoixMessage, [](const QString&, pf::TGenreMessage, const QStringList& b) {
+        return static_cast<int>(b.size()) - 1;
+      }};
   std::string chemin_;
   std::unique_ptr<TChild> f_;
   std::vector<QString> questions_;
