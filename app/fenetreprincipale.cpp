@@ -21,6 +21,7 @@
 #include "app/adresses.h"
 #include "app/apropos.h"
 #include "app/dialoguesapplication.h"
+#include "app/nouvelleclasse.h"
 #include "app/demarrage.h"
 #include "app/options.h"
 #include "model/cp1252.h"
@@ -149,9 +150,12 @@ void TMDI::CreerMenus() {
   QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
   fichier->menuAction()->setStatusTip(QStringLiteral("Gérer les fichiers"));
   connect(fichier, &QMenu::aboutToShow, this, &TMDI::MajMenuFichier);
-  QAction* nouvelle = action(fichier, "M10", QStringLiteral("&Nouvelle classe..."),
-                             QStringLiteral("Créer un nouveau fichier de type classe"), [] {});
-  nouvelle->setEnabled(false);  // with the new-class dialog
+  action(fichier, "M10", QStringLiteral("&Nouvelle classe..."), QStringLiteral("Créer un nouveau fichier de type classe"),
+         [this] {
+           EffacerInvite();
+           if (auto document = CreerNouvelleClasse(this)) AjouterEnfant(new TChild(std::move(document), *dialogues_));
+         })
+      ->setShortcut(QKeySequence::New);
   action(fichier, "M11", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"),
          [this] { MenuOuvrirFichier(); })
       ->setShortcut(QKeySequence::Open);
