@@ -19,6 +19,8 @@ class TDial13 : public QDialog {
  public:
   TDial13(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
+  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
+
  private:
   void OK();
 

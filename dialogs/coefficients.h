@@ -23,6 +23,8 @@ class TDial14 : public QDialog {
  public:
   TDial14(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
+  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
+
  private:
   void OK();
 

@@ -20,6 +20,8 @@ class TDial07 : public QDialog {
  public:
   TDial07(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
+  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
+
  private:
   void OK();
 

@@ -22,6 +22,8 @@ class TDial15 : public QDialog {
  public:
   TDial15(QWidget* parent, TClasse& classe);
 
+  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
+
  private:
   void Montrer(int nb);
   void OK();

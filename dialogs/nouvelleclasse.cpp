@@ -62,6 +62,7 @@ TDial01::TDial01(QWidget* parent, const TDateJour& aujourdhui) : QDialog(parent)
                       importer};
   for (std::size_t i = 0; i + 1 < std::size(ordre); ++i) setTabOrder(ordre[i], ordre[i + 1]);
   Afficher(1);
+  champs_.nom->setFocus();
 }
 
 // The shown student into its slot, the first letters of the names in capitals.

@@ -23,6 +23,8 @@ class TDial05 : public QDialog {
  public:
   TDial05(QWidget* parent, TClasse& classe);
 
+  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
+
  private:
   void BitBtn1Click();
 

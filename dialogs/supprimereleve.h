@@ -18,6 +18,8 @@ class TDial04 : public QDialog {
  public:
   TDial04(QWidget* parent, TClasse& classe);
 
+  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
+
  private:
   void BitBtn1Click();
 
