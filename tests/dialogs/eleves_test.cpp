@@ -3,7 +3,7 @@
 #include "dialogs/modifiereleve.h"
 #include "dialogs/supprimereleve.h"
 #include "model/edition.h"
-#include "tests/dialogs/pilote.h"
+#include "tests/common/pilote.h"
 
 using namespace calevrin;
 using namespace calevrin::test;

@@ -2,7 +2,7 @@
 #include "dialogs/matieres.h"
 #include "dialogs/parametresclasse.h"
 #include "model/edition.h"
-#include "tests/dialogs/pilote.h"
+#include "tests/common/pilote.h"
 
 using namespace calevrin;
 using namespace calevrin::test;

@@ -1,7 +1,7 @@
 #include "dialogs/importliste.h"
 #include "dialogs/nouvelleclasse.h"
 #include "model/nouvelleclasse.h"
-#include "tests/dialogs/pilote.h"
+#include "tests/common/pilote.h"
 
 using namespace calevrin;
 using namespace calevrin::test;
