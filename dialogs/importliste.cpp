@@ -1,6 +1,7 @@
 #include "dialogs/importliste.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -31,6 +32,9 @@ QTableWidget* Table(QWidget* parent, const char* nom, const QStringList& titres)
   t->setSelectionBehavior(QAbstractItemView::SelectRows);
   t->setTabKeyNavigation(false);
   t->horizontalHeader()->setStretchLastSection(true);
+  t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+  t->setMinimumHeight(t->fontMetrics().height() * 6);
+  t->resizeColumnsToContents();
   return t;
 }
 
@@ -78,7 +82,7 @@ TDialImportListe::TDialImportListe(QWidget* parent, const TDateJour& aujourdhui)
   racine->addWidget(Etiquette(QStringLiteral("&Elèves à importer :"), eleves_, this));
   racine->addWidget(eleves_, 3);
   racine->addWidget(Etiquette(QStringLiteral("&Lignes ignorées :"), ignorees_, this));
-  racine->addWidget(ignorees_, 1);
+  racine->addWidget(ignorees_, 2);
   racine->addWidget(Boutons(this, importer_, QStringLiteral("Dlg_NewClasse")));
   resize(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 80, fontMetrics().height() * 34);
   fichier->setFocus();
@@ -119,7 +123,9 @@ void TDialImportListe::Lire(const std::string& octets, const QString& origine) {
 }
 
 void TDialImportListe::ChoisirFichier() {
-  const QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  // The documents folder, when the desktop has made one.
+  QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
   const QString nom = pf::DemanderFichierOuverture(
       this, dossier, QStringLiteral("Liste d'élèves (*.csv *.tsv *.txt);;Tous les fichiers (*)"));
   if (nom.isEmpty()) return;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "dialogs/champseleve.h"
@@ -29,9 +30,11 @@ QLabel* Section(const QString& titre, QWidget* parent) {
   return l;
 }
 
+// Under the check box's text, not under its box.
 QLabel* Remarque(const QString& texte, QWidget* parent) {
   auto* l = new QLabel(texte, parent);
-  l->setIndent(l->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2);
+  const QStyle* s = parent->style();
+  l->setIndent(s->pixelMetric(QStyle::PM_IndicatorWidth) + s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
   return l;
 }
 
