@@ -32,7 +32,7 @@ TDial13::TDial13(QWidget* parent, TClasse& classe, const TOptions& o)
 void TDial13::OK() {
   const std::optional<TEleveSaisi> e = champs_.Lire();
   if (!e) return;
-  if (e->Nom.empty()) {
+  if (SansNom(e->Nom)) {
     MessageNomObligatoire();
     champs_.nom->setFocus();
     return;

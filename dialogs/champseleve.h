@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/nouvelleclasse.h"
 
@@ -47,6 +48,9 @@ QString TitreClasse(const QString& titre, const TClasse& c);
 }  // namespace calevrin
 
 namespace calevrin {
+// A name of spaces only is no name: the new class would drop that student.
+inline bool SansNom(std::string_view nom) { return nom.find_first_not_of(' ') == std::string_view::npos; }
+
 // The two information messages of the student dialogs.
 void MessageNomObligatoire();
 void ConseilDateNaissance();

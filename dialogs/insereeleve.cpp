@@ -37,7 +37,7 @@ void TDial07::OK() {
   const int p = cb_->count() == 0 ? 0 : cb_->currentIndex() + 1;
   const std::optional<TEleveSaisi> e = champs_.Lire();
   if (!e) return;
-  if (e->Nom.empty()) {
+  if (SansNom(e->Nom)) {
     MessageNomObligatoire();
     champs_.nom->setFocus();
     return;

@@ -84,7 +84,7 @@ void TDial01::Afficher(int indice) {
 void TDial01::Button2Click() {
   if (!Stocker()) return;
   const TEleveSaisi& e = saisis_[static_cast<std::size_t>(indice_ - 1)];
-  if (e.Nom.empty()) {
+  if (SansNom(e.Nom)) {
     MessageNomObligatoire();
   } else if (e.DateNaissance.empty() && conseilDate_) {
     ConseilDateNaissance();
@@ -106,9 +106,8 @@ void TDial01::Button1Click() {
 // Every named slot counts, wherever it is: a class needs one, not necessarily the first.
 void TDial01::BitBtn1Click() {
   if (!Stocker()) return;
-  const bool nomme = std::any_of(saisis_.begin(), saisis_.end(), [](const TEleveSaisi& e) {
-    return e.Nom.find_first_not_of(' ') != std::string::npos;
-  });
+  const bool nomme =
+      std::any_of(saisis_.begin(), saisis_.end(), [](const TEleveSaisi& e) { return !SansNom(e.Nom); });
   if (!nomme) {
     pf::BoiteMessage(QStringLiteral("Il faut au minimum UN élève pour former une classe."),
                      pf::TGenreMessage::Avertissement);

@@ -93,6 +93,7 @@ void TChild::CreerMenus() {
   // The list of students changed: the names column may need another width.
   const auto eleves = [this](bool (TDialoguesFeuille::*dialogue)(QWidget*, TClasse&)) {
     if (RefuserPendantSaisie() || !(dialogues_.*dialogue)(this, Classe())) return;
+    OublierCase();  // the row the keyboard pointed at may hold another student now
     CalculerLargeurNoms();
     Rafraichir();
     MarquerModifie();

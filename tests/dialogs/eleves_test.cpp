@@ -45,10 +45,13 @@ TEST_F(Eleves, AjouterUnSeulElevePourDeuxOK) {
     Touche(Champ(&d, "Edit3"), Qt::Key_Return);  // no name: refused, nothing written
     EXPECT_EQ(boites_, std::vector<QString>{NomObligatoire});
     EXPECT_EQ(d.focusWidget(), Champ(&d, "Edit1"));
+    Taper(Champ(&d, "Edit1"), "  ");  // spaces are no name either
+    Cliquer(&d, "BitBtn1");
+    EXPECT_EQ(boites_, std::vector<QString>(2, NomObligatoire));
     Taper(Champ(&d, "Edit1"), "dupont");
     Taper(Champ(&d, "Edit3"), "");
     Touche(Champ(&d, "Edit1"), Qt::Key_Return);  // the advice, still nothing written
-    EXPECT_EQ(boites_.size(), 2u);
+    EXPECT_EQ(boites_.size(), 3u);
     EXPECT_EQ(d.focusWidget(), Champ(&d, "Edit3"));
     EXPECT_EQ(Image(*c_), avant);
     Touche(Champ(&d, "Edit3"), Qt::Key_Escape);  // Annuler after the advice: the class as before
