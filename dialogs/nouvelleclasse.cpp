@@ -1,6 +1,6 @@
 #include "dialogs/nouvelleclasse.h"
 
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -42,9 +42,14 @@ TDial01::TDial01(QWidget* parent, const TDateJour& aujourdhui) : QDialog(parent)
   connect(precedent, &QPushButton::clicked, this, &TDial01::Button1Click);
   connect(ok, &QPushButton::clicked, this, &TDial01::BitBtn1Click);
   connect(importer, &QPushButton::clicked, this, &TDial01::Importer);
-  QDialogButtonBox* boutons = Boutons(this, ok, QStringLiteral("Dlg_NewClasse"));
-  for (QAbstractButton* b : boutons->buttons())
-    if (auto* p = qobject_cast<QPushButton*>(b)) p->setAutoDefault(false);
+  // A row of its own rather than the desktop's button box, which would impose its own tab order.
+  QPushButton* annuler = Bouton(this, QStringLiteral("Annuler"), "BoutonAnnuler");
+  QPushButton* aide = BoutonAide(this, QStringLiteral("Dlg_NewClasse"));
+  connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
+  for (QPushButton* b : {annuler, aide}) b->setAutoDefault(false);
+  auto* boutons = new QHBoxLayout;
+  boutons->addStretch();
+  for (QPushButton* b : {ok, annuler, aide}) boutons->addWidget(b);
 
   auto* cote = new QVBoxLayout;
   cote->addWidget(suivant);
@@ -54,12 +59,10 @@ TDial01::TDial01(QWidget* parent, const TDateJour& aujourdhui) : QDialog(parent)
   racine->addWidget(groupe_, 0, 0);
   racine->addLayout(cote, 0, 1);
   racine->addWidget(importer, 1, 0, Qt::AlignLeft);
-  racine->addWidget(boutons, 2, 0, 1, 2);
+  racine->addLayout(boutons, 2, 0, 1, 2);
   racine->setSizeConstraint(QLayout::SetFixedSize);
 
-  QWidget* ordre[] = {precedent, suivant, ok, boutons->findChild<QPushButton*>("BoutonAnnuler"),
-                      champs_.nom, champs_.prenom, champs_.date, boutons->findChild<QPushButton*>("BoutonAide"),
-                      importer};
+  QWidget* ordre[] = {precedent, suivant, ok, annuler, champs_.nom, champs_.prenom, champs_.date, aide, importer};
   for (std::size_t i = 0; i + 1 < std::size(ordre); ++i) setTabOrder(ordre[i], ordre[i + 1]);
   Afficher(1);
   champs_.nom->setFocus();

@@ -135,3 +135,17 @@ TEST_F(NouvelleClasse, ListeImporteePuisCorrigee) {
   ASSERT_EQ(CreerClasse(c, d.Saisis(), "/tmp/4b.cl3", TOptions{}, Jour), 2);
   EXPECT_EQ(c.Eleve(1).DateNaissance.Texte() + c.Eleve(2).Prenom.Texte(), W("03042012Zoë"));
 }
+
+// Without the mouse: Tab goes round the buttons and the fields in the dialog's order.
+TEST_F(NouvelleClasse, OrdreDeTabulation) {
+  TDial01 d(nullptr, Jour);
+  d.show();
+  d.activateWindow();
+  QStringList vus;
+  for (int i = 0; i < 10; ++i) {
+    vus << d.focusWidget()->objectName();
+    Touche(d.focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(vus.join(' ').toStdString(), "EditNom EditPrenom EditDateN BoutonAide BoutonImporter Button1 Button2 BitBtn1 "
+                           "BoutonAnnuler EditNom");
+}
