@@ -14,7 +14,7 @@ QString CheminNouvelleClasse() {
   QString dossier = QString::fromStdString(plateforme::RepertoireProgramme());
   if (!QFileInfo(dossier).isWritable()) {
     dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dossier.isEmpty()) dossier = QDir::homePath();
+    if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
   }
   return QDir(dossier).absoluteFilePath(QStringLiteral("Classe.cl3"));
 }

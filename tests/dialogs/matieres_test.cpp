@@ -127,3 +127,32 @@ TEST_F(Matieres, CoefficientsEcritsSeulementSiModifies) {
   EXPECT_TRUE(c_.Matiere(1).Coef[1] == 1.25 && c_.Matiere(1).Coef[2] == 0.0 && c_.Matiere(2).Coef[2] == 2.5 &&
               c_.Matiere(2).Coef[3] == 4.0);
 }
+
+#include "dialogs/ajoutereleve.h"
+#include "dialogs/insereeleve.h"
+#include "dialogs/modifiereleve.h"
+#include "dialogs/supprimereleve.h"
+
+// Each dialog's help button opens the page of that dialog.
+TEST_F(Matieres, SujetsDAide) {
+  AjouterEleve(c_, "un", "", "");
+  const std::vector<std::unique_ptr<QDialog>> dialogues = [this] {
+    std::vector<std::unique_ptr<QDialog>> v;
+    v.push_back(std::make_unique<TDial05>(nullptr, c_));
+    v.push_back(std::make_unique<TDial13>(nullptr, c_, o_));
+    v.push_back(std::make_unique<TDial07>(nullptr, c_, o_));
+    v.push_back(std::make_unique<TDial08>(nullptr, c_, o_));
+    v.push_back(std::make_unique<TDial04>(nullptr, c_));
+    v.push_back(std::make_unique<TDial15>(nullptr, c_));
+    v.push_back(std::make_unique<TDial14>(nullptr, c_, o_));
+    return v;
+  }();
+  for (const auto& d : dialogues) {
+    d->show();
+    Cliquer(d.get(), "BoutonAide");
+  }
+  const char* const attendus[] = {"Dlg_ParamClasse", "Dlg_NewEleve",     "Dlg_InsererEleve", "Dlg_ModifEleve",
+                                  "Dlg_SupprimerEleve", "Dlg_ModifMatiere", "Dlg_ModifDevoir"};
+  ASSERT_EQ(sujets_.size(), 7u);
+  for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(sujets_[i], attendus[i]) << i;
+}
