@@ -1,6 +1,10 @@
+#include "dialogs/ajoutereleve.h"
 #include "dialogs/coefficients.h"
+#include "dialogs/insereeleve.h"
 #include "dialogs/matieres.h"
+#include "dialogs/modifiereleve.h"
 #include "dialogs/parametresclasse.h"
+#include "dialogs/supprimereleve.h"
 #include "model/edition.h"
 #include "tests/common/pilote.h"
 
@@ -127,11 +131,6 @@ TEST_F(Matieres, CoefficientsEcritsSeulementSiModifies) {
   EXPECT_TRUE(c_.Matiere(1).Coef[1] == 1.25 && c_.Matiere(1).Coef[2] == 0.0 && c_.Matiere(2).Coef[2] == 2.5 &&
               c_.Matiere(2).Coef[3] == 4.0);
 }
-
-#include "dialogs/ajoutereleve.h"
-#include "dialogs/insereeleve.h"
-#include "dialogs/modifiereleve.h"
-#include "dialogs/supprimereleve.h"
 
 // Each dialog's help button opens the page of that dialog.
 TEST_F(Matieres, SujetsDAide) {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "model/edition.h"
+#include "model/moyennes.h"
 #include "model/options.h"
 #include "platform/messages.h"
 #include "sheet/dialoguesfeuille.h"
@@ -110,7 +111,15 @@ TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
     c.FixerNbPeriodes(2);
     return true;
   };
+  // A grade of 0 in the third trimester weighs on the year until the class has semesters.
+  TClasse& c = f_->Classe();
+  const double avant = MoyenneAnnuelle(c, 3, 1, false);
+  ASSERT_TRUE(AjouterDevoir(c, "d", "1h", 1.0, "trimestre 3"));
+  c.Eleve(1).Note(3, 3, 1).Affecter("0");
+  EXPECT_LT(MoyenneAnnuelle(c, 3, 1, false), avant);
   f_->Action("M29")->trigger();
+  EXPECT_EQ(MoyenneAnnuelle(c, 3, 1, false), avant);
+  EXPECT_EQ(c.NbDevoirs(3, 3), 1);  // kept in the file
   EXPECT_EQ(f_->Classe().PeriodeCourante(), 1);
   EXPECT_FALSE(f_->Action("Ntrim3")->isVisible());
   EXPECT_EQ(f_->Action("Ntrim2")->text(), QStringLiteral("&Semestre 2"));
