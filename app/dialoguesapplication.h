@@ -11,6 +11,16 @@ class TDialoguesApplication : public TDialoguesFeuille {
   bool InsererDevoir(QWidget* parent, TClasse& c, int k) override;
   bool ModifierDevoirs(QWidget* parent, TClasse& c) override;
   int ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) override;
+  bool AjouterEleve(QWidget* parent, TClasse& c) override;
+  bool InsererEleve(QWidget* parent, TClasse& c) override;
+  bool ModifierEleves(QWidget* parent, TClasse& c) override;
+  bool SupprimerEleve(QWidget* parent, TClasse& c) override;
+  bool ModifierParametres(QWidget* parent, TClasse& c) override;
+  bool ModifierMatieres(QWidget* parent, TClasse& c) override;
+  bool ModifierCoefficients(QWidget* parent, TClasse& c) override;
+  void Classement(QWidget* parent, const TClasse& c) override;
+  void Ages(QWidget* parent, const TClasse& c) override;
+  void Anniversaires(QWidget* parent, const TClasse& c) override;
 };
 
 }  // namespace calevrin

@@ -22,6 +22,7 @@
 #include "app/adresses.h"
 #include "app/apropos.h"
 #include "app/dialoguesapplication.h"
+#include "app/nouvelleclasse.h"
 #include "app/demarrage.h"
 #include "app/options.h"
 #include "model/cp1252.h"
@@ -151,9 +152,12 @@ void TMDI::CreerMenus() {
   QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
   fichier->menuAction()->setStatusTip(QStringLiteral("Gérer les fichiers"));
   connect(fichier, &QMenu::aboutToShow, this, &TMDI::MajMenuFichier);
-  QAction* nouvelle = action(fichier, "M10", QStringLiteral("&Nouvelle classe..."),
-                             QStringLiteral("Créer un nouveau fichier de type classe"), [] {});
-  nouvelle->setEnabled(false);  // with the new-class dialog
+  action(fichier, "M10", QStringLiteral("&Nouvelle classe..."), QStringLiteral("Créer un nouveau fichier de type classe"),
+         [this] {
+           EffacerInvite();
+           if (auto document = CreerNouvelleClasse(this)) OuvrirDocument(std::move(document));
+         })
+      ->setShortcut(QKeySequence::New);
   action(fichier, "M11", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"),
          [this] { MenuOuvrirFichier(); })
       ->setShortcut(QKeySequence::Open);
@@ -438,8 +442,12 @@ void TMDI::ProposerRecuperations() {
     document->MarquerModifie();
     TDocumentClasse& d = *document;
     OuvrirDocument(std::move(document));
-    // The copy stays until the recovered class is saved or closed.
-    if (auto* copie = d.findChild<TRecuperation*>()) copie->Ecrire();
+    // The recovered class has its own copy from now on, until it is saved or closed.
+    if (auto* copie = d.findChild<TRecuperation*>()) {
+      copie->Ecrire();
+      copie->Attendre();
+    }
+    TRecuperation::Supprimer(c);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QUuid>
 
 #include "document/documentclasse.h"
 #include "model/ecriture.h"
@@ -13,10 +14,11 @@ namespace calevrin {
 
 namespace {
 
-// The copy's name comes from the class's path, so that one class has one copy.
+// Named after the class's path, and unique: two new classes share the name "Classe.cl3".
 QString Base(const QString& dossier, const std::string& chemin) {
   const QByteArray h = QCryptographicHash::hash(QByteArray::fromStdString(chemin), QCryptographicHash::Sha1).toHex();
-  return QDir(dossier).filePath(QString::fromLatin1(h.left(16)));
+  return QDir(dossier).filePath(QString::fromLatin1(h.left(12)) + QLatin1Char('-') +
+                                QUuid::createUuid().toString(QUuid::Id128).left(12));
 }
 
 }  // namespace

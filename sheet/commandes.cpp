@@ -117,17 +117,35 @@ void TChild::CreerMenus() {
 
   QMenu* classe = new QMenu(QStringLiteral("&Classe"), this);
   classe->menuAction()->setStatusTip(QStringLiteral("Gérer les élèves"));
-  plusTard(action(classe, "M25", QStringLiteral("&Ajouter un élève..."),
-                  QStringLiteral("Ajouter un élève en fin de liste"), rien));
-  plusTard(action(classe, "M27", QStringLiteral("&Insérer un élève..."),
-                  QStringLiteral("Insérer un élève dans la liste"), rien));
-  plusTard(action(classe, "M26", QStringLiteral("&Supprimer un élève..."),
-                  QStringLiteral("Supprimer un élève de la liste"), rien));
-  plusTard(action(classe, "M28", QStringLiteral("&Modifier le nom d'un élève..."),
-                  QStringLiteral("Modifier le nom, le prénom ou la date de naissance"), rien));
+  // The list of students changed: the names column may need another width.
+  const auto eleves = [this](bool (TDialoguesFeuille::*dialogue)(QWidget*, TClasse&), const QString& etape) {
+    if (RefuserPendantSaisie() || !(dialogues_.*dialogue)(this, Classe())) return;
+    OublierCase();  // the row the keyboard pointed at may hold another student now
+    CalculerLargeurNoms();
+    Rafraichir();
+    document_->NouvelleEtape(etape, {TCodeChangement::Eleves, 0, 0, 0});
+  };
+  action(classe, "M25", QStringLiteral("&Ajouter un élève..."), QStringLiteral("Ajouter un élève en fin de liste"),
+         [eleves] { eleves(&TDialoguesFeuille::AjouterEleve, QStringLiteral("l'ajout d'un élève")); });
+  action(classe, "M27", QStringLiteral("&Insérer un élève..."), QStringLiteral("Insérer un élève dans la liste"),
+         [eleves] { eleves(&TDialoguesFeuille::InsererEleve, QStringLiteral("l'insertion d'un élève")); });
+  action(classe, "M26", QStringLiteral("&Supprimer un élève..."), QStringLiteral("Supprimer un élève de la liste"),
+         [eleves] { eleves(&TDialoguesFeuille::SupprimerEleve, QStringLiteral("la suppression d'un élève")); });
+  action(classe, "M28", QStringLiteral("&Modifier le nom d'un élève..."),
+         QStringLiteral("Modifier le nom, le prénom ou la date de naissance"),
+         [eleves] { eleves(&TDialoguesFeuille::ModifierEleves, QStringLiteral("la modification des élèves")); });
   classe->addSeparator();
-  plusTard(action(classe, "M29", QStringLiteral("M&odifier les paramètres de la classe"),
-                  QStringLiteral("Modifier l'abréviation et la division annuelle"), rien));
+  action(classe, "M29", QStringLiteral("M&odifier les paramètres de la classe"),
+         QStringLiteral("Modifier l'abréviation et la division annuelle"), [this] {
+           if (RefuserPendantSaisie()) return;
+           const int avant = Classe().NbPeriodes();
+           if (!dialogues_.ModifierParametres(this, Classe())) return;
+           Rafraichir();
+           document_->NouvelleEtape(QStringLiteral("les paramètres de la classe"), {TCodeChangement::Periode, 0, 0, 0});
+           if (Classe().NbPeriodes() == avant) return;
+           MajLibellesPeriodes();
+           ChangerPeriode(1);
+         });
   classe->addSeparator();
   action(classe, "MTrier", QStringLiteral("&Trier par ordre alphabétique"),
          QStringLiteral("Trier alphabétiquement d'après le nom"), [this] {
@@ -184,10 +202,24 @@ void TChild::CreerMenus() {
          [vider] { vider(QuestionViderAnnee, ViderAnnee, QStringLiteral("la suppression des notes de l'année")); });
 
   QMenu* matiere = new QMenu(QStringLiteral("&Matière"), this);
-  plusTard(action(matiere, "M50", QStringLiteral("&Changer les coefficients..."),
-                  QStringLiteral("Changer les coefficients des matières"), rien));
-  plusTard(action(matiere, "M51", QStringLiteral("C&hanger le nombre et le nom..."),
-                  QStringLiteral("Changer le nom des matières"), rien));
+  action(matiere, "M50", QStringLiteral("&Changer les coefficients..."),
+         QStringLiteral("Changer les coefficients des matières"), [this] {
+           if (!dialogues_.ModifierCoefficients(this, Classe())) return;
+           Rafraichir();
+           document_->NouvelleEtape(QStringLiteral("les coefficients des matières"),
+                                    {TCodeChangement::Matiere, Classe().PeriodeCourante(), Classe().MatiereCourante(), 0});
+         });
+  // Refused during an entry: the subject being typed in may stop being shown.
+  action(matiere, "M51", QStringLiteral("C&hanger le nombre et le nom..."), QStringLiteral("Changer le nom des matières"),
+         [this] {
+           if (RefuserPendantSaisie() || !dialogues_.ModifierMatieres(this, Classe())) return;
+           Rafraichir();
+           MajLibellesMatieres();
+           const int s = Classe().MatiereCourante();
+           document_->NouvelleEtape(QStringLiteral("les matières"),
+                                    {TCodeChangement::Matiere, Classe().PeriodeCourante(), s, 0});
+           if (s <= MaxMatieres && s > Classe().NbMatieres()) ChangerMatiere(1);
+         });
 
   QMenu* affichage = new QMenu(QStringLiteral("&Affichage"), this);
   auto* periodes = new QActionGroup(this);
@@ -222,11 +254,12 @@ void TChild::CreerMenus() {
   plusTard(action(stats, "M47", QStringLiteral("&Bilan complet classe && élèves"),
                   QStringLiteral("Tableau récapitulatif complet"), rien));
   stats->addSeparator();
-  plusTard(action(stats, "M43", QStringLiteral("&Classement des élèves"),
-                  QStringLiteral("Classement des élèves d'après la moyenne"), rien));
-  plusTard(action(stats, "M44", QStringLiteral("&Age des élèves"), QStringLiteral("Age des élèves"), rien));
-  plusTard(action(stats, "M45", QStringLiteral("&Les anniversaires du mois"),
-                  QStringLiteral("Les anniversaires de ce mois"), rien));
+  action(stats, "M43", QStringLiteral("&Classement des élèves"), QStringLiteral("Classement des élèves d'après la moyenne"),
+         [this] { dialogues_.Classement(this, Classe()); });
+  action(stats, "M44", QStringLiteral("&Age des élèves"), QStringLiteral("Age des élèves"),
+         [this] { dialogues_.Ages(this, Classe()); });
+  action(stats, "M45", QStringLiteral("&Les anniversaires du mois"), QStringLiteral("Les anniversaires de ce mois"),
+         [this] { dialogues_.Anniversaires(this, Classe()); });
   menus_ = {edition, classe, note, matiere, affichage, stats};
 
   contextuel_ = new QMenu(this);

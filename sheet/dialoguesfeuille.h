@@ -21,6 +21,19 @@ class TDialoguesFeuille {
   virtual bool ModifierDevoirs(QWidget* parent, TClasse& c) = 0;
   // A test of the current view chosen for a command: its number, or ChoixAnnule.
   virtual int ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) = 0;
+  // The students, the class parameters, the subjects and their coefficients: true when the
+  // dialog changed the class, false when it left it as it was.
+  virtual bool AjouterEleve(QWidget* parent, TClasse& c) = 0;
+  virtual bool InsererEleve(QWidget* parent, TClasse& c) = 0;
+  virtual bool ModifierEleves(QWidget* parent, TClasse& c) = 0;
+  virtual bool SupprimerEleve(QWidget* parent, TClasse& c) = 0;
+  virtual bool ModifierParametres(QWidget* parent, TClasse& c) = 0;
+  virtual bool ModifierMatieres(QWidget* parent, TClasse& c) = 0;
+  virtual bool ModifierCoefficients(QWidget* parent, TClasse& c) = 0;
+  // Read only: the ranking, the ages, the birthdays of the month.
+  virtual void Classement(QWidget* parent, const TClasse& c) = 0;
+  virtual void Ages(QWidget* parent, const TClasse& c) = 0;
+  virtual void Anniversaires(QWidget* parent, const TClasse& c) = 0;
 };
 
 }  // namespace calevrin

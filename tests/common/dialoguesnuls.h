@@ -11,6 +11,16 @@ class TDialoguesNuls : public TDialoguesFeuille {
   bool InsererDevoir(QWidget*, TClasse&, int) override { return false; }
   bool ModifierDevoirs(QWidget*, TClasse&) override { return false; }
   int ChoisirDevoir(QWidget*, const TClasse&, TModeChoixDevoir) override { return ChoixAnnule; }
+  bool AjouterEleve(QWidget*, TClasse&) override { return false; }
+  bool InsererEleve(QWidget*, TClasse&) override { return false; }
+  bool ModifierEleves(QWidget*, TClasse&) override { return false; }
+  bool SupprimerEleve(QWidget*, TClasse&) override { return false; }
+  bool ModifierParametres(QWidget*, TClasse&) override { return false; }
+  bool ModifierMatieres(QWidget*, TClasse&) override { return false; }
+  bool ModifierCoefficients(QWidget*, TClasse&) override { return false; }
+  void Classement(QWidget*, const TClasse&) override {}
+  void Ages(QWidget*, const TClasse&) override {}
+  void Anniversaires(QWidget*, const TClasse&) override {}
 };
 
 }  // namespace calevrin::test

@@ -1,0 +1,93 @@
+// Opening the dialogs of the class, its students and subjects, from construction to the
+// painted window, offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPixmap>
+#include <cstdlib>
+#include <memory>
+
+#include "dialogs/ages.h"
+#include "dialogs/ajoutereleve.h"
+#include "dialogs/anniversaires.h"
+#include "dialogs/classement.h"
+#include "dialogs/coefficients.h"
+#include "dialogs/importliste.h"
+#include "dialogs/insereeleve.h"
+#include "dialogs/matieres.h"
+#include "dialogs/modifiereleve.h"
+#include "dialogs/nouvelleclasse.h"
+#include "dialogs/parametresclasse.h"
+#include "dialogs/supprimereleve.h"
+#include "examples/exemple.h"
+
+using namespace calevrin;
+
+namespace {
+
+TClasse& Exemple() {
+  static const std::unique_ptr<TClasse> c = [] {
+    auto e = std::make_unique<TClasse>();
+    GenererExemple(*e);
+    return e;
+  }();
+  return *c;
+}
+
+template <class D, class... A>
+void Ouvrir(benchmark::State& s, A&&... a) {
+  for (auto _ : s) {
+    D d(nullptr, a...);
+    d.show();
+    QPixmap image = d.grab();
+    benchmark::DoNotOptimize(image);
+    d.hide();
+  }
+}
+
+void BM_TDial01(benchmark::State& s) { Ouvrir<TDial01>(s); }
+void BM_ImportListe(benchmark::State& s) {
+  std::string csv = "Nom;Prénom;Date de naissance\r\n";
+  for (int i = 0; i < 45; ++i) csv += "Nom" + std::to_string(i) + ";Prénom;12/03/2012\r\n";
+  for (auto _ : s) {
+    TDialImportListe d(nullptr);
+    d.Lire(csv, "liste.csv");
+    d.show();
+    QPixmap image = d.grab();
+    benchmark::DoNotOptimize(image);
+  }
+}
+void BM_TDial05(benchmark::State& s) { Ouvrir<TDial05>(s, Exemple()); }
+void BM_TDial13(benchmark::State& s) { Ouvrir<TDial13>(s, Exemple()); }
+void BM_TDial07(benchmark::State& s) { Ouvrir<TDial07>(s, Exemple()); }
+void BM_TDial08(benchmark::State& s) { Ouvrir<TDial08>(s, Exemple()); }
+void BM_TDial04(benchmark::State& s) { Ouvrir<TDial04>(s, Exemple()); }
+void BM_TDial15(benchmark::State& s) { Ouvrir<TDial15>(s, Exemple()); }
+void BM_TDial14(benchmark::State& s) { Ouvrir<TDial14>(s, Exemple()); }
+void BM_TDial10(benchmark::State& s) { Ouvrir<TDial10>(s, static_cast<const TClasse&>(Exemple())); }
+void BM_TDial11(benchmark::State& s) { Ouvrir<TDial11>(s, static_cast<const TClasse&>(Exemple())); }
+void BM_TDial12(benchmark::State& s) { Ouvrir<TDial12>(s, static_cast<const TClasse&>(Exemple())); }
+
+}  // namespace
+
+BENCHMARK(BM_TDial01)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportListe)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial05)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial13)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial07)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial08)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial04)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial15)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial14)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial11)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TDial12)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

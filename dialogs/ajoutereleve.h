@@ -1,0 +1,33 @@
+#pragma once
+// TDial13: one new student at the end of the list. The student is added only by the OK that
+// closes the dialog: the birth-date advice keeps it open with nothing written, and Annuler
+// leaves the class exactly as it was. The caller opens it while NbEleves < 45.
+//
+// Object names for tests: Edit1..Edit3, BitBtn1 (OK), BoutonAnnuler, BoutonAide.
+
+#include <QDialog>
+
+#include "dialogs/champseleve.h"
+#include "dialogs/resultats.h"
+#include "model/classe.h"
+#include "model/options.h"
+
+namespace calevrin {
+
+class TDial13 : public QDialog {
+  Q_OBJECT
+ public:
+  TDial13(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+
+  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
+
+ private:
+  void OK();
+
+  TClasse& classe_;
+  const TOptions& options_;
+  bool conseilDate_ = true;
+  TChampsEleve champs_;
+};
+
+}  // namespace calevrin

@@ -1,0 +1,151 @@
+#include "dialogs/importliste.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/composants.h"
+#include "platform/dialogues.h"
+#include "platform/messages.h"
+#include "platform/pressepapiers.h"
+
+namespace calevrin {
+
+namespace pf = plateforme;
+
+namespace {
+
+QTableWidget* Table(QWidget* parent, const char* nom, const QStringList& titres) {
+  auto* t = new QTableWidget(0, static_cast<int>(titres.size()), parent);
+  t->setObjectName(QLatin1String(nom));
+  t->setHorizontalHeaderLabels(titres);
+  t->verticalHeader()->setVisible(false);
+  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t->setSelectionBehavior(QAbstractItemView::SelectRows);
+  t->setTabKeyNavigation(false);
+  t->horizontalHeader()->setStretchLastSection(true);
+  t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+  t->setMinimumHeight(t->fontMetrics().height() * 6);
+  t->resizeColumnsToContents();
+  return t;
+}
+
+void Cellule(QTableWidget* t, int ligne, int colonne, const QString& texte) {
+  t->setItem(ligne, colonne, new QTableWidgetItem(texte));
+}
+
+QString DateLisible(const std::string& d) {
+  if (d.size() != 8) return Depuis(d);
+  return QString::fromLatin1(d.substr(0, 2) + "/" + d.substr(2, 2) + "/" + d.substr(4));
+}
+
+}  // namespace
+
+TDialImportListe::TDialImportListe(QWidget* parent, const TDateJour& aujourdhui)
+    : QDialog(parent), aujourdhui_(aujourdhui) {
+  setWindowTitle(QStringLiteral("Importer une liste d'élèves"));
+  auto* explication = new QLabel(
+      QStringLiteral("Une colonne de noms, une de prénoms et, si possible, une de dates de naissance :\n"
+                     "fichier CSV ou texte exporté d'un tableur, ou cellules copiées dans le tableur.\n"
+                     "Les élèves importés remplacent ceux déjà saisis ; ils restent modifiables avant OK."),
+      this);
+  QPushButton* fichier = Bouton(this, QStringLiteral("&Fichier..."), "BoutonFichier");
+  QPushButton* coller = Bouton(this, QStringLiteral("C&oller le presse-papiers"), "BoutonColler");
+  connect(fichier, &QPushButton::clicked, this, &TDialImportListe::ChoisirFichier);
+  connect(coller, &QPushButton::clicked, this, &TDialImportListe::Coller);
+  resume_ = new QLabel(QStringLiteral("Aucune liste lue."), this);
+  resume_->setObjectName(QStringLiteral("Resume"));
+  resume_->setWordWrap(true);
+  eleves_ = Table(this, "Eleves", {QStringLiteral("N°"), QStringLiteral("Nom"), QStringLiteral("Prénom"),
+                                   QStringLiteral("Date de naissance"), QStringLiteral("Ligne")});
+  ignorees_ = Table(this, "Ignorees", {QStringLiteral("Ligne"), QStringLiteral("Texte"), QStringLiteral("Raison")});
+  importer_ = Bouton(this, QStringLiteral("&Importer"), "BoutonImporter");
+  importer_->setEnabled(false);
+  connect(importer_, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* sources = new QHBoxLayout;
+  sources->addWidget(fichier);
+  sources->addWidget(coller);
+  sources->addStretch();
+  auto* racine = new QVBoxLayout(this);
+  racine->addWidget(explication);
+  racine->addLayout(sources);
+  racine->addWidget(resume_);
+  racine->addWidget(Etiquette(QStringLiteral("&Elèves à importer :"), eleves_, this));
+  racine->addWidget(eleves_, 3);
+  racine->addWidget(Etiquette(QStringLiteral("&Lignes ignorées :"), ignorees_, this));
+  racine->addWidget(ignorees_, 2);
+  racine->addWidget(Boutons(this, importer_, QStringLiteral("Dlg_NewClasse")));
+  resize(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 80, fontMetrics().height() * 34);
+  fichier->setFocus();
+}
+
+void TDialImportListe::Lire(const std::string& octets, const QString& origine) {
+  liste_ = LireListeEleves(octets, aujourdhui_);
+  const auto n = static_cast<int>(liste_.Eleves.size());
+  eleves_->setRowCount(n);
+  for (int i = 0; i < n; ++i) {
+    const TEleveImporte& e = liste_.Eleves[static_cast<std::size_t>(i)];
+    Cellule(eleves_, i, 0, QString::number(i + 1));
+    Cellule(eleves_, i, 1, Depuis(e.Eleve.Nom));
+    Cellule(eleves_, i, 2, Depuis(e.Eleve.Prenom));
+    Cellule(eleves_, i, 3, DateLisible(e.Eleve.DateNaissance));
+    Cellule(eleves_, i, 4, QString::number(e.Ligne) + (e.Coupe ? QStringLiteral(" (coupé à 20 caractères)") : QString()));
+  }
+  const auto m = static_cast<int>(liste_.Ignorees.size());
+  ignorees_->setRowCount(m);
+  for (int i = 0; i < m; ++i) {
+    const TLigneIgnoree& l = liste_.Ignorees[static_cast<std::size_t>(i)];
+    Cellule(ignorees_, i, 0, QString::number(l.Ligne));
+    Cellule(ignorees_, i, 1, QString::fromStdString(l.Texte));
+    Cellule(ignorees_, i, 2, QString::fromStdString(l.Raison));
+  }
+  eleves_->resizeColumnsToContents();
+  ignorees_->resizeColumnsToContents();
+  QString resume = origine + QStringLiteral(" : ") + QString::number(n) +
+                   (n > 1 ? QStringLiteral(" élèves à importer") : QStringLiteral(" élève à importer"));
+  if (m > 0) resume += QStringLiteral(", ") + QString::number(m) + (m > 1 ? QStringLiteral(" lignes ignorées") : QStringLiteral(" ligne ignorée"));
+  resume += QStringLiteral(" (") + QString::fromStdString(std::string(NomEncodage(liste_.Encodage)));
+  if (liste_.Separateur != 0)
+    resume += QStringLiteral(", séparateur ") + QString::fromStdString(std::string(NomSeparateur(liste_.Separateur)));
+  resume += liste_.EnTete ? QStringLiteral(", ligne d'en-tête)") : QStringLiteral(")");
+  resume_->setText(resume);
+  importer_->setEnabled(n > 0);
+  if (n > 0) importer_->setFocus();
+}
+
+void TDialImportListe::ChoisirFichier() {
+  // The documents folder, when the desktop has made one.
+  QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
+  const QString nom = pf::DemanderFichierOuverture(
+      this, dossier, QStringLiteral("Liste d'élèves (*.csv *.tsv *.txt);;Tous les fichiers (*)"));
+  if (nom.isEmpty()) return;
+  QFile f(nom);
+  // A class list is a few kilobytes; anything far larger is not one.
+  if (!f.open(QIODevice::ReadOnly) || f.size() > 1 << 20) {
+    pf::BoiteMessage(QStringLiteral("Impossible de lire le fichier ") + nom, pf::TGenreMessage::Erreur);
+    return;
+  }
+  const QByteArray octets = f.readAll();
+  Lire(octets.toStdString(), QFileInfo(nom).fileName());
+}
+
+void TDialImportListe::Coller() {
+  const QString texte = pf::TexteDuPressePapiers();
+  if (texte.isEmpty()) {
+    pf::BoiteMessage(QStringLiteral("Le presse-papiers ne contient pas de texte."), pf::TGenreMessage::Information);
+    return;
+  }
+  Lire(texte.toUtf8().toStdString(), QStringLiteral("Presse-papiers"));
+}
+
+}  // namespace calevrin

@@ -1,0 +1,48 @@
+#pragma once
+// TDial01 "Nouvelle classe": the students of a new class typed one at a time (or imported from
+// a list, then corrected), kept in working slots until OK. The caller builds the class from
+// Saisis() (CreerClasse) when exec() returns DialogueConfirme.
+//
+// Object names for tests: GB1, EditNom, EditPrenom, EditDateN, Button1 (Précédent), Button2
+// (Suivant), BitBtn1 (OK), BoutonImporter, BoutonAnnuler, BoutonAide.
+
+#include <QDialog>
+#include <array>
+
+#include "dialogs/champseleve.h"
+#include "dialogs/resultats.h"
+#include "model/nouvelleclasse.h"
+
+class QGroupBox;
+
+namespace calevrin {
+
+class TDial01 : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TDial01(QWidget* parent = nullptr, const TDateJour& aujourdhui = TDateJour::Aujourdhui());
+
+  int Indice() const { return indice_; }
+  const std::array<TEleveSaisi, MaxEleves>& Saisis() const { return saisis_; }
+  // Fills the working slots from a list read (the import's confirmation) and shows slot 1.
+  void Remplir(const std::vector<TEleveSaisi>& eleves);
+
+  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
+
+ private:
+  bool Stocker();
+  void Afficher(int indice);
+  void Button1Click();
+  void Button2Click();
+  void BitBtn1Click();
+  void Importer();
+
+  TDateJour aujourdhui_;
+  std::array<TEleveSaisi, MaxEleves> saisis_{};
+  int indice_ = 1;
+  bool conseilDate_ = true;
+  QGroupBox* groupe_;
+  TChampsEleve champs_;
+};
+
+}  // namespace calevrin

@@ -1,0 +1,48 @@
+#include "dialogs/supprimereleve.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/champseleve.h"
+#include "dialogs/composants.h"
+#include "model/edition.h"
+#include "platform/messages.h"
+
+namespace calevrin {
+
+namespace pf = plateforme;
+
+TDial04::TDial04(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(classe) {
+  setWindowTitle(TitreClasse(QStringLiteral("Supprimer un élève"), classe));
+  auto* groupe = new QGroupBox(this);
+  auto* grille = new QFormLayout(groupe);
+  cb_ = ListeEleves(groupe, classe);
+  cb_->setObjectName(QStringLiteral("ComboBox1"));
+  grille->addRow(Etiquette(QStringLiteral("&Elève à supprimer :"), cb_, groupe), cb_);
+  QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BitBtn1");
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &TDial04::BitBtn1Click);
+  auto* racine = new QVBoxLayout(this);
+  racine->addWidget(groupe);
+  racine->addWidget(Boutons(this, ok, QStringLiteral("Dlg_SupprimerEleve")));
+  racine->setSizeConstraint(QLayout::SetFixedSize);
+  cb_->setFocus();
+}
+
+void TDial04::BitBtn1Click() {
+  const int p = cb_->currentIndex() + 1;
+  const std::string question = QuestionSupprimerEleve(classe_, p);
+  if (question.empty() || pf::BoiteMessage(Depuis(question), pf::TGenreMessage::Confirmation,
+                                           pf::BoutonOK | pf::BoutonAnnuler) != pf::TReponse::OK) {
+    done(DialogueAnnule);
+    return;
+  }
+  done(SupprimerEleve(classe_, p) ? DialogueConfirme : DialogueAnnule);
+}
+
+}  // namespace calevrin

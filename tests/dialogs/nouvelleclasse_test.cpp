@@ -1,0 +1,151 @@
+#include "dialogs/importliste.h"
+#include "dialogs/nouvelleclasse.h"
+#include "model/nouvelleclasse.h"
+#include "tests/common/pilote.h"
+
+using namespace calevrin;
+using namespace calevrin::test;
+
+namespace {
+
+const TDateJour Jour{2026, 9, 7};
+const QString Conseil = QStringLiteral(
+    "La saisie de la date de naissance est conseillée pour le bon fonctionnement des menus Age des élèves et "
+    "Anniversaire du mois.");
+
+class NouvelleClasse : public Enregistreur {
+ protected:
+  QString Titre(TDial01& d) { return d.findChild<QGroupBox*>("GB1")->title(); }
+  // One student typed in the shown slot, Enter to go on.
+  void Eleve(TDial01& d, const QString& nom, const QString& prenom, const QString& date) {
+    Champ(&d, "EditNom")->setFocus();
+    Champ(&d, "EditNom")->selectAll();
+    TaperIci(&d, nom);
+    Touche(d.focusWidget(), Qt::Key_Tab);
+    TaperIci(&d, prenom);
+    Touche(d.focusWidget(), Qt::Key_Tab);
+    TaperIci(&d, date);
+    Touche(d.focusWidget(), Qt::Key_Return);
+  }
+};
+
+}  // namespace
+
+TEST_F(NouvelleClasse, SaisieAuClavierEtConseilUneFois) {
+  TDial01 d(nullptr, Jour);
+  d.show();
+  EXPECT_EQ(d.windowTitle(), "Nouvelle classe");
+  EXPECT_EQ(Titre(d), " Elève n° 1 ");
+  EXPECT_EQ(d.focusWidget(), Champ(&d, "EditNom"));
+
+  Touche(Champ(&d, "EditNom"), Qt::Key_Return);  // no name: the index stays
+  EXPECT_EQ(boites_, std::vector<QString>{QStringLiteral("L'élève doit obligatoirement avoir un nom.")});
+  EXPECT_EQ(d.Indice(), 1);
+
+  Eleve(d, "martin", "émile", "");  // advice, the student stays shown, the date focused
+  EXPECT_EQ(boites_.back(), Conseil);
+  EXPECT_EQ(d.Indice(), 1);
+  EXPECT_EQ(d.focusWidget(), Champ(&d, "EditDateN"));
+  Touche(d.focusWidget(), Qt::Key_Return);  // given once: now it moves on
+  EXPECT_EQ(d.Indice(), 2);
+  EXPECT_EQ(Titre(d), " Elève n° 2 ");
+  Eleve(d, "durand", "", "");
+  EXPECT_EQ(d.Indice(), 3);
+  EXPECT_EQ(boites_.size(), 2u);
+  EXPECT_EQ(d.Saisis()[0].Nom + "|" + d.Saisis()[0].Prenom, W("Martin|émile"));  // a-z only
+
+  // Fields: a character without a Windows-1252 form is refused, the length cut as typed.
+  Taper(Champ(&d, "EditNom"), "Ō→Lefèvre-Dupont-de-la-Tour");
+  EXPECT_EQ(Champ(&d, "EditNom")->text(), "Lefèvre-Dupont-de-la");
+  Taper(Champ(&d, "EditDateN"), "0102201345");
+  EXPECT_EQ(Champ(&d, "EditDateN")->text(), "01022013");
+
+  Cliquer(&d, "Button1");  // Précédent keeps what was typed
+  EXPECT_EQ(Titre(d), " Elève n° 2 ");
+  Cliquer(&d, "Button2");
+  EXPECT_EQ(Champ(&d, "EditNom")->text(), "Lefèvre-Dupont-de-la");
+  Cliquer(&d, "BoutonAide");
+  EXPECT_EQ(sujets_, std::vector<QString>{"Dlg_NewClasse"});
+  Touche(Champ(&d, "EditNom"), Qt::Key_Escape);
+  EXPECT_EQ(d.result(), DialogueAnnule);
+}
+
+TEST_F(NouvelleClasse, QuaranteCinqEleves) {
+  TDial01 d(nullptr, Jour);
+  d.show();
+  Cliquer(&d, "BitBtn1");  // nobody yet
+  EXPECT_EQ(boites_, std::vector<QString>{QStringLiteral("Il faut au minimum UN élève pour former une classe.")});
+  EXPECT_TRUE(d.isVisible());
+  for (int i = 1; i <= 46; ++i) Eleve(d, QStringLiteral("Eleve%1").arg(i), "x", "01012012");
+  EXPECT_EQ(d.Indice(), 45);  // the 46th typed over the 45th
+  EXPECT_EQ(Champ(&d, "EditNom")->text(), "Eleve46");
+  Cliquer(&d, "BitBtn1");
+  EXPECT_EQ(d.result(), DialogueConfirme);
+  TClasse c;
+  EXPECT_EQ(CreerClasse(c, d.Saisis(), "/tmp/4b.cl3", TOptions{}, Jour), 45);
+  EXPECT_EQ(c.Eleve(45).Nom.Texte(), "ELEVE46");
+}
+
+// A name cleared on the way back no longer drops the students typed after it.
+TEST_F(NouvelleClasse, NomEffaceSansPerdreLesSuivants) {
+  TDial01 d(nullptr, Jour);
+  d.show();
+  for (const char* n : {"Alpha", "Bravo", "Charlie"}) Eleve(d, n, "p", "02022012");
+  Cliquer(&d, "Button1");
+  Cliquer(&d, "Button1");
+  Taper(Champ(&d, "EditNom"), "");
+  Cliquer(&d, "BitBtn1");
+  ASSERT_EQ(d.result(), DialogueConfirme);
+  TClasse c;
+  ASSERT_EQ(CreerClasse(c, d.Saisis(), "/tmp/4b.cl3", TOptions{}, Jour), 2);
+  EXPECT_EQ(c.Eleve(1).Nom.Texte() + c.Eleve(2).Nom.Texte(), "ALPHACHARLIE");
+}
+
+TEST_F(NouvelleClasse, ListeImporteePuisCorrigee) {
+  const std::string csv =
+      "\xEF\xBB\xBFNom;Prénom;Date de naissance\r\n"
+      "Durand;Léa;03/04/2012\r\n"
+      "\"Martin; dit Tintin\";Paul;31/02/2012\r\n"
+      ";Sans;01/01/2012\r\n"
+      "Petit;Zoé;2012-05-06\r\n";
+  TDial01 d(nullptr, Jour);
+  d.show();
+  Eleve(d, "Effacé", "x", "01012012");
+  QuandOuvert<TDialImportListe>([&csv](TDialImportListe& i) {
+    EXPECT_FALSE(i.findChild<QPushButton*>("BoutonImporter")->isEnabled());
+    i.Lire(csv, "liste.csv");
+    auto* eleves = i.findChild<QTableWidget*>("Eleves");
+    auto* ignorees = i.findChild<QTableWidget*>("Ignorees");
+    EXPECT_EQ(eleves->rowCount(), 2);
+    EXPECT_EQ(eleves->item(1, 1)->text() + eleves->item(1, 3)->text(), "Petit06/05/2012");
+    ASSERT_EQ(ignorees->rowCount(), 2);
+    EXPECT_EQ(ignorees->item(0, 0)->text(), "3");
+    EXPECT_FALSE(ignorees->item(0, 2)->text().isEmpty());
+    EXPECT_TRUE(i.findChild<QLabel*>("Resume")->text().contains("2 élèves"));
+    Touche(i.focusWidget(), Qt::Key_Return);  // Importer has the focus
+  });
+  Cliquer(&d, "BoutonImporter");
+  EXPECT_EQ(d.Indice(), 1);
+  EXPECT_EQ(Champ(&d, "EditNom")->text(), "Durand");
+  Touche(Champ(&d, "EditNom"), Qt::Key_Return);
+  Taper(Champ(&d, "EditPrenom"), "Zoë");  // corrected before OK
+  Cliquer(&d, "BitBtn1");
+  ASSERT_EQ(d.result(), DialogueConfirme);
+  TClasse c;
+  ASSERT_EQ(CreerClasse(c, d.Saisis(), "/tmp/4b.cl3", TOptions{}, Jour), 2);
+  EXPECT_EQ(c.Eleve(1).DateNaissance.Texte() + c.Eleve(2).Prenom.Texte(), W("03042012Zoë"));
+}
+
+// Without the mouse: Tab goes round the buttons and the fields in the dialog's order.
+TEST_F(NouvelleClasse, OrdreDeTabulation) {
+  TDial01 d(nullptr, Jour);
+  d.show();
+  d.activateWindow();
+  QStringList vus;
+  for (int i = 0; i < 10; ++i) {
+    vus << d.focusWidget()->objectName();
+    Touche(d.focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(vus.join(' ').toStdString(), "EditNom EditPrenom EditDateN BoutonAide BoutonImporter Button1 Button2 BitBtn1 "
+                           "BoutonAnnuler EditNom");
+}

@@ -1,0 +1,156 @@
+// The sheet's dialog commands: when they may be used, and what the sheet does after them.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <functional>
+#include <map>
+
+#include "model/edition.h"
+#include "model/moyennes.h"
+#include "model/options.h"
+#include "platform/messages.h"
+#include "sheet/dialoguesfeuille.h"
+#include "sheet/feuille.h"
+
+using namespace calevrin;
+namespace pf = calevrin::plateforme;
+
+namespace {
+
+// Each dialog does what the test says and answers whether it changed the class.
+class TDialoguesScript : public TDialoguesFeuille {
+ public:
+  std::map<std::string, std::function<bool(TClasse&)>> effets;
+  std::vector<std::string> ouverts;
+
+  bool AjouterDevoir(QWidget*, TClasse& c) override { return Jouer("AjouterDevoir", c); }
+  bool InsererDevoir(QWidget*, TClasse& c, int) override { return Jouer("InsererDevoir", c); }
+  bool ModifierDevoirs(QWidget*, TClasse& c) override { return Jouer("ModifierDevoirs", c); }
+  int ChoisirDevoir(QWidget*, const TClasse&, TModeChoixDevoir) override { return ChoixAnnule; }
+  bool AjouterEleve(QWidget*, TClasse& c) override { return Jouer("AjouterEleve", c); }
+  bool InsererEleve(QWidget*, TClasse& c) override { return Jouer("InsererEleve", c); }
+  bool ModifierEleves(QWidget*, TClasse& c) override { return Jouer("ModifierEleves", c); }
+  bool SupprimerEleve(QWidget*, TClasse& c) override { return Jouer("SupprimerEleve", c); }
+  bool ModifierParametres(QWidget*, TClasse& c) override { return Jouer("ModifierParametres", c); }
+  bool ModifierMatieres(QWidget*, TClasse& c) override { return Jouer("ModifierMatieres", c); }
+  bool ModifierCoefficients(QWidget*, TClasse& c) override { return Jouer("ModifierCoefficients", c); }
+  void Classement(QWidget*, const TClasse&) override { ouverts.push_back("Classement"); }
+  void Ages(QWidget*, const TClasse&) override { ouverts.push_back("Ages"); }
+  void Anniversaires(QWidget*, const TClasse&) override { ouverts.push_back("Anniversaires"); }
+
+ private:
+  bool Jouer(const std::string& nom, TClasse& c) {
+    ouverts.push_back(nom);
+    const auto it = effets.find(nom);
+    return it != effets.end() && it->second(c);
+  }
+};
+
+class DialoguesFeuille : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Options = TOptions{};
+    boite_ = pf::RemplacerBoiteMessage([this](const QString& t, pf::TGenreMessage, int) {
+      messages_.push_back(t);
+      return pf::TReponse::OK;
+    });
+    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3"),
+                                  d_);
+    QObject::connect(&f_->Document(), &TDocumentClasse::Change,
+                     [this](const TChangement& c) { changements_.push_back(c); });
+  }
+  void TearDown() override {
+    f_.reset();
+    pf::RemplacerBoiteMessage(boite_);
+  }
+  bool Actif(const char* nom) { return f_->Action(nom)->isEnabled(); }
+
+  TDialoguesScript d_;
+  std::unique_ptr<TChild> f_;
+  pf::TFonctionMessage boite_;
+  std::vector<QString> messages_;
+  std::vector<TChangement> changements_;
+};
+
+}  // namespace
+
+TEST_F(DialoguesFeuille, ElevesEtLeursLimites) {
+  for (const char* nom : {"M25", "M27", "M26", "M28", "M29", "M50", "M51", "M43", "M44", "M45"})
+    EXPECT_TRUE(Actif(nom)) << nom;
+  d_.effets["AjouterEleve"] = [](TClasse& c) { return AjouterEleve(c, "nouveau", "", ""); };
+  d_.effets["SupprimerEleve"] = [](TClasse& c) { return SupprimerEleve(c, c.NbEleves()); };
+
+  f_->Action("M28")->trigger();  // nothing changed: nothing to save or to tell
+  EXPECT_FALSE(f_->Document().Modifie());
+  EXPECT_TRUE(changements_.empty());
+  f_->Action("M25")->trigger();
+  EXPECT_TRUE(f_->Document().Modifie());
+  EXPECT_EQ(changements_, (std::vector<TChangement>{{TCodeChangement::Eleves, 0, 0, 0}}));
+
+  while (f_->Classe().NbEleves() < MaxEleves) f_->Action("M25")->trigger();
+  EXPECT_FALSE(Actif("M25") || Actif("M27"));  // the 45th student closes the list
+  while (Actif("M26")) f_->Action("M26")->trigger();
+  EXPECT_EQ(f_->Classe().NbEleves(), 1);  // never the last one
+
+  // During an entry the student dialogs are not opened.
+  const std::size_t ouverts = d_.ouverts.size();
+  f_->Etat().LigneCourante = 1;
+  f_->Etat().ColonneCourante = 1;
+  f_->CommencerSaisie(QStringLiteral("1"));
+  ASSERT_TRUE(f_->SaisieEnCours());
+  for (const char* nom : {"M25", "M28", "M29", "M51"}) f_->Action(nom)->trigger();
+  EXPECT_EQ(d_.ouverts.size(), ouverts);
+  EXPECT_EQ(messages_, std::vector<QString>(4, QStringLiteral("Terminer d'abord la saisie de la note !")));
+}
+
+TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
+  f_->ChangerPeriode(3);
+  f_->ChangerMatiere(3);
+  changements_.clear();
+  d_.effets["ModifierParametres"] = [](TClasse& c) {
+    c.FixerNbPeriodes(2);
+    return true;
+  };
+  // A grade of 0 in the third trimester weighs on the year until the class has semesters.
+  TClasse& c = f_->Classe();
+  const double avant = MoyenneAnnuelle(c, 3, 1, false);
+  ASSERT_TRUE(AjouterDevoir(c, "d", "1h", 1.0, "trimestre 3"));
+  c.Eleve(1).Note(3, 3, 1).Affecter("0");
+  EXPECT_LT(MoyenneAnnuelle(c, 3, 1, false), avant);
+  f_->Action("M29")->trigger();
+  EXPECT_EQ(MoyenneAnnuelle(c, 3, 1, false), avant);
+  EXPECT_EQ(c.NbDevoirs(3, 3), 1);  // kept in the file
+  EXPECT_EQ(f_->Classe().PeriodeCourante(), 1);
+  EXPECT_FALSE(f_->Action("Ntrim3")->isVisible());
+  EXPECT_EQ(f_->Action("Ntrim2")->text(), QStringLiteral("&Semestre 2"));
+  ASSERT_FALSE(changements_.empty());
+  EXPECT_EQ(changements_.front(), (TChangement{TCodeChangement::Periode, 0, 0, 0}));
+
+  d_.effets["ModifierMatieres"] = [](TClasse& c) {
+    c.FixerNbMatieres(1);
+    c.Matiere(1).Nom.Affecter("Maths");
+    return true;
+  };
+  f_->Action("M51")->trigger();
+  EXPECT_EQ(f_->Classe().MatiereCourante(), 1);  // subject 3 is no longer shown
+  EXPECT_FALSE(f_->Action("MenuM2")->isVisible());
+  EXPECT_EQ(f_->Action("MenuM1")->text(), "Maths");
+  f_->ChangerMatiere(4);
+  f_->Action("M51")->trigger();
+  EXPECT_EQ(f_->Classe().MatiereCourante(), 4);  // the synthesis stays the synthesis
+
+  changements_.clear();
+  d_.effets["ModifierCoefficients"] = [](TClasse&) { return true; };
+  f_->Action("M50")->trigger();
+  EXPECT_EQ(changements_, (std::vector<TChangement>{{TCodeChangement::Matiere, 1, 4, 0}}));
+
+  for (const char* nom : {"M43", "M44", "M45"}) f_->Action(nom)->trigger();
+  EXPECT_EQ(std::vector<std::string>(d_.ouverts.end() - 3, d_.ouverts.end()),
+            (std::vector<std::string>{"Classement", "Ages", "Anniversaires"}));
+  // Without a test the ranking has nothing to rank; ages and birthdays are still there.
+  for (int m = 1; m <= 3; ++m)
+    for (int p = 1; p <= 3; ++p) f_->Classe().FixerNbDevoirs(m, p, 0);
+  f_->MajMenus();
+  EXPECT_FALSE(Actif("M43"));
+  EXPECT_TRUE(Actif("M44") && Actif("M45"));
+}
