@@ -21,5 +21,8 @@ TFonctionMessage RemplacerBoiteMessage(TFonctionMessage f);
 QString TitreMessage(TGenreMessage genre);
 
 void Bip();
+// Replaces the beep (by a counter in tests); returns the previous function.
+using TFonctionBip = std::function<void()>;
+TFonctionBip RemplacerBip(TFonctionBip f);
 
 }  // namespace calevrin::plateforme
