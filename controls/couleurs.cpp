@@ -129,7 +129,8 @@ void TColorPanel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TColorPanel::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && Clic) {
+  // Space, as on a button; Enter stays the dialog's, for its default button.
+  if (event->key() == Qt::Key_Space && Clic) {
     Clic();
     return;
   }

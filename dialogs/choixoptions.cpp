@@ -142,8 +142,12 @@ QString ExempleTitre(int indsep, bool annee) {
 
 QStringList PolicesProposees() {
   QStringList r;
-  for (const QString& f : QFontDatabase::families()) {
+  for (QString f : QFontDatabase::families()) {
     if (QFontDatabase::isPrivateFamily(f)) continue;
+    // A family several foundries make is listed once per foundry ("C059 [urw]"): the name
+    // alone finds it.
+    if (const qsizetype crochet = f.indexOf(QStringLiteral(" [")); crochet > 0 && f.endsWith(QLatin1Char(']')))
+      f.truncate(crochet);
     const std::optional<std::string> nom = pf::VersCp1252(f);
     if (!nom || nom->size() > CapacitePolice) continue;
     r.push_back(f);
@@ -234,7 +238,11 @@ void DessinerApercu(pf::TCanevas& c, const TOptions& o) {
     texte(o.couleur[10], 10, 60, Texte("Devoir 1 : date 10 sept durée 2h Devoir de sciences"));
 }
 
-TDialOption::TDialOption(QWidget* parent, const TOptions& o) : QDialog(parent), copie_(o) {
+TDialOption::TDialOption(QWidget* parent, const TOptions& o)
+    : QDialog(parent),
+      copie_(o),
+      dossierInitial_(QString::fromStdString(o.repsauve).trimmed()),
+      sauvegardeInitiale_(o.sauvegarde) {
   setWindowTitle(QStringLiteral("Choix des options"));
   ChoisirDossier = [](QWidget* p, const QString& depart) {
     return QFileDialog::getExistingDirectory(p, QStringLiteral("Répertoire de la sauvegarde"), depart);
@@ -409,6 +417,7 @@ QWidget* TDialOption::OngletPolice() {
   style->addStretch();
   g->addLayout(style, 5, 3);
   g->setColumnStretch(0, 1);
+  g->setHorizontalSpacing(14);
   lb2_->setMinimumWidth(150);
   lb2_->setFixedHeight(150);
   lb3_->setFixedHeight(150);
@@ -702,11 +711,13 @@ bool TDialOption::VerifierNombres() {
   return true;
 }
 
-// The backup folder is checked only while the backup is on: it is the only time it is used.
+// The backup folder is checked when it was changed or the backup turned on: a teacher who
+// changes a colour is not asked about a folder he did not touch.
 bool TDialOption::VerifierDossier() {
-  if (!findChild<QCheckBox*>(QStringLiteral("CheckBox12"))->isChecked()) return true;
+  const bool sauvegarde = findChild<QCheckBox*>(QStringLiteral("CheckBox12"))->isChecked();
   const QString texte = edit5_->text().trimmed();
-  if (texte.isEmpty()) return true;
+  if (!sauvegarde || texte.isEmpty()) return true;
+  if (texte == dossierInitial_ && sauvegardeInitiale_) return true;
   namespace fs = std::filesystem;
   const fs::path dossier(texte.toStdString());
   std::error_code ec;

@@ -90,6 +90,8 @@ class TDialOption : public QDialog {
   bool VerifierDossier();
 
   TOptions copie_;
+  QString dossierInitial_;
+  bool sauvegardeInitiale_;
   QImage apercu_;
   TZlkPageControl* onglets_ = nullptr;
   QLabel* panneauApercu_ = nullptr;

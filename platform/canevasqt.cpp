@@ -80,8 +80,10 @@ void TCanevasQt::TexteSortie(int x, int y, const QString& texte) {
   if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, metriques_->height()))) return;
   if (StyleBrosse() == TStyleBrosse::Plein) p_.fillRect(x, y, l, metriques_->height(), Couleur(CouleurBrosse()));
   p_.setPen(Couleur(Police().Couleur));
-  // QStaticText is placed by its top, as the program's texts are.
-  p_.drawStaticText(x, y, t.statique);
+  // QStaticText is placed by its top, as the program's texts are. It draws an underline away
+  // from its glyphs, so underlined texts go the plain way.
+  if (Police().Souligne) p_.drawText(x, y + metriques_->ascent(), texte);
+  else p_.drawStaticText(x, y, t.statique);
 }
 
 void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) {
