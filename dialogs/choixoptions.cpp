@@ -125,6 +125,9 @@ class TDelegueLettres : public QStyledItemDelegate {
       } else {
         e->setMaxLength(12);
       }
+      // Written as typed: OK pressed with a cell still open must not lose it.
+      auto* delegue = const_cast<TDelegueLettres*>(this);
+      connect(e, &QLineEdit::textEdited, delegue, [delegue, e] { emit delegue->commitData(e); });
     }
     return w;
   }
@@ -274,7 +277,8 @@ TDialOption::TDialOption(QWidget* parent, const TOptions& o)
   auto* boutons = new QVBoxLayout;
   boutons->addWidget(ok);
   boutons->addWidget(annuler);
-  boutons->addWidget(BoutonAide(this, QStringLiteral("LesOptions")));
+  const QString sujetAide = QStringLiteral("LesOptions");
+  boutons->addWidget(BoutonAide(this, sujetAide));
   boutons->addStretch();
 
   auto* bas = new QHBoxLayout;
@@ -412,6 +416,7 @@ QWidget* TDialOption::OngletPolice() {
   g->addWidget(italique_, 3, 3);
   g->addWidget(identique, 4, 3);
   auto* style = new QHBoxLayout;
+  style->setSpacing(8);
   style->addWidget(Etiquette(QStringLiteral("Style de ligne:"), cb1_, page));
   style->addWidget(cb1_);
   style->addStretch();

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <vector>
 
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
@@ -17,6 +18,7 @@
 #include "model/options.h"
 #include "platform/messages.h"
 #include "platform/profil.h"
+#include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/remplacement.h"
@@ -55,6 +57,23 @@ TEST(DialogueOptions, ToutesLesFeuillesSuiventLaValidation) {
   dynamic_cast<QMdiSubWindow*>(feuille->parentWidget())->showMaximized();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(feuille));
   const std::string nom = feuille->Classe().Eleve(1).Nom.Texte();
+
+  // Not while a grade is being typed in the active sheet.
+  std::vector<QString> messages;
+  {
+    const test::TRemplacement boite(pf::RemplacerBoiteMessage, [&](const QString& t, pf::TGenreMessage, int) {
+      messages.push_back(t);
+      return pf::TReponse::OK;
+    });
+    feuille->Etat().LigneCourante = 1;
+    feuille->Etat().ColonneCourante = 1;
+    feuille->CommencerSaisie(QStringLiteral("1"));
+    ASSERT_TRUE(feuille->SaisieEnCours());
+    f.Action("Options1")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Terminer d'abord la saisie de la note !");
+    feuille->Editeur().hide();
+  }
   const TOptions avant = Options;
   const std::string fichierAvant = test::Contenu(ini);
 

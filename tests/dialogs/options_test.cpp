@@ -168,6 +168,12 @@ TEST_F(DialOption, TaillesLieesEtApercuRedessine) {
   EXPECT_NE(d_.Apercu().pixel(294, 170), fond);
   EXPECT_EQ(d_.Apercu().pixel(196, 170), fond);
 
+  Ecrire("Edit2", "1.5");
+  W_<QCheckBox>("CheckBox15")->click();  // untied, the grid takes the font's size once
+  EXPECT_EQ(W_<QLineEdit>("Edit6")->text(), "1.5");
+  W_<QListWidget>("LB3")->setCurrentRow(0);
+  EXPECT_EQ(W_<QLineEdit>("Edit6")->text(), "1.5");
+
   Ecrire("Edit1", "Police inconnue");  // not read
   W_<QCheckBox>("CheckBox2")->click();
   EXPECT_EQ(d_.CopieOptions().polname, "Arial");
@@ -177,6 +183,24 @@ TEST_F(DialOption, TaillesLieesEtApercuRedessine) {
   fond3->FixerColor(0xFF0000);
   fond3->OnChange(fond3);
   EXPECT_EQ(d_.Apercu().pixel(5, 5), qRgb(0, 0, 255));
+}
+
+// A letter goes into a two-character Windows-1252 field: what it cannot hold never gets in.
+TEST_F(DialOption, LettresDeLaTable) {
+  auto* st1 = W_<QTableWidget>("ST1");
+  st1->setFocus();
+  st1->setCurrentCell(0, 0);
+  st1->editItem(st1->item(0, 0));
+  auto* e = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  if (!e) e = st1->findChild<QLineEdit*>();
+  ASSERT_TRUE(e);
+  e->selectAll();
+  QTest::keyClick(e, Qt::Key_Delete);
+  for (const QChar ch : QStringLiteral("\u0142\u20acAB"))
+    QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  EXPECT_EQ(e->text(), QStringLiteral("\u20acA"));
+  W_<QPushButton>("BoutonOK")->click();
+  EXPECT_EQ(d_.CopieOptions().cores[1].coresL, "\x80" "A");
 }
 
 TEST_F(DialOption, ValeursRefuseesALaValidation) {
