@@ -235,8 +235,8 @@ void TMDI::CreerMenus() {
 
   QMenu* outils = menuBar()->addMenu(QStringLiteral("&Outils"));
   outils->menuAction()->setStatusTip(QStringLiteral("Aide"));
-  action(outils, "Options1", QStringLiteral("&Options..."), QStringLiteral("Configuration du logiciel"), [] {})
-      ->setEnabled(false);  // with the options dialog
+  action(outils, "Options1", QStringLiteral("&Options..."), QStringLiteral("Configuration du logiciel"),
+         [this] { MenuOption(); });
   outils->addSeparator();
   action(outils, "Aide2", QStringLiteral("&Aide"), QStringLiteral("Aide"), [] { pf::AfficherAide(QString()); });
   action(outils, "Aproposde1", QStringLiteral("A propos de..."), QStringLiteral("A propos de ce logiciel"), [this] {

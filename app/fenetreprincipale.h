@@ -61,6 +61,9 @@ class TMDI : public QMainWindow {
   void DesactiverBoutons();
   void EffacerInvite();
   void AfficherMessage(const QString& texte);
+  // "&Options...": the options dialog; confirmed, the options in force, written, and followed
+  // by every open window.
+  void MenuOption();
 
   bool HorlogeActive = true;
   bool InviteDernierFichier = false;

@@ -98,7 +98,20 @@ QString TitreMessage(TGenreMessage genre) {
   return {};
 }
 
-void Bip() { QApplication::beep(); }
+namespace {
+TFonctionBip& FonctionBip() {
+  static TFonctionBip f = [] { QApplication::beep(); };
+  return f;
+}
+}  // namespace
+
+void Bip() { FonctionBip()(); }
+
+TFonctionBip RemplacerBip(TFonctionBip f) {
+  TFonctionBip ancienne = std::move(FonctionBip());
+  FonctionBip() = f ? std::move(f) : TFonctionBip([] { QApplication::beep(); });
+  return ancienne;
+}
 
 TReponse BoiteMessage(const QString& texte, TGenreMessage genre, int boutons) { return Fonction()(texte, genre, boutons); }
 

@@ -28,5 +28,8 @@ TFonctionChoix RemplacerChoixMessage(TFonctionChoix f);
 QString TitreMessage(TGenreMessage genre);
 
 void Bip();
+// Replaces the beep (by a counter in tests); returns the previous function.
+using TFonctionBip = std::function<void()>;
+TFonctionBip RemplacerBip(TFonctionBip f);
 
 }  // namespace calevrin::plateforme

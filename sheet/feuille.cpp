@@ -64,10 +64,7 @@ TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dia
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(true);
-  QPalette pal = viewport()->palette();
-  pal.setColor(QPalette::Window, pf::TCanevasQt::Couleur(options_.couleur[3]));
-  pal.setColor(QPalette::Base, pf::TCanevasQt::Couleur(options_.couleur[3]));
-  viewport()->setPalette(pal);
+  AppliquerCouleurFond();
   edition_ = new TEdition(Classe(), [this](int, int ligne, int colonne) { ValiderSaisie(ligne, colonne); },
                           options_, viewport());
   connect(document_.get(), &TDocumentClasse::ModificationChangee, &signaux_, &plateforme::TSignauxEnfant::Modification);
@@ -95,6 +92,19 @@ void TChild::LireMesuresPage() {
   const QRect zone = pf::ImprimanteCourante().pageLayout().paintRectPixels(m.ResolutionImprimante);
   page.LargeurImprimable = zone.width() > 0 ? zone.width() : m.LargeurPhysique;
   page.HauteurImprimable = zone.height() > 0 ? zone.height() : m.HauteurPhysique;
+}
+
+void TChild::AppliquerCouleurFond() {
+  QPalette pal = viewport()->palette();
+  pal.setColor(QPalette::Window, pf::TCanevasQt::Couleur(options_.couleur[3]));
+  pal.setColor(QPalette::Base, pf::TCanevasQt::Couleur(options_.couleur[3]));
+  viewport()->setPalette(pal);
+}
+
+void TChild::AppliquerOptions() {
+  AppliquerCouleurFond();
+  CalculerLargeurNoms();
+  Rafraichir();
 }
 
 void TChild::CalculerLargeurNoms() {

@@ -64,6 +64,8 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   void BasculerApercu();
   void Zoom(bool plus);
   void CalculerLargeurNoms();
+  // After the options changed: background, name width, scroll ranges, a full repaint.
+  void AppliquerOptions();
   void MarquerModifie();
   void NotifierStatistiques(TCodeChangement code, int periode, int a, int b);
   // A step undone or redone replaced the class: everything is shown again.
@@ -122,6 +124,7 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   void DessinerCurseur(bool montrer, bool defiler);
   void RepeindreApresSaisie(int ligne, int colonne);
   void MajDefilement();
+  void AppliquerCouleurFond();
   void CreerMenus();
   void OuvrirMenuContextuel(const QPoint& global);
   void CopieDeSauvegarde();

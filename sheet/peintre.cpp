@@ -18,9 +18,14 @@ using pf::RGB;
 
 double ZoomBorne(double zoom) {
   // A zero, negative or absurd factor from a hand-edited file must not divide by zero
-  // or ask for fonts of thousands of points.
+  // or ask for fonts of thousands of points. The range is the one the options dialog offers.
   if (!std::isfinite(zoom) || zoom < ZoomMin) return ZoomMin;
-  return std::min(zoom, 10.0);
+  return std::min(zoom, ZoomMax);
+}
+
+double FacteurBorne(double facteur) {
+  if (!std::isfinite(facteur) || facteur < 0.1) return 0.1;
+  return std::min(facteur, 10.0);
 }
 
 TEchelles Echelles(bool impression, const TEtatFeuille& etat, const TMesuresPage& page, const TOptions& o) {
@@ -28,7 +33,7 @@ TEchelles Echelles(bool impression, const TEtatFeuille& etat, const TMesuresPage
   const double zp = ZoomBorne(o.zoomP);
   if (impression) {
     const double rho = page.RapportEcran > 0 ? page.RapportEcran : 0.32;
-    return {ZoomBorne(o.kd) * zd / rho, ZoomBorne(o.kp) * zp};
+    return {FacteurBorne(o.kd) * zd / rho, FacteurBorne(o.kp) * zp};
   }
   if (etat.ModeApercu) return {zd * etat.ZoomApercu, zp * etat.ZoomApercu};
   return {zd, zp};

@@ -70,7 +70,9 @@ struct TEchelles {
 };
 TEchelles Echelles(bool impression, const TEtatFeuille& etat, const TMesuresPage& page, const TOptions& o = Options);
 
-// Factors read from the configuration kept within a range where layout stays possible.
+// Factors read from the configuration kept within a range where layout stays possible:
+// screen zooms 0.2 to 5, print scale factors 0.1 to 10.
 double ZoomBorne(double zoom);
+double FacteurBorne(double facteur);
 
 }  // namespace calevrin

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include "controls/couleurs.h"
+#include "platform/profil.h"
+#include "tests/common/tempdir.h"
+
+using namespace calevrin;
+namespace pf = calevrin::plateforme;
+
+namespace {
+
+const TCouleurPanneau Rouge = 0x0000FF;  // red in the lowest byte
+const TCouleurPanneau Bleu = 0xFF0000;
+
+class Couleurs : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fichier_ = rep_ / "colorperso.ini";
+    TMaColorDialog::FixerFichier(QString::fromStdString(fichier_));
+  }
+  void TearDown() override { TMaColorDialog::FixerFichier(QString()); }
+  std::string Lire(int i) { return pf::LireProfil("ColorPerso", "nColor" + std::to_string(i), "", fichier_); }
+  test::TRepertoireTemp rep_;
+  std::string fichier_;
+};
+
+// Closes the chooser that the next exec() opens, after choosing c when given.
+void Repondre(bool confirmer, TCouleurPanneau c = 0) {
+  QTimer::singleShot(0, [=] {
+    auto* d = qobject_cast<TMaColorDialog*>(QApplication::activeModalWidget());
+    if (!d) {
+      ADD_FAILURE() << "pas de dialogue ouvert";
+      return;
+    }
+    d->FixerColor(c);
+    if (confirmer) d->accept();
+    else d->reject();
+  });
+}
+
+}  // namespace
+
+TEST_F(Couleurs, FichierDesCouleursPersonnelles) {
+  EXPECT_EQ(TMaColorDialog::Entree(1, 0x00FF00), QStringLiteral("ColorB=00ff00"));
+  EXPECT_EQ(TMaColorDialog::Entree(0, Rouge), QStringLiteral("ColorA=0000ff"));
+  EXPECT_EQ(TMaColorDialog::Entree(15, Bleu), QStringLiteral("ColorP=ff0000"));
+
+  // Qt remembers custom colours of its own; they must not show through ours.
+  QColorDialog::setCustomColor(3, Qt::green);
+  QColorDialog::setCustomColor(5, Qt::green);
+  pf::EcrireProfil("ColorPerso", "nColor3", "ColorD=ff0000", fichier_);
+  {
+    TMaColorDialog d;
+    EXPECT_EQ(QColorDialog::customColor(3), QColor(0, 0, 255));
+    EXPECT_EQ(QColorDialog::customColor(5), QColor(Qt::white));
+    QColorDialog::setCustomColor(0, QColor(255, 0, 0));
+  }
+  for (int i = 0; i < 16; ++i) EXPECT_FALSE(Lire(i).empty()) << i;
+  EXPECT_EQ(Lire(0), "ColorA=0000ff");
+  EXPECT_EQ(Lire(3), "ColorD=ff0000");
+  EXPECT_EQ(Lire(5), "ColorF=ffffff");
+}
+
+TEST_F(Couleurs, PanneauChoisitOuGardeSaCouleur) {
+  TColorPanel panneau;
+  EXPECT_EQ(panneau.size(), QSize(89, 25));
+  panneau.FixerColor(Rouge);
+  int changes = 0;
+  panneau.OnChange = [&](TColorPanel* p) {
+    EXPECT_EQ(p, &panneau);
+    ++changes;
+  };
+  Repondre(false, Bleu);
+  QTest::mouseClick(&panneau, Qt::LeftButton);
+  EXPECT_EQ(panneau.Color(), Rouge);
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(Lire(15), "ColorP=ffffff");  // written on a cancel too
+
+  Repondre(true, Bleu);
+  panneau.setFocus();
+  QTest::keyClick(&panneau, Qt::Key_Space);
+  EXPECT_EQ(panneau.Color(), Bleu);
+  EXPECT_EQ(changes, 1);
+}
