@@ -11,6 +11,8 @@ class TDialoguesApplication : public TDialoguesFeuille {
   bool InsererDevoir(QWidget* parent, TClasse& c, int k) override;
   bool ModifierDevoirs(QWidget* parent, TClasse& c) override;
   int ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) override;
+  void OuvrirStatistiques(QWidget* feuille, TDocumentClasse& document,
+                          const std::vector<TFenetreStat>& fenetres) override;
 };
 
 }  // namespace calevrin

@@ -53,6 +53,7 @@ class TMDI : public QMainWindow {
   void DesactiverBoutons();
   void EffacerInvite();
   void AfficherMessage(const QString& texte);
+  void MosaiqueCourante() { Mosaique(mosaiqueHorizontale_); }
 
   bool HorlogeActive = true;
   bool InviteDernierFichier = false;

@@ -211,16 +211,20 @@ void TChild::CreerMenus() {
 
   QMenu* stats = new QMenu(QStringLiteral("&Statistique"), this);
   stats->menuAction()->setStatusTip(QStringLiteral("Afficher des statistiques divers"));
-  plusTard(action(stats, "M40", QStringLiteral("&Evolution des notes classe && élèves "),
-                  QStringLiteral("Graphique des notes d'un élève ou de la classe"), rien));
-  plusTard(action(stats, "M41", QStringLiteral("Statistiques sur un &devoir"),
-                  QStringLiteral("Répartition de Gauss des notes d'un devoir"), rien));
-  plusTard(action(stats, "M42", QStringLiteral("Statistiques sur les &moyennes"),
-                  QStringLiteral("Répartition de Gauss des moyennes"), rien));
-  plusTard(action(stats, "M46", QStringLiteral("&Ouvrir les 3 fenêtres statistiques"),
-                  QStringLiteral("Ouvrir les 3 types de graphiques"), rien));
-  plusTard(action(stats, "M47", QStringLiteral("&Bilan complet classe && élèves"),
-                  QStringLiteral("Tableau récapitulatif complet"), rien));
+  const auto ouvrir = [this](std::vector<TFenetreStat> f) {
+    return [this, f] { dialogues_.OuvrirStatistiques(this, *document_, f); };
+  };
+  using F = TFenetreStat;
+  action(stats, "M40", QStringLiteral("&Evolution des notes classe && élèves "),
+         QStringLiteral("Graphique des notes d'un élève ou de la classe"), ouvrir({F::Evolution}));
+  action(stats, "M41", QStringLiteral("Statistiques sur un &devoir"),
+         QStringLiteral("Répartition de Gauss des notes d'un devoir"), ouvrir({F::Devoir}));
+  action(stats, "M42", QStringLiteral("Statistiques sur les &moyennes"),
+         QStringLiteral("Répartition de Gauss des moyennes"), ouvrir({F::Moyennes}));
+  action(stats, "M46", QStringLiteral("&Ouvrir les 3 fenêtres statistiques"),
+         QStringLiteral("Ouvrir les 3 types de graphiques"), ouvrir({F::Evolution, F::Devoir, F::Moyennes}));
+  action(stats, "M47", QStringLiteral("&Bilan complet classe && élèves"),
+         QStringLiteral("Tableau récapitulatif complet"), ouvrir({F::Bilan}));
   stats->addSeparator();
   plusTard(action(stats, "M43", QStringLiteral("&Classement des élèves"),
                   QStringLiteral("Classement des élèves d'après la moyenne"), rien));

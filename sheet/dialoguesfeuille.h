@@ -2,13 +2,17 @@
 // The dialogs a grade sheet opens. They live beside the sheet, not below it: the application
 // builds one object that opens them and gives it to each sheet it creates.
 
+#include <vector>
+
 #include "model/edition.h"
+#include "model/statistiques.h"
 
 class QWidget;
 
 namespace calevrin {
 
 class TClasse;
+class TDocumentClasse;
 
 class TDialoguesFeuille {
  public:
@@ -21,6 +25,10 @@ class TDialoguesFeuille {
   virtual bool ModifierDevoirs(QWidget* parent, TClasse& c) = 0;
   // A test of the current view chosen for a command: its number, or ChoixAnnule.
   virtual int ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) = 0;
+  // Statistics windows on the sheet's class, in this order, beside the sheet and closed with
+  // its class; several are tiled with the other windows.
+  virtual void OuvrirStatistiques(QWidget* feuille, TDocumentClasse& document,
+                                  const std::vector<TFenetreStat>& fenetres) = 0;
 };
 
 }  // namespace calevrin

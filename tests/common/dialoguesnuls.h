@@ -11,6 +11,11 @@ class TDialoguesNuls : public TDialoguesFeuille {
   bool InsererDevoir(QWidget*, TClasse&, int) override { return false; }
   bool ModifierDevoirs(QWidget*, TClasse&) override { return false; }
   int ChoisirDevoir(QWidget*, const TClasse&, TModeChoixDevoir) override { return ChoixAnnule; }
+  // The windows asked for, none opened.
+  void OuvrirStatistiques(QWidget*, TDocumentClasse&, const std::vector<TFenetreStat>& f) override {
+    statistiques.insert(statistiques.end(), f.begin(), f.end());
+  }
+  std::vector<TFenetreStat> statistiques;
 };
 
 }  // namespace calevrin::test
