@@ -25,6 +25,11 @@ TFenetreStatistique::TFenetreStatistique(TFenetreStat genre, TDocumentClasse& do
   colonne->setSpacing(0);
   auto* haut = new QWidget(this);
   haut->setObjectName(QStringLiteral("Panel1"));
+  // A button that is down must show it at a glance, whatever the desktop's style.
+  haut->setStyleSheet(QStringLiteral("QToolButton { border: 1px solid #8a8a8a; border-radius: 2px; background: #f2f2f2; }"
+                                     "QToolButton:hover { background: #e2e8f2; }"
+                                     "QToolButton:checked { border: 1px solid #3c5a8c; background: #b4c8e8; }"
+                                     "QToolButton:disabled { color: #a0a0a0; }"));
   panneau_ = new QHBoxLayout(haut);
   panneau_->setContentsMargins(4, 3, 4, 3);
   panneau_->setSpacing(1);

@@ -62,7 +62,7 @@ TStatGraphe::TStatGraphe(TFenetreStat genre, TDocumentClasse& document, const TO
     cb_ = new QComboBox(rangee->parentWidget());
     cb_->setObjectName(QStringLiteral("CB"));
     cb_->setEditable(false);
-    cb_->setMinimumContentsLength(genre == TFenetreStat::Devoir ? 18 : 22);
+    cb_->setMinimumContentsLength(genre == TFenetreStat::Devoir ? 30 : 24);
     cb_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cb_->setMaxVisibleItems(25);
     rangee->addWidget(cb_);
