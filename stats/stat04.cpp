@@ -56,7 +56,7 @@ TStat04::TStat04(TDocumentClasse& document, const TOptions& o, QWidget* parent)
   r.ListeEleves = true;
   Reconstruire(r);
   Calculer();
-  resize(560, 340);
+  resize(660, 360);
 }
 
 void TStat04::Remplir() {
