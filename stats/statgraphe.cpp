@@ -151,7 +151,7 @@ TStatGraphe::TStatGraphe(TFenetreStat genre, TDocumentClasse& document, const TO
   Calculer();
   // Named after what it shows, whatever the first computation said.
   setWindowTitle(Q(TitreFenetreStat(genre, Classe())));
-  resize(640, 460);
+  resize(800, 500);
 }
 
 void TStatGraphe::Remplir() {

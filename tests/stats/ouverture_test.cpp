@@ -93,6 +93,15 @@ TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
   EXPECT_FALSE(imprime.isEmpty());
   EXPECT_EQ(imprime, devoir->G().Caption);
 
+  // A window closed gives the sheet back its toolbar.
+  f.Zone()->setActiveSubWindow(fenetres[3]);
+  fenetres[3]->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(f.Bouton(2)->isEnabled());
+  f.Zone()->setActiveSubWindow(fenetres[0]);
+  EXPECT_TRUE(f.Bouton(4)->isEnabled());
+  EXPECT_TRUE(f.Bouton(5)->isEnabled());
+
   // Closing the sheet closes every window of its class.
   fenetres[0]->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
