@@ -185,3 +185,27 @@ TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
   EXPECT_EQ(evolution.TextePeriode(), QStringLiteral("Année"));
   EXPECT_TRUE(evolution.G().Caption.contains(QStringLiteral("Toute l'année")));
 }
+
+TEST_F(FenetresTest, ParametresDeLaClasseChanges) {
+  TStat01 evolution(*document_);
+  TStat03 moyennes(*document_);
+  Cliquer(evolution, "SB3");
+  Cliquer(moyennes, "SB13");
+  // Semesters and two subjects, as the class parameters and the subjects dialog leave them.
+  Classe().FixerNbPeriodes(2);
+  Classe().FixerNbMatieres(2);
+  Classe().FixerPeriodeCourante(1);
+  Notifier(TCodeChangement::Periode, 0, 0, 0);
+  Notifier(TCodeChangement::Matiere, 1, 1, 0);
+  for (TStatGraphe* w : {static_cast<TStatGraphe*>(&evolution), static_cast<TStatGraphe*>(&moyennes)}) {
+    const auto bouton = [w](const char* nom) { return w->findChild<QToolButton*>(QLatin1String(nom)); };
+    EXPECT_EQ(bouton("SB1")->text(), "S1");
+    EXPECT_EQ(bouton("SB2")->toolTip(), "Semestre 2");
+    EXPECT_TRUE(bouton("SB1")->isChecked());
+    EXPECT_FALSE(bouton("SB3")->isVisibleTo(w));
+    EXPECT_FALSE(bouton("SB13")->isVisibleTo(w));
+    EXPECT_TRUE(bouton("SB11")->isChecked());
+    EXPECT_EQ(w->TextePeriode(), "Sem.1");
+  }
+  EXPECT_EQ(evolution.findChild<QToolButton*>(QStringLiteral("SB4"))->toolTip(), "Moyenne des 2 semestres");
+}
