@@ -108,4 +108,9 @@ TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(f.Enfants().isEmpty());
   EXPECT_TRUE(f.TextePeriode().isEmpty());
+
+  // The main window destroyed with a sheet and its windows open.
+  ASSERT_TRUE(f.OuvrirFichier(chemin));
+  dynamic_cast<TChild*>(f.EnfantActif())->Action("M46")->trigger();
+  EXPECT_EQ(f.Enfants().size(), 4);
 }
