@@ -3,6 +3,11 @@
 #include "dialogs/ages.h"
 #include "dialogs/ajoutereleve.h"
 #include "dialogs/anniversaires.h"
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/fenetreprincipale.h"
+
 #include "dialogs/choixdevoir.h"
 #include "dialogs/classement.h"
 #include "dialogs/coefficients.h"
@@ -13,6 +18,8 @@
 #include "dialogs/nouveaudevoir.h"
 #include "dialogs/parametresclasse.h"
 #include "dialogs/supprimereleve.h"
+#include "stats/fenetrestatistique.h"
+#include "stats/ouverture.h"
 
 namespace calevrin {
 
@@ -36,5 +43,26 @@ bool TDialoguesApplication::ModifierCoefficients(QWidget* parent, TClasse& c) { 
 void TDialoguesApplication::Classement(QWidget* parent, const TClasse& c) { TDial10(parent, c).exec(); }
 void TDialoguesApplication::Ages(QWidget* parent, const TClasse& c) { TDial11(parent, c).exec(); }
 void TDialoguesApplication::Anniversaires(QWidget* parent, const TClasse& c) { TDial12(parent, c).exec(); }
+
+// Each window opens centred, at a size that shows its graph whole, over its sheet.
+void TDialoguesApplication::OuvrirStatistiques(QWidget* feuille, TDocumentClasse& document,
+                                               const std::vector<TFenetreStat>& fenetres) {
+  auto* cadre = feuille ? qobject_cast<TMDI*>(feuille->window()) : nullptr;
+  for (const TFenetreStat genre : fenetres) {
+    TFenetreStatistique* w = CreerFenetreStatistique(genre, document);
+    if (!cadre) {
+      w->setAttribute(Qt::WA_DeleteOnClose);
+      w->show();
+      continue;
+    }
+    const QSize taille = w->size();
+    QMdiSubWindow* f = cadre->AjouterEnfant(w);
+    f->showNormal();
+    const QRect zone = cadre->Zone()->viewport()->rect();
+    f->resize(taille.boundedTo(zone.size()));
+    f->move(zone.center() - f->rect().center());
+  }
+  if (cadre && fenetres.size() > 1) cadre->MosaiqueCourante();
+}
 
 }  // namespace calevrin

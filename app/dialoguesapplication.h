@@ -21,6 +21,8 @@ class TDialoguesApplication : public TDialoguesFeuille {
   void Classement(QWidget* parent, const TClasse& c) override;
   void Ages(QWidget* parent, const TClasse& c) override;
   void Anniversaires(QWidget* parent, const TClasse& c) override;
+  void OuvrirStatistiques(QWidget* feuille, TDocumentClasse& document,
+                          const std::vector<TFenetreStat>& fenetres) override;
 };
 
 }  // namespace calevrin

@@ -64,6 +64,7 @@ class TMDI : public QMainWindow {
   // "&Options...": the options dialog; confirmed, the options in force, written, and followed
   // by every open window.
   void MenuOption();
+  void MosaiqueCourante() { Mosaique(mosaiqueHorizontale_); }
 
   bool HorlogeActive = true;
   bool InviteDernierFichier = false;

@@ -55,12 +55,6 @@ QAction* TChild::Action(const char* nom) const { return pf::TrouverAction(this, 
 void TChild::CreerMenus() {
   const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint,
                              auto&& quoi) { return pf::AjouterAction(menu, nom, titre, hint, this, quoi); };
-  const auto plusTard = [](QAction* a) {
-    // Its dialog comes with later work: present, and off until then.
-    a->setProperty("plusTard", true);
-    a->setEnabled(false);
-  };
-  const auto rien = [] {};
   // The test a command acts on, chosen in its dialog; 0 when cancelled or not available.
   const auto choisir = [this](TModeChoixDevoir mode) {
     const int k = dialogues_.ChoisirDevoir(this, Classe(), mode);
@@ -243,16 +237,20 @@ void TChild::CreerMenus() {
 
   QMenu* stats = new QMenu(QStringLiteral("&Statistique"), this);
   stats->menuAction()->setStatusTip(QStringLiteral("Afficher des statistiques divers"));
-  plusTard(action(stats, "M40", QStringLiteral("&Evolution des notes classe && élèves "),
-                  QStringLiteral("Graphique des notes d'un élève ou de la classe"), rien));
-  plusTard(action(stats, "M41", QStringLiteral("Statistiques sur un &devoir"),
-                  QStringLiteral("Répartition de Gauss des notes d'un devoir"), rien));
-  plusTard(action(stats, "M42", QStringLiteral("Statistiques sur les &moyennes"),
-                  QStringLiteral("Répartition de Gauss des moyennes"), rien));
-  plusTard(action(stats, "M46", QStringLiteral("&Ouvrir les 3 fenêtres statistiques"),
-                  QStringLiteral("Ouvrir les 3 types de graphiques"), rien));
-  plusTard(action(stats, "M47", QStringLiteral("&Bilan complet classe && élèves"),
-                  QStringLiteral("Tableau récapitulatif complet"), rien));
+  const auto ouvrir = [this](std::vector<TFenetreStat> f) {
+    return [this, f] { dialogues_.OuvrirStatistiques(this, *document_, f); };
+  };
+  using F = TFenetreStat;
+  action(stats, "M40", QStringLiteral("&Evolution des notes classe && élèves "),
+         QStringLiteral("Graphique des notes d'un élève ou de la classe"), ouvrir({F::Evolution}));
+  action(stats, "M41", QStringLiteral("Statistiques sur un &devoir"),
+         QStringLiteral("Répartition de Gauss des notes d'un devoir"), ouvrir({F::Devoir}));
+  action(stats, "M42", QStringLiteral("Statistiques sur les &moyennes"),
+         QStringLiteral("Répartition de Gauss des moyennes"), ouvrir({F::Moyennes}));
+  action(stats, "M46", QStringLiteral("&Ouvrir les 3 fenêtres statistiques"),
+         QStringLiteral("Ouvrir les 3 types de graphiques"), ouvrir({F::Evolution, F::Devoir, F::Moyennes}));
+  action(stats, "M47", QStringLiteral("&Bilan complet classe && élèves"),
+         QStringLiteral("Tableau récapitulatif complet"), ouvrir({F::Bilan}));
   stats->addSeparator();
   action(stats, "M43", QStringLiteral("&Classement des élèves"), QStringLiteral("Classement des élèves d'après la moyenne"),
          [this] { dialogues_.Classement(this, Classe()); });
@@ -310,10 +308,7 @@ void TChild::MajMenus() {
   const bool T = s <= 3 && p <= 3;
   const int m = T ? Classe().NbDevoirs(s, p) : NbDevoirsTotal(Classe());
   const bool A = NbDevoirsTotal(Classe()) > 0;
-  const auto etat = [this](const char* nom, bool actif) {
-    QAction* a = Action(nom);
-    if (!a->property("plusTard").toBool()) a->setEnabled(actif);
-  };
+  const auto etat = [this](const char* nom, bool actif) { Action(nom)->setEnabled(actif); };
   etat("M25", n < MaxEleves);
   etat("M27", n < MaxEleves);
   etat("M26", n > 1);  // never the last student

@@ -2,13 +2,17 @@
 // The dialogs a grade sheet opens. They live beside the sheet, not below it: the application
 // builds one object that opens them and gives it to each sheet it creates.
 
+#include <vector>
+
 #include "model/edition.h"
+#include "model/statistiques.h"
 
 class QWidget;
 
 namespace calevrin {
 
 class TClasse;
+class TDocumentClasse;
 
 class TDialoguesFeuille {
  public:
@@ -34,6 +38,10 @@ class TDialoguesFeuille {
   virtual void Classement(QWidget* parent, const TClasse& c) = 0;
   virtual void Ages(QWidget* parent, const TClasse& c) = 0;
   virtual void Anniversaires(QWidget* parent, const TClasse& c) = 0;
+  // Statistics windows on the sheet's class, in this order, beside the sheet and closed with
+  // its class; several are tiled with the other windows.
+  virtual void OuvrirStatistiques(QWidget* feuille, TDocumentClasse& document,
+                                  const std::vector<TFenetreStat>& fenetres) = 0;
 };
 
 }  // namespace calevrin

@@ -21,6 +21,11 @@ class TDialoguesNuls : public TDialoguesFeuille {
   void Classement(QWidget*, const TClasse&) override {}
   void Ages(QWidget*, const TClasse&) override {}
   void Anniversaires(QWidget*, const TClasse&) override {}
+  // The windows asked for, none opened.
+  void OuvrirStatistiques(QWidget*, TDocumentClasse&, const std::vector<TFenetreStat>& f) override {
+    statistiques.insert(statistiques.end(), f.begin(), f.end());
+  }
+  std::vector<TFenetreStat> statistiques;
 };
 
 }  // namespace calevrin::test

@@ -37,6 +37,9 @@ class TDialoguesScript : public TDialoguesFeuille {
   void Classement(QWidget*, const TClasse&) override { ouverts.push_back("Classement"); }
   void Ages(QWidget*, const TClasse&) override { ouverts.push_back("Ages"); }
   void Anniversaires(QWidget*, const TClasse&) override { ouverts.push_back("Anniversaires"); }
+  void OuvrirStatistiques(QWidget*, TDocumentClasse&, const std::vector<TFenetreStat>&) override {
+    ouverts.push_back("Statistiques");
+  }
 
  private:
   bool Jouer(const std::string& nom, TClasse& c) {

@@ -1,0 +1,18 @@
+#include "stats/ouverture.h"
+
+#include "stats/stat04.h"
+#include "stats/statgraphe.h"
+
+namespace calevrin {
+
+TFenetreStatistique* CreerFenetreStatistique(TFenetreStat genre, TDocumentClasse& document, QWidget* parent) {
+  switch (genre) {
+    case TFenetreStat::Devoir: return new TStat02(document, Options, parent);
+    case TFenetreStat::Moyennes: return new TStat03(document, Options, parent);
+    case TFenetreStat::Evolution: return new TStat01(document, Options, parent);
+    case TFenetreStat::Bilan: return new TStat04(document, Options, parent);
+  }
+  return nullptr;
+}
+
+}  // namespace calevrin

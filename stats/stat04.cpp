@@ -1,0 +1,79 @@
+#include "stats/stat04.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "platform/texte.h"
+#include "print/dlgprint.h"
+
+namespace calevrin {
+
+namespace pf = plateforme;
+
+void AppliquerTableau(const TTableauStat& s, controles::TTableau& t) {
+  t.CouleurFond = s.Style.CouleurFond;
+  t.CouleurL = s.Style.CouleurL;
+  t.Police.Nom = pf::DepuisCp1252(s.Style.Police);
+  t.Police.Couleur = s.Style.CouleurTexte;
+  t.Police.Gras = s.Style.StylePolice.gras;
+  t.Police.Italique = s.Style.StylePolice.italique;
+  t.Police.Souligne = s.Style.StylePolice.souligne;
+  t.Caption = pf::DepuisCp1252(s.Caption);
+  t.Cadre = s.Cadre;
+  t.Relief = s.Relief == 0 ? controles::TRelief::rAucun
+             : s.Relief == 2 ? controles::TRelief::rBosse
+                             : controles::TRelief::rCreux;
+  t.FixerNbColonne(s.NbColonne);
+  t.FixerNbLigne(s.NbLigne);
+  for (int col = 1; col <= controles::TTableau::MaxColonnes; ++col)
+    for (int lig = 1; lig <= controles::TTableau::MaxLignes; ++lig)
+      t.FixerCellule(col, lig, pf::DepuisCp1252(s.Cellule[static_cast<std::size_t>(col)][static_cast<std::size_t>(lig)]));
+}
+
+TStat04::TStat04(TDocumentClasse& document, const TOptions& o, QWidget* parent)
+    : TFenetreStatistique(TFenetreStat::Bilan, document, o, parent) {
+  QHBoxLayout* rangee = Panneau();
+  auto* l = new QLabel(QStringLiteral("Elève:"), rangee->parentWidget());
+  rangee->addWidget(l);
+  cb_ = new QComboBox(rangee->parentWidget());
+  cb_->setObjectName(QStringLiteral("CB"));
+  cb_->setMinimumContentsLength(22);
+  cb_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cb_->setMaxVisibleItems(25);
+  rangee->addWidget(cb_);
+  connect(cb_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index < 0) return;
+    EtatModifiable().Eleve = index;
+    Calculer();
+  });
+  BoutonsFin(QStringLiteral("Imprimer ce tableau"), QStringLiteral("stat_04"));
+  vue_ = new controles::TVueTableau(this);
+  vue_->setObjectName(QStringLiteral("T"));
+  Contenu(vue_);
+
+  TReactionStat r;
+  r.ListeEleves = true;
+  Reconstruire(r);
+  Calculer();
+  resize(660, 360);
+}
+
+void TStat04::Remplir() {
+  AppliquerTableau(CalculerStat04(Classe(), Etat(), Opt()), T());
+  vue_->update();
+}
+
+void TStat04::Reconstruire(const TReactionStat& r) {
+  if (!r.ListeEleves) return;
+  RemplirListe(cb_, ListeElevesStat(Classe()), Etat().Eleve);
+  // The abbreviation may have changed with the class parameters.
+  setWindowTitle(pf::DepuisCp1252(TitreFenetreStat(TFenetreStat::Bilan, Classe())));
+}
+
+void TStat04::Imprimer() {
+  TDLGPrint d(this, &T(), nullptr, Opt().noirblanc);
+  d.exec();
+}
+
+}  // namespace calevrin

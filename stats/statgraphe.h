@@ -1,0 +1,73 @@
+#pragma once
+// The three graph windows: TStat02 (one test), TStat03 (the averages) and TStat01 (the
+// evolution of a student or of the class). They differ only by their row of buttons and by
+// the figures the model computes for them.
+
+#include "controls/vues.h"
+#include "stats/fenetrestatistique.h"
+
+class QButtonGroup;
+class QComboBox;
+class QToolButton;
+
+namespace calevrin {
+
+class TStatGraphe : public TFenetreStatistique {
+  Q_OBJECT
+
+ public:
+  controles::TNewGraphe& G() { return vue_->Graphe(); }
+  const controles::TNewGraphe& G() const { return vue_->Graphe(); }
+  controles::TVueGraphe* VueGraphe() const { return vue_; }
+  // The tests (TStat02) or the students (TStat01); null in TStat03.
+  QComboBox* Liste() const { return cb_; }
+  void Imprimer() override;
+
+ protected:
+  TStatGraphe(TFenetreStat genre, TDocumentClasse& document, const TOptions& o, QWidget* parent);
+  void Remplir() override;
+  void Reconstruire(const TReactionStat& r) override;
+
+ private:
+  void CB_OnChange(int index);
+  void ClicPeriode(int p);
+  void ClicMatiere(int m);
+  void BoutonsPeriode();
+  void BoutonsMatiere();
+
+  QComboBox* cb_ = nullptr;
+  QButtonGroup* periodes_ = nullptr;
+  QButtonGroup* matieres_ = nullptr;
+  QToolButton* sb7_ = nullptr;
+  QToolButton* sb8_ = nullptr;
+  controles::TVueGraphe* vue_ = nullptr;
+};
+
+// How the grades of one test are spread.
+class TStat02 : public TStatGraphe {
+  Q_OBJECT
+ public:
+  explicit TStat02(TDocumentClasse& document, const TOptions& o = Options, QWidget* parent = nullptr)
+      : TStatGraphe(TFenetreStat::Devoir, document, o, parent) {}
+};
+
+// How the averages of a subject or of the synthesis are spread.
+class TStat03 : public TStatGraphe {
+  Q_OBJECT
+ public:
+  explicit TStat03(TDocumentClasse& document, const TOptions& o = Options, QWidget* parent = nullptr)
+      : TStatGraphe(TFenetreStat::Moyennes, document, o, parent) {}
+};
+
+// The grades of a student or of the class over the tests or the periods.
+class TStat01 : public TStatGraphe {
+  Q_OBJECT
+ public:
+  explicit TStat01(TDocumentClasse& document, const TOptions& o = Options, QWidget* parent = nullptr)
+      : TStatGraphe(TFenetreStat::Evolution, document, o, parent) {}
+};
+
+// The graph as the model computed it, into the control; its mode stays the window's.
+void AppliquerGraphe(const TGrapheStat& source, controles::TNewGraphe& g);
+
+}  // namespace calevrin

@@ -1,0 +1,211 @@
+// The windows follow their class through its document's signal: what each change recomputes,
+// and what the graph, the lists and the table show afterwards.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QToolButton>
+#include <functional>
+#include <memory>
+
+#include "model/options.h"
+#include "stats/stat04.h"
+#include "stats/statgraphe.h"
+
+using namespace calevrin;
+
+namespace {
+
+const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
+
+void Cliquer(QWidget& w, const char* nom) {
+  auto* b = w.findChild<QToolButton*>(QLatin1String(nom));
+  ASSERT_NE(b, nullptr) << nom;
+  b->click();
+}
+
+class FenetresTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Options = TOptions{};
+    document_ = TDocumentClasse::Ouvrir(Exemple);
+  }
+  void Notifier(TCodeChangement code, int p, int a, int b) { document_->NotifierStatistiques(code, p, a, b); }
+  TClasse& Classe() { return document_->Classe(); }
+  double Barre(const TStatGraphe& w, int i) { return w.G().Barre(i)->Valeur; }
+
+  std::unique_ptr<TDocumentClasse> document_;  // outlives the windows below
+};
+
+}  // namespace
+
+// The example: trimesters, 3 subjects, 25 students, 6 tests in subject 1 of the first
+// trimester, shown on subject 1, trimester 1.
+TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
+  ASSERT_EQ(Classe().NbPeriodes(), 3);
+  ASSERT_EQ(Classe().NbDevoirs(1, 1), 6);
+  using C = TCodeChangement;
+  struct TCas {
+    const char* vue;
+    std::function<void(QWidget&)> preparer;
+    C code;
+    int p, a, b;
+    bool recalcule;
+  };
+  const auto rien = [](QWidget&) {};
+  const auto eleve4 = [](QWidget& w) { static_cast<TStatGraphe&>(w).Liste()->setCurrentIndex(4); };
+  const auto eleve4Periode2 = [&](QWidget& w) {
+    Cliquer(w, "SB2");
+    eleve4(w);
+  };
+  const auto classePeriode2 = [](QWidget& w) { Cliquer(w, "SB2"); };
+  const auto annee = [](QWidget& w) { Cliquer(w, "SB4"); };
+  const auto bilanEleve4 = [](QWidget& w) { static_cast<TStat04&>(w).Liste()->setCurrentIndex(4); };
+  const std::vector<TCas> devoir = {
+      {"test 6", rien, C::Note, 1, 6, 3, true},          {"test 6", rien, C::Note, 1, 2, 3, false},
+      {"test 6", rien, C::Note, 2, 6, 3, false},         {"test 6", rien, C::CoefficientDevoir, 1, 6, 0, true},
+      {"test 6", rien, C::Devoirs, 2, 0, 0, false},      {"test 6", rien, C::Devoirs, 1, 0, 0, true},
+      {"test 6", rien, C::Periode, 1, 0, 0, false},      {"test 6", rien, C::Periode, 2, 0, 0, true},
+      {"test 6", rien, C::Options, 0, 0, 0, true},       {"test 6", rien, C::Matiere, 1, 2, 0, true},
+  };
+  const std::vector<TCas> moyennes = {
+      {"T1", rien, C::Note, 2, 1, 3, false},   {"T1", rien, C::Note, 1, 1, 3, true},
+      {"T1", rien, C::Periode, 1, 0, 0, false}, {"T1", rien, C::Eleves, 0, 0, 0, true},
+      {"year", annee, C::Note, 2, 1, 3, true},
+  };
+  const std::vector<TCas> evolution = {
+      {"student 4, T2", eleve4Periode2, C::Note, 2, 1, 5, false},
+      {"student 4, T2", eleve4Periode2, C::Note, 2, 1, 4, true},
+      {"student 4, T2", eleve4Periode2, C::CoefficientDevoir, 2, 1, 0, true},
+      {"student 4, T2", eleve4Periode2, C::Devoirs, 1, 0, 0, false},
+      {"class, T2", classePeriode2, C::Note, 2, 1, 7, true},
+      {"class, T2", classePeriode2, C::Note, 1, 1, 7, false},
+      {"student 4, year", [&](QWidget& w) { annee(w); eleve4(w); }, C::Note, 1, 1, 9, true},
+  };
+  const std::vector<TCas> bilan = {
+      {"student 4", bilanEleve4, C::Note, 1, 1, 9, false}, {"student 4", bilanEleve4, C::Note, 1, 1, 4, true},
+      {"student 4", bilanEleve4, C::CoefficientDevoir, 1, 1, 0, true},
+      {"student 4", bilanEleve4, C::Periode, 2, 0, 0, false},
+      {"class", rien, C::Periode, 2, 0, 0, true},
+  };
+
+  const auto verifier = [&](const std::vector<TCas>& cas, auto creer) {
+    for (const TCas& c : cas) {
+      std::unique_ptr<TFenetreStatistique> w = creer();
+      c.preparer(*w);
+      const int avant = w->Calculs();
+      Notifier(c.code, c.p, c.a, c.b);
+      EXPECT_EQ(w->Calculs() != avant, c.recalcule)
+          << w->metaObject()->className() << " " << c.vue << ", code " << static_cast<int>(c.code) << " (" << c.p
+          << ", " << c.a << ", " << c.b << ")";
+    }
+  };
+  verifier(devoir, [&] { return std::make_unique<TStat02>(*document_); });
+  verifier(moyennes, [&] { return std::make_unique<TStat03>(*document_); });
+  verifier(evolution, [&] { return std::make_unique<TStat01>(*document_); });
+  verifier(bilan, [&] { return std::make_unique<TStat04>(*document_); });
+
+  // A test added while a student is shown: the report returns to the class.
+  TStat04 w(*document_);
+  bilanEleve4(w);
+  Notifier(C::Devoirs, 1, 0, 0);
+  EXPECT_EQ(w.Etat().Eleve, 0);
+  EXPECT_EQ(w.Liste()->currentIndex(), 0);
+  EXPECT_EQ(w.T().Caption, QStringLiteral("Moyenne de classe (4EB)"));
+}
+
+TEST_F(FenetresTest, UneNoteSaisieSuivieParLesQuatreFenetres) {
+  TStat02 devoir(*document_);
+  TStat03 moyennes(*document_);
+  TStat01 evolution(*document_);
+  TStat04 bilan(*document_);
+  ASSERT_EQ(devoir.Etat().Devoir, 6);
+  ASSERT_EQ(Classe().Eleve(1).Note(1, 1, 6).Texte(), "12.5");
+  const double a12 = Barre(devoir, 13);
+  const double a3 = Barre(devoir, 4);
+  const double moyenneDevoir = Barre(evolution, 6);
+  const QString cellule = bilan.T().Cellule(2, 2);
+
+  // What the sheet does when a grade is typed: the text stored, one step, the windows told.
+  Classe().Eleve(1).Note(1, 1, 6).Affecter("3");
+  document_->NouvelleEtape(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 6, 1});
+  EXPECT_EQ(Barre(devoir, 13), a12 - 1);  // 12.5 counted under 12 no more
+  EXPECT_EQ(Barre(devoir, 4), a3 + 1);
+  EXPECT_EQ(devoir.G().Ligne(3), QStringLiteral("Note min : 3 ( ANDRÉ Rose )"));
+  EXPECT_EQ(devoir.windowTitle(), devoir.G().Caption);
+  EXPECT_LT(Barre(evolution, 6), moyenneDevoir);
+  EXPECT_NE(bilan.T().Cellule(2, 2), cellule);
+  EXPECT_TRUE(moyennes.G().Ligne(2).startsWith(QStringLiteral("Moyenne min : ")));
+
+  // Undone: everything as it was.
+  document_->Pile().undo();
+  EXPECT_EQ(Barre(devoir, 13), a12);
+  EXPECT_EQ(Barre(devoir, 4), a3);
+  EXPECT_EQ(bilan.T().Cellule(2, 2), cellule);
+}
+
+TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
+  TStat02 devoir(*document_);
+  // Another subject shown in the sheet: its tests, the last one selected.
+  const int n2 = Classe().NbDevoirs(2, 1);
+  ASSERT_NE(n2, 6);
+  Classe().FixerMatiereCourante(2);
+  Notifier(TCodeChangement::Matiere, 1, 2, 0);
+  EXPECT_EQ(devoir.Etat().Matiere, 2);
+  EXPECT_EQ(devoir.Liste()->count(), n2);
+  EXPECT_EQ(devoir.Liste()->currentIndex(), n2 - 1);
+  EXPECT_EQ(devoir.Etat().Devoir, n2);
+  EXPECT_TRUE(devoir.findChild<QToolButton*>(QStringLiteral("SB12"))->isChecked());
+
+  // Opened on the year: no test, every period button up; a period chosen fills the list.
+  Classe().FixerPeriodeCourante(4);
+  Classe().FixerMatiereCourante(4);
+  TStat02 annuel(*document_);
+  EXPECT_EQ(annuel.Liste()->count(), 0);
+  EXPECT_EQ(annuel.G().Caption, QStringLiteral("Pas de devoir lors du bilan annuel."));
+  EXPECT_EQ(annuel.TextePeriode(), QStringLiteral("Bilan"));
+  for (const char* nom : {"SB1", "SB2", "SB3"})
+    EXPECT_FALSE(annuel.findChild<QToolButton*>(QLatin1String(nom))->isChecked()) << nom;
+  EXPECT_TRUE(annuel.findChild<QToolButton*>(QStringLiteral("SB11"))->isChecked());  // never the synthesis
+  Cliquer(annuel, "SB2");
+  EXPECT_EQ(annuel.Liste()->count(), Classe().NbDevoirs(1, 2));
+  EXPECT_EQ(annuel.TextePeriode(), QStringLiteral("Trim.2"));
+
+  // The evolution's "M" hides and shows the average line; "An" the school year.
+  TStat01 evolution(*document_);
+  ASSERT_TRUE(evolution.G().Moy);
+  Cliquer(evolution, "SB7");
+  EXPECT_FALSE(evolution.G().Moy);
+  Cliquer(evolution, "SB7");
+  EXPECT_TRUE(evolution.G().Moy);
+  const QString annee = QString::fromStdString(Classe().AnneeScolaire.Texte());
+  EXPECT_TRUE(evolution.G().Caption.contains(annee));
+  Cliquer(evolution, "SB8");
+  EXPECT_FALSE(evolution.G().Caption.contains(annee));
+  Cliquer(evolution, "SB0");
+  EXPECT_EQ(evolution.TextePeriode(), QStringLiteral("Année"));
+  EXPECT_TRUE(evolution.G().Caption.contains(QStringLiteral("Toute l'année")));
+}
+
+TEST_F(FenetresTest, ParametresDeLaClasseChanges) {
+  TStat01 evolution(*document_);
+  TStat03 moyennes(*document_);
+  Cliquer(evolution, "SB3");
+  Cliquer(moyennes, "SB13");
+  // Semesters and two subjects, as the class parameters and the subjects dialog leave them.
+  Classe().FixerNbPeriodes(2);
+  Classe().FixerNbMatieres(2);
+  Classe().FixerPeriodeCourante(1);
+  Notifier(TCodeChangement::Periode, 0, 0, 0);
+  Notifier(TCodeChangement::Matiere, 1, 1, 0);
+  for (TStatGraphe* w : {static_cast<TStatGraphe*>(&evolution), static_cast<TStatGraphe*>(&moyennes)}) {
+    const auto bouton = [w](const char* nom) { return w->findChild<QToolButton*>(QLatin1String(nom)); };
+    EXPECT_EQ(bouton("SB1")->text(), "S1");
+    EXPECT_EQ(bouton("SB2")->toolTip(), "Semestre 2");
+    EXPECT_TRUE(bouton("SB1")->isChecked());
+    EXPECT_FALSE(bouton("SB3")->isVisibleTo(w));
+    EXPECT_FALSE(bouton("SB13")->isVisibleTo(w));
+    EXPECT_TRUE(bouton("SB11")->isChecked());
+    EXPECT_EQ(w->TextePeriode(), "Sem.1");
+  }
+  EXPECT_EQ(evolution.findChild<QToolButton*>(QStringLiteral("SB4"))->toolTip(), "Moyenne des 2 semestres");
+}

@@ -1,0 +1,116 @@
+// The windows as the teacher opens them: from the sheet's menu, inside the main window,
+// closed with their sheet, printing through the print dialog.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMdiSubWindow>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+
+#include "app/demarrage.h"
+#include "app/fenetreprincipale.h"
+#include "model/options.h"
+#include "platform/aide.h"
+#include "platform/messages.h"
+#include "print/dlgprint.h"
+#include "sheet/feuille.h"
+#include "stats/stat04.h"
+#include "stats/statgraphe.h"
+#include "tests/common/remplacement.h"
+#include "tests/common/tempdir.h"
+
+using namespace calevrin;
+namespace pf = calevrin::plateforme;
+
+namespace {
+
+template <typename T>
+int Nombre(const TMDI& f) {
+  int n = 0;
+  for (pf::TFenetreEnfant* e : f.Enfants()) n += dynamic_cast<T*>(e) != nullptr;
+  return n;
+}
+
+}  // namespace
+
+TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
+  FixerValeursProgramme();
+  Options = TOptions{};
+  test::TRepertoireTemp dir;
+  const std::string chemin = dir / "4eB.cl3";
+  std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", chemin);
+  std::vector<QString> aides;
+  test::TRemplacement aide(&pf::RemplacerAide, [&](const QString& s) { aides.push_back(s); });
+  test::TRemplacement boites(&pf::RemplacerBoiteMessage,
+                             [](const QString&, pf::TGenreMessage, int) { return pf::TReponse::Non; });
+
+  TMDI f(dir / "calevrin.ini");
+  ASSERT_TRUE(f.OuvrirFichier(chemin));
+  auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
+  ASSERT_NE(feuille, nullptr);
+  EXPECT_TRUE(f.Bouton(5)->isEnabled());
+  for (const char* nom : {"M40", "M41", "M42", "M46", "M47"}) EXPECT_TRUE(feuille->Action(nom)->isEnabled()) << nom;
+
+  // "Ouvrir les 3": evolution, test, averages, in that order, tiled with the sheet.
+  feuille->Action("M46")->trigger();
+  ASSERT_EQ(f.Enfants().size(), 4);
+  EXPECT_NE(dynamic_cast<TStat01*>(f.Enfants()[1]), nullptr);
+  EXPECT_NE(dynamic_cast<TStat02*>(f.Enfants()[2]), nullptr);
+  EXPECT_NE(dynamic_cast<TStat03*>(f.Enfants()[3]), nullptr);
+  const QList<QMdiSubWindow*> fenetres = f.Zone()->subWindowList();
+  EXPECT_EQ(fenetres[0]->width(), fenetres[3]->width());
+  EXPECT_LT(fenetres[0]->y(), fenetres[3]->y());
+  feuille->Action("M47")->trigger();
+  ASSERT_EQ(Nombre<TStat04>(f), 1);
+
+  // The report active: the frame's toolbar and period panel are a statistics window's.
+  auto* bilan = dynamic_cast<TStat04*>(f.EnfantActif());
+  ASSERT_NE(bilan, nullptr);
+  EXPECT_EQ(f.TextePeriode(), "Bilan");
+  EXPECT_TRUE(f.Bouton(2)->isEnabled());
+  for (int i : {1, 4, 5, 7, 8, 9}) EXPECT_FALSE(f.Bouton(i)->isEnabled()) << i;
+  EXPECT_EQ(bilan->windowTitle(), QStringLiteral("4EB: Bilan complet classe & élève"));
+  bilan->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+  EXPECT_EQ(aides, std::vector<QString>{QStringLiteral("stat_04")});
+
+  // The frame's print button prints the active window through the print dialog, on a copy.
+  f.Zone()->setActiveSubWindow(fenetres[2]);
+  auto* devoir = dynamic_cast<TStat02*>(f.EnfantActif());
+  ASSERT_NE(devoir, nullptr);
+  EXPECT_EQ(f.TextePeriode(), "Trim.1");
+  QString imprime;
+  QTimer::singleShot(0, [&] {
+    auto* d = qobject_cast<TDLGPrint*>(QApplication::activeModalWidget());
+    if (!d) return;
+    imprime = d->G().Caption;
+    EXPECT_EQ(d->G().NbBarre(), devoir->G().NbBarre());
+    d->reject();
+  });
+  f.Bouton(2)->click();
+  EXPECT_FALSE(imprime.isEmpty());
+  EXPECT_EQ(imprime, devoir->G().Caption);
+
+  // A window closed gives the sheet back its toolbar.
+  f.Zone()->setActiveSubWindow(fenetres[3]);
+  fenetres[3]->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(f.Bouton(2)->isEnabled());
+  f.Zone()->setActiveSubWindow(fenetres[0]);
+  EXPECT_TRUE(f.Bouton(4)->isEnabled());
+  EXPECT_TRUE(f.Bouton(5)->isEnabled());
+
+  // Closing the sheet closes every window of its class.
+  fenetres[0]->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(f.Enfants().isEmpty());
+  EXPECT_TRUE(f.TextePeriode().isEmpty());
+
+  // The main window destroyed with a sheet and its windows open.
+  ASSERT_TRUE(f.OuvrirFichier(chemin));
+  dynamic_cast<TChild*>(f.EnfantActif())->Action("M46")->trigger();
+  EXPECT_EQ(f.Enfants().size(), 4);
+}
