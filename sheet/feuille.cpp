@@ -460,6 +460,11 @@ void TChild::keyPressEvent(QKeyEvent* event) {
     OnKeyDown(touche);
     return;
   }
+  // Ctrl and Alt combinations are the menus' and the desktop's, never a grade.
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
   const QString t = event->text();
   if (t.size() != 1) return;
   const QChar ch = t[0];

@@ -167,6 +167,9 @@ TEST_F(SaisieTest, ToutAuClavierSansTraceDeCurseur) {
   QTest::keyClick(f_.get(), Qt::Key_Down);  // the first arrow shows the first grade
   QTest::keyClick(f_.get(), Qt::Key_Down);
   QTest::keyClick(f_.get(), Qt::Key_Right);
+  QTest::keyClick(f_.get(), Qt::Key_E, Qt::AltModifier);  // a menu's key, not a grade
+  QTest::keyClick(f_.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(f_->SaisieEnCours());
   QTest::keyClick(f_.get(), Qt::Key_1);
   ASSERT_TRUE(f_->SaisieEnCours());
   Taper("1", Qt::Key_Return);
