@@ -15,6 +15,8 @@ TEST(Cp1252, AllerRetourEtCaracteresSansEquivalent) {
   EXPECT_EQ(Cp1252DepuisUtf8("Ω"), std::nullopt);     // no Windows-1252 form
   EXPECT_EQ(Cp1252DepuisUtf8("\xE9t\xE9"), std::nullopt);  // not UTF-8
   EXPECT_EQ(Cp1252DepuisUtf8("\xC3"), std::nullopt);  // cut sequence
+  EXPECT_EQ(Cp1252DepuisUtf8("\xC1\x81"), std::nullopt);  // overlong "A"
+  EXPECT_EQ(Cp1252DepuisUtf8("\xE0\x81\x81"), std::nullopt);
 
   EXPECT_EQ(CouperUtf8("éléphant", 3), "élé");
   EXPECT_EQ(CouperUtf8("abc", 10), "abc");
