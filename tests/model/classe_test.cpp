@@ -62,11 +62,8 @@ TEST(ClasseFichier, UneClasseVideARemplirSelonLeFormat) {
     EXPECT_EQ(std::string(o.begin() + static_cast<long>(pos) + 22, o.begin() + static_cast<long>(pos) + 24), "Ma");
     for (int p = 0; p < 3; ++p) EXPECT_EQ(Reel(o, pos + 24 + static_cast<std::size_t>(p) * 8), 1.0);
   }
-  EXPECT_EQ(o[76348], 3);  // NbPeriodes
-  EXPECT_EQ(o[76460], 1);  // NbEleves
-  EXPECT_EQ(o[76461], 3);  // NbMatieres
-  EXPECT_EQ(o[76462], 1);  // MatiereCourante
-  EXPECT_EQ(o[76463], 1);  // PeriodeCourante
+  // NbPeriodes, NbEleves, NbMatieres, MatiereCourante, PeriodeCourante.
+  EXPECT_EQ(std::vector<int>({o[76348], o[76460], o[76461], o[76462], o[76463]}), std::vector<int>({3, 1, 3, 1, 1}));
   for (std::size_t i = PosReserve; i < 76632; ++i) EXPECT_EQ(o[i], 0);
 }
 
@@ -104,17 +101,10 @@ TEST(ClasseFichier, ChaqueChampASaPlace) {
   EXPECT_EQ(std::string(o.begin() + dev + 27, o.begin() + dev + 32), "Bilan");
   EXPECT_EQ(o[PosDevoirs + 20], 2);
   EXPECT_EQ(Reel(o, PosMatieres + 48 + 24 + 16), 4.0);
-  EXPECT_EQ(o[76311], 2);
-  EXPECT_EQ(o[76320], 15);
-  EXPECT_EQ(o[76346], 1);
-  EXPECT_EQ(o[76347], 5);
-  EXPECT_EQ(o[76348], 2);
+  EXPECT_EQ(std::vector<int>({o[76311], o[76320], o[76346], o[76347], o[76348]}), std::vector<int>({2, 15, 1, 5, 2}));
   EXPECT_EQ(std::string(o.begin() + 76350, o.begin() + 76357), "M. Roux");
   EXPECT_EQ(std::string(o.begin() + 76401, o.begin() + 76409), "Histoire");
-  EXPECT_EQ(o[76451 + 1 * 3 + 2], 9);
-  EXPECT_EQ(o[76462], 4);
-  EXPECT_EQ(o[76463], 2);
-  EXPECT_EQ(o[76631], 0xAB);
+  EXPECT_EQ(std::vector<int>({o[76451 + 1 * 3 + 2], o[76462], o[76463], o[76631]}), std::vector<int>({9, 4, 2, 0xAB}));
 
   auto relue = Nouvelle(c->NomFichier);
   relue->Charger();
@@ -212,12 +202,9 @@ TEST(ClasseFichier, CompteursHorsLimitesLusBornes) {
   EcrireOctets(dir / "abime.cl3", o);
   auto c = Nouvelle(dir / "abime.cl3");
   c->Charger();
-  EXPECT_EQ(c->NbEleves(), 45);
-  EXPECT_EQ(c->NbMatieres(), 1);
-  EXPECT_EQ(c->MatiereCourante(), 4);
-  EXPECT_EQ(c->PeriodeCourante(), 1);
-  EXPECT_EQ(c->NbPeriodes(), 3);
-  EXPECT_EQ(c->NbDevoirs(2, 2), 24);
+  EXPECT_EQ(std::vector<int>({c->NbEleves(), c->NbMatieres(), c->MatiereCourante(), c->PeriodeCourante(),
+                              c->NbPeriodes(), c->NbDevoirs(2, 2)}),
+            std::vector<int>({45, 1, 4, 1, 3, 24}));
   EXPECT_EQ(c->Eleve(1).Nom.Texte().size(), 20u);
   EXPECT_THROW(c->Eleve(46), std::out_of_range);
   EXPECT_THROW(c->Devoir(1, 1, 25), std::out_of_range);
@@ -240,10 +227,8 @@ TEST(ClasseFichier, NouvelleClasseEtVidages) {
   c->Devoir(1, 2, 4).Coef = 3;
   c->Devoir(1, 2, 4).Date.Affecter("lun. 2 mai");
   c->ViderDevoir(1, 2, 4);
-  EXPECT_TRUE(c->Eleve(3).Note(1, 2, 4).Vide());
-  EXPECT_TRUE(c->Eleve(45).Note(1, 2, 4).Vide());
-  EXPECT_EQ(c->Devoir(1, 2, 4).Coef, 1.0);
-  EXPECT_TRUE(c->Devoir(1, 2, 4).Date.Vide());
+  EXPECT_TRUE(c->Eleve(3).Note(1, 2, 4).Vide() && c->Eleve(45).Note(1, 2, 4).Vide());
+  EXPECT_TRUE(c->Devoir(1, 2, 4).Coef == 1.0 && c->Devoir(1, 2, 4).Date.Vide());
 
   c->Eleve(3).Nom.Affecter("ROUX");
   c->Eleve(3).Prenom.Affecter("Léo");
@@ -251,6 +236,5 @@ TEST(ClasseFichier, NouvelleClasseEtVidages) {
   EXPECT_EQ(c->NomComplet(3, true), "ROUX Léo");
   EXPECT_EQ(c->NomComplet(3, false), "ROUX");
   c->ViderEleve(3);
-  EXPECT_TRUE(c->Eleve(3).Nom.Vide());
-  EXPECT_TRUE(c->Eleve(3).Note(3, 3, 24).Vide());
+  EXPECT_TRUE(c->Eleve(3).Nom.Vide() && c->Eleve(3).Note(3, 3, 24).Vide());
 }
