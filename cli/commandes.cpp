@@ -1,13 +1,11 @@
 #include "cli/commandes.h"
 
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <ostream>
 
-#include "app/options.h"
+#include "cli/entree.h"
 #include "cli/nouvelle.h"
 #include "cli/statistiques.h"
 #include "cli/ages.h"
@@ -98,24 +96,13 @@ constexpr const char* Aide =
     "Les noms sont mis en forme comme à l'ouverture d'une classe.\n"
     "Codes de sortie : 0 fait, 1 fichier illisible ou impossible à écrire, 2 arguments incorrects.\n";
 
-// The file's first 76632 bytes as a class; its size comes back for the check.
-std::unique_ptr<TClasse> Lire(const std::string& chemin, std::uint64_t& taille) {
-  auto image = std::make_unique<TImage>();
-  taille = LireImageFichier(chemin, *image);
-  if (taille < TailleFichierClasse) return nullptr;
-  auto c = std::make_unique<TClasse>();
-  LireImage(*c, *image);
-  c->NomFichier = chemin;
-  return c;
-}
-
 std::string Texte(std::string_view cp1252) { return Utf8DepuisCp1252(cp1252); }
 
 int Info(const std::string& chemin, std::ostream& out, std::ostream& err) {
   std::uint64_t taille = 0;
   std::unique_ptr<TClasse> c;
   try {
-    c = Lire(chemin, taille);
+    c = cli::LireClasse(chemin, taille);
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
     return 1;
@@ -157,7 +144,7 @@ int Check(const std::vector<std::string>& fichiers, std::ostream& out) {
     std::uint64_t taille = 0;
     std::unique_ptr<TClasse> c;
     try {
-      c = Lire(chemin, taille);
+      c = cli::LireClasse(chemin, taille);
     } catch (const EErreurClasse& e) {
       out << e.what() << '\n';
       code = 1;
@@ -180,7 +167,7 @@ int Repair(const std::string& entree, const std::string& sortie, std::ostream& o
   std::uint64_t taille = 0;
   std::unique_ptr<TClasse> c;
   try {
-    c = Lire(entree, taille);
+    c = cli::LireClasse(entree, taille);
     if (!c) {
       err << MsgLecture << '\n';
       return 1;
@@ -195,42 +182,6 @@ int Repair(const std::string& entree, const std::string& sortie, std::ostream& o
     return 1;
   }
   return 0;
-}
-
-// What export and moyennes read: the class and the options, the names normalised as when the
-// sheet opens the file.
-struct TEntree {
-  std::unique_ptr<TClasse> classe;
-  TOptions options;
-};
-
-// ChargerOptions creates a missing file: here a missing file is a mistake in the command.
-bool LireOptions(const std::string& fichier, TOptions& o, std::ostream& err) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(fichier, ec) || !std::ifstream(fichier)) {
-    err << Formater(MsgOuverture, fichier) << '\n';
-    return false;
-  }
-  ChargerOptions(o, fichier, '.');
-  return true;
-}
-
-bool Ouvrir(const std::string& chemin, const std::optional<std::string>& options, TEntree& entree,
-            std::ostream& err) {
-  if (options && !LireOptions(*options, entree.options, err)) return false;
-  std::uint64_t taille = 0;
-  try {
-    entree.classe = Lire(chemin, taille);
-  } catch (const EErreurClasse& e) {
-    err << e.what() << '\n';
-    return false;
-  }
-  if (!entree.classe) {
-    err << MsgLecture << '\n';
-    return false;
-  }
-  NormaliserNoms(*entree.classe, entree.options);
-  return true;
 }
 
 // "1".."4" exactly.
@@ -289,8 +240,8 @@ int Pdf(const TArguments& a, const std::string& sortie, std::ostream& err) {
     err << "Cette version de calevrin-cli ne sait pas écrire de PDF.\n";
     return 1;
   }
-  TEntree entree;
-  if (!Ouvrir(a.fichier, a.options, entree, err)) return 1;
+  cli::TClasseOuverte entree;
+  if (!cli::OuvrirClasse(a.fichier, a.options, entree, err)) return 1;
   TClasse& c = *entree.classe;
   if (a.matiere) c.FixerMatiereCourante(*a.matiere);
   if (a.periode) c.FixerPeriodeCourante(*a.periode);
@@ -298,8 +249,8 @@ int Pdf(const TArguments& a, const std::string& sortie, std::ostream& err) {
 }
 
 int Export(const TArguments& a, std::ostream& out, std::ostream& err) {
-  TEntree entree;
-  if (!Ouvrir(a.fichier, a.options, entree, err)) return 1;
+  cli::TClasseOuverte entree;
+  if (!cli::OuvrirClasse(a.fichier, a.options, entree, err)) return 1;
   TClasse& c = *entree.classe;
   if (a.matiere) c.FixerMatiereCourante(*a.matiere);
   if (a.periode) c.FixerPeriodeCourante(*a.periode);
@@ -334,8 +285,8 @@ std::string ChampTsv(std::string_view cp1252) {
 }
 
 int Moyennes(const TArguments& a, std::ostream& out, std::ostream& err) {
-  TEntree entree;
-  if (!Ouvrir(a.fichier, a.options, entree, err)) return 1;
+  cli::TClasseOuverte entree;
+  if (!cli::OuvrirClasse(a.fichier, a.options, entree, err)) return 1;
   const TClasse& c = *entree.classe;
   const TOptions& o = entree.options;
   out << "eleve\tnom\tprenom\tmatiere\tperiode\tmoyenne\tmoyenne_joker\n";
@@ -358,14 +309,6 @@ int Moyennes(const TArguments& a, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 void InstallerImprimerPdf(TImprimerPdf f) { ImprimerPdf() = std::move(f); }
-
-std::unique_ptr<TClasse> OuvrirClasseCli(const std::string& chemin, const std::optional<std::string>& options,
-                                         TOptions& o, std::ostream& err) {
-  TEntree entree;
-  if (!Ouvrir(chemin, options, entree, err)) return nullptr;
-  o = entree.options;
-  return std::move(entree.classe);
-}
 
 int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   const auto usage = [&] {

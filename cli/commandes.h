@@ -3,8 +3,6 @@
 
 #include <functional>
 #include <iosfwd>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,11 +16,6 @@ struct TOptions;
 using TImprimerPdf = std::function<int(const TClasse& c, const TOptions& o, const std::string& sortie,
                                        std::ostream& erreurs)>;
 void InstallerImprimerPdf(TImprimerPdf f);
-
-// A class file read as export reads it: the options from the file given (the built-in ones
-// without), the names normalised as on opening. Null, with the message written, on failure.
-std::unique_ptr<TClasse> OuvrirClasseCli(const std::string& chemin, const std::optional<std::string>& options,
-                                         TOptions& o, std::ostream& erreurs);
 
 // Exit codes: 0 done, 1 a file is faulty or could not be handled, 2 bad arguments.
 int ExecuterCli(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs);

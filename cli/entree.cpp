@@ -38,31 +38,46 @@ bool LireArgumentsCli(const std::vector<std::string>& a, std::initializer_list<s
   return fichier;
 }
 
-bool OuvrirClasse(const TArgumentsCli& a, TClasseOuverte& r, std::ostream& err) {
-  if (const auto ini = a.options.find("--options"); ini != a.options.end()) {
+std::unique_ptr<TClasse> LireClasse(const std::string& chemin, std::uint64_t& taille) {
+  auto image = std::make_unique<TImage>();
+  taille = LireImageFichier(chemin, *image);
+  if (taille < TailleFichierClasse) return nullptr;
+  auto c = std::make_unique<TClasse>();
+  LireImage(*c, *image);
+  c->NomFichier = chemin;
+  return c;
+}
+
+bool OuvrirClasse(const std::string& chemin, const std::optional<std::string>& options, TClasseOuverte& r,
+                  std::ostream& err) {
+  if (options) {
     // The application would create a missing file: here it is a mistake in the command.
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(ini->second, ec) || !std::ifstream(ini->second)) {
-      err << Formater(MsgOuverture, ini->second) << '\n';
+    if (!std::filesystem::is_regular_file(*options, ec) || !std::ifstream(*options)) {
+      err << Formater(MsgOuverture, *options) << '\n';
       return false;
     }
-    ChargerOptions(r.options, ini->second, '.');
+    ChargerOptions(r.options, *options, '.');
   }
+  std::uint64_t taille = 0;
   try {
-    auto image = std::make_unique<TImage>();
-    if (LireImageFichier(a.fichier, *image) < TailleFichierClasse) {
-      err << MsgLecture << '\n';
-      return false;
-    }
-    r.classe = std::make_unique<TClasse>();
-    LireImage(*r.classe, *image);
-    r.classe->NomFichier = a.fichier;
+    r.classe = LireClasse(chemin, taille);
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
     return false;
   }
+  if (!r.classe) {
+    err << MsgLecture << '\n';
+    return false;
+  }
   NormaliserNoms(*r.classe, r.options);
   return true;
+}
+
+bool OuvrirClasse(const TArgumentsCli& a, TClasseOuverte& r, std::ostream& err) {
+  const auto options = a.options.find("--options");
+  return OuvrirClasse(a.fichier, options == a.options.end() ? std::nullopt : std::optional(options->second), r,
+                      err);
 }
 
 namespace {

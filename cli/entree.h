@@ -1,6 +1,7 @@
 #pragma once
 // What the class reports of calevrin-cli share: their arguments and the class they read.
 
+#include <cstdint>
 #include <initializer_list>
 #include <iosfwd>
 #include <map>
@@ -26,13 +27,19 @@ struct TArgumentsCli {
 bool LireArgumentsCli(const std::vector<std::string>& a, std::initializer_list<std::string_view> avecValeur,
                       std::initializer_list<std::string_view> sansValeur, TArgumentsCli& r);
 
+// The file's first bytes as a class, names as stored, its size in taille (for the check).
+// Null when the file is shorter than a class; throws EErreurClasse when it cannot be read.
+std::unique_ptr<TClasse> LireClasse(const std::string& chemin, std::uint64_t& taille);
+
 // The class as the sheet opens it (names normalised by the options), the options read from
-// --options when given (a missing file is an error, never created). Reports on err and returns
-// false when either cannot be read.
+// the file given when there is one (a missing file is an error, never created). Reports on err
+// and returns false when either cannot be read.
 struct TClasseOuverte {
   std::unique_ptr<TClasse> classe;
   TOptions options;
 };
+bool OuvrirClasse(const std::string& chemin, const std::optional<std::string>& options, TClasseOuverte& r,
+                  std::ostream& err);
 bool OuvrirClasse(const TArgumentsCli& a, TClasseOuverte& r, std::ostream& err);
 
 // The date given by --date as AAAA-MM-JJ, or today without it; nullopt, after a message on

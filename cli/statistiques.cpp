@@ -5,7 +5,7 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/commandes.h"
+#include "cli/entree.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
 #include "model/formatage.h"
@@ -146,21 +146,22 @@ void EcrireBilan(const TTableauStat& t, std::ostream& out) {
 int Statistiques(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   TArgumentsStat a;
   if (arguments.empty() || !LireArguments(arguments, a)) return -1;
-  TOptions o;
-  const std::unique_ptr<TClasse> c = OuvrirClasseCli(a.fichier, a.options, o, err);
-  if (!c) return 1;
+  cli::TClasseOuverte entree;
+  if (!cli::OuvrirClasse(a.fichier, a.options, entree, err)) return 1;
+  const TClasse& c = *entree.classe;
+  const TOptions& o = entree.options;
 
   const TFenetreStat fenetre = a.commande == "evolution" ? TFenetreStat::Evolution
                                : a.commande == "bilan"   ? TFenetreStat::Bilan
                                : a.devoir                ? TFenetreStat::Devoir
                                                          : TFenetreStat::Moyennes;
-  TEtatStat etat = EtatInitial(fenetre, *c, o);  // "M" down: the line wherever it has a value
-  if (!Choisir(a, *c, etat, err)) return 2;
+  TEtatStat etat = EtatInitial(fenetre, c, o);  // "M" down: the line wherever it has a value
+  if (!Choisir(a, c, etat, err)) return 2;
   switch (fenetre) {
-    case TFenetreStat::Devoir: EcrireRepartition(CalculerStat02(*c, etat, o), out); break;
-    case TFenetreStat::Moyennes: EcrireRepartition(CalculerStat03(*c, etat, o), out); break;
-    case TFenetreStat::Evolution: EcrireEvolution(CalculerStat01(*c, etat, o), out); break;
-    case TFenetreStat::Bilan: EcrireBilan(CalculerStat04(*c, etat, o), out); break;
+    case TFenetreStat::Devoir: EcrireRepartition(CalculerStat02(c, etat, o), out); break;
+    case TFenetreStat::Moyennes: EcrireRepartition(CalculerStat03(c, etat, o), out); break;
+    case TFenetreStat::Evolution: EcrireEvolution(CalculerStat01(c, etat, o), out); break;
+    case TFenetreStat::Bilan: EcrireBilan(CalculerStat04(c, etat, o), out); break;
   }
   return 0;
 }

@@ -9,6 +9,8 @@ constexpr char32_t Table80[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+}  // namespace
+
 void AjouterUtf8(std::string& s, char32_t u) {
   if (u < 0x80) {
     s += static_cast<char>(u);
@@ -27,34 +29,35 @@ void AjouterUtf8(std::string& s, char32_t u) {
   }
 }
 
-// Decodes one UTF-8 sequence at s[i]; returns false on a malformed one.
 bool LireUtf8(std::string_view s, std::size_t& i, char32_t& u) {
   const auto c = static_cast<unsigned char>(s[i]);
-  int n = 0;
   if (c < 0x80) {
     u = c;
-  } else if ((c & 0xE0) == 0xC0) {
-    u = c & 0x1F;
-    n = 1;
+    ++i;
+    return true;
+  }
+  int n = 0;
+  char32_t min = 0;
+  if (c >= 0xC2 && c <= 0xDF) {
+    n = 1, u = c & 0x1F, min = 0x80;
   } else if ((c & 0xF0) == 0xE0) {
-    u = c & 0x0F;
-    n = 2;
-  } else if ((c & 0xF8) == 0xF0) {
-    u = c & 0x07;
-    n = 3;
+    n = 2, u = c & 0x0F, min = 0x800;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    n = 3, u = c & 0x07, min = 0x10000;
   } else {
     return false;
   }
-  if (n > 0 && i + static_cast<std::size_t>(n) >= s.size()) return false;
+  if (i + static_cast<std::size_t>(n) >= s.size()) return false;
   for (int j = 1; j <= n; ++j) {
     const auto d = static_cast<unsigned char>(s[i + static_cast<std::size_t>(j)]);
     if ((d & 0xC0) != 0x80) return false;
     u = (u << 6) | (d & 0x3F);
   }
+  if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return false;
   i += static_cast<std::size_t>(n) + 1;
   return true;
 }
-}  // namespace
+
 
 char32_t Cp1252VersUnicode(unsigned char c) {
   if (c >= 0x80 && c <= 0x9F) {

@@ -13,59 +13,10 @@ namespace {
 
 // --- Encoding -----------------------------------------------------------------------------
 
-void AjouterUtf8(std::string& s, char32_t u) {
-  if (u < 0x80) {
-    s += static_cast<char>(u);
-  } else if (u < 0x800) {
-    s += static_cast<char>(0xC0 | (u >> 6));
-    s += static_cast<char>(0x80 | (u & 0x3F));
-  } else if (u < 0x10000) {
-    s += static_cast<char>(0xE0 | (u >> 12));
-    s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (u & 0x3F));
-  } else {
-    s += static_cast<char>(0xF0 | (u >> 18));
-    s += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-    s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (u & 0x3F));
-  }
-}
-
-// Reads one code point of well-formed UTF-8 at s[i] (no overlong form, no surrogate);
-// false leaves i where it was.
-bool LireCodeUtf8(std::string_view s, std::size_t& i, char32_t& u) {
-  const auto c = static_cast<unsigned char>(s[i]);
-  if (c < 0x80) {
-    u = c;
-    ++i;
-    return true;
-  }
-  int n = 0;
-  char32_t min = 0;
-  if (c >= 0xC2 && c <= 0xDF) {
-    n = 1, u = c & 0x1F, min = 0x80;
-  } else if ((c & 0xF0) == 0xE0) {
-    n = 2, u = c & 0x0F, min = 0x800;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    n = 3, u = c & 0x07, min = 0x10000;
-  } else {
-    return false;
-  }
-  if (i + static_cast<std::size_t>(n) >= s.size()) return false;
-  for (int j = 1; j <= n; ++j) {
-    const auto d = static_cast<unsigned char>(s[i + static_cast<std::size_t>(j)]);
-    if ((d & 0xC0) != 0x80) return false;
-    u = (u << 6) | (d & 0x3F);
-  }
-  if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return false;
-  i += static_cast<std::size_t>(n) + 1;
-  return true;
-}
-
 bool Utf8Valide(std::string_view s) {
   char32_t u = 0;
   for (std::size_t i = 0; i < s.size();)
-    if (!LireCodeUtf8(s, i, u)) return false;
+    if (!LireUtf8(s, i, u)) return false;
   return true;
 }
 
@@ -314,7 +265,7 @@ std::string Plier(std::string_view utf8) {
   bool espace = false;
   for (std::size_t i = 0; i < utf8.size();) {
     char32_t u = 0;
-    if (!LireCodeUtf8(utf8, i, u)) u = static_cast<unsigned char>(utf8[i++]);
+    if (!LireUtf8(utf8, i, u)) u = static_cast<unsigned char>(utf8[i++]);
     char c = 0;
     if (u >= 'A' && u <= 'Z')
       c = static_cast<char>(u - 'A' + 'a');
@@ -419,7 +370,7 @@ std::string SansEquivalent(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     const std::size_t debut = i;
     char32_t u = 0;
-    if (!LireCodeUtf8(utf8, i, u)) return std::string(utf8.substr(i, 1));
+    if (!LireUtf8(utf8, i, u)) return std::string(utf8.substr(i, 1));
     if (UnicodeVersCp1252(u) < 0) return std::string(utf8.substr(debut, i - debut));
   }
   return {};

@@ -1,32 +1,20 @@
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <memory>
-#include <sstream>
-
-#include "cli/commandes.h"
-#include "model/classe.h"
-#include "model/fichierclasse.h"
 #include "tests/common/cli.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tests/common/disqueplein.h"
+#include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
+using namespace calevrin::test;
+namespace fs = std::filesystem;
 
-namespace {
-
-using test::Cli;
-using test::TResultat;
-
-std::vector<char> Octets(const std::string& f) {
-  std::ifstream in(f, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
-
-}  // namespace
-
-TEST(Cli, InfoEtVersion) {
+TEST(Cli, InfoVersionEtArgumentsIncorrects) {
   const TResultat r = Cli({"info", Exemple});
   EXPECT_EQ(r.code, 0);
   EXPECT_NE(r.sortie.find("Classe : 4EB\n"), std::string::npos);
@@ -34,27 +22,52 @@ TEST(Cli, InfoEtVersion) {
   EXPECT_NE(r.sortie.find("1. Mathématiques (Ma) : devoirs 6 / 0 / 0\n"), std::string::npos);
   EXPECT_EQ(Cli({"--version"}).sortie, "Calevrin 3.0\n");
   EXPECT_EQ(Cli({"--help"}).code, 0);
-  for (const auto& mauvais : std::vector<std::vector<std::string>>{{}, {"info"}, {"repair", "a"}, {"inconnu"}}) {
-    const TResultat u = Cli(mauvais);
-    EXPECT_EQ(u.code, 2);
-    EXPECT_EQ(u.erreurs.rfind("usage : calevrin-cli", 0), 0u);
-  }
   EXPECT_EQ(Cli({"info", "/nulle/part.cl3"}).erreurs, "Impossible d'ouvrir le fichier /nulle/part.cl3\n");
+  for (const char* cmd : {"export", "moyennes", "classement", "ages", "statistiques", "bilan"}) {
+    const TResultat a = Cli({cmd, "/nulle/part.cl3"});
+    EXPECT_EQ(a.code, 1) << cmd;
+    EXPECT_EQ(a.erreurs, "Impossible d'ouvrir le fichier /nulle/part.cl3\n") << cmd;
+  }
+
+  // Malformed: code 2, the usage (classement, ages and anniversaires have their own), nothing
+  // out. Cases split by "|", words by spaces, X for the sample class.
+  for (const std::string& cas :
+       Decouper("|info|repair a|inconnu|pdf seul.cl3|export|export X --matiere 5|export X --periode 0|"
+                "export X --periode 1.0|export X --matiere|export X -o|export X X|export X --inconnue|"
+                "export X --matiere 1 --matiere 2|moyennes X -o x|moyennes X --matiere 1|classement|"
+                "classement X --matiere 5|classement X --sans-absents --sans-absents|classement X -o x|ages X --date|"
+                "ages X --matiere 1|anniversaires X X|nouvelle l.csv|nouvelle l.csv a.cl3 --annee|"
+                "nouvelle l.csv a.cl3 --force|nouvelle l.csv a.cl3 b.cl3|statistiques|statistiques X --eleve 1|"
+                "evolution X --devoir 1|bilan X --matiere 1|bilan X --eleve -1|bilan X --eleve 1x|"
+                "evolution X --periode 1 --periode 2",
+                '|')) {
+    std::vector<std::string> a;
+    for (const std::string& mot : Decouper(cas, ' '))
+      if (!mot.empty()) a.push_back(mot == "X" ? Exemple : mot);
+    const TResultat u = Cli(a);
+    const std::string cmd = cas.substr(0, cas.find(' '));
+    const bool propre = cmd == "classement" || cmd == "ages" || cmd == "anniversaires";
+    EXPECT_EQ(u.code, 2) << cas;
+    EXPECT_EQ(u.erreurs.rfind("usage : calevrin-cli " + (propre ? cmd : "info"), 0), 0u) << cas << u.erreurs;
+    EXPECT_EQ(u.sortie, "") << cas;
+  }
+  const TResultat d = Cli({"ages", Exemple, "--date", "2026-02-30"});
+  EXPECT_EQ(d.code, 2);
+  EXPECT_EQ(d.erreurs, "Date incorrecte : 2026-02-30 (AAAA-MM-JJ attendu)\n");
 }
 
 TEST(Cli, CheckEtRepair) {
-  test::TRepertoireTemp dir;
+  TRepertoireTemp dir;
   EXPECT_EQ(Cli({"check", Exemple}).code, 0);
   EXPECT_EQ(Cli({"check", Exemple}).sortie, "");
 
-  auto o = Octets(Exemple);
-  o[76460] = 50;   // 50 students
-  o[1347] = 25;    // second student's surname longer than 20
+  std::string o = Contenu(Exemple);
+  o[76460] = 50;  // 50 students
+  o[1347] = 25;   // second student's surname longer than 20
   const std::string abime = dir / "abime.cl3";
-  std::ofstream(abime, std::ios::binary).write(o.data(), static_cast<std::streamsize>(o.size()));
   const std::string court = dir / "court.cl3";
-  std::ofstream(court, std::ios::binary).write(o.data(), 1000);
-
+  std::ofstream(abime, std::ios::binary) << o;
+  std::ofstream(court, std::ios::binary) << o.substr(0, 1000);
   const TResultat r = Cli({"check", Exemple, abime, court});
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.sortie, abime + " : nombre d'élèves : 50 hors des limites 0 à 45\n" + abime +
@@ -64,12 +77,47 @@ TEST(Cli, CheckEtRepair) {
   const std::string repare = dir / "repare.cl3";
   EXPECT_EQ(Cli({"repair", abime, repare}).code, 0);
   EXPECT_EQ(Cli({"check", repare}).code, 0);
-  const auto r2 = Octets(repare);
+  const std::string r2 = Contenu(repare);
   EXPECT_EQ(r2[76460], 45);
   EXPECT_EQ(r2[1347], 20);
-
   const std::string copie = dir / "copie.cl3";
   EXPECT_EQ(Cli({"repair", Exemple, copie}).code, 0);
-  EXPECT_EQ(Octets(copie), Octets(Exemple));
+  EXPECT_EQ(Contenu(copie), Contenu(Exemple));
   EXPECT_EQ(Cli({"repair", court, copie}).code, 1);
+}
+
+// Devices, FIFOs and a full disk: refused with a French message, the target left as it was.
+TEST(Cli, FichiersAuxLimites) {
+  TRepertoireTemp dir;
+  const TResultat zero = Cli({"info", "/dev/zero"});
+  EXPECT_EQ(zero.code, 1);
+  EXPECT_EQ(zero.erreurs, "Le fichier /dev/zero n'est pas un fichier classe\n");
+
+  const std::string fifo = dir / "tube.cl3";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  fs::create_symlink("/dev/full", dir.Chemin() / "plein.txt");
+  for (const auto& [a, cible] : {std::pair{std::vector<std::string>{"repair", Exemple, fifo}, fifo},
+                                 {{"export", Exemple, "-o", dir / "plein.txt"}, dir / "plein.txt"}}) {
+    const TResultat r = Cli(a);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.erreurs, "Impossible de créer le fichier " + cible + " : ce n'est pas un fichier ordinaire\n");
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  fs::remove(fifo);
+  fs::remove(dir / "plein.txt");
+
+  const std::string ancien = dir / "ancien.txt";
+  const std::string neuf = dir / "neuf.txt";
+  std::ofstream(ancien) << "ancien";
+  {
+    const TDisquePlein plein;
+    for (const std::string& sortie : {ancien, neuf}) {
+      const TResultat r = Cli({"export", Exemple, "-o", sortie});
+      EXPECT_EQ(r.code, 1);
+      EXPECT_EQ(r.erreurs, "Impossible de créer le fichier " + sortie + "\n");
+    }
+  }
+  EXPECT_EQ(Contenu(ancien), "ancien");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Chemin()), {}), 1);  // nothing else left
 }

@@ -15,6 +15,9 @@ struct TResultat {
   std::string erreurs;
 };
 
+// The bundled sample class.
+inline const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
+
 inline TResultat Cli(const std::vector<std::string>& a) {
   std::ostringstream out;
   std::ostringstream err;

@@ -1,4 +1,7 @@
 // Writing and reading files at the edges: devices, FIFOs, chains of links, kills, huge files.
+#include "model/ecriture.h"
+
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -6,7 +9,6 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,9 +18,9 @@
 #include <memory>
 
 #include "model/classe.h"
-#include "model/ecriture.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
+#include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -26,10 +28,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Contenu(const std::string& chemin) {
-  std::ifstream in(chemin, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::Contenu;
 
 std::vector<std::string> Entrees(const fs::path& dossier) {
   std::vector<std::string> r;

@@ -84,19 +84,6 @@ TEST(Formatage, FormaterMoyenneParMode) {
   EXPECT_EQ(FormaterMoyenne(-1, 12.5), "");
 }
 
-TEST(Formatage, NomArrondi) {
-  const char* const noms[] = {"Aucun arrondi",
-                              "Au point inf\xE9rieur",
-                              "Au point le plus proche",
-                              "Au point sup\xE9rieur",
-                              "Au 1/2 point inf\xE9rieur",
-                              "Au 1/2 point le plus proche",
-                              "Au 1/2 point sup\xE9rieur"};
-  for (int mode = 0; mode <= 6; ++mode) EXPECT_EQ(NomArrondi(mode), noms[mode]);
-  EXPECT_EQ(NomArrondi(7), "");
-  EXPECT_EQ(NomArrondi(-1), "");
-}
-
 TEST(Formatage, FormaterNombreAgreeAvecLesDecimalesSurDesValeursAleatoires) {
   // The integer fast path must give the text the digit-by-digit rounding gives.
   std::mt19937_64 alea(1789);
