@@ -86,7 +86,6 @@ TEST(DLGPrint, ZonesDeLExempleDUnePage4800x6600EtTexteDeTaille) {
   auto imprimante = Imprimante4800x6600();
   const TNewGraphe source = Graphe();
   TDLGPrint d(nullptr, nullptr, &source, false, imprimante.get());
-  EXPECT_EQ(d.Contenu(), 0);
   EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("SB2"))->isChecked());
   EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("SB10"))->isChecked());
   EXPECT_EQ(Geometrie(d, "F"), QRect(8, 8, 229, 311));
@@ -129,7 +128,6 @@ TEST(DLGPrint, ZonesDeLExempleDUnePage4800x6600EtTexteDeTaille) {
   TTableau tableau;
   TDLGPrint sans(nullptr, &tableau, nullptr, true, imprimante.get());
   EXPECT_EQ(TexteTaille(sans), QStringLiteral("Taille de la page : Largeur: 21 cm  /  Hauteur: 29.7 cm"));
-  EXPECT_EQ(sans.Contenu(), 1);
   EXPECT_TRUE(sans.T().NoirBlanc);
   h.releve = {1, 600, 4961, 3508, 300};
   TDLGPrint avec(nullptr, &tableau, nullptr, false, imprimante.get());
@@ -200,8 +198,8 @@ TEST(DLGPrint, FeuilleEtSonOmbre) {
   DessinerPapier(c, 229, 311, 5);
   std::vector<std::array<int, 5>> r;
   for (const pf::TAppel& a : c.Appels()) r.push_back({a.X1, a.Y1, a.X2, a.Y2, static_cast<int>(a.Brosse)});
-  EXPECT_EQ(r, (std::vector<std::array<int, 5>>{
-                   {0, 0, 224, 306, 0xFFFFFF}, {5, 306, 229, 311, 0}, {224, 5, 229, 311, 0}}));
+  EXPECT_EQ(
+      r, (std::vector<std::array<int, 5>>{{0, 0, 224, 306, 0xFFFFFF}, {5, 306, 229, 311, 0}, {224, 5, 229, 311, 0}}));
   c.Effacer();
   DessinerPapier(c, 4, 100, 5);
   EXPECT_TRUE(c.Appels().empty());
