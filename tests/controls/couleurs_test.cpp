@@ -42,8 +42,8 @@ void Repondre(bool confirmer, TCouleurPanneau c = 0) {
 }  // namespace
 
 TEST_F(Couleurs, FichierDesCouleursPersonnelles) {
-  // Pure red and pure blue catch a swapped byte order on the way in and out.
-  // Qt remembers custom colours of its own; they must not show through ours.
+  // Qt remembers custom colours of its own; they must not show through ours. Pure red and pure
+  // blue catch a swapped byte order on the way in and out.
   QColorDialog::setCustomColor(3, Qt::green);
   QColorDialog::setCustomColor(5, Qt::green);
   pf::EcrireProfil("ColorPerso", "nColor3", "ColorD=ff0000", fichier_);
