@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QToolButton>
-#include <functional>
 #include <memory>
 
 #include "model/options.h"
@@ -44,56 +43,41 @@ TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
   ASSERT_EQ(Classe().NbPeriodes(), 3);
   ASSERT_EQ(Classe().NbDevoirs(1, 1), 6);
   using C = TCodeChangement;
-  using TPreparer = std::function<void(QWidget&)>;
-  const TPreparer rien = [](QWidget&) {};
-  const TPreparer eleve4 = [](QWidget& w) { static_cast<TStatGraphe&>(w).Liste()->setCurrentIndex(4); };
-  const TPreparer eleve4T2 = [&](QWidget& w) {
-    Cliquer(w, "SB2");
-    eleve4(w);
-  };
-  const TPreparer classeT2 = [](QWidget& w) { Cliquer(w, "SB2"); };
-  const TPreparer annee = [](QWidget& w) { Cliquer(w, "SB4"); };
-  const TPreparer eleve4Annee = [&](QWidget& w) {
-    annee(w);
-    eleve4(w);
-  };
-  const TPreparer bilanEleve4 = [](QWidget& w) { static_cast<TStat04&>(w).Liste()->setCurrentIndex(4); };
   struct TCas {
-    int fenetre;  // TStat0n
-    TPreparer preparer;
+    int fenetre;         // TStat0n
+    const char* bouton;  // clicked first: SB2 trimester 2, SB4 the year
+    int eleve;           // then the student chosen in the list; 0 the class
     C code;
     int p, a, b;
     bool recalcule;
   };
-  // TStat02 on test 6 of trimester 1; TStat03 on trimester 1 or the year; TStat01 on student 4
-  // or the class in trimester 2, or student 4 over the year; TStat04 on student 4 or the class.
-  const TCas cas[] = {{2, rien, C::Note, 1, 6, 3, true},
-                      {2, rien, C::Note, 1, 2, 3, false},
-                      {2, rien, C::Note, 2, 6, 3, false},
-                      {2, rien, C::CoefficientDevoir, 1, 6, 0, true},
-                      {2, rien, C::Devoirs, 2, 0, 0, false},
-                      {2, rien, C::Devoirs, 1, 0, 0, true},
-                      {2, rien, C::Periode, 1, 0, 0, false},
-                      {2, rien, C::Periode, 2, 0, 0, true},
-                      {2, rien, C::Options, 0, 0, 0, true},
-                      {2, rien, C::Matiere, 1, 2, 0, true},
-                      {3, rien, C::Note, 2, 1, 3, false},
-                      {3, rien, C::Note, 1, 1, 3, true},
-                      {3, rien, C::Periode, 1, 0, 0, false},
-                      {3, rien, C::Eleves, 0, 0, 0, true},
-                      {3, annee, C::Note, 2, 1, 3, true},
-                      {1, eleve4T2, C::Note, 2, 1, 5, false},
-                      {1, eleve4T2, C::Note, 2, 1, 4, true},
-                      {1, eleve4T2, C::CoefficientDevoir, 2, 1, 0, true},
-                      {1, eleve4T2, C::Devoirs, 1, 0, 0, false},
-                      {1, classeT2, C::Note, 2, 1, 7, true},
-                      {1, classeT2, C::Note, 1, 1, 7, false},
-                      {1, eleve4Annee, C::Note, 1, 1, 9, true},
-                      {4, bilanEleve4, C::Note, 1, 1, 9, false},
-                      {4, bilanEleve4, C::Note, 1, 1, 4, true},
-                      {4, bilanEleve4, C::CoefficientDevoir, 1, 1, 0, true},
-                      {4, bilanEleve4, C::Periode, 2, 0, 0, false},
-                      {4, rien, C::Periode, 2, 0, 0, true}};
+  const TCas cas[] = {{2, nullptr, 0, C::Note, 1, 6, 3, true},
+                      {2, nullptr, 0, C::Note, 1, 2, 3, false},
+                      {2, nullptr, 0, C::Note, 2, 6, 3, false},
+                      {2, nullptr, 0, C::CoefficientDevoir, 1, 6, 0, true},
+                      {2, nullptr, 0, C::Devoirs, 2, 0, 0, false},
+                      {2, nullptr, 0, C::Devoirs, 1, 0, 0, true},
+                      {2, nullptr, 0, C::Periode, 1, 0, 0, false},
+                      {2, nullptr, 0, C::Periode, 2, 0, 0, true},
+                      {2, nullptr, 0, C::Options, 0, 0, 0, true},
+                      {2, nullptr, 0, C::Matiere, 1, 2, 0, true},
+                      {3, nullptr, 0, C::Note, 2, 1, 3, false},
+                      {3, nullptr, 0, C::Note, 1, 1, 3, true},
+                      {3, nullptr, 0, C::Periode, 1, 0, 0, false},
+                      {3, nullptr, 0, C::Eleves, 0, 0, 0, true},
+                      {3, "SB4", 0, C::Note, 2, 1, 3, true},
+                      {1, "SB2", 4, C::Note, 2, 1, 5, false},
+                      {1, "SB2", 4, C::Note, 2, 1, 4, true},
+                      {1, "SB2", 4, C::CoefficientDevoir, 2, 1, 0, true},
+                      {1, "SB2", 4, C::Devoirs, 1, 0, 0, false},
+                      {1, "SB2", 0, C::Note, 2, 1, 7, true},
+                      {1, "SB2", 0, C::Note, 1, 1, 7, false},
+                      {1, "SB4", 4, C::Note, 1, 1, 9, true},
+                      {4, nullptr, 4, C::Note, 1, 1, 9, false},
+                      {4, nullptr, 4, C::Note, 1, 1, 4, true},
+                      {4, nullptr, 4, C::CoefficientDevoir, 1, 1, 0, true},
+                      {4, nullptr, 4, C::Periode, 2, 0, 0, false},
+                      {4, nullptr, 0, C::Periode, 2, 0, 0, true}};
   for (std::size_t i = 0; i < std::size(cas); ++i) {
     const TCas& c = cas[i];
     std::unique_ptr<TFenetreStatistique> w;
@@ -103,15 +87,18 @@ TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
       case 3: w = std::make_unique<TStat03>(*document_); break;
       default: w = std::make_unique<TStat04>(*document_);
     }
-    c.preparer(*w);
+    if (c.bouton) Cliquer(*w, c.bouton);
+    if (c.eleve)
+      (c.fenetre == 4 ? static_cast<TStat04&>(*w).Liste() : static_cast<TStatGraphe&>(*w).Liste())
+          ->setCurrentIndex(c.eleve);
     const int avant = w->Calculs();
     Notifier(c.code, c.p, c.a, c.b);
-    EXPECT_EQ(w->Calculs() != avant, c.recalcule) << "case " << i;
+    EXPECT_EQ(w->Calculs() != avant, c.recalcule) << "TStat0" << c.fenetre << ", case " << i;
   }
 
   // A test added while a student is shown: the report returns to the class.
   TStat04 w(*document_);
-  bilanEleve4(w);
+  w.Liste()->setCurrentIndex(4);
   Notifier(C::Devoirs, 1, 0, 0);
   EXPECT_EQ(w.Etat().Eleve, 0);
   EXPECT_EQ(w.Liste()->currentIndex(), 0);
