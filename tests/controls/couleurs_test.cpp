@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -34,10 +32,7 @@ class Couleurs : public ::testing::Test {
 void Repondre(bool confirmer, TCouleurPanneau c = 0) {
   QTimer::singleShot(0, [=] {
     auto* d = qobject_cast<TMaColorDialog*>(QApplication::activeModalWidget());
-    if (!d) {
-      ADD_FAILURE() << "pas de dialogue ouvert";
-      return;
-    }
+    if (!d) return ADD_FAILURE() << "pas de dialogue ouvert";
     d->FixerColor(c);
     if (confirmer) d->accept();
     else d->reject();
@@ -47,11 +42,8 @@ void Repondre(bool confirmer, TCouleurPanneau c = 0) {
 }  // namespace
 
 TEST_F(Couleurs, FichierDesCouleursPersonnelles) {
-  EXPECT_EQ(TMaColorDialog::Entree(1, 0x00FF00), QStringLiteral("ColorB=00ff00"));
-  EXPECT_EQ(TMaColorDialog::Entree(0, Rouge), QStringLiteral("ColorA=0000ff"));
-  EXPECT_EQ(TMaColorDialog::Entree(15, Bleu), QStringLiteral("ColorP=ff0000"));
-
-  // Qt remembers custom colours of its own; they must not show through ours.
+  // Qt remembers custom colours of its own; they must not show through ours. Pure red and pure
+  // blue catch a swapped byte order on the way in and out.
   QColorDialog::setCustomColor(3, Qt::green);
   QColorDialog::setCustomColor(5, Qt::green);
   pf::EcrireProfil("ColorPerso", "nColor3", "ColorD=ff0000", fichier_);
@@ -69,13 +61,9 @@ TEST_F(Couleurs, FichierDesCouleursPersonnelles) {
 
 TEST_F(Couleurs, PanneauChoisitOuGardeSaCouleur) {
   TColorPanel panneau;
-  EXPECT_EQ(panneau.size(), QSize(89, 25));
   panneau.FixerColor(Rouge);
   int changes = 0;
-  panneau.OnChange = [&](TColorPanel* p) {
-    EXPECT_EQ(p, &panneau);
-    ++changes;
-  };
+  panneau.OnChange = [&](TColorPanel* p) { changes += p == &panneau; };
   Repondre(false, Bleu);
   QTest::mouseClick(&panneau, Qt::LeftButton);
   EXPECT_EQ(panneau.Color(), Rouge);

