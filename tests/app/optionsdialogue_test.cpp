@@ -1,54 +1,29 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
+// "&Options..." of the main window: Annuler changes nothing, OK writes the file and every open
+// sheet follows.
 #include <QMdiSubWindow>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <filesystem>
-#include <vector>
 
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
 #include "controls/couleurs.h"
 #include "dialogs/choixoptions.h"
-#include "model/options.h"
-#include "platform/messages.h"
 #include "platform/profil.h"
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "tests/common/fichiers.h"
-#include "tests/common/remplacement.h"
+#include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
-namespace pf = calevrin::plateforme;
+using namespace calevrin::test;
 
-namespace {
+using DialogueOptions = Enregistreur;
 
-// Drives the options dialog that the next exec() opens; f must close it.
-void QuandOuvert(std::function<void(TDialOption&)> f) {
-  QTimer::singleShot(0, [f] {
-    if (auto* d = qobject_cast<TDialOption*>(QApplication::activeModalWidget())) return f(*d);
-    ADD_FAILURE() << "pas de dialogue ouvert";
-    if (QWidget* w = QApplication::activeModalWidget()) w->close();
-  });
-}
-
-void Cliquer(QWidget* d, const char* nom) { d->findChild<QAbstractButton*>(nom)->click(); }
-
-}  // namespace
-
-TEST(DialogueOptions, ToutesLesFeuillesSuiventLaValidation) {
+TEST_F(DialogueOptions, ToutesLesFeuillesSuiventLaValidation) {
   FixerValeursProgramme();
-  test::TRepertoireTemp dir;
+  TRepertoireTemp dir;
   const std::string ini = dir / "calevrin.ini";
   std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", dir / "4eB.cl3");
-  const test::TRemplacement boites(pf::RemplacerBoiteMessage,
-                                   [](const QString&, pf::TGenreMessage, int) { return pf::TReponse::Non; });
   TMDI f(ini);
   f.show();
   ASSERT_TRUE(f.OuvrirFichier(dir / "4eB.cl3"));
@@ -59,49 +34,37 @@ TEST(DialogueOptions, ToutesLesFeuillesSuiventLaValidation) {
   const std::string nom = feuille->Classe().Eleve(1).Nom.Texte();
 
   // Not while a grade is being typed in the active sheet.
-  std::vector<QString> messages;
-  {
-    const test::TRemplacement boite(pf::RemplacerBoiteMessage, [&](const QString& t, pf::TGenreMessage, int) {
-      messages.push_back(t);
-      return pf::TReponse::OK;
-    });
-    feuille->Etat().LigneCourante = 1;
-    feuille->Etat().ColonneCourante = 1;
-    feuille->CommencerSaisie(QStringLiteral("1"));
-    ASSERT_TRUE(feuille->SaisieEnCours());
-    f.Action("Options1")->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Terminer d'abord la saisie de la note !");
-    feuille->Editeur().hide();
-  }
+  feuille->Etat().LigneCourante = 1;
+  feuille->Etat().ColonneCourante = 1;
+  feuille->CommencerSaisie(QStringLiteral("1"));
+  ASSERT_TRUE(feuille->SaisieEnCours());
+  f.Action("Options1")->trigger();
+  EXPECT_EQ(boites_, std::vector<QString>{"Terminer d'abord la saisie de la note !"});
+  feuille->Editeur().hide();
   const TOptions avant = Options;
-  const std::string fichierAvant = test::Contenu(ini);
+  const std::string fichierAvant = Contenu(ini);
 
-  QuandOuvert([](TDialOption& d) {
-    Cliquer(&d, "CheckBox6");
-    d.findChild<TColorPanel*>("ColorPanel3")->FixerColor(0xFF0000);
-    Cliquer(&d, "BoutonAnnuler");
-  });
-  f.Action("Options1")->trigger();
+  const auto Choisir = [&f, &dir](const char* bouton) {
+    QuandOuvert<TDialOption>([&dir, bouton](TDialOption& d) {
+      Cliquer(&d, "CheckBox6");  // names no longer in capitals
+      d.findChild<TColorPanel*>("ColorPanel3")->FixerColor(0xFF0000);
+      d.findChild<QLineEdit*>("Edit5")->setText(QString::fromStdString(dir.Chemin().string()));
+      Cliquer(&d, bouton);
+      if (d.isVisible()) {
+        ADD_FAILURE() << "refusé : " << bouton;
+        d.reject();
+      }
+    });
+    f.Action("Options1")->trigger();
+  };
+  Choisir("BoutonAnnuler");
   EXPECT_EQ(Options, avant);
-  EXPECT_EQ(test::Contenu(ini), fichierAvant);
+  EXPECT_EQ(Contenu(ini), fichierAvant);
   EXPECT_FALSE(std::filesystem::exists(dir / "colorperso.ini"));
-
-  QuandOuvert([&dir](TDialOption& d) {
-    Cliquer(&d, "CheckBox6");  // names no longer in capitals
-    d.findChild<TColorPanel*>("ColorPanel3")->FixerColor(0xFF0000);
-    d.findChild<QLineEdit*>("Edit5")->setText(QString::fromStdString(dir.Chemin().string()));
-    Cliquer(&d, "BoutonOK");
-    if (d.isVisible()) {
-      ADD_FAILURE() << "OK refusé";
-      d.reject();
-    }
-  });
-  f.Action("Options1")->trigger();
-  EXPECT_EQ(Options.couleur[3], 0xFF0000u);
-  EXPECT_FALSE(Options.majuscule);
-  EXPECT_EQ(pf::LireProfil("Divers", "couleur3", "", ini), "16711680");
-  EXPECT_EQ(pf::LireProfil("Boolean", "majuscule", "", ini), "0");
+  Choisir("BoutonOK");
+  EXPECT_EQ(boites_.size(), 1u);
+  EXPECT_TRUE(Options.couleur[3] == 0xFF0000u && !Options.majuscule);
+  EXPECT_EQ(pf::LireProfil("Divers", "couleur3", "", ini) + pf::LireProfil("Boolean", "majuscule", "", ini), "167116800");
   EXPECT_NE(feuille->Classe().Eleve(1).Nom.Texte(), nom);
   EXPECT_TRUE(feuille->Modifie());
   // The sheet shows its new background at once, below the last student.
