@@ -2,76 +2,40 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <functional>
-#include <map>
 
 #include "model/edition.h"
 #include "model/moyennes.h"
 #include "model/options.h"
 #include "platform/messages.h"
-#include "sheet/dialoguesfeuille.h"
 #include "sheet/feuille.h"
+#include "tests/common/dialoguesnuls.h"
+#include "tests/common/remplacement.h"
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
 
 namespace {
 
-// Each dialog does what the test says and answers whether it changed the class.
-class TDialoguesScript : public TDialoguesFeuille {
- public:
-  std::map<std::string, std::function<bool(TClasse&)>> effets;
-  std::vector<std::string> ouverts;
-
-  bool AjouterDevoir(QWidget*, TClasse& c) override { return Jouer("AjouterDevoir", c); }
-  bool InsererDevoir(QWidget*, TClasse& c, int) override { return Jouer("InsererDevoir", c); }
-  bool ModifierDevoirs(QWidget*, TClasse& c) override { return Jouer("ModifierDevoirs", c); }
-  int ChoisirDevoir(QWidget*, const TClasse&, TModeChoixDevoir) override { return ChoixAnnule; }
-  bool AjouterEleve(QWidget*, TClasse& c) override { return Jouer("AjouterEleve", c); }
-  bool InsererEleve(QWidget*, TClasse& c) override { return Jouer("InsererEleve", c); }
-  bool ModifierEleves(QWidget*, TClasse& c) override { return Jouer("ModifierEleves", c); }
-  bool SupprimerEleve(QWidget*, TClasse& c) override { return Jouer("SupprimerEleve", c); }
-  bool ModifierParametres(QWidget*, TClasse& c) override { return Jouer("ModifierParametres", c); }
-  bool ModifierMatieres(QWidget*, TClasse& c) override { return Jouer("ModifierMatieres", c); }
-  bool ModifierCoefficients(QWidget*, TClasse& c) override { return Jouer("ModifierCoefficients", c); }
-  void Classement(QWidget*, const TClasse&) override { ouverts.push_back("Classement"); }
-  void Ages(QWidget*, const TClasse&) override { ouverts.push_back("Ages"); }
-  void Anniversaires(QWidget*, const TClasse&) override { ouverts.push_back("Anniversaires"); }
-  void OuvrirStatistiques(QWidget*, TDocumentClasse&, const std::vector<TFenetreStat>&) override {
-    ouverts.push_back("Statistiques");
-  }
-
- private:
-  bool Jouer(const std::string& nom, TClasse& c) {
-    ouverts.push_back(nom);
-    const auto it = effets.find(nom);
-    return it != effets.end() && it->second(c);
-  }
-};
-
 class DialoguesFeuille : public ::testing::Test {
  protected:
   void SetUp() override {
     Options = TOptions{};
-    boite_ = pf::RemplacerBoiteMessage([this](const QString& t, pf::TGenreMessage, int) {
-      messages_.push_back(t);
-      return pf::TReponse::OK;
-    });
     f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3"),
                                   d_);
     QObject::connect(&f_->Document(), &TDocumentClasse::Change,
                      [this](const TChangement& c) { changements_.push_back(c); });
   }
-  void TearDown() override {
-    f_.reset();
-    pf::RemplacerBoiteMessage(boite_);
-  }
+  void TearDown() override { f_.reset(); }
   bool Actif(const char* nom) { return f_->Action(nom)->isEnabled(); }
 
-  TDialoguesScript d_;
+  test::TDialoguesNuls d_;
   std::unique_ptr<TChild> f_;
-  pf::TFonctionMessage boite_;
   std::vector<QString> messages_;
+  test::TRemplacement<pf::TFonctionMessage> boite_{pf::RemplacerBoiteMessage,
+                                                   [this](const QString& t, pf::TGenreMessage, int) {
+                                                     messages_.push_back(t);
+                                                     return pf::TReponse::OK;
+                                                   }};
   std::vector<TChangement> changements_;
 };
 
