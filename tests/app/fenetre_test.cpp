@@ -1,19 +1,21 @@
-#include <gtest/gtest.h>
-
-#include <QtWidgets>
 #include <filesystem>
 
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
+#include "controls/couleurs.h"
+#include "dialogs/choixoptions.h"
 #include "document/documentclasse.h"
 #include "model/alertes.h"
 #include "model/options.h"
-#include "platform/messages.h"
+#include "platform/profil.h"
+#include "sheet/edition.h"
 #include "sheet/feuille.h"
-#include "tests/common/remplacement.h"
+#include "tests/common/fichiers.h"
+#include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
+using namespace calevrin::test;
 
 namespace {
 
@@ -27,23 +29,10 @@ QStringList Menus(const TMDI& f) {
   return l;
 }
 
-class FenetreTest : public ::testing::Test {
+class FenetreTest : public test::Enregistreur {
  protected:
   void SetUp() override { FixerValeursProgramme(); }
   test::TRepertoireTemp dir_;
-  // Plain boxes recorded; the boxes with buttons of their own answered with reponse_.
-  std::vector<QString> textes_, choix_;
-  int reponse_ = 1;
-  test::TRemplacement<plateforme::TFonctionMessage> boites_{
-      plateforme::RemplacerBoiteMessage, [this](const QString& t, plateforme::TGenreMessage, int) {
-        textes_.push_back(t);
-        return plateforme::TReponse::OK;
-      }};
-  test::TRemplacement<plateforme::TFonctionChoix> boiteChoix_{
-      plateforme::RemplacerChoixMessage, [this](const QString& t, plateforme::TGenreMessage, const QStringList&) {
-        choix_.push_back(t);
-        return reponse_;
-      }};
 };
 
 }  // namespace
@@ -108,7 +97,7 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
   ASSERT_TRUE(f.OuvrirFichier(Exemple));
   EXPECT_TRUE(f.Action("M16")->isEnabled());
   EXPECT_FALSE(f.OuvrirFichier(dir_ / "absent.cl3"));
-  EXPECT_EQ(textes_, std::vector{QString::fromStdString("Impossible d'ouvrir le fichier " + (dir_ / "absent.cl3"))});
+  EXPECT_EQ(boites_, std::vector{QString::fromStdString("Impossible d'ouvrir le fichier " + (dir_ / "absent.cl3"))});
   f.Zone()->closeAllSubWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(f.Enfants().isEmpty());
@@ -214,13 +203,13 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   ASSERT_TRUE(f.OuvrirFichier(chemin));
   TChild* premiere = Feuille(f);
   EXPECT_TRUE(choix_.empty());
-  reponse_ = 0;  // "Lecture seule"
+  reponseChoix_ = 0;  // "Lecture seule"
   ASSERT_TRUE(f.OuvrirFichier(chemin));
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("dans une autre fenêtre")));
   EXPECT_TRUE(Feuille(f)->Document().LectureSeule());
   EXPECT_EQ(Feuille(f)->windowTitle(), "c.cl3 (lecture seule)");
-  reponse_ = 2;  // "Annuler"
+  reponseChoix_ = 2;  // "Annuler"
   EXPECT_FALSE(f.OuvrirFichier(chemin));
   EXPECT_EQ(f.Enfants().size(), 2);
 
@@ -236,8 +225,66 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("modifié sur le disque")));
   EXPECT_EQ(Abreviation(), "AUTRE");
-  reponse_ = 0;  // "Écraser"
+  reponseChoix_ = 0;  // "Écraser"
   EXPECT_TRUE(premiere->SauverAvecCopie());
   EXPECT_NE(Abreviation(), "AUTRE");
   EXPECT_FALSE(premiere->Modifie());
+}
+
+// "&Options...": Annuler changes nothing, OK writes the file and every open sheet follows.
+TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
+  TRepertoireTemp& dir = dir_;
+  const std::string ini = dir / "calevrin.ini";
+  std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", dir / "4eB.cl3");
+  TMDI f(ini);
+  f.show();
+  ASSERT_TRUE(f.OuvrirFichier(dir / "4eB.cl3"));
+  auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
+  ASSERT_TRUE(feuille);
+  dynamic_cast<QMdiSubWindow*>(feuille->parentWidget())->showMaximized();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(feuille));
+  const std::string nom = feuille->Classe().Eleve(1).Nom.Texte();
+
+  // Not while a grade is being typed in the active sheet.
+  feuille->Etat().LigneCourante = 1;
+  feuille->Etat().ColonneCourante = 1;
+  feuille->CommencerSaisie(QStringLiteral("1"));
+  ASSERT_TRUE(feuille->SaisieEnCours());
+  f.Action("Options1")->trigger();
+  EXPECT_EQ(boites_, std::vector<QString>{"Terminer d'abord la saisie de la note !"});
+  feuille->Editeur().hide();
+  const TOptions avant = Options;
+  const std::string fichierAvant = Contenu(ini);
+
+  const auto Choisir = [&f, &dir](const char* bouton) {
+    QuandOuvert<TDialOption>([&dir, bouton](TDialOption& d) {
+      Cliquer(&d, "CheckBox6");  // names no longer in capitals
+      d.findChild<TColorPanel*>("ColorPanel3")->FixerColor(0xFF0000);
+      d.findChild<QLineEdit*>("Edit5")->setText(QString::fromStdString(dir.Chemin().string()));
+      Cliquer(&d, bouton);
+      if (d.isVisible()) {
+        ADD_FAILURE() << "refusé : " << bouton;
+        d.reject();
+      }
+    });
+    f.Action("Options1")->trigger();
+  };
+  Choisir("BoutonAnnuler");
+  EXPECT_EQ(Options, avant);
+  EXPECT_EQ(Contenu(ini), fichierAvant);
+  EXPECT_FALSE(std::filesystem::exists(dir / "colorperso.ini"));
+  Choisir("BoutonOK");
+  EXPECT_EQ(boites_.size(), 1u);
+  EXPECT_TRUE(Options.couleur[3] == 0xFF0000u && !Options.majuscule);
+  EXPECT_EQ(pf::LireProfil("Divers", "couleur3", "", ini) + pf::LireProfil("Boolean", "majuscule", "", ini), "167116800");
+  EXPECT_NE(feuille->Classe().Eleve(1).Nom.Texte(), nom);
+  EXPECT_TRUE(feuille->Modifie());
+  // The sheet shows its new background at once, below the last student.
+  const QImage image = feuille->viewport()->grab().toImage();
+  EXPECT_EQ(image.pixel(image.width() - 3, image.height() - 3), qRgb(0, 0, 255));
+
+  Options = avant;
+  feuille->Document().EffacerModifie();
+  f.Zone()->closeAllSubWindows();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -32,7 +32,6 @@ std::string Ligne(int i, const std::string& prenom, const std::string& date) {
 class NouvelleClasseApp : public Enregistreur {
  protected:
   void SetUp() override {
-    Enregistreur::SetUp();
     FixerValeursProgramme();
     Options = TOptions{};
   }

@@ -54,12 +54,10 @@ W* Enfant(QWidget* d, const char* nom) {
 class Classement : public Enregistreur {
  protected:
   void SetUp() override {
-    Enregistreur::SetUp();
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &ouvreur_, "Ouvrir");
   }
   void TearDown() override {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    Enregistreur::TearDown();
   }
   TOuvreur ouvreur_;
 };

@@ -34,7 +34,6 @@ class Devoirs : public Enregistreur {
  protected:
   void TearDown() override {  // these dialogs only warn
     for (const pf::TGenreMessage g : genres_) EXPECT_EQ(g, pf::TGenreMessage::Avertissement);
-    Enregistreur::TearDown();
   }
   TOptions o_;
   std::unique_ptr<TClasse> c_ = Classe();

@@ -16,7 +16,6 @@ namespace {
 class Matieres : public Enregistreur {
  protected:
   void SetUp() override {
-    Enregistreur::SetUp();
     c_.Abreviation.Affecter("4B");
     c_.FixerNbMatieres(3);
     for (int m = 1; m <= 3; ++m) {

@@ -21,6 +21,7 @@
 #include "sheet/feuille.h"
 #include "tests/common/dialoguesnuls.h"
 #include "tests/common/fichiers.h"
+#include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
 #include "tests/common/remplacement.h"
 
@@ -30,7 +31,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CommandesTest : public ::testing::Test {
+class CommandesTest : public test::Enregistreur {
  protected:
   void SetUp() override {
     Options = TOptions{};
@@ -47,20 +48,11 @@ class CommandesTest : public ::testing::Test {
   std::string chemin_ = dir_ / "4eB.cl3";
   test::TDialoguesNuls dialogues_;
   std::unique_ptr<TChild> f_;
-  std::vector<QString> questions_;
-  std::vector<pf::TReponse> reponses_;
   std::vector<std::string> recents_;
   QString nomSauvegarde_;
   int dialoguesSauvegarde_ = 0;
-  // Boxes answered from reponses_, then OK; a box with buttons of its own with its last button.
-  test::TRemplacement<pf::TFonctionMessage> boite_{
-      pf::RemplacerBoiteMessage, [this](const QString& t, pf::TGenreMessage, int) {
-        questions_.push_back(t);
-        const pf::TReponse r = reponses_.empty() ? pf::TReponse::OK : reponses_.front();
-        if (!reponses_.empty()) reponses_.erase(reponses_.begin());
-        return r;
-      }};
-  test::TRemplacement<pf::TFonctionChoix> choix_{
+  // A box with buttons of its own is answered with its last button.
+  test::TRemplacement<pf::TFonctionChoix> dernierBouton_{
       pf::RemplacerChoixMessage, [](const QString&, pf::TGenreMessage, const QStringList& b) {
         return static_cast<int>(b.size()) - 1;
       }};
@@ -79,8 +71,8 @@ TEST_F(CommandesTest, FermetureSauvegardeEtCopie) {
   Options.sauvegarde = false;
   Repondre({pf::TReponse::Annuler});
   EXPECT_FALSE(f_->close());  // Cancel keeps the window and offers no backup copy
-  EXPECT_EQ(questions_.size(), 1u);
-  EXPECT_TRUE(questions_[0].startsWith(QStringLiteral("Le fichier ") + QString::fromStdString(chemin_) +
+  EXPECT_EQ(boites_.size(), 1u);
+  EXPECT_TRUE(boites_[0].startsWith(QStringLiteral("Le fichier ") + QString::fromStdString(chemin_) +
                                        QStringLiteral(" à été modifié, mais pas sauvé.")));
 
   Options.sauvegarde = true;
@@ -90,7 +82,7 @@ TEST_F(CommandesTest, FermetureSauvegardeEtCopie) {
   EXPECT_EQ(test::Contenu(dir_ / "4eB.bak"), test::Contenu(chemin_));  // beside the file, same content
   EXPECT_EQ(recents_, std::vector<std::string>{chemin_});  // only the class file
   EXPECT_TRUE(fs::exists(dir_ / "sauvegardes/4eB.cl3"));  // directory created, name kept
-  EXPECT_TRUE(questions_.back().contains(QStringLiteral("Fichier à sauvegarder: 4eB.cl3")));
+  EXPECT_TRUE(boites_.back().contains(QStringLiteral("Fichier à sauvegarder: 4eB.cl3")));
 }
 
 TEST_F(CommandesTest, ClasseJamaisSauveeEtEchecs) {
@@ -115,7 +107,7 @@ TEST_F(CommandesTest, ClasseJamaisSauveeEtEchecs) {
   f_->MarquerModifie();
   EXPECT_FALSE(f_->SauverAvecCopie());
   EXPECT_TRUE(f_->Modifie());
-  EXPECT_EQ(questions_.back(), QString::fromStdString("Impossible de créer le fichier " + (dir_ / "absent/x.cl3")));
+  EXPECT_EQ(boites_.back(), QString::fromStdString("Impossible de créer le fichier " + (dir_ / "absent/x.cl3")));
   EXPECT_FALSE(fs::exists(dir_ / "absent"));
 }
 
@@ -127,7 +119,7 @@ TEST_F(CommandesTest, EffacerApercuExportEtMenus) {
   ASSERT_TRUE(f_->SaisieEnCours());
   f_->BasculerApercu();
   EXPECT_FALSE(f_->Etat().ModeApercu);
-  EXPECT_EQ(questions_.back(), QStringLiteral("Terminer d'abord la saisie de la note !"));
+  EXPECT_EQ(boites_.back(), QStringLiteral("Terminer d'abord la saisie de la note !"));
   f_->ValiderSaisie(255, 0);
 
   f_->ExporterTableau();
@@ -153,13 +145,13 @@ TEST_F(CommandesTest, EffacerApercuExportEtMenus) {
 
   // Deleting the file asks once and closes without the save prompt.
   f_->MarquerModifie();
-  const std::size_t avant = questions_.size();
+  const std::size_t avant = boites_.size();
   Repondre({pf::TReponse::Oui});
   EXPECT_TRUE(f_->EffacerFichier());
   EXPECT_FALSE(fs::exists(chemin_));
-  EXPECT_EQ(questions_.size(), avant + 1);
+  EXPECT_EQ(boites_.size(), avant + 1);
   EXPECT_TRUE(f_->close());
-  EXPECT_EQ(questions_.size(), avant + 1);
+  EXPECT_EQ(boites_.size(), avant + 1);
 }
 
 // A PDF is proposed beside its class under the class's name, never over the last PDF printed,
@@ -205,9 +197,9 @@ TEST_F(CommandesTest, ImpressionPdfAuNomDeLaClasse) {
   // A FIFO where the PDF should go is refused and stays a FIFO.
   ASSERT_EQ(::mkfifo((dir_ / "tube.pdf").c_str(), 0600), 0);
   nomSauvegarde_ = QString::fromStdString(dir_ / "tube.pdf");
-  questions_.clear();
+  boites_.clear();
   f_->Imprimer(true);
-  ASSERT_EQ(questions_.size(), 1u);
-  EXPECT_TRUE(questions_[0].contains(QStringLiteral("pas un fichier ordinaire")));
+  ASSERT_EQ(boites_.size(), 1u);
+  EXPECT_TRUE(boites_[0].contains(QStringLiteral("pas un fichier ordinaire")));
   EXPECT_TRUE(fs::is_fifo(dir_ / "tube.pdf"));
 }

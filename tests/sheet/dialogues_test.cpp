@@ -9,14 +9,14 @@
 #include "platform/messages.h"
 #include "sheet/feuille.h"
 #include "tests/common/dialoguesnuls.h"
-#include "tests/common/remplacement.h"
+#include "tests/common/pilote.h"
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
 
 namespace {
 
-class DialoguesFeuille : public ::testing::Test {
+class DialoguesFeuille : public test::Enregistreur {
  protected:
   void SetUp() override {
     Options = TOptions{};
@@ -30,12 +30,6 @@ class DialoguesFeuille : public ::testing::Test {
 
   test::TDialoguesNuls d_;
   std::unique_ptr<TChild> f_;
-  std::vector<QString> messages_;
-  test::TRemplacement<pf::TFonctionMessage> boite_{pf::RemplacerBoiteMessage,
-                                                   [this](const QString& t, pf::TGenreMessage, int) {
-                                                     messages_.push_back(t);
-                                                     return pf::TReponse::OK;
-                                                   }};
   std::vector<TChangement> changements_;
 };
 
@@ -67,7 +61,7 @@ TEST_F(DialoguesFeuille, ElevesEtLeursLimites) {
   ASSERT_TRUE(f_->SaisieEnCours());
   for (const char* nom : {"M25", "M28", "M29", "M51"}) f_->Action(nom)->trigger();
   EXPECT_EQ(d_.ouverts.size(), ouverts);
-  EXPECT_EQ(messages_, std::vector<QString>(4, QStringLiteral("Terminer d'abord la saisie de la note !")));
+  EXPECT_EQ(boites_, std::vector<QString>(4, QStringLiteral("Terminer d'abord la saisie de la note !")));
 }
 
 TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
