@@ -97,10 +97,8 @@ TEST_F(CommandesTest, ClasseJamaisSauveeEtEchecs) {
 
   nomSauvegarde_ = QString::fromStdString(dir_ / "nouveau");  // no extension typed
   EXPECT_TRUE(f_->SauverAvecCopie());
-  EXPECT_TRUE(fs::exists(dir_ / "nouveau.cl3"));
-  EXPECT_TRUE(fs::exists(dir_ / "nouveau.bak"));
-  EXPECT_FALSE(f_->Document().JamaisSauve());
-  EXPECT_FALSE(f_->Modifie());
+  EXPECT_TRUE(fs::exists(dir_ / "nouveau.cl3") && fs::exists(dir_ / "nouveau.bak"));
+  EXPECT_FALSE(f_->Document().JamaisSauve() || f_->Modifie());
 
   // A class file that cannot be written: reported with its path, still modified.
   f_->Classe().NomFichier = dir_ / "absent/x.cl3";
@@ -129,27 +127,22 @@ TEST_F(CommandesTest, EffacerApercuExportEtMenus) {
   f_->Classe().FixerNbPeriodes(2);
   f_->MajLibellesPeriodes();
   EXPECT_EQ(f_->Action("M33")->text(), QStringLiteral("S&upprimer les notes du Semestre"));
-  f_->PeriodeSuivante();
-  f_->PeriodeSuivante();
-  EXPECT_EQ(f_->Classe().PeriodeCourante(), 4);
-  f_->PeriodeSuivante();
-  EXPECT_EQ(f_->Classe().PeriodeCourante(), 1);
+  for (const int attendue : {2, 4, 1}) {
+    f_->PeriodeSuivante();
+    EXPECT_EQ(f_->Classe().PeriodeCourante(), attendue);
+  }
   EXPECT_TRUE(f_->Action("M30")->isEnabled());
   f_->Classe().FixerNbDevoirs(1, 1, 24);
   f_->MajMenus();
-  EXPECT_FALSE(f_->Action("M30")->isEnabled());
-  EXPECT_TRUE(f_->Action("M32")->isEnabled());
+  EXPECT_TRUE(!f_->Action("M30")->isEnabled() && f_->Action("M32")->isEnabled());  // 24 tests: no new one
   f_->ChangerPeriode(4);
-  EXPECT_FALSE(f_->Action("M32")->isEnabled());  // no test commands outside the test view
-  EXPECT_FALSE(f_->Action("MPopup4")->isEnabled());
+  EXPECT_FALSE(f_->Action("M32")->isEnabled() || f_->Action("MPopup4")->isEnabled());  // only in the test view
 
   // Deleting the file asks once and closes without the save prompt.
   f_->MarquerModifie();
   const std::size_t avant = boites_.size();
   Repondre({pf::TReponse::Oui});
-  EXPECT_TRUE(f_->EffacerFichier());
-  EXPECT_FALSE(fs::exists(chemin_));
-  EXPECT_EQ(boites_.size(), avant + 1);
+  EXPECT_TRUE(f_->EffacerFichier() && !fs::exists(chemin_));
   EXPECT_TRUE(f_->close());
   EXPECT_EQ(boites_.size(), avant + 1);
 }
