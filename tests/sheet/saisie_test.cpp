@@ -3,14 +3,12 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTest>
 #include <filesystem>
 #include <memory>
 
 #include "model/alertes.h"
 #include "model/options.h"
-#include "platform/canevas.h"
 #include "platform/canevasqt.h"
 #include "platform/messages.h"
 #include "sheet/edition.h"
