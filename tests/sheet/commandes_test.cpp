@@ -91,9 +91,7 @@ TEST_F(CommandesTest, ClasseJamaisSauveeEtEchecs) {
   Options.sauvegarde = false;
   Repondre({pf::TReponse::Oui});
   EXPECT_FALSE(f_->close());  // the save-as dialog cancelled: nothing written, window open
-  EXPECT_EQ(dialoguesSauvegarde_, 1);
-  EXPECT_TRUE(f_->Modifie());
-  EXPECT_FALSE(fs::exists(dir_ / "4eB.bak"));
+  EXPECT_TRUE(dialoguesSauvegarde_ == 1 && f_->Modifie() && !fs::exists(dir_ / "4eB.bak"));
 
   nomSauvegarde_ = QString::fromStdString(dir_ / "nouveau");  // no extension typed
   EXPECT_TRUE(f_->SauverAvecCopie());
@@ -103,8 +101,7 @@ TEST_F(CommandesTest, ClasseJamaisSauveeEtEchecs) {
   // A class file that cannot be written: reported with its path, still modified.
   f_->Classe().NomFichier = dir_ / "absent/x.cl3";
   f_->MarquerModifie();
-  EXPECT_FALSE(f_->SauverAvecCopie());
-  EXPECT_TRUE(f_->Modifie());
+  EXPECT_TRUE(!f_->SauverAvecCopie() && f_->Modifie());
   EXPECT_EQ(boites_.back(), QString::fromStdString("Impossible de créer le fichier " + (dir_ / "absent/x.cl3")));
   EXPECT_FALSE(fs::exists(dir_ / "absent"));
 }
@@ -184,8 +181,7 @@ TEST_F(CommandesTest, ImpressionPdfAuNomDeLaClasse) {
   nomSauvegarde_ = QString::fromStdString(dir_ / "autre");
   f_->Imprimer(true);
   EXPECT_EQ(demande, pdf);
-  EXPECT_TRUE(fs::exists(dir_ / "autre.pdf"));
-  EXPECT_FALSE(fs::exists(dir_ / "ancien.pdf"));
+  EXPECT_TRUE(fs::exists(dir_ / "autre.pdf") && !fs::exists(dir_ / "ancien.pdf"));
 
   // A FIFO where the PDF should go is refused and stays a FIFO.
   ASSERT_EQ(::mkfifo((dir_ / "tube.pdf").c_str(), 0600), 0);
