@@ -5,29 +5,17 @@
 //
 // Object names for tests: Edit1..Edit3, BitBtn1 (OK), BoutonAnnuler, BoutonAide.
 
-#include <QDialog>
-
-#include "dialogs/champseleve.h"
-#include "dialogs/resultats.h"
-#include "model/classe.h"
-#include "model/options.h"
+#include "dialogs/nouveleleve.h"
 
 namespace calevrin {
 
-class TDial13 : public QDialog {
+class TDial13 : public TDialNouvelEleve {
   Q_OBJECT
  public:
   TDial13(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
-  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
-
  private:
-  void OK();
-
-  TClasse& classe_;
-  const TOptions& options_;
-  bool conseilDate_ = true;
-  TChampsEleve champs_;
+  void OK() override;
 };
 
 }  // namespace calevrin

@@ -4,31 +4,20 @@
 //
 // Object names for tests: Edit1..Edit3, CB, BitBtn1 (OK), BoutonAnnuler, BoutonAide.
 
-#include <QDialog>
-
-#include "dialogs/champseleve.h"
-#include "dialogs/resultats.h"
-#include "model/classe.h"
-#include "model/options.h"
+#include "dialogs/nouveleleve.h"
 
 class QComboBox;
 
 namespace calevrin {
 
-class TDial07 : public QDialog {
+class TDial07 : public TDialNouvelEleve {
   Q_OBJECT
  public:
   TDial07(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
-  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
-
  private:
-  void OK();
+  void OK() override;
 
-  TClasse& classe_;
-  const TOptions& options_;
-  bool conseilDate_ = true;
-  TChampsEleve champs_;
   QComboBox* cb_;
 };
 

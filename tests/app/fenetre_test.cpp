@@ -1,26 +1,21 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QSet>
-#include <QToolButton>
 #include <filesystem>
 
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
+#include "controls/couleurs.h"
+#include "dialogs/choixoptions.h"
 #include "document/documentclasse.h"
 #include "model/alertes.h"
 #include "model/options.h"
-#include "platform/messages.h"
+#include "platform/profil.h"
+#include "sheet/edition.h"
 #include "sheet/feuille.h"
-#include "tests/common/remplacement.h"
+#include "tests/common/fichiers.h"
+#include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
+using namespace calevrin::test;
 
 namespace {
 
@@ -28,27 +23,16 @@ const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl
 
 TChild* Feuille(const TMDI& f) { return dynamic_cast<TChild*>(f.EnfantActif()); }
 
-class FenetreTest : public ::testing::Test {
+QStringList Menus(const TMDI& f) {
+  QStringList l;
+  for (QAction* a : f.menuBar()->actions()) l.push_back(a->text());
+  return l;
+}
+
+class FenetreTest : public test::Enregistreur {
  protected:
-  void SetUp() override {
-    FixerValeursProgramme();
-    messages_ = plateforme::RemplacerBoiteMessage([this](const QString& t, plateforme::TGenreMessage, int) {
-      textes_.push_back(t);
-      return plateforme::TReponse::OK;
-    });
-  }
-  void TearDown() override { plateforme::RemplacerBoiteMessage(messages_); }
+  void SetUp() override { FixerValeursProgramme(); }
   test::TRepertoireTemp dir_;
-  plateforme::TFonctionMessage messages_;
-  std::vector<QString> textes_;
-  // The boxes with buttons of their own: recorded, answered with reponse_.
-  std::vector<QString> choix_;
-  int reponse_ = 1;
-  test::TRemplacement<plateforme::TFonctionChoix> boiteChoix_{
-      plateforme::RemplacerChoixMessage, [this](const QString& t, plateforme::TGenreMessage, const QStringList&) {
-        choix_.push_back(t);
-        return reponse_;
-      }};
 };
 
 }  // namespace
@@ -57,22 +41,16 @@ TEST_F(FenetreTest, FichiersRecentsEtInvitation) {
   {
     TMDI f(dir_ / "calevrin.ini");
     EXPECT_EQ(f.windowTitle(), "Calevrin");  // no recent file, no invitation
-    EXPECT_FALSE(f.InviteDernierFichier);
-    EXPECT_FALSE(f.Action("MenuF1")->isVisible());
-    f.AjouterFichierRecent("/a/A.cl3");
-    f.AjouterFichierRecent("/a/B.cl3");
-    f.AjouterFichierRecent("/a/C.cl3");
-    EXPECT_EQ(Options.liste[1], "/a/C.cl3");
-    f.AjouterFichierRecent("/a/A.cl3");  // the third swaps with the first
-    EXPECT_EQ(Options.liste[1], "/a/A.cl3");
-    EXPECT_EQ(Options.liste[2], "/a/B.cl3");
-    EXPECT_EQ(Options.liste[3], "/a/C.cl3");
-    f.AjouterFichierRecent("/a/A.cl3");
-    EXPECT_EQ(Options.liste[2], "/a/B.cl3");
-    f.AjouterFichierRecent("/a/D.cl3");  // a new one drops the third
-    EXPECT_EQ(Options.liste[3], "/a/B.cl3");
-    f.AjouterFichierRecent("/a/d.cl3");  // case counts
-    EXPECT_EQ(Options.liste[2], "/a/D.cl3");
+    EXPECT_FALSE(f.InviteDernierFichier || f.Action("MenuF1")->isVisible());
+    // A file already listed third swaps with the first; a new one drops the third; case counts.
+    const char* const cas[][2] = {{"A", "A  "}, {"B", "BA "}, {"C", "CBA"}, {"A", "ABC"},
+                                  {"A", "ABC"}, {"D", "DAB"}, {"d", "dDA"}};
+    for (const auto& [ajout, liste] : cas) {
+      f.AjouterFichierRecent(std::string("/a/") + ajout + ".cl3");
+      std::string vue;
+      for (int i = 1; i <= 3; ++i) vue += Options.liste[i].empty() ? ' ' : Options.liste[i][3];
+      EXPECT_EQ(vue, liste) << ajout;
+    }
     EXPECT_TRUE(f.Action("MenuF3")->isVisible());
     EXPECT_EQ(f.Action("MenuF1")->text(), "/a/d.cl3");
     f.close();  // writes the configuration with the list
@@ -89,52 +67,40 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
   f.TexteHorloge = [] { return QStringLiteral(" horloge"); };
   EXPECT_TRUE(f.Bouton(3)->isEnabled());
   for (int i : {1, 2, 4, 7, 8, 9}) EXPECT_FALSE(f.Bouton(i)->isEnabled()) << i;
-  EXPECT_FALSE(f.Action("M15")->isEnabled());
-  EXPECT_FALSE(f.Action("MCascade")->isEnabled());
+  EXPECT_FALSE(f.Action("M15")->isEnabled() || f.Action("MCascade")->isEnabled());
 
   ASSERT_TRUE(f.OuvrirFichier(Exemple));
-  EXPECT_TRUE(f.Action("M15")->isEnabled());
+  EXPECT_TRUE(f.Action("M15")->isEnabled() && f.Action("MCascade")->isEnabled());
   EXPECT_FALSE(f.Action("M16")->isEnabled());  // a single sheet
-  EXPECT_TRUE(f.Action("MCascade")->isEnabled());
   for (int i : {7, 8, 9}) EXPECT_TRUE(f.Bouton(i)->isEnabled()) << i;
-  EXPECT_FALSE(f.Bouton(10)->isVisible());
-  EXPECT_EQ(f.TextePeriode(), "Trim.1");
   EXPECT_EQ(f.TexteMessage(), QString::fromStdString(" " + Exemple));  // the full path, the title has the name
-  EXPECT_EQ(Feuille(f)->windowTitle(), "4eB.cl3");
   EXPECT_EQ(Options.liste[1], Exemple);
 
-  f.Bouton(9)->click();
-  EXPECT_EQ(Feuille(f)->Classe().PeriodeCourante(), 2);
-  EXPECT_EQ(f.TextePeriode(), "Trim.2");
-  f.Bouton(9)->click();
-  f.Bouton(9)->click();
-  EXPECT_EQ(f.TextePeriode(), "Bilan");
+  for (const char* periode : {"Trim.2", "Trim.3", "Bilan"}) {
+    f.Bouton(9)->click();
+    EXPECT_EQ(f.TextePeriode(), periode);
+  }
   f.Bouton(8)->click();
   EXPECT_EQ(Feuille(f)->Classe().MatiereCourante(), 2);
 
-  f.Bouton(7)->click();  // preview shows the zoom and fast-scroll buttons
+  f.Bouton(7)->click();  // preview shows the zoom buttons; the largest zoom beeps
   EXPECT_TRUE(Feuille(f)->Etat().ModeApercu);
-  EXPECT_FALSE(f.Bouton(12)->isHidden());
   int bips = 0;
   const test::TRemplacement alertes(RemplacerAlertes, {{}, [&] { ++bips; }});
   Feuille(f)->Etat().ZoomApercu = 4.0;
   f.Bouton(12)->click();
-  EXPECT_EQ(bips, 1);
-  EXPECT_EQ(Feuille(f)->Etat().ZoomApercu, 4.0);
+  EXPECT_TRUE(bips == 1 && Feuille(f)->Etat().ZoomApercu == 4.0);
   f.Bouton(13)->click();
   EXPECT_EQ(Feuille(f)->Etat().ZoomApercu, 2.0);
 
   ASSERT_TRUE(f.OuvrirFichier(Exemple));
   EXPECT_TRUE(f.Action("M16")->isEnabled());
   EXPECT_FALSE(f.OuvrirFichier(dir_ / "absent.cl3"));
-  ASSERT_EQ(textes_.size(), 1u);
-  EXPECT_EQ(textes_[0], QString::fromStdString("Impossible d'ouvrir le fichier " + (dir_ / "absent.cl3")));
-  EXPECT_EQ(f.Enfants().size(), 2);
+  EXPECT_EQ(boites_, std::vector{QString::fromStdString("Impossible d'ouvrir le fichier " + (dir_ / "absent.cl3"))});
   f.Zone()->closeAllSubWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(f.Enfants().isEmpty());
   EXPECT_FALSE(f.Bouton(8)->isEnabled());
-  EXPECT_TRUE(f.Bouton(3)->isEnabled());
 }
 
 // Every item found by its name must be the one meant: the frame once mistook the sheet's
@@ -146,36 +112,29 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
   ASSERT_TRUE(f.OuvrirFichier(Exemple));
   ASSERT_TRUE(f.OuvrirFichier(Exemple));
   QStringList noms;  // the frame's menus and the sheet's merged among them
+  QList<QAction*> actions = Feuille(f)->MenuContextuel()->actions();
   for (QAction* a : f.menuBar()->actions())
-    if (a->menu())
-      for (QAction* b : a->menu()->findChildren<QAction*>())
-        if (!b->objectName().isEmpty()) noms.push_back(b->objectName());
-  for (QAction* b : Feuille(f)->MenuContextuel()->actions())
+    if (a->menu()) actions += a->menu()->findChildren<QAction*>();
+  for (QAction* b : actions)
     if (!b->objectName().isEmpty()) noms.push_back(b->objectName());
-  const QStringList sansDoublons = QSet<QString>(noms.begin(), noms.end()).values();
-  EXPECT_EQ(noms.size(), sansDoublons.size()) << noms.join(' ').toStdString();
+  EXPECT_EQ(noms.size(), QSet<QString>(noms.begin(), noms.end()).size()) << noms.join(' ').toStdString();
   EXPECT_TRUE(f.Action("M21")->isEnabled());
   EXPECT_EQ(f.Action("M21")->text(), "&Aperçu avant impression");
-  EXPECT_EQ(f.Action("M12")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-  EXPECT_EQ(f.Action("M13")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-  EXPECT_EQ(f.Action("M20")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+  for (const auto& [nom, touches] : {std::pair{"M12", "Ctrl+S"}, {"M13", "Ctrl+Shift+S"}, {"M20", "Ctrl+Q"}})
+    EXPECT_EQ(f.Action(nom)->shortcut(), QKeySequence(QString::fromLatin1(touches))) << nom;
 
   // Cascade keeps each sheet readable: two thirds of the area at least.
   f.Action("MCascade")->trigger();
   const QSize zone = f.Zone()->viewport()->size();
   for (QMdiSubWindow* w : f.Zone()->subWindowList()) {
-    EXPECT_GE(w->width(), zone.width() * 2 / 3);
-    EXPECT_GE(w->height(), zone.height() * 2 / 3);
+    EXPECT_TRUE(w->width() >= zone.width() * 2 / 3 && w->height() >= zone.height() * 2 / 3);
     EXPECT_LE(w->geometry().right(), zone.width());
   }
 
   // A minimised sheet chosen in the window list comes back.
   QMdiSubWindow* premiere = f.Zone()->subWindowList().first();
   premiere->showMinimized();
-  QMenu* fenetre = nullptr;
-  for (QAction* a : f.menuBar()->actions())
-    if (a->text() == QStringLiteral("Fe&nêtre")) fenetre = a->menu();
-  ASSERT_NE(fenetre, nullptr);
+  QMenu* fenetre = f.menuBar()->actions().at(Menus(f).indexOf(QStringLiteral("Fe&nêtre")))->menu();
   emit fenetre->aboutToShow();
   QAction* choix = nullptr;
   for (QAction* a : fenetre->actions())
@@ -217,27 +176,21 @@ TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
   TMDI f(dir_ / "calevrin.ini");
   auto* temoin = new TEnfantTemoin;
   f.AjouterEnfant(temoin);
-  QStringList menus;
-  for (QAction* a : f.menuBar()->actions()) menus.push_back(a->text());
-  EXPECT_TRUE(menus.contains(QStringLiteral("&Témoin")));
+  EXPECT_TRUE(Menus(f).contains(QStringLiteral("&Témoin")));
   EXPECT_EQ(f.TextePeriode(), "Sem.2");
-  EXPECT_TRUE(f.Action("M18")->isEnabled());   // print: available
-  EXPECT_FALSE(f.Action("M12")->isEnabled());  // save: not
-  EXPECT_FALSE(f.Bouton(8)->isEnabled());
+  EXPECT_TRUE(f.Action("M18")->isEnabled());  // print: available; save: not
+  EXPECT_FALSE(f.Action("M12")->isEnabled() || f.Bouton(8)->isEnabled());
   f.Action("M18")->trigger();
   f.Action("M12")->trigger();  // disabled items are not run, even when triggered
   EXPECT_EQ(temoin->executees, std::vector<plateforme::TCommandeCadre>{plateforme::TCommandeCadre::Imprimer});
 
   // Closing the program asks the child; its refusal keeps everything open.
   EXPECT_FALSE(f.close());
-  EXPECT_EQ(temoin->demandes, 1);
-  EXPECT_EQ(f.Enfants().size(), 1);
+  EXPECT_TRUE(temoin->demandes == 1 && f.Enfants().size() == 1);
   EXPECT_TRUE(f.close());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(f.Enfants().isEmpty());
-  menus.clear();
-  for (QAction* a : f.menuBar()->actions()) menus.push_back(a->text());
-  EXPECT_FALSE(menus.contains(QStringLiteral("&Témoin")));
+  EXPECT_FALSE(Menus(f).contains(QStringLiteral("&Témoin")));
 }
 
 // Two windows on one file would save over each other: the second is announced and may open
@@ -249,32 +202,88 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   ASSERT_TRUE(f.OuvrirFichier(chemin));
   TChild* premiere = Feuille(f);
   EXPECT_TRUE(choix_.empty());
-  reponse_ = 0;  // "Lecture seule"
+  reponseChoix_ = 0;  // "Lecture seule"
   ASSERT_TRUE(f.OuvrirFichier(chemin));
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("dans une autre fenêtre")));
   EXPECT_TRUE(Feuille(f)->Document().LectureSeule());
   EXPECT_EQ(Feuille(f)->windowTitle(), "c.cl3 (lecture seule)");
-  reponse_ = 2;  // "Annuler"
+  reponseChoix_ = 2;  // "Annuler"
   EXPECT_FALSE(f.OuvrirFichier(chemin));
   EXPECT_EQ(f.Enfants().size(), 2);
 
   premiere->Classe().Eleve(1).Note(1, 1, 1).Affecter("1");
   premiere->MarquerModifie();
-  {
-    TClasse autre;
-    autre.Abreviation.Affecter("AUTRE");
-    autre.NomFichier = chemin;
-    autre.Enregistrer(false);
-  }
-  choix_.clear();
-  reponse_ = 2;  // the question, then "Annuler": the other program's file stays
+  TClasse autre;
+  autre.Abreviation.Affecter("AUTRE");
+  autre.NomFichier = chemin;
+  autre.Enregistrer(false);
+  const auto Abreviation = [&] { return TDocumentClasse::Ouvrir(chemin)->Classe().Abreviation.Texte(); };
+  choix_.clear();  // the question, then "Annuler": the other program's file stays
   EXPECT_FALSE(premiere->SauverAvecCopie());
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("modifié sur le disque")));
-  EXPECT_EQ(TDocumentClasse::Ouvrir(chemin)->Classe().Abreviation.Texte(), "AUTRE");
-  reponse_ = 0;  // "Écraser"
+  EXPECT_EQ(Abreviation(), "AUTRE");
+  reponseChoix_ = 0;  // "Écraser"
   EXPECT_TRUE(premiere->SauverAvecCopie());
-  EXPECT_NE(TDocumentClasse::Ouvrir(chemin)->Classe().Abreviation.Texte(), "AUTRE");
+  EXPECT_NE(Abreviation(), "AUTRE");
   EXPECT_FALSE(premiere->Modifie());
+}
+
+// "&Options...": Annuler changes nothing, OK writes the file and every open sheet follows.
+TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
+  TRepertoireTemp& dir = dir_;
+  const std::string ini = dir / "calevrin.ini";
+  std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", dir / "4eB.cl3");
+  TMDI f(ini);
+  f.show();
+  ASSERT_TRUE(f.OuvrirFichier(dir / "4eB.cl3"));
+  auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
+  ASSERT_TRUE(feuille);
+  dynamic_cast<QMdiSubWindow*>(feuille->parentWidget())->showMaximized();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(feuille));
+  const std::string nom = feuille->Classe().Eleve(1).Nom.Texte();
+
+  // Not while a grade is being typed in the active sheet.
+  feuille->Etat().LigneCourante = 1;
+  feuille->Etat().ColonneCourante = 1;
+  feuille->CommencerSaisie(QStringLiteral("1"));
+  ASSERT_TRUE(feuille->SaisieEnCours());
+  f.Action("Options1")->trigger();
+  EXPECT_EQ(boites_, std::vector<QString>{"Terminer d'abord la saisie de la note !"});
+  feuille->Editeur().hide();
+  const TOptions avant = Options;
+  const std::string fichierAvant = Contenu(ini);
+
+  const auto Choisir = [&f, &dir](const char* bouton) {
+    QuandOuvert<TDialOption>([&dir, bouton](TDialOption& d) {
+      Cliquer(&d, "CheckBox6");  // names no longer in capitals
+      d.findChild<TColorPanel*>("ColorPanel3")->FixerColor(0xFF0000);
+      d.findChild<QLineEdit*>("Edit5")->setText(QString::fromStdString(dir.Chemin().string()));
+      Cliquer(&d, bouton);
+      if (d.isVisible()) {
+        ADD_FAILURE() << "refusé : " << bouton;
+        d.reject();
+      }
+    });
+    f.Action("Options1")->trigger();
+  };
+  Choisir("BoutonAnnuler");
+  EXPECT_EQ(Options, avant);
+  EXPECT_EQ(Contenu(ini), fichierAvant);
+  EXPECT_FALSE(std::filesystem::exists(dir / "colorperso.ini"));
+  Choisir("BoutonOK");
+  EXPECT_EQ(boites_.size(), 1u);
+  EXPECT_TRUE(Options.couleur[3] == 0xFF0000u && !Options.majuscule);
+  EXPECT_EQ(pf::LireProfil("Divers", "couleur3", "", ini) + pf::LireProfil("Boolean", "majuscule", "", ini), "167116800");
+  EXPECT_NE(feuille->Classe().Eleve(1).Nom.Texte(), nom);
+  EXPECT_TRUE(feuille->Modifie());
+  // The sheet shows its new background at once, below the last student.
+  const QImage image = feuille->viewport()->grab().toImage();
+  EXPECT_EQ(image.pixel(image.width() - 3, image.height() - 3), qRgb(0, 0, 255));
+
+  Options = avant;
+  feuille->Document().EffacerModifie();
+  f.Zone()->closeAllSubWindows();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -1,7 +1,5 @@
 // A class started from nothing through "&Nouvelle classe...", saved, reopened and read back by
 // the command line: every student in order with the birth date typed or imported.
-#include <QMdiSubWindow>
-
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
 #include "dialogs/importliste.h"
@@ -10,6 +8,7 @@
 #include "sheet/feuille.h"
 #include "tests/common/cli.h"
 #include "tests/common/pilote.h"
+#include "tests/common/remplacement.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -23,21 +22,20 @@ const char* const Noms[30] = {"martin",   "bernard", "thomas",  "petit",   "robe
                               "dupont",   "lambert", "fontaine", "rousseau", "vincent", "müller", "lefebvre",
                               "faure",    "andré"};
 
-QString Date(int i) { return QStringLiteral("%1%2").arg(i % 28 + 1, 2, 10, QLatin1Char('0')).arg("042012"); }
+std::string Jour(int i) { return (i % 28 < 9 ? "0" : "") + std::to_string(i % 28 + 1); }
+// What calevrin-cli info prints for the student i (from 0).
+std::string Ligne(int i, const std::string& prenom, const std::string& date) {
+  return std::to_string(i + 1) + ". " + QString::fromUtf8(Noms[i]).toUpper().toStdString() + " " + prenom + " (" +
+         date + ")";
+}
 
 class NouvelleClasseApp : public Enregistreur {
  protected:
   void SetUp() override {
-    Enregistreur::SetUp();
     FixerValeursProgramme();
     Options = TOptions{};
-    dialogues_ = pf::RemplacerDialogues({{}, [this](QWidget*, const QString&, const QString&) { return sauvegarde_; }, {}, {}});
   }
-  void TearDown() override {
-    pf::RemplacerDialogues(dialogues_);
-    Enregistreur::TearDown();
-  }
-  // Saves the new sheet under nom, then checks the file through the command line.
+  // Saves the new sheet under nom; the command line then lists every student in order.
   void SauverEtRelire(TMDI& f, const std::string& nom, const std::vector<std::string>& attendus) {
     auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
     ASSERT_NE(feuille, nullptr);
@@ -47,30 +45,22 @@ class NouvelleClasseApp : public Enregistreur {
     sauvegarde_ = QString::fromStdString(dir_ / nom);
     ASSERT_TRUE(feuille->SauverAvecCopie());
     EXPECT_FALSE(feuille->Document().JamaisSauve() || feuille->Document().Modifie());
-
     const TResultat info = Cli({"info", dir_ / nom});
-    ASSERT_EQ(info.code, 0) << info.erreurs;
+    const TResultat exp = Cli({"export", dir_ / nom});
+    ASSERT_TRUE(info.code == 0 && exp.code == 0) << info.erreurs << exp.erreurs;
     std::size_t pos = info.sortie.find("Élèves : " + std::to_string(attendus.size()) + "\n");
-    EXPECT_NE(pos, std::string::npos) << info.sortie;
-    for (const std::string& ligne : attendus) {
+    std::size_t posExp = 0;
+    for (const std::string& ligne : attendus) {  // "N. NOM Prénom (date)"; the export has "NOM\t"
       pos = info.sortie.find(ligne, pos);
       ASSERT_NE(pos, std::string::npos) << ligne << "\n" << info.sortie;
+      posExp = exp.sortie.find("\r" + ligne.substr(ligne.find(' ') + 1, ligne.find(" (") - ligne.find(' ') - 1) + "\t", posExp);
+      ASSERT_NE(posExp, std::string::npos) << ligne;
     }
-    const TResultat exp = Cli({"export", dir_ / nom});
-    ASSERT_EQ(exp.code, 0);
-    pos = 0;
-    for (const std::string& ligne : attendus) {  // "N. NOM Prénom (date)": the name, in order
-      const std::string nom = ligne.substr(ligne.find(' ') + 1, ligne.find(" (") - ligne.find(' ') - 1);
-      pos = exp.sortie.find("\r" + nom + "\t", pos);
-      ASSERT_NE(pos, std::string::npos) << nom;
-    }
-
-    auto relu = TDocumentClasse::Ouvrir(dir_ / nom);
-    EXPECT_EQ(relu->Classe().NbEleves(), static_cast<int>(attendus.size()));
   }
   TRepertoireTemp dir_;
-  pf::TDialogues dialogues_;
   QString sauvegarde_;
+  TRemplacement<pf::TDialogues> dialogues_{
+      pf::RemplacerDialogues, {{}, [this](QWidget*, const QString&, const QString&) { return sauvegarde_; }, {}, {}}};
 };
 
 }  // namespace
@@ -79,23 +69,19 @@ TEST_F(NouvelleClasseApp, TrenteElevesAuClavier) {
   TMDI f(dir_ / "calevrin.ini");
   QuandOuvert<TDial01>([](TDial01& d) {
     for (int i = 0; i < 30; ++i) {
-      TaperIci(&d, QString::fromUtf8(Noms[i]));
-      Touche(d.focusWidget(), Qt::Key_Tab);
-      TaperIci(&d, QStringLiteral("prénom"));
-      Touche(d.focusWidget(), Qt::Key_Tab);
-      TaperIci(&d, Date(i));
-      Touche(d.focusWidget(), Qt::Key_Return);
+      const QString champs[3] = {QString::fromUtf8(Noms[i]), QStringLiteral("prénom"),
+                                 QString::fromStdString(Jour(i) + "042012")};
+      for (int k = 0; k < 3; ++k) {
+        TaperIci(&d, champs[k]);
+        Touche(d.focusWidget(), k < 2 ? Qt::Key_Tab : Qt::Key_Return);
+      }
     }
     Cliquer(&d, "BitBtn1");
   });
   f.Action("M10")->trigger();
   EXPECT_TRUE(boites_.empty());  // every student had a date: no advice
   std::vector<std::string> attendus;
-  for (int i = 0; i < 30; ++i) {
-    const QString d = Date(i);
-    attendus.push_back(std::to_string(i + 1) + ". " + QString::fromUtf8(Noms[i]).toUpper().toStdString() +
-                       " Prénom (" + d.left(2).toStdString() + "/04/2012)");
-  }
+  for (int i = 0; i < 30; ++i) attendus.push_back(Ligne(i, "Prénom", Jour(i) + "/04/2012"));
   SauverEtRelire(f, "trente.cl3", attendus);
 }
 
@@ -103,9 +89,8 @@ TEST_F(NouvelleClasseApp, ListeImporteeDuSecretariat) {
   std::string csv = "NOM\tPrénom\tNé(e) le\n";
   std::vector<std::string> attendus;
   for (int i = 0; i < 28; ++i) {
-    csv += std::string(Noms[i]) + "\tJean-pierre\t" + Date(i).toStdString().substr(0, 2) + "/11/2011\n";
-    attendus.push_back(std::to_string(i + 1) + ". " + QString::fromUtf8(Noms[i]).toUpper().toStdString() +
-                       " Jean-Pierre (" + Date(i).toStdString().substr(0, 2) + "/11/2011)");
+    csv += std::string(Noms[i]) + "\tJean-pierre\t" + Jour(i) + "/11/2011\n";
+    attendus.push_back(Ligne(i, "Jean-Pierre", Jour(i) + "/11/2011"));
   }
   TMDI f(dir_ / "calevrin.ini");
   QuandOuvert<TDial01>([&csv](TDial01& d) {
@@ -119,7 +104,7 @@ TEST_F(NouvelleClasseApp, ListeImporteeDuSecretariat) {
   f.Action("M10")->trigger();
   SauverEtRelire(f, "importee.cl3", attendus);
   QuandOuvert<TDial01>([](TDial01& d) { Touche(d.focusWidget(), Qt::Key_Escape); });
-  const int avant = static_cast<int>(f.findChildren<TChild*>().size());
+  const auto avant = f.findChildren<TChild*>().size();
   f.Action("M10")->trigger();  // cancelled: no window
-  EXPECT_EQ(static_cast<int>(f.findChildren<TChild*>().size()), avant);
+  EXPECT_EQ(f.findChildren<TChild*>().size(), avant);
 }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "app/options.h"
 #include "model/alertes.h"
 #include "platform/profil.h"
 #include "tests/common/fichiers.h"
+#include "tests/common/remplacement.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -17,19 +17,14 @@ using test::Contenu;
 
 class OptionsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    OptionsParDefaut(OptionsDefaut);
-    ancienne_ = RemplacerAlertes({[this](TGenreAlerte g, const std::string& t) {
-                                    EXPECT_EQ(g, TGenreAlerte::Erreur);
-                                    messages_.push_back(t);
-                                  },
-                                  {}});
-  }
-  void TearDown() override { RemplacerAlertes(ancienne_); }
-
+  void SetUp() override { OptionsParDefaut(OptionsDefaut); }
   test::TRepertoireTemp dir_;
   std::vector<std::string> messages_;
-  TAlertes ancienne_;
+  test::TRemplacement<TAlertes> alertes_{RemplacerAlertes, {[this](TGenreAlerte g, const std::string& t) {
+                                                              EXPECT_EQ(g, TGenreAlerte::Erreur);
+                                                              messages_.push_back(t);
+                                                            },
+                                                            {}}};
 };
 
 }  // namespace
@@ -70,31 +65,23 @@ TEST_F(OptionsTest, ValeursPartiellesMalFormeesEtHexadecimales) {
   TOptions o;
   o.relief = 2;
   ChargerOptions(o, f, ',');
-  EXPECT_FALSE(o.prenom);
-  EXPECT_EQ(o.trait, OptionsDefaut.trait);  // malformed: default
-  EXPECT_TRUE(o.marge);                      // any nonzero value
-  EXPECT_EQ(o.notemax, 20);                  // empty: default
-  EXPECT_EQ(o.coefmax, 20);
-  EXPECT_EQ(o.notemoy, 12);
-  EXPECT_EQ(o.indsep, 2);
-  EXPECT_EQ(o.couleur[1], 0xFF00FFu);
-  EXPECT_EQ(o.couleur[2], OptionsDefaut.couleur[2]);
-  EXPECT_EQ(o.couleur[3], OptionsDefaut.couleur[3]);
-  EXPECT_EQ(o.zoomP, 1.5);
-  EXPECT_EQ(o.zoomD, 2.5);  // written under another locale
-  EXPECT_EQ(o.kp, 1.0);
-  EXPECT_EQ(o.kd, 1.0);
-  EXPECT_EQ(o.repsauve, "/home/Élodie/Sauvegardes/");
-  EXPECT_EQ(o.liste[1], "/home/Anne/4A.cl3");  // paths keep their case
-  EXPECT_EQ(o.liste[2], "");
-  EXPECT_EQ(o.polname.size(), 32u);
-  EXPECT_EQ(o.cores[1].coresL, "AA");
-  EXPECT_EQ(o.cores[1].coresV, 20.0);
-  EXPECT_EQ(o.cores[2].coresL, "\xE9");
-  EXPECT_TRUE(o.polstyle.gras);
-  EXPECT_FALSE(o.polstyle.italique);
-  EXPECT_TRUE(o.polstyle.souligne);
-  EXPECT_EQ(o.relief, 0);  // a file without the key gives 0, not the default 1
+  // Malformed, empty or out of range: the default; any nonzero boolean is true; paths keep their case.
+  TOptions a = OptionsDefaut;
+  a.prenom = false;
+  a.marge = true;
+  a.coefmax = 20;
+  a.notemoy = 12;
+  a.couleur[1] = 0xFF00FF;
+  a.zoomP = 1.5;
+  a.zoomD = 2.5;  // written under another locale
+  a.repsauve = "/home/Élodie/Sauvegardes/";
+  a.liste[1] = "/home/Anne/4A.cl3";
+  a.polname = "Un nom de police beaucoup trop l";
+  a.cores[1].coresL = "AA";
+  a.cores[2].coresL = "\xE9";
+  a.polstyle = {true, false, true};
+  a.relief = 0;  // a file without the key gives 0, not the default 1
+  EXPECT_EQ(o, a);
 
   std::ofstream(f) << "[Autre]\nrelief=7\n";
   o.relief = 2;
@@ -102,14 +89,12 @@ TEST_F(OptionsTest, ValeursPartiellesMalFormeesEtHexadecimales) {
   EXPECT_EQ(o.relief, 2);  // an unknown style keeps the one held before
 
   // A zoom outside 0.2 to 5.0 takes the default; the bounds themselves are kept.
-  std::ofstream(f) << "[Divers]\nzoomP=0\nzoomD=5,01\n";
-  ChargerOptions(o, f, ',');
-  EXPECT_EQ(o.zoomP, OptionsDefaut.zoomP);
-  EXPECT_EQ(o.zoomD, OptionsDefaut.zoomD);
-  std::ofstream(f) << "[Divers]\nzoomP=0,2\nzoomD=5\n";
-  ChargerOptions(o, f, ',');
-  EXPECT_EQ(o.zoomP, 0.2);
-  EXPECT_EQ(o.zoomD, 5.0);
+  for (const auto& [texte, zoomP, zoomD] : {std::tuple{"zoomP=0\nzoomD=5,01\n", OptionsDefaut.zoomP, OptionsDefaut.zoomD},
+                                            {"zoomP=0,2\nzoomD=5\n", 0.2, 5.0}}) {
+    std::ofstream(f) << "[Divers]\n" << texte;
+    ChargerOptions(o, f, ',');
+    EXPECT_TRUE(o.zoomP == zoomP && o.zoomD == zoomD) << texte;
+  }
 }
 
 TEST_F(OptionsTest, AllerRetourEtEchecDEcriture) {
@@ -136,22 +121,15 @@ TEST_F(OptionsTest, AllerRetourEtEchecDEcriture) {
 }
 
 TEST(EncodageReels, FormeCourteEtSeparateur) {
-  EXPECT_EQ(EcrireReel(17.5, ','), "17,5");
-  EXPECT_EQ(EcrireReel(2.0, ','), "2");
-  EXPECT_EQ(EcrireReel(0.1, '.'), "0.1");
-  EXPECT_EQ(EcrireReel(1.0 / 3.0, '.'), "0.333333333333333");
+  for (const auto& [v, sep, texte] : {std::tuple{17.5, ',', "17,5"}, {2.0, ',', "2"}, {0.1, '.', "0.1"},
+                                      {1.0 / 3.0, '.', "0.333333333333333"}})
+    EXPECT_EQ(EcrireReel(v, sep), texte);
   double v = 0;
-  EXPECT_TRUE(LireReel("17,5", ',', v));
-  EXPECT_EQ(v, 17.5);
-  EXPECT_TRUE(LireReel("1E+20", ',', v));
-  EXPECT_EQ(v, 1e20);
-  EXPECT_FALSE(LireReel("1,5x", ',', v));
-  EXPECT_FALSE(LireReel("nan", ',', v));
+  EXPECT_TRUE(LireReel("17,5", ',', v) && v == 17.5);
+  EXPECT_TRUE(LireReel("1E+20", ',', v) && v == 1e20);
+  EXPECT_FALSE(LireReel("1,5x", ',', v) || LireReel("nan", ',', v));
   long long n = 0;
-  EXPECT_TRUE(LireEntier("$FF", n));
-  EXPECT_EQ(n, 255);
-  EXPECT_TRUE(LireEntier("-12", n));
-  EXPECT_EQ(n, -12);
-  EXPECT_FALSE(LireEntier("0x", n));
-  EXPECT_FALSE(LireEntier("12 ", n));
+  EXPECT_TRUE(LireEntier("$FF", n) && n == 255);
+  EXPECT_TRUE(LireEntier("-12", n) && n == -12);
+  EXPECT_FALSE(LireEntier("0x", n) || LireEntier("12 ", n));
 }

@@ -1,10 +1,8 @@
 // A class typed into and then lost with its program: the next start offers it back.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <csignal>
 #include <filesystem>
 #include <fstream>

@@ -14,6 +14,7 @@
 #include "model/fichierclasse.h"
 #include "platform/aide.h"
 #include "platform/messages.h"
+#include "tests/common/remplacement.h"
 
 namespace calevrin::test {
 
@@ -56,33 +57,32 @@ void QuandOuvert(std::function<void(D&)> f) {
   });
 }
 
-// Message boxes answered from a list (OK when empty), help topics and model warnings recorded.
+// Message boxes answered from a list (OK when empty), the boxes with buttons of their own with
+// reponseChoix_; help topics and model warnings recorded.
 class Enregistreur : public ::testing::Test {
  protected:
-  void SetUp() override {
-    messages_ = pf::RemplacerBoiteMessage([this](const QString& t, pf::TGenreMessage g, int) {
-      boites_.push_back(t);
-      genres_.push_back(g);
-      if (reponses_.empty()) return pf::TReponse::OK;
-      const pf::TReponse r = reponses_.front();
-      reponses_.erase(reponses_.begin());
-      return r;
-    });
-    alertes_ = RemplacerAlertes({[this](TGenreAlerte, const std::string& t) { avertis_.push_back(t); }, [] {}});
-    aide_ = pf::RemplacerAide([this](const QString& s) { sujets_.push_back(s); });
-  }
-  void TearDown() override {
-    pf::RemplacerBoiteMessage(messages_);
-    RemplacerAlertes(alertes_);
-    pf::RemplacerAide(aide_);
-  }
-  pf::TFonctionMessage messages_;
-  TAlertes alertes_;
-  pf::TFonctionAide aide_;
-  std::vector<QString> boites_, sujets_;
+  std::vector<QString> boites_, sujets_, choix_;
   std::vector<pf::TGenreMessage> genres_;
   std::vector<pf::TReponse> reponses_;
   std::vector<std::string> avertis_;
+  int reponseChoix_ = 1;
+  TRemplacement<pf::TFonctionMessage> messages_{
+      pf::RemplacerBoiteMessage, [this](const QString& t, pf::TGenreMessage g, int) {
+        boites_.push_back(t);
+        genres_.push_back(g);
+        if (reponses_.empty()) return pf::TReponse::OK;
+        const pf::TReponse r = reponses_.front();
+        reponses_.erase(reponses_.begin());
+        return r;
+      }};
+  TRemplacement<pf::TFonctionChoix> boitesChoix_{
+      pf::RemplacerChoixMessage, [this](const QString& t, pf::TGenreMessage, const QStringList&) {
+        choix_.push_back(t);
+        return reponseChoix_;
+      }};
+  TRemplacement<TAlertes> alertes_{
+      RemplacerAlertes, {[this](TGenreAlerte, const std::string& t) { avertis_.push_back(t); }, [] {}}};
+  TRemplacement<pf::TFonctionAide> aide_{pf::RemplacerAide, [this](const QString& s) { sujets_.push_back(s); }};
 };
 
 }  // namespace calevrin::test

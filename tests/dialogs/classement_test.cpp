@@ -1,20 +1,13 @@
 #include "dialogs/classement.h"
 
-#include <gtest/gtest.h>
-
-#include <QtTest>
-#include <QtWidgets>
-
 #include "dialogs/ages.h"
 #include "dialogs/anniversaires.h"
-#include "model/cp1252.h"
-#include "platform/aide.h"
-#include "platform/messages.h"
 #include "tests/common/fichiers.h"
+#include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
-namespace pf = calevrin::plateforme;
+using namespace calevrin::test;
 
 namespace {
 
@@ -58,28 +51,15 @@ W* Enfant(QWidget* d, const char* nom) {
   return d->findChild<W*>(QLatin1String(nom));
 }
 
-class Classement : public ::testing::Test {
+class Classement : public Enregistreur {
  protected:
   void SetUp() override {
-    messages_ = pf::RemplacerBoiteMessage([this](const QString& t, pf::TGenreMessage g, int) {
-      boites_.emplace_back(g, t);
-      return pf::TReponse::OK;
-    });
-    aide_ = pf::RemplacerAide([this](const QString& s) { sujets_ << s; });
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &ouvreur_, "Ouvrir");
   }
   void TearDown() override {
-    pf::RemplacerBoiteMessage(messages_);
-    pf::RemplacerAide(aide_);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
   }
-  std::vector<std::pair<pf::TGenreMessage, QString>> boites_;
-  QStringList sujets_;
   TOuvreur ouvreur_;
-
- private:
-  pf::TFonctionMessage messages_;
-  pf::TFonctionAide aide_;
 };
 
 }  // namespace
@@ -111,7 +91,7 @@ TEST_F(Classement, ChoixDeLaVueEtCaseACocher) {
   EXPECT_EQ(Colonne(st, 3), (QStringList{"", "", " 1"}));
 
   Enfant<QPushButton>(&d, "BoutonAide")->click();
-  EXPECT_EQ(sujets_, QStringList{"ClassementDesEleves"});
+  EXPECT_EQ(sujets_, std::vector<QString>{"ClassementDesEleves"});
 }
 
 TEST_F(Classement, PressePapiersEtFichierTexte) {
@@ -125,26 +105,23 @@ TEST_F(Classement, PressePapiersEtFichierTexte) {
   EXPECT_EQ(pp->text(), texte);
   EXPECT_EQ(pp->data("text/tab-separated-values"), QString(texte).replace('\r', '\n').toUtf8());
 
-  test::TRepertoireTemp dir;
+  TRepertoireTemp dir;
   d.FixerRepertoireTexte(QString::fromStdString(dir.Chemin().string()));
   Enfant<QPushButton>(&d, "Button2")->click();
   const std::string fichier = dir / "Classement.TXT";
   EXPECT_EQ(
-      test::Contenu(fichier),
+      Contenu(fichier),
       "3A / Maths & co / Sem.1\r\n\r\nClassement des élèves d'après la moyenne\r\n\r\n"
       " Rang\t   Eleve\t\tmoy.\tabsence\r\n\r\n 1\t CC X\t\t 15\t\r\n 2\t AA X\t\t 12\t\r\n\t BB X\t\t ??\t 1\r\n");
-  ASSERT_EQ(boites_.size(), 1u);
-  EXPECT_EQ(boites_[0].first, pf::TGenreMessage::Information);
-  EXPECT_EQ(boites_[0].second, QString::fromStdString("Le fichier " + fichier + " est créé."));
+  EXPECT_EQ(boites_, std::vector<QString>{QString::fromStdString("Le fichier " + fichier + " est créé.")});
   EXPECT_EQ(ouvreur_.urls, std::vector<QUrl>{QUrl::fromLocalFile(QString::fromStdString(fichier))});
 
   // A folder that cannot be made: an error, and nothing opened.
   d.FixerRepertoireTexte(QString::fromStdString(fichier + "/dossier"));
   Enfant<QPushButton>(&d, "Button2")->click();
   ASSERT_EQ(boites_.size(), 2u);
-  EXPECT_EQ(boites_[1].first, pf::TGenreMessage::Erreur);
-  EXPECT_EQ(boites_[1].second,
-            QString::fromStdString("Impossible de créer le fichier " + fichier + "/dossier/Classement.TXT"));
+  EXPECT_EQ(boites_[1], QString::fromStdString("Impossible de créer le fichier " + fichier + "/dossier/Classement.TXT"));
+  EXPECT_EQ(genres_, (std::vector{pf::TGenreMessage::Information, pf::TGenreMessage::Erreur}));
   EXPECT_EQ(ouvreur_.urls.size(), 1u);
 }
 
@@ -165,7 +142,7 @@ TEST_F(Classement, AgesEtAnniversaires) {
   ASSERT_EQ(lb->count(), 1);
   EXPECT_EQ(lb->item(0)->text(), "AA X a eu 14 ans mardi 03");
   Enfant<QPushButton>(&b, "BoutonAide")->click();
-  EXPECT_EQ(sujets_, (QStringList{"AgeDesEleves", "LesAnniversairesDuMois"}));
+  EXPECT_EQ(sujets_, (std::vector<QString>{"AgeDesEleves", "LesAnniversairesDuMois"}));
 }
 
 #include "classement_test.moc"

@@ -1,33 +1,16 @@
-#include <gtest/gtest.h>
-
-#include <QTest>
-#include <QtWidgets>
-#include <functional>
-
 #include "dialogs/choixdevoir.h"
 #include "dialogs/infosdevoirs.h"
 #include "dialogs/notesdevoir.h"
 #include "dialogs/nouveaudevoir.h"
-#include "model/alertes.h"
-#include "model/cp1252.h"
 #include "model/edition.h"
-#include "model/fichierclasse.h"
-#include "platform/aide.h"
-#include "platform/messages.h"
+#include "tests/common/pilote.h"
 
 using namespace calevrin;
-namespace pf = calevrin::plateforme;
+using namespace calevrin::test;
 
 namespace {
 
 const TDateJour Mercredi{2024, 9, 25};
-
-std::string W(const char* utf8) { return Cp1252DepuisUtf8(utf8).value(); }
-std::vector<std::uint8_t> Image(const TClasse& c) {
-  auto i = std::make_unique<TImage>();
-  EcrireImage(c, *i);
-  return {i->begin(), i->end()};
-}
 
 // Three students, two tests in Maths (subject 2), trimester 3; student e has 10 e + k in test k.
 std::unique_ptr<TClasse> Classe() {
@@ -45,51 +28,13 @@ std::unique_ptr<TClasse> Classe() {
 }
 
 std::string Note(const TClasse& c, int e, int k) { return c.Eleve(e).Note(2, 3, k).Texte(); }
-QLineEdit* Champ(QWidget* d, const char* nom) { return d->findChild<QLineEdit*>(nom); }
 QComboBox* Liste(QWidget* d) { return d->findChild<QComboBox*>("CB"); }
-void Cliquer(QWidget* d, const char* nom) { QTest::mouseClick(d->findChild<QPushButton*>(nom), Qt::LeftButton); }
-void Touche(QWidget* w, Qt::Key t, int fois = 1) {
-  for (int i = 0; i < fois; ++i) QTest::keyClick(w, t);
-}
 
-// Replaces the field's text by keystrokes, any character (QTest::keyClicks is Latin-1 only).
-void Taper(QLineEdit* e, const QString& texte) {
-  e->selectAll();
-  QTest::keyClick(e, Qt::Key_Delete);
-  for (const QChar ch : texte) QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
-// Drives the modal dialog that the next exec() opens; f must close it.
-template <class D>
-void QuandOuvert(std::function<void(D&)> f) {
-  QTimer::singleShot(0, [f] {
-    if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) return f(*d);
-    ADD_FAILURE() << "pas de dialogue ouvert";
-    if (QWidget* w = QApplication::activeModalWidget()) w->close();
-  });
-}
-
-class Devoirs : public ::testing::Test {
+class Devoirs : public Enregistreur {
  protected:
-  void SetUp() override {
-    messages_ = pf::RemplacerBoiteMessage([this](const QString& t, pf::TGenreMessage g, int) {
-      EXPECT_EQ(g, pf::TGenreMessage::Avertissement);
-      boites_.push_back(t);
-      return pf::TReponse::OK;
-    });
-    alertes_ = RemplacerAlertes({[this](TGenreAlerte, const std::string& t) { avertis_.push_back(t); }, [] {}});
-    aide_ = pf::RemplacerAide([this](const QString& s) { sujets_.push_back(s); });
+  void TearDown() override {  // these dialogs only warn
+    for (const pf::TGenreMessage g : genres_) EXPECT_EQ(g, pf::TGenreMessage::Avertissement);
   }
-  void TearDown() override {
-    pf::RemplacerBoiteMessage(messages_);
-    RemplacerAlertes(alertes_);
-    pf::RemplacerAide(aide_);
-  }
-  pf::TFonctionMessage messages_;
-  TAlertes alertes_;
-  pf::TFonctionAide aide_;
-  std::vector<QString> boites_, sujets_;
-  std::vector<std::string> avertis_;
   TOptions o_;
   std::unique_ptr<TClasse> c_ = Classe();
 };

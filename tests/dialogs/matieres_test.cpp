@@ -16,7 +16,6 @@ namespace {
 class Matieres : public Enregistreur {
  protected:
   void SetUp() override {
-    Enregistreur::SetUp();
     c_.Abreviation.Affecter("4B");
     c_.FixerNbMatieres(3);
     for (int m = 1; m <= 3; ++m) {
@@ -135,23 +134,17 @@ TEST_F(Matieres, CoefficientsEcritsSeulementSiModifies) {
 // Each dialog's help button opens the page of that dialog.
 TEST_F(Matieres, SujetsDAide) {
   AjouterEleve(c_, "un", "", "");
-  const std::vector<std::unique_ptr<QDialog>> dialogues = [this] {
-    std::vector<std::unique_ptr<QDialog>> v;
-    v.push_back(std::make_unique<TDial05>(nullptr, c_));
-    v.push_back(std::make_unique<TDial13>(nullptr, c_, o_));
-    v.push_back(std::make_unique<TDial07>(nullptr, c_, o_));
-    v.push_back(std::make_unique<TDial08>(nullptr, c_, o_));
-    v.push_back(std::make_unique<TDial04>(nullptr, c_));
-    v.push_back(std::make_unique<TDial15>(nullptr, c_));
-    v.push_back(std::make_unique<TDial14>(nullptr, c_, o_));
-    return v;
-  }();
-  for (const auto& d : dialogues) {
-    d->show();
-    Cliquer(d.get(), "BoutonAide");
+  TDial05 a(nullptr, c_);
+  TDial13 b(nullptr, c_, o_);
+  TDial07 c(nullptr, c_, o_);
+  TDial08 d(nullptr, c_, o_);
+  TDial04 e(nullptr, c_);
+  TDial15 f(nullptr, c_);
+  TDial14 g(nullptr, c_, o_);
+  for (QDialog* x : std::initializer_list<QDialog*>{&a, &b, &c, &d, &e, &f, &g}) {
+    x->show();
+    Cliquer(x, "BoutonAide");
   }
-  const char* const attendus[] = {"Dlg_ParamClasse", "Dlg_NewEleve",     "Dlg_InsererEleve", "Dlg_ModifEleve",
-                                  "Dlg_SupprimerEleve", "Dlg_ModifMatiere", "Dlg_ModifDevoir"};
-  ASSERT_EQ(sujets_.size(), 7u);
-  for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(sujets_[i], attendus[i]) << i;
+  EXPECT_EQ(sujets_, (std::vector<QString>{"Dlg_ParamClasse", "Dlg_NewEleve", "Dlg_InsererEleve", "Dlg_ModifEleve",
+                                           "Dlg_SupprimerEleve", "Dlg_ModifMatiere", "Dlg_ModifDevoir"}));
 }

@@ -2,76 +2,34 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <functional>
-#include <map>
 
 #include "model/edition.h"
 #include "model/moyennes.h"
 #include "model/options.h"
 #include "platform/messages.h"
-#include "sheet/dialoguesfeuille.h"
 #include "sheet/feuille.h"
+#include "tests/common/dialoguesnuls.h"
+#include "tests/common/pilote.h"
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
 
 namespace {
 
-// Each dialog does what the test says and answers whether it changed the class.
-class TDialoguesScript : public TDialoguesFeuille {
- public:
-  std::map<std::string, std::function<bool(TClasse&)>> effets;
-  std::vector<std::string> ouverts;
-
-  bool AjouterDevoir(QWidget*, TClasse& c) override { return Jouer("AjouterDevoir", c); }
-  bool InsererDevoir(QWidget*, TClasse& c, int) override { return Jouer("InsererDevoir", c); }
-  bool ModifierDevoirs(QWidget*, TClasse& c) override { return Jouer("ModifierDevoirs", c); }
-  int ChoisirDevoir(QWidget*, const TClasse&, TModeChoixDevoir) override { return ChoixAnnule; }
-  bool AjouterEleve(QWidget*, TClasse& c) override { return Jouer("AjouterEleve", c); }
-  bool InsererEleve(QWidget*, TClasse& c) override { return Jouer("InsererEleve", c); }
-  bool ModifierEleves(QWidget*, TClasse& c) override { return Jouer("ModifierEleves", c); }
-  bool SupprimerEleve(QWidget*, TClasse& c) override { return Jouer("SupprimerEleve", c); }
-  bool ModifierParametres(QWidget*, TClasse& c) override { return Jouer("ModifierParametres", c); }
-  bool ModifierMatieres(QWidget*, TClasse& c) override { return Jouer("ModifierMatieres", c); }
-  bool ModifierCoefficients(QWidget*, TClasse& c) override { return Jouer("ModifierCoefficients", c); }
-  void Classement(QWidget*, const TClasse&) override { ouverts.push_back("Classement"); }
-  void Ages(QWidget*, const TClasse&) override { ouverts.push_back("Ages"); }
-  void Anniversaires(QWidget*, const TClasse&) override { ouverts.push_back("Anniversaires"); }
-  void OuvrirStatistiques(QWidget*, TDocumentClasse&, const std::vector<TFenetreStat>&) override {
-    ouverts.push_back("Statistiques");
-  }
-
- private:
-  bool Jouer(const std::string& nom, TClasse& c) {
-    ouverts.push_back(nom);
-    const auto it = effets.find(nom);
-    return it != effets.end() && it->second(c);
-  }
-};
-
-class DialoguesFeuille : public ::testing::Test {
+class DialoguesFeuille : public test::Enregistreur {
  protected:
   void SetUp() override {
     Options = TOptions{};
-    boite_ = pf::RemplacerBoiteMessage([this](const QString& t, pf::TGenreMessage, int) {
-      messages_.push_back(t);
-      return pf::TReponse::OK;
-    });
     f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3"),
                                   d_);
     QObject::connect(&f_->Document(), &TDocumentClasse::Change,
                      [this](const TChangement& c) { changements_.push_back(c); });
   }
-  void TearDown() override {
-    f_.reset();
-    pf::RemplacerBoiteMessage(boite_);
-  }
+  void TearDown() override { f_.reset(); }
   bool Actif(const char* nom) { return f_->Action(nom)->isEnabled(); }
 
-  TDialoguesScript d_;
+  test::TDialoguesNuls d_;
   std::unique_ptr<TChild> f_;
-  pf::TFonctionMessage boite_;
-  std::vector<QString> messages_;
   std::vector<TChangement> changements_;
 };
 
@@ -84,8 +42,7 @@ TEST_F(DialoguesFeuille, ElevesEtLeursLimites) {
   d_.effets["SupprimerEleve"] = [](TClasse& c) { return SupprimerEleve(c, c.NbEleves()); };
 
   f_->Action("M28")->trigger();  // nothing changed: nothing to save or to tell
-  EXPECT_FALSE(f_->Document().Modifie());
-  EXPECT_TRUE(changements_.empty());
+  EXPECT_TRUE(!f_->Document().Modifie() && changements_.empty());
   f_->Action("M25")->trigger();
   EXPECT_TRUE(f_->Document().Modifie());
   EXPECT_EQ(changements_, (std::vector<TChangement>{{TCodeChangement::Eleves, 0, 0, 0}}));
@@ -103,7 +60,7 @@ TEST_F(DialoguesFeuille, ElevesEtLeursLimites) {
   ASSERT_TRUE(f_->SaisieEnCours());
   for (const char* nom : {"M25", "M28", "M29", "M51"}) f_->Action(nom)->trigger();
   EXPECT_EQ(d_.ouverts.size(), ouverts);
-  EXPECT_EQ(messages_, std::vector<QString>(4, QStringLiteral("Terminer d'abord la saisie de la note !")));
+  EXPECT_EQ(boites_, std::vector<QString>(4, QStringLiteral("Terminer d'abord la saisie de la note !")));
 }
 
 TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {

@@ -37,6 +37,13 @@ const pf::TAppel& Texte(const pf::TCanevasEnregistreur& cv, const char* t) {
   if (!a) throw std::runtime_error(std::string("texte absent : ") + t);
   return *a;
 }
+QPoint Position(const pf::TCanevasEnregistreur& cv, const char* t) { return {Texte(cv, t).X1, Texte(cv, t).Y1}; }
+// The text drawn on the row y (at x when given), or null.
+const pf::TAppel* TexteEn(const pf::TCanevasEnregistreur& cv, const QString& t, int y, int x = -1) {
+  for (const pf::TAppel& a : cv.Appels())
+    if (a.Genre == pf::TAppel::Texte && a.Chaine == t && a.Y1 == y && (x < 0 || a.X1 == x)) return &a;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -48,33 +55,24 @@ TEST(Peintre, VueDesDevoirsPositionsEtCouleurs) {
   DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
   EXPECT_FALSE(e.PremierDessin);
   // W = 5, m = 2, n = 2, zoomD = 2: a unit is two pixels.
-  EXPECT_EQ(Texte(cv, "1").X1, 20);  // student number at (10, 20)
-  EXPECT_EQ(Texte(cv, "1").Y1, 40);
+  EXPECT_EQ(Position(cv, "1"), QPoint(20, 40));  // student number at (10, 20)
   EXPECT_EQ(Texte(cv, "moy").X1, 320);  // 20 (m + W + 1)
   EXPECT_EQ(Texte(cv, "dev").X1, 180);
   EXPECT_EQ(Texte(cv, "Moy. du devoir").Y1, 90);  // Yb = 10 n + 25
   const pf::TAppel& nom = Texte(cv, "ARNAUD Paul");
   EXPECT_TRUE(nom.Cadre);
-  EXPECT_EQ(nom.CadreGauche, 46);
-  EXPECT_EQ(nom.CadreDroite, 228);  // 20 W + 14 units
+  EXPECT_TRUE(nom.CadreGauche == 46 && nom.CadreDroite == 228);  // 20 W + 14 units
   const pf::TAppel& huit = Texte(cv, "8");
   EXPECT_EQ(huit.X1, 240 + 8);  // below 10: shifted by one digit
   EXPECT_EQ(huit.Police.Couleur, o.couleur[7]);
-  EXPECT_EQ(Texte(cv, "12").X1, 280);
-  EXPECT_EQ(Texte(cv, "12").Police.Couleur, o.couleur[6]);
-  EXPECT_EQ(Texte(cv, "abs").X1, 240);  // a code is not shifted
-  EXPECT_EQ(Texte(cv, "abs").Police.Couleur, o.couleur[12]);
+  EXPECT_TRUE(Texte(cv, "12").X1 == 280 && Texte(cv, "12").Police.Couleur == o.couleur[6]);
+  EXPECT_TRUE(Texte(cv, "abs").X1 == 240 && Texte(cv, "abs").Police.Couleur == o.couleur[12]);  // a code: not shifted
   // Student 2 has 10 with coefficient 2: exactly the pass mark, in the "above" colour.
-  bool dixMoyenne = false;
-  for (const pf::TAppel& a : cv.Appels())
-    if (a.Genre == pf::TAppel::Texte && a.Chaine == "10" && a.X1 == 320 && a.Y1 == 60) {
-      dixMoyenne = true;
-      EXPECT_EQ(a.Police.Couleur, o.couleur[8]);
-    }
-  EXPECT_TRUE(dixMoyenne);
-  EXPECT_NE(cv.TrouverTexte(QStringLiteral("10.7")), nullptr);  // (8 + 24) / 3
-  EXPECT_NE(cv.TrouverTexte(QStringLiteral("4A - Trim. 1")), nullptr);
-  EXPECT_NE(cv.TrouverTexte(QStringLiteral("Arrondi des moyennes: Aucun arrondi")), nullptr);
+  const pf::TAppel* dix = TexteEn(cv, QStringLiteral("10"), 60, 320);
+  ASSERT_NE(dix, nullptr);
+  EXPECT_EQ(dix->Police.Couleur, o.couleur[8]);
+  for (const char* t : {"10.7", "4A - Trim. 1", "Arrondi des moyennes: Aucun arrondi"})  // 10.7 = (8 + 24) / 3
+    EXPECT_NE(cv.TrouverTexte(QString::fromUtf8(t)), nullptr) << t;
 
   // At zoomD 1.5 the positions follow R, halves to even: 23 x 1.5 = 34.5 gives 34.
   o.zoomD = 1.5;
@@ -84,9 +82,8 @@ TEST(Peintre, VueDesDevoirsPositionsEtCouleurs) {
   EXPECT_EQ(Texte(cv, "ARNAUD Paul").CadreGauche, 34);
   EXPECT_EQ(Texte(cv, "8").X1, 180);
 
-  TDefilement d = CalculerDefilement(e, *c, TMesuresPage{}, o);
-  EXPECT_EQ(d.Largeur, 600);                    // never less than R(400 z)
-  EXPECT_EQ(d.Hauteur, 105 + 45);  // rows, then the list of tests
+  const TDefilement d = CalculerDefilement(e, *c, TMesuresPage{}, o);
+  EXPECT_EQ(QSize(d.Largeur, d.Hauteur), QSize(600, 105 + 45));  // at least R(400 z) wide; rows, then the tests
   c->FixerNbDevoirs(1, 1, 0);
   EXPECT_EQ(CalculerDefilement(e, *c, TMesuresPage{}, o).Largeur, 180);
 }
@@ -99,9 +96,7 @@ TEST(Peintre, VuesAnneeEtSyntheseEtClasseVide) {
   c->FixerMatiereCourante(4);
   DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
   // Three subjects: delta = 0, the general column at 20 (W + 7).
-  const pf::TAppel* moyenne = nullptr;
-  for (const pf::TAppel& a : cv.Appels())
-    if (a.Chaine == "Moyenne" && a.Y1 == 6) moyenne = &a;
+  const pf::TAppel* moyenne = TexteEn(cv, QStringLiteral("Moyenne"), 6);
   ASSERT_NE(moyenne, nullptr);
   EXPECT_EQ(moyenne->X1, 464);
   EXPECT_NE(cv.TrouverTexte(QStringLiteral("Synthèse")), nullptr);
@@ -110,9 +105,7 @@ TEST(Peintre, VuesAnneeEtSyntheseEtClasseVide) {
   c->FixerNbMatieres(1);  // one subject: delta = 40, the column moves 40 units left
   cv.Effacer();
   DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
-  moyenne = nullptr;
-  for (const pf::TAppel& a : cv.Appels())
-    if (a.Chaine == "Moyenne" && a.Y1 == 6) moyenne = &a;
+  moyenne = TexteEn(cv, QStringLiteral("Moyenne"), 6);
   ASSERT_NE(moyenne, nullptr);
   EXPECT_EQ(moyenne->X1, 384);
 
@@ -121,8 +114,7 @@ TEST(Peintre, VuesAnneeEtSyntheseEtClasseVide) {
   c->FixerNbPeriodes(2);
   cv.Effacer();
   DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
-  EXPECT_NE(cv.TrouverTexte(QStringLiteral("4A -  Année")), nullptr);
-  EXPECT_NE(cv.TrouverTexte(QStringLiteral("Sem. 2")), nullptr);
+  EXPECT_TRUE(cv.TrouverTexte(QStringLiteral("4A -  Année")) && cv.TrouverTexte(QStringLiteral("Sem. 2")));
   EXPECT_EQ(cv.TrouverTexte(QStringLiteral("Sem. 3")), nullptr);
 
   c->FixerNbEleves(0);
@@ -130,8 +122,7 @@ TEST(Peintre, VuesAnneeEtSyntheseEtClasseVide) {
   DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
   // An empty class shows its background only.
   ASSERT_EQ(cv.Appels().size(), 1u);
-  EXPECT_EQ(cv.Appels()[0].Genre, pf::TAppel::Rectangle);
-  EXPECT_EQ(cv.Appels()[0].Brosse, o.couleur[3]);
+  EXPECT_TRUE(cv.Appels()[0].Genre == pf::TAppel::Rectangle && cv.Appels()[0].Brosse == o.couleur[3]);
 }
 
 TEST(Peintre, ApercuAvecLesMesuresDeSecoursEtPaletteLocale) {
@@ -148,19 +139,15 @@ TEST(Peintre, ApercuAvecLesMesuresDeSecoursEtPaletteLocale) {
   pf::TCanevasEnregistreur cv;
   DessinerFeuille(cv, false, e, *c, page, o);
   // Scale 2 x 0.5; margins R((2481 - 2400) x 0.16 / 2) = 6 and R((3507 - 3390) x 0.16 / 2) = 9.
-  EXPECT_EQ(e.OrigineX, 16);
-  EXPECT_EQ(e.OrigineY, 9 + 10 + 30);
+  EXPECT_EQ(QPoint(e.OrigineX, e.OrigineY), QPoint(16, 9 + 10 + 30));
   EXPECT_EQ(Texte(cv, "ARNAUD Paul").Police.Couleur, 0u);  // black and white printing
   EXPECT_EQ(o, avant);  // the options themselves never change
-  const pf::TAppel& titre = cv.Appels()[1];
-  EXPECT_TRUE(titre.Police.Souligne);
+  EXPECT_TRUE(cv.Appels()[1].Police.Souligne);  // the title
   // The page outline, pen width 2, from (10, 10) to (Lp + 10, Hp + 10).
   const pf::TAppel& cadre = cv.Appels().back();
   EXPECT_EQ(cadre.LargeurPlume, 2);
-  EXPECT_EQ(cadre.X2, 397 + 10);  // 396.96 pixels of paper
-  EXPECT_EQ(cadre.Y2, 561 + 10);
-  const TDefilement d = CalculerDefilement(e, *c, page, o);
-  EXPECT_EQ(d.Largeur, 397 + 20);
+  EXPECT_EQ(QPoint(cadre.X2, cadre.Y2), QPoint(397 + 10, 561 + 10));  // 396.96 pixels of paper
+  EXPECT_EQ(CalculerDefilement(e, *c, page, o).Largeur, 397 + 20);
 
   // Printing: scale kd x zoomD / rho, no scroll, the title at the top.
   cv.Effacer();
@@ -201,8 +188,7 @@ TEST(Peintre, EnTetesDeLaSyntheseLisibles) {
   }
   pf::TCanevasEnregistreur enregistreur(1.0);  // wide letters: every name is too long
   DessinerFeuille(enregistreur, false, e, *c, TMesuresPage{}, o);
-  EXPECT_NE(enregistreur.TrouverTexte(QStringLiteral("MA")), nullptr);
-  EXPECT_NE(enregistreur.TrouverTexte(QStringLiteral("PC")), nullptr);
+  EXPECT_TRUE(enregistreur.TrouverTexte(QStringLiteral("MA")) && enregistreur.TrouverTexte(QStringLiteral("PC")));
   const pf::TAppel* coupe = nullptr;
   for (const pf::TAppel& a : enregistreur.Appels())
     if (a.Chaine.startsWith(QStringLiteral("Tech")) && a.Chaine.endsWith(QChar(0x2026))) coupe = &a;
