@@ -12,6 +12,7 @@
 #include "model/fichierclasse.h"
 #include "tests/common/disqueplein.h"
 #include "tests/common/tempdir.h"
+#include "tests/model/erreur.h"
 
 using namespace calevrin;
 namespace fs = std::filesystem;
@@ -134,20 +135,10 @@ TEST(ClasseFichier, FichierAbsentCourtOuLong) {
   test::TRepertoireTemp dir;
   auto c = Nouvelle(dir / "absent.cl3");
   c->Eleve(1).Nom.Affecter("GARDE");
-  try {
-    c->Charger();
-    FAIL();
-  } catch (const EErreurClasse& e) {
-    EXPECT_EQ(std::string(e.what()), "Impossible d'ouvrir le fichier " + dir / "absent.cl3");
-  }
+  EXPECT_EQ(test::MessageErreur([&] { c->Charger(); }), "Impossible d'ouvrir le fichier " + dir / "absent.cl3");
   EcrireOctets(dir / "court.cl3", std::vector<std::uint8_t>(TailleFichierClasse - 1, 7));
   c->NomFichier = dir / "court.cl3";
-  try {
-    c->Charger();
-    FAIL();
-  } catch (const EErreurClasse& e) {
-    EXPECT_STREQ(e.what(), "Erreur de lecture du flux");
-  }
+  EXPECT_EQ(test::MessageErreur([&] { c->Charger(); }), "Erreur de lecture du flux");
   EXPECT_EQ(c->Eleve(1).Nom.Texte(), "GARDE");  // a failed load changes nothing
 
   std::vector<std::uint8_t> long_(TailleFichierClasse + 100, 0);
@@ -170,12 +161,7 @@ TEST(ClasseFichier, UnEchecDEcritureLaisseLAncienFichierIntact) {
   c->Eleve(1).Nom.Affecter("NOUVEAU");
   {
     const test::TDisquePlein plein(1000);
-    try {
-      c->Enregistrer();
-      ADD_FAILURE();
-    } catch (const EErreurClasse& e) {
-      EXPECT_EQ(std::string(e.what()), "Impossible de créer le fichier " + c->NomFichier);
-    }
+    EXPECT_EQ(test::MessageErreur([&] { c->Enregistrer(); }), "Impossible de créer le fichier " + c->NomFichier);
   }
   EXPECT_EQ(Octets(c->NomFichier), avant);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Chemin()), {}), 1) << "no temporary file left behind";
