@@ -22,6 +22,7 @@
 #include "model/fichierclasse.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
+#include "tests/model/erreur.h"
 
 using namespace calevrin;
 namespace fs = std::filesystem;
@@ -58,15 +59,9 @@ TEST(Ecriture, SeulUnFichierOrdinaireEstRemplace) {
   fs::create_directory(dir / "dossier");
   fs::create_symlink("fifo", dir.Chemin() / "lien");
   fs::create_symlink("lien", dir.Chemin() / "lien2");
-  for (const std::string nom : {"fifo", "socket", "dossier", "lien2"}) {
-    try {
-      EcrireFichierAtomique(dir / nom, "nouveau");
-      ADD_FAILURE() << nom;
-    } catch (const EErreurClasse& e) {
-      EXPECT_EQ(std::string(e.what()),
-                "Impossible de créer le fichier " + dir / nom + " : ce n'est pas un fichier ordinaire");
-    }
-  }
+  for (const std::string nom : {"fifo", "socket", "dossier", "lien2"})
+    EXPECT_EQ(test::MessageErreur([&] { EcrireFichierAtomique(dir / nom, "nouveau"); }),
+              "Impossible de créer le fichier " + dir / nom + " : ce n'est pas un fichier ordinaire");
   EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
   EXPECT_TRUE(fs::is_socket(dir / "socket"));
   EXPECT_TRUE(fs::is_directory(dir / "dossier"));
@@ -155,12 +150,7 @@ TEST(Lecture, CeQuiNEstPasUnFichierClasseNEstPasLu) {
   c->Eleve(1).Nom.Affecter("GARDE");
   for (const std::string& chemin : {std::string("/dev/zero"), std::string("/dev/urandom"), dir / "fifo.cl3", enorme}) {
     c->NomFichier = chemin;
-    try {
-      c->Charger();
-      ADD_FAILURE() << chemin;
-    } catch (const EErreurClasse& e) {
-      EXPECT_EQ(std::string(e.what()), "Le fichier " + chemin + " n'est pas un fichier classe");
-    }
+    EXPECT_EQ(test::MessageErreur([&] { c->Charger(); }), "Le fichier " + chemin + " n'est pas un fichier classe");
   }
   EXPECT_EQ(c->Eleve(1).Nom.Texte(), "GARDE");
 }

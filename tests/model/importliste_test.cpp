@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 
 #include "model/cp1252.h"
 #include "model/nouvelleclasse.h"
@@ -160,15 +161,10 @@ TEST(ImportListe, TexteQuelconque) {
   // Random texts made of what lists are made of: whatever comes in, every student has a name
   // of at most 20 characters and a birth date that is empty or a real ddmmyyyy date.
   const std::string alphabet = ";,\t|\"\r\n /-.0123456789ABCnom\xE9\xC3\xA9\xFF\xFE\xEF\xBB\xBF";
-  std::uint32_t graine = 12;
+  std::mt19937 alea(12);
   for (int essai = 0; essai < 3000; ++essai) {
-    std::string t;
-    graine = graine * 1664525u + 1013904223u;
-    const int n = static_cast<int>(graine >> 24);
-    for (int i = 0; i < n; ++i) {
-      graine = graine * 1664525u + 1013904223u;
-      t += alphabet[(graine >> 16) % alphabet.size()];
-    }
+    std::string t(alea() % 256, ' ');
+    for (char& ch : t) ch = alphabet[alea() % alphabet.size()];
     const TListeImportee l = LireListeEleves(t, Aujourdhui);
     ASSERT_LE(l.Eleves.size(), 45u);
     int ligne = 0;
