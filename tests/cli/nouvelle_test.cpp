@@ -35,9 +35,8 @@ TEST(CliNouvelle, ClasseCreeeDepuisUneListe) {
 
   // An existing class is never replaced.
   const std::string avant = Contenu(classe);
-  const TResultat encore = Cli({"nouvelle", liste, classe, "--abreviation", "4C"});
-  EXPECT_EQ(encore.code, 1);
-  EXPECT_EQ(encore.erreurs, "Le fichier " + classe + " existe déjà ; il n'est pas remplacé.\n");
+  EXPECT_EQ(Cli({"nouvelle", liste, classe, "--abreviation", "4C"}),
+            Refus(1, "Le fichier " + classe + " existe déjà ; il n'est pas remplacé.\n"));
   EXPECT_EQ(Contenu(classe), avant);
   const std::string autre = dir / "autre.cl3";
   EXPECT_EQ(Cli({"nouvelle", liste, autre, "--abreviation", "4\xC3\xA8me C"}).code, 0);
@@ -49,9 +48,8 @@ TEST(CliNouvelle, ListesEtSortiesInutilisables) {
   const std::string vide = dir / "vide.csv";
   std::ofstream(vide) << "Nom;Prénom\n;Paul\n";
   EXPECT_EQ(Cli({"nouvelle", vide, dir / "a.cl3", "--annee", "\xE2\x82\xAC\xE2\x88\x9E"}).code, 2);
-  const TResultat absente = Cli({"nouvelle", dir / "absente.csv", dir / "a.cl3"});
-  EXPECT_EQ(absente.code, 1);
-  EXPECT_EQ(absente.erreurs, "Impossible d'ouvrir le fichier " + dir / "absente.csv" + "\n");
+  EXPECT_EQ(Cli({"nouvelle", dir / "absente.csv", dir / "a.cl3"}),
+            Refus(1, "Impossible d'ouvrir le fichier " + dir / "absente.csv" + "\n"));
   const TResultat personne = Cli({"nouvelle", vide, dir / "a.cl3"});
   EXPECT_EQ(personne.code, 1);
   EXPECT_NE(personne.erreurs.find("Il faut au minimum UN élève pour former une classe.\n"), std::string::npos);
@@ -59,7 +57,5 @@ TEST(CliNouvelle, ListesEtSortiesInutilisables) {
 
   const std::string un = dir / "un.csv";
   std::ofstream(un) << "ROUX\tLou\n";
-  const TResultat dossier = Cli({"nouvelle", un, dir / "absent/a.cl3"});
-  EXPECT_EQ(dossier.code, 1);
-  EXPECT_EQ(dossier.erreurs, "Impossible de créer le fichier " + dir / "absent/a.cl3" + "\n");
+  EXPECT_EQ(Cli({"nouvelle", un, dir / "absent/a.cl3"}), Refus(1, "Impossible de créer le fichier " + dir / "absent/a.cl3" + "\n"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Runs calevrin-cli in process and keeps what it printed.
 
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,7 +14,11 @@ struct TResultat {
   int code;
   std::string sortie;
   std::string erreurs;
+  bool operator==(const TResultat&) const = default;
 };
+inline std::ostream& operator<<(std::ostream& o, const TResultat& r) {
+  return o << "code " << r.code << ", sortie \"" << r.sortie << "\", erreurs \"" << r.erreurs << '"';
+}
 
 // The bundled sample class.
 inline const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
@@ -24,5 +29,15 @@ inline TResultat Cli(const std::vector<std::string>& a) {
   const int code = ExecuterCli(a, out, err);
   return {code, out.str(), err.str()};
 }
+
+// A command line written as one string, split on spaces, X standing for the sample class.
+inline TResultat Commande(const std::string& ligne) {
+  std::vector<std::string> a;
+  std::istringstream mots(ligne);
+  for (std::string m; mots >> m;) a.push_back(m == "X" ? Exemple : m);
+  return Cli(a);
+}
+// A refusal: its code and message, nothing printed.
+inline TResultat Refus(int code, const std::string& erreurs) { return {code, "", erreurs}; }
 
 }  // namespace calevrin::test
