@@ -17,9 +17,7 @@ namespace fs = std::filesystem;
 TEST(Cli, InfoVersionEtArgumentsIncorrects) {
   const TResultat r = Cli({"info", Exemple});
   EXPECT_EQ(r.code, 0);
-  EXPECT_NE(r.sortie.find("Classe : 4EB\n"), std::string::npos);
-  EXPECT_NE(r.sortie.find("Élèves : 25\n"), std::string::npos);
-  EXPECT_NE(r.sortie.find("1. Mathématiques (Ma) : devoirs 6 / 0 / 0\n"), std::string::npos);
+  EXPECT_TRUE(Contient(r.sortie, {"Classe : 4EB\n", "Élèves : 25\n", "1. Mathématiques (Ma) : devoirs 6 / 0 / 0\n"}));
   EXPECT_EQ(Cli({"--version"}).sortie, "Calevrin 3.0\n");
   EXPECT_EQ(Cli({"--help"}).code, 0);
   for (const char* cmd : {"info", "export", "moyennes", "classement", "ages", "statistiques", "bilan"})
@@ -67,11 +65,9 @@ TEST(Cli, CheckEtRepair) {
   EXPECT_EQ(Cli({"repair", abime, repare}).code, 0);
   EXPECT_EQ(Cli({"check", repare}).code, 0);
   const std::string r2 = Contenu(repare);
-  EXPECT_EQ(r2[76460], 45);
-  EXPECT_EQ(r2[1347], 20);
+  EXPECT_TRUE(r2[76460] == 45 && r2[1347] == 20);
   const std::string copie = dir / "copie.cl3";
-  EXPECT_EQ(Cli({"repair", Exemple, copie}).code, 0);
-  EXPECT_EQ(Contenu(copie), Contenu(Exemple));
+  EXPECT_TRUE(Cli({"repair", Exemple, copie}).code == 0 && Contenu(copie) == Contenu(Exemple));
   EXPECT_EQ(Cli({"repair", court, copie}).code, 1);
 }
 
@@ -85,8 +81,7 @@ TEST(Cli, FichiersAuxLimites) {
   fs::create_symlink("/dev/full", dir.Chemin() / "plein.txt");
   for (const auto& [a, cible] : {std::pair{"repair X " + fifo, fifo}, {"export X -o " + dir / "plein.txt", dir / "plein.txt"}})
     EXPECT_EQ(Commande(a), Refus(1, "Impossible de créer le fichier " + cible + " : ce n'est pas un fichier ordinaire\n"));
-  EXPECT_TRUE(fs::is_fifo(fifo));
-  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  EXPECT_TRUE(fs::is_fifo(fifo) && fs::is_character_file("/dev/full"));
   fs::remove(fifo);
   fs::remove(dir / "plein.txt");
 

@@ -1,6 +1,9 @@
 #pragma once
 // Runs calevrin-cli in process and keeps what it printed.
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -36,6 +39,13 @@ inline TResultat Commande(const std::string& ligne) {
   std::istringstream mots(ligne);
   for (std::string m; mots >> m;) a.push_back(m == "X" ? Exemple : m);
   return Cli(a);
+}
+// Every piece found in the text, in this order.
+inline ::testing::AssertionResult Contient(const std::string& texte, std::initializer_list<std::string> morceaux) {
+  std::size_t pos = 0;
+  for (const std::string& m : morceaux)
+    if ((pos = texte.find(m, pos)) == std::string::npos) return ::testing::AssertionFailure() << "no \"" << m << "\" in\n" << texte;
+  return ::testing::AssertionSuccess();
 }
 // A refusal: its code and message, nothing printed.
 inline TResultat Refus(int code, const std::string& erreurs) { return {code, "", erreurs}; }
