@@ -130,16 +130,14 @@ TEST_F(Matieres, CoefficientsEcritsSeulementSiModifies) {
 // Each dialog's help button opens the page of that dialog.
 TEST_F(Matieres, SujetsDAide) {
   AjouterEleve(c_, "un", "", "");
-  TDial05 a(nullptr, c_);
-  TDial13 b(nullptr, c_, o_);
-  TDial07 c(nullptr, c_, o_);
-  TDial08 d(nullptr, c_, o_);
-  TDial04 e(nullptr, c_);
-  TDial15 f(nullptr, c_);
-  TDial14 g(nullptr, c_, o_);
-  for (QDialog* x : std::initializer_list<QDialog*>{&a, &b, &c, &d, &e, &f, &g}) {
+  std::unique_ptr<QDialog> dialogues[] = {
+      std::make_unique<TDial05>(nullptr, c_),     std::make_unique<TDial13>(nullptr, c_, o_),
+      std::make_unique<TDial07>(nullptr, c_, o_), std::make_unique<TDial08>(nullptr, c_, o_),
+      std::make_unique<TDial04>(nullptr, c_),     std::make_unique<TDial15>(nullptr, c_),
+      std::make_unique<TDial14>(nullptr, c_, o_)};
+  for (const auto& x : dialogues) {
     x->show();
-    Cliquer(x, "BoutonAide");
+    Cliquer(x.get(), "BoutonAide");
   }
   EXPECT_EQ(sujets_, (std::vector<QString>{"Dlg_ParamClasse", "Dlg_NewEleve", "Dlg_InsererEleve", "Dlg_ModifEleve",
                                            "Dlg_SupprimerEleve", "Dlg_ModifMatiere", "Dlg_ModifDevoir"}));
