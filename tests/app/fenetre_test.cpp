@@ -51,15 +51,14 @@ TEST_F(FenetreTest, FichiersRecentsEtInvitation) {
       for (int i = 1; i <= 3; ++i) vue += Options.liste[i].empty() ? ' ' : Options.liste[i][3];
       EXPECT_EQ(vue, liste) << ajout;
     }
-    EXPECT_TRUE(f.Action("MenuF3")->isVisible());
-    EXPECT_EQ(f.Action("MenuF1")->text(), "/a/d.cl3");
+    EXPECT_TRUE(f.Action("MenuF3")->isVisible() && f.Action("MenuF1")->text() == "/a/d.cl3");
     f.close();  // writes the configuration with the list
   }
   TMDI g(dir_ / "calevrin.ini");
   EXPECT_TRUE(g.InviteDernierFichier);
   EXPECT_EQ(g.windowTitle(), "Cliquer dans la fenètre pour ouvrir le dernier fichier: /a/d.cl3");
   g.EffacerInvite();
-  EXPECT_EQ(g.windowTitle(), "Calevrin");
+  EXPECT_EQ(g.windowTitle(), "Calevrin");  // the invitation goes at the first click
 }
 
 TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
@@ -84,7 +83,7 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
   EXPECT_EQ(Feuille(f)->Classe().MatiereCourante(), 2);
 
   f.Bouton(7)->click();  // preview shows the zoom buttons; the largest zoom beeps
-  EXPECT_TRUE(Feuille(f)->Etat().ModeApercu);
+  ASSERT_TRUE(Feuille(f)->Etat().ModeApercu);
   int bips = 0;
   const test::TRemplacement alertes(RemplacerAlertes, {{}, [&] { ++bips; }});
   Feuille(f)->Etat().ZoomApercu = 4.0;
@@ -99,8 +98,7 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
   EXPECT_EQ(boites_, std::vector{QString::fromStdString("Impossible d'ouvrir le fichier " + (dir_ / "absent.cl3"))});
   f.Zone()->closeAllSubWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(f.Enfants().isEmpty());
-  EXPECT_FALSE(f.Bouton(8)->isEnabled());
+  EXPECT_TRUE(f.Enfants().isEmpty() && !f.Bouton(8)->isEnabled());
 }
 
 // Every item found by its name must be the one meant: the frame once mistook the sheet's
@@ -118,8 +116,7 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
   for (QAction* b : actions)
     if (!b->objectName().isEmpty()) noms.push_back(b->objectName());
   EXPECT_EQ(noms.size(), QSet<QString>(noms.begin(), noms.end()).size()) << noms.join(' ').toStdString();
-  EXPECT_TRUE(f.Action("M21")->isEnabled());
-  EXPECT_EQ(f.Action("M21")->text(), "&Aperçu avant impression");
+  EXPECT_TRUE(f.Action("M21")->isEnabled() && f.Action("M21")->text() == "&Aperçu avant impression");
   for (const auto& [nom, touches] : {std::pair{"M12", "Ctrl+S"}, {"M13", "Ctrl+Shift+S"}, {"M20", "Ctrl+Q"}})
     EXPECT_EQ(f.Action(nom)->shortcut(), QKeySequence(QString::fromLatin1(touches))) << nom;
 
@@ -142,8 +139,7 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
   ASSERT_NE(choix, nullptr);
   EXPECT_EQ(choix->text(), "&1 4eB.cl3");
   choix->trigger();
-  EXPECT_FALSE(premiere->isMinimized());
-  EXPECT_EQ(f.Zone()->currentSubWindow(), premiere);
+  EXPECT_TRUE(!premiere->isMinimized() && f.Zone()->currentSubWindow() == premiere);
 }
 
 namespace {
@@ -176,8 +172,7 @@ TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
   TMDI f(dir_ / "calevrin.ini");
   auto* temoin = new TEnfantTemoin;
   f.AjouterEnfant(temoin);
-  EXPECT_TRUE(Menus(f).contains(QStringLiteral("&Témoin")));
-  EXPECT_EQ(f.TextePeriode(), "Sem.2");
+  EXPECT_TRUE(Menus(f).contains(QStringLiteral("&Témoin")) && f.TextePeriode() == "Sem.2");
   EXPECT_TRUE(f.Action("M18")->isEnabled());  // print: available; save: not
   EXPECT_FALSE(f.Action("M12")->isEnabled() || f.Bouton(8)->isEnabled());
   f.Action("M18")->trigger();
@@ -189,8 +184,7 @@ TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
   EXPECT_TRUE(temoin->demandes == 1 && f.Enfants().size() == 1);
   EXPECT_TRUE(f.close());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(f.Enfants().isEmpty());
-  EXPECT_FALSE(Menus(f).contains(QStringLiteral("&Témoin")));
+  EXPECT_TRUE(f.Enfants().isEmpty() && !Menus(f).contains(QStringLiteral("&Témoin")));
 }
 
 // Two windows on one file would save over each other: the second is announced and may open
@@ -206,8 +200,7 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   ASSERT_TRUE(f.OuvrirFichier(chemin));
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("dans une autre fenêtre")));
-  EXPECT_TRUE(Feuille(f)->Document().LectureSeule());
-  EXPECT_EQ(Feuille(f)->windowTitle(), "c.cl3 (lecture seule)");
+  EXPECT_TRUE(Feuille(f)->Document().LectureSeule() && Feuille(f)->windowTitle() == "c.cl3 (lecture seule)");
   reponseChoix_ = 2;  // "Annuler"
   EXPECT_FALSE(f.OuvrirFichier(chemin));
   EXPECT_EQ(f.Enfants().size(), 2);
@@ -222,24 +215,22 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   choix_.clear();  // the question, then "Annuler": the other program's file stays
   EXPECT_FALSE(premiere->SauverAvecCopie());
   ASSERT_EQ(choix_.size(), 1u);
-  EXPECT_TRUE(choix_[0].contains(QStringLiteral("modifié sur le disque")));
+  EXPECT_TRUE(choix_[0].contains(QStringLiteral("modifié sur le disque"))) << choix_[0].toStdString();
   EXPECT_EQ(Abreviation(), "AUTRE");
   reponseChoix_ = 0;  // "Écraser"
   EXPECT_TRUE(premiere->SauverAvecCopie());
-  EXPECT_NE(Abreviation(), "AUTRE");
-  EXPECT_FALSE(premiere->Modifie());
+  EXPECT_TRUE(Abreviation() != "AUTRE" && !premiere->Modifie());
 }
 
 // "&Options...": Annuler changes nothing, OK writes the file and every open sheet follows.
 TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
   TRepertoireTemp& dir = dir_;
   const std::string ini = dir / "calevrin.ini";
-  std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", dir / "4eB.cl3");
+  std::filesystem::copy_file(Exemple, dir / "4eB.cl3");
   TMDI f(ini);
   f.show();
   ASSERT_TRUE(f.OuvrirFichier(dir / "4eB.cl3"));
-  auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
-  ASSERT_TRUE(feuille);
+  TChild* feuille = Feuille(f);
   dynamic_cast<QMdiSubWindow*>(feuille->parentWidget())->showMaximized();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(feuille));
   const std::string nom = feuille->Classe().Eleve(1).Nom.Texte();
@@ -269,15 +260,11 @@ TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
     f.Action("Options1")->trigger();
   };
   Choisir("BoutonAnnuler");
-  EXPECT_EQ(Options, avant);
-  EXPECT_EQ(Contenu(ini), fichierAvant);
-  EXPECT_FALSE(std::filesystem::exists(dir / "colorperso.ini"));
+  EXPECT_TRUE(Options == avant && Contenu(ini) == fichierAvant && !std::filesystem::exists(dir / "colorperso.ini"));
   Choisir("BoutonOK");
-  EXPECT_EQ(boites_.size(), 1u);
-  EXPECT_TRUE(Options.couleur[3] == 0xFF0000u && !Options.majuscule);
+  EXPECT_TRUE(boites_.size() == 1 && Options.couleur[3] == 0xFF0000u && !Options.majuscule);
   EXPECT_EQ(pf::LireProfil("Divers", "couleur3", "", ini) + pf::LireProfil("Boolean", "majuscule", "", ini), "167116800");
-  EXPECT_NE(feuille->Classe().Eleve(1).Nom.Texte(), nom);
-  EXPECT_TRUE(feuille->Modifie());
+  EXPECT_TRUE(feuille->Classe().Eleve(1).Nom.Texte() != nom && feuille->Modifie());
   // The sheet shows its new background at once, below the last student.
   const QImage image = feuille->viewport()->grab().toImage();
   EXPECT_EQ(image.pixel(image.width() - 3, image.height() - 3), qRgb(0, 0, 255));

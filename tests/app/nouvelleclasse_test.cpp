@@ -39,9 +39,9 @@ class NouvelleClasseApp : public Enregistreur {
   void SauverEtRelire(TMDI& f, const std::string& nom, const std::vector<std::string>& attendus) {
     auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
     ASSERT_NE(feuille, nullptr);
-    EXPECT_TRUE(feuille->Document().JamaisSauve() && feuille->Document().Modifie());
-    EXPECT_TRUE(QString::fromStdString(feuille->Classe().NomFichier).endsWith("/Classe.cl3"));
-    EXPECT_TRUE(feuille->Classe().PeriodeCourante() == 1 && feuille->Classe().MatiereCourante() == 1);
+    EXPECT_TRUE(feuille->Document().JamaisSauve() && feuille->Document().Modifie() &&
+                QString::fromStdString(feuille->Classe().NomFichier).endsWith("/Classe.cl3") &&
+                feuille->Classe().PeriodeCourante() == 1 && feuille->Classe().MatiereCourante() == 1);
     sauvegarde_ = QString::fromStdString(dir_ / nom);
     ASSERT_TRUE(feuille->SauverAvecCopie());
     EXPECT_FALSE(feuille->Document().JamaisSauve() || feuille->Document().Modifie());

@@ -15,9 +15,7 @@ TEST(CliNouvelle, ClasseCreeeDepuisUneListe) {
   const std::string liste = dir / "liste.csv";
   const std::string classe = dir / "4B.cl3";
   std::ofstream(liste, std::ios::binary) << "Nom;Pr\xE9nom;Date de naissance\r\ndupont;jean;12/03/2011\r\n"
-                                            ";Paul;01/01/2011\r\nL\xC9VY;Zo\xE9;31/02/2010\r\n"
-                                            "Martin;L\xE9"
-                                            "a;2011-05-04\r\n\r\nAbel;\xC9va;\r\n";
+                                            ";Paul;01/01/2011\r\nL\xC9VY;Zo\xE9;31/02/2010\r\nMartin;L\xE9" "a;2011-05-04\r\n\r\nAbel;\xC9va;\r\n";
   const TResultat r = Cli({"nouvelle", liste, classe, "--annee", "2026 / 2027"});
   EXPECT_EQ(r.code, 0) << r.erreurs;
   EXPECT_EQ(r.sortie, classe + " : 3 élèves, 2 lignes ignorées\n");
@@ -26,18 +24,13 @@ TEST(CliNouvelle, ClasseCreeeDepuisUneListe) {
                 ", ligne 4 ignorée : date de naissance inexistante : 31/02/2010 (« LÉVY;Zoé;31/02/2010 »)\n");
   EXPECT_EQ(std::filesystem::file_size(classe), 76632u);
   const std::string info = Cli({"info", classe}).sortie;
-  EXPECT_NE(info.find("Classe : 4B\nAnnée scolaire : 2026 / 2027\n"), std::string::npos) << info;
-  EXPECT_NE(info.find("Élèves : 3\n"), std::string::npos);
-  EXPECT_NE(info.find("Liste des élèves :\n  1. DUPONT Jean (12/03/2011)\n  2. MARTIN Léa (04/05/2011)\n"
-                      "  3. ABEL Éva\n"),
-            std::string::npos)
-      << info;
+  EXPECT_TRUE(Contient(info, {"Classe : 4B\nAnnée scolaire : 2026 / 2027\n", "Élèves : 3\n",
+                              "Liste des élèves :\n  1. DUPONT Jean (12/03/2011)\n  2. MARTIN Léa (04/05/2011)\n  3. ABEL Éva\n"}));
 
   // An existing class is never replaced.
   const std::string avant = Contenu(classe);
-  const TResultat encore = Cli({"nouvelle", liste, classe, "--abreviation", "4C"});
-  EXPECT_EQ(encore.code, 1);
-  EXPECT_EQ(encore.erreurs, "Le fichier " + classe + " existe déjà ; il n'est pas remplacé.\n");
+  EXPECT_EQ(Cli({"nouvelle", liste, classe, "--abreviation", "4C"}),
+            Refus(1, "Le fichier " + classe + " existe déjà ; il n'est pas remplacé.\n"));
   EXPECT_EQ(Contenu(classe), avant);
   const std::string autre = dir / "autre.cl3";
   EXPECT_EQ(Cli({"nouvelle", liste, autre, "--abreviation", "4\xC3\xA8me C"}).code, 0);
@@ -49,17 +42,13 @@ TEST(CliNouvelle, ListesEtSortiesInutilisables) {
   const std::string vide = dir / "vide.csv";
   std::ofstream(vide) << "Nom;Prénom\n;Paul\n";
   EXPECT_EQ(Cli({"nouvelle", vide, dir / "a.cl3", "--annee", "\xE2\x82\xAC\xE2\x88\x9E"}).code, 2);
-  const TResultat absente = Cli({"nouvelle", dir / "absente.csv", dir / "a.cl3"});
-  EXPECT_EQ(absente.code, 1);
-  EXPECT_EQ(absente.erreurs, "Impossible d'ouvrir le fichier " + dir / "absente.csv" + "\n");
+  EXPECT_EQ(Cli({"nouvelle", dir / "absente.csv", dir / "a.cl3"}),
+            Refus(1, "Impossible d'ouvrir le fichier " + dir / "absente.csv" + "\n"));
   const TResultat personne = Cli({"nouvelle", vide, dir / "a.cl3"});
-  EXPECT_EQ(personne.code, 1);
-  EXPECT_NE(personne.erreurs.find("Il faut au minimum UN élève pour former une classe.\n"), std::string::npos);
+  EXPECT_TRUE(personne.code == 1 && Contient(personne.erreurs, {"Il faut au minimum UN élève pour former une classe.\n"}));
   EXPECT_FALSE(std::filesystem::exists(dir / "a.cl3"));
 
   const std::string un = dir / "un.csv";
   std::ofstream(un) << "ROUX\tLou\n";
-  const TResultat dossier = Cli({"nouvelle", un, dir / "absent/a.cl3"});
-  EXPECT_EQ(dossier.code, 1);
-  EXPECT_EQ(dossier.erreurs, "Impossible de créer le fichier " + dir / "absent/a.cl3" + "\n");
+  EXPECT_EQ(Cli({"nouvelle", un, dir / "absent/a.cl3"}), Refus(1, "Impossible de créer le fichier " + dir / "absent/a.cl3" + "\n"));
 }

@@ -45,9 +45,8 @@ TEST(CliPdf, UneSortieRefuseeOuImpossibleNeTouchePasLaCible) {
   std::strcpy(a.sun_path, socket.c_str());
   ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
   ::close(s);
-  const TResultat refus = Cli({"pdf", Exemple, socket});
-  EXPECT_EQ(refus.code, 1);
-  EXPECT_EQ(refus.erreurs, "Impossible de créer le fichier " + socket + " : ce n'est pas un fichier ordinaire\n");
+  EXPECT_EQ(Cli({"pdf", Exemple, socket}),
+            Refus(1, "Impossible de créer le fichier " + socket + " : ce n'est pas un fichier ordinaire\n"));
   EXPECT_TRUE(std::filesystem::is_socket(socket));
 
   // A write that fails part way, as on a full disk, keeps the previous PDF whole.
@@ -58,8 +57,7 @@ TEST(CliPdf, UneSortieRefuseeOuImpossibleNeTouchePasLaCible) {
     const TDisquePlein plein(1000);
     r = Cli({"pdf", Exemple, ancien});
   }
-  EXPECT_EQ(r.code, 1);
-  EXPECT_EQ(r.erreurs, "Impossible de créer le fichier " + ancien + "\n");
+  EXPECT_EQ(r, Refus(1, "Impossible de créer le fichier " + ancien + "\n"));
   EXPECT_EQ(Contenu(ancien), "ancien");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Chemin()), {}), 2);
 }

@@ -1,6 +1,10 @@
 #pragma once
 // Runs calevrin-cli in process and keeps what it printed.
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,7 +17,11 @@ struct TResultat {
   int code;
   std::string sortie;
   std::string erreurs;
+  bool operator==(const TResultat&) const = default;
 };
+inline std::ostream& operator<<(std::ostream& o, const TResultat& r) {
+  return o << "code " << r.code << ", sortie \"" << r.sortie << "\", erreurs \"" << r.erreurs << '"';
+}
 
 // The bundled sample class.
 inline const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
@@ -24,5 +32,22 @@ inline TResultat Cli(const std::vector<std::string>& a) {
   const int code = ExecuterCli(a, out, err);
   return {code, out.str(), err.str()};
 }
+
+// A command line written as one string, split on spaces, X standing for the sample class.
+inline TResultat Commande(const std::string& ligne) {
+  std::vector<std::string> a;
+  std::istringstream mots(ligne);
+  for (std::string m; mots >> m;) a.push_back(m == "X" ? Exemple : m);
+  return Cli(a);
+}
+// Every piece found in the text, in this order.
+inline ::testing::AssertionResult Contient(const std::string& texte, std::initializer_list<std::string> morceaux) {
+  std::size_t pos = 0;
+  for (const std::string& m : morceaux)
+    if ((pos = texte.find(m, pos)) == std::string::npos) return ::testing::AssertionFailure() << "no \"" << m << "\" in\n" << texte;
+  return ::testing::AssertionSuccess();
+}
+// A refusal: its code and message, nothing printed.
+inline TResultat Refus(int code, const std::string& erreurs) { return {code, "", erreurs}; }
 
 }  // namespace calevrin::test

@@ -53,10 +53,10 @@ TEST_F(Couleurs, FichierDesCouleursPersonnelles) {
     EXPECT_EQ(QColorDialog::customColor(5), QColor(Qt::white));
     QColorDialog::setCustomColor(0, QColor(255, 0, 0));
   }
-  for (int i = 0; i < 16; ++i) EXPECT_FALSE(Lire(i).empty()) << i;
-  EXPECT_EQ(Lire(0), "ColorA=0000ff");
-  EXPECT_EQ(Lire(3), "ColorD=ff0000");
-  EXPECT_EQ(Lire(5), "ColorF=ffffff");
+  std::string lues;
+  for (int i = 0; i < 16; ++i) lues += Lire(i).substr(0, 7) + (i == 0 || i == 3 || i == 5 ? Lire(i).substr(7) : "") + " ";
+  EXPECT_EQ(lues, "ColorA=0000ff ColorB= ColorC= ColorD=ff0000 ColorE= ColorF=ffffff ColorG= ColorH= ColorI= ColorJ= ColorK= "
+                  "ColorL= ColorM= ColorN= ColorO= ColorP= ");
 }
 
 TEST_F(Couleurs, PanneauChoisitOuGardeSaCouleur) {
@@ -66,13 +66,11 @@ TEST_F(Couleurs, PanneauChoisitOuGardeSaCouleur) {
   panneau.OnChange = [&](TColorPanel* p) { changes += p == &panneau; };
   Repondre(false, Bleu);
   QTest::mouseClick(&panneau, Qt::LeftButton);
-  EXPECT_EQ(panneau.Color(), Rouge);
-  EXPECT_EQ(changes, 0);
+  EXPECT_TRUE(panneau.Color() == Rouge && changes == 0);
   EXPECT_EQ(Lire(15), "ColorP=ffffff");  // written on a cancel too
 
   Repondre(true, Bleu);
   panneau.setFocus();
   QTest::keyClick(&panneau, Qt::Key_Space);
-  EXPECT_EQ(panneau.Color(), Bleu);
-  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(panneau.Color() == Bleu && changes == 1);
 }

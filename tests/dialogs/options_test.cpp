@@ -10,10 +10,9 @@
 #include "dialogs/choixoptions.h"
 #include "platform/canevasenregistreur.h"
 #include "platform/chemins.h"
-#include "platform/messages.h"
 #include "platform/texte.h"
 #include "tests/common/fichiers.h"
-#include "tests/common/remplacement.h"
+#include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -45,7 +44,7 @@ std::string Liste(const pf::TCanevasEnregistreur& c) {
   return s.str();
 }
 
-class DialOption : public ::testing::Test {
+class DialOption : public test::Enregistreur {
  protected:
   DialOption() {
     d_.show();
@@ -61,19 +60,11 @@ class DialOption : public ::testing::Test {
   void Valeur(const char* nom, const QString& t) { W_<TSaisieNombre>(nom)->Edit()->setText(t); }
   // OK refused: the dialog still open, one message.
   void Refuse(const char* quoi) {
-    const std::size_t avant = messages_.size();
+    const std::size_t avant = boites_.size();
     W_<QPushButton>("BoutonOK")->click();
-    EXPECT_TRUE(d_.isVisible()) << quoi;
-    EXPECT_EQ(messages_.size(), avant + 1) << quoi;
+    EXPECT_TRUE(d_.isVisible() && boites_.size() == avant + 1) << quoi;
   }
 
-  std::vector<QString> messages_;
-  pf::TReponse reponse_ = pf::TReponse::Oui;
-  test::TRemplacement<pf::TFonctionMessage> boites_{pf::RemplacerBoiteMessage,
-                                                    [this](const QString& t, pf::TGenreMessage, int) {
-                                                      messages_.push_back(t);
-                                                      return reponse_;
-                                                    }};
   TOptions o_;
   TDialOption d_{nullptr, o_};
 };
@@ -117,23 +108,18 @@ TEST_F(DialOption, ChaqueControleRevientDansLesOptions) {
   W_<TColorPanel>("ColorPanel7")->FixerColor(0x00FF00);
   W_<QListWidget>("LB2")->setCurrentRow(0);
   const QString police = W_<QListWidget>("LB2")->item(0)->text();
-  Ecrire("Edit2", "2.5");
-  Ecrire("Edit6", "1.5");
-  Ecrire("Edit3", "abc");
-  Ecrire("Edit4", "1.25");
-  Ecrire("Edit5", "");
+  for (const auto& [nom, texte] : {std::pair{"Edit2", "2.5"}, {"Edit6", "1.5"}, {"Edit3", "abc"}, {"Edit4", "1.25"}, {"Edit5", ""}})
+    Ecrire(nom, texte);
   W_<QComboBox>("CB1")->setCurrentIndex(0);
   W_<QComboBox>("CB2")->setCurrentIndex(9);
   auto* st1 = W_<QTableWidget>("ST1");
   st1->item(0, 0)->setText("Z");
   st1->item(1, 0)->setText("16.5");
   st1->item(1, 1)->setText("x");  // not a number: the old value stays
-  Valeur("SN1", "16");
-  Valeur("SN2", "200");
-  Valeur("SN3", "12");
+  for (const auto& [nom, texte] : {std::pair{"SN1", "16"}, {"SN2", "200"}, {"SN3", "12"}}) Valeur(nom, texte);
   W_<QPushButton>("BoutonOK")->click();
   ASSERT_EQ(d_.result(), DialogueConfirme);
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(boites_.empty());
 
   TOptions a = o_;
   for (const auto& c : cases) a.*c.champ = !(o_.*c.champ);
@@ -158,10 +144,8 @@ TEST_F(DialOption, ChaqueControleRevientDansLesOptions) {
 TEST_F(DialOption, TaillesLieesEtApercuRedessine) {
   const QImage avant = d_.Apercu();
   W_<QListWidget>("LB3")->setCurrentRow(28);  // "3.0"
-  EXPECT_EQ(W_<QLineEdit>("Edit2")->text(), "3.0");
-  EXPECT_EQ(W_<QLineEdit>("Edit6")->text(), "3.0");
-  EXPECT_EQ(d_.CopieOptions().zoomD, 3.0);
-  EXPECT_EQ(d_.CopieOptions().zoomP, 3.0);
+  EXPECT_EQ(W_<QLineEdit>("Edit2")->text() + W_<QLineEdit>("Edit6")->text(), "3.03.0");
+  EXPECT_TRUE(d_.CopieOptions().zoomD == 3.0 && d_.CopieOptions().zoomP == 3.0);
   EXPECT_NE(d_.Apercu(), avant);
   // The vertical grid line at x = 98 units moved from 196 to 294 pixels.
   const QRgb fond = d_.Apercu().pixel(5, 5);
@@ -207,8 +191,8 @@ TEST_F(DialOption, ValeursRefuseesALaValidation) {
   Valeur("SN1", "30");
   W_<QCheckBox>("CheckBox9")->click();  // the range check off: 30 still refused
   Refuse("note max 30");
-  EXPECT_TRUE(messages_.back().contains("Note, de 0 à")) << messages_.back().toStdString();
-  EXPECT_TRUE(messages_.back().contains("de 0 à 24"));
+  EXPECT_TRUE(boites_.back().contains("Note, de 0 à")) << boites_.back().toStdString();
+  EXPECT_TRUE(boites_.back().contains("de 0 à 24"));
   W_<QCheckBox>("CheckBox9")->click();
   Valeur("SN1", "18");
 
@@ -226,16 +210,15 @@ TEST_F(DialOption, ValeursRefuseesALaValidation) {
   std::ofstream(rep / "fichier") << "x";
   Ecrire("Edit5", QString::fromStdString(rep / "fichier"));
   Refuse("un fichier pour dossier");
-  reponse_ = pf::TReponse::Non;
+  reponses_ = {pf::TReponse::Non};
   Ecrire("Edit5", QString::fromStdString(rep / "neuf"));
   Refuse("dossier non créé");
   EXPECT_FALSE(std::filesystem::exists(rep / "neuf"));
-  reponse_ = pf::TReponse::Oui;
+  reponses_ = {pf::TReponse::Oui};
   W_<QPushButton>("BoutonOK")->click();
   ASSERT_EQ(d_.result(), DialogueConfirme);
   EXPECT_TRUE(std::filesystem::is_directory(rep / "neuf"));
-  EXPECT_EQ(d_.CopieOptions().repsauve, rep / "neuf/");
-  EXPECT_EQ(d_.CopieOptions().notemax, 18);
-  EXPECT_EQ(d_.CopieOptions().notemoy, 9);  // "note max / 2" ticked by default
-  EXPECT_EQ(d_.CopieOptions().kd, 0.5);
+  TOptions a = o_;  // "note max / 2" ticked by default
+  std::tie(a.repsauve, a.notemax, a.notemoy, a.kd) = std::tuple{rep / "neuf/", 18, 9, 0.5};
+  EXPECT_EQ(d_.CopieOptions(), a);
 }

@@ -10,13 +10,13 @@
 #include <QPrinter>
 #include <QRegularExpression>
 
-#include "../common/fichiers.h"
-#include "../common/tempdir.h"
 #include "platform/aide.h"
 #include "platform/canevasenregistreur.h"
 #include "platform/dialogues.h"
 #include "platform/messages.h"
+#include "tests/common/fichiers.h"
 #include "tests/common/remplacement.h"
+#include "tests/common/tempdir.h"
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
@@ -86,8 +86,7 @@ TEST(DLGPrint, ZonesDeLExempleDUnePage4800x6600EtTexteDeTaille) {
   auto imprimante = Imprimante4800x6600();
   const TNewGraphe source = Graphe();
   TDLGPrint d(nullptr, nullptr, &source, false, imprimante.get());
-  EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("SB2"))->isChecked());
-  EXPECT_TRUE(d.findChild<QAbstractButton*>(QStringLiteral("SB10"))->isChecked());
+  for (const char* nom : {"SB2", "SB10"}) EXPECT_TRUE(d.findChild<QAbstractButton*>(QLatin1String(nom))->isChecked()) << nom;
   EXPECT_EQ(Geometrie(d, "F"), QRect(8, 8, 229, 311));
   EXPECT_EQ(Geometrie(d, "G"), QRect(11, 11, 218, 150));
   EXPECT_EQ(d.MiseEnPage().Zone, QRect(0, 0, 4800, 3300));
@@ -99,8 +98,7 @@ TEST(DLGPrint, ZonesDeLExempleDUnePage4800x6600EtTexteDeTaille) {
   EXPECT_EQ(QRect(QPoint(cadre.X1, cadre.Y1), QPoint(cadre.X2, cadre.Y2)), QRect(QPoint(0, 0), QPoint(4800, 3300)));
 
   Cliquer(d, "SB6");
-  EXPECT_EQ(d.Disposition(), TDisposition::Centre);
-  EXPECT_EQ(d.MiseEnPage().Zone, QRect(1200, 1650, 2400, 3300));
+  EXPECT_TRUE(d.Disposition() == TDisposition::Centre && d.MiseEnPage().Zone == QRect(1200, 1650, 2400, 3300));
   EXPECT_EQ(Geometrie(d, "G"), QRect(66, 86, 109, 150));  // R(1200 x 300 / 6600) + 11 ...
   // Frame unticked and black and white reach the copy that prints, in its zone.
   d.findChild<QCheckBox*>(QStringLiteral("CB2"))->setChecked(false);
@@ -110,8 +108,7 @@ TEST(DLGPrint, ZonesDeLExempleDUnePage4800x6600EtTexteDeTaille) {
   d.DessinerPage(page);
   const pf::TAppel& fond = page.Appels().front();
   EXPECT_EQ(QRect(QPoint(fond.X1, fond.Y1), QPoint(fond.X2, fond.Y2)), QRect(QPoint(1200, 1650), QPoint(3600, 4950)));
-  EXPECT_EQ(fond.StylePlume, pf::TStylePlume::Aucun);
-  EXPECT_EQ(fond.StyleBrosse, pf::TStyleBrosse::Vide);
+  EXPECT_TRUE(fond.StylePlume == pf::TStylePlume::Aucun && fond.StyleBrosse == pf::TStyleBrosse::Vide);
 
   // Landscape: the sheet's picture is 311 wide, and the printer keeps the orientation.
   Cliquer(d, "SB11");
@@ -126,12 +123,12 @@ TEST(DLGPrint, ZonesDeLExempleDUnePage4800x6600EtTexteDeTaille) {
   // with a printer of 600 x 300 pixels per inch, following a change of orientation.
   imprimante->setPageOrientation(QPageLayout::Portrait);
   TTableau tableau;
+  const QString a4 = QStringLiteral("Taille de la page : Largeur: 21 cm  /  Hauteur: 29.7 cm");
   TDLGPrint sans(nullptr, &tableau, nullptr, true, imprimante.get());
-  EXPECT_EQ(TexteTaille(sans), QStringLiteral("Taille de la page : Largeur: 21 cm  /  Hauteur: 29.7 cm"));
-  EXPECT_TRUE(sans.T().NoirBlanc);
+  EXPECT_TRUE(TexteTaille(sans) == a4 && sans.T().NoirBlanc);
   h.releve = {1, 600, 4961, 3508, 300};
   TDLGPrint avec(nullptr, &tableau, nullptr, false, imprimante.get());
-  EXPECT_EQ(TexteTaille(avec), QStringLiteral("Taille de la page : Largeur: 21 cm  /  Hauteur: 29.7 cm"));
+  EXPECT_EQ(TexteTaille(avec), a4);
   h.releve = {1, 600, 7016, 2480, 300};
   Cliquer(avec, "SB11");
   EXPECT_EQ(TexteTaille(avec), QStringLiteral("Taille de la page : Largeur: 29.7 cm  /  Hauteur: 21 cm"));
@@ -145,9 +142,7 @@ TEST(DLGPrint, ImprimeEnPdfEnregistreEtSignaleLesEchecs) {
   TDLGPrint d(nullptr, nullptr, &source, false, imprimante.get());
   // The PDF destination asks for its file, and does not keep it for the next printout.
   h.fichier = QString::fromStdString(dossier / "imprime");
-  EXPECT_TRUE(d.Imprimer());
-  EXPECT_TRUE(imprimante->outputFileName().isEmpty());
-  EXPECT_TRUE(pf::EstDestinationPdf(*imprimante));
+  EXPECT_TRUE(d.Imprimer() && imprimante->outputFileName().isEmpty() && pf::EstDestinationPdf(*imprimante));
   EXPECT_EQ(Pages(dossier / "imprime.pdf"), std::make_pair(1, true));
   EXPECT_NE(test::Contenu(dossier / "imprime.pdf").find(std::string("\0D\0e\0v\0o\0i\0r\0 \0002", 16)),
             std::string::npos);  // its title
@@ -159,8 +154,7 @@ TEST(DLGPrint, ImprimeEnPdfEnregistreEtSignaleLesEchecs) {
   EXPECT_TRUE(d.EnregistrerImage());
   const QImage image(h.fichier);
   EXPECT_EQ(image.size(), QSize(1200, 825));
-  EXPECT_EQ(image.pixel(image.width() - 3, 3), qRgb(255, 255, 255));
-  EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_TRUE(image.pixel(image.width() - 3, 3) == qRgb(255, 255, 255) && image.pixel(0, 0) == qRgb(0, 0, 0));
 
   // A file that cannot be written: said in French, and the cursor is back.
   h.fichier = QString::fromStdString(dossier / "absent/x.pdf");
@@ -174,22 +168,17 @@ TEST(DLGPrint, ImprimeEnPdfEnregistreEtSignaleLesEchecs) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   // Cancelled file choice: nothing written, nothing said.
   h.fichier.clear();
-  EXPECT_FALSE(d.Imprimer());
-  EXPECT_EQ(h.messages.size(), 3u);
+  EXPECT_FALSE(d.Imprimer() || h.messages.size() != 3);
 
   // Margins that leave no printable width: the A4 picture, R(2481 x 300 / 3507) + 11 wide,
   // no "Imprimer" but a reason; the PDF needs no printer.
   ASSERT_TRUE(imprimante->setPageMargins(QMarginsF(203.2, 0, 0, 0), QPageLayout::Millimeter));
   TDLGPrint z(nullptr, nullptr, &source, false, imprimante.get());
-  EXPECT_FALSE(z.MiseEnPage().Imprimable);
-  EXPECT_FALSE(z.findChild<QAbstractButton*>(QStringLiteral("SB20"))->isEnabled());
-  EXPECT_FALSE(z.findChild<QLabel*>(QStringLiteral("SansZone"))->isHidden());
+  EXPECT_FALSE(z.MiseEnPage().Imprimable || z.findChild<QAbstractButton*>(QStringLiteral("SB20"))->isEnabled() ||
+               z.findChild<QLabel*>(QStringLiteral("SansZone"))->isHidden() || z.Imprimer());
   EXPECT_EQ(Geometrie(z, "F"), QRect(8, 8, 223, 311));
-  EXPECT_FALSE(z.Imprimer());
   h.fichier = QString::fromStdString(dossier / "a4.pdf");
-  EXPECT_TRUE(z.EnregistrerPdf());
-  EXPECT_EQ(Pages(dossier / "a4.pdf").first, 1);
-  EXPECT_EQ(h.messages.size(), 3u);
+  EXPECT_TRUE(z.EnregistrerPdf() && Pages(dossier / "a4.pdf").first == 1 && h.messages.size() == 3);
 }
 
 TEST(DLGPrint, FeuilleEtSonOmbre) {
