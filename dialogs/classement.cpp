@@ -12,16 +12,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "dialogs/tablelecture.h"
-#include "model/cp1252.h"
+#include "dialogs/composants.h"
+#include "model//cp1252.h"
 #include "model/dates.h"
 #include "model/erreurs.h"
-#include "platform/aide.h"
 #include "platform/chemins.h"
 #include "platform/messages.h"
 #include "platform/pressepapiers.h"
@@ -38,13 +37,6 @@ constexpr const char* NomFichierTexte = "Classement.TXT";
 QRadioButton* Radio(QWidget* parent, const QString& texte, const QString& nom) {
   auto* b = new QRadioButton(texte, parent);
   b->setObjectName(nom);
-  return b;
-}
-
-QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom) {
-  auto* b = new QPushButton(texte, parent);
-  b->setObjectName(QLatin1String(nom));
-  b->setAutoDefault(false);
   return b;
 }
 
@@ -113,9 +105,12 @@ TDial10::TDial10(QWidget* parent, const TClasse& classe, const TOptions& o)
   ok->setDefault(true);
   auto* presse = Bouton(this, QStringLiteral("--> Presse Papier"), "Button1");
   auto* bloc = Bouton(this, QStringLiteral("--> Bloc Note"), "Button2");
-  auto* aide = Bouton(this, QStringLiteral("Aide"), "BoutonAide");
+  auto* aide = BoutonAide(this, QStringLiteral("ClassementDesEleves"), false);
   auto* boutons = new QHBoxLayout;
-  for (QPushButton* b : {ok, presse, bloc, aide}) boutons->addWidget(b);
+  for (QPushButton* b : {ok, presse, bloc, aide}) {
+    if (b != ok) b->setAutoDefault(false);  // Enter stays with OK
+    boutons->addWidget(b);
+  }
   boutons->addStretch(1);
 
   auto* tout = new QVBoxLayout(this);
@@ -125,8 +120,6 @@ TDial10::TDial10(QWidget* parent, const TClasse& classe, const TOptions& o)
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(presse, &QPushButton::clicked, this, &TDial10::Button1Click);
   connect(bloc, &QPushButton::clicked, this, &TDial10::Button2Click);
-  connect(aide, &QPushButton::clicked, this, [] { pf::AfficherAide(QStringLiteral("ClassementDesEleves")); });
-  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, aide, &QPushButton::click);
   connect(cb_, &QCheckBox::clicked, this, &TDial10::Classer);
 
   // Checking the buttons of the class's view fills the table, as every later choice does.

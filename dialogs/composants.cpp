@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -67,8 +68,8 @@ QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom) {
 }
 
 // An empty topic gives a button that cannot be pressed rather than one that does nothing.
-QPushButton* BoutonAide(QDialog* d, const QString& sujet) {
-  QPushButton* b = Bouton(d, QStringLiteral("&Aide"), "BoutonAide");
+QPushButton* BoutonAide(QDialog* d, const QString& sujet, bool raccourci) {
+  QPushButton* b = Bouton(d, raccourci ? QStringLiteral("&Aide") : QStringLiteral("Aide"), "BoutonAide");
   if (sujet.isEmpty()) {
     b->setEnabled(false);
     return b;
@@ -77,6 +78,19 @@ QPushButton* BoutonAide(QDialog* d, const QString& sujet) {
   auto* f1 = new QShortcut(QKeySequence::HelpContents, d);
   QObject::connect(f1, &QShortcut::activated, b, &QPushButton::click);
   return b;
+}
+
+QHBoxLayout* RangeeOkAide(QDialog* d, const QString& sujetAide) {
+  QPushButton* ok = Bouton(d, QStringLiteral("OK"), "BoutonOK");
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
+  QPushButton* aide = BoutonAide(d, sujetAide, false);
+  aide->setAutoDefault(false);
+  auto* rangee = new QHBoxLayout;
+  rangee->addStretch(1);
+  rangee->addWidget(ok);
+  rangee->addWidget(aide);
+  return rangee;
 }
 
 // The desktop orders the buttons of its dialogs; only the first validation button is the default.

@@ -13,6 +13,7 @@
 
 class QDialog;
 class QDialogButtonBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,7 +44,11 @@ QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom);
 
 // "&Aide", named BoutonAide, opening the help topic sujet, also on F1. Without a topic the
 // button is there but disabled.
-QPushButton* BoutonAide(QDialog* d, const QString& sujet);
+// Without raccourci the caption is plain "Aide", as the ranking, ages and birthdays have it.
+QPushButton* BoutonAide(QDialog* d, const QString& sujet, bool raccourci = true);
+
+// The row of the dialogs that only show: "OK" (default, accepting d) and "Aide", to the right.
+QHBoxLayout* RangeeOkAide(QDialog* d, const QString& sujetAide);
 
 // The row ok (when given: the accepting button, which keeps its own slot), "Annuler" named
 // BoutonAnnuler and rejecting d, and BoutonAide(d, sujetAide), in the desktop's order.
