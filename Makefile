@@ -7,7 +7,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PAQUETS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
            libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
-           shared-mime-info clang-tidy clang-format desktop-file-utils appstream dpkg-dev
+           shared-mime-info ccache clang-tidy clang-format desktop-file-utils appstream dpkg-dev
 
 .PHONY: deps build run test bench lint format clean exemple package
 

@@ -32,8 +32,8 @@ void FixerValeursProgramme() {
 QString QuestionAssociation(const std::string& ext, const std::string& programme) {
   // The path is shown as it is: on this system its case is part of the name.
   return QStringLiteral("L'extension de fichier ") + QString::fromStdString(MajusculesAscii(ext)) +
-         QStringLiteral(" n'est pas associée à ce logiciel.") + "\n" + "( " + QString::fromStdString(programme) +
-         " )" + "\n\n" + QStringLiteral("Voulez associer cette extension à ce logiciel ?");
+         QStringLiteral(" n'est pas associée à ce logiciel.") + "\n" + "( " + QString::fromStdString(programme) + " )" +
+         "\n\n" + QStringLiteral("Voulez associer cette extension à ce logiciel ?");
 }
 
 void VerifierAssociation(const std::string& ext, const pf::TRepertoiresXdg& xdg, const std::string& programme,
@@ -77,9 +77,10 @@ int Demarrer(int argc, char** argv) {
     QApplication::installTranslator(&traductionQt);
   FixerValeursProgramme();
   RemplacerAlertes({[](TGenreAlerte genre, const std::string& texte) {
-                      const pf::TGenreMessage g = genre == TGenreAlerte::Erreur          ? pf::TGenreMessage::Erreur
-                                                  : genre == TGenreAlerte::Avertissement ? pf::TGenreMessage::Avertissement
-                                                                                         : pf::TGenreMessage::Information;
+                      const pf::TGenreMessage g = genre == TGenreAlerte::Erreur ? pf::TGenreMessage::Erreur
+                                                  : genre == TGenreAlerte::Avertissement
+                                                      ? pf::TGenreMessage::Avertissement
+                                                      : pf::TGenreMessage::Information;
                       pf::BoiteMessage(QString::fromStdString(texte), g);
                     },
                     [] { pf::Bip(); }});

@@ -23,8 +23,8 @@ using TDemande = std::function<bool(const QString& question)>;
 QString QuestionAssociation(const std::string& ext, const std::string& programme);
 
 // Makes sure files with the extension ext (".cl3") open with programme, asking first.
-void VerifierAssociation(const std::string& ext, const plateforme::TRepertoiresXdg& xdg,
-                         const std::string& programme, const TDemande& demander);
+void VerifierAssociation(const std::string& ext, const plateforme::TRepertoiresXdg& xdg, const std::string& programme,
+                         const TDemande& demander);
 
 // The class file named in the raw command line, if any (nbParametres: arguments after
 // the program's own path).

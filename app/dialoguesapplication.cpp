@@ -1,13 +1,12 @@
 #include "app/dialoguesapplication.h"
 
-#include "dialogs/ages.h"
-#include "dialogs/ajoutereleve.h"
-#include "dialogs/anniversaires.h"
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "app/fenetreprincipale.h"
-
+#include "dialogs/ages.h"
+#include "dialogs/ajoutereleve.h"
+#include "dialogs/anniversaires.h"
 #include "dialogs/choixdevoir.h"
 #include "dialogs/classement.h"
 #include "dialogs/coefficients.h"
@@ -33,13 +32,27 @@ bool TDialoguesApplication::ModifierDevoirs(QWidget* parent, TClasse& c) {
 int TDialoguesApplication::ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) {
   return TDial16(parent, c, mode).exec();
 }
-bool TDialoguesApplication::AjouterEleve(QWidget* parent, TClasse& c) { return TDial13(parent, c).exec() == DialogueConfirme; }
-bool TDialoguesApplication::InsererEleve(QWidget* parent, TClasse& c) { return TDial07(parent, c).exec() == DialogueConfirme; }
-bool TDialoguesApplication::ModifierEleves(QWidget* parent, TClasse& c) { return TDial08(parent, c).exec() == DialogueConfirme; }
-bool TDialoguesApplication::SupprimerEleve(QWidget* parent, TClasse& c) { return TDial04(parent, c).exec() == DialogueConfirme; }
-bool TDialoguesApplication::ModifierParametres(QWidget* parent, TClasse& c) { return TDial05(parent, c).exec() == DialogueConfirme; }
-bool TDialoguesApplication::ModifierMatieres(QWidget* parent, TClasse& c) { return TDial15(parent, c).exec() == DialogueConfirme; }
-bool TDialoguesApplication::ModifierCoefficients(QWidget* parent, TClasse& c) { return TDial14(parent, c).exec() == DialogueConfirme; }
+bool TDialoguesApplication::AjouterEleve(QWidget* parent, TClasse& c) {
+  return TDial13(parent, c).exec() == DialogueConfirme;
+}
+bool TDialoguesApplication::InsererEleve(QWidget* parent, TClasse& c) {
+  return TDial07(parent, c).exec() == DialogueConfirme;
+}
+bool TDialoguesApplication::ModifierEleves(QWidget* parent, TClasse& c) {
+  return TDial08(parent, c).exec() == DialogueConfirme;
+}
+bool TDialoguesApplication::SupprimerEleve(QWidget* parent, TClasse& c) {
+  return TDial04(parent, c).exec() == DialogueConfirme;
+}
+bool TDialoguesApplication::ModifierParametres(QWidget* parent, TClasse& c) {
+  return TDial05(parent, c).exec() == DialogueConfirme;
+}
+bool TDialoguesApplication::ModifierMatieres(QWidget* parent, TClasse& c) {
+  return TDial15(parent, c).exec() == DialogueConfirme;
+}
+bool TDialoguesApplication::ModifierCoefficients(QWidget* parent, TClasse& c) {
+  return TDial14(parent, c).exec() == DialogueConfirme;
+}
 void TDialoguesApplication::Classement(QWidget* parent, const TClasse& c) { TDial10(parent, c).exec(); }
 void TDialoguesApplication::Ages(QWidget* parent, const TClasse& c) { TDial11(parent, c).exec(); }
 void TDialoguesApplication::Anniversaires(QWidget* parent, const TClasse& c) { TDial12(parent, c).exec(); }

@@ -21,13 +21,15 @@
 
 #include "app/adresses.h"
 #include "app/apropos.h"
+#include "app/demarrage.h"
 #include "app/dialoguesapplication.h"
 #include "app/nouvelleclasse.h"
-#include "app/demarrage.h"
 #include "app/options.h"
+#include "document/documentclasse.h"
+#include "document/recuperation.h"
+#include "model/alertes.h"
 #include "model/cp1252.h"
 #include "model/dates.h"
-#include "model/alertes.h"
 #include "model/edition.h"
 #include "model/erreurs.h"
 #include "platform/aide.h"
@@ -39,8 +41,6 @@
 #include "platform/regional.h"
 #include "platform/texte.h"
 #include "print/metriques.h"
-#include "document/documentclasse.h"
-#include "document/recuperation.h"
 #include "sheet/feuille.h"
 
 namespace calevrin {
@@ -120,8 +120,7 @@ TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
   LireMetriques();
   // The title invites a click that reopens the last class.
   if (!Options.liste[1].empty()) {
-    setWindowTitle(QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") +
-                   Utf8(Options.liste[1]));
+    setWindowTitle(QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") + Utf8(Options.liste[1]));
     InviteDernierFichier = true;
   }
   horloge_ = new QTimer(this);
@@ -147,24 +146,28 @@ TMDI::~TMDI() {
 QAction* TMDI::Action(const char* nom) const { return pf::TrouverAction(menuBar(), nom); }
 
 void TMDI::CreerMenus() {
-  const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint,
-                             auto&& quoi) { return pf::AjouterAction(menu, nom, titre, hint, this, quoi); };
+  const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint, auto&& quoi) {
+    return pf::AjouterAction(menu, nom, titre, hint, this, quoi);
+  };
   QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
   fichier->menuAction()->setStatusTip(QStringLiteral("Gérer les fichiers"));
   connect(fichier, &QMenu::aboutToShow, this, &TMDI::MajMenuFichier);
-  action(fichier, "M10", QStringLiteral("&Nouvelle classe..."), QStringLiteral("Créer un nouveau fichier de type classe"),
+  action(fichier, "M10", QStringLiteral("&Nouvelle classe..."),
+         QStringLiteral("Créer un nouveau fichier de type classe"),
          [this] {
            EffacerInvite();
            if (auto document = CreerNouvelleClasse(this)) OuvrirDocument(std::move(document));
          })
       ->setShortcut(QKeySequence::New);
-  action(fichier, "M11", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"),
-         [this] { MenuOuvrirFichier(); })
-      ->setShortcut(QKeySequence::Open);
-  action(fichier, "M12", QStringLiteral("&Sauver"), QStringLiteral("Sauver le fichier"),
-         [this] { Commande(pf::TCommandeCadre::Sauver); })->setShortcut(QKeySequence::Save);
-  action(fichier, "M13", QStringLiteral("S&auver sous..."), QStringLiteral("Renommer le fichier"),
-         [this] { Commande(pf::TCommandeCadre::SauverSous); })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+  action(fichier, "M11", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"), [this] {
+    MenuOuvrirFichier();
+  })->setShortcut(QKeySequence::Open);
+  action(fichier, "M12", QStringLiteral("&Sauver"), QStringLiteral("Sauver le fichier"), [this] {
+    Commande(pf::TCommandeCadre::Sauver);
+  })->setShortcut(QKeySequence::Save);
+  action(fichier, "M13", QStringLiteral("S&auver sous..."), QStringLiteral("Renommer le fichier"), [this] {
+    Commande(pf::TCommandeCadre::SauverSous);
+  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   action(fichier, "M14", QStringLiteral("Sa&uver tous"), QStringLiteral("Sauver tous les fichiers"), [this] {
     for (pf::TFenetreEnfant* e : Enfants())
       if (e->Disponible(pf::TCommandeCadre::SauverSous)) e->Executer(pf::TCommandeCadre::Sauver);
@@ -177,23 +180,25 @@ void TMDI::CreerMenus() {
   action(fichier, "M17", QStringLiteral("Effa&cer"), QStringLiteral("Effacer le fichier du disque"),
          [this] { Commande(pf::TCommandeCadre::Effacer); });
   fichier->addSeparator();
-  action(fichier, "M18", QStringLiteral("&Imprimer..."), QStringLiteral("Imprimer le fichier"),
-         [this] { Commande(pf::TCommandeCadre::Imprimer); })->setShortcut(QKeySequence::Print);
+  action(fichier, "M18", QStringLiteral("&Imprimer..."), QStringLiteral("Imprimer le fichier"), [this] {
+    Commande(pf::TCommandeCadre::Imprimer);
+  })->setShortcut(QKeySequence::Print);
   action(fichier, "M19", QStringLiteral("C&onfigurer l'imprimante..."), QStringLiteral("Configurer l'imprimante"),
          [this] { Commande(pf::TCommandeCadre::ConfigurerImprimante); });
   action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(),
          [this] { Commande(pf::TCommandeCadre::Apercu); });
   fichier->addSeparator();
-  action(fichier, "M20", QStringLiteral("&Quitter"), QStringLiteral("Quitter le programme"), [this] { close(); })
-      ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+  action(fichier, "M20", QStringLiteral("&Quitter"), QStringLiteral("Quitter le programme"), [this] {
+    close();
+  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
   fichier->addSeparator();
   for (int i = 1; i <= 3; ++i) {
     const std::string nom = "MenuF" + std::to_string(i);
     recents_[static_cast<std::size_t>(i - 1)] = action(fichier, nom.c_str(), QStringLiteral("Fichier %1").arg(i),
-                                                        QStringLiteral("Ouvrir ce fichier"), [this, i] {
-                                                          EffacerInvite();
-                                                          MenuFichier(i);
-                                                        });
+                                                       QStringLiteral("Ouvrir ce fichier"), [this, i] {
+                                                         EffacerInvite();
+                                                         MenuFichier(i);
+                                                       });
   }
 
   menuFenetre_ = menuBar()->addMenu(QStringLiteral("Fe&nêtre"));
@@ -248,9 +253,8 @@ void TMDI::CreerMenus() {
   action(internet, "Int4", QStringLiteral("Aller au site officiel"), QString(),
          [this] { OuvrirSiteWeb(SiteLogiciel); });
   internet->addSeparator();
-  action(internet, "Int1", QStringLiteral("Contacter Kestrova"), QString(), [] {
-    pf::OuvrirMessagerie(QString::fromLatin1(MailSociete));
-  });
+  action(internet, "Int1", QStringLiteral("Contacter Kestrova"), QString(),
+         [] { pf::OuvrirMessagerie(QString::fromLatin1(MailSociete)); });
   action(internet, "Int2", QStringLiteral("Contacter l'auteur"), QString(), [] {
     pf::BoiteMessage(QStringLiteral("L'adresse électronique de l'auteur change environ une fois par an.\n"
                                     "Consultez la page de contact de son site pour la connaître :\n") +
@@ -399,12 +403,12 @@ bool TMDI::Verrouiller(TDocumentClasse& document) {
     ou = QStringLiteral("par un autre programme Calevrin (") + detenteur + QStringLiteral(")");
   else
     return true;
-  const int r = pf::ChoixMessage(QStringLiteral("Le fichier ") + chemin + QStringLiteral(" est déjà ouvert ") + ou +
-                                     QStringLiteral(".\n\nEnregistrer depuis deux fenêtres ferait perdre le travail "
-                                                    "de l'une.\nL'ouvrir en lecture seule ?"),
-                                 pf::TGenreMessage::Avertissement,
-                                 {QStringLiteral("&Lecture seule"), QStringLiteral("&Ouvrir quand même"),
-                                  QStringLiteral("Annuler")});
+  const int r = pf::ChoixMessage(
+      QStringLiteral("Le fichier ") + chemin + QStringLiteral(" est déjà ouvert ") + ou +
+          QStringLiteral(".\n\nEnregistrer depuis deux fenêtres ferait perdre le travail "
+                         "de l'une.\nL'ouvrir en lecture seule ?"),
+      pf::TGenreMessage::Avertissement,
+      {QStringLiteral("&Lecture seule"), QStringLiteral("&Ouvrir quand même"), QStringLiteral("Annuler")});
   if (r == 2) return false;
   document.FixerLectureSeule(r == 0);
   return true;
@@ -423,10 +427,12 @@ void TMDI::ProposerRecuperations() {
     const QString texte = QStringLiteral("Le programme s'est arrêté avant que cette classe soit enregistrée :\n\n") +
                           c.Original + QStringLiteral("\n\nUne copie de secours du ") +
                           QLocale(QLocale::French).toString(c.Moment, QStringLiteral("dddd d MMMM yyyy à HH:mm")) +
-                          QStringLiteral(" peut être récupérée. Le fichier lui-même n'est pas modifié tant que la "
-                                         "classe récupérée n'est pas enregistrée.");
-    const int r = pf::ChoixMessage(texte, pf::TGenreMessage::Confirmation,
-                                   {QStringLiteral("&Récupérer"), QStringLiteral("&Supprimer"), QStringLiteral("&Ignorer")});
+                          QStringLiteral(
+                              " peut être récupérée. Le fichier lui-même n'est pas modifié tant que la "
+                              "classe récupérée n'est pas enregistrée.");
+    const int r =
+        pf::ChoixMessage(texte, pf::TGenreMessage::Confirmation,
+                         {QStringLiteral("&Récupérer"), QStringLiteral("&Supprimer"), QStringLiteral("&Ignorer")});
     if (r == 1) TRecuperation::Supprimer(c);
     if (r != 0) continue;
     std::unique_ptr<TDocumentClasse> document;
@@ -541,8 +547,7 @@ void TMDI::MajMenuFichier() {
 
 void TMDI::MajMenuFenetre(int k) {
   const bool actif = k == 0 || zone_->subWindowList().size() > k;
-  for (const char* nom : {"MMosaiqueH", "MMosaiqueV", "MCascade", "MIcone", "MReduire"})
-    Action(nom)->setEnabled(actif);
+  for (const char* nom : {"MMosaiqueH", "MMosaiqueV", "MCascade", "MIcone", "MReduire"}) Action(nom)->setEnabled(actif);
 }
 
 void TMDI::AjouterFichierRecent(const std::string& nom) {

@@ -29,6 +29,7 @@ class TZoneClient : public QMdiArea {
   using QMdiArea::QMdiArea;
  signals:
   void CliqueGauche();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "model/alertes.h"
 #include "model/cp1252.h"
 #include "model/erreurs.h"
 #include "platform/chemins.h"
-#include "model/alertes.h"
 #include "platform/profil.h"
 
 namespace calevrin {

@@ -15,8 +15,19 @@ namespace {
 
 // 45 students with accented, hyphenated and repeated names, every grade slot of period 1 filled.
 std::unique_ptr<TClasse> ClassePleine(bool inverse) {
-  static const char* const noms[] = {"\xC9LUARD", "LEF\xC8VRE", "DUPONT", "Dupont", "\x8CUVRE", "ODIN",
-                                     "\xC7""ARON", "LE GALL", "LEBLANC", "MARTIN-DURAND", "ZOLA", "\xC9MERY"};
+  static const char* const noms[] = {"\xC9LUARD",
+                                     "LEF\xC8VRE",
+                                     "DUPONT",
+                                     "Dupont",
+                                     "\x8CUVRE",
+                                     "ODIN",
+                                     "\xC7"
+                                     "ARON",
+                                     "LE GALL",
+                                     "LEBLANC",
+                                     "MARTIN-DURAND",
+                                     "ZOLA",
+                                     "\xC9MERY"};
   auto c = std::make_unique<TClasse>();
   std::mt19937 alea(45);
   for (int e = 1; e <= MaxEleves; ++e) {

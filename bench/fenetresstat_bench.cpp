@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QTest>
 #include <QToolButton>
-
 #include <cstdint>
 #include <cstdlib>
 #include <memory>

@@ -1,5 +1,7 @@
 // The grade sheet: painting in its three targets, and the way from start-up to the first sheet.
 #include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <QApplication>
 #include <QImage>
@@ -7,9 +9,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -18,8 +17,8 @@
 
 #include "app/demarrage.h"
 #include "app/dialoguesapplication.h"
-#include "cli/pdf.h"
 #include "app/fenetreprincipale.h"
+#include "cli/pdf.h"
 #include "examples/exemple.h"
 #include "model/classe.h"
 #include "platform/canevasenregistreur.h"

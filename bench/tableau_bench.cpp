@@ -31,7 +31,9 @@ std::unique_ptr<TClasse> ClassePleine(bool toutes) {
       for (int k = 1; k <= MaxDevoirs; ++k) {
         TDevoir& d = c->Devoir(m, p, k);
         d.Coef = 0.5 * (k % 4 + 1);
-        d.Date.Affecter("ven. 12 d\xE9""c.");
+        d.Date.Affecter(
+            "ven. 12 d\xE9"
+            "c.");
         d.Duree.Affecter("1h30");
         d.Commentaire.Affecter("Contr\xF4le de connaissances num\xE9ro " + std::to_string(k));
         for (int e = 1; e <= MaxEleves; ++e) {

@@ -5,12 +5,12 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/entree.h"
-#include "cli/nouvelle.h"
-#include "cli/statistiques.h"
 #include "cli/ages.h"
 #include "cli/anniversaires.h"
 #include "cli/classement.h"
+#include "cli/entree.h"
+#include "cli/nouvelle.h"
+#include "cli/statistiques.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
 #include "model/edition.h"

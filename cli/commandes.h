@@ -13,8 +13,8 @@ struct TOptions;
 
 // The sheet's page written to a PDF file; installed by the program when it is built with its
 // painter, so that the rest of the tool needs only the model.
-using TImprimerPdf = std::function<int(const TClasse& c, const TOptions& o, const std::string& sortie,
-                                       std::ostream& erreurs)>;
+using TImprimerPdf =
+    std::function<int(const TClasse& c, const TOptions& o, const std::string& sortie, std::ostream& erreurs)>;
 void InstallerImprimerPdf(TImprimerPdf f);
 
 // Exit codes: 0 done, 1 a file is faulty or could not be handled, 2 bad arguments.

@@ -76,8 +76,7 @@ bool OuvrirClasse(const std::string& chemin, const std::optional<std::string>& o
 
 bool OuvrirClasse(const TArgumentsCli& a, TClasseOuverte& r, std::ostream& err) {
   const auto options = a.options.find("--options");
-  return OuvrirClasse(a.fichier, options == a.options.end() ? std::nullopt : std::optional(options->second), r,
-                      err);
+  return OuvrirClasse(a.fichier, options == a.options.end() ? std::nullopt : std::optional(options->second), r, err);
 }
 
 namespace {

@@ -58,7 +58,8 @@ QString TMaColorDialog::Entree(int i, TCouleurPanneau c) {
 }
 
 bool TMaColorDialog::LireEntree(const QString& entree, int& i, TCouleurPanneau& c) {
-  if (entree.size() != 13 || !entree.startsWith(QLatin1String("Color")) || entree.at(6) != QLatin1Char('=')) return false;
+  if (entree.size() != 13 || !entree.startsWith(QLatin1String("Color")) || entree.at(6) != QLatin1Char('='))
+    return false;
   const int lettre = entree.at(5).toUpper().unicode() - u'A';
   if (lettre < 0 || lettre > 15) return false;
   bool ok = false;

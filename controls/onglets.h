@@ -11,8 +11,8 @@ namespace calevrin {
 
 // Writes one tab's caption centred in the rectangle (right and bottom excluded), with the
 // canvas's brush under it; police is the control's font.
-void DessinerOnglet(plateforme::TCanevas& canevas, const QString& libelle, int gauche, int haut, int droite,
-                    int bas, bool selectionne, const plateforme::TPolice& police);
+void DessinerOnglet(plateforme::TCanevas& canevas, const QString& libelle, int gauche, int haut, int droite, int bas,
+                    bool selectionne, const plateforme::TPolice& police);
 
 class TBarreOnglets : public QTabBar {
   Q_OBJECT

@@ -32,8 +32,10 @@ class TBoutonPas : public QPushButton {
     QPainter p(this);
     QStyleOptionButton opt;
     opt.initFrom(this);
-    if (isDown()) opt.state |= QStyle::State_Sunken;
-    else opt.state |= QStyle::State_Raised;
+    if (isDown())
+      opt.state |= QStyle::State_Sunken;
+    else
+      opt.state |= QStyle::State_Raised;
     style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &opt, &p, this);
     p.setPen(QPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText), 1));
     const int cx = width() / 2;
@@ -59,8 +61,8 @@ void TEditSaisieNombre::keyPressEvent(QKeyEvent* event) {
   const QString t = event->text();
   // Keys without a character (arrows, Home, Delete, Tab, shortcuts) edit as usual.
   if (t.isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier) || touche == Qt::Key_Return ||
-      touche == Qt::Key_Enter || touche == Qt::Key_Backspace || touche == Qt::Key_Escape ||
-      touche == Qt::Key_Tab || touche == Qt::Key_Backtab) {
+      touche == Qt::Key_Enter || touche == Qt::Key_Backspace || touche == Qt::Key_Escape || touche == Qt::Key_Tab ||
+      touche == Qt::Key_Backtab) {
     QLineEdit::keyPressEvent(event);
     return;
   }
@@ -69,8 +71,10 @@ void TEditSaisieNombre::keyPressEvent(QKeyEvent* event) {
   if (t == QLatin1String("-")) passe = Negatif;
   if (t == QLatin1String(",") || t == QLatin1String(".")) {
     // "." is the only decimal point the program reads: a comma typed is taken as one.
-    if (Mode == TModeSN::mReal) insert(QStringLiteral("."));
-    else pf::Bip();
+    if (Mode == TModeSN::mReal)
+      insert(QStringLiteral("."));
+    else
+      pf::Bip();
     return;
   }
   if (!passe) {
@@ -252,14 +256,18 @@ void TSaisieNombre::FixerValeurR(double v) {
 }
 
 void TSaisieNombre::Pas(int direction) {
-  if (direction == 2) Incrementer();
-  else Decrementer();
+  if (direction == 2)
+    Incrementer();
+  else
+    Decrementer();
 }
 
 void TSaisieNombre::Incrementer() {
   if (!Valide()) {
-    if (Mode() == TModeSN::mReal) FixerValeurR(max_);
-    else FixerValeurI(pf::R(max_));
+    if (Mode() == TModeSN::mReal)
+      FixerValeurR(max_);
+    else
+      FixerValeurI(pf::R(max_));
     return;
   }
   if (Mode() == TModeSN::mReal) {
@@ -272,8 +280,10 @@ void TSaisieNombre::Incrementer() {
 
 void TSaisieNombre::Decrementer() {
   if (!Valide()) {
-    if (Mode() == TModeSN::mReal) FixerValeurR(min_);
-    else FixerValeurI(pf::R(min_));
+    if (Mode() == TModeSN::mReal)
+      FixerValeurR(min_);
+    else
+      FixerValeurI(pf::R(min_));
     return;
   }
   if (Mode() == TModeSN::mReal) {

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "dialogs/tablelecture.h"
 #include "dialogs/composants.h"
+#include "dialogs/tablelecture.h"
 #include "platform/texte.h"
 
 namespace calevrin {

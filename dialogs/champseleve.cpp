@@ -51,7 +51,9 @@ TChampsEleve ChampsEleve(QWidget* parent, QFormLayout* grille, const char* noms[
   return f;
 }
 
-QString TexteEleve(const TClasse& c, int e) { return QString::number(e) + QStringLiteral(" - ") + Depuis(c.NomComplet(e, true)); }
+QString TexteEleve(const TClasse& c, int e) {
+  return QString::number(e) + QStringLiteral(" - ") + Depuis(c.NomComplet(e, true));
+}
 
 QComboBox* ListeEleves(QWidget* parent, const TClasse& c) {
   auto* cb = new QComboBox(parent);

@@ -50,27 +50,32 @@ struct TCase {
   bool TOptions::*champ;
 };
 constexpr TCase Cases[] = {
-    {"CheckBox4", &TOptions::arrondiN},     {"CheckBox2", &TOptions::prenom},
-    {"CheckBox3", &TOptions::trait},        {"CheckBox6", &TOptions::majuscule},
-    {"CheckBox7", &TOptions::noirblanc},    {"CheckBox8", &TOptions::moydiv2},
-    {"CheckBox11", &TOptions::textebas},    {"CheckBox12", &TOptions::sauvegarde},
-    {"CheckBox14", &TOptions::alignernb},   {"CheckBox9", &TOptions::verification},
+    {"CheckBox4", &TOptions::arrondiN},       {"CheckBox2", &TOptions::prenom},
+    {"CheckBox3", &TOptions::trait},          {"CheckBox6", &TOptions::majuscule},
+    {"CheckBox7", &TOptions::noirblanc},      {"CheckBox8", &TOptions::moydiv2},
+    {"CheckBox11", &TOptions::textebas},      {"CheckBox12", &TOptions::sauvegarde},
+    {"CheckBox14", &TOptions::alignernb},     {"CheckBox9", &TOptions::verification},
     {"CheckBox10", &TOptions::imprimerAnnee}, {"CheckBox15", &TOptions::tailleid},
-    {"CheckBox16", &TOptions::utiliserL},   {"CheckBox13", &TOptions::marge},
+    {"CheckBox16", &TOptions::utiliserL},     {"CheckBox13", &TOptions::marge},
     {"CheckBox17", &TOptions::centrert},
 };
 
-const char* const Separateurs[] = {"Signe moins", "Signe plus", "Slash",  "Antislash",     "Tidle",
-                                   "Trait vertical", "Espace", "Point", "Point virgule", "Virgule"};
+const char* const Separateurs[] = {"Signe moins",    "Signe plus", "Slash", "Antislash",     "Tidle",
+                                   "Trait vertical", "Espace",     "Point", "Point virgule", "Virgule"};
 const char SignesSeparateurs[] = {'-', '+', '/', '\\', '~', '|', ' ', '.', ';', ','};
 
-const char* const LibellesCouleurs[NbCouleurs] = {
-    "Nom des élèves",       "Ligne",
-    "Fond",                 "Coefficient",
-    "Titre des colonnes",   "Note sup. à la moy.",
-    "Note inf. à la moy.",  "Moy. sup. à la note moy.",
-    "Moy. inf. à la note moy.", "Texte en bas du tableau",
-    "Fond ( mode aperçu )", "Notes non valides"};
+const char* const LibellesCouleurs[NbCouleurs] = {"Nom des élèves",
+                                                  "Ligne",
+                                                  "Fond",
+                                                  "Coefficient",
+                                                  "Titre des colonnes",
+                                                  "Note sup. à la moy.",
+                                                  "Note inf. à la moy.",
+                                                  "Moy. sup. à la note moy.",
+                                                  "Moy. inf. à la note moy.",
+                                                  "Texte en bas du tableau",
+                                                  "Fond ( mode aperçu )",
+                                                  "Notes non valides"};
 
 QString Texte(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -237,8 +242,7 @@ void DessinerApercu(pf::TCanevas& c, const TOptions& o) {
   ligne(78, 9, 138, 9);
   ligne(78, 19, 158, 19);
   ligne(78, 49, 158, 49);
-  if (o.textebas)
-    texte(o.couleur[10], 10, 60, Texte("Devoir 1 : date 10 sept durée 2h Devoir de sciences"));
+  if (o.textebas) texte(o.couleur[10], 10, 60, Texte("Devoir 1 : date 10 sept durée 2h Devoir de sciences"));
 }
 
 TDialOption::TDialOption(QWidget* parent, const TOptions& o)
@@ -444,7 +448,8 @@ QWidget* TDialOption::OngletImpression() {
   edit3_->setObjectName(QStringLiteral("Edit3"));
   edit4_ = new QLineEdit(QString::number(copie_.kp, 'f', 2), correction);
   edit4_->setObjectName(QStringLiteral("Edit4"));
-  for (QLineEdit* e : {edit3_, edit4_}) e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 16);
+  for (QLineEdit* e : {edit3_, edit4_})
+    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 16);
   g->addWidget(Etiquette(Texte("Facteur d'échelle pour le quadrillage :"), edit3_, correction), 1, 0);
   g->addWidget(edit3_, 1, 1);
   g->addWidget(Etiquette(Texte("Facteur d'échelle pour l'écriture : "), edit4_, correction), 2, 0);
@@ -478,7 +483,8 @@ QWidget* TDialOption::OngletSauvegarde() {
 
 QWidget* TDialOption::OngletTitre() {
   auto* page = new QWidget;
-  QCheckBox* annee = Case(page, "CheckBox10", QStringLiteral("Ajouter l'année scolaire au titre"), copie_.imprimerAnnee, false);
+  QCheckBox* annee =
+      Case(page, "CheckBox10", QStringLiteral("Ajouter l'année scolaire au titre"), copie_.imprimerAnnee, false);
   connect(annee, &QCheckBox::clicked, this, &TDialOption::AfficherExempleTitre);
   QCheckBox* centrer = Case(page, "CheckBox17", QStringLiteral("Centrer le titre"), copie_.centrert, false);
   cb2_ = new QComboBox(page);
@@ -537,9 +543,8 @@ QWidget* TDialOption::OngletLettres() {
 QWidget* TDialOption::OngletSaisie() {
   auto* page = new QWidget;
   QCheckBox* verification =
-      Case(page, "CheckBox9",
-           Texte("Activer la vérification automatique du domaine de validité lors de la saisie"), copie_.verification,
-           false);
+      Case(page, "CheckBox9", Texte("Activer la vérification automatique du domaine de validité lors de la saisie"),
+           copie_.verification, false);
   connect(verification, &QCheckBox::clicked, this, &TDialOption::AppliquerDomaines);
   const auto nombre = [page](const char* nom, const QString& texte, int max, int valeur) {
     auto* sn = new TSaisieNombre(page);

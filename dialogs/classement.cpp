@@ -16,8 +16,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "dialogs/tablelecture.h"
 #include "dialogs/composants.h"
+#include "dialogs/tablelecture.h"
 #include "model//cp1252.h"
 #include "model/dates.h"
 #include "model/erreurs.h"

@@ -15,8 +15,7 @@
 
 namespace calevrin {
 
-TDial14::TDial14(QWidget* parent, TClasse& classe, const TOptions& o)
-    : QDialog(parent), classe_(classe), options_(o) {
+TDial14::TDial14(QWidget* parent, TClasse& classe, const TOptions& o) : QDialog(parent), classe_(classe), options_(o) {
   setWindowTitle(TitreClasse(QStringLiteral("Changer les coefficients des matières"), classe));
   auto* groupe = new QGroupBox(this);
   auto* grille = new QGridLayout(groupe);

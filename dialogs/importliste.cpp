@@ -52,11 +52,11 @@ QString DateLisible(const std::string& d) {
 TDialImportListe::TDialImportListe(QWidget* parent, const TDateJour& aujourdhui)
     : QDialog(parent), aujourdhui_(aujourdhui) {
   setWindowTitle(QStringLiteral("Importer une liste d'élèves"));
-  auto* explication = new QLabel(
-      QStringLiteral("Une colonne de noms, une de prénoms et, si possible, une de dates de naissance :\n"
-                     "fichier CSV ou texte exporté d'un tableur, ou cellules copiées dans le tableur.\n"
-                     "Les élèves importés remplacent ceux déjà saisis ; ils restent modifiables avant OK."),
-      this);
+  auto* explication =
+      new QLabel(QStringLiteral("Une colonne de noms, une de prénoms et, si possible, une de dates de naissance :\n"
+                                "fichier CSV ou texte exporté d'un tableur, ou cellules copiées dans le tableur.\n"
+                                "Les élèves importés remplacent ceux déjà saisis ; ils restent modifiables avant OK."),
+                 this);
   QPushButton* fichier = Bouton(this, QStringLiteral("&Fichier..."), "BoutonFichier");
   QPushButton* coller = Bouton(this, QStringLiteral("C&oller le presse-papiers"), "BoutonColler");
   connect(fichier, &QPushButton::clicked, this, &TDialImportListe::ChoisirFichier);
@@ -64,8 +64,9 @@ TDialImportListe::TDialImportListe(QWidget* parent, const TDateJour& aujourdhui)
   resume_ = new QLabel(QStringLiteral("Aucune liste lue."), this);
   resume_->setObjectName(QStringLiteral("Resume"));
   resume_->setWordWrap(true);
-  eleves_ = Table(this, "Eleves", {QStringLiteral("N°"), QStringLiteral("Nom"), QStringLiteral("Prénom"),
-                                   QStringLiteral("Date de naissance"), QStringLiteral("Ligne")});
+  eleves_ = Table(this, "Eleves",
+                  {QStringLiteral("N°"), QStringLiteral("Nom"), QStringLiteral("Prénom"),
+                   QStringLiteral("Date de naissance"), QStringLiteral("Ligne")});
   ignorees_ = Table(this, "Ignorees", {QStringLiteral("Ligne"), QStringLiteral("Texte"), QStringLiteral("Raison")});
   importer_ = Bouton(this, QStringLiteral("&Importer"), "BoutonImporter");
   importer_->setEnabled(false);
@@ -98,7 +99,8 @@ void TDialImportListe::Lire(const std::string& octets, const QString& origine) {
     Cellule(eleves_, i, 1, Depuis(e.Eleve.Nom));
     Cellule(eleves_, i, 2, Depuis(e.Eleve.Prenom));
     Cellule(eleves_, i, 3, DateLisible(e.Eleve.DateNaissance));
-    Cellule(eleves_, i, 4, QString::number(e.Ligne) + (e.Coupe ? QStringLiteral(" (coupé à 20 caractères)") : QString()));
+    Cellule(eleves_, i, 4,
+            QString::number(e.Ligne) + (e.Coupe ? QStringLiteral(" (coupé à 20 caractères)") : QString()));
   }
   const auto m = static_cast<int>(liste_.Ignorees.size());
   ignorees_->setRowCount(m);
@@ -112,7 +114,9 @@ void TDialImportListe::Lire(const std::string& octets, const QString& origine) {
   ignorees_->resizeColumnsToContents();
   QString resume = origine + QStringLiteral(" : ") + QString::number(n) +
                    (n > 1 ? QStringLiteral(" élèves à importer") : QStringLiteral(" élève à importer"));
-  if (m > 0) resume += QStringLiteral(", ") + QString::number(m) + (m > 1 ? QStringLiteral(" lignes ignorées") : QStringLiteral(" ligne ignorée"));
+  if (m > 0)
+    resume += QStringLiteral(", ") + QString::number(m) +
+              (m > 1 ? QStringLiteral(" lignes ignorées") : QStringLiteral(" ligne ignorée"));
   resume += QStringLiteral(" (") + QString::fromStdString(std::string(NomEncodage(liste_.Encodage)));
   if (liste_.Separateur != 0)
     resume += QStringLiteral(", séparateur ") + QString::fromStdString(std::string(NomSeparateur(liste_.Separateur)));

@@ -69,8 +69,8 @@ TDial15::TDial15(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
 void TDial15::Montrer(int nb) {
   for (int m = 2; m <= MaxMatieres; ++m) {
     const auto i = static_cast<std::size_t>(m - 1);
-    for (QWidget* w : {static_cast<QWidget*>(libelles_[i]), static_cast<QWidget*>(noms_[i]),
-                       static_cast<QWidget*>(abrevs_[i])})
+    for (QWidget* w :
+         {static_cast<QWidget*>(libelles_[i]), static_cast<QWidget*>(noms_[i]), static_cast<QWidget*>(abrevs_[i])})
       w->setVisible(m <= nb);
   }
 }

@@ -1,10 +1,10 @@
 #include "dialogs/modifiereleve.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -15,8 +15,7 @@
 
 namespace calevrin {
 
-TDial08::TDial08(QWidget* parent, TClasse& classe, const TOptions& o)
-    : QDialog(parent), classe_(classe), options_(o) {
+TDial08::TDial08(QWidget* parent, TClasse& classe, const TOptions& o) : QDialog(parent), classe_(classe), options_(o) {
   setWindowTitle(TitreClasse(QStringLiteral("Modifier les renseignement sur un élève"), classe));
   auto* groupe = new QGroupBox(this);
   auto* grille = new QFormLayout(groupe);

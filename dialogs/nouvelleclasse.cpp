@@ -1,9 +1,9 @@
 #include "dialogs/nouvelleclasse.h"
 
-#include <QHBoxLayout>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -109,8 +109,7 @@ void TDial01::Button1Click() {
 // Every named slot counts, wherever it is: a class needs one, not necessarily the first.
 void TDial01::BitBtn1Click() {
   if (!Stocker()) return;
-  const bool nomme =
-      std::any_of(saisis_.begin(), saisis_.end(), [](const TEleveSaisi& e) { return !SansNom(e.Nom); });
+  const bool nomme = std::any_of(saisis_.begin(), saisis_.end(), [](const TEleveSaisi& e) { return !SansNom(e.Nom); });
   if (!nomme) {
     pf::BoiteMessage(QStringLiteral("Il faut au minimum UN élève pour former une classe."),
                      pf::TGenreMessage::Avertissement);

@@ -104,7 +104,7 @@ void TDial05::BitBtn1Click() {
   const auto t = LireTextes({edit1_, edit2_, edit3_, edit4_});
   if (!t) return;
   const TParametresClasse avant = LireParametres(classe_);
-  TParametresClasse p{(*t)[0], (*t)[1], (*t)[2], (*t)[3], rb2_->isChecked() ? 2 : 3, cb_->currentIndex(),
+  TParametresClasse p{(*t)[0],          (*t)[1], (*t)[2], (*t)[3], rb2_->isChecked() ? 2 : 3, cb_->currentIndex(),
                       cb1_->isChecked()};
   ModifierParametres(classe_, p);
   const TParametresClasse apres = LireParametres(classe_);

@@ -1,10 +1,10 @@
 #include "dialogs/supprimereleve.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 

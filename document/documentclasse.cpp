@@ -125,8 +125,8 @@ void TDocumentClasse::NouvelleEtape(const QString& nom, TChangement changement) 
   image_ = std::move(apres);
   if (!d.Vide()) {
     const bool etaitPropre = pile_.isClean();
-    pile_.push(new TEtapeClasse(*this, nom, std::move(d), classe_->MatiereCourante(), classe_->PeriodeCourante(),
-                                changement));
+    pile_.push(
+        new TEtapeClasse(*this, nom, std::move(d), classe_->MatiereCourante(), classe_->PeriodeCourante(), changement));
     // The stack tells when it leaves the saved state; a second change must be told too.
     if (!etaitPropre) emit ModificationChangee(true);
   }

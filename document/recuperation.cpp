@@ -24,7 +24,8 @@ QString Base(const QString& dossier, const std::string& chemin) {
 }  // namespace
 
 QString TRecuperation::Dossier() {
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)).filePath(QStringLiteral("recuperation"));
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+      .filePath(QStringLiteral("recuperation"));
 }
 
 TRecuperation::TRecuperation(TDocumentClasse& document, const QString& dossier, int calme, int maximum)
@@ -74,8 +75,8 @@ void TRecuperation::Ecrire() {
   document_.Image(*image);
   const std::string copie = (base_ + QStringLiteral(".cl3")).toStdString();
   const std::string infos = (base_ + QStringLiteral(".txt")).toStdString();
-  const std::string texte = document_.Chemin() + "\n" +
-                            QDateTime::currentDateTime().toString(Qt::ISODate).toStdString() + "\n";
+  const std::string texte =
+      document_.Chemin() + "\n" + QDateTime::currentDateTime().toString(Qt::ISODate).toStdString() + "\n";
   ecrite_ = true;
   // The disk may be slow: typing goes on meanwhile.
   ecrivain_.start([image, copie, infos, texte] {

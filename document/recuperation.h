@@ -22,8 +22,7 @@ class TRecuperation : public QObject {
 
  public:
   // The copies lie in dossier; calme and maximum in milliseconds.
-  TRecuperation(TDocumentClasse& document, const QString& dossier = Dossier(), int calme = 30000,
-                int maximum = 120000);
+  TRecuperation(TDocumentClasse& document, const QString& dossier = Dossier(), int calme = 30000, int maximum = 120000);
   ~TRecuperation() override;
 
   // The user's folder of recovery copies.

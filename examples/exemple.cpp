@@ -25,18 +25,33 @@ struct TEleveExemple {
 
 // Windows-1252 texts.
 const TEleveExemple Eleves[] = {
-    {"ANDR\xC9", "Rose", "14022013", 15},      {"BERNARD", "Hugo", "03092013", 11},
-    {"BERTRAND", "Jade", "27062013", 16},      {"BLANC", "Ana\xEFs", "09112013", 13},
-    {"DAVID", "Rapha\xEBl", "21012013", 9},    {"DUBOIS", "Chlo\xE9", "30042013", 14},
-    {"DURAND", "Th\xE9o", "12122013", 8},      {"FOURNIER", "Adam", "05052013", 12},
-    {"GARCIA", "Lina", "18082013", 17},        {"GIRARD", "Noah", "01032013", 10},
-    {"LAURENT", "Gabriel", "25102013", 13},    {"LEF\xC8VRE", "Zo\xE9", "07072013", 18},
-    {"LEROY", "Camille", "16012012", 7},       {"MARTIN", "L\xE9""a", "29092013", 15},
-    {"MERCIER", "Ma\xEBl", "11042013", 11},    {"MICHEL", "Jules", "23022013", 12},
-    {"MOREAU", "Louis", "08062013", 14},       {"MOREL", "Alice", "19112013", 16},
-    {"PETIT", "Manon", "02082013", 10},        {"RICHARD", "Nathan", "13032013", 9},
-    {"ROBERT", "Emma", "26122013", 17},        {"ROUX", "Arthur", "04102013", 12},
-    {"SIMON", "In\xE8s", "15052013", 13},      {"THOMAS", "Lucas", "31012013", 11},
+    {"ANDR\xC9", "Rose", "14022013", 15},
+    {"BERNARD", "Hugo", "03092013", 11},
+    {"BERTRAND", "Jade", "27062013", 16},
+    {"BLANC", "Ana\xEFs", "09112013", 13},
+    {"DAVID", "Rapha\xEBl", "21012013", 9},
+    {"DUBOIS", "Chlo\xE9", "30042013", 14},
+    {"DURAND", "Th\xE9o", "12122013", 8},
+    {"FOURNIER", "Adam", "05052013", 12},
+    {"GARCIA", "Lina", "18082013", 17},
+    {"GIRARD", "Noah", "01032013", 10},
+    {"LAURENT", "Gabriel", "25102013", 13},
+    {"LEF\xC8VRE", "Zo\xE9", "07072013", 18},
+    {"LEROY", "Camille", "16012012", 7},
+    {"MARTIN",
+     "L\xE9"
+     "a",
+     "29092013", 15},
+    {"MERCIER", "Ma\xEBl", "11042013", 11},
+    {"MICHEL", "Jules", "23022013", 12},
+    {"MOREAU", "Louis", "08062013", 14},
+    {"MOREL", "Alice", "19112013", 16},
+    {"PETIT", "Manon", "02082013", 10},
+    {"RICHARD", "Nathan", "13032013", 9},
+    {"ROBERT", "Emma", "26122013", 17},
+    {"ROUX", "Arthur", "04102013", 12},
+    {"SIMON", "In\xE8s", "15052013", 13},
+    {"THOMAS", "Lucas", "31012013", 11},
     {"VINCENT", "Louise", "22072013", 15},
 };
 
@@ -53,15 +68,27 @@ const TDevoirExemple Devoirs[] = {
     {1, "ven. 9 oct.", "1h", 2.0, "Nombres relatifs"},
     {1, "mar. 3 nov.", "30mn", 1.0, "Calcul litt\xE9ral"},
     {1, "ven. 6 nov.", "", 0.5, "Devoir maison : programmes de calcul"},
-    {1, "mar. 1 d\xE9""c.", "1h", 2.0, "Th\xE9or\xE8me de Pythagore"},
-    {1, "ven. 4 d\xE9""c.", "2h", 2.0, "Contr\xF4le commun du trimestre"},
+    {1,
+     "mar. 1 d\xE9"
+     "c.",
+     "1h", 2.0, "Th\xE9or\xE8me de Pythagore"},
+    {1,
+     "ven. 4 d\xE9"
+     "c.",
+     "2h", 2.0, "Contr\xF4le commun du trimestre"},
     {2, "mar. 6 oct.", "1h", 1.0, "La mati\xE8re et ses \xE9tats"},
     {2, "mar. 3 nov.", "30mn", 1.0, "M\xE9langes et solutions"},
     {2, "jeu. 5 nov.", "", 0.5, "Compte rendu de TP"},
-    {2, "jeu. 3 d\xE9""c.", "1h", 2.0, "Circuits \xE9lectriques"},
+    {2,
+     "jeu. 3 d\xE9"
+     "c.",
+     "1h", 2.0, "Circuits \xE9lectriques"},
     {3, "jeu. 8 oct.", "1h", 1.0, "Objets techniques"},
     {3, "jeu. 5 nov.", "1h", 1.0, "Projet : maquette"},
-    {3, "jeu. 3 d\xE9""c.", "30mn", 1.0, "Algorithmique"},
+    {3,
+     "jeu. 3 d\xE9"
+     "c.",
+     "30mn", 1.0, "Algorithmique"},
 };
 
 std::string Note(TAlea& a, int niveau) {

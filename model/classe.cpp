@@ -17,8 +17,7 @@ void Verifier(bool ok, const char* quoi) {
 }
 
 int IndexNote(int m, int p, int k) {
-  Verifier(m >= 1 && m <= MaxMatieres && p >= 1 && p <= MaxPeriodes && k >= 1 && k <= MaxDevoirs,
-           "indice de note");
+  Verifier(m >= 1 && m <= MaxMatieres && p >= 1 && p <= MaxPeriodes && k >= 1 && k <= MaxDevoirs, "indice de note");
   return ((m - 1) * MaxPeriodes + (p - 1)) * MaxDevoirs + (k - 1);
 }
 
@@ -73,9 +72,7 @@ const TEleve& TClasse::Eleve(int e) const {
   Verifier(e >= 1 && e <= MaxEleves, "indice d'élève");
   return Eleves_[static_cast<std::size_t>(e - 1)];
 }
-TDevoir& TClasse::Devoir(int m, int p, int k) {
-  return Devoirs_[static_cast<std::size_t>(IndexNote(m, p, k))];
-}
+TDevoir& TClasse::Devoir(int m, int p, int k) { return Devoirs_[static_cast<std::size_t>(IndexNote(m, p, k))]; }
 const TDevoir& TClasse::Devoir(int m, int p, int k) const {
   return Devoirs_[static_cast<std::size_t>(IndexNote(m, p, k))];
 }

@@ -23,7 +23,7 @@ using TTexteNote = TChaine<5>;
 struct TEleve {
   TNom Nom;  // empty = free slot
   TNom Prenom;
-  TChaine<8> DateNaissance;  // ddmmyyyy
+  TChaine<8> DateNaissance;                       // ddmmyyyy
   std::array<TTexteNote, NotesParEleve> Notes{};  // [m][p][k], k fastest
 
   TTexteNote& Note(int m, int p, int k);

@@ -44,8 +44,8 @@ std::string NomTemporaire(const std::string& nom) {
 }
 
 bool EstTemporaireDe(std::string_view fichier, const std::string& nom) {
-  if (fichier.size() != nom.size() + 2 + LongueurSuffixe || fichier[0] != '.' ||
-      fichier.substr(1, nom.size()) != nom || fichier[nom.size() + 1] != '.')
+  if (fichier.size() != nom.size() + 2 + LongueurSuffixe || fichier[0] != '.' || fichier.substr(1, nom.size()) != nom ||
+      fichier[nom.size() + 1] != '.')
     return false;
   for (const char c : fichier.substr(nom.size() + 2))
     if (Alphabet.find(c) == std::string_view::npos) return false;

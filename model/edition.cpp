@@ -423,15 +423,18 @@ bool ViderAnnee(TClasse& c) {
 
 std::string QuestionSupprimerEleve(const TClasse& c, int e) {
   if (e < 1 || e > c.NbEleves()) return {};
-  return "Supprimer d\xE9""finitivement l'\xE9l\xE8ve " + c.NomComplet(e, true) + " ?";
+  return "Supprimer d\xE9"
+         "finitivement l'\xE9l\xE8ve " +
+         c.NomComplet(e, true) + " ?";
 }
 
 std::string QuestionSupprimerDevoir(const TClasse& c, int k) {
   int m = 0;
   int p = 0;
   if (!VueDevoirs(c, m, p) || k < 1 || k > c.NbDevoirs(m, p)) return {};
-  return "Supprimer d\xE9""finitivement le devoir n\xB0 " + std::to_string(k) + " (" +
-         c.Devoir(m, p, k).Commentaire.Texte() + ") ?";
+  return "Supprimer d\xE9"
+         "finitivement le devoir n\xB0 " +
+         std::to_string(k) + " (" + c.Devoir(m, p, k).Commentaire.Texte() + ") ?";
 }
 
 std::string QuestionViderPeriode(const TClasse& c) {
@@ -439,16 +442,20 @@ std::string QuestionViderPeriode(const TClasse& c) {
   int m = 0;
   int p = 0;
   if (!VueDevoirs(c, m, p)) return {};
-  return std::string("Supprimer d\xE9""finitivement toutes les notes du ") + rang[p - 1] +
-         (c.NbPeriodes() == 2 ? "Semestre" : "Trimestre") + " ,en " + c.Matiere(m).Nom.Texte() + " ?";
+  return std::string(
+             "Supprimer d\xE9"
+             "finitivement toutes les notes du ") +
+         rang[p - 1] + (c.NbPeriodes() == 2 ? "Semestre" : "Trimestre") + " ,en " + c.Matiere(m).Nom.Texte() + " ?";
 }
 
 std::string QuestionViderAnnee(const TClasse& c) {
   int m = 0;
   int p = 0;
   if (!VueDevoirs(c, m, p)) return {};
-  return "Supprimer d\xE9""finitivement TOUTES les notes de l'ann\xE9""e scolaire, en " + c.Matiere(m).Nom.Texte() +
-         " ?";
+  return "Supprimer d\xE9"
+         "finitivement TOUTES les notes de l'ann\xE9"
+         "e scolaire, en " +
+         c.Matiere(m).Nom.Texte() + " ?";
 }
 
 // --- Subjects and class parameters ------------------------------------------------------

@@ -89,9 +89,13 @@ struct TImageClasse {
     Champ(p, c.Reserve);
   }
   template <typename T>
-  static void Champ(std::uint8_t*& p, const T& v) { Ecrire(p, v); }
+  static void Champ(std::uint8_t*& p, const T& v) {
+    Ecrire(p, v);
+  }
   template <typename T>
-  static void Champ(const std::uint8_t*& p, T& v) { Lire(p, v); }
+  static void Champ(const std::uint8_t*& p, T& v) {
+    Lire(p, v);
+  }
 };
 
 void EcrireImage(const TClasse& c, TImage& image) {

@@ -493,7 +493,8 @@ void CalculerMoyennesVue(const TClasse& c, int m, int p, TMoyennesVue& r, const 
     }
   }
   for (int k = 0; k < n; ++k)
-    r.Devoirs[static_cast<std::size_t>(k)] = Quotient(sommes[static_cast<std::size_t>(k)], nbNotes[static_cast<std::size_t>(k)]);
+    r.Devoirs[static_cast<std::size_t>(k)] =
+        Quotient(sommes[static_cast<std::size_t>(k)], nbNotes[static_cast<std::size_t>(k)]);
   r.Classe = Quotient(classe, nb);
   r.ClasseJoker = Quotient(classeJoker, nbJoker);
 }

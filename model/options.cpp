@@ -19,9 +19,9 @@ TTableau1<TCorrespondance, NbCorrespondances> TOptions::CorrespondancesParDefaut
   static constexpr struct {
     const char* l;
     double v;
-  } table[NbCorrespondances] = {{"A+", 20},  {"A", 19}, {"A-", 18},  {"B+", 17.5}, {"B", 15},
-                                {"B-", 13.5}, {"C+", 12}, {"C", 10.5}, {"C-", 9},    {"D+", 7.5},
-                                {"D", 6},    {"D-", 4.5}, {"E+", 3},   {"E", 1.5},   {"E-", 0}};
+  } table[NbCorrespondances] = {{"A+", 20},   {"A", 19},   {"A-", 18},  {"B+", 17.5}, {"B", 15},
+                                {"B-", 13.5}, {"C+", 12},  {"C", 10.5}, {"C-", 9},    {"D+", 7.5},
+                                {"D", 6},     {"D-", 4.5}, {"E+", 3},   {"E", 1.5},   {"E-", 0}};
   TTableau1<TCorrespondance, NbCorrespondances> t;
   for (std::size_t i = 1; i <= NbCorrespondances; ++i) t[i] = {table[i - 1].l, table[i - 1].v};
   return t;

@@ -62,9 +62,9 @@ struct TOptions {
   double zoomD = 2.0;
   double kp = 1.0;
   double kd = 1.0;
-  std::string repsauve;                    // a directory path, ending with "/"
-  TTableau1<std::string, 3> liste;         // the recent class files, paths
-  std::string polname = "Arial";           // Windows-1252
+  std::string repsauve;             // a directory path, ending with "/"
+  TTableau1<std::string, 3> liste;  // the recent class files, paths
+  std::string polname = "Arial";    // Windows-1252
   TTableau1<TCorrespondance, NbCorrespondances> cores = CorrespondancesParDefaut();
   TStylePolice polstyle;
   std::uint8_t relief = 1;

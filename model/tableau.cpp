@@ -44,7 +44,7 @@ class TEcriture {
   // NomComplet, then the student's grades k = 1..m of the subject and period; the line is
   // built in place, this being most of the text.
   void NomEtNotes(int e, int s, int p, int m) {
-    std::array<char, 2 * TNom::Capacite + 1 + MaxDevoirs * (1 + TTexteNote::Capacite)> ligne;
+    std::array<char, 2 * TNom::Capacite + 1 + MaxDevoirs*(1 + TTexteNote::Capacite)> ligne;
     const TEleve& el = c_.Eleve(e);
     char* d = Copier(ligne.data(), el.Nom.Vue());
     if (o_.prenom) {
@@ -95,7 +95,9 @@ void TEcriture::VueDevoirs(int s, int p) {
 
   if (!o_.textebas) return;
   FinLigne();
-  t_ += "Num\tCoef.\tDur\xE9""e\tDate";  // the comment column has no header
+  t_ +=
+      "Num\tCoef.\tDur\xE9"
+      "e\tDate";  // the comment column has no header
   for (int k = 1; k <= m; ++k) {
     const TDevoir& d = c_.Devoir(s, p, k);
     FinLigne();

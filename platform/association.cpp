@@ -153,10 +153,14 @@ bool EcrireTypeMime(const TRepertoiresXdg& xdg, const std::string& typeMime, con
   const std::string xml =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-      "  <mime-type type=\"" + typeMime + "\">\n"
+      "  <mime-type type=\"" +
+      typeMime +
+      "\">\n"
       "    <comment>Classe Calevrin</comment>\n"
       "    <comment xml:lang=\"fr\">Classe Calevrin</comment>\n"
-      "    <glob pattern=\"*." + ext + "\"/>\n"
+      "    <glob pattern=\"*." +
+      ext +
+      "\"/>\n"
       "  </mime-type>\n"
       "</mime-info>\n";
   if (!EcrireTexte(base / "packages" / ("calevrin-" + ext + ".xml"), xml)) return false;
@@ -167,15 +171,19 @@ bool EcrireTypeMime(const TRepertoiresXdg& xdg, const std::string& typeMime, con
 }
 
 bool EcrireEntreeBureau(const TRepertoiresXdg& xdg, const std::string& typeMime, const std::string& programme) {
-  const std::string texte = "[Desktop Entry]\n"
-                            "Type=Application\n"
-                            "Name=Calevrin\n"
-                            "Comment=Carnet de notes du professeur\n"
-                            "Exec=" + Echapper(GuillemetsExec(programme)) + " %f\n"
-                            "Icon=calevrin\n"
-                            "Terminal=false\n"
-                            "Categories=Office;Education;\n"
-                            "MimeType=" + typeMime + ";\n";
+  const std::string texte =
+      "[Desktop Entry]\n"
+      "Type=Application\n"
+      "Name=Calevrin\n"
+      "Comment=Carnet de notes du professeur\n"
+      "Exec=" +
+      Echapper(GuillemetsExec(programme)) +
+      " %f\n"
+      "Icon=calevrin\n"
+      "Terminal=false\n"
+      "Categories=Office;Education;\n"
+      "MimeType=" +
+      typeMime + ";\n";
   return EcrireTexte(fs::path(xdg.DataHome) / "applications" / NomEntreeBureau, texte);
 }
 

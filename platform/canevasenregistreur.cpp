@@ -25,10 +25,11 @@ void TCanevasEnregistreur::Ajouter(TAppel::TGenre g, int x1, int y1, int x2, int
   appels_.push_back(a);
 }
 
-void TCanevasEnregistreur::TexteSortie(int x, int y, const QString& texte) { Ajouter(TAppel::Texte, x, y, 0, 0, texte); }
+void TCanevasEnregistreur::TexteSortie(int x, int y, const QString& texte) {
+  Ajouter(TAppel::Texte, x, y, 0, 0, texte);
+}
 
-void TCanevasEnregistreur::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y,
-                                      const QString& texte) {
+void TCanevasEnregistreur::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) {
   Ajouter(TAppel::Texte, x, y, 0, 0, texte);
   TAppel& a = appels_.back();
   a.Cadre = true;

@@ -27,9 +27,7 @@ std::vector<std::string> Liste(const std::string& valeur, const std::vector<std:
 }
 
 // XDG variables must hold absolute paths; anything else means the default.
-std::string Absolu(const std::string& v, const std::string& defaut) {
-  return !v.empty() && v[0] == '/' ? v : defaut;
-}
+std::string Absolu(const std::string& v, const std::string& defaut) { return !v.empty() && v[0] == '/' ? v : defaut; }
 
 }  // namespace
 

@@ -113,11 +113,14 @@ TFonctionBip RemplacerBip(TFonctionBip f) {
   return ancienne;
 }
 
-TReponse BoiteMessage(const QString& texte, TGenreMessage genre, int boutons) { return Fonction()(texte, genre, boutons); }
+TReponse BoiteMessage(const QString& texte, TGenreMessage genre, int boutons) {
+  return Fonction()(texte, genre, boutons);
+}
 
 TFonctionMessage RemplacerBoiteMessage(TFonctionMessage f) {
   TFonctionMessage ancienne = std::move(Fonction());
-  Fonction() = f ? std::move(f) : TFonctionMessage(static_cast<TReponse (*)(const QString&, TGenreMessage, int)>(BoiteQt));
+  Fonction() =
+      f ? std::move(f) : TFonctionMessage(static_cast<TReponse (*)(const QString&, TGenreMessage, int)>(BoiteQt));
   return ancienne;
 }
 

@@ -182,7 +182,7 @@ bool EcrireProfil(const std::string& section, const std::string& cle, const std:
     std::remove(tmp.c_str());
     return false;
   }
-  if (struct stat st {}; ::stat(fichier.c_str(), &st) == 0) {
+  if (struct stat st{}; ::stat(fichier.c_str(), &st) == 0) {
     NoterIdentite(f, st);
     Cache()[fichier] = std::move(f);
   }

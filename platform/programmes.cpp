@@ -7,6 +7,8 @@ namespace calevrin::plateforme {
 
 bool OuvrirAdresse(const QString& adresse) { return QDesktopServices::openUrl(QUrl(adresse)); }
 
-bool OuvrirMessagerie(const QString& adresse) { return QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + adresse)); }
+bool OuvrirMessagerie(const QString& adresse) {
+  return QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + adresse));
+}
 
 }  // namespace calevrin::plateforme

@@ -4,11 +4,11 @@ namespace calevrin::plateforme {
 
 namespace {
 // The code points of bytes 0x80..0x9F; the five undefined bytes keep their C1 code.
-constexpr char16_t Plage80[32] = {u'\u20AC', 0x81,     u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020',
+constexpr char16_t Plage80[32] = {u'\u20AC', 0x81,      u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020',
                                   u'\u2021', u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', 0x8D,
-                                  u'\u017D', 0x8F,     0x90,     u'\u2018', u'\u2019', u'\u201C', u'\u201D',
+                                  u'\u017D', 0x8F,      0x90,      u'\u2018', u'\u2019', u'\u201C', u'\u201D',
                                   u'\u2022', u'\u2013', u'\u2014', u'\u02DC', u'\u2122', u'\u0161', u'\u203A',
-                                  u'\u0153', 0x9D,     u'\u017E', u'\u0178'};
+                                  u'\u0153', 0x9D,      u'\u017E', u'\u0178'};
 }  // namespace
 
 QString DepuisCp1252(std::string_view cp1252) {

@@ -8,19 +8,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QUndoStack>
 #include <filesystem>
 
 #include "model/alertes.h"
+#include "model/cp1252.h"
+#include "model/dates.h"
 #include "model/ecriture.h"
 #include "model/edition.h"
-#include "model/dates.h"
-#include "model/cp1252.h"
 #include "model/erreurs.h"
 #include "model/moyennes.h"
 #include "model/tableau.h"
@@ -53,8 +53,9 @@ void Erreur(const QString& texte) { pf::BoiteMessage(texte, pf::TGenreMessage::E
 QAction* TChild::Action(const char* nom) const { return pf::TrouverAction(this, nom); }
 
 void TChild::CreerMenus() {
-  const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint,
-                             auto&& quoi) { return pf::AjouterAction(menu, nom, titre, hint, this, quoi); };
+  const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint, auto&& quoi) {
+    return pf::AjouterAction(menu, nom, titre, hint, this, quoi);
+  };
   // The test a command acts on, chosen in its dialog; 0 when cancelled or not available.
   const auto choisir = [this](TModeChoixDevoir mode) {
     const int k = dialogues_.ChoisirDevoir(this, Classe(), mode);
@@ -63,8 +64,8 @@ void TChild::CreerMenus() {
 
   QMenu* edition = new QMenu(QStringLiteral("&Edition"), this);
   QUndoStack& pile = document_->Pile();
-  QAction* annuler = action(edition, "MAnnuler", QStringLiteral("&Annuler"), QStringLiteral("Annuler la dernière modification"),
-                            [this, &pile] {
+  QAction* annuler = action(edition, "MAnnuler", QStringLiteral("&Annuler"),
+                            QStringLiteral("Annuler la dernière modification"), [this, &pile] {
                               if (!RefuserPendantSaisie()) pile.undo();
                             });
   annuler->setShortcut(QKeySequence::Undo);
@@ -82,14 +83,14 @@ void TChild::CreerMenus() {
   connect(&pile, &QUndoStack::indexChanged, this, nommer);
   nommer();
   edition->addSeparator();
-  action(edition, "M61", QStringLiteral("&Couper un devoir..."), QStringLiteral("Couper un devoir dans le presse papier"),
-         [this, choisir] {
+  action(edition, "M61", QStringLiteral("&Couper un devoir..."),
+         QStringLiteral("Couper un devoir dans le presse papier"), [this, choisir] {
            if (RefuserPendantSaisie()) return;
            if (const int k = choisir(TModeChoixDevoir::Couper); k > 0 && CouperDevoir(Classe(), k))
              ApresChangement(TCodeChangement::Devoirs, QStringLiteral("la coupure du devoir"));
          });
-  action(edition, "M60", QStringLiteral("Co&pier un devoir..."), QStringLiteral("Copier un devoir dans le presse papier"),
-         [this, choisir] {
+  action(edition, "M60", QStringLiteral("Co&pier un devoir..."),
+         QStringLiteral("Copier un devoir dans le presse papier"), [this, choisir] {
            if (const int k = choisir(TModeChoixDevoir::Copier); k > 0) CopierDevoir(Classe(), k);
            MajMenus();
          });
@@ -172,9 +173,9 @@ void TChild::CreerMenus() {
          [this, choisir] {
            if (RefuserPendantSaisie()) return;
            const int k = choisir(TModeChoixDevoir::Supprimer);
-           if (k == 0 || pf::BoiteMessage(pf::DepuisCp1252(QuestionSupprimerDevoir(Classe(), k)),
-                                          pf::TGenreMessage::Confirmation,
-                                          pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+           if (k == 0 ||
+               pf::BoiteMessage(pf::DepuisCp1252(QuestionSupprimerDevoir(Classe(), k)), pf::TGenreMessage::Confirmation,
+                                pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
              return;
            if (SupprimerDevoir(Classe(), k))
              ApresChangement(TCodeChangement::Devoirs, QStringLiteral("la suppression du devoir"));
@@ -189,8 +190,9 @@ void TChild::CreerMenus() {
     operation(Classe());
     ApresChangement(TCodeChangement::Devoirs, etape);
   };
-  action(note, "M33", QString(), QString(),
-         [vider] { vider(QuestionViderPeriode, ViderPeriode, QStringLiteral("la suppression des notes de la période")); });
+  action(note, "M33", QString(), QString(), [vider] {
+    vider(QuestionViderPeriode, ViderPeriode, QStringLiteral("la suppression des notes de la période"));
+  });
   action(note, "M34", QStringLiteral("Su&pprimer les notes de l'année"),
          QStringLiteral("Supprimer TOUTES les notes de l'année"),
          [vider] { vider(QuestionViderAnnee, ViderAnnee, QStringLiteral("la suppression des notes de l'année")); });
@@ -200,12 +202,13 @@ void TChild::CreerMenus() {
          QStringLiteral("Changer les coefficients des matières"), [this] {
            if (!dialogues_.ModifierCoefficients(this, Classe())) return;
            Rafraichir();
-           document_->NouvelleEtape(QStringLiteral("les coefficients des matières"),
-                                    {TCodeChangement::Matiere, Classe().PeriodeCourante(), Classe().MatiereCourante(), 0});
+           document_->NouvelleEtape(
+               QStringLiteral("les coefficients des matières"),
+               {TCodeChangement::Matiere, Classe().PeriodeCourante(), Classe().MatiereCourante(), 0});
          });
   // Refused during an entry: the subject being typed in may stop being shown.
-  action(matiere, "M51", QStringLiteral("C&hanger le nombre et le nom..."), QStringLiteral("Changer le nom des matières"),
-         [this] {
+  action(matiere, "M51", QStringLiteral("C&hanger le nombre et le nom..."),
+         QStringLiteral("Changer le nom des matières"), [this] {
            if (RefuserPendantSaisie() || !dialogues_.ModifierMatieres(this, Classe())) return;
            Rafraichir();
            MajLibellesMatieres();
@@ -219,8 +222,9 @@ void TChild::CreerMenus() {
   auto* periodes = new QActionGroup(this);
   for (int p = 1; p <= 4; ++p) {
     const std::string nom = p == 4 ? "NBilan" : "Ntrim" + std::to_string(p);
-    QAction* a = action(affichage, nom.c_str(), p == 4 ? QStringLiteral("&Année") : QString(),
-                        p == 4 ? QStringLiteral("Afficher le bilan annuel") : QString(), [this, p] { ChangerPeriode(p); });
+    QAction* a =
+        action(affichage, nom.c_str(), p == 4 ? QStringLiteral("&Année") : QString(),
+               p == 4 ? QStringLiteral("Afficher le bilan annuel") : QString(), [this, p] { ChangerPeriode(p); });
     a->setCheckable(true);
     periodes->addAction(a);
   }
@@ -228,9 +232,9 @@ void TChild::CreerMenus() {
   auto* matieres = new QActionGroup(this);
   for (int m = 1; m <= 4; ++m) {
     const std::string nom = "MenuM" + std::to_string(m);
-    QAction* a = action(affichage, nom.c_str(), m == 4 ? QStringLiteral("&Synthèse") : QString(),
-                        m == 4 ? QString() : QStringLiteral("Afficher la matière %1").arg(m),
-                        [this, m] { ChangerMatiere(m); });
+    QAction* a =
+        action(affichage, nom.c_str(), m == 4 ? QStringLiteral("&Synthèse") : QString(),
+               m == 4 ? QString() : QStringLiteral("Afficher la matière %1").arg(m), [this, m] { ChangerMatiere(m); });
     a->setCheckable(true);
     matieres->addAction(a);
   }
@@ -252,8 +256,8 @@ void TChild::CreerMenus() {
   action(stats, "M47", QStringLiteral("&Bilan complet classe && élèves"),
          QStringLiteral("Tableau récapitulatif complet"), ouvrir({F::Bilan}));
   stats->addSeparator();
-  action(stats, "M43", QStringLiteral("&Classement des élèves"), QStringLiteral("Classement des élèves d'après la moyenne"),
-         [this] { dialogues_.Classement(this, Classe()); });
+  action(stats, "M43", QStringLiteral("&Classement des élèves"),
+         QStringLiteral("Classement des élèves d'après la moyenne"), [this] { dialogues_.Classement(this, Classe()); });
   action(stats, "M44", QStringLiteral("&Age des élèves"), QStringLiteral("Age des élèves"),
          [this] { dialogues_.Ages(this, Classe()); });
   action(stats, "M45", QStringLiteral("&Les anniversaires du mois"), QStringLiteral("Les anniversaires de ce mois"),
@@ -377,13 +381,13 @@ bool TChild::SauverAvecCopie() {
     ecrit = SauverSous();
   } else if (document_->ModifieSurDisque()) {
     // Another program, or a synced folder, wrote the file since: never overwritten unasked.
-    const int r = pf::ChoixMessage(QStringLiteral("Le fichier ") + EnQString(Classe().NomFichier) +
-                                       QStringLiteral(" a été modifié sur le disque depuis son ouverture ou son dernier "
-                                                      "enregistrement (par un autre programme ou une synchronisation)."
-                                                      "\n\nL'écraser avec cette classe ?"),
-                                   pf::TGenreMessage::Confirmation,
-                                   {QStringLiteral("&Écraser"), QStringLiteral("Enregistrer &sous..."),
-                                    QStringLiteral("Annuler")});
+    const int r = pf::ChoixMessage(
+        QStringLiteral("Le fichier ") + EnQString(Classe().NomFichier) +
+            QStringLiteral(" a été modifié sur le disque depuis son ouverture ou son dernier "
+                           "enregistrement (par un autre programme ou une synchronisation)."
+                           "\n\nL'écraser avec cette classe ?"),
+        pf::TGenreMessage::Confirmation,
+        {QStringLiteral("&Écraser"), QStringLiteral("Enregistrer &sous..."), QStringLiteral("Annuler")});
     if (r == 2) return false;
     ecrit = r == 0 ? Sauver(true) : SauverSous();
   } else {
@@ -402,8 +406,9 @@ bool TChild::SauverAvecCopie() {
 void TChild::CopieDeSauvegarde() {
   const QString F = QFileInfo(EnQString(Classe().NomFichier)).fileName();
   const QString repertoire = EnQString(options_.repsauve);
-  const QString question = QStringLiteral("La sauvegarde automatique est activée.\n( Option - Onglet Sauvegarde )\n\n"
-                                          "Fichier à sauvegarder: ") +
+  const QString question = QStringLiteral(
+                               "La sauvegarde automatique est activée.\n( Option - Onglet Sauvegarde )\n\n"
+                               "Fichier à sauvegarder: ") +
                            F + QStringLiteral("\nDans le répertoire: ") + repertoire +
                            QStringLiteral("\n\nEffectuer cette sauvegarde ?");
   if (pf::BoiteMessage(question, pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
@@ -432,8 +437,8 @@ bool TChild::DemanderFermeture() {
   if (document_->Modifie()) {
     const QString question = QStringLiteral("Le fichier ") + EnQString(Classe().NomFichier) +
                              QStringLiteral(" à été modifié, mais pas sauvé.\n\nCe fichier doit il être sauvé ?\n");
-    const pf::TReponse r = pf::BoiteMessage(question, pf::TGenreMessage::Confirmation,
-                                            pf::BoutonOui | pf::BoutonNon | pf::BoutonAnnuler);
+    const pf::TReponse r =
+        pf::BoiteMessage(question, pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon | pf::BoutonAnnuler);
     // A save that did not happen (cancelled dialog, failed write) keeps the window open.
     if (r == pf::TReponse::Annuler || (r == pf::TReponse::Oui && !SauverAvecCopie())) return false;
   }
@@ -451,9 +456,9 @@ void TChild::closeEvent(QCloseEvent* event) {
 
 bool TChild::EffacerFichier() {
   if (document_->JamaisSauve() || RefuserPendantSaisie()) return false;
-  if (pf::BoiteMessage(QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + EnQString(Classe().NomFichier) +
-                           " ?",
-                       pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+  if (pf::BoiteMessage(
+          QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + EnQString(Classe().NomFichier) + " ?",
+          pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
     return false;
   std::error_code ec;
   if (!fs::remove(Classe().NomFichier, ec)) {

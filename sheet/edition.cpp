@@ -25,8 +25,8 @@ TEdition::TEdition(TClasse& classe, TRapportSaisie rapport, const TOptions& o, Q
 
 void TEdition::keyPressEvent(QKeyEvent* event) {
   const int touche = event->key();
-  const bool valide = touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Up ||
-                      touche == Qt::Key_Down;
+  const bool valide =
+      touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Up || touche == Qt::Key_Down;
   if (!valide && touche != Qt::Key_Escape) QLineEdit::keyPressEvent(event);
   DerniereTouche = touche;
   if (touche == Qt::Key_Escape || (valide && LigneEdition == 0 && text() == TexteInitial)) {
@@ -41,8 +41,7 @@ bool TEdition::Valider() {
   const std::string texte = plateforme::VersCp1252(text()).value_or(std::string());
   const int m = classe_.MatiereCourante();
   const int p = classe_.PeriodeCourante();
-  if (m < 1 || m > 3 || p < 1 || p > 3 || ColonneEdition < 1 || ColonneEdition > classe_.NbDevoirs(m, p))
-    return false;
+  if (m < 1 || m > 3 || p < 1 || p > 3 || ColonneEdition < 1 || ColonneEdition > classe_.NbDevoirs(m, p)) return false;
   if (LigneEdition >= 1) {
     if (LigneEdition > classe_.NbEleves()) return false;
     // The text is checked as it will be stored: never a longer text cut afterwards.

@@ -65,8 +65,8 @@ TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dia
   viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(true);
   AppliquerCouleurFond();
-  edition_ = new TEdition(Classe(), [this](int, int ligne, int colonne) { ValiderSaisie(ligne, colonne); },
-                          options_, viewport());
+  edition_ = new TEdition(
+      Classe(), [this](int, int ligne, int colonne) { ValiderSaisie(ligne, colonne); }, options_, viewport());
   connect(document_.get(), &TDocumentClasse::ModificationChangee, &signaux_, &plateforme::TSignauxEnfant::Modification);
   connect(document_.get(), &TDocumentClasse::Restauree, this, &TChild::ApresRestauration);
   etat_.LigneAvant = etat_.ColonneAvant = 0;
@@ -174,7 +174,8 @@ void TChild::resizeEvent(QResizeEvent* event) {
 
 void TChild::scrollContentsBy(int, int) {
   // The editor stays over its cell.
-  if (SaisieEnCours()) edition_->move(Geometrie().ZoneCellule(edition_->LigneEdition, edition_->ColonneEdition).topLeft());
+  if (SaisieEnCours())
+    edition_->move(Geometrie().ZoneCellule(edition_->LigneEdition, edition_->ColonneEdition).topLeft());
   viewport()->update();
 }
 
@@ -396,7 +397,8 @@ void TChild::OnKeyDown(int touche) {
   const int m = Classe().NbDevoirs(Classe().MatiereCourante(), Classe().PeriodeCourante());
   int& r = etat_.LigneCourante;
   int& c = etat_.ColonneCourante;
-  const bool fleche = touche == Qt::Key_Down || touche == Qt::Key_Up || touche == Qt::Key_Left || touche == Qt::Key_Right;
+  const bool fleche =
+      touche == Qt::Key_Down || touche == Qt::Key_Up || touche == Qt::Key_Left || touche == Qt::Key_Right;
   if (fleche && !CaseDesignee()) {
     // The keyboard starts where the pointer was, or at the first grade.
     if (!CaseExiste(r, c)) {
@@ -439,8 +441,7 @@ void TChild::OnKeyDown(int touche) {
       else
         Bip();
       break;
-    default:
-      return;
+    default: return;
   }
   if (CaseExiste(r, c) && !SaisieEnCours()) {
     if (fleche && !SourisSurCase) caseClavier_ = true;

@@ -52,7 +52,13 @@ class TPeintre {
  public:
   TPeintre(pf::TCanevas& cv, bool impression, TEtatFeuille& etat, const TClasse& c, const TMesuresPage& page,
            const TOptions& o)
-      : cv_(cv), impr_(impression), apercu_(!impression && etat.ModeApercu), e_(etat), c_(c), page_(page), o_(o),
+      : cv_(cv),
+        impr_(impression),
+        apercu_(!impression && etat.ModeApercu),
+        e_(etat),
+        c_(c),
+        page_(page),
+        o_(o),
         coul_(o.couleur) {}
 
   void Dessiner();
@@ -92,7 +98,7 @@ class TPeintre {
   const TMesuresPage& page_;
   const TOptions& o_;
   TTableau1<TCouleur, NbCouleurs> coul_;  // the palette of this paint only
-  TGeometrieFeuille g_;  // lines scale: a unit is et_ pixels
+  TGeometrieFeuille g_;                   // lines scale: a unit is et_ pixels
   double et_ = 1;
   double ep_ = 1;
   int h_ = 0;
@@ -284,8 +290,8 @@ void TPeintre::VueDevoirs() {
     }
     Texte(5, 10 * (n + m + 5), "Arrondi des moyennes: " + Q(NomArrondi(c_.Arrondi())));
   }
-  if (!impr_ && !apercu_ && o_.trait && e_.ColonneCourante >= 1 && e_.ColonneCourante <= m &&
-      e_.LigneCourante >= 0 && e_.LigneCourante <= n)
+  if (!impr_ && !apercu_ && o_.trait && e_.ColonneCourante >= 1 && e_.ColonneCourante <= m && e_.LigneCourante >= 0 &&
+      e_.LigneCourante <= n)
     DessinerCurseur(cv_, e_, true, o_, false);
 }
 
@@ -373,8 +379,7 @@ void TPeintre::VueAnnee() {
   for (int q = 1; q <= P; ++q)
     Texte(20 * (W + 2 * q - 1), 11, Q(FormaterNombre(c_.Matiere(s).Coef[static_cast<std::size_t>(q)])));
   Taille(6);
-  for (int q = 1; q <= P; ++q)
-    Texte(20 * (W + 2 * q) - 30, 3, Q(NomCourtPeriode(P)) + " " + QString::number(q));
+  for (int q = 1; q <= P; ++q) Texte(20 * (W + 2 * q) - 30, 3, Q(NomCourtPeriode(P)) + " " + QString::number(q));
 
   const double xAn = 20 * (W + 7) - delta;
   for (int i = 1; i <= n; ++i) {

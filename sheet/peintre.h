@@ -24,7 +24,7 @@ struct TEtatFeuille {
   int ColonneAvant = AucuneCellule;
   bool PremierDessin = true;
   bool EditionOuverte = false;  // the cursor mark is left alone while a grade is typed
-  int H = 0;  // scroll positions
+  int H = 0;                    // scroll positions
   int V = 0;
   int LargeurClient = 0;
   int HauteurClient = 0;
@@ -53,8 +53,8 @@ void DessinerFeuille(plateforme::TCanevas& canevas, bool impression, TEtatFeuill
 // The cursor mark of the current cell (screen only): erased at the cell where it was last
 // drawn and, with montrer, drawn at the current one. The caller then records the cell.
 // Within a full paint there is nothing to erase: effacer false.
-void DessinerCurseur(plateforme::TCanevas& canevas, const TEtatFeuille& etat, bool montrer,
-                     const TOptions& o = Options, bool effacer = true);
+void DessinerCurseur(plateforme::TCanevas& canevas, const TEtatFeuille& etat, bool montrer, const TOptions& o = Options,
+                     bool effacer = true);
 
 // The scroll ranges of the sheet.
 TDefilement CalculerDefilement(const TEtatFeuille& etat, const TClasse& c, const TMesuresPage& page,

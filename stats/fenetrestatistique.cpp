@@ -26,10 +26,11 @@ TFenetreStatistique::TFenetreStatistique(TFenetreStat genre, TDocumentClasse& do
   auto* haut = new QWidget(this);
   haut->setObjectName(QStringLiteral("Panel1"));
   // A button that is down must show it at a glance, whatever the desktop's style.
-  haut->setStyleSheet(QStringLiteral("QToolButton { border: 1px solid #8a8a8a; border-radius: 2px; background: #f2f2f2; }"
-                                     "QToolButton:hover { background: #e2e8f2; }"
-                                     "QToolButton:checked { border: 1px solid #3c5a8c; background: #b4c8e8; }"
-                                     "QToolButton:disabled { color: #a0a0a0; }"));
+  haut->setStyleSheet(
+      QStringLiteral("QToolButton { border: 1px solid #8a8a8a; border-radius: 2px; background: #f2f2f2; }"
+                     "QToolButton:hover { background: #e2e8f2; }"
+                     "QToolButton:checked { border: 1px solid #3c5a8c; background: #b4c8e8; }"
+                     "QToolButton:disabled { color: #a0a0a0; }"));
   panneau_ = new QHBoxLayout(haut);
   panneau_->setContentsMargins(4, 3, 4, 3);
   panneau_->setSpacing(1);
@@ -44,9 +45,7 @@ TFenetreStatistique::TFenetreStatistique(TFenetreStat genre, TDocumentClasse& do
 
 TFenetreStatistique::~TFenetreStatistique() = default;
 
-void TFenetreStatistique::Contenu(QWidget* vue) {
-  static_cast<QVBoxLayout*>(layout())->addWidget(vue, 1);
-}
+void TFenetreStatistique::Contenu(QWidget* vue) { static_cast<QVBoxLayout*>(layout())->addWidget(vue, 1); }
 
 QToolButton* TFenetreStatistique::Bouton(const char* nom, const QString& texte, const QString& hint, bool bascule) {
   auto* b = new QToolButton(panneau_->parentWidget());
@@ -81,8 +80,8 @@ void TFenetreStatistique::Calculer() {
 
 void TFenetreStatistique::Actualiser(const TChangement& changement) {
   if (!document_) return;
-  const TReactionStat r = calevrin::Actualiser(etat_, Classe(), static_cast<int>(changement.Code),
-                                               changement.Periode, changement.A, changement.B);
+  const TReactionStat r = calevrin::Actualiser(etat_, Classe(), static_cast<int>(changement.Code), changement.Periode,
+                                               changement.A, changement.B);
   Reconstruire(r);
   if (r.Recalculer) Calculer();
 }

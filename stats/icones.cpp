@@ -32,11 +32,11 @@ QIcon IconeStat(TIconeStat icone) {
     case TIconeStat::Imprimer:
       p.setPen(Qt::black);
       p.setBrush(Qt::white);
-      p.drawRect(5, 1, 8, 6);     // the sheet going in
+      p.drawRect(5, 1, 8, 6);  // the sheet going in
       p.setBrush(QColor(160, 160, 160));
-      p.drawRect(1, 7, 16, 7);    // the body
+      p.drawRect(1, 7, 16, 7);  // the body
       p.setBrush(Qt::white);
-      p.drawRect(4, 11, 10, 6);   // the sheet coming out
+      p.drawRect(4, 11, 10, 6);  // the sheet coming out
       break;
   }
   return QIcon(image);

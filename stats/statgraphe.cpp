@@ -170,7 +170,8 @@ void TStatGraphe::Remplir() {
 void TStatGraphe::Reconstruire(const TReactionStat& r) {
   if (r.BoutonsPeriode) BoutonsPeriode();
   if (r.BoutonsMatiere) BoutonsMatiere();
-  if (r.ListeDevoirs && cb_) RemplirListe(cb_, ListeDevoirsStat(Classe(), Etat().Matiere, Etat().Periode), Etat().Devoir - 1);
+  if (r.ListeDevoirs && cb_)
+    RemplirListe(cb_, ListeDevoirsStat(Classe(), Etat().Matiere, Etat().Periode), Etat().Devoir - 1);
   if (r.ListeEleves && cb_) RemplirListe(cb_, ListeElevesStat(Classe()), Etat().Eleve);
 }
 
@@ -186,7 +187,8 @@ void TStatGraphe::BoutonsPeriode() {
     b->setVisible(p <= n);
   }
   if (Etat().Fenetre == TFenetreStat::Evolution) {
-    const QString hint = trimestres ? QStringLiteral("Moyenne des 3 trimestres") : QStringLiteral("Moyenne des 2 semestres");
+    const QString hint =
+        trimestres ? QStringLiteral("Moyenne des 3 trimestres") : QStringLiteral("Moyenne des 2 semestres");
     periodes_->button(4)->setToolTip(hint);
     periodes_->button(4)->setStatusTip(hint);
   }

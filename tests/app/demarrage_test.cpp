@@ -1,8 +1,9 @@
+#include "app/demarrage.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "app/demarrage.h"
 #include "platform/association.h"
 #include "platform/lignecommande.h"
 #include "tests/common/tempdir.h"
@@ -42,8 +43,9 @@ TEST(Demarrage, AssociationDemandeeUneSeuleFois) {
 
   VerifierAssociation(".cl3", xdg, programme, demander);  // No: nothing written
   ASSERT_EQ(questions.size(), 1u);
-  EXPECT_EQ(questions[0], QStringLiteral("L'extension de fichier CL3 n'est pas associée à ce logiciel.\n"
-                                         "( /opt/Calevrin/calevrin )\n\nVoulez associer cette extension à ce logiciel ?"));
+  EXPECT_EQ(questions[0],
+            QStringLiteral("L'extension de fichier CL3 n'est pas associée à ce logiciel.\n"
+                           "( /opt/Calevrin/calevrin )\n\nVoulez associer cette extension à ce logiciel ?"));
   EXPECT_FALSE(std::filesystem::exists(dir / "data"));
 
   reponse = true;

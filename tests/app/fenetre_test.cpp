@@ -263,7 +263,8 @@ TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
   EXPECT_TRUE(Options == avant && Contenu(ini) == fichierAvant && !std::filesystem::exists(dir / "colorperso.ini"));
   Choisir("BoutonOK");
   EXPECT_TRUE(boites_.size() == 1 && Options.couleur[3] == 0xFF0000u && !Options.majuscule);
-  EXPECT_EQ(pf::LireProfil("Divers", "couleur3", "", ini) + pf::LireProfil("Boolean", "majuscule", "", ini), "167116800");
+  EXPECT_EQ(pf::LireProfil("Divers", "couleur3", "", ini) + pf::LireProfil("Boolean", "majuscule", "", ini),
+            "167116800");
   EXPECT_TRUE(feuille->Classe().Eleve(1).Nom.Texte() != nom && feuille->Modifie());
   // The sheet shows its new background at once, below the last student.
   const QImage image = feuille->viewport()->grab().toImage();

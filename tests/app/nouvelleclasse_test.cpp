@@ -1,9 +1,10 @@
 // A class started from nothing through "&Nouvelle classe...", saved, reopened and read back by
 // the command line: every student in order with the birth date typed or imported.
+#include "dialogs/nouvelleclasse.h"
+
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
 #include "dialogs/importliste.h"
-#include "dialogs/nouvelleclasse.h"
 #include "platform/dialogues.h"
 #include "sheet/feuille.h"
 #include "tests/common/cli.h"
@@ -16,11 +17,10 @@ using namespace calevrin::test;
 
 namespace {
 
-const char* const Noms[30] = {"martin",   "bernard", "thomas",  "petit",   "robert", "richard", "durand",
-                              "dubois",   "moreau",  "laurent", "simon",   "michel", "lefèvre", "leroy",
-                              "roux",     "david",   "bertrand", "morel",  "fournier", "girard", "bonnet",
-                              "dupont",   "lambert", "fontaine", "rousseau", "vincent", "müller", "lefebvre",
-                              "faure",    "andré"};
+const char* const Noms[30] = {
+    "martin", "bernard", "thomas",  "petit",    "robert",   "richard", "durand",   "dubois",   "moreau",   "laurent",
+    "simon",  "michel",  "lefèvre", "leroy",    "roux",     "david",   "bertrand", "morel",    "fournier", "girard",
+    "bonnet", "dupont",  "lambert", "fontaine", "rousseau", "vincent", "müller",   "lefebvre", "faure",    "andré"};
 
 std::string Jour(int i) { return (i % 28 < 9 ? "0" : "") + std::to_string(i % 28 + 1); }
 // What calevrin-cli info prints for the student i (from 0).
@@ -53,7 +53,8 @@ class NouvelleClasseApp : public Enregistreur {
     for (const std::string& ligne : attendus) {  // "N. NOM Prénom (date)"; the export has "NOM\t"
       pos = info.sortie.find(ligne, pos);
       ASSERT_NE(pos, std::string::npos) << ligne << "\n" << info.sortie;
-      posExp = exp.sortie.find("\r" + ligne.substr(ligne.find(' ') + 1, ligne.find(" (") - ligne.find(' ') - 1) + "\t", posExp);
+      posExp = exp.sortie.find("\r" + ligne.substr(ligne.find(' ') + 1, ligne.find(" (") - ligne.find(' ') - 1) + "\t",
+                               posExp);
       ASSERT_NE(posExp, std::string::npos) << ligne;
     }
   }

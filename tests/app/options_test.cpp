@@ -1,8 +1,9 @@
+#include "app/options.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "app/options.h"
 #include "model/alertes.h"
 #include "platform/profil.h"
 #include "tests/common/fichiers.h"
@@ -20,11 +21,12 @@ class OptionsTest : public ::testing::Test {
   void SetUp() override { OptionsParDefaut(OptionsDefaut); }
   test::TRepertoireTemp dir_;
   std::vector<std::string> messages_;
-  test::TRemplacement<TAlertes> alertes_{RemplacerAlertes, {[this](TGenreAlerte g, const std::string& t) {
-                                                              EXPECT_EQ(g, TGenreAlerte::Erreur);
-                                                              messages_.push_back(t);
-                                                            },
-                                                            {}}};
+  test::TRemplacement<TAlertes> alertes_{RemplacerAlertes,
+                                         {[this](TGenreAlerte g, const std::string& t) {
+                                            EXPECT_EQ(g, TGenreAlerte::Erreur);
+                                            messages_.push_back(t);
+                                          },
+                                          {}}};
 };
 
 }  // namespace
@@ -87,8 +89,9 @@ TEST_F(OptionsTest, ValeursPartiellesMalFormeesEtHexadecimales) {
   EXPECT_EQ(o.relief, 2);  // an unknown style keeps the one held before
 
   // A zoom outside 0.2 to 5.0 takes the default; the bounds themselves are kept.
-  for (const auto& [texte, zoomP, zoomD] : {std::tuple{"zoomP=0\nzoomD=5,01\n", OptionsDefaut.zoomP, OptionsDefaut.zoomD},
-                                            {"zoomP=0,2\nzoomD=5\n", 0.2, 5.0}}) {
+  for (const auto& [texte, zoomP, zoomD] :
+       {std::tuple{"zoomP=0\nzoomD=5,01\n", OptionsDefaut.zoomP, OptionsDefaut.zoomD},
+        {"zoomP=0,2\nzoomD=5\n", 0.2, 5.0}}) {
     std::ofstream(f) << "[Divers]\n" << texte;
     ChargerOptions(o, f, ',');
     EXPECT_TRUE(o.zoomP == zoomP && o.zoomD == zoomD) << texte;
@@ -106,7 +109,8 @@ TEST_F(OptionsTest, AllerRetourEtEchecDEcriture) {
   o.relief = 2;
   o.couleur[12] = 0x123456;
   ASSERT_TRUE(EnregistrerOptions(o, f, '.'));
-  EXPECT_TRUE(Contenu(f).find("coresL4=Œ\n") != std::string::npos && Contenu(f).find("kd=0.1\n") != std::string::npos);  // UTF-8
+  EXPECT_TRUE(Contenu(f).find("coresL4=Œ\n") != std::string::npos &&
+              Contenu(f).find("kd=0.1\n") != std::string::npos);  // UTF-8
   TOptions relue;
   ChargerOptions(relue, f, '.');
   EXPECT_EQ(relue, o);
@@ -117,8 +121,8 @@ TEST_F(OptionsTest, AllerRetourEtEchecDEcriture) {
 }
 
 TEST(EncodageReels, FormeCourteEtSeparateur) {
-  for (const auto& [v, sep, texte] : {std::tuple{17.5, ',', "17,5"}, {2.0, ',', "2"}, {0.1, '.', "0.1"},
-                                      {1.0 / 3.0, '.', "0.333333333333333"}})
+  for (const auto& [v, sep, texte] :
+       {std::tuple{17.5, ',', "17,5"}, {2.0, ',', "2"}, {0.1, '.', "0.1"}, {1.0 / 3.0, '.', "0.333333333333333"}})
     EXPECT_EQ(EcrireReel(v, sep), texte);
   double v = 0;
   EXPECT_TRUE(LireReel("17,5", ',', v) && v == 17.5);

@@ -1,18 +1,19 @@
 // A class typed into and then lost with its program: the next start offers it back.
+#include "document/recuperation.h"
+
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <QtTest>
 #include <QtWidgets>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
 
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
-#include "document/recuperation.h"
 #include "platform/messages.h"
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
@@ -92,7 +93,8 @@ TEST(Recuperation, UnProgrammeTueEstRecupere) {
   // Saved: the class has its grade and the copy is gone for good.
   ASSERT_TRUE(feuille->SauverAvecCopie());
   feuille->Document().findChild<TRecuperation*>()->Attendre();
-  EXPECT_TRUE(test::Contenu(classe) != avant && QDir(TRecuperation::Dossier()).entryList({QStringLiteral("*.cl3")}).isEmpty());
+  EXPECT_TRUE(test::Contenu(classe) != avant &&
+              QDir(TRecuperation::Dossier()).entryList({QStringLiteral("*.cl3")}).isEmpty());
 }
 
 int main(int argc, char** argv) {

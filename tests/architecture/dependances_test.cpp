@@ -81,20 +81,19 @@ std::vector<TInclusion> InclusionsDuCode(const fs::path& racine) {
 
 TEST(Dependances, UneInclusionInterditeEstVue) {
   const std::vector<std::string> fautes = Violations({
-      {"model/moyennes.cpp", "app/options.h"},          // the bottom knows nothing above it
-      {"model/moyennes.cpp", "platform/texte.h"},        // nor its neighbour
-      {"sheet/feuille.cpp", "dialogs/composants.h"},     // windows never over each other
+      {"model/moyennes.cpp", "app/options.h"},        // the bottom knows nothing above it
+      {"model/moyennes.cpp", "platform/texte.h"},     // nor its neighbour
+      {"sheet/feuille.cpp", "dialogs/composants.h"},  // windows never over each other
       {"stats/stat01.cpp", "sheet/peintre.h"},
-      {"cli/entree.cpp", "app/options.h"},               // allowed: the Qt-free reader
+      {"cli/entree.cpp", "app/options.h"},  // allowed: the Qt-free reader
       {"cli/pdf.cpp", "dialogs/composants.h"},
       {"app/fenetreprincipale.cpp", "sheet/feuille.h"},  // allowed: the top
       {"document/documentclasse.cpp", "model/edition.h"},
   });
-  EXPECT_EQ(fautes, (std::vector<std::string>{"model/moyennes.cpp inclut app/options.h",
-                                              "model/moyennes.cpp inclut platform/texte.h",
-                                              "sheet/feuille.cpp inclut dialogs/composants.h",
-                                              "stats/stat01.cpp inclut sheet/peintre.h",
-                                              "cli/pdf.cpp inclut dialogs/composants.h"}));
+  EXPECT_EQ(fautes, (std::vector<std::string>{
+                        "model/moyennes.cpp inclut app/options.h", "model/moyennes.cpp inclut platform/texte.h",
+                        "sheet/feuille.cpp inclut dialogs/composants.h", "stats/stat01.cpp inclut sheet/peintre.h",
+                        "cli/pdf.cpp inclut dialogs/composants.h"}));
 }
 
 TEST(Dependances, LeCodeRespecteLesCouches) {

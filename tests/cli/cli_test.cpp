@@ -21,7 +21,8 @@ TEST(Cli, InfoVersionEtArgumentsIncorrects) {
   EXPECT_EQ(Cli({"--version"}).sortie, "Calevrin 3.0\n");
   EXPECT_EQ(Cli({"--help"}).code, 0);
   for (const char* cmd : {"info", "export", "moyennes", "classement", "ages", "statistiques", "bilan"})
-    EXPECT_EQ(Commande(cmd + std::string(" /nulle/part.cl3")), Refus(1, "Impossible d'ouvrir le fichier /nulle/part.cl3\n"));
+    EXPECT_EQ(Commande(cmd + std::string(" /nulle/part.cl3")),
+              Refus(1, "Impossible d'ouvrir le fichier /nulle/part.cl3\n"));
 
   // Malformed: code 2, the usage (classement, ages and anniversaires have their own), nothing
   // out. Cases split by "|".
@@ -79,8 +80,10 @@ TEST(Cli, FichiersAuxLimites) {
   const std::string fifo = dir / "tube.cl3";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
   fs::create_symlink("/dev/full", dir.Chemin() / "plein.txt");
-  for (const auto& [a, cible] : {std::pair{"repair X " + fifo, fifo}, {"export X -o " + dir / "plein.txt", dir / "plein.txt"}})
-    EXPECT_EQ(Commande(a), Refus(1, "Impossible de créer le fichier " + cible + " : ce n'est pas un fichier ordinaire\n"));
+  for (const auto& [a, cible] :
+       {std::pair{"repair X " + fifo, fifo}, {"export X -o " + dir / "plein.txt", dir / "plein.txt"}})
+    EXPECT_EQ(Commande(a),
+              Refus(1, "Impossible de créer le fichier " + cible + " : ce n'est pas un fichier ordinaire\n"));
   EXPECT_TRUE(fs::is_fifo(fifo) && fs::is_character_file("/dev/full"));
   fs::remove(fifo);
   fs::remove(dir / "plein.txt");

@@ -65,7 +65,9 @@ TEST(CliExport, ClasseTemporaireMoyennesEtClassement) {
   c->FixerNbMatieres(1);
   c->FixerNbPeriodes(2);
   c->Eleve(1).Nom.Affecter("andr\xC9");
-  c->Eleve(1).Prenom.Affecter("l\xE9" "A");
+  c->Eleve(1).Prenom.Affecter(
+      "l\xE9"
+      "A");
   c->Eleve(2).Nom.Affecter("petit");
   c->Eleve(2).Prenom.Affecter("JEAN");
   c->FixerNbEleves(2);

@@ -15,7 +15,8 @@ TEST(CliNouvelle, ClasseCreeeDepuisUneListe) {
   const std::string liste = dir / "liste.csv";
   const std::string classe = dir / "4B.cl3";
   std::ofstream(liste, std::ios::binary) << "Nom;Pr\xE9nom;Date de naissance\r\ndupont;jean;12/03/2011\r\n"
-                                            ";Paul;01/01/2011\r\nL\xC9VY;Zo\xE9;31/02/2010\r\nMartin;L\xE9" "a;2011-05-04\r\n\r\nAbel;\xC9va;\r\n";
+                                            ";Paul;01/01/2011\r\nL\xC9VY;Zo\xE9;31/02/2010\r\nMartin;L\xE9"
+                                            "a;2011-05-04\r\n\r\nAbel;\xC9va;\r\n";
   const TResultat r = Cli({"nouvelle", liste, classe, "--annee", "2026 / 2027"});
   EXPECT_EQ(r.code, 0) << r.erreurs;
   EXPECT_EQ(r.sortie, classe + " : 3 élèves, 2 lignes ignorées\n");
@@ -24,8 +25,9 @@ TEST(CliNouvelle, ClasseCreeeDepuisUneListe) {
                 ", ligne 4 ignorée : date de naissance inexistante : 31/02/2010 (« LÉVY;Zoé;31/02/2010 »)\n");
   EXPECT_EQ(std::filesystem::file_size(classe), 76632u);
   const std::string info = Cli({"info", classe}).sortie;
-  EXPECT_TRUE(Contient(info, {"Classe : 4B\nAnnée scolaire : 2026 / 2027\n", "Élèves : 3\n",
-                              "Liste des élèves :\n  1. DUPONT Jean (12/03/2011)\n  2. MARTIN Léa (04/05/2011)\n  3. ABEL Éva\n"}));
+  EXPECT_TRUE(Contient(
+      info, {"Classe : 4B\nAnnée scolaire : 2026 / 2027\n", "Élèves : 3\n",
+             "Liste des élèves :\n  1. DUPONT Jean (12/03/2011)\n  2. MARTIN Léa (04/05/2011)\n  3. ABEL Éva\n"}));
 
   // An existing class is never replaced.
   const std::string avant = Contenu(classe);
@@ -45,10 +47,12 @@ TEST(CliNouvelle, ListesEtSortiesInutilisables) {
   EXPECT_EQ(Cli({"nouvelle", dir / "absente.csv", dir / "a.cl3"}),
             Refus(1, "Impossible d'ouvrir le fichier " + dir / "absente.csv" + "\n"));
   const TResultat personne = Cli({"nouvelle", vide, dir / "a.cl3"});
-  EXPECT_TRUE(personne.code == 1 && Contient(personne.erreurs, {"Il faut au minimum UN élève pour former une classe.\n"}));
+  EXPECT_TRUE(personne.code == 1 &&
+              Contient(personne.erreurs, {"Il faut au minimum UN élève pour former une classe.\n"}));
   EXPECT_FALSE(std::filesystem::exists(dir / "a.cl3"));
 
   const std::string un = dir / "un.csv";
   std::ofstream(un) << "ROUX\tLou\n";
-  EXPECT_EQ(Cli({"nouvelle", un, dir / "absent/a.cl3"}), Refus(1, "Impossible de créer le fichier " + dir / "absent/a.cl3" + "\n"));
+  EXPECT_EQ(Cli({"nouvelle", un, dir / "absent/a.cl3"}),
+            Refus(1, "Impossible de créer le fichier " + dir / "absent/a.cl3" + "\n"));
 }

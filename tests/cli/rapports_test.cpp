@@ -76,7 +76,8 @@ TEST(CliStatistiques, RepartitionEvolutionEtBilan) {
             "Technologie\t12.4\t\t\t12.4\n"
             "Synthèse\t12.7\t\t\t12.7\n");
   // The year weighs each subject by the sum of its coefficients: 4, 3 and 3 (the export's too).
-  EXPECT_TRUE(Contient(Sortie("bilan --eleve 1 X"), {"Bilan complet / ANDRÉ Rose (4EB)\n", "\nSynthèse\t14.6\t\t\t14.5\n"}));
+  EXPECT_TRUE(
+      Contient(Sortie("bilan --eleve 1 X"), {"Bilan complet / ANDRÉ Rose (4EB)\n", "\nSynthèse\t14.6\t\t\t14.5\n"}));
 }
 
 // Outside the class: a French message and code 2, nothing printed. Words split on spaces, X

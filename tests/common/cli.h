@@ -44,7 +44,8 @@ inline TResultat Commande(const std::string& ligne) {
 inline ::testing::AssertionResult Contient(const std::string& texte, std::initializer_list<std::string> morceaux) {
   std::size_t pos = 0;
   for (const std::string& m : morceaux)
-    if ((pos = texte.find(m, pos)) == std::string::npos) return ::testing::AssertionFailure() << "no \"" << m << "\" in\n" << texte;
+    if ((pos = texte.find(m, pos)) == std::string::npos)
+      return ::testing::AssertionFailure() << "no \"" << m << "\" in\n" << texte;
   return ::testing::AssertionSuccess();
 }
 // A refusal: its code and message, nothing printed.

@@ -66,22 +66,22 @@ class Enregistreur : public ::testing::Test {
   std::vector<pf::TReponse> reponses_;
   std::vector<std::string> avertis_;
   int reponseChoix_ = 1;
-  TRemplacement<pf::TFonctionMessage> messages_{
-      pf::RemplacerBoiteMessage, [this](const QString& t, pf::TGenreMessage g, int) {
-        boites_.push_back(t);
-        genres_.push_back(g);
-        if (reponses_.empty()) return pf::TReponse::OK;
-        const pf::TReponse r = reponses_.front();
-        reponses_.erase(reponses_.begin());
-        return r;
-      }};
-  TRemplacement<pf::TFonctionChoix> boitesChoix_{
-      pf::RemplacerChoixMessage, [this](const QString& t, pf::TGenreMessage, const QStringList&) {
-        choix_.push_back(t);
-        return reponseChoix_;
-      }};
-  TRemplacement<TAlertes> alertes_{
-      RemplacerAlertes, {[this](TGenreAlerte, const std::string& t) { avertis_.push_back(t); }, [] {}}};
+  TRemplacement<pf::TFonctionMessage> messages_{pf::RemplacerBoiteMessage,
+                                                [this](const QString& t, pf::TGenreMessage g, int) {
+                                                  boites_.push_back(t);
+                                                  genres_.push_back(g);
+                                                  if (reponses_.empty()) return pf::TReponse::OK;
+                                                  const pf::TReponse r = reponses_.front();
+                                                  reponses_.erase(reponses_.begin());
+                                                  return r;
+                                                }};
+  TRemplacement<pf::TFonctionChoix> boitesChoix_{pf::RemplacerChoixMessage,
+                                                 [this](const QString& t, pf::TGenreMessage, const QStringList&) {
+                                                   choix_.push_back(t);
+                                                   return reponseChoix_;
+                                                 }};
+  TRemplacement<TAlertes> alertes_{RemplacerAlertes,
+                                   {[this](TGenreAlerte, const std::string& t) { avertis_.push_back(t); }, [] {}}};
   TRemplacement<pf::TFonctionAide> aide_{pf::RemplacerAide, [this](const QString& s) { sujets_.push_back(s); }};
 };
 

@@ -1,10 +1,11 @@
+#include "controls/couleurs.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 
-#include "controls/couleurs.h"
 #include "platform/profil.h"
 #include "tests/common/tempdir.h"
 
@@ -34,8 +35,10 @@ void Repondre(bool confirmer, TCouleurPanneau c = 0) {
     auto* d = qobject_cast<TMaColorDialog*>(QApplication::activeModalWidget());
     if (!d) return ADD_FAILURE() << "pas de dialogue ouvert";
     d->FixerColor(c);
-    if (confirmer) d->accept();
-    else d->reject();
+    if (confirmer)
+      d->accept();
+    else
+      d->reject();
   });
 }
 
@@ -54,9 +57,11 @@ TEST_F(Couleurs, FichierDesCouleursPersonnelles) {
     QColorDialog::setCustomColor(0, QColor(255, 0, 0));
   }
   std::string lues;
-  for (int i = 0; i < 16; ++i) lues += Lire(i).substr(0, 7) + (i == 0 || i == 3 || i == 5 ? Lire(i).substr(7) : "") + " ";
-  EXPECT_EQ(lues, "ColorA=0000ff ColorB= ColorC= ColorD=ff0000 ColorE= ColorF=ffffff ColorG= ColorH= ColorI= ColorJ= ColorK= "
-                  "ColorL= ColorM= ColorN= ColorO= ColorP= ");
+  for (int i = 0; i < 16; ++i)
+    lues += Lire(i).substr(0, 7) + (i == 0 || i == 3 || i == 5 ? Lire(i).substr(7) : "") + " ";
+  EXPECT_EQ(lues,
+            "ColorA=0000ff ColorB= ColorC= ColorD=ff0000 ColorE= ColorF=ffffff ColorG= ColorH= ColorI= ColorJ= ColorK= "
+            "ColorL= ColorM= ColorN= ColorO= ColorP= ");
 }
 
 TEST_F(Couleurs, PanneauChoisitOuGardeSaCouleur) {

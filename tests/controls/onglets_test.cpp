@@ -1,6 +1,7 @@
+#include "controls/onglets.h"
+
 #include <gtest/gtest.h>
 
-#include "controls/onglets.h"
 #include "platform/canevasenregistreur.h"
 
 using namespace calevrin;

@@ -1,10 +1,11 @@
+#include "controls/saisienombre.h"
+
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include "controls/saisienombre.h"
 #include "platform/messages.h"
 #include "tests/common/remplacement.h"
 

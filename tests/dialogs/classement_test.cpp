@@ -113,7 +113,8 @@ TEST_F(Classement, PressePapiersEtFichierTexte) {
   d.FixerRepertoireTexte(QString::fromStdString(fichier + "/dossier"));
   Enfant<QPushButton>(&d, "Button2")->click();
   ASSERT_EQ(boites_.size(), 2u);
-  EXPECT_EQ(boites_[1], QString::fromStdString("Impossible de créer le fichier " + fichier + "/dossier/Classement.TXT"));
+  EXPECT_EQ(boites_[1],
+            QString::fromStdString("Impossible de créer le fichier " + fichier + "/dossier/Classement.TXT"));
   EXPECT_EQ(genres_, (std::vector{pf::TGenreMessage::Information, pf::TGenreMessage::Erreur}));
   EXPECT_EQ(ouvreur_.urls.size(), 1u);
 }

@@ -184,7 +184,8 @@ TEST_F(Devoirs, ModifierSansToucherLeCoefficient) {
     EXPECT_EQ(Champ(&d, "Edit3")->text(), "1.3");
     Taper(Champ(&d, "Edit4"), "contrôle");
     Touche(Liste(&d), Qt::Key_Up);  // writes test 2, shows test 1
-    EXPECT_TRUE(d.DevoirAffiche() == 1 && Liste(&d)->itemText(1) == "2 - contrôle" && Champ(&d, "Edit3")->text() == "0.4");
+    EXPECT_TRUE(d.DevoirAffiche() == 1 && Liste(&d)->itemText(1) == "2 - contrôle" &&
+                Champ(&d, "Edit3")->text() == "0.4");
     Taper(Champ(&d, "Edit2"), "2h");
     Touche(Champ(&d, "Edit2"), Qt::Key_Return);
     EXPECT_EQ(d.result(), DialogueConfirme);
@@ -209,11 +210,12 @@ TEST_F(Devoirs, ModifierSansToucherLeCoefficient) {
 }
 
 TEST_F(Devoirs, ChoixDUnDevoir) {
-  const char* const attendus[] = {  // title | label | help topic
-      "Supprimer un devoir ( Maths )|Devoir à supprimer:|Dlg_SupDevoir",
-      "Copier un devoir|Devoir à copier:|PressePapInterne", "Couper un devoir|Devoir à couper:|PressePapInterne",
-      "Insérer le devoir copié|Insérer le devoir copié avant le devoir:|PressePapInterne",
-      "Insérer un devoir|Insérer le nouveau devoir avant le devoir:|Dlg_InsererDevoir"};
+  const char* const attendus[] = {// title | label | help topic
+                                  "Supprimer un devoir ( Maths )|Devoir à supprimer:|Dlg_SupDevoir",
+                                  "Copier un devoir|Devoir à copier:|PressePapInterne",
+                                  "Couper un devoir|Devoir à couper:|PressePapInterne",
+                                  "Insérer le devoir copié|Insérer le devoir copié avant le devoir:|PressePapInterne",
+                                  "Insérer un devoir|Insérer le nouveau devoir avant le devoir:|Dlg_InsererDevoir"};
   for (int mode = 1; mode <= 5; ++mode) {
     TDial16 d(nullptr, *c_, static_cast<TModeChoixDevoir>(mode));
     d.show();

@@ -1,7 +1,8 @@
+#include "dialogs/matieres.h"
+
 #include "dialogs/ajoutereleve.h"
 #include "dialogs/coefficients.h"
 #include "dialogs/insereeleve.h"
-#include "dialogs/matieres.h"
 #include "dialogs/modifiereleve.h"
 #include "dialogs/parametresclasse.h"
 #include "dialogs/supprimereleve.h"

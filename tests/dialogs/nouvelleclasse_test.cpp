@@ -1,5 +1,6 @@
-#include "dialogs/importliste.h"
 #include "dialogs/nouvelleclasse.h"
+
+#include "dialogs/importliste.h"
 #include "model/nouvelleclasse.h"
 #include "tests/common/pilote.h"
 
@@ -34,7 +35,8 @@ class NouvelleClasse : public Enregistreur {
 TEST_F(NouvelleClasse, SaisieAuClavierEtConseilUneFois) {
   TDial01 d(nullptr, Jour);
   d.show();
-  EXPECT_TRUE(d.windowTitle() == "Nouvelle classe" && Titre(d) == " Elève n° 1 " && d.focusWidget() == Champ(&d, "EditNom"));
+  EXPECT_TRUE(d.windowTitle() == "Nouvelle classe" && Titre(d) == " Elève n° 1 " &&
+              d.focusWidget() == Champ(&d, "EditNom"));
 
   Touche(Champ(&d, "EditNom"), Qt::Key_Return);  // no name: the index stays
   EXPECT_EQ(boites_, std::vector<QString>{QStringLiteral("L'élève doit obligatoirement avoir un nom.")});
@@ -138,6 +140,7 @@ TEST_F(NouvelleClasse, OrdreDeTabulation) {
     vus << d.focusWidget()->objectName();
     Touche(d.focusWidget(), Qt::Key_Tab);
   }
-  EXPECT_EQ(vus.join(' ').toStdString(), "EditNom EditPrenom EditDateN BoutonAide BoutonImporter Button1 Button2 BitBtn1 "
-                           "BoutonAnnuler EditNom");
+  EXPECT_EQ(vus.join(' ').toStdString(),
+            "EditNom EditPrenom EditDateN BoutonAide BoutonImporter Button1 Button2 BitBtn1 "
+            "BoutonAnnuler EditNom");
 }

@@ -29,12 +29,14 @@ std::string Liste(const pf::TCanevasEnregistreur& c) {
   for (const pf::TAppel& a : c.Appels()) {
     switch (a.Genre) {
       case pf::TAppel::Texte:
-        s << "texte " << std::dec << a.X1 << ' ' << a.Y1 << " \"" << a.Chaine.toStdString() << "\" " << a.Police.Nom.toStdString()
-          << ' ' << a.Police.Taille << (a.Police.Gras ? " gras" : "") << std::hex << " couleur " << a.Police.Couleur
-          << (a.StyleBrosse == pf::TStyleBrosse::Vide ? " transparent" : " fond") << '\n';
+        s << "texte " << std::dec << a.X1 << ' ' << a.Y1 << " \"" << a.Chaine.toStdString() << "\" "
+          << a.Police.Nom.toStdString() << ' ' << a.Police.Taille << (a.Police.Gras ? " gras" : "") << std::hex
+          << " couleur " << a.Police.Couleur << (a.StyleBrosse == pf::TStyleBrosse::Vide ? " transparent" : " fond")
+          << '\n';
         break;
       case pf::TAppel::Ligne:
-        s << "ligne " << std::dec << a.X1 << ' ' << a.Y1 << ' ' << a.X2 << ' ' << a.Y2 << std::hex << " couleur " << a.Plume << '\n';
+        s << "ligne " << std::dec << a.X1 << ' ' << a.Y1 << ' ' << a.X2 << ' ' << a.Y2 << std::hex << " couleur "
+          << a.Plume << '\n';
         break;
       default:
         s << "remplissage " << std::dec << a.X1 << ' ' << a.Y1 << ' ' << a.X2 << ' ' << a.Y2 << std::hex << " couleur "
@@ -93,13 +95,13 @@ TEST_F(DialOption, ChaqueControleRevientDansLesOptions) {
   const struct {
     const char* nom;
     bool TOptions::*champ;
-  } cases[] = {{"CheckBox6", &TOptions::majuscule}, {"CheckBox2", &TOptions::prenom},
-               {"CheckBox11", &TOptions::textebas}, {"CheckBox4", &TOptions::arrondiN},
-               {"CheckBox14", &TOptions::alignernb}, {"CheckBox3", &TOptions::trait},
-               {"CheckBox15", &TOptions::tailleid}, {"CheckBox7", &TOptions::noirblanc},
-               {"CheckBox13", &TOptions::marge},    {"CheckBox12", &TOptions::sauvegarde},
+  } cases[] = {{"CheckBox6", &TOptions::majuscule},      {"CheckBox2", &TOptions::prenom},
+               {"CheckBox11", &TOptions::textebas},      {"CheckBox4", &TOptions::arrondiN},
+               {"CheckBox14", &TOptions::alignernb},     {"CheckBox3", &TOptions::trait},
+               {"CheckBox15", &TOptions::tailleid},      {"CheckBox7", &TOptions::noirblanc},
+               {"CheckBox13", &TOptions::marge},         {"CheckBox12", &TOptions::sauvegarde},
                {"CheckBox10", &TOptions::imprimerAnnee}, {"CheckBox17", &TOptions::centrert},
-               {"CheckBox16", &TOptions::utiliserL}, {"CheckBox9", &TOptions::verification},
+               {"CheckBox16", &TOptions::utiliserL},     {"CheckBox9", &TOptions::verification},
                {"CheckBox8", &TOptions::moydiv2}};
   for (const auto& c : cases) W_<QCheckBox>(c.nom)->click();
   W_<QCheckBox>("CBGras")->click();
@@ -108,7 +110,8 @@ TEST_F(DialOption, ChaqueControleRevientDansLesOptions) {
   W_<TColorPanel>("ColorPanel7")->FixerColor(0x00FF00);
   W_<QListWidget>("LB2")->setCurrentRow(0);
   const QString police = W_<QListWidget>("LB2")->item(0)->text();
-  for (const auto& [nom, texte] : {std::pair{"Edit2", "2.5"}, {"Edit6", "1.5"}, {"Edit3", "abc"}, {"Edit4", "1.25"}, {"Edit5", ""}})
+  for (const auto& [nom, texte] :
+       {std::pair{"Edit2", "2.5"}, {"Edit6", "1.5"}, {"Edit3", "abc"}, {"Edit4", "1.25"}, {"Edit5", ""}})
     Ecrire(nom, texte);
   W_<QComboBox>("CB1")->setCurrentIndex(0);
   W_<QComboBox>("CB2")->setCurrentIndex(9);
@@ -184,7 +187,9 @@ TEST_F(DialOption, LettresDeLaTable) {
     QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(ch), Qt::NoModifier);
   EXPECT_EQ(e->text(), QStringLiteral("\u20acA"));
   W_<QPushButton>("BoutonOK")->click();
-  EXPECT_EQ(d_.CopieOptions().cores[1].coresL, "\x80" "A");
+  EXPECT_EQ(d_.CopieOptions().cores[1].coresL,
+            "\x80"
+            "A");
 }
 
 TEST_F(DialOption, ValeursRefuseesALaValidation) {

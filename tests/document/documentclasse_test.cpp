@@ -1,3 +1,5 @@
+#include "document/documentclasse.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -5,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-#include "document/documentclasse.h"
 #include "examples/exemple.h"
 #include "model/edition.h"
 #include "model/erreurs.h"
@@ -85,7 +86,8 @@ TEST(DocumentClasse, AnnulerEtRetablirChaqueModification) {
   const std::vector<TOperation> operations = {
       {"la saisie de la note", TCodeChangement::Note, [&] { k.Eleve(3).Note(1, 1, 2).Affecter("17"); }},
       {"la saisie du coefficient", TCodeChangement::CoefficientDevoir, [&] { k.Devoir(1, 1, 1).Coef = 3; }},
-      {"le tri des élèves", TCodeChangement::Eleves, [&] {
+      {"le tri des élèves", TCodeChangement::Eleves,
+       [&] {
          ModifierEleve(k, 1, "ZOLA", "Emile", "");
          TrierEleves(k);
        }},
@@ -95,8 +97,12 @@ TEST(DocumentClasse, AnnulerEtRetablirChaqueModification) {
       {"la coupure du devoir", TCodeChangement::Devoirs, [&] { CouperDevoir(k, 1, pp); }},
       {"l'insertion du devoir copié", TCodeChangement::Devoirs, [&] { InsererDevoirCopie(k, 2, pp); }},
       {"la suppression des notes de la période", TCodeChangement::Devoirs, [&] { ViderPeriode(k); }},
-      {"les matières", TCodeChangement::Matiere, [&] { ModifierMatieres(k, {"Maths", "Physique", "SVT"}, {"MA", "PH", "SV"}, 2); }},
-      {"les paramètres de la classe", TCodeChangement::Periode, [&] {
+      {"les matières", TCodeChangement::Matiere,
+       [&] {
+         ModifierMatieres(k, {"Maths", "Physique", "SVT"}, {"MA", "PH", "SV"}, 2);
+       }},
+      {"les paramètres de la classe", TCodeChangement::Periode,
+       [&] {
          TParametresClasse p = LireParametres(k);
          p.NbPeriodes = 2;
          p.Joker = !p.Joker;

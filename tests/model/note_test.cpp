@@ -1,8 +1,8 @@
+#include "model/note.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "model/note.h"
 
 using namespace calevrin;
 
@@ -13,10 +13,10 @@ TEST(LireNote, GrammaireDesNombres) {
     std::uint8_t genre;
     double valeur;
   } const cas[] = {
-      {"12.5", NoteNombre, 12.5}, {"12", NoteNombre, 12},     {"  7", NoteNombre, 7},   {"+3", NoteNombre, 3},
-      {"-2.", NoteNombre, -2},    {".5", NoteNombre, 0.5},    {".", NoteNombre, 0},     {"1e1", NoteNombre, 10},
-      {"2E-1", NoteNombre, 0.2},  {"9E99", NoteNombre, 9e99}, {"-0", NoteNombre, 0},    {"1E-999", NoteNombre, 0},
-      {"12,5", NoteInvalide, 0},  {"12 ", NoteInvalide, 0},   {"", NoteInvalide, 0},    {"+", NoteInvalide, 0},
+      {"12.5", NoteNombre, 12.5}, {"12", NoteNombre, 12},     {"  7", NoteNombre, 7},    {"+3", NoteNombre, 3},
+      {"-2.", NoteNombre, -2},    {".5", NoteNombre, 0.5},    {".", NoteNombre, 0},      {"1e1", NoteNombre, 10},
+      {"2E-1", NoteNombre, 0.2},  {"9E99", NoteNombre, 9e99}, {"-0", NoteNombre, 0},     {"1E-999", NoteNombre, 0},
+      {"12,5", NoteInvalide, 0},  {"12 ", NoteInvalide, 0},   {"", NoteInvalide, 0},     {"+", NoteInvalide, 0},
       {"1E", NoteInvalide, 0},    {"1E+", NoteInvalide, 0},   {"1..2", NoteInvalide, 0}, {"1E999", NoteInvalide, 0},
       {"abs", NoteInvalide, 0},   {"disp", NoteInvalide, 0},  {"excu", NoteInvalide, 0}, {"ret", NoteInvalide, 0},
       {"0x10", NoteInvalide, 0},  {"inf", NoteInvalide, 0},   {"nan", NoteInvalide, 0},

@@ -85,9 +85,9 @@ TEST(Stat02, RepartitionDUnDevoir) {
   EXPECT_EQ(g.Barres[9].Couleur, CouleurRouge);
   EXPECT_EQ(g.Barres[10].Couleur, CouleurVerte);
   // The minimum is found although above 0.
-  EXPECT_EQ(Lignes(g), (TTextes{"Dev. 1 -  - Coef. 0.5 -  - Fractions", "Note max : 13.75 ( E3 C )",
-                                "Note min : 12 ( E1 A )", "0 note en dessous de la moyenne",
-                                "Moyenne du devoir 12.8 - 2 absents - Ecart type : 0.7"}));
+  EXPECT_EQ(Lignes(g),
+            (TTextes{"Dev. 1 -  - Coef. 0.5 -  - Fractions", "Note max : 13.75 ( E3 C )", "Note min : 12 ( E1 A )",
+                     "0 note en dessous de la moyenne", "Moyenne du devoir 12.8 - 2 absents - Ecart type : 0.7"}));
   EXPECT_FALSE(g.Moy);  // no average line on a scale of counts
   EXPECT_EQ(g.Caption, "4A / Maths / Trim.1 / Devoir 1 ( 2026 / 2027 )");
 
@@ -121,8 +121,9 @@ TEST(Stat02, ExtremesPartagesEtGraduations) {
   notes[11][1] = "10.5";
   Notes(*c, 1, 1, notes);
   TGrapheStat g = CalculerStat02(*c, Etat(F::Devoir, 1, 1, 1), o);
-  EXPECT_EQ(Lignes(g), (TTextes{"Dev. 1 -  - Coef. 1 -  - ", "Note max : 15 ( 2 \xE9l\xE8ves )", "Note min : 8 ( E2 B )", "1 note en dessous de la moyenne",
-                     "Moyenne du devoir 12.7 - 9 absents - Ecart type : 3.3"}));
+  EXPECT_EQ(Lignes(g),
+            (TTextes{"Dev. 1 -  - Coef. 1 -  - ", "Note max : 15 ( 2 \xE9l\xE8ves )", "Note min : 8 ( E2 B )",
+                     "1 note en dessous de la moyenne", "Moyenne du devoir 12.7 - 9 absents - Ecart type : 3.3"}));
 
   // Highest count 12: graduations at 2, 4 .. 12; highest count 3: at 1, 2, 3.
   g = CalculerStat02(*c, Etat(F::Devoir, 1, 1, 2), o);

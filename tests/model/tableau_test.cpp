@@ -1,3 +1,5 @@
+#include "model/tableau.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,7 +10,6 @@
 #include "model/classe.h"
 #include "model/formatage.h"
 #include "model/options.h"
-#include "model/tableau.h"
 #include "tests/common/fichiers.h"
 
 using namespace calevrin;
@@ -25,7 +26,9 @@ std::unique_ptr<TClasse> PetiteClasse() {
   c->Eleve(1).Nom.Affecter("DUPONT");
   c->Eleve(1).Prenom.Affecter("Jean");
   c->Eleve(2).Nom.Affecter("MARTIN");
-  c->Eleve(2).Prenom.Affecter("L\xE9""a");
+  c->Eleve(2).Prenom.Affecter(
+      "L\xE9"
+      "a");
   c->FixerNbEleves(2);
   return c;
 }
@@ -85,9 +88,11 @@ TEST(Tableau, VueDesDevoirs) {
   EXPECT_EQ(TexteTableau(*c, o),
             "4A / Maths / Trim.3 ( 2026 / 2027 )\r"
             "DUPONT Jean\t12\t8\t16\t10.4\t14\r"
-            "MARTIN L\xE9""a\tB+\tabs\t10\t13.8\t17.5\r"
+            "MARTIN L\xE9"
+            "a\tB+\tabs\t10\t13.8\t17.5\r"
             "\t14.8\t8\t13\t12.1\r"
-            "Num\tCoef.\tDur\xE9""e\tDate\r"
+            "Num\tCoef.\tDur\xE9"
+            "e\tDate\r"
             "1\t1\t1h\tven. 2 oct.\tFractions\r"
             "2\t3\t2h\t\tContr\xF4le commun\r"
             "3\t1\t\t\t\r"
@@ -112,7 +117,8 @@ TEST(Tableau, SyntheseEtAnnee) {
   // The year: coefficients summed over the periods, (12 x 4 + 15 x 3.5) / 7.5 = 13.4.
   c->FixerPeriodeCourante(4);
   EXPECT_EQ(TexteTableau(*c, o),
-            "4A / Synth\xE8se / Ann\xE9""e\r\tMaths\tPhysique\r\t2+1+1\t1.5+1+1\r"
+            "4A / Synth\xE8se / Ann\xE9"
+            "e\r\tMaths\tPhysique\r\t2+1+1\t1.5+1+1\r"
             "DUPONT\t12\t15\t13\rMARTIN\t9\t?\t9\r\t11\t15\t11");
   c->FixerNbPeriodes(2);
   EXPECT_EQ(Decouper(TexteTableau(*c, o), '\r').at(2), "\t2+1\t1.5+1");
@@ -125,7 +131,8 @@ TEST(Tableau, SyntheseEtAnnee) {
   Devoir(*c, 1, 1, 1.0, {"8", ""});
   Devoir(*c, 1, 2, 1.0, {"14", "10"});
   EXPECT_EQ(TexteTableau(*c, o),
-            "4A / Maths / Ann\xE9""e\r\tSem. 1\tSem. 2\r\t2\t1\r"
+            "4A / Maths / Ann\xE9"
+            "e\r\tSem. 1\tSem. 2\r\t2\t1\r"
             "DUPONT\t12\t14\t12.7\rMARTIN\t9\t10\t9.3\r\t10.5\t12\t11");
   c->FixerJoker(false);
   EXPECT_EQ(Decouper(TexteTableau(*c, o), '\r').at(3), "DUPONT\t10\t14\t11.3");

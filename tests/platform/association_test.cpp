@@ -1,10 +1,11 @@
+#include "platform/association.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
-#include "platform/association.h"
 #include "platform/profil.h"
 #include "tests/common/tempdir.h"
 
@@ -35,7 +36,8 @@ TEST(Association, EcritureEtRelectureDeLaCommande) {
   // Another default chosen by the user, in a file of higher precedence, wins.
   std::filesystem::create_directories(dir.Chemin() / "usr-share/applications");
   std::ofstream(dir / "usr-share/applications/autre.desktop") << "[Desktop Entry]\nExec=autre %U\n";
-  std::ofstream(dir / "config/mimeapps.list") << "[Default Applications]\n" << type << "=absent.desktop;autre.desktop;\n";
+  std::ofstream(dir / "config/mimeapps.list") << "[Default Applications]\n"
+                                              << type << "=absent.desktop;autre.desktop;\n";
   EXPECT_EQ(LireCommandeOuverture(xdg, type), "autre %U");
 }
 

@@ -1,9 +1,10 @@
+#include "platform/profil.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "platform/profil.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
 

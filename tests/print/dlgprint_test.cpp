@@ -86,7 +86,8 @@ TEST(DLGPrint, ZonesDeLExempleDUnePage4800x6600EtTexteDeTaille) {
   auto imprimante = Imprimante4800x6600();
   const TNewGraphe source = Graphe();
   TDLGPrint d(nullptr, nullptr, &source, false, imprimante.get());
-  for (const char* nom : {"SB2", "SB10"}) EXPECT_TRUE(d.findChild<QAbstractButton*>(QLatin1String(nom))->isChecked()) << nom;
+  for (const char* nom : {"SB2", "SB10"})
+    EXPECT_TRUE(d.findChild<QAbstractButton*>(QLatin1String(nom))->isChecked()) << nom;
   EXPECT_EQ(Geometrie(d, "F"), QRect(8, 8, 229, 311));
   EXPECT_EQ(Geometrie(d, "G"), QRect(11, 11, 218, 150));
   EXPECT_EQ(d.MiseEnPage().Zone, QRect(0, 0, 4800, 3300));

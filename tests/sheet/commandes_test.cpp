@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QPageLayout>
 #include <QPrinter>
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <memory>
 
@@ -22,8 +21,8 @@
 #include "tests/common/dialoguesnuls.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/pilote.h"
-#include "tests/common/tempdir.h"
 #include "tests/common/remplacement.h"
+#include "tests/common/tempdir.h"
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
@@ -53,14 +52,16 @@ class CommandesTest : public test::Enregistreur {
   int dialoguesSauvegarde_ = 0;
   // A box with buttons of its own is answered with its last button.
   test::TRemplacement<pf::TFonctionChoix> dernierBouton_{
-      pf::RemplacerChoixMessage, [](const QString&, pf::TGenreMessage, const QStringList& b) {
-        return static_cast<int>(b.size()) - 1;
-      }};
-  test::TRemplacement<pf::TDialogues> dialoguesPlateforme_{
-      pf::RemplacerDialogues, {{}, [this](QWidget*, const QString&, const QString&) {
-                                 ++dialoguesSauvegarde_;
-                                 return nomSauvegarde_;
-                               }, {}, {}}};
+      pf::RemplacerChoixMessage,
+      [](const QString&, pf::TGenreMessage, const QStringList& b) { return static_cast<int>(b.size()) - 1; }};
+  test::TRemplacement<pf::TDialogues> dialoguesPlateforme_{pf::RemplacerDialogues,
+                                                           {{},
+                                                            [this](QWidget*, const QString&, const QString&) {
+                                                              ++dialoguesSauvegarde_;
+                                                              return nomSauvegarde_;
+                                                            },
+                                                            {},
+                                                            {}}};
 };
 
 }  // namespace
@@ -73,15 +74,15 @@ TEST_F(CommandesTest, FermetureSauvegardeEtCopie) {
   EXPECT_FALSE(f_->close());  // Cancel keeps the window and offers no backup copy
   EXPECT_EQ(boites_.size(), 1u);
   EXPECT_TRUE(boites_[0].startsWith(QStringLiteral("Le fichier ") + QString::fromStdString(chemin_) +
-                                       QStringLiteral(" à été modifié, mais pas sauvé.")));
+                                    QStringLiteral(" à été modifié, mais pas sauvé.")));
 
   Options.sauvegarde = true;
   Repondre({pf::TReponse::Oui, pf::TReponse::Oui});
   EXPECT_TRUE(f_->close());
   f_.release()->deleteLater();
   EXPECT_EQ(test::Contenu(dir_ / "4eB.bak"), test::Contenu(chemin_));  // beside the file, same content
-  EXPECT_EQ(recents_, std::vector<std::string>{chemin_});  // only the class file
-  EXPECT_TRUE(fs::exists(dir_ / "sauvegardes/4eB.cl3"));  // directory created, name kept
+  EXPECT_EQ(recents_, std::vector<std::string>{chemin_});              // only the class file
+  EXPECT_TRUE(fs::exists(dir_ / "sauvegardes/4eB.cl3"));               // directory created, name kept
   EXPECT_TRUE(boites_.back().contains(QStringLiteral("Fichier à sauvegarder: 4eB.cl3")));
 }
 

@@ -20,8 +20,7 @@ class DialoguesFeuille : public test::Enregistreur {
  protected:
   void SetUp() override {
     Options = TOptions{};
-    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3"),
-                                  d_);
+    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3"), d_);
     QObject::connect(&f_->Document(), &TDocumentClasse::Change,
                      [this](const TChangement& c) { changements_.push_back(c); });
   }

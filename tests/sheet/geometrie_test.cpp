@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "sheet/geometrie.h"
+
+#include <gtest/gtest.h>
 
 using namespace calevrin;
 
@@ -11,16 +11,14 @@ TEST(Geometrie, DuPixelALaCaseEtRetour) {
     double zoom;
     int W, H, V, ox, oy, x, y, ligne, colonne;
   } const cas[] = {
-      {2, 5, 0, 0, 0, 0, 240, 40, 1, 1},      // first pixel of the first grade
-      {2, 5, 0, 0, 0, 0, 279, 59, 1, 1},      // its last pixel: still the first test
-      {2, 5, 0, 0, 0, 0, 280, 60, 2, 2},
-      {2, 5, 0, 0, 0, 0, 250, 25, 0, 1},      // the coefficient row
-      {2, 5, 0, 0, 0, 0, 239, 39, 0, 0},      // the names column, left of the grades
-      {2, 5, 0, 0, 0, 0, 100, 5, -1, -3},     // the title, above everything
-      {2, 5, 100, 50, 0, 0, 140, 0, 1, 1},    // scrolled
-      {1, 5, 0, 0, 30, 70, 150, 90, 1, 1},    // in the preview's page
-      {1.5, 7, 0, 0, 0, 0, 300, 75, 4, 3},
-      {1.5, 7, 0, 0, 0, 0, 299, 74, 3, 2},
+      {2, 5, 0, 0, 0, 0, 240, 40, 1, 1},                                       // first pixel of the first grade
+      {2, 5, 0, 0, 0, 0, 279, 59, 1, 1},                                       // its last pixel: still the first test
+      {2, 5, 0, 0, 0, 0, 280, 60, 2, 2},   {2, 5, 0, 0, 0, 0, 250, 25, 0, 1},  // the coefficient row
+      {2, 5, 0, 0, 0, 0, 239, 39, 0, 0},                                       // the names column, left of the grades
+      {2, 5, 0, 0, 0, 0, 100, 5, -1, -3},                                      // the title, above everything
+      {2, 5, 100, 50, 0, 0, 140, 0, 1, 1},                                     // scrolled
+      {1, 5, 0, 0, 30, 70, 150, 90, 1, 1},                                     // in the preview's page
+      {1.5, 7, 0, 0, 0, 0, 300, 75, 4, 3}, {1.5, 7, 0, 0, 0, 0, 299, 74, 3, 2},
   };
   for (const TCas& c : cas) {
     const TGeometrieFeuille g{c.zoom, c.W, c.H, c.V, c.ox, c.oy};

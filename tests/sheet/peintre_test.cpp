@@ -1,3 +1,5 @@
+#include "sheet/peintre.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -7,7 +9,6 @@
 #include "model/classe.h"
 #include "platform/canevasenregistreur.h"
 #include "platform/canevasqt.h"
-#include "sheet/peintre.h"
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
@@ -56,7 +57,7 @@ TEST(Peintre, VueDesDevoirsPositionsEtCouleurs) {
   EXPECT_FALSE(e.PremierDessin);
   // W = 5, m = 2, n = 2, zoomD = 2: a unit is two pixels.
   EXPECT_EQ(Position(cv, "1"), QPoint(20, 40));  // student number at (10, 20)
-  EXPECT_EQ(Texte(cv, "moy").X1, 320);  // 20 (m + W + 1)
+  EXPECT_EQ(Texte(cv, "moy").X1, 320);           // 20 (m + W + 1)
   EXPECT_EQ(Texte(cv, "dev").X1, 180);
   EXPECT_EQ(Texte(cv, "Moy. du devoir").Y1, 90);  // Yb = 10 n + 25
   const pf::TAppel& nom = Texte(cv, "ARNAUD Paul");
@@ -141,8 +142,8 @@ TEST(Peintre, ApercuAvecLesMesuresDeSecoursEtPaletteLocale) {
   // Scale 2 x 0.5; margins R((2481 - 2400) x 0.16 / 2) = 6 and R((3507 - 3390) x 0.16 / 2) = 9.
   EXPECT_EQ(QPoint(e.OrigineX, e.OrigineY), QPoint(16, 9 + 10 + 30));
   EXPECT_EQ(Texte(cv, "ARNAUD Paul").Police.Couleur, 0u);  // black and white printing
-  EXPECT_EQ(o, avant);  // the options themselves never change
-  EXPECT_TRUE(cv.Appels()[1].Police.Souligne);  // the title
+  EXPECT_EQ(o, avant);                                     // the options themselves never change
+  EXPECT_TRUE(cv.Appels()[1].Police.Souligne);             // the title
   // The page outline, pen width 2, from (10, 10) to (Lp + 10, Hp + 10).
   const pf::TAppel& cadre = cv.Appels().back();
   EXPECT_EQ(cadre.LargeurPlume, 2);
@@ -152,7 +153,7 @@ TEST(Peintre, ApercuAvecLesMesuresDeSecoursEtPaletteLocale) {
   // Printing: scale kd x zoomD / rho, no scroll, the title at the top.
   cv.Effacer();
   DessinerFeuille(cv, true, e, *c, page, o);
-  EXPECT_EQ(e.OrigineY, 188);  // 187.5 to the even neighbour
+  EXPECT_EQ(e.OrigineY, 188);        // 187.5 to the even neighbour
   EXPECT_EQ(Texte(cv, "1").X1, 62);  // 62.5 to the even neighbour
 }
 

@@ -61,7 +61,8 @@ class SaisieTest : public ::testing::Test {
                                                    }};
   test::TRemplacement<TAlertes> alertes_{
       RemplacerAlertes,
-      {[this](TGenreAlerte, const std::string& t) { messages_.push_back(QString::fromStdString(t)); }, [this] { ++bips_; }}};
+      {[this](TGenreAlerte, const std::string& t) { messages_.push_back(QString::fromStdString(t)); },
+       [this] { ++bips_; }}};
 };
 
 }  // namespace
@@ -86,7 +87,7 @@ TEST_F(SaisieTest, UneColonneAuClavier) {
   EXPECT_EQ(Note(3, 2), "16.5");
   QTest::keyClick(f_.get(), Qt::Key_B);
   Taper("+", Qt::Key_Return);
-  EXPECT_EQ(Note(3, 2), "B+");  // a letter of the table is stored in capitals
+  EXPECT_EQ(Note(3, 2), "B+");             // a letter of the table is stored in capitals
   EXPECT_EQ(f_->Etat().LigneCourante, 3);  // Enter stays
 
   // Five characters cannot be typed; 25 is out of range and keeps the editor open.
