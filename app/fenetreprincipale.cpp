@@ -35,7 +35,6 @@
 #include "platform/aide.h"
 #include "platform/chemins.h"
 #include "platform/dialogues.h"
-#include "platform/menus.h"
 #include "platform/messages.h"
 #include "platform/programmes.h"
 #include "platform/regional.h"
@@ -143,125 +142,7 @@ TMDI::~TMDI() {
 }
 
 // Only the frame's own items: the sheets below it have theirs.
-QAction* TMDI::Action(const char* nom) const { return pf::TrouverAction(menuBar(), nom); }
-
-void TMDI::CreerMenus() {
-  const auto action = [this](QMenu* menu, const char* nom, const QString& titre, const QString& hint, auto&& quoi) {
-    return pf::AjouterAction(menu, nom, titre, hint, this, quoi);
-  };
-  QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-  fichier->menuAction()->setStatusTip(QStringLiteral("Gérer les fichiers"));
-  connect(fichier, &QMenu::aboutToShow, this, &TMDI::MajMenuFichier);
-  action(fichier, "M10", QStringLiteral("&Nouvelle classe..."),
-         QStringLiteral("Créer un nouveau fichier de type classe"),
-         [this] {
-           EffacerInvite();
-           if (auto document = CreerNouvelleClasse(this)) OuvrirDocument(std::move(document));
-         })
-      ->setShortcut(QKeySequence::New);
-  action(fichier, "M11", QStringLiteral("&Ouvrir..."), QStringLiteral("Ouvrir un fichier"), [this] {
-    MenuOuvrirFichier();
-  })->setShortcut(QKeySequence::Open);
-  action(fichier, "M12", QStringLiteral("&Sauver"), QStringLiteral("Sauver le fichier"), [this] {
-    Commande(pf::TCommandeCadre::Sauver);
-  })->setShortcut(QKeySequence::Save);
-  action(fichier, "M13", QStringLiteral("S&auver sous..."), QStringLiteral("Renommer le fichier"), [this] {
-    Commande(pf::TCommandeCadre::SauverSous);
-  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-  action(fichier, "M14", QStringLiteral("Sa&uver tous"), QStringLiteral("Sauver tous les fichiers"), [this] {
-    for (pf::TFenetreEnfant* e : Enfants())
-      if (e->Disponible(pf::TCommandeCadre::SauverSous)) e->Executer(pf::TCommandeCadre::Sauver);
-  });
-  action(fichier, "M15", QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenètre active"), [this] {
-    if (QMdiSubWindow* w = zone_->currentSubWindow()) w->close();
-  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
-  action(fichier, "M16", QStringLiteral("F&ermer tous"), QStringLiteral("Fermer toutes les fenètres"),
-         [this] { MenuFermerTous(); });
-  action(fichier, "M17", QStringLiteral("Effa&cer"), QStringLiteral("Effacer le fichier du disque"),
-         [this] { Commande(pf::TCommandeCadre::Effacer); });
-  fichier->addSeparator();
-  action(fichier, "M18", QStringLiteral("&Imprimer..."), QStringLiteral("Imprimer le fichier"), [this] {
-    Commande(pf::TCommandeCadre::Imprimer);
-  })->setShortcut(QKeySequence::Print);
-  action(fichier, "M19", QStringLiteral("C&onfigurer l'imprimante..."), QStringLiteral("Configurer l'imprimante"),
-         [this] { Commande(pf::TCommandeCadre::ConfigurerImprimante); });
-  action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(),
-         [this] { Commande(pf::TCommandeCadre::Apercu); });
-  fichier->addSeparator();
-  action(fichier, "M20", QStringLiteral("&Quitter"), QStringLiteral("Quitter le programme"), [this] {
-    close();
-  })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
-  fichier->addSeparator();
-  for (int i = 1; i <= 3; ++i) {
-    const std::string nom = "MenuF" + std::to_string(i);
-    recents_[static_cast<std::size_t>(i - 1)] = action(fichier, nom.c_str(), QStringLiteral("Fichier %1").arg(i),
-                                                       QStringLiteral("Ouvrir ce fichier"), [this, i] {
-                                                         EffacerInvite();
-                                                         MenuFichier(i);
-                                                       });
-  }
-
-  menuFenetre_ = menuBar()->addMenu(QStringLiteral("Fe&nêtre"));
-  menuFenetre_->menuAction()->setStatusTip(QStringLiteral("Gérer les fenètres"));
-  action(menuFenetre_, "MMosaiqueH", QStringLiteral("Mosaïque &horizontale"),
-         QStringLiteral("Placer les fenètres horizontalement"), [this] { Mosaique(true); });
-  action(menuFenetre_, "MMosaiqueV", QStringLiteral("Mosaïque &verticale"),
-         QStringLiteral("Placer les fenètres verticalement"), [this] { Mosaique(false); });
-  action(menuFenetre_, "MCascade", QStringLiteral("&Cascade"), QStringLiteral("Placer les fenètres en cascade"),
-         [this] { Cascade(); });
-  action(menuFenetre_, "MIcone", QStringLiteral("&Arranger les icones"), QStringLiteral("Aligner les icones"),
-         [this] { ArrangerIcones(); });
-  action(menuFenetre_, "MReduire", QStringLiteral("&Réduire toutes"),
-         QStringLiteral("Réduires toutes les fenètres en icone"), [this] {
-           const QList<QMdiSubWindow*> l = zone_->subWindowList();
-           for (auto it = l.rbegin(); it != l.rend(); ++it) (*it)->showMinimized();
-         });
-  // The window list follows the five items, rebuilt each time the menu opens.
-  connect(menuFenetre_, &QMenu::aboutToShow, this, [this] {
-    const QList<QAction*> actions = menuFenetre_->actions();
-    for (int i = 5; i < actions.size(); ++i) {
-      menuFenetre_->removeAction(actions[i]);
-      actions[i]->deleteLater();
-    }
-    const QList<QMdiSubWindow*> l = zone_->subWindowList();
-    if (!l.isEmpty()) menuFenetre_->addSeparator();
-    int i = 0;
-    for (QMdiSubWindow* w : l) {
-      QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(++i).arg(w->windowTitle()));
-      a->setCheckable(true);
-      a->setChecked(w == zone_->currentSubWindow());
-      a->setStatusTip(w->widget() ? w->widget()->windowFilePath() : QString());
-      connect(a, &QAction::triggered, this, [this, w] {
-        if (w->isMinimized()) w->showNormal();
-        zone_->setActiveSubWindow(w);
-      });
-    }
-  });
-
-  QMenu* outils = menuBar()->addMenu(QStringLiteral("&Outils"));
-  outils->menuAction()->setStatusTip(QStringLiteral("Aide"));
-  action(outils, "Options1", QStringLiteral("&Options..."), QStringLiteral("Configuration du logiciel"),
-         [this] { MenuOption(); });
-  outils->addSeparator();
-  action(outils, "Aide2", QStringLiteral("&Aide"), QStringLiteral("Aide"), [] { pf::AfficherAide(QString()); });
-  action(outils, "Aproposde1", QStringLiteral("A propos de..."), QStringLiteral("A propos de ce logiciel"), [this] {
-    TDlgInfo boite(this);
-    boite.exec();
-  });
-  QMenu* internet = outils->addMenu(QStringLiteral("&Internet"));
-  action(internet, "Int3", QStringLiteral("Aller au site Kestrova"), QString(), [this] { OuvrirSiteWeb(SiteSociete); });
-  action(internet, "Int4", QStringLiteral("Aller au site officiel"), QString(),
-         [this] { OuvrirSiteWeb(SiteLogiciel); });
-  internet->addSeparator();
-  action(internet, "Int1", QStringLiteral("Contacter Kestrova"), QString(),
-         [] { pf::OuvrirMessagerie(QString::fromLatin1(MailSociete)); });
-  action(internet, "Int2", QStringLiteral("Contacter l'auteur"), QString(), [] {
-    pf::BoiteMessage(QStringLiteral("L'adresse électronique de l'auteur change environ une fois par an.\n"
-                                    "Consultez la page de contact de son site pour la connaître :\n") +
-                         QString::fromLatin1(PageContactAuteur),
-                     pf::TGenreMessage::Information);
-  });
-}
+QAction* TMDI::Action(pf::TAction a) const { return actions_[a]; }
 
 void TMDI::CreerBarreEtat() {
   QStatusBar* barre = statusBar();
@@ -378,7 +259,7 @@ void TMDI::Commande(pf::TCommandeCadre commande, int bouton) {
 bool TMDI::OuvrirFichier(const std::string& chemin) {
   std::unique_ptr<TDocumentClasse> document;
   try {
-    document = TDocumentClasse::Ouvrir(chemin);
+    document = TDocumentClasse::Ouvrir(chemin, Options);
   } catch (const EErreurClasse& e) {
     pf::BoiteMessage(QString::fromUtf8(e.what()), pf::TGenreMessage::Erreur);
     return false;
@@ -417,7 +298,7 @@ bool TMDI::Verrouiller(TDocumentClasse& document) {
 TChild* TMDI::OuvrirDocument(std::unique_ptr<TDocumentClasse> document) {
   // The document owns its recovery copy.
   new TRecuperation(*document, TRecuperation::Dossier(), DelaiCalme, DelaiMaximum);
-  auto* feuille = new TChild(std::move(document), *dialogues_);
+  auto* feuille = new TChild(std::move(document), *dialogues_, Options);
   AjouterEnfant(feuille);
   return feuille;
 }
@@ -437,7 +318,7 @@ void TMDI::ProposerRecuperations() {
     if (r != 0) continue;
     std::unique_ptr<TDocumentClasse> document;
     try {
-      document = TDocumentClasse::Ouvrir(c.Fichier.toStdString());
+      document = TDocumentClasse::Ouvrir(c.Fichier.toStdString(), Options);
     } catch (const EErreurClasse& e) {
       pf::BoiteMessage(QString::fromUtf8(e.what()), pf::TGenreMessage::Erreur);
       continue;
@@ -529,17 +410,17 @@ void TMDI::MajMenuFichier() {
   const bool s = n > 0 && active != nullptr;
   using C = pf::TCommandeCadre;
   const auto peut = [&](C c) { return s && active->Disponible(c); };
-  Action("M12")->setEnabled(peut(C::Sauver));
-  Action("M13")->setEnabled(peut(C::SauverSous));
-  Action("M14")->setEnabled(s && n > 1);
-  Action("M15")->setEnabled(s);
-  Action("M16")->setEnabled(Action("M14")->isEnabled());
+  Action(pf::TAction::Sauver)->setEnabled(peut(C::Sauver));
+  Action(pf::TAction::SauverSous)->setEnabled(peut(C::SauverSous));
+  Action(pf::TAction::SauverTous)->setEnabled(s && n > 1);
+  Action(pf::TAction::Fermer)->setEnabled(s);
+  Action(pf::TAction::FermerTous)->setEnabled(Action(pf::TAction::SauverTous)->isEnabled());
   // Deleting a class that was never saved would delete whatever file has its default name.
-  Action("M17")->setEnabled(peut(C::Effacer));
-  Action("M18")->setEnabled(peut(C::Imprimer));
-  Action("M19")->setEnabled(peut(C::ConfigurerImprimante));
-  Action("M21")->setEnabled(peut(C::Apercu));
-  Bouton(1)->setEnabled(Action("M12")->isEnabled());
+  Action(pf::TAction::Effacer)->setEnabled(peut(C::Effacer));
+  Action(pf::TAction::Imprimer)->setEnabled(peut(C::Imprimer));
+  Action(pf::TAction::ConfigurerImprimante)->setEnabled(peut(C::ConfigurerImprimante));
+  Action(pf::TAction::Apercu)->setEnabled(peut(C::Apercu));
+  Bouton(1)->setEnabled(Action(pf::TAction::Sauver)->isEnabled());
   Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open
   Bouton(7)->setEnabled(s);
@@ -547,7 +428,9 @@ void TMDI::MajMenuFichier() {
 
 void TMDI::MajMenuFenetre(int k) {
   const bool actif = k == 0 || zone_->subWindowList().size() > k;
-  for (const char* nom : {"MMosaiqueH", "MMosaiqueV", "MCascade", "MIcone", "MReduire"}) Action(nom)->setEnabled(actif);
+  using A = pf::TAction;
+  for (A a : {A::MosaiqueHorizontale, A::MosaiqueVerticale, A::Cascade, A::ArrangerIcones, A::ReduireToutes})
+    Action(a)->setEnabled(actif);
 }
 
 void TMDI::AjouterFichierRecent(const std::string& nom) {
@@ -567,7 +450,7 @@ void TMDI::AjouterFichierRecent(const std::string& nom) {
 
 void TMDI::AfficherFichiersRecents() {
   for (std::size_t i = 1; i <= 3; ++i) {
-    QAction* a = recents_[i - 1];
+    QAction* a = Action(Recents[i - 1]);
     a->setVisible(!Options.liste[i].empty());
     a->setText(Utf8(Options.liste[i]));
   }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/actions.h"
 #include "platform/fenetreenfant.h"
 
 class QAction;
@@ -19,6 +20,9 @@ class QToolButton;
 namespace calevrin {
 
 class TChild;
+
+inline constexpr plateforme::TAction Recents[] = {plateforme::TAction::Recent1, plateforme::TAction::Recent2,
+                                                  plateforme::TAction::Recent3};
 class TDialoguesApplication;
 class TDocumentClasse;
 
@@ -74,7 +78,7 @@ class TMDI : public QMainWindow {
   QList<plateforme::TFenetreEnfant*> Enfants() const;
   TZoneClient* Zone() const { return zone_; }
   QToolButton* Bouton(int i) const { return sb_.at(static_cast<std::size_t>(i - 1)); }
-  QAction* Action(const char* nom) const;
+  QAction* Action(plateforme::TAction a) const;
   QString TextePeriode() const;
   QString TexteMessage() const;
   // The clock's text comes through this, so tests can freeze the time.
@@ -86,6 +90,10 @@ class TMDI : public QMainWindow {
 
  private:
   void CreerMenus();
+  void CreerMenuFichier();
+  void CreerMenuFenetre();
+  void ListerFenetres();
+  void CreerMenuOutils();
   void CreerBarreEtat();
   void FeuilleActivee(QMdiSubWindow* fenetre);
   void AppliquerApercu(plateforme::TFenetreEnfant* enfant);
@@ -109,7 +117,7 @@ class TMDI : public QMainWindow {
   QLabel* v3_ = nullptr;
   QWidget* v1_ = nullptr;
   std::array<QToolButton*, 13> sb_{};
-  std::array<QAction*, 3> recents_{};
+  plateforme::TActions actions_;
   QMenu* menuFenetre_ = nullptr;
   QTimer* horloge_ = nullptr;
   bool mosaiqueHorizontale_ = true;

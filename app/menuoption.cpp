@@ -28,12 +28,12 @@ void TMDI::MenuOption() {
   for (qsizetype i = enfants.size() - 1; i >= 0; --i) {
     auto* feuille = dynamic_cast<TChild*>(enfants[i]);
     if (!feuille) continue;
-    if (majuscule && NormaliserNoms(feuille->Classe(), Options)) {
-      feuille->MarquerModifie();
-      feuille->NotifierStatistiques(TCodeChangement::Eleves, 0, 0, 0);
-    }
+    // A step of its own: undoing the next grade must not take the names back with it.
+    if (majuscule)
+      feuille->Document().Modifier(QStringLiteral("la mise en forme des noms"), {TCodeChangement::Eleves, 0, 0, 0},
+                                   [](TClasse& c) { return NormaliserNoms(c, Options); });
     feuille->AppliquerOptions();
-    feuille->NotifierStatistiques(TCodeChangement::Options, 0, 0, 0);
+    feuille->Document().AnnoncerOptions();
   }
 }
 

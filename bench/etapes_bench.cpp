@@ -31,8 +31,10 @@ void BM_EtapeDUneNote(benchmark::State& s) {
   auto d = Document();
   int i = 0;
   for (auto _ : s) {
-    d->Classe().Eleve(1 + i % 25).Note(1, 1, 1).Affecter(i % 2 ? "12" : "13");
-    d->NouvelleEtape(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 1, 1 + i % 25});
+    d->Modifier(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 1, 1 + i % 25}, [i](TClasse& c) {
+      c.Eleve(1 + i % 25).Note(1, 1, 1).Affecter(i % 2 ? "12" : "13");
+      return true;
+    });
     ++i;
   }
 }
@@ -41,12 +43,14 @@ BENCHMARK(BM_EtapeDUneNote)->Unit(benchmark::kMicrosecond);
 // Undo and redo of a grade, each with the sheet repainted.
 void BM_AnnulerAvecDessin(benchmark::State& s) {
   test::TDialoguesNuls dialogues;
-  TChild f(Document(), dialogues);
+  TChild f(Document(), dialogues, Options);
   f.resize(1280, 800);
   f.show();
   if (!QTest::qWaitForWindowExposed(&f)) s.SkipWithError("window not exposed");
-  f.Classe().Eleve(3).Note(1, 1, 2).Affecter("4");
-  f.Document().NouvelleEtape(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 2, 3});
+  f.Document().Modifier(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 2, 3}, [](TClasse& c) {
+    c.Eleve(3).Note(1, 1, 2).Affecter("4");
+    return true;
+  });
   bool annuler = true;
   for (auto _ : s) {
     if (annuler)
@@ -67,8 +71,10 @@ void BM_PauseDeLaCopieDeSecours(benchmark::State& s) {
   TRecuperation r(*d, dossier.path(), 60000, 60000);
   double pire = 0;
   for (auto _ : s) {
-    d->Classe().Eleve(1).Note(1, 1, 1).Affecter("7");
-    d->MarquerModifie();
+    d->Modifier(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 1, 1}, [](TClasse& c) {
+      c.Eleve(1).Note(1, 1, 1).Affecter("7");
+      return true;
+    });
     const auto debut = std::chrono::steady_clock::now();
     r.Ecrire();
     pire = std::max(pire, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count());

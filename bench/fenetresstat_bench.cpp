@@ -90,8 +90,10 @@ void BM_NoteJusquAuxQuatreFenetres(benchmark::State& s) {
   int e = 1;
   int iterations = 0;
   for (auto _ : s) {
-    document->Classe().Eleve(e).Note(1, 1, 24).Affecter(e % 2 ? "7.5" : "15");
-    document->NouvelleEtape(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 24, e});
+    document->Modifier(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 24, e}, [e](TClasse& c) {
+      c.Eleve(e).Note(1, 1, 24).Affecter(e % 2 ? "7.5" : "15");
+      return true;
+    });
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     e = e % MaxEleves + 1;
     ++iterations;

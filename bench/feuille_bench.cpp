@@ -103,13 +103,12 @@ void BM_SaisieJusquAuDessin(benchmark::State& s) {
   c->NomFichier = chemin;
   c->Enregistrer(false);
   TDialoguesApplication dialogues;
-  TChild f(TDocumentClasse::Ouvrir(chemin), dialogues);
+  TChild f(TDocumentClasse::Ouvrir(chemin, Options), dialogues, Options);
   f.resize(1280, 800);
   f.show();
   if (!QTest::qWaitForWindowExposed(&f)) s.SkipWithError("window not exposed");
   f.viewport()->grab();
-  f.Classe().FixerMatiereCourante(1);
-  f.Classe().FixerPeriodeCourante(1);
+  f.Document().ChangerVue({1, 1});
   int e = 1;
   for (auto _ : s) {
     f.Etat().LigneCourante = e;

@@ -62,7 +62,7 @@ void BM_QuatreFenetres(benchmark::State& state) {
   for ([[maybe_unused]] auto _ : state) {
     c->Eleve(7).Note(1, 1, 24).Affecter(++n % 2 ? "12.5" : "8");
     for (TEtatStat& f : fenetres) {
-      if (!Actualiser(f, *c, 3, 1, 24, 7).Recalculer) continue;
+      if (!Actualiser(f, *c, {TCodeChangement::Note, 1, 24, 7}).Recalculer) continue;
       if (f.Fenetre == TFenetreStat::Bilan) {
         benchmark::DoNotOptimize(CalculerStat04(*c, f, o));
       } else {

@@ -14,29 +14,30 @@ namespace calevrin {
 // One change of the class: the bytes it altered, the view it was made in, what it told.
 class TEtapeClasse : public QUndoCommand {
  public:
-  TEtapeClasse(TDocumentClasse& d, const QString& nom, TDifference diff, int matiere, int periode, TChangement ch)
-      : QUndoCommand(nom), d_(d), diff_(std::move(diff)), matiere_(matiere), periode_(periode), ch_(ch) {}
-  void undo() override { d_.Restaurer(diff_, true, matiere_, periode_, ch_); }
+  TEtapeClasse(TDocumentClasse& d, const QString& nom, TDifference diff, TVue avant, TVue apres, TChangement ch)
+      : QUndoCommand(nom), d_(d), diff_(std::move(diff)), avant_(avant), apres_(apres), ch_(ch) {}
+  void undo() override { d_.Restaurer(diff_, true, avant_, ch_); }
   void redo() override {
     // Pushed after the change was made: the first redo has nothing to do.
     if (fait_) {
       fait_ = false;
       return;
     }
-    d_.Restaurer(diff_, false, matiere_, periode_, ch_);
+    d_.Restaurer(diff_, false, apres_, ch_);
   }
 
  private:
   TDocumentClasse& d_;
   TDifference diff_;
-  int matiere_;
-  int periode_;
+  TVue avant_;
+  TVue apres_;
   TChangement ch_;
   bool fait_ = true;
 };
 
 TDocumentClasse::TDocumentClasse(std::unique_ptr<TClasse> classe, QObject* parent)
     : QObject(parent), classe_(std::move(classe)), image_(std::make_unique<TImage>()) {
+  BornerVue(*classe_);
   EcrireImage(*classe_, *image_);
   pile_.setUndoLimit(NbEtapes);
   connect(&pile_, &QUndoStack::cleanChanged, this, [this] { emit ModificationChangee(Modifie()); });
@@ -48,11 +49,11 @@ TDocumentClasse::~TDocumentClasse() {
   pile_.clear();
 }
 
-std::unique_ptr<TDocumentClasse> TDocumentClasse::Ouvrir(const std::string& chemin) {
+std::unique_ptr<TDocumentClasse> TDocumentClasse::Ouvrir(const std::string& chemin, const TOptions& o) {
   auto c = std::make_unique<TClasse>();
   c->NomFichier = chemin;
   c->Charger();
-  NormaliserNoms(*c);
+  NormaliserNoms(*c, o);
   auto d = std::make_unique<TDocumentClasse>(std::move(c));
   d->NoterFichier();
   return d;
@@ -114,33 +115,50 @@ void TDocumentClasse::EffacerModifie() {
   emit ModificationChangee(false);
 }
 
-void TDocumentClasse::NotifierStatistiques(TCodeChangement code, int periode, int a, int b) {
-  emit Change(TChangement{code, periode, a, b});
+TVue TDocumentClasse::Vue() const { return {classe_->MatiereCourante(), classe_->PeriodeCourante()}; }
+
+void TDocumentClasse::ChangerVue(TVue vue) {
+  const TVue avant = Vue();
+  classe_->FixerMatiereCourante(vue.Matiere);
+  classe_->FixerPeriodeCourante(vue.Periode);
+  BornerVue(*classe_);
+  // The view is in the record's bytes: kept there so that the next step holds only its own change.
+  EcrireImage(*classe_, *image_);
+  const TVue apres = Vue();
+  if (apres.Periode != avant.Periode) emit VueChangee({TCodeChangement::Periode, apres.Periode, 0, 0});
+  if (apres.Matiere != avant.Matiere) emit VueChangee({TCodeChangement::Matiere, apres.Periode, apres.Matiere, 0});
 }
 
-void TDocumentClasse::NouvelleEtape(const QString& nom, TChangement changement) {
+void TDocumentClasse::AnnoncerOptions() { emit Change({TCodeChangement::Options, 0, 0, 0}); }
+
+bool TDocumentClasse::Modifier(const QString& nom, TChangement changement,
+                               const std::function<bool(TClasse&)>& changer) {
+  const TVue avant = Vue();
+  if (!changer(*classe_)) return false;
+  BornerVue(*classe_);
   auto apres = std::make_unique<TImage>();
   EcrireImage(*classe_, *apres);
   TDifference d = Comparer(*image_, *apres);
   image_ = std::move(apres);
   if (!d.Vide()) {
     const bool etaitPropre = pile_.isClean();
-    pile_.push(
-        new TEtapeClasse(*this, nom, std::move(d), classe_->MatiereCourante(), classe_->PeriodeCourante(), changement));
+    pile_.push(new TEtapeClasse(*this, nom, std::move(d), avant, Vue(), changement));
     // The stack tells when it leaves the saved state; a second change must be told too.
     if (!etaitPropre) emit ModificationChangee(true);
   }
   emit Change(changement);
+  return true;
 }
 
-void TDocumentClasse::Restaurer(const TDifference& d, bool versAvant, int matiere, int periode,
-                                TChangement changement) {
+void TDocumentClasse::Restaurer(const TDifference& d, bool versAvant, TVue vue, TChangement changement) {
   Appliquer(*image_, d, versAvant);
   const std::string chemin = classe_->NomFichier;
   LireImage(*classe_, *image_);
   classe_->NomFichier = chemin;
-  classe_->FixerMatiereCourante(matiere);
-  classe_->FixerPeriodeCourante(periode);
+  classe_->FixerMatiereCourante(vue.Matiere);
+  classe_->FixerPeriodeCourante(vue.Periode);
+  BornerVue(*classe_);
+  EcrireImage(*classe_, *image_);
   emit Restauree();
   emit Change(changement);
 }

@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QObject>
 #include <QUndoStack>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,14 @@
 namespace calevrin {
 
 struct TDifference;
+struct TOptions;
+
+// The subject and the period a class is shown at.
+struct TVue {
+  int Matiere = 1;
+  int Periode = 1;
+  bool operator==(const TVue&) const = default;
+};
 
 class TDocumentClasse : public QObject {
   Q_OBJECT
@@ -25,12 +34,14 @@ class TDocumentClasse : public QObject {
   // Steps kept for undo: a typed grade costs a few bytes, a sort about twice the record.
   static constexpr int NbEtapes = 200;
 
+  // The view is brought within the class: a damaged or foreign file may point past it.
   explicit TDocumentClasse(std::unique_ptr<TClasse> classe, QObject* parent = nullptr);
   ~TDocumentClasse() override;
-  // Reads the class file and puts the names in order; throws EErreurClasse.
-  static std::unique_ptr<TDocumentClasse> Ouvrir(const std::string& chemin);
+  // Reads the class file and writes its names as the options want them, as part of the load
+  // (no step, not modified); throws EErreurClasse.
+  static std::unique_ptr<TDocumentClasse> Ouvrir(const std::string& chemin, const TOptions& o);
 
-  TClasse& Classe() { return *classe_; }
+  // Windows read; only Modifier hands out the class to change it.
   const TClasse& Classe() const { return *classe_; }
   const std::string& Chemin() const { return classe_->NomFichier; }
   void FixerChemin(const std::string& chemin) { classe_->NomFichier = chemin; }
@@ -44,13 +55,18 @@ class TDocumentClasse : public QObject {
   // A change that no step records (a recovered class is modified from the start).
   void MarquerModifie();
   void EffacerModifie();
-  // Tells every window of this class what changed.
-  void NotifierStatistiques(TCodeChangement code, int periode, int a, int b);
 
-  // After a change of the class: records it as one step named nom ("la saisie de la note":
-  // the menu reads "Annuler la saisie de la note"), which returns to the current view when
-  // undone, and tells the windows. A change that altered nothing records nothing.
-  void NouvelleEtape(const QString& nom, TChangement changement);
+  // Every change of the class: changer alters it and answers whether it did; the change is
+  // then one step named nom ("la saisie de la note": the menu reads "Annuler la saisie de la
+  // note") that undo takes back to the view before and redo brings to the view after, and
+  // the windows are told. A change that altered no byte records no step. The view is kept
+  // within the class. false when changer answered false.
+  bool Modifier(const QString& nom, TChangement changement, const std::function<bool(TClasse&)>& changer);
+  // The subject and period shown; not a change of the class (no step, nothing modified).
+  TVue Vue() const;
+  void ChangerVue(TVue vue);
+  // The preferences changed: the windows show the class again with them.
+  void AnnoncerOptions();
   QUndoStack& Pile() { return pile_; }
 
   // The class into its own file, then no longer modified; throws EErreurClasse, the old
@@ -75,7 +91,10 @@ class TDocumentClasse : public QObject {
   void NoterFichier();
 
  signals:
+  // The class changed (through Modifier, undo or redo, or the options).
   void Change(const calevrin::TChangement& changement);
+  // Only the subject or the period shown moved: Periode or Matiere, as Change tells them.
+  void VueChangee(const calevrin::TChangement& changement);
   // After every change of the modified state.
   void ModificationChangee(bool modifie);
   // A step was undone or redone: the whole class may differ, the view too.
@@ -83,9 +102,9 @@ class TDocumentClasse : public QObject {
 
  private:
   friend class TEtapeClasse;
-  void Restaurer(const TDifference& d, bool versAvant, int matiere, int periode, TChangement changement);
+  void Restaurer(const TDifference& d, bool versAvant, TVue vue, TChangement changement);
   std::unique_ptr<TClasse> classe_;
-  std::unique_ptr<TImage> image_;  // the record as the last step, load or undo left it
+  std::unique_ptr<TImage> image_;  // the record's bytes as they are now, outside Modifier
   QUndoStack pile_;
   bool modifieHorsPile_ = false;
   bool jamaisSauve_ = false;

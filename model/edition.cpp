@@ -187,6 +187,17 @@ void NormaliserNom(TNom& nom, bool majuscule) {
   nom.Affecter(NormaliserNom(nom.Vue(), majuscule));
 }
 
+bool BornerVue(TClasse& c) {
+  const int m = c.MatiereCourante();
+  const int p = c.PeriodeCourante();
+  const int matiere = m == 4 || m <= c.NbMatieres() ? m : 1;
+  const int periode = p == 4 || p <= c.NbPeriodes() ? p : 1;
+  // Written only when it moves: a sound file saves back byte for byte.
+  if (matiere != m) c.FixerMatiereCourante(matiere);
+  if (periode != p) c.FixerPeriodeCourante(periode);
+  return matiere != m || periode != p;
+}
+
 bool NormaliserNoms(TClasse& c, const TOptions& o) {
   bool change = false;
   for (int e = 1; e <= c.NbEleves(); ++e) {

@@ -44,6 +44,11 @@ void NormaliserNom(TNom& nom, bool majuscule);  // nothing for an empty name
 // Returns whether a name changed.
 bool NormaliserNoms(TClasse& c, const TOptions& o = Options);
 
+// The subject and period shown brought within the class: a subject up to NbMatieres or the
+// synthesis (4), a period up to NbPeriodes or the year (4); one past it goes to the first.
+// Returns whether the view moved.
+bool BornerVue(TClasse& c);
+
 // Students. Name, first name and birth date are stored cut to 20, 20 and 8 characters, then
 // normalised. Adding and inserting need a name and NbEleves < 45.
 bool AjouterEleve(TClasse& c, std::string_view nom, std::string_view prenom, std::string_view dateNaissance,

@@ -355,19 +355,24 @@ TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOpti
   return t;
 }
 
-TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int periode, int a, int b) {
+TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, const TChangement& changement) {
+  using C = TCodeChangement;
+  const C code = changement.Code;
+  const int periode = changement.Periode;
+  const int a = changement.A;
+  const int b = changement.B;
   TReactionStat r;
   const int p = etat.Periode;
   switch (etat.Fenetre) {
     case TFenetreStat::Devoir:
       switch (code) {
-        case 1: r.ListeDevoirs = r.Recalculer = true; break;
-        case 2: r.ListeDevoirs = r.Recalculer = periode == p || p == 4; break;
-        case 3:
-        case 4: r.Recalculer = a == etat.Devoir && periode == p; break;
-        case 5: r.BoutonsPeriode = r.ListeDevoirs = r.Recalculer = periode != p; break;
-        case 6: r.Recalculer = true; break;
-        case 7:
+        case C::Eleves: r.ListeDevoirs = r.Recalculer = true; break;
+        case C::Devoirs: r.ListeDevoirs = r.Recalculer = periode == p || p == 4; break;
+        case C::Note:
+        case C::CoefficientDevoir: r.Recalculer = a == etat.Devoir && periode == p; break;
+        case C::Periode: r.BoutonsPeriode = r.ListeDevoirs = r.Recalculer = periode != p; break;
+        case C::Options: r.Recalculer = true; break;
+        case C::Matiere:
           // The list follows the subject, so that no test of another subject stays selected.
           r.BoutonsMatiere = r.ListeDevoirs = r.Recalculer = true;
           break;
@@ -377,13 +382,13 @@ TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int period
 
     case TFenetreStat::Moyennes:
       switch (code) {
-        case 1:
-        case 6: r.Recalculer = true; break;
-        case 2:
-        case 3:
-        case 4: r.Recalculer = periode == p || p == 4; break;
-        case 5: r.BoutonsPeriode = r.Recalculer = periode != p; break;
-        case 7: r.BoutonsMatiere = r.Recalculer = true; break;
+        case C::Eleves:
+        case C::Options: r.Recalculer = true; break;
+        case C::Devoirs:
+        case C::Note:
+        case C::CoefficientDevoir: r.Recalculer = periode == p || p == 4; break;
+        case C::Periode: r.BoutonsPeriode = r.Recalculer = periode != p; break;
+        case C::Matiere: r.BoutonsMatiere = r.Recalculer = true; break;
         default: break;
       }
       break;
@@ -391,38 +396,37 @@ TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int period
     case TFenetreStat::Evolution: {
       const bool annee = p == 4 || p == 5;
       switch (code) {
-        case 1: r.ListeEleves = r.Recalculer = true; break;
-        case 2:
-        case 4:  // a coefficient changes the averages, the class's as a student's
+        case C::Eleves: r.ListeEleves = r.Recalculer = true; break;
+        case C::Devoirs:
+        case C::CoefficientDevoir:  // a coefficient changes the averages, the class's as a student's
           r.Recalculer = periode == p || annee;
           break;
-        case 3:  // the class view shows every student's grades
+        case C::Note:  // the class view shows every student's grades
           r.Recalculer = annee || (periode == p && (etat.Eleve == 0 || b == etat.Eleve));
           break;
-        case 5:
+        case C::Periode:
           // Every test of the year stays shown when the sheet moves, but not past a change of
           // the class parameters (division of the year, Joker).
           r.BoutonsPeriode = r.Recalculer = (periode != p && p != 5) || periode == 0;
           break;
-        case 6: r.Recalculer = true; break;
-        case 7: r.BoutonsMatiere = r.Recalculer = true; break;
+        case C::Options: r.Recalculer = true; break;
+        case C::Matiere: r.BoutonsMatiere = r.Recalculer = true; break;
         default: break;
       }
       break;
     }
 
     case TFenetreStat::Bilan:
-      if (code < 1 || code > 7) break;
       if (etat.Eleve == 0) {
         r.ListeEleves = r.Recalculer = true;
         break;
       }
       switch (code) {
-        case 3: r.Recalculer = b == etat.Eleve; break;
-        case 4:  // carries no student, and changes every average of its subject
+        case C::Note: r.Recalculer = b == etat.Eleve; break;
+        case C::CoefficientDevoir:  // carries no student, and changes every average of its subject
           r.Recalculer = true;
           break;
-        case 5:  // the class parameters (p = 0) change the columns, the Joker, the abbreviation
+        case C::Periode:  // the class parameters (p = 0) change the columns, the Joker, the abbreviation
           r.Recalculer = periode == 0;
           break;
         default: r.ListeEleves = r.Recalculer = true; break;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/chaine.h"
+#include "model/changement.h"
 #include "model/classe.h"
 #include "model/options.h"
 
@@ -97,8 +98,8 @@ TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptio
 TGrapheStat CalculerStat01(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
 TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
 
-// What a window does when its class tells it of a change (code 1..7, a period and two
-// values, as the sheet and the options dialog send them). Actualiser moves the state (period,
+// What a window does when its class tells it of a change, or that the sheet shows another
+// period or subject. Actualiser moves the state (period,
 // subject, test, student) as the window's reaction does; the window then rebuilds what the
 // flags name and, when Recalculer, computes and redraws.
 struct TReactionStat {
@@ -109,6 +110,6 @@ struct TReactionStat {
   bool ListeEleves = false;     // student list refilled, the class (Eleve = 0) selected
   bool operator==(const TReactionStat&) const = default;
 };
-TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int periode, int a, int b);
+TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, const TChangement& changement);
 
 }  // namespace calevrin

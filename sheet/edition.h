@@ -9,16 +9,19 @@
 
 namespace calevrin {
 
-// The editor's report to its sheet, first parameter the row (255 when cancelled), second
-// the column (0 when cancelled). Delivered at once, before the key handler returns.
-inline constexpr int MSG_SAISIE = 1024;
-using TRapportSaisie = std::function<void(int message, int ligne, int colonne)>;
+// The editor's report to its sheet: the row (AucuneCellule when cancelled), the column, and
+// what stores the entry in the class, for the sheet to run as one change (empty when
+// cancelled). Delivered at once, before the key handler returns.
+using TEcritureSaisie = std::function<bool(TClasse&)>;
+using TRapportSaisie = std::function<void(int ligne, int colonne, const TEcritureSaisie& ecrire)>;
 
 class TEdition : public QLineEdit {
   Q_OBJECT
 
  public:
-  TEdition(TClasse& classe, TRapportSaisie rapport, const TOptions& o, QWidget* parent);
+  TEdition(const TClasse& classe, TRapportSaisie rapport, const TOptions& o, QWidget* parent);
+  // The entry stored and reported as Enter would, when it is a valid one; false otherwise.
+  bool Terminer();
 
   int LigneEdition = 0;
   int ColonneEdition = 0;
@@ -30,8 +33,9 @@ class TEdition : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  bool Valider();
-  TClasse& classe_;
+  // What storing the text typed does; empty when the text may not be stored.
+  TEcritureSaisie Ecriture() const;
+  const TClasse& classe_;
   TRapportSaisie rapport_;
   const TOptions& options_;
 };

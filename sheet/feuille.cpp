@@ -57,7 +57,11 @@ const QCursor& CurseurSaisie() {
 
 TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dialogues, const TOptions& o,
                QWidget* parent)
-    : QAbstractScrollArea(parent), document_(std::move(document)), dialogues_(dialogues), options_(o) {
+    : QAbstractScrollArea(parent),
+      document_(std::move(document)),
+      sauvegarde_(*document_, *this),
+      dialogues_(dialogues),
+      options_(o) {
   document_->setParent(nullptr);  // owned here, whatever the caller made it
   setAttribute(Qt::WA_DeleteOnClose);
   MajTitre();
@@ -66,8 +70,11 @@ TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dia
   viewport()->setAutoFillBackground(true);
   AppliquerCouleurFond();
   edition_ = new TEdition(
-      Classe(), [this](int, int ligne, int colonne) { ValiderSaisie(ligne, colonne); }, options_, viewport());
+      Classe(),
+      [this](int ligne, int colonne, const TEcritureSaisie& ecrire) { ValiderSaisie(ligne, colonne, ecrire); },
+      options_, viewport());
   connect(document_.get(), &TDocumentClasse::ModificationChangee, &signaux_, &plateforme::TSignauxEnfant::Modification);
+  connect(document_.get(), &TDocumentClasse::Change, this, &TChild::ApresChangement);
   connect(document_.get(), &TDocumentClasse::Restauree, this, &TChild::ApresRestauration);
   etat_.LigneAvant = etat_.ColonneAvant = 0;
   LireMesuresPage();
@@ -194,8 +201,6 @@ void TChild::Rafraichir() {
   emit signaux_.EtatChange();
 }
 
-void TChild::MarquerModifie() { document_->MarquerModifie(); }
-
 void TChild::ApresRestauration() {
   OublierCase();
   CalculerLargeurNoms();
@@ -204,8 +209,26 @@ void TChild::ApresRestauration() {
   Rafraichir();
 }
 
-void TChild::NotifierStatistiques(TCodeChangement code, int periode, int a, int b) {
-  document_->NotifierStatistiques(code, periode, a, b);
+void TChild::ApresChangement(const TChangement& changement) {
+  switch (changement.Code) {
+    case TCodeChangement::Note:
+    case TCodeChangement::CoefficientDevoir:
+      if (saisieEnregistree_) return;
+      break;
+    case TCodeChangement::Eleves:
+      OublierCase();  // the row the keyboard pointed at may hold another student now
+      CalculerLargeurNoms();
+      break;
+    case TCodeChangement::Periode:
+    case TCodeChangement::Matiere:
+      OublierCase();
+      MajLibellesPeriodes();
+      MajLibellesMatieres();
+      break;
+    case TCodeChangement::Devoirs:
+    case TCodeChangement::Options: break;
+  }
+  Rafraichir();
 }
 
 void TChild::OublierCase() {
@@ -217,18 +240,16 @@ void TChild::OublierCase() {
 
 void TChild::ChangerPeriode(int p) {
   if (RefuserPendantSaisie()) return;
-  Classe().FixerPeriodeCourante(p);
+  document_->ChangerVue({Classe().MatiereCourante(), p});
   OublierCase();
   Rafraichir();
-  NotifierStatistiques(TCodeChangement::Periode, p, 0, 0);
 }
 
 void TChild::ChangerMatiere(int s) {
   if (RefuserPendantSaisie()) return;
-  Classe().FixerMatiereCourante(s);
+  document_->ChangerVue({s, Classe().PeriodeCourante()});
   OublierCase();
   Rafraichir();
-  NotifierStatistiques(TCodeChangement::Matiere, Classe().PeriodeCourante(), s, 0);
 }
 
 void TChild::PeriodeSuivante() {
@@ -543,18 +564,20 @@ void TChild::RepeindreApresSaisie(int ligne, int colonne) {
   zone(moyennes, 10.0 * (n + 2), finMoyennes, 10.0 * (n + 4));
 }
 
-void TChild::ValiderSaisie(int ligne, int colonne) {
+void TChild::ValiderSaisie(int ligne, int colonne, const TEcritureSaisie& ecrire) {
   edition_->hide();
   edition_->setEnabled(false);
   setFocus();
   if (options_.trait) DessinerCurseur(true, false);
-  if (ligne == AucuneCellule) return;
+  if (ligne == AucuneCellule || !ecrire) return;
+  saisieEnregistree_ = true;
   if (ligne == 0)
-    document_->NouvelleEtape(QStringLiteral("la saisie du coefficient"),
-                             {TCodeChangement::CoefficientDevoir, Classe().PeriodeCourante(), colonne, 0});
+    Changer(QStringLiteral("la saisie du coefficient"),
+            {TCodeChangement::CoefficientDevoir, Classe().PeriodeCourante(), colonne, 0}, ecrire);
   else
-    document_->NouvelleEtape(QStringLiteral("la saisie de la note"),
-                             {TCodeChangement::Note, Classe().PeriodeCourante(), colonne, ligne});
+    Changer(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, Classe().PeriodeCourante(), colonne, ligne},
+            ecrire);
+  saisieEnregistree_ = false;
   RepeindreApresSaisie(ligne, colonne);
   const int touche = edition_->DerniereTouche;
   if (ligne >= 1 && (touche == Qt::Key_Up || touche == Qt::Key_Down)) {

@@ -4,12 +4,17 @@
 
 #include <QAbstractScrollArea>
 #include <QList>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "document/documentclasse.h"
+#include "document/sauvegarde.h"
+#include "model/edition.h"
 #include "model/options.h"
+#include "platform/actions.h"
 #include "platform/fenetreenfant.h"
+#include "sheet/edition.h"
 #include "sheet/geometrie.h"
 #include "sheet/peintre.h"
 
@@ -21,19 +26,18 @@ namespace calevrin {
 class TDialoguesFeuille;
 class TEdition;
 
-class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
+class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant, private TQuestionsSauvegarde {
   Q_OBJECT
 
  public:
   // The sheet owns its document; the dialogs and the options outlive it. The options are read
   // at every use, so that a change of them shows at the next paint.
-  TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dialogues, const TOptions& o = Options,
+  TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dialogues, const TOptions& o,
          QWidget* parent = nullptr);
   ~TChild() override;
 
   TDocumentClasse& Document() { return *document_; }
   const TDocumentClasse& Document() const { return *document_; }
-  TClasse& Classe() { return document_->Classe(); }
   const TClasse& Classe() const { return document_->Classe(); }
   TEtatFeuille& Etat() { return etat_; }
   TEdition& Editeur() { return *edition_; }
@@ -66,8 +70,6 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   void CalculerLargeurNoms();
   // After the options changed: background, name width, scroll ranges, a full repaint.
   void AppliquerOptions();
-  void MarquerModifie();
-  void NotifierStatistiques(TCodeChangement code, int periode, int a, int b);
   // A step undone or redone replaced the class: everything is shown again.
   void ApresRestauration();
   // The page as the last reading of the printer metrics gave it.
@@ -79,12 +81,11 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   // Menus merged into the main window while this sheet is active, in their order.
   const QList<QMenu*>& Menus() const { return menus_; }
   QMenu* MenuContextuel() const { return contextuel_; }
-  QAction* Action(const char* nom) const;
+  QAction* Action(plateforme::TAction a) const;
   void MajMenus();
   void MajLibellesPeriodes();
   void MajLibellesMatieres();
 
-  bool Sauver(bool ajouterRecent);
   bool SauverSous();
   bool SauverAvecCopie();
   bool EffacerFichier();
@@ -97,7 +98,6 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   bool CaseSousPoint(int x, int y, int& ligne, int& colonne) const;
   void CommencerSaisie(const QString& texte);
   QString TexteCase() const;
-  void ValiderSaisie(int ligne, int colonne);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -126,11 +126,36 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   void MajDefilement();
   void AppliquerCouleurFond();
   void CreerMenus();
+  QMenu* CreerMenuEdition();
+  QMenu* CreerMenuClasse();
+  QMenu* CreerMenuNote();
+  QMenu* CreerMenuMatiere();
+  QMenu* CreerMenuAffichage();
+  QMenu* CreerMenuStatistique();
   void OuvrirMenuContextuel(const QPoint& global);
-  void CopieDeSauvegarde();
-  // After a change of the class: repaint, and one step that undo can take back.
-  void ApresChangement(TCodeChangement code, const QString& etape);
+  // The test a command acts on, chosen in its dialog; 0 when cancelled or not available.
+  int ChoisirDevoir(TModeChoixDevoir mode);
+  bool Confirmer(const QString& question);
+  // A change of the class shown now, of this kind.
+  TChangement Ici(TCodeChangement code) const;
+  // Every change of the class goes through its document: one step that undo can take back.
+  bool Changer(const QString& etape, TChangement changement, const std::function<bool(TClasse&)>& changer);
+  // Whatever changed the class, the sheet shows it.
+  void ApresChangement(const TChangement& changement);
+  void ValiderSaisie(int ligne, int colonne, const TEcritureSaisie& ecrire);
+  void ApresEcriture();
+
+  // The saving policy's questions.
+  std::string DemanderNom(const std::string& propose) override;
+  TChoixDisque FichierModifieSurDisque(const std::string& chemin) override;
+  TReponse SauverAvantFermeture(const std::string& chemin) override;
+  bool FaireCopieDeSauvegarde(const std::string& fichier, const std::string& dossier) override;
+  bool RemplacerCopiePlusRecente(const std::string& copie) override;
+  bool ConfirmerEffacement(const std::string& chemin) override;
+  void Erreur(const std::string& texte) override;
+
   std::unique_ptr<TDocumentClasse> document_;
+  TSauvegarde sauvegarde_;
   TDialoguesFeuille& dialogues_;
   const TOptions& options_;
   plateforme::TSignauxEnfant signaux_;
@@ -139,12 +164,14 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   QPoint dernierePosition_{-1, -1};
   TMesuresPage page_;
   QList<QMenu*> menus_;
+  plateforme::TActions actions_;
   QMenu* contextuel_ = nullptr;
   bool defilementH_ = true;
   bool defilementV_ = true;
   bool caseClavier_ = false;
   bool fermetureAccordee_ = false;
-  QRect marque_;  // where the cursor mark was last drawn, in the viewport
+  bool saisieEnregistree_ = false;  // the entry repaints only its own cells
+  QRect marque_;                    // where the cursor mark was last drawn, in the viewport
 };
 
 }  // namespace calevrin

@@ -38,6 +38,8 @@ TFenetreStatistique::TFenetreStatistique(TFenetreStat genre, TDocumentClasse& do
   setWindowTitle(pf::DepuisCp1252(TitreFenetreStat(genre, document.Classe())));
 
   connect(&document, &TDocumentClasse::Change, this, &TFenetreStatistique::Actualiser);
+  // A window follows the period and the subject the sheet shows.
+  connect(&document, &TDocumentClasse::VueChangee, this, &TFenetreStatistique::Actualiser);
   connect(&document, &TDocumentClasse::Restauree, this, &TFenetreStatistique::ToutReconstruire);
   // The class goes with its sheet; so do the windows that show it.
   connect(&document, &QObject::destroyed, this, &TFenetreStatistique::Fermer);
@@ -80,8 +82,7 @@ void TFenetreStatistique::Calculer() {
 
 void TFenetreStatistique::Actualiser(const TChangement& changement) {
   if (!document_) return;
-  const TReactionStat r = calevrin::Actualiser(etat_, Classe(), static_cast<int>(changement.Code), changement.Periode,
-                                               changement.A, changement.B);
+  const TReactionStat r = calevrin::Actualiser(etat_, Classe(), changement);
   Reconstruire(r);
   if (r.Recalculer) Calculer();
 }

@@ -79,7 +79,7 @@ TEST_F(NouvelleClasseApp, TrenteElevesAuClavier) {
     }
     Cliquer(&d, "BitBtn1");
   });
-  f.Action("M10")->trigger();
+  f.Action(pf::TAction::NouvelleClasse)->trigger();
   EXPECT_TRUE(boites_.empty());  // every student had a date: no advice
   std::vector<std::string> attendus;
   for (int i = 0; i < 30; ++i) attendus.push_back(Ligne(i, "Prénom", Jour(i) + "/04/2012"));
@@ -102,10 +102,10 @@ TEST_F(NouvelleClasseApp, ListeImporteeDuSecretariat) {
     Cliquer(&d, "BoutonImporter");
     Cliquer(&d, "BitBtn1");
   });
-  f.Action("M10")->trigger();
+  f.Action(pf::TAction::NouvelleClasse)->trigger();
   SauverEtRelire(f, "importee.cl3", attendus);
   QuandOuvert<TDial01>([](TDial01& d) { Touche(d.focusWidget(), Qt::Key_Escape); });
   const auto avant = f.findChildren<TChild*>().size();
-  f.Action("M10")->trigger();  // cancelled: no window
+  f.Action(pf::TAction::NouvelleClasse)->trigger();  // cancelled: no window
   EXPECT_EQ(f.findChildren<TChild*>().size(), avant);
 }

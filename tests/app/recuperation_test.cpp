@@ -41,8 +41,7 @@ int Enfant(int argc, char** argv) {
   f.DelaiMaximum = 400;
   if (!f.OuvrirFichier(dossier + "/4eB.cl3")) return 1;
   auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
-  feuille->Classe().FixerMatiereCourante(1);
-  feuille->Classe().FixerPeriodeCourante(1);
+  feuille->Document().ChangerVue({1, 1});
   feuille->Etat().LigneCourante = 2;
   feuille->Etat().ColonneCourante = 1;
   feuille->CommencerSaisie(QStringLiteral("3"));

@@ -16,7 +16,7 @@ class TDialoguesNuls : public TDialoguesFeuille {
   bool AjouterDevoir(QWidget*, TClasse& c) override { return Jouer("AjouterDevoir", c); }
   bool InsererDevoir(QWidget*, TClasse& c, int) override { return Jouer("InsererDevoir", c); }
   bool ModifierDevoirs(QWidget*, TClasse& c) override { return Jouer("ModifierDevoirs", c); }
-  int ChoisirDevoir(QWidget*, const TClasse&, TModeChoixDevoir) override { return ChoixAnnule; }
+  int ChoisirDevoir(QWidget*, const TClasse&, TModeChoixDevoir) override { return choix; }
   bool AjouterEleve(QWidget*, TClasse& c) override { return Jouer("AjouterEleve", c); }
   bool InsererEleve(QWidget*, TClasse& c) override { return Jouer("InsererEleve", c); }
   bool ModifierEleves(QWidget*, TClasse& c) override { return Jouer("ModifierEleves", c); }
@@ -33,6 +33,7 @@ class TDialoguesNuls : public TDialoguesFeuille {
   }
 
   std::map<std::string, std::function<bool(TClasse&)>> effets;  // true: the class was changed
+  int choix = ChoixAnnule;                                      // the test chosen for a command
   std::vector<std::string> ouverts;
   std::vector<TFenetreStat> statistiques;
 

@@ -15,24 +15,39 @@
 using namespace calevrin;
 
 // A window of a class hears each change of that class once, with its code and arguments;
-// the windows of another class hear nothing of it.
+// the windows of another class hear nothing of it. A view switch is told apart: nothing
+// changed, nothing to recompute, not modified. A change that its function declines is none.
 TEST(DocumentClasse, SeulesLesFenetresDeLaClasseEntendent) {
-  TDocumentClasse a(std::make_unique<TClasse>());
+  auto classe = std::make_unique<TClasse>();
+  GenererExemple(*classe);
+  TDocumentClasse a(std::move(classe));
   TDocumentClasse b(std::make_unique<TClasse>());
   std::vector<TChangement> entendusA;
   std::vector<TChangement> entendusB;
+  std::vector<TChangement> vues;
   std::vector<bool> modifications;
   QObject::connect(&a, &TDocumentClasse::Change, [&](const TChangement& c) { entendusA.push_back(c); });
   QObject::connect(&b, &TDocumentClasse::Change, [&](const TChangement& c) { entendusB.push_back(c); });
+  QObject::connect(&a, &TDocumentClasse::VueChangee, [&](const TChangement& c) { vues.push_back(c); });
   QObject::connect(&a, &TDocumentClasse::ModificationChangee, [&](bool m) { modifications.push_back(m); });
-  a.NotifierStatistiques(TCodeChangement::Note, 2, 7, 12);
-  a.MarquerModifie();
+  EXPECT_FALSE(a.Modifier(QStringLiteral("rien"), {TCodeChangement::Eleves, 0, 0, 0}, [](TClasse&) { return false; }));
+  a.ChangerVue({2, 3});
+  EXPECT_EQ(vues, (std::vector<TChangement>{{TCodeChangement::Periode, 3, 0, 0}, {TCodeChangement::Matiere, 3, 2, 0}}));
+  EXPECT_FALSE(a.Modifie());
+  EXPECT_TRUE(a.Modifier(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 2, 7, 12}, [](TClasse& c) {
+    c.Eleve(12).Note(2, 3, 1).Affecter("19");
+    return true;
+  }));
   EXPECT_EQ(entendusA, (std::vector<TChangement>{{TCodeChangement::Note, 2, 7, 12}}));
-  EXPECT_EQ(static_cast<int>(entendusA[0].Code), 3);  // the number the statistics windows know
   EXPECT_TRUE(entendusB.empty());
   EXPECT_TRUE(a.Modifie());
   EXPECT_FALSE(b.Modifie());
   EXPECT_EQ(modifications, std::vector<bool>{true});
+  // Only the grade is in the step: undone, the view stays where the teacher had moved it.
+  EXPECT_EQ(a.Pile().count(), 1);
+  a.Pile().undo();
+  EXPECT_EQ(a.Vue(), (TVue{2, 3}));
+  EXPECT_FALSE(a.Modifie());
 }
 
 // Saving clears the mark; a copy elsewhere neither clears it nor renames the class, even
@@ -49,9 +64,9 @@ TEST(DocumentClasse, EnregistrerEtCopies) {
   EXPECT_EQ(d.Chemin(), dir / "a.cl3");
   d.Enregistrer();
   EXPECT_FALSE(d.Modifie());
-  auto relu = TDocumentClasse::Ouvrir(dir / "a.bak");
+  auto relu = TDocumentClasse::Ouvrir(dir / "a.bak", TOptions{});
   EXPECT_EQ(relu->Chemin(), dir / "a.bak");
-  EXPECT_THROW(TDocumentClasse::Ouvrir(dir / "absent.cl3"), EErreurClasse);
+  EXPECT_THROW(TDocumentClasse::Ouvrir(dir / "absent.cl3", TOptions{}), EErreurClasse);
 }
 
 namespace {
@@ -69,40 +84,41 @@ std::unique_ptr<TImage> ImageDe(const TDocumentClasse& d) {
 TEST(DocumentClasse, AnnulerEtRetablirChaqueModification) {
   auto c = std::make_unique<TClasse>();
   GenererExemple(*c);
+  c->FixerMatiereCourante(1);
+  c->FixerPeriodeCourante(1);
   TDocumentClasse d(std::move(c));
-  TClasse& k = d.Classe();
   std::vector<TChangement> entendus;
   int restaurations = 0;
   QObject::connect(&d, &TDocumentClasse::Change, [&](const TChangement& ch) { entendus.push_back(ch); });
   QObject::connect(&d, &TDocumentClasse::Restauree, [&] { ++restaurations; });
-  k.FixerMatiereCourante(1);
-  k.FixerPeriodeCourante(1);
   struct TOperation {
     const char* nom;
     TCodeChangement code;
-    std::function<void()> faire;
+    std::function<void(TClasse&)> faire;
   };
   TPressePapInterne pp;
   const std::vector<TOperation> operations = {
-      {"la saisie de la note", TCodeChangement::Note, [&] { k.Eleve(3).Note(1, 1, 2).Affecter("17"); }},
-      {"la saisie du coefficient", TCodeChangement::CoefficientDevoir, [&] { k.Devoir(1, 1, 1).Coef = 3; }},
+      {"la saisie de la note", TCodeChangement::Note, [&](TClasse& k) { k.Eleve(3).Note(1, 1, 2).Affecter("17"); }},
+      {"la saisie du coefficient", TCodeChangement::CoefficientDevoir, [&](TClasse& k) { k.Devoir(1, 1, 1).Coef = 3; }},
       {"le tri des élèves", TCodeChangement::Eleves,
-       [&] {
+       [&](TClasse& k) {
          ModifierEleve(k, 1, "ZOLA", "Emile", "");
          TrierEleves(k);
        }},
-      {"l'ajout d'un élève", TCodeChangement::Eleves, [&] { AjouterEleve(k, "NEUF", "Eleve", "01022012"); }},
-      {"la suppression d'un élève", TCodeChangement::Eleves, [&] { SupprimerEleve(k, 2); }},
-      {"l'ajout du devoir", TCodeChangement::Devoirs, [&] { AjouterDevoir(k, "ven. 9 janv.", "1h", 2, "Bilan"); }},
-      {"la coupure du devoir", TCodeChangement::Devoirs, [&] { CouperDevoir(k, 1, pp); }},
-      {"l'insertion du devoir copié", TCodeChangement::Devoirs, [&] { InsererDevoirCopie(k, 2, pp); }},
-      {"la suppression des notes de la période", TCodeChangement::Devoirs, [&] { ViderPeriode(k); }},
+      {"l'ajout d'un élève", TCodeChangement::Eleves,
+       [&](TClasse& k) { AjouterEleve(k, "NEUF", "Eleve", "01022012"); }},
+      {"la suppression d'un élève", TCodeChangement::Eleves, [&](TClasse& k) { SupprimerEleve(k, 2); }},
+      {"l'ajout du devoir", TCodeChangement::Devoirs,
+       [&](TClasse& k) { AjouterDevoir(k, "ven. 9 janv.", "1h", 2, "Bilan"); }},
+      {"la coupure du devoir", TCodeChangement::Devoirs, [&](TClasse& k) { CouperDevoir(k, 1, pp); }},
+      {"l'insertion du devoir copié", TCodeChangement::Devoirs, [&](TClasse& k) { InsererDevoirCopie(k, 2, pp); }},
+      {"la suppression des notes de la période", TCodeChangement::Devoirs, [&](TClasse& k) { ViderPeriode(k); }},
       {"les matières", TCodeChangement::Matiere,
-       [&] {
+       [&](TClasse& k) {
          ModifierMatieres(k, {"Maths", "Physique", "SVT"}, {"MA", "PH", "SV"}, 2);
        }},
       {"les paramètres de la classe", TCodeChangement::Periode,
-       [&] {
+       [&](TClasse& k) {
          TParametresClasse p = LireParametres(k);
          p.NbPeriodes = 2;
          p.Joker = !p.Joker;
@@ -112,19 +128,22 @@ TEST(DocumentClasse, AnnulerEtRetablirChaqueModification) {
   std::vector<std::unique_ptr<TImage>> images;
   images.push_back(ImageDe(d));
   for (const TOperation& o : operations) {
-    o.faire();
-    d.NouvelleEtape(QString::fromUtf8(o.nom), {o.code, 1, 0, 0});
+    d.Modifier(QString::fromUtf8(o.nom), {o.code, 1, 0, 0}, [&](TClasse& k) {
+      o.faire(k);
+      return true;
+    });
     images.push_back(ImageDe(d));
     ASSERT_FALSE(*images.back() == *images[images.size() - 2]) << o.nom;
   }
   EXPECT_TRUE(d.Modifie());
   EXPECT_EQ(d.Pile().count(), static_cast<int>(operations.size()));
-  d.NouvelleEtape(QStringLiteral("rien"), {TCodeChangement::Eleves, 0, 0, 0});  // nothing altered: no step
+  // Nothing altered: no step.
+  d.Modifier(QStringLiteral("rien"), {TCodeChangement::Eleves, 0, 0, 0}, [](TClasse&) { return true; });
   EXPECT_EQ(d.Pile().count(), static_cast<int>(operations.size()));
   EXPECT_EQ(d.Pile().undoText(), QStringLiteral("les paramètres de la classe"));
 
-  // The view changes meanwhile: undo goes back to the view of the change.
-  k.FixerPeriodeCourante(2);
+  // The view changes meanwhile: undo goes back to the view before each change.
+  d.ChangerVue({1, 2});
   entendus.clear();
   for (std::size_t i = operations.size(); i-- > 0;) {
     d.Pile().undo();
@@ -134,7 +153,7 @@ TEST(DocumentClasse, AnnulerEtRetablirChaqueModification) {
   }
   EXPECT_EQ(restaurations, static_cast<int>(operations.size()));
   EXPECT_FALSE(d.Modifie());  // back to the state it was opened in
-  EXPECT_EQ(k.PeriodeCourante(), 1);
+  EXPECT_EQ(d.Classe().PeriodeCourante(), 1);
   for (std::size_t i = 0; i < operations.size(); ++i) {
     d.Pile().redo();
     EXPECT_TRUE(*ImageDe(d) == *images[i + 1]) << "rétablir " << operations[i].nom;
@@ -148,8 +167,10 @@ TEST(DocumentClasse, AnnulerEtRetablirChaqueModification) {
   d.Pile().redo();
   EXPECT_FALSE(d.Modifie());
   // A new change after undoing drops the steps that could be redone.
-  k.Eleve(1).Note(1, 1, 1).Affecter("3");
-  d.NouvelleEtape(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 1, 1});
+  d.Modifier(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 1, 1}, [](TClasse& k) {
+    k.Eleve(1).Note(1, 1, 1).Affecter("3");
+    return true;
+  });
   EXPECT_FALSE(d.Pile().canRedo());
   EXPECT_TRUE(d.Modifie());
 }
@@ -163,8 +184,8 @@ TEST(DocumentClasse, VerrouEtFichierChangeSurLeDisque) {
     c.NomFichier = dir / "a.cl3";
     c.Enregistrer(false);
   }
-  auto a = TDocumentClasse::Ouvrir(dir / "a.cl3");
-  auto b = TDocumentClasse::Ouvrir(dir / "a.cl3");
+  auto a = TDocumentClasse::Ouvrir(dir / "a.cl3", TOptions{});
+  auto b = TDocumentClasse::Ouvrir(dir / "a.cl3", TOptions{});
   QString detenteur;
   EXPECT_TRUE(a->Verrouiller(detenteur));
   EXPECT_FALSE(b->Verrouiller(detenteur));

@@ -274,24 +274,22 @@ TEST(Stat04, BilanComplet) {
 // change (Y recomputes). The windows show subject 1 and period 2 unless said otherwise.
 TEST(Actualisation, MatriceDesRafraichissements) {
   auto c = Classe(6);
-  struct TChangement {
-    int code, p, a, b;
-  };
+  using C = TCodeChangement;
   const TChangement changements[] = {
-      {1, 0, 0, 0},  // students changed
-      {2, 2, 0, 0},  // tests of period 2
-      {2, 1, 0, 0},  // tests of period 1
-      {3, 2, 2, 5},  // grade of test 2, student 5, period 2
-      {3, 2, 2, 6},  // the same test, student 6
-      {3, 2, 3, 5},  // test 3, student 5
-      {3, 1, 2, 5},  // test 2 of period 1, student 5
-      {4, 2, 2, 0},  // coefficient of test 2, period 2
-      {4, 2, 3, 0},  // coefficient of test 3
-      {5, 2, 0, 0},  // the sheet shows period 2
-      {5, 3, 0, 0},  // the sheet shows period 3
-      {5, 0, 0, 0},  // class parameters
-      {6, 0, 0, 0},  // options
-      {7, 2, 1, 0},  // subject
+      {C::Eleves, 0, 0, 0},             // students changed
+      {C::Devoirs, 2, 0, 0},            // tests of period 2
+      {C::Devoirs, 1, 0, 0},            // tests of period 1
+      {C::Note, 2, 2, 5},               // grade of test 2, student 5, period 2
+      {C::Note, 2, 2, 6},               // the same test, student 6
+      {C::Note, 2, 3, 5},               // test 3, student 5
+      {C::Note, 1, 2, 5},               // test 2 of period 1, student 5
+      {C::CoefficientDevoir, 2, 2, 0},  // coefficient of test 2, period 2
+      {C::CoefficientDevoir, 2, 3, 0},  // coefficient of test 3
+      {C::Periode, 2, 0, 0},            // the sheet shows period 2
+      {C::Periode, 3, 0, 0},            // the sheet shows period 3
+      {C::Periode, 0, 0, 0},            // class parameters
+      {C::Options, 0, 0, 0},            // options
+      {C::Matiere, 2, 1, 0},            // subject
   };
   const struct {
     TEtatStat etat;
@@ -307,7 +305,7 @@ TEST(Actualisation, MatriceDesRafraichissements) {
     std::string obtenu;
     for (const TChangement& ch : changements) {
       TEtatStat etat = ligne.etat;
-      obtenu += Actualiser(etat, *c, ch.code, ch.p, ch.a, ch.b).Recalculer ? 'Y' : 'N';
+      obtenu += Actualiser(etat, *c, ch).Recalculer ? 'Y' : 'N';
     }
     EXPECT_EQ(obtenu, ligne.attendu) << "fenetre " << static_cast<int>(ligne.etat.Fenetre) << ", periode "
                                      << ligne.etat.Periode << ", eleve " << ligne.etat.Eleve;
@@ -325,13 +323,13 @@ TEST(Actualisation, EtatApresLeChangement) {
   TEtatStat d = EtatInitial(F::Devoir, *c);
   EXPECT_EQ(d.Matiere * 10 + d.Devoir, 13);
   c->FixerNbDevoirs(1, 1, 4);
-  EXPECT_TRUE(Actualiser(d, *c, 2, 1, 0, 0).ListeDevoirs);
+  EXPECT_TRUE(Actualiser(d, *c, {TCodeChangement::Devoirs, 1, 0, 0}).ListeDevoirs);
   EXPECT_EQ(d.Devoir, 4);
   c->FixerMatiereCourante(2);
-  EXPECT_EQ(Actualiser(d, *c, 7, 1, 2, 0), (TReactionStat{true, false, true, true, false}));
+  EXPECT_EQ(Actualiser(d, *c, {TCodeChangement::Matiere, 1, 2, 0}), (TReactionStat{true, false, true, true, false}));
   EXPECT_EQ(d.Matiere * 10 + d.Devoir, 25);
   c->FixerPeriodeCourante(2);
-  Actualiser(d, *c, 5, 2, 0, 0);
+  Actualiser(d, *c, {TCodeChangement::Periode, 2, 0, 0});
   EXPECT_EQ(d.Periode, 1);
 
   // TStat03 follows the sheet's subject, synthesis included, and period.
@@ -339,16 +337,16 @@ TEST(Actualisation, EtatApresLeChangement) {
   TEtatStat m = EtatInitial(F::Moyennes, *c);
   EXPECT_EQ(m.Matiere * 10 + m.Periode, 42);
   c->FixerPeriodeCourante(4);
-  Actualiser(m, *c, 5, 4, 0, 0);
+  Actualiser(m, *c, {TCodeChangement::Periode, 4, 0, 0});
   EXPECT_EQ(m.Periode, 4);
 
   // TStat01 keeps every test of the year; back to the class when the students change.
   TEtatStat e = Etat(F::Evolution, 1, 5, 0, 3);
-  Actualiser(e, *c, 5, 1, 0, 0);
-  Actualiser(e, *c, 1, 0, 0, 0);
+  Actualiser(e, *c, {TCodeChangement::Periode, 1, 0, 0});
+  Actualiser(e, *c, {TCodeChangement::Eleves, 0, 0, 0});
   EXPECT_EQ(e.Periode * 10 + e.Eleve, 50);
   e.Periode = 2;
-  Actualiser(e, *c, 5, 4, 0, 0);
+  Actualiser(e, *c, {TCodeChangement::Periode, 4, 0, 0});
   EXPECT_EQ(e.Periode, 4);
 
   // After a change of the division of the year, no period past it stays shown.
@@ -356,11 +354,11 @@ TEST(Actualisation, EtatApresLeChangement) {
   c->FixerPeriodeCourante(3);
   EXPECT_EQ(EtatInitial(F::Devoir, *c).Periode, 1);
   TEtatStat t = Etat(F::Devoir, 1, 3);
-  Actualiser(t, *c, 5, 0, 0, 0);
+  Actualiser(t, *c, {TCodeChangement::Periode, 0, 0, 0});
   EXPECT_EQ(t.Periode, 1);
 
   // TStat04: a new test brings the class back.
   TEtatStat b = Etat(F::Bilan, 1, 1, 0, 2);
-  Actualiser(b, *c, 2, 1, 0, 0);
+  Actualiser(b, *c, {TCodeChangement::Devoirs, 1, 0, 0});
   EXPECT_EQ(b.Eleve, 0);
 }

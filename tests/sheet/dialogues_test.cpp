@@ -13,6 +13,7 @@
 
 using namespace calevrin;
 namespace pf = calevrin::plateforme;
+using A = pf::TAction;
 
 namespace {
 
@@ -20,12 +21,13 @@ class DialoguesFeuille : public test::Enregistreur {
  protected:
   void SetUp() override {
     Options = TOptions{};
-    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3"), d_);
+    f_ = std::make_unique<TChild>(
+        TDocumentClasse::Ouvrir(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", Options), d_, Options);
     QObject::connect(&f_->Document(), &TDocumentClasse::Change,
                      [this](const TChangement& c) { changements_.push_back(c); });
   }
   void TearDown() override { f_.reset(); }
-  bool Actif(const char* nom) { return f_->Action(nom)->isEnabled(); }
+  bool Actif(A a) { return f_->Action(a)->isEnabled(); }
 
   test::TDialoguesNuls d_;
   std::unique_ptr<TChild> f_;
@@ -35,20 +37,21 @@ class DialoguesFeuille : public test::Enregistreur {
 }  // namespace
 
 TEST_F(DialoguesFeuille, ElevesEtLeursLimites) {
-  for (const char* nom : {"M25", "M27", "M26", "M28", "M29", "M50", "M51", "M43", "M44", "M45"})
-    EXPECT_TRUE(Actif(nom)) << nom;
+  for (A a : {A::AjouterEleve, A::InsererEleve, A::SupprimerEleve, A::ModifierEleves, A::ParametresClasse,
+              A::CoefficientsMatieres, A::Matieres, A::Classement, A::Ages, A::Anniversaires})
+    EXPECT_TRUE(Actif(a)) << pf::Definition(a).Nom;
   d_.effets["AjouterEleve"] = [](TClasse& c) { return AjouterEleve(c, "nouveau", "", ""); };
   d_.effets["SupprimerEleve"] = [](TClasse& c) { return SupprimerEleve(c, c.NbEleves()); };
 
-  f_->Action("M28")->trigger();  // nothing changed: nothing to save or to tell
+  f_->Action(A::ModifierEleves)->trigger();  // nothing changed: nothing to save or to tell
   EXPECT_TRUE(!f_->Document().Modifie() && changements_.empty());
-  f_->Action("M25")->trigger();
+  f_->Action(A::AjouterEleve)->trigger();
   EXPECT_TRUE(f_->Document().Modifie());
   EXPECT_EQ(changements_, (std::vector<TChangement>{{TCodeChangement::Eleves, 0, 0, 0}}));
 
-  while (f_->Classe().NbEleves() < MaxEleves) f_->Action("M25")->trigger();
-  EXPECT_FALSE(Actif("M25") || Actif("M27"));  // the 45th student closes the list
-  while (Actif("M26")) f_->Action("M26")->trigger();
+  while (f_->Classe().NbEleves() < MaxEleves) f_->Action(A::AjouterEleve)->trigger();
+  EXPECT_FALSE(Actif(A::AjouterEleve) || Actif(A::InsererEleve));  // the 45th student closes the list
+  while (Actif(A::SupprimerEleve)) f_->Action(A::SupprimerEleve)->trigger();
   EXPECT_EQ(f_->Classe().NbEleves(), 1);  // never the last one
 
   // During an entry the student dialogs are not opened.
@@ -57,7 +60,7 @@ TEST_F(DialoguesFeuille, ElevesEtLeursLimites) {
   f_->Etat().ColonneCourante = 1;
   f_->CommencerSaisie(QStringLiteral("1"));
   ASSERT_TRUE(f_->SaisieEnCours());
-  for (const char* nom : {"M25", "M28", "M29", "M51"}) f_->Action(nom)->trigger();
+  for (A a : {A::AjouterEleve, A::ModifierEleves, A::ParametresClasse, A::Matieres}) f_->Action(a)->trigger();
   EXPECT_EQ(d_.ouverts.size(), ouverts);
   EXPECT_EQ(boites_, std::vector<QString>(4, QStringLiteral("Terminer d'abord la saisie de la note !")));
 }
@@ -71,17 +74,21 @@ TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
     return true;
   };
   // A grade of 0 in the third trimester weighs on the year until the class has semesters.
-  TClasse& c = f_->Classe();
-  const double avant = MoyenneAnnuelle(c, 3, 1, false);
-  ASSERT_TRUE(AjouterDevoir(c, "d", "1h", 1.0, "trimestre 3"));
-  c.Eleve(1).Note(3, 3, 1).Affecter("0");
-  EXPECT_LT(MoyenneAnnuelle(c, 3, 1, false), avant);
-  f_->Action("M29")->trigger();
-  EXPECT_EQ(MoyenneAnnuelle(c, 3, 1, false), avant);
+  const TClasse& c = f_->Classe();
+  const double avant = MoyenneAnnuelle(c, 3, 1, false, Options);
+  ASSERT_TRUE(f_->Document().Modifier(QStringLiteral("la note"), {TCodeChangement::Note, 3, 1, 1}, [](TClasse& k) {
+    if (!AjouterDevoir(k, "d", "1h", 1.0, "trimestre 3")) return false;
+    k.Eleve(1).Note(3, 3, 1).Affecter("0");
+    return true;
+  }));
+  changements_.clear();
+  EXPECT_LT(MoyenneAnnuelle(c, 3, 1, false, Options), avant);
+  f_->Action(A::ParametresClasse)->trigger();
+  EXPECT_EQ(MoyenneAnnuelle(c, 3, 1, false, Options), avant);
   EXPECT_EQ(c.NbDevoirs(3, 3), 1);  // kept in the file
   EXPECT_EQ(f_->Classe().PeriodeCourante(), 1);
-  EXPECT_FALSE(f_->Action("Ntrim3")->isVisible());
-  EXPECT_EQ(f_->Action("Ntrim2")->text(), QStringLiteral("&Semestre 2"));
+  EXPECT_FALSE(f_->Action(A::Periode3)->isVisible());
+  EXPECT_EQ(f_->Action(A::Periode2)->text(), QStringLiteral("&Semestre 2"));
   ASSERT_FALSE(changements_.empty());
   EXPECT_EQ(changements_.front(), (TChangement{TCodeChangement::Periode, 0, 0, 0}));
 
@@ -90,26 +97,28 @@ TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
     c.Matiere(1).Nom.Affecter("Maths");
     return true;
   };
-  f_->Action("M51")->trigger();
+  f_->Action(A::Matieres)->trigger();
   EXPECT_EQ(f_->Classe().MatiereCourante(), 1);  // subject 3 is no longer shown
-  EXPECT_FALSE(f_->Action("MenuM2")->isVisible());
-  EXPECT_EQ(f_->Action("MenuM1")->text(), "Maths");
+  EXPECT_FALSE(f_->Action(A::Matiere2)->isVisible());
+  EXPECT_EQ(f_->Action(A::Matiere1)->text(), "Maths");
   f_->ChangerMatiere(4);
-  f_->Action("M51")->trigger();
+  f_->Action(A::Matieres)->trigger();
   EXPECT_EQ(f_->Classe().MatiereCourante(), 4);  // the synthesis stays the synthesis
 
   changements_.clear();
   d_.effets["ModifierCoefficients"] = [](TClasse&) { return true; };
-  f_->Action("M50")->trigger();
+  f_->Action(A::CoefficientsMatieres)->trigger();
   EXPECT_EQ(changements_, (std::vector<TChangement>{{TCodeChangement::Matiere, 1, 4, 0}}));
 
-  for (const char* nom : {"M43", "M44", "M45"}) f_->Action(nom)->trigger();
+  for (A a : {A::Classement, A::Ages, A::Anniversaires}) f_->Action(a)->trigger();
   EXPECT_EQ(std::vector<std::string>(d_.ouverts.end() - 3, d_.ouverts.end()),
             (std::vector<std::string>{"Classement", "Ages", "Anniversaires"}));
   // Without a test the ranking has nothing to rank; ages and birthdays are still there.
-  for (int m = 1; m <= 3; ++m)
-    for (int p = 1; p <= 3; ++p) f_->Classe().FixerNbDevoirs(m, p, 0);
-  f_->MajMenus();
-  EXPECT_FALSE(Actif("M43"));
-  EXPECT_TRUE(Actif("M44") && Actif("M45"));
+  f_->Document().Modifier(QStringLiteral("rien"), {TCodeChangement::Devoirs, 1, 0, 0}, [](TClasse& k) {
+    for (int m = 1; m <= 3; ++m)
+      for (int p = 1; p <= 3; ++p) k.FixerNbDevoirs(m, p, 0);
+    return true;
+  });
+  EXPECT_FALSE(Actif(A::Classement));
+  EXPECT_TRUE(Actif(A::Ages) && Actif(A::Anniversaires));
 }

@@ -28,7 +28,7 @@ class SaisieTest : public ::testing::Test {
     Options = TOptions{};
     const std::string copie = dir_ / "4eB.cl3";
     std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", copie);
-    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(copie), dialogues_);
+    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(copie, Options), dialogues_, Options);
     f_->resize(1000, 700);
     f_->show();
     f_->viewport()->grab();  // a first paint sets the origins
@@ -114,7 +114,12 @@ TEST_F(SaisieTest, UneColonneAuClavier) {
 }
 
 TEST_F(SaisieTest, CoefficientsEtCasesInterdites) {
-  f_->Classe().Devoir(1, 1, 3).Coef = 1.25;
+  f_->Document().Modifier(QStringLiteral("le coefficient"), {TCodeChangement::CoefficientDevoir, 1, 3, 0},
+                          [](TClasse& c) {
+                            c.Devoir(1, 1, 3).Coef = 1.25;
+                            return true;
+                          });
+  f_->Document().EffacerModifie();
   Survoler(0, 3);
   ASSERT_TRUE(f_->SourisSurCase);
   QTest::keyClick(f_.get(), Qt::Key_Return);

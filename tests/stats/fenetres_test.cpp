@@ -1,16 +1,23 @@
-// The windows follow their class through its document's signal: what each change recomputes,
-// and what the graph, the lists and the table show afterwards.
+// The windows follow the sheet of their class through its document: what each change
+// recomputes, and what the graph, the lists and the table show afterwards.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
+#include <QTest>
 #include <QToolButton>
 #include <memory>
 
+#include "model/edition.h"
 #include "model/options.h"
+#include "sheet/edition.h"
+#include "sheet/feuille.h"
 #include "stats/stat04.h"
 #include "stats/statgraphe.h"
+#include "tests/common/dialoguesnuls.h"
 
 using namespace calevrin;
+using A = plateforme::TAction;
 
 namespace {
 
@@ -26,13 +33,19 @@ class FenetresTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Options = TOptions{};
-    document_ = TDocumentClasse::Ouvrir(Exemple);
+    feuille_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(Exemple, Options), dialogues_, Options);
+    document_ = &feuille_->Document();
   }
-  void Notifier(TCodeChangement code, int p, int a, int b) { document_->NotifierStatistiques(code, p, a, b); }
-  TClasse& Classe() { return document_->Classe(); }
+  // The document telling its windows of a change, whatever made it.
+  void Notifier(TCodeChangement code, int p, int a, int b) {
+    document_->Modifier(QString(), {code, p, a, b}, [](TClasse&) { return true; });
+  }
+  const TClasse& Classe() { return document_->Classe(); }
   double Barre(const TStatGraphe& w, int i) { return w.G().Barre(i)->Valeur; }
 
-  std::unique_ptr<TDocumentClasse> document_;  // outlives the windows below
+  test::TDialoguesNuls dialogues_;
+  std::unique_ptr<TChild> feuille_;  // outlives the windows below
+  TDocumentClasse* document_ = nullptr;
 };
 
 }  // namespace
@@ -82,10 +95,10 @@ TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
     const TCas& c = cas[i];
     std::unique_ptr<TFenetreStatistique> w;
     switch (c.fenetre) {
-      case 1: w = std::make_unique<TStat01>(*document_); break;
-      case 2: w = std::make_unique<TStat02>(*document_); break;
-      case 3: w = std::make_unique<TStat03>(*document_); break;
-      default: w = std::make_unique<TStat04>(*document_);
+      case 1: w = std::make_unique<TStat01>(*document_, Options); break;
+      case 2: w = std::make_unique<TStat02>(*document_, Options); break;
+      case 3: w = std::make_unique<TStat03>(*document_, Options); break;
+      default: w = std::make_unique<TStat04>(*document_, Options);
     }
     if (c.bouton) Cliquer(*w, c.bouton);
     if (c.eleve)
@@ -97,7 +110,7 @@ TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
   }
 
   // A test added while a student is shown: the report returns to the class.
-  TStat04 w(*document_);
+  TStat04 w(*document_, Options);
   w.Liste()->setCurrentIndex(4);
   Notifier(C::Devoirs, 1, 0, 0);
   EXPECT_EQ(w.Etat().Eleve, 0);
@@ -106,9 +119,9 @@ TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
 }
 
 TEST_F(FenetresTest, UneNoteSaisieEtAnnuleeSuivieParLesFenetres) {
-  TStat02 devoir(*document_);
-  TStat01 evolution(*document_);
-  TStat04 bilan(*document_);
+  TStat02 devoir(*document_, Options);
+  TStat01 evolution(*document_, Options);
+  TStat04 bilan(*document_, Options);
   ASSERT_EQ(devoir.Etat().Devoir, 6);
   ASSERT_EQ(Classe().Eleve(1).Note(1, 1, 6).Texte(), "12.5");
   const double a12 = Barre(devoir, 13);
@@ -116,28 +129,29 @@ TEST_F(FenetresTest, UneNoteSaisieEtAnnuleeSuivieParLesFenetres) {
   const double moyenneDevoir = Barre(evolution, 6);
   const QString cellule = bilan.T().Cellule(2, 2);
 
-  // What the sheet does when a grade is typed: the text stored, one step, the windows told.
-  Classe().Eleve(1).Note(1, 1, 6).Affecter("3");
-  document_->NouvelleEtape(QStringLiteral("la saisie de la note"), {TCodeChangement::Note, 1, 6, 1});
+  // Typed in the sheet.
+  feuille_->Etat().LigneCourante = 1;
+  feuille_->Etat().ColonneCourante = 6;
+  feuille_->CommencerSaisie(QStringLiteral("3"));
+  QTest::keyClick(&feuille_->Editeur(), Qt::Key_Return);
   EXPECT_EQ(Barre(devoir, 13), a12 - 1);  // 12.5 counted under 12 no more
   EXPECT_EQ(Barre(devoir, 4), a3 + 1);
   EXPECT_EQ(devoir.G().Ligne(3), QStringLiteral("Note min : 3 ( ANDRÉ Rose )"));
   EXPECT_LT(Barre(evolution, 6), moyenneDevoir);
   EXPECT_NE(bilan.T().Cellule(2, 2), cellule);
 
-  // Undone: everything as it was.
-  document_->Pile().undo();
+  // Undone from the sheet's menu: everything as it was.
+  feuille_->Action(A::Annuler)->trigger();
   EXPECT_EQ(Barre(devoir, 13), a12);
   EXPECT_EQ(bilan.T().Cellule(2, 2), cellule);
 }
 
 TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
-  TStat02 devoir(*document_);
+  TStat02 devoir(*document_, Options);
   // Another subject shown in the sheet: its tests, the last one selected.
   const int n2 = Classe().NbDevoirs(2, 1);
   ASSERT_NE(n2, 6);
-  Classe().FixerMatiereCourante(2);
-  Notifier(TCodeChangement::Matiere, 1, 2, 0);
+  feuille_->ChangerMatiere(2);
   EXPECT_EQ(devoir.Etat().Matiere, 2);
   EXPECT_EQ(devoir.Liste()->count(), n2);
   EXPECT_EQ(devoir.Liste()->currentIndex(), n2 - 1);
@@ -145,9 +159,9 @@ TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
   EXPECT_TRUE(devoir.findChild<QToolButton*>(QStringLiteral("SB12"))->isChecked());
 
   // Opened on the year: no test, every period button up; a period chosen fills the list.
-  Classe().FixerPeriodeCourante(4);
-  Classe().FixerMatiereCourante(4);
-  TStat02 annuel(*document_);
+  feuille_->ChangerPeriode(4);
+  feuille_->ChangerMatiere(4);
+  TStat02 annuel(*document_, Options);
   EXPECT_EQ(annuel.Liste()->count(), 0);
   EXPECT_EQ(annuel.G().Caption, QStringLiteral("Pas de devoir lors du bilan annuel."));
   EXPECT_EQ(annuel.TextePeriode(), QStringLiteral("Bilan"));
@@ -159,7 +173,7 @@ TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
   EXPECT_EQ(annuel.TextePeriode(), QStringLiteral("Trim.2"));
 
   // The evolution's "M" hides and shows the average line; "An" the school year.
-  TStat01 evolution(*document_);
+  TStat01 evolution(*document_, Options);
   ASSERT_TRUE(evolution.G().Moy);
   Cliquer(evolution, "SB7");
   EXPECT_FALSE(evolution.G().Moy);
@@ -173,16 +187,23 @@ TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
 }
 
 TEST_F(FenetresTest, ParametresDeLaClasseChanges) {
-  TStat01 evolution(*document_);
-  TStat03 moyennes(*document_);
+  TStat01 evolution(*document_, Options);
+  TStat03 moyennes(*document_, Options);
   Cliquer(evolution, "SB3");
   Cliquer(moyennes, "SB13");
-  // Semesters and two subjects, as the class parameters and the subjects dialog leave them.
-  Classe().FixerNbPeriodes(2);
-  Classe().FixerNbMatieres(2);
-  Classe().FixerPeriodeCourante(1);
-  Notifier(TCodeChangement::Periode, 0, 0, 0);
-  Notifier(TCodeChangement::Matiere, 1, 1, 0);
+  // Semesters and two subjects, through the class parameters and the subjects dialog.
+  feuille_->ChangerMatiere(3);
+  feuille_->ChangerPeriode(3);
+  dialogues_.effets["ModifierParametres"] = [](TClasse& c) {
+    TParametresClasse p = LireParametres(c);
+    p.NbPeriodes = 2;
+    return ModifierParametres(c, p);
+  };
+  dialogues_.effets["ModifierMatieres"] = [](TClasse& c) {
+    return ModifierMatieres(c, {"Maths", "Physique", ""}, {"MA", "PH", ""}, 2);
+  };
+  feuille_->Action(A::ParametresClasse)->trigger();
+  feuille_->Action(A::Matieres)->trigger();
   for (TStatGraphe* w : {static_cast<TStatGraphe*>(&evolution), static_cast<TStatGraphe*>(&moyennes)}) {
     const auto bouton = [w](const char* nom) { return w->findChild<QToolButton*>(QLatin1String(nom)); };
     EXPECT_EQ(bouton("SB1")->text(), "S1");

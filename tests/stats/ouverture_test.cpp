@@ -43,7 +43,7 @@ TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
   EXPECT_TRUE(f.Bouton(5)->isEnabled());
 
   // "Ouvrir les 3": evolution, test, averages, in that order, tiled with the sheet.
-  feuille->Action("M46")->trigger();
+  feuille->Action(pf::TAction::TroisFenetresStat)->trigger();
   ASSERT_EQ(f.Enfants().size(), 4);
   EXPECT_NE(dynamic_cast<TStat01*>(f.Enfants()[1]), nullptr);
   EXPECT_NE(dynamic_cast<TStat02*>(f.Enfants()[2]), nullptr);
@@ -51,7 +51,7 @@ TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
   const QList<QMdiSubWindow*> fenetres = f.Zone()->subWindowList();
   EXPECT_EQ(fenetres[0]->width(), fenetres[3]->width());
   EXPECT_LT(fenetres[0]->y(), fenetres[3]->y());
-  feuille->Action("M47")->trigger();
+  feuille->Action(pf::TAction::Bilan)->trigger();
 
   // The report active: the frame's toolbar and period panel are a statistics window's.
   auto* bilan = dynamic_cast<TStat04*>(f.EnfantActif());
@@ -90,6 +90,6 @@ TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
 
   // The main window destroyed with a sheet and its windows open.
   ASSERT_TRUE(f.OuvrirFichier(chemin));
-  dynamic_cast<TChild*>(f.EnfantActif())->Action("M46")->trigger();
+  dynamic_cast<TChild*>(f.EnfantActif())->Action(pf::TAction::TroisFenetresStat)->trigger();
   EXPECT_EQ(f.Enfants().size(), 4);
 }
