@@ -1,5 +1,6 @@
 #include "cli/nouvelle.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -7,7 +8,6 @@
 
 #include "model/cp1252.h"
 #include "model/erreurs.h"
-#include "model/fichierclasse.h"
 #include "model/importliste.h"
 #include "model/nouvelleclasse.h"
 
@@ -67,16 +67,21 @@ int Nouvelle(const std::vector<std::string>& a, std::ostream& out, std::ostream&
 
   TListeImportee liste;
   try {
-    // A list of 45 students is a few kilobytes: anything much larger is not one.
-    liste = LireListeEleves(LireFichierTexte(args.liste, 1 << 20, MsgPasListeEleves));
+    liste = LireListeEleves(LireFichierListe(args.liste));
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
     return 1;
   }
-  for (const TLigneIgnoree& l : liste.Ignorees)
+  // A file that is no list at all would bury the terminal under one line per row.
+  constexpr std::size_t Detaillees = 20;
+  for (std::size_t k = 0; k < std::min(liste.Ignorees.size(), Detaillees); ++k) {
+    const TLigneIgnoree& l = liste.Ignorees[k];
     err << args.liste << ", ligne " << l.Ligne << " ignorée : " << l.Raison << " (« " << l.Texte << " »)\n";
+  }
+  if (const std::size_t reste = liste.Ignorees.size() - std::min(liste.Ignorees.size(), Detaillees); reste > 0)
+    err << args.liste << " : " << reste << (reste > 1 ? " autres lignes ignorées\n" : " autre ligne ignorée\n");
   for (const TEleveImporte& e : liste.Eleves)
-    if (e.Coupe) err << args.liste << ", ligne " << e.Ligne << " : nom ou prénom coupé à 20 caractères\n";
+    if (!e.Remarques.empty()) err << args.liste << ", ligne " << e.Ligne << " : " << e.Remarques << '\n';
 
   auto c = std::make_unique<TClasse>();
   if (CreerClasse(*c, liste.Saisis(), args.classe, TOptions()) == 0) {
