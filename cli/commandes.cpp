@@ -11,6 +11,7 @@
 #include "cli/arguments.h"
 #include "cli/classement.h"
 #include "cli/entree.h"
+#include "cli/notes.h"
 #include "cli/nouvelle.h"
 #include "cli/statistiques.h"
 #include "model/classe.h"
@@ -287,6 +288,7 @@ constexpr const cli::TCommande* Commandes[] = {
     &cli::CommandeAnniversaires,
     &CommandePdf,
     &cli::CommandeNouvelle,
+    &cli::CommandeNotes,
     &cli::CommandeStatistiques,
     &cli::CommandeEvolution,
     &cli::CommandeBilan,

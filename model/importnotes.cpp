@@ -30,14 +30,21 @@ std::string_view SansAccent(char32_t u) {
     return {};
   }
   switch (u) {
-    case 0xC6: case 0xE6: return "ae";
+    case 0xC6:
+    case 0xE6: return "ae";
     case 0xDF: return "ss";
-    case 0xFF: case 0x178: return "y";
-    case 0x152: case 0x153: return "oe";
-    case 0x132: case 0x133: return "ij";
-    case 0x218: case 0x219: return "s";
-    case 0x21A: case 0x21B: return "t";
-    case 0xD7: case 0xF7: return {};
+    case 0xFF:
+    case 0x178: return "y";
+    case 0x152:
+    case 0x153: return "oe";
+    case 0x132:
+    case 0x133: return "ij";
+    case 0x218:
+    case 0x219: return "s";
+    case 0x21A:
+    case 0x21B: return "t";
+    case 0xD7:
+    case 0xF7: return {};
     default: break;
   }
   char c = ' ';
@@ -78,8 +85,7 @@ TSorte SorteEnTete(const std::string& champ) {
   if (mot == "prenom" || mot == "prenoms" || p == "first name" || mot == "firstname") return TSorte::Prenom;
   if (mot == "nom" && p != "nom complet") return TSorte::Nom;
   if (p == "last name" || p == "surname" || p == "family name" || mot == "lastname") return TSorte::Nom;
-  if (mot == "eleve" || mot == "eleves" || mot == "etudiant" || p == "nom complet" || mot == "student" ||
-      p == "name")
+  if (mot == "eleve" || mot == "eleves" || mot == "etudiant" || p == "nom complet" || mot == "student" || p == "name")
     return TSorte::Eleve;
   if (mot == "note" || mot == "notes" || mot == "score" || mot == "points" || mot == "total" || mot == "grade")
     return TSorte::Note;
@@ -196,7 +202,8 @@ std::optional<TCelluleNote> LireCelluleNote(std::string_view utf8) {
   while (!utf8.empty() && utf8.back() == ' ') utf8.remove_suffix(1);
   if (utf8.empty() || utf8 == "-") return TCelluleNote{};
   const std::string p = Replier(utf8, true);
-  if (p == "abs" || p == "absent" || p == "absente" || p == "absent e" || p == "absents") return TCelluleNote{false, "abs"};
+  if (p == "abs" || p == "absent" || p == "absente" || p == "absent e" || p == "absents")
+    return TCelluleNote{false, "abs"};
   if (p == "disp" || p == "excu" || p == "ret") return TCelluleNote{false, p};
   bool negatif = false;
   std::string chiffres;
@@ -274,7 +281,8 @@ TSourceNotes LireSourceNotes(std::string_view octets) {
     s.EnTete = !c.empty() && !LireCelluleNote(c) && AvecLettres(c);
   }
   if (s.ColonneNote < 0)
-    throw EErreurClasse("Aucune colonne de notes : aucune colonne n'est intitulée « Note » ni ne contient des nombres.");
+    throw EErreurClasse(
+        "Aucune colonne de notes : aucune colonne n'est intitulée « Note » ni ne contient des nombres.");
 
   std::size_t largeur = 0;
   for (const TRangeeLue& r : t.Rangees) largeur = std::max(largeur, r.Champs.size());
@@ -440,7 +448,7 @@ std::vector<TCasesApercu> CasesApercu(const TClasse& c, const TApercuNotes& a) {
     x.Ligne = l.Ligne;
     x.Nom = l.Nom;
     x.Lu = l.Lu;
-    x.Eleve = l.Eleve > 0 ? Utf8DepuisCp1252(c.NomComplet(l.Eleve, true))
+    x.Eleve = l.Eleve > 0                       ? Utf8DepuisCp1252(c.NomComplet(l.Eleve, true))
               : l.Etat == TEtatLigne::Plusieurs ? "plusieurs élèves"
                                                 : (l.Etat == TEtatLigne::Moyenne ? "" : "non trouvé");
     if (l.Etat == TEtatLigne::Prise) {

@@ -53,10 +53,10 @@ enum class TEtatLigne {
 
 struct TLigneNotes {
   int Ligne = 0;
-  std::string Nom;   // the name as read, UTF-8 (empty when matched by order)
-  std::string Lu;    // the grade cell as read, UTF-8
-  int Eleve = 0;     // the student matched, 0 when none
-  std::string Note;  // the grade text to store, Windows-1252
+  std::string Nom;       // the name as read, UTF-8 (empty when matched by order)
+  std::string Lu;        // the grade cell as read, UTF-8
+  int Eleve = 0;         // the student matched, 0 when none
+  std::string Note;      // the grade text to store, Windows-1252
   std::string Ancienne;  // the student's grade before, Windows-1252 (replaced or kept)
   TEtatLigne Etat = TEtatLigne::NonTrouve;
   int AutreLigne = 0;  // for Double: the other row's line
@@ -67,8 +67,8 @@ struct TChoixNotes {
   int ColonneNom = -1;  // -1: rows taken in order
   int ColonnePrenom = -1;
   int ColonneNote = -1;
-  double Sur = 20;    // maximum of the source
-  int Devoir = 0;     // existing test of the current view, 0 for a new test
+  double Sur = 20;  // maximum of the source
+  int Devoir = 0;   // existing test of the current view, 0 for a new test
   bool Remplacer = false;
   std::vector<int> Ecartees;  // lines the teacher left out
 };
@@ -96,11 +96,11 @@ std::string RaisonLigne(const TLigneNotes& l);
 // row ("sans note", no line number).
 struct TCasesApercu {
   int Ligne = 0;
-  std::string Nom;     // the name as read, "" when matched by order
-  std::string Lu;      // the grade cell as read
-  std::string Eleve;   // the student's full name, or "non trouvé" ...
+  std::string Nom;       // the name as read, "" when matched by order
+  std::string Lu;        // the grade cell as read
+  std::string Eleve;     // the student's full name, or "non trouvé" ...
   std::string Resultat;  // the grade to store ("14 (remplace 12)"), or why none is stored
-  bool Refus = false;  // a row that blocks a complete import
+  bool Refus = false;    // a row that blocks a complete import
 };
 std::vector<TCasesApercu> CasesApercu(const TClasse& c, const TApercuNotes& a);
 // "12 lignes lues (UTF-8, séparateur point-virgule, ligne d'en-tête) : 10 notes à

@@ -21,8 +21,12 @@ std::unique_ptr<TClasse> Classe(const TOptions& o) {
                                     {"L\xC9VY", "Zo\xE9"},
                                     {"MARTIN-DUBOIS", "Anne-Sophie"},
                                     {"N'DIAYE", "Awa"},
-                                    {"\xC7" "ELIK", "Emre"},
-                                    {"BOUCHARD", "L\xE9" "a"}})
+                                    {"\xC7"
+                                     "ELIK",
+                                     "Emre"},
+                                    {"BOUCHARD",
+                                     "L\xE9"
+                                     "a"}})
     EXPECT_TRUE(AjouterEleve(*c, nom, prenom, "", o));
   return c;
 }
@@ -59,10 +63,13 @@ TEST(ImportNotes, SourcesEtAppariement) {
       {"export d'un quiz, virgules décimales, note sur 10, ligne de moyenne",
        "Nom de famille;Pr\xC3\xA9nom;Adresse de courriel;\xC3\x89tat;Commenc\xC3\xA9 le;Termin\xC3\xA9;Temps "
        "utilis\xC3\xA9;Note/10,00\r\n"
-       "Dupont;Marie;m.dupont@ecole.fr;Termin\xC3\xA9;7 d\xC3\xA9" "cembre 2026 10:00;7 d\xC3\xA9" "cembre 2026 "
+       "Dupont;Marie;m.dupont@ecole.fr;Termin\xC3\xA9;7 d\xC3\xA9"
+       "cembre 2026 10:00;7 d\xC3\xA9"
+       "cembre 2026 "
        "10:20;20 min;6,17\r\n"
        "L\xC3\xA9vy;Zo\xC3\xA9;z@ecole.fr;Termin\xC3\xA9;;;12 min;6,175\r\n"
-       "Bouchard;L\xC3\xA9" "a;l@ecole.fr;Termin\xC3\xA9;;;3 min;-\r\n"
+       "Bouchard;L\xC3\xA9"
+       "a;l@ecole.fr;Termin\xC3\xA9;;;3 min;-\r\n"
        "Moyenne g\xC3\xA9n\xC3\xA9rale;;;;;;;6,17\r\n",
        "2:DUPONT Marie>12.3|3:LÉVY Zoé>12.4|4:BOUCHARD Léa>sans note|5:>ligne de moyenne, ignorée|"
        "0:DUPONT Jean>sans note|0:MARTIN-DUBOIS Anne-Sophie>sans note|0:N'DIAYE Awa>sans note|"
@@ -98,7 +105,10 @@ TEST(ImportNotes, SourcesEtAppariement) {
     const TApercuNotes a = ApercuNotes(*c, s, choix, o);
     EXPECT_EQ(Apercu(*c, a), x.apercu);
     EXPECT_EQ(a.Complet, x.complet);
-    ASSERT_TRUE(AppliquerNotes(*c, a, choix, {"lun. 7 d\xE9" "c.", "1h", 2, "Quiz"}));
+    ASSERT_TRUE(AppliquerNotes(*c, a, choix,
+                               {"lun. 7 d\xE9"
+                                "c.",
+                                "1h", 2, "Quiz"}));
     ASSERT_EQ(c->NbDevoirs(1, 1), 1);
     EXPECT_EQ(Notes(*c, 1), x.notes);
     EXPECT_EQ(c->Devoir(1, 1, 1).Commentaire.Texte(), "Quiz");
@@ -127,7 +137,8 @@ TEST(ImportNotes, ChoixDuMaitre) {
 
   choix.Remplacer = true;
   a = ApercuNotes(*c, s, choix, o);
-  EXPECT_TRUE(Apercu(*c, a).starts_with("2:LÉVY Zoé>écartée|3:LÉVY Zoé>15 (remplace 9)|4:DUPONT Jean>abs (remplace 8)|"));
+  EXPECT_TRUE(
+      Apercu(*c, a).starts_with("2:LÉVY Zoé>écartée|3:LÉVY Zoé>15 (remplace 9)|4:DUPONT Jean>abs (remplace 8)|"));
   EXPECT_EQ(a.NbPrises, 2);
   ASSERT_TRUE(AppliquerNotes(*c, a, choix, {}));
   EXPECT_EQ(Notes(*c, 1), "1: 2:abs 3:15 4: 5: 6: 7:");
