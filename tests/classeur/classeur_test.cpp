@@ -10,6 +10,7 @@
 #include <fstream>
 #include <memory>
 
+#include "../common/cli.h"
 #include "../common/disqueplein.h"
 #include "../common/fichiers.h"
 #include "../common/tempdir.h"
@@ -317,6 +318,17 @@ TEST(Classeur, RefusSansRienLaisser) {
   EcrireClasseur(*c, ancien, Options, Le);
   EXPECT_EQ(test::LireClasseur(ancien).Feuilles.size(), 17u);
   EXPECT_EQ(CheminClasseur("/home/prof/Classes/4eB.cl3"), "/home/prof/Classes/4eB.xlsx");
+}
+
+TEST(Classeur, LaLigneDeCommande) {
+  test::TRepertoireTemp dir;
+  EXPECT_EQ(test::Commande("classeur X " + dir / "4eB.xlsx"), (test::TResultat{0, "", ""}));
+  VerifierClasse(*Exemple(), test::LireClasseur(dir / "4eB.xlsx"));
+  EXPECT_EQ(test::Commande("classeur X " + dir.Chemin().string()),
+            test::Refus(1, "Impossible de créer le fichier " + dir.Chemin().string() +
+                               " : ce n'est pas un fichier ordinaire\n"));
+  EXPECT_EQ(test::Commande("classeur X").code, 2);
+  EXPECT_NE(test::Commande("--help").sortie.find("  classeur FICHIER SORTIE"), std::string::npos);
 }
 
 }  // namespace
