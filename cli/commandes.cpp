@@ -10,6 +10,7 @@
 #include "cli/ages.h"
 #include "cli/arguments.h"
 #include "cli/classement.h"
+#include "cli/classeur.h"
 #include "cli/entree.h"
 #include "cli/nouvelle.h"
 #include "cli/statistiques.h"
@@ -286,6 +287,7 @@ constexpr const cli::TCommande* Commandes[] = {
     &cli::CommandeAges,
     &cli::CommandeAnniversaires,
     &CommandePdf,
+    &cli::CommandeClasseur,
     &cli::CommandeNouvelle,
     &cli::CommandeStatistiques,
     &cli::CommandeEvolution,
