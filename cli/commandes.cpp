@@ -10,6 +10,7 @@
 #include "cli/ages.h"
 #include "cli/arguments.h"
 #include "cli/classement.h"
+#include "cli/classeur.h"
 #include "cli/entree.h"
 #include "cli/notes.h"
 #include "cli/nouvelle.h"
@@ -287,6 +288,7 @@ constexpr const cli::TCommande* Commandes[] = {
     &cli::CommandeAges,
     &cli::CommandeAnniversaires,
     &CommandePdf,
+    &cli::CommandeClasseur,
     &cli::CommandeNouvelle,
     &cli::CommandeNotes,
     &cli::CommandeStatistiques,
