@@ -466,9 +466,10 @@ struct TIdentite {
 
 }  // namespace
 
-TTexteTabule LireTexteTabule(std::string_view octets) {
-  TTexteTabule r;
+TTableauLu LireTableau(std::string_view octets) {
+  TTableauLu r;
   std::string t = EnUtf8(octets, r.Encodage);
+  r.Nul = t.find('\0') != std::string::npos;
   SansControles(t);
 
   // "sep=;" on the first line names the separator.
@@ -550,7 +551,7 @@ std::vector<TEleveSaisi> TListeImportee::Saisis(bool garderDoubles) const {
 
 TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourdhui) {
   TListeImportee liste;
-  TTexteTabule texte = LireTexteTabule(octets);
+  TTableauLu texte = LireTableau(octets);
   liste.Encodage = texte.Encodage;
   liste.Separateur = texte.Separateur;
   const std::vector<TRangeeLue>& rangees = texte.Rangees;

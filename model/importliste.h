@@ -34,15 +34,16 @@ struct TRangeeLue {
   bool Remplacement = false;        // an invalid UTF-8 byte of the row was replaced by "?"
 };
 
-struct TTexteTabule {
+struct TTableauLu {
   TEncodageListe Encodage = TEncodageListe::Utf8;
   char Separateur = 0;              // 0 when every row is a single field
+  bool Nul = false;  // NUL bytes were dropped: UTF-16 without its mark, or no text at all
   std::vector<TRangeeLue> Rangees;  // rows with at least one non-empty field, in order
 };
 
 // The encoding and the separator guessed, control characters dropped (tabs and line ends
 // kept), invalid bytes of a text that is UTF-8 but for a few of them replaced by "?".
-TTexteTabule LireTexteTabule(std::string_view octets);
+TTableauLu LireTableau(std::string_view octets);
 
 // A text file of at most TailleMaxListe bytes through the model's bounded reader. Throws
 // EErreurClasse with a French message naming the file (and its size when it is too large).
