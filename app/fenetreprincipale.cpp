@@ -426,7 +426,22 @@ TChild* TMDI::OuvrirDocument(std::unique_ptr<TDocumentClasse> document) {
 }
 
 void TMDI::ProposerRecuperations() {
+  if (TRecuperation::Dossier().isEmpty()) {
+    pf::BoiteMessage(QStringLiteral("Aucun dossier personnel n'est défini (variable HOME) : les copies de secours "
+                                    "des classes modifiées sont désactivées pendant cette session."),
+                     pf::TGenreMessage::Avertissement);
+    return;
+  }
   for (const TRecuperation::TCopie& c : TRecuperation::CopiesOrphelines()) {
+    if (!c.Defaut.isEmpty()) {
+      // Nothing to recover from it, but the teacher decides: it may be the only trace left.
+      if (pf::ChoixMessage(QStringLiteral("La copie de secours ") + c.Fichier + QStringLiteral(" est abîmée (") +
+                               c.Defaut + QStringLiteral(") : elle ne peut pas être récupérée.\n\nLa supprimer ?"),
+                           pf::TGenreMessage::Avertissement,
+                           {QStringLiteral("&Supprimer"), QStringLiteral("&Garder")}) == 0)
+        TRecuperation::Supprimer(c);
+      continue;
+    }
     const QString texte = QStringLiteral("Le programme s'est arrêté avant que cette classe soit enregistrée :\n\n") +
                           c.Original + QStringLiteral("\n\nUne copie de secours du ") +
                           QLocale(QLocale::French).toString(c.Moment, QStringLiteral("dddd d MMMM yyyy à HH:mm")) +

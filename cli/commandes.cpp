@@ -12,6 +12,7 @@
 #include "cli/classement.h"
 #include "cli/classeur.h"
 #include "cli/entree.h"
+#include "cli/notes.h"
 #include "cli/nouvelle.h"
 #include "cli/statistiques.h"
 #include "model/classe.h"
@@ -289,6 +290,7 @@ constexpr const cli::TCommande* Commandes[] = {
     &CommandePdf,
     &cli::CommandeClasseur,
     &cli::CommandeNouvelle,
+    &cli::CommandeNotes,
     &cli::CommandeStatistiques,
     &cli::CommandeEvolution,
     &cli::CommandeBilan,
