@@ -10,7 +10,9 @@
 #include "cli/ages.h"
 #include "cli/arguments.h"
 #include "cli/classement.h"
+#include "cli/classeur.h"
 #include "cli/entree.h"
+#include "cli/notes.h"
 #include "cli/nouvelle.h"
 #include "cli/statistiques.h"
 #include "model/classe.h"
@@ -286,7 +288,9 @@ constexpr const cli::TCommande* Commandes[] = {
     &cli::CommandeAges,
     &cli::CommandeAnniversaires,
     &CommandePdf,
+    &cli::CommandeClasseur,
     &cli::CommandeNouvelle,
+    &cli::CommandeNotes,
     &cli::CommandeStatistiques,
     &cli::CommandeEvolution,
     &cli::CommandeBilan,

@@ -468,11 +468,17 @@ void ImporterRangee(std::string_view t, const TRangee& r, const TColonnes& col, 
   liste.Eleves.push_back(std::move(e));
 }
 
-}  // namespace
+struct TTexteDecoupe {
+  std::string Texte;  // UTF-8
+  TEncodageListe Encodage = TEncodageListe::Utf8;
+  char Separateur = 0;
+  std::vector<TRangee> Rangees;  // fields cleaned, empty rows left out
+};
 
-TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourdhui) {
-  TListeImportee liste;
-  const std::string t = EnUtf8(octets, liste.Encodage);
+TTexteDecoupe DecouperTexte(std::string_view octets) {
+  TTexteDecoupe d;
+  d.Texte = EnUtf8(octets, d.Encodage);
+  const std::string& t = d.Texte;
 
   // "sep=;" on the first line names the separator.
   std::size_t pos = 0;
@@ -486,12 +492,34 @@ TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourd
   } else {
     sep = DeviserSeparateur(t, pos, ligne);
   }
-  liste.Separateur = sep;
+  d.Separateur = sep;
 
-  std::vector<TRangee> rangees = Decouper(t, pos, ligne, sep, static_cast<std::size_t>(-1));
-  for (TRangee& r : rangees)
+  d.Rangees = Decouper(t, pos, ligne, sep, static_cast<std::size_t>(-1));
+  for (TRangee& r : d.Rangees)
     for (std::string& c : r.Champs) c = Nettoyer(c);
-  std::erase_if(rangees, Vide);
+  std::erase_if(d.Rangees, Vide);
+  return d;
+}
+
+}  // namespace
+
+TTableauLu LireTableau(std::string_view octets) {
+  const TTexteDecoupe d = DecouperTexte(octets);
+  TTableauLu r;
+  r.Encodage = d.Encodage;
+  r.Separateur = d.Separateur;
+  r.Rangees.reserve(d.Rangees.size());
+  for (const TRangee& x : d.Rangees) r.Rangees.push_back({x.Ligne, TexteRangee(d.Texte, x), x.Champs});
+  return r;
+}
+
+TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourdhui) {
+  TListeImportee liste;
+  TTexteDecoupe d = DecouperTexte(octets);
+  const std::string& t = d.Texte;
+  liste.Encodage = d.Encodage;
+  liste.Separateur = d.Separateur;
+  std::vector<TRangee>& rangees = d.Rangees;
   if (rangees.empty()) return liste;
 
   const TColonnes col = ColonnesDeLaListe(rangees, liste);
