@@ -296,6 +296,12 @@ TEST(Classeur, RefusSansRienLaisser) {
   // A place where nothing may be created, whoever runs the test.
   EXPECT_EQ(test::MessageErreur([&] { EcrireClasseur(*c, "/proc/classe.xlsx", Options, Le); }),
             "Impossible de créer le fichier /proc/classe.xlsx");
+  const std::string protege = dir / "protege.xlsx";
+  std::ofstream(protege) << "garde";
+  fs::permissions(protege, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(test::MessageErreur([&] { EcrireClasseur(*c, protege, Options, Le); }),
+            "Le fichier " + protege + " est protégé en écriture ; il n'est pas remplacé");
+  EXPECT_EQ(test::Contenu(protege), "garde");
   if (::geteuid() != 0) {
     fs::create_directory(dir / "lecture");
     fs::permissions(dir / "lecture", fs::perms::owner_read | fs::perms::owner_exec);
