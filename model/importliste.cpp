@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "model/cp1252.h"
 #include "model/dates.h"
@@ -549,15 +550,12 @@ std::vector<TEleveSaisi> TListeImportee::Saisis(bool garderDoubles) const {
   return r;
 }
 
-TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourdhui) {
-  TListeImportee liste;
-  TTableauLu texte = LireTableau(octets);
-  liste.Encodage = texte.Encodage;
-  liste.Separateur = texte.Separateur;
-  const std::vector<TRangeeLue>& rangees = texte.Rangees;
-  if (rangees.empty()) return liste;
+namespace {
 
-  // A header names the columns; "Date" alone counts only when no other header names the dates.
+// The columns named by a header, or found in the content; "Date" alone counts only when no
+// other header names the dates.
+TColonnes ColonnesDeLaListe(const std::vector<TRangeeLue>& rangees, const TDateJour& aujourdhui,
+                            TListeImportee& liste) {
   TColonnes col;
   int dateSeule = -1;
   const TRangeeLue& premiere = rangees.front();
@@ -581,67 +579,93 @@ TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourd
   liste.ColonneNom = col.Nom;
   liste.ColonnePrenom = col.Prenom;
   liste.ColonneDate = col.Date;
+  return col;
+}
 
-  constexpr auto Max = static_cast<std::size_t>(MaxEleves);
-  std::vector<TIdentite> uniques;  // the students met once so far, at most 45
-  liste.Eleves.reserve(2 * Max);   // the identities point into it
-  for (std::size_t i = liste.EnTete ? 1 : 0; i < rangees.size(); ++i) {
-    const TRangeeLue& r = rangees[i];
-    const std::string& nom = Champ(r, col.Nom);
-    const std::string& prenom = Champ(r, col.Prenom);
-    const std::string& date = Champ(r, col.Date);
-    const auto ignorer = [&](std::string raison) { liste.Ignorees.push_back({r.Ligne, r.Texte, std::move(raison)}); };
-    if (nom.empty()) {
-      ignorer("nom manquant");
-      continue;
-    }
-    if (!AvecLettre(nom)) {
-      ignorer("nom sans aucune lettre");
-      continue;
-    }
-    if (const std::string x = SansEquivalent(nom + prenom); !x.empty()) {
-      ignorer("caractère « " + x + " » sans équivalent dans le jeu de caractères des fichiers classe");
-      continue;
+// Why the row cannot be a student, or nothing when it can.
+std::optional<std::string> Refus(const std::string& nom, const std::string& prenom) {
+  if (nom.empty()) return "nom manquant";
+  if (!AvecLettre(nom)) return "nom sans aucune lettre";
+  if (const std::string x = SansEquivalent(nom + prenom); !x.empty())
+    return "caractère « " + x + " » sans équivalent dans le jeu de caractères des fichiers classe";
+  return std::nullopt;
+}
+
+// A date that cannot be kept costs the student his date, never his place in the class.
+void DateNaissance(const std::string& date, const TDateJour& aujourdhui, TEleveImporte& e) {
+  if (date.empty()) return;
+  const TDateLue d = LireDate(date, aujourdhui);
+  if (!d.Forme)
+    Remarquer(e.Remarques, "date de naissance illisible : " + date + " (attendu jj/mm/aaaa), élève gardé sans date");
+  else if (!Existe(d))
+    Remarquer(e.Remarques, "date de naissance inexistante : " + date + ", élève gardé sans date");
+  else if (ComparerDates({d.Annee, d.Mois, d.Jour}, aujourdhui) > 0)
+    Remarquer(e.Remarques, "date de naissance postérieure à aujourd'hui : " + date + ", élève gardé sans date");
+  else
+    e.Eleve.DateNaissance = HuitChiffres(d);
+}
+
+void Noms(const std::string& nom, const std::string& prenom, TEleveImporte& e) {
+  e.Eleve.Nom = *Cp1252DepuisUtf8(nom);
+  e.Eleve.Prenom = *Cp1252DepuisUtf8(prenom);
+  e.Coupe = e.Eleve.Nom.size() > TNom::Capacite || e.Eleve.Prenom.size() > TNom::Capacite;
+  for (std::string* s : {&e.Eleve.Nom, &e.Eleve.Prenom}) {
+    s->resize(std::min(s->size(), TNom::Capacite));
+    while (!s->empty() && s->back() == ' ') s->pop_back();  // a cut between two words
+  }
+  if (e.Coupe) Remarquer(e.Remarques, "coupé à 20 caractères");
+}
+
+struct TImport {
+  const TColonnes& Col;
+  const TDateJour& Aujourdhui;
+  TListeImportee& Liste;
+  std::vector<TIdentite> Uniques;  // the students met once so far, at most 45
+
+  void Rangee(const TRangeeLue& r) {
+    const std::string& nom = Champ(r, Col.Nom);
+    const std::string& prenom = Champ(r, Col.Prenom);
+    if (auto raison = Refus(nom, prenom)) {
+      Liste.Ignorees.push_back({r.Ligne, r.Texte, std::move(*raison)});
+      return;
     }
     TEleveImporte e;
     e.Ligne = r.Ligne;
     if (r.Remplacement) Remarquer(e.Remarques, "octet invalide remplacé par « ? »");
-    // A date that cannot be kept costs the student his date, never his place in the class.
-    if (!date.empty()) {
-      const TDateLue d = LireDate(date, aujourdhui);
-      if (!d.Forme)
-        Remarquer(e.Remarques,
-                  "date de naissance illisible : " + date + " (attendu jj/mm/aaaa), élève gardé sans date");
-      else if (!Existe(d))
-        Remarquer(e.Remarques, "date de naissance inexistante : " + date + ", élève gardé sans date");
-      else if (ComparerDates({d.Annee, d.Mois, d.Jour}, aujourdhui) > 0)
-        Remarquer(e.Remarques, "date de naissance postérieure à aujourd'hui : " + date + ", élève gardé sans date");
-      else
-        e.Eleve.DateNaissance = HuitChiffres(d);
-    }
-    e.Eleve.Nom = *Cp1252DepuisUtf8(nom);
-    e.Eleve.Prenom = *Cp1252DepuisUtf8(prenom);
-    e.Coupe = e.Eleve.Nom.size() > TNom::Capacite || e.Eleve.Prenom.size() > TNom::Capacite;
-    for (std::string* s : {&e.Eleve.Nom, &e.Eleve.Prenom}) {
-      s->resize(std::min(s->size(), TNom::Capacite));
-      while (!s->empty() && s->back() == ' ') s->pop_back();  // a cut between two words
-    }
-    if (e.Coupe) Remarquer(e.Remarques, "coupé à 20 caractères");
+    DateNaissance(Champ(r, Col.Date), Aujourdhui, e);
+    Noms(nom, prenom, e);
     const TIdentite id{Plier(nom) + "|" + Plier(prenom), &e};
-    for (const TIdentite& autre : uniques)
+    for (const TIdentite& autre : Uniques)
       if (autre.Meme(id)) {
         e.DoubleDe = autre.Eleve->Ligne;
         Remarquer(e.Remarques, "en double (ligne " + std::to_string(e.DoubleDe) + ")");
         break;
       }
     // A list pasted twice still gives its 45 students, the doubles flagged.
-    if (e.DoubleDe == 0 ? uniques.size() == Max : liste.Eleves.size() == 2 * Max) {
-      ignorer("au-delà de 45 élèves, le nombre maximal d'une classe");
-      continue;
+    constexpr auto Max = static_cast<std::size_t>(MaxEleves);
+    if (e.DoubleDe == 0 ? Uniques.size() == Max : Liste.Eleves.size() == 2 * Max) {
+      Liste.Ignorees.push_back({r.Ligne, r.Texte, "au-delà de 45 élèves, le nombre maximal d'une classe"});
+      return;
     }
-    liste.Eleves.push_back(std::move(e));
-    if (liste.Eleves.back().DoubleDe == 0) uniques.push_back({id.Cle, &liste.Eleves.back()});
+    Liste.Eleves.push_back(std::move(e));
+    if (Liste.Eleves.back().DoubleDe == 0) Uniques.push_back({id.Cle, &Liste.Eleves.back()});
   }
+};
+
+}  // namespace
+
+TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourdhui) {
+  TListeImportee liste;
+  const TTableauLu tableau = LireTableau(octets);
+  liste.Encodage = tableau.Encodage;
+  liste.Separateur = tableau.Separateur;
+  const std::vector<TRangeeLue>& rangees = tableau.Rangees;
+  if (rangees.empty()) return liste;
+
+  const TColonnes col = ColonnesDeLaListe(rangees, aujourdhui, liste);
+  liste.Eleves.reserve(2 * static_cast<std::size_t>(MaxEleves));  // the identities point into it
+  TImport import{col, aujourdhui, liste, {}};
+  for (std::size_t i = liste.EnTete ? 1 : 0; i < rangees.size(); ++i) import.Rangee(rangees[i]);
   return liste;
 }
 
