@@ -451,7 +451,11 @@ void TMDI::ProposerRecuperations() {
     const int r =
         pf::ChoixMessage(texte, pf::TGenreMessage::Confirmation,
                          {QStringLiteral("&Récupérer"), QStringLiteral("&Supprimer"), QStringLiteral("&Ignorer")});
-    if (r == 1) TRecuperation::Supprimer(c);
+    // The copy may hold the only trace of an afternoon's grades: deleting it is asked twice.
+    if (r == 1 && pf::BoiteMessage(QStringLiteral("Supprimer définitivement la copie de secours de ") + c.Original +
+                                       QStringLiteral(" ? Les modifications qu'elle contient seront perdues."),
+                                   pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) == pf::TReponse::Oui)
+      TRecuperation::Supprimer(c);
     if (r != 0) continue;
     std::unique_ptr<TDocumentClasse> document;
     try {

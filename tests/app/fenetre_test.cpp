@@ -219,8 +219,10 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   EXPECT_FALSE(premiere->SauverAvecCopie());
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("modifié sur le disque"))) << choix_[0].toStdString();
+  // Enter must not overwrite another program's change: the first button is the default.
+  EXPECT_EQ(boutonsChoix_[0].join('|'), QStringLiteral("Enregistrer &sous...|&Écraser|Annuler"));
   EXPECT_EQ(Abreviation(), "AUTRE");
-  reponseChoix_ = 0;  // "Écraser"
+  reponseChoix_ = 1;  // "Écraser"
   EXPECT_TRUE(premiere->SauverAvecCopie());
   EXPECT_TRUE(Abreviation() != "AUTRE" && !premiere->Modifie());
 }
