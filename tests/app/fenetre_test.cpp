@@ -133,6 +133,7 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
   // A minimised sheet chosen in the window list comes back.
   QMdiSubWindow* premiere = f.Zone()->subWindowList().first();
   premiere->showMinimized();
+  f.Zone()->subWindowList().last()->setWindowTitle(QStringLiteral("Bilan complet classe & élève"));
   QMenu* fenetre = f.menuBar()->actions().at(Menus(f).indexOf(QStringLiteral("Fe&nêtre")))->menu();
   emit fenetre->aboutToShow();
   QAction* choix = nullptr;
@@ -140,6 +141,7 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
     if (a->text().startsWith(QStringLiteral("&1 "))) choix = a;
   ASSERT_NE(choix, nullptr);
   EXPECT_EQ(choix->text(), "&1 4eB.cl3");
+  EXPECT_TRUE(fenetre->actions().last()->text().endsWith(QStringLiteral(" Bilan complet classe && élève")));
   choix->trigger();
   EXPECT_TRUE(!premiere->isMinimized() && f.Zone()->currentSubWindow() == premiere);
 }
