@@ -57,7 +57,6 @@ QString TexteMenu(const QWidget& w) {
   return t.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-
 QString Utf8(const std::string& s) { return QString::fromStdString(s); }
 
 // Embossed text: white, then black two pixels up and left, then grey in between.
