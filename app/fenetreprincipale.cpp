@@ -304,7 +304,22 @@ TChild* TMDI::OuvrirDocument(std::unique_ptr<TDocumentClasse> document) {
 }
 
 void TMDI::ProposerRecuperations() {
+  if (TRecuperation::Dossier().isEmpty()) {
+    pf::BoiteMessage(QStringLiteral("Aucun dossier personnel n'est défini (variable HOME) : les copies de secours "
+                                    "des classes modifiées sont désactivées pendant cette session."),
+                     pf::TGenreMessage::Avertissement);
+    return;
+  }
   for (const TRecuperation::TCopie& c : TRecuperation::CopiesOrphelines()) {
+    if (!c.Defaut.isEmpty()) {
+      // Nothing to recover from it, but the teacher decides: it may be the only trace left.
+      if (pf::ChoixMessage(QStringLiteral("La copie de secours ") + c.Fichier + QStringLiteral(" est abîmée (") +
+                               c.Defaut + QStringLiteral(") : elle ne peut pas être récupérée.\n\nLa supprimer ?"),
+                           pf::TGenreMessage::Avertissement,
+                           {QStringLiteral("&Supprimer"), QStringLiteral("&Garder")}) == 0)
+        TRecuperation::Supprimer(c);
+      continue;
+    }
     const QString texte = QStringLiteral("Le programme s'est arrêté avant que cette classe soit enregistrée :\n\n") +
                           c.Original + QStringLiteral("\n\nUne copie de secours du ") +
                           QLocale(QLocale::French).toString(c.Moment, QStringLiteral("dddd d MMMM yyyy à HH:mm")) +
@@ -314,7 +329,11 @@ void TMDI::ProposerRecuperations() {
     const int r =
         pf::ChoixMessage(texte, pf::TGenreMessage::Confirmation,
                          {QStringLiteral("&Récupérer"), QStringLiteral("&Supprimer"), QStringLiteral("&Ignorer")});
-    if (r == 1) TRecuperation::Supprimer(c);
+    // The copy may hold the only trace of an afternoon's grades: deleting it is asked twice.
+    if (r == 1 && pf::BoiteMessage(QStringLiteral("Supprimer définitivement la copie de secours de ") + c.Original +
+                                       QStringLiteral(" ? Les modifications qu'elle contient seront perdues."),
+                                   pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) == pf::TReponse::Oui)
+      TRecuperation::Supprimer(c);
     if (r != 0) continue;
     std::unique_ptr<TDocumentClasse> document;
     try {
@@ -420,6 +439,7 @@ void TMDI::MajMenuFichier() {
   Action(pf::TAction::Imprimer)->setEnabled(peut(C::Imprimer));
   Action(pf::TAction::ConfigurerImprimante)->setEnabled(peut(C::ConfigurerImprimante));
   Action(pf::TAction::Apercu)->setEnabled(peut(C::Apercu));
+  Action(pf::TAction::ExporterClasseur)->setEnabled(s && dynamic_cast<TChild*>(active) != nullptr);
   Bouton(1)->setEnabled(Action(pf::TAction::Sauver)->isEnabled());
   Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open
@@ -452,7 +472,7 @@ void TMDI::AfficherFichiersRecents() {
   for (std::size_t i = 1; i <= 3; ++i) {
     QAction* a = Action(Recents[i - 1]);
     a->setVisible(!Options.liste[i].empty());
-    a->setText(Utf8(Options.liste[i]));
+    a->setText(Utf8(Options.liste[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
   }
 }
 

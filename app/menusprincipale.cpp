@@ -48,6 +48,8 @@ void TMDI::CreerMenuFichier() {
   actions_.Ajouter(fichier, A::ConfigurerImprimante, this, [this] { Commande(C::ConfigurerImprimante); });
   actions_.Ajouter(fichier, A::Apercu, this, [this] { Commande(C::Apercu); });
   fichier->addSeparator();
+  actions_.Ajouter(fichier, A::ExporterClasseur, this, [this] { MenuExporterClasseur(); });
+  fichier->addSeparator();
   actions_.Ajouter(fichier, A::Quitter, this, [this] { close(); });
   fichier->addSeparator();
   for (int i = 1; i <= 3; ++i) {

@@ -355,89 +355,108 @@ TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOpti
   return t;
 }
 
+namespace {
+
+using C = TCodeChangement;
+
+TReactionStat ReactionDevoir(const TEtatStat& etat, C code, int periode, int a) {
+  TReactionStat r;
+  const int p = etat.Periode;
+  switch (code) {
+    case C::Eleves: r.ListeDevoirs = r.Recalculer = true; break;
+    case C::Devoirs: r.ListeDevoirs = r.Recalculer = periode == p || p == 4; break;
+    case C::Note:
+    case C::CoefficientDevoir: r.Recalculer = a == etat.Devoir && periode == p; break;
+    case C::Periode: r.BoutonsPeriode = r.ListeDevoirs = r.Recalculer = periode != p; break;
+    case C::Options: r.Recalculer = true; break;
+    case C::Matiere:
+      // The list follows the subject, so that no test of another subject stays selected.
+      r.BoutonsMatiere = r.ListeDevoirs = r.Recalculer = true;
+      break;
+    default: break;
+  }
+  return r;
+}
+
+TReactionStat ReactionMoyennes(const TEtatStat& etat, C code, int periode) {
+  TReactionStat r;
+  const int p = etat.Periode;
+  switch (code) {
+    case C::Eleves:
+    case C::Options: r.Recalculer = true; break;
+    case C::Devoirs:
+    case C::Note:
+    case C::CoefficientDevoir: r.Recalculer = periode == p || p == 4; break;
+    case C::Periode: r.BoutonsPeriode = r.Recalculer = periode != p; break;
+    case C::Matiere: r.BoutonsMatiere = r.Recalculer = true; break;
+    default: break;
+  }
+  return r;
+}
+
+TReactionStat ReactionEvolution(const TEtatStat& etat, C code, int periode, int b) {
+  TReactionStat r;
+  const int p = etat.Periode;
+  const bool annee = p == 4 || p == 5;
+  switch (code) {
+    case C::Eleves: r.ListeEleves = r.Recalculer = true; break;
+    case C::Devoirs:
+    case C::CoefficientDevoir:  // a coefficient changes the averages, the class's as a student's
+      r.Recalculer = periode == p || annee;
+      break;
+    case C::Note:  // the class view shows every student's grades
+      r.Recalculer = annee || (periode == p && (etat.Eleve == 0 || b == etat.Eleve));
+      break;
+    case C::Periode:
+      // Every test of the year stays shown when the sheet moves, but not past a change of
+      // the class parameters (division of the year, Joker).
+      r.BoutonsPeriode = r.Recalculer = (periode != p && p != 5) || periode == 0;
+      break;
+    case C::Options: r.Recalculer = true; break;
+    case C::Matiere: r.BoutonsMatiere = r.Recalculer = true; break;
+    default: break;
+  }
+  return r;
+}
+
+TReactionStat ReactionBilan(const TEtatStat& etat, C code, int periode, int b) {
+  TReactionStat r;
+  if (etat.Eleve == 0) {
+    r.ListeEleves = r.Recalculer = true;
+    return r;
+  }
+  switch (code) {
+    case C::Note: r.Recalculer = b == etat.Eleve; break;
+    case C::CoefficientDevoir:  // carries no student, and changes every average of its subject
+      r.Recalculer = true;
+      break;
+    case C::Periode:  // the class parameters (p = 0) change the columns, the Joker, the abbreviation
+      r.Recalculer = periode == 0;
+      break;
+    default: r.ListeEleves = r.Recalculer = true; break;
+  }
+  return r;
+}
+
+}  // namespace
+
 TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, const TChangement& changement) {
-  using C = TCodeChangement;
   const C code = changement.Code;
   const int periode = changement.Periode;
   const int a = changement.A;
   const int b = changement.B;
   TReactionStat r;
-  const int p = etat.Periode;
   switch (etat.Fenetre) {
-    case TFenetreStat::Devoir:
-      switch (code) {
-        case C::Eleves: r.ListeDevoirs = r.Recalculer = true; break;
-        case C::Devoirs: r.ListeDevoirs = r.Recalculer = periode == p || p == 4; break;
-        case C::Note:
-        case C::CoefficientDevoir: r.Recalculer = a == etat.Devoir && periode == p; break;
-        case C::Periode: r.BoutonsPeriode = r.ListeDevoirs = r.Recalculer = periode != p; break;
-        case C::Options: r.Recalculer = true; break;
-        case C::Matiere:
-          // The list follows the subject, so that no test of another subject stays selected.
-          r.BoutonsMatiere = r.ListeDevoirs = r.Recalculer = true;
-          break;
-        default: break;
-      }
-      break;
-
-    case TFenetreStat::Moyennes:
-      switch (code) {
-        case C::Eleves:
-        case C::Options: r.Recalculer = true; break;
-        case C::Devoirs:
-        case C::Note:
-        case C::CoefficientDevoir: r.Recalculer = periode == p || p == 4; break;
-        case C::Periode: r.BoutonsPeriode = r.Recalculer = periode != p; break;
-        case C::Matiere: r.BoutonsMatiere = r.Recalculer = true; break;
-        default: break;
-      }
-      break;
-
-    case TFenetreStat::Evolution: {
-      const bool annee = p == 4 || p == 5;
-      switch (code) {
-        case C::Eleves: r.ListeEleves = r.Recalculer = true; break;
-        case C::Devoirs:
-        case C::CoefficientDevoir:  // a coefficient changes the averages, the class's as a student's
-          r.Recalculer = periode == p || annee;
-          break;
-        case C::Note:  // the class view shows every student's grades
-          r.Recalculer = annee || (periode == p && (etat.Eleve == 0 || b == etat.Eleve));
-          break;
-        case C::Periode:
-          // Every test of the year stays shown when the sheet moves, but not past a change of
-          // the class parameters (division of the year, Joker).
-          r.BoutonsPeriode = r.Recalculer = (periode != p && p != 5) || periode == 0;
-          break;
-        case C::Options: r.Recalculer = true; break;
-        case C::Matiere: r.BoutonsMatiere = r.Recalculer = true; break;
-        default: break;
-      }
-      break;
-    }
-
-    case TFenetreStat::Bilan:
-      if (etat.Eleve == 0) {
-        r.ListeEleves = r.Recalculer = true;
-        break;
-      }
-      switch (code) {
-        case C::Note: r.Recalculer = b == etat.Eleve; break;
-        case C::CoefficientDevoir:  // carries no student, and changes every average of its subject
-          r.Recalculer = true;
-          break;
-        case C::Periode:  // the class parameters (p = 0) change the columns, the Joker, the abbreviation
-          r.Recalculer = periode == 0;
-          break;
-        default: r.ListeEleves = r.Recalculer = true; break;
-      }
-      break;
+    case TFenetreStat::Devoir: r = ReactionDevoir(etat, code, periode, a); break;
+    case TFenetreStat::Moyennes: r = ReactionMoyennes(etat, code, periode); break;
+    case TFenetreStat::Evolution: r = ReactionEvolution(etat, code, periode, b); break;
+    case TFenetreStat::Bilan: r = ReactionBilan(etat, code, periode, b); break;
   }
 
   // The state the rebuilt controls show.
   const bool synthese = etat.Fenetre == TFenetreStat::Moyennes;
   if (r.BoutonsPeriode) {
-    if (etat.Fenetre == TFenetreStat::Moyennes || (etat.Fenetre == TFenetreStat::Evolution && p != 5))
+    if (etat.Fenetre == TFenetreStat::Moyennes || (etat.Fenetre == TFenetreStat::Evolution && etat.Periode != 5))
       etat.Periode = c.PeriodeCourante();
     if (etat.Periode != 5) etat.Periode = PeriodeOfferte(c, etat.Periode);
   }

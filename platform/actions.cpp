@@ -21,6 +21,8 @@ constexpr TDefinitionAction Table[] = {
     {A::Imprimer, "M18", "&Imprimer...", "Imprimer le fichier", "Ctrl+P"},
     {A::ConfigurerImprimante, "M19", "C&onfigurer l'imprimante...", "Configurer l'imprimante", ""},
     {A::Apercu, "M21", "&Aperçu avant impression", "", ""},
+    {A::ExporterClasseur, "MClasseur", "E&xporter vers un classeur...",
+     "Toute la classe dans un classeur de tableur (.xlsx)", ""},
     {A::Quitter, "M20", "&Quitter", "Quitter le programme", "Ctrl+Q"},
     {A::Recent1, "MenuF1", "Fichier 1", "Ouvrir ce fichier", ""},
     {A::Recent2, "MenuF2", "Fichier 2", "Ouvrir ce fichier", ""},

@@ -24,6 +24,7 @@ enum class TAction {
   Imprimer,
   ConfigurerImprimante,
   Apercu,
+  ExporterClasseur,
   Quitter,
   Recent1,
   Recent2,

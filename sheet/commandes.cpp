@@ -71,8 +71,8 @@ TQuestionsSauvegarde::TChoixDisque TChild::FichierModifieSurDisque(const std::st
                                           "enregistrement (par un autre programme ou une synchronisation)."
                                           "\n\nL'écraser avec cette classe ?"),
                        pf::TGenreMessage::Confirmation,
-                       {QStringLiteral("&Écraser"), QStringLiteral("Enregistrer &sous..."), QStringLiteral("Annuler")});
-  return r == 0 ? TChoixDisque::Ecraser : r == 1 ? TChoixDisque::EnregistrerSous : TChoixDisque::Annuler;
+                       {QStringLiteral("Enregistrer &sous..."), QStringLiteral("&Écraser"), QStringLiteral("Annuler")});
+  return r == 1 ? TChoixDisque::Ecraser : r == 0 ? TChoixDisque::EnregistrerSous : TChoixDisque::Annuler;
 }
 
 TQuestionsSauvegarde::TReponse TChild::SauverAvantFermeture(const std::string& chemin) {
