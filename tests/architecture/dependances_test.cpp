@@ -28,7 +28,8 @@ const std::map<std::string, std::set<std::string>>& Permis() {
       {"platform", {}},
       {"document", {"model"}},
       {"controls", {"platform"}},
-      {"print", {"controls", "platform"}},  // the print dialog draws a copy of a graph or table
+      // the print dialog draws a copy of a graph or table; the report pages draw the model's figures
+      {"print", {"controls", "platform", "model"}},
       {"sheet", {"controls", "print", "platform", "document", "model"}},
       {"dialogs", {"controls", "print", "platform", "document", "model"}},
       {"stats", {"controls", "print", "platform", "document", "model"}},
