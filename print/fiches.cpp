@@ -55,6 +55,7 @@ struct TPlan {
   int hautMoyennes = -1;  // -1: the block is not on the page
   int hautGraphique = -1;
   int hautAppreciation = -1;
+  int hauteurAppreciation = 0;
   std::vector<int> page1;  // subjects (indices into Notes) on page 1, then on page 2
   std::vector<int> page2;
   int lignePage2 = 0;  // row height of page 2, smaller when its tables need it
@@ -80,10 +81,12 @@ TPlan Planifier(const TFicheEleve& f, const TParametresFiches& p, int W, int H) 
   bloc(p.Contenu.Moyennes && f.PasDeNotes.empty(), Moyennes, plan.hautMoyennes);
   plan.hautNotes = plan.mm(Entete + Ecart);
   plan.basNotes = bas;
-  if (!p.Contenu.Notes || !f.PasDeNotes.empty()) return plan;
+  if (plan.hautAppreciation >= 0) plan.hauteurAppreciation = H - plan.mm(Pied) - plan.hautAppreciation;
+  if (!f.PasDeNotes.empty()) return plan;
 
   const int ligne = plan.mm(Ligne);
   int y = plan.hautNotes;
+  if (!p.Contenu.Notes) return plan;
   int lignes2 = 0;
   for (std::size_t m = 0; m < f.Notes.size(); ++m) {
     const int h = NbLignes(f.Notes[m]) * ligne;
@@ -95,6 +98,12 @@ TPlan Planifier(const TFicheEleve& f, const TParametresFiches& p, int W, int H) 
       lignes2 += NbLignes(f.Notes[m]) + 1;  // a blank row between two subjects
     }
   }
+  // The blocks below follow the tables, and the room they leave goes to the handwriting.
+  const int libre = bas - (y - plan.mm(Ecart));
+  if (libre > 0)
+    for (int* haut : {&plan.hautMoyennes, &plan.hautGraphique, &plan.hautAppreciation})
+      if (*haut >= 0) *haut -= libre;
+  if (plan.hautAppreciation >= 0) plan.hauteurAppreciation = H - plan.mm(Pied) - plan.hautAppreciation;
   if (!plan.page2.empty()) {
     const int zone = H - plan.mm(Pied) - plan.mm(EnteteSuite + Ecart);
     plan.lignePage2 = std::min(ligne, zone / std::max(1, lignes2 - 1));
@@ -112,7 +121,7 @@ pf::TPolice Police(const TParametresFiches& p, double pixels, bool gras = false)
 }
 
 // A text inside its box: a smaller font when it is too wide (down to two thirds), then cut at
-// the box's edges.
+// the box's edges. A cut text is placed by its left end, whatever the alignment.
 void TexteBoite(pf::TCanevas& c, int x1, int y1, int x2, int y2, pf::TAlignement a, const QString& t) {
   const int largeur = x2 - x1 - 2;
   int tw = c.LargeurTexte(t);
@@ -121,9 +130,10 @@ void TexteBoite(pf::TCanevas& c, int x1, int y1, int x2, int y2, pf::TAlignement
     c.FixerTaillePolice(std::max(taille * 2 / 3, taille * largeur / tw));
     tw = c.LargeurTexte(t);
   }
-  const int x = a == pf::TAlignement::Gauche ? x1 + 1 : a == pf::TAlignement::Droite ? x2 - 1 : (x1 + x2) / 2;
+  int x = x1 + 1;
+  if (tw <= largeur) x = a == pf::TAlignement::Droite ? x2 - 1 - tw : a == pf::TAlignement::Centre ? x1 + (x2 - x1 - tw) / 2 : x;
   const int y = y1 + std::max(0, (y2 - y1 - c.HauteurTexte(t)) / 2);
-  c.FixerAlignement(a);
+  c.FixerAlignement(pf::TAlignement::Gauche);
   c.TexteCadre(x1, y1, x2, y2, x, y, t);
 }
 
@@ -142,7 +152,7 @@ void DessinerEntete(pf::TCanevas& c, const TFicheEleve& f, const TParametresFich
   TexteBoite(c, 0, 0, milieu, pl.mm(7), pf::TAlignement::Gauche, Q(f.Nom));
   c.FixerPolice(Police(p, pl.u * 5, true));
   TexteBoite(c, milieu, 0, pl.W, pl.mm(7), pf::TAlignement::Droite, Q(f.Periode));
-  std::string naissance = "N\xE9(e) le " + f.Naissance;
+  std::string naissance = "Date de naissance : " + f.Naissance;
   if (!f.Age.empty()) naissance += "  (" + f.Age + ")";
   c.FixerPolice(Police(p, pl.u * 3.6));
   TexteBoite(c, 0, pl.mm(8), milieu, pl.mm(12.5), pf::TAlignement::Gauche, Q(naissance));
@@ -192,8 +202,8 @@ int DessinerNotes(pf::TCanevas& c, const TNotesMatiereFiche& n, const std::strin
   const std::array<std::string, 6> entete = {"N\xB0", "Date", n.Matiere, "Coef.", "Note", "Moy. classe"};
   for (std::size_t i = 0; i < entete.size(); ++i) {
     c.FixerPolice(Police(p, taille, true));
-    TexteBoite(c, x[i], y, x[i + 1], y + ligne, i == 2 ? pf::TAlignement::Gauche : pf::TAlignement::Centre,
-               Q(entete[i]));
+    TexteBoite(c, x[i] + (i == 2 ? pl.mm(1) : 0), y, x[i + 1], y + ligne,
+               i == 2 ? pf::TAlignement::Gauche : pf::TAlignement::Centre, Q(entete[i]));
   }
   if (n.Lignes.empty()) {
     c.FixerPolice(Police(p, taille));
@@ -326,7 +336,7 @@ void DessinerPageFiche(pf::TCanevas& c, const TFicheEleve& f, int page, const TP
   if (pl.hautMoyennes >= 0) DessinerMoyennes(c, f, p, pl);
   if (pl.hautGraphique >= 0) DessinerGraphiques(c, f, p, pl);
   if (pl.hautAppreciation >= 0) {
-    Cadre(c, 0, pl.hautAppreciation, pl.W, pl.hautAppreciation + pl.mm(Appreciation));
+    Cadre(c, 0, pl.hautAppreciation, pl.W, pl.hautAppreciation + pl.hauteurAppreciation);
     c.FixerPolice(Police(p, pl.u * 3.6, true));
     TexteBoite(c, pl.mm(2), pl.hautAppreciation + pl.mm(1), pl.W / 2, pl.hautAppreciation + pl.mm(6),
                pf::TAlignement::Gauche, QStringLiteral("Appréciation"));
