@@ -1,14 +1,12 @@
 #pragma once
-// calevrin-cli statistiques, evolution and bilan: what the statistics windows show.
+// What the statistics windows show, for scripts.
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "cli/arguments.h"
 
-namespace calevrin {
+namespace calevrin::cli {
 
-// a[0] is the command. Returns the exit code, or -1 when the arguments are malformed (the
-// caller prints the usage).
-int Statistiques(const std::vector<std::string>& a, std::ostream& sortie, std::ostream& erreurs);
+extern const TCommande CommandeStatistiques;
+extern const TCommande CommandeEvolution;
+extern const TCommande CommandeBilan;
 
-}  // namespace calevrin
+}  // namespace calevrin::cli

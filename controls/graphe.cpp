@@ -1,6 +1,7 @@
 #include "controls/graphe.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace calevrin::controles {
 
@@ -156,7 +157,12 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
   const int n = NbBarre();
   const int largeurCase = Div(W - gauche, n);
   const double echelle = static_cast<double>(base - hautTitre) / Vmax;
-  auto hauteur = [&](double v) { return base - R(v * echelle); };
+  // A grade such as "1E9" lies far off any drawing: clamped in floating point, a little past
+  // the edges the canvas clips to, so that it never overflows an integer.
+  auto hauteur = [&](double v) {
+    const double d = v * echelle;
+    return std::isnan(d) ? base : base - R(std::clamp(d, -2.0 * H, 2.0 * H));
+  };
 
   if (LegH) {
     for (int i = 1; i <= n; ++i) {
@@ -203,8 +209,7 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
             c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
           }
           // One pixel wider than the slot: neighbouring bars share their border line.
-          rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1,
-                    base - R(b.Valeur * echelle));
+          rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1, hauteur(b.Valeur));
         } else {
           c.FixerAlignement(pf::TAlignement::Centre);
           brosseFond();
@@ -254,7 +259,7 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
   if (Moy && BarreMoy.Valeur >= 0) {
     c.FixerCouleurPlume(NoirBlanc ? Noir : BarreMoy.Couleur);
     c.FixerLargeurPlume(2);
-    const int ya = base - R(echelle * BarreMoy.Valeur);
+    const int ya = hauteur(BarreMoy.Valeur);
     c.DeplacerVers(X + gauche, Y + ya);
     c.FixerStylePlume(pf::TStylePlume::Pointille);
     c.LigneVers(X + W, Y + ya);

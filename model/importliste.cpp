@@ -397,9 +397,19 @@ std::vector<TEleveSaisi> TListeImportee::Saisis() const {
   return r;
 }
 
-TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourdhui) {
-  TListeImportee liste;
-  const std::string t = EnUtf8(octets, liste.Encodage);
+namespace {
+
+struct TTexteDecoupe {
+  std::string Texte;  // UTF-8
+  TEncodageListe Encodage = TEncodageListe::Utf8;
+  char Separateur = 0;
+  std::vector<TRangee> Rangees;  // fields cleaned, empty rows left out
+};
+
+TTexteDecoupe DecouperTexte(std::string_view octets) {
+  TTexteDecoupe d;
+  d.Texte = EnUtf8(octets, d.Encodage);
+  const std::string& t = d.Texte;
 
   // "sep=;" on the first line names the separator.
   std::size_t pos = 0;
@@ -413,12 +423,34 @@ TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourd
   } else {
     sep = DeviserSeparateur(t, pos, ligne);
   }
-  liste.Separateur = sep;
+  d.Separateur = sep;
 
-  std::vector<TRangee> rangees = Decouper(t, pos, ligne, sep, static_cast<std::size_t>(-1));
-  for (TRangee& r : rangees)
+  d.Rangees = Decouper(t, pos, ligne, sep, static_cast<std::size_t>(-1));
+  for (TRangee& r : d.Rangees)
     for (std::string& c : r.Champs) c = Nettoyer(c);
-  std::erase_if(rangees, Vide);
+  std::erase_if(d.Rangees, Vide);
+  return d;
+}
+
+}  // namespace
+
+TTableauLu LireTableau(std::string_view octets) {
+  const TTexteDecoupe d = DecouperTexte(octets);
+  TTableauLu r;
+  r.Encodage = d.Encodage;
+  r.Separateur = d.Separateur;
+  r.Rangees.reserve(d.Rangees.size());
+  for (const TRangee& x : d.Rangees) r.Rangees.push_back({x.Ligne, TexteRangee(d.Texte, x), x.Champs});
+  return r;
+}
+
+TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourdhui) {
+  TListeImportee liste;
+  TTexteDecoupe d = DecouperTexte(octets);
+  const std::string& t = d.Texte;
+  liste.Encodage = d.Encodage;
+  liste.Separateur = d.Separateur;
+  std::vector<TRangee>& rangees = d.Rangees;
   if (rangees.empty()) return liste;
 
   // A header names the columns; "Date" alone counts only when no other header names the dates.

@@ -46,6 +46,20 @@ struct TListeImportee {
   std::vector<TEleveSaisi> Saisis() const;
 };
 
+// A table as the list reader cuts it, for other imports: encoding and separator guessed,
+// fields without surrounding blanks, empty rows left out. UTF-8 throughout.
+struct TRangeeLue {
+  int Ligne = 0;      // line of the file where the row starts, from 1
+  std::string Texte;  // the row as read
+  std::vector<std::string> Champs;
+};
+struct TTableauLu {
+  TEncodageListe Encodage = TEncodageListe::Utf8;
+  char Separateur = 0;
+  std::vector<TRangeeLue> Rangees;
+};
+TTableauLu LireTableau(std::string_view octets);
+
 // Never fails: a text with no usable row gives no student. A row is left out, with its
 // reason, when it has no name, an unreadable or impossible birth date (or one after today),
 // a character with no Windows-1252 form, or comes after the 45th student.

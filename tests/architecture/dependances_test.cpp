@@ -25,6 +25,7 @@ std::string Dossier(const std::string& chemin) { return chemin.substr(0, chemin.
 const std::map<std::string, std::set<std::string>>& Permis() {
   static const std::map<std::string, std::set<std::string>> permis = {
       {"model", {}},
+      {"classeur", {"model"}},
       {"platform", {}},
       {"document", {"model"}},
       {"controls", {"platform"}},
@@ -33,8 +34,8 @@ const std::map<std::string, std::set<std::string>>& Permis() {
       {"sheet", {"controls", "print", "platform", "document", "model"}},
       {"dialogs", {"controls", "print", "platform", "document", "model"}},
       {"stats", {"controls", "print", "platform", "document", "model"}},
-      {"app", {"sheet", "dialogs", "stats", "controls", "print", "platform", "document", "model"}},
-      {"cli", {"model"}},
+      {"app", {"sheet", "dialogs", "stats", "controls", "print", "platform", "document", "model", "classeur"}},
+      {"cli", {"model", "classeur"}},
       {"examples", {"model"}},
   };
   return permis;
