@@ -36,7 +36,7 @@ constexpr lxw_col_t ColNom = 1;
 constexpr lxw_col_t ColPrenom = 2;
 constexpr lxw_col_t PremiereColonne = 3;
 // Comments stay readable in a column of a grade's width: they wrap past this many characters.
-constexpr double LargeurMaxCommentaire = 12;
+constexpr double LargeurMaxCommentaire = 9;
 
 bool Controle(char32_t u) { return u < 0x20 || (u >= 0x7F && u <= 0x9F); }
 
