@@ -10,16 +10,16 @@
 #include <fstream>
 #include <memory>
 
-#include "../common/cli.h"
-#include "../common/disqueplein.h"
-#include "../common/fichiers.h"
-#include "../common/tempdir.h"
-#include "../model/erreur.h"
 #include "examples/exemple.h"
-#include "lectureclasseur.h"
 #include "model/cp1252.h"
 #include "model/formatage.h"
 #include "model/moyennes.h"
+#include "tests/classeur/lectureclasseur.h"
+#include "tests/common/cli.h"
+#include "tests/common/disqueplein.h"
+#include "tests/common/fichiers.h"
+#include "tests/common/tempdir.h"
+#include "tests/model/erreur.h"
 
 using namespace calevrin;
 using test::TCellule;
