@@ -379,7 +379,7 @@ class TClasseur {
     for (int t = 1; t <= nbMatieres; ++t) {
       const lxw_col_t col = PremiereColonne + static_cast<lxw_col_t>(t - 1);
       const auto& coef = c_.Matiere(t).Coef;
-      f.Texte(0, col, c_.Matiere(t).Nom.Vue(), gras_);
+      f.Texte(0, col, NomMatiere(t), gras_);
       if (p != 4) {
         f.Nombre(1, col, coef[static_cast<std::size_t>(p)]);
       } else {
