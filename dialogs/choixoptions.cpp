@@ -28,6 +28,7 @@
 #include "controls/saisienombre.h"
 #include "dialogs/composants.h"
 #include "model/cp1252.h"
+#include "model/note.h"
 #include "platform/canevasqt.h"
 #include "platform/chemins.h"
 #include "platform/messages.h"
@@ -79,9 +80,10 @@ const char* const LibellesCouleurs[NbCouleurs] = {"Nom des élèves",
 
 QString Texte(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// A number typed with "." as the decimal point, the whole text and nothing else.
+// A number typed with "." (or a comma, the French keypad's) as the decimal point, the whole
+// text and nothing else.
 bool LireNombreTexte(const QString& texte, double& v) {
-  const QString t = texte.trimmed();
+  const QString t = QString::fromStdString(PointDecimal(texte.trimmed().toStdString()));
   if (t.isEmpty()) return false;
   for (const QChar c : t)
     if (!(c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QLatin1Char('+'))) return false;
