@@ -203,7 +203,8 @@ void DessinerApercu(pf::TCanevas& c, const TOptions& o) {
   texte(o.couleur[5], 140, 10, QStringLiteral("moy"));
   texte(o.couleur[4], 100, 10, QStringLiteral("1"));
   texte(o.couleur[4], 120, 10, QStringLiteral("1"));
-  const QString g = o.arrondiN ? QStringLiteral("12") : QStringLiteral("12.5");
+  // Rounded as the sheet rounds grades: a half goes up.
+  const QString g = o.arrondiN ? QStringLiteral("13") : QStringLiteral("12.5");
   texte(o.couleur[6], 100, 20, g);
   texte(o.couleur[6], 120, 20, QStringLiteral("14"));
   texte(o.couleur[6], 120, 30, QStringLiteral("13"));
