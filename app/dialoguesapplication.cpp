@@ -10,6 +10,7 @@
 #include "dialogs/choixdevoir.h"
 #include "dialogs/classement.h"
 #include "dialogs/coefficients.h"
+#include "dialogs/fiches.h"
 #include "dialogs/infosdevoirs.h"
 #include "dialogs/insereeleve.h"
 #include "dialogs/matieres.h"
@@ -22,24 +23,26 @@
 
 namespace calevrin {
 
-bool TDialoguesApplication::AjouterDevoir(QWidget* parent, TClasse& c) { return AjouterNouveauDevoir(parent, c); }
+bool TDialoguesApplication::AjouterDevoir(QWidget* parent, TClasse& c) {
+  return AjouterNouveauDevoir(parent, c, TDateJour::Aujourdhui(), options_);
+}
 bool TDialoguesApplication::InsererDevoir(QWidget* parent, TClasse& c, int k) {
-  return InsererNouveauDevoir(parent, c, k);
+  return InsererNouveauDevoir(parent, c, k, TDateJour::Aujourdhui(), options_);
 }
 bool TDialoguesApplication::ModifierDevoirs(QWidget* parent, TClasse& c) {
-  return TDial06(parent, c).exec() == DialogueConfirme;
+  return TDial06(parent, c, options_).exec() == DialogueConfirme;
 }
 int TDialoguesApplication::ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) {
   return TDial16(parent, c, mode).exec();
 }
 bool TDialoguesApplication::AjouterEleve(QWidget* parent, TClasse& c) {
-  return TDial13(parent, c).exec() == DialogueConfirme;
+  return TDial13(parent, c, options_).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::InsererEleve(QWidget* parent, TClasse& c) {
-  return TDial07(parent, c).exec() == DialogueConfirme;
+  return TDial07(parent, c, options_).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::ModifierEleves(QWidget* parent, TClasse& c) {
-  return TDial08(parent, c).exec() == DialogueConfirme;
+  return TDial08(parent, c, options_).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::SupprimerEleve(QWidget* parent, TClasse& c) {
   return TDial04(parent, c).exec() == DialogueConfirme;
@@ -51,10 +54,11 @@ bool TDialoguesApplication::ModifierMatieres(QWidget* parent, TClasse& c) {
   return TDial15(parent, c).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::ModifierCoefficients(QWidget* parent, TClasse& c) {
-  return TDial14(parent, c).exec() == DialogueConfirme;
+  return TDial14(parent, c, options_).exec() == DialogueConfirme;
 }
-void TDialoguesApplication::Classement(QWidget* parent, const TClasse& c) { TDial10(parent, c).exec(); }
+void TDialoguesApplication::Classement(QWidget* parent, const TClasse& c) { TDial10(parent, c, options_).exec(); }
 void TDialoguesApplication::Ages(QWidget* parent, const TClasse& c) { TDial11(parent, c).exec(); }
+void TDialoguesApplication::FichesEleves(QWidget* parent, const TClasse& c) { TDialFiches(parent, c, options_).exec(); }
 void TDialoguesApplication::Anniversaires(QWidget* parent, const TClasse& c) { TDial12(parent, c).exec(); }
 
 // Each window opens centred, at a size that shows its graph whole, over its sheet.
@@ -62,7 +66,7 @@ void TDialoguesApplication::OuvrirStatistiques(QWidget* feuille, TDocumentClasse
                                                const std::vector<TFenetreStat>& fenetres) {
   auto* cadre = feuille ? qobject_cast<TMDI*>(feuille->window()) : nullptr;
   for (const TFenetreStat genre : fenetres) {
-    TFenetreStatistique* w = CreerFenetreStatistique(genre, document);
+    TFenetreStatistique* w = CreerFenetreStatistique(genre, document, options_);
     if (!cadre) {
       w->setAttribute(Qt::WA_DeleteOnClose);
       w->show();

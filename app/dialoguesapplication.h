@@ -1,12 +1,15 @@
 #pragma once
 // The dialogs the application gives to every grade sheet it opens.
 
+#include "model/options.h"
 #include "sheet/dialoguesfeuille.h"
 
 namespace calevrin {
 
 class TDialoguesApplication : public TDialoguesFeuille {
  public:
+  // The options the dialogs and the statistics windows follow, owned by the application.
+  explicit TDialoguesApplication(const TOptions& o) : options_(o) {}
   bool AjouterDevoir(QWidget* parent, TClasse& c) override;
   bool InsererDevoir(QWidget* parent, TClasse& c, int k) override;
   bool ModifierDevoirs(QWidget* parent, TClasse& c) override;
@@ -20,9 +23,13 @@ class TDialoguesApplication : public TDialoguesFeuille {
   bool ModifierCoefficients(QWidget* parent, TClasse& c) override;
   void Classement(QWidget* parent, const TClasse& c) override;
   void Ages(QWidget* parent, const TClasse& c) override;
+  void FichesEleves(QWidget* parent, const TClasse& c) override;
   void Anniversaires(QWidget* parent, const TClasse& c) override;
   void OuvrirStatistiques(QWidget* feuille, TDocumentClasse& document,
                           const std::vector<TFenetreStat>& fenetres) override;
+
+ private:
+  const TOptions& options_;
 };
 
 }  // namespace calevrin

@@ -91,7 +91,7 @@ void TZoneClient::mousePressEvent(QMouseEvent* event) {
 
 TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
     : QMainWindow(parent),
-      dialogues_(std::make_unique<TDialoguesApplication>()),
+      dialogues_(std::make_unique<TDialoguesApplication>(Options)),
       configuration_(fichierConfiguration.empty() ? pf::FichierConfiguration() : fichierConfiguration) {
   setWindowTitle(QStringLiteral("Calevrin"));
   setWindowIcon(QIcon(QStringLiteral(":/icones/calevrin.svg")));
@@ -203,7 +203,11 @@ void TMDI::CreerBarreEtat() {
   barre->addWidget(v1_);
   barre->addWidget(v2_);
   barre->addWidget(v3_, 1);
+  RelierBoutons();
+}
 
+// Each toolbar button runs its command on the active child, or the frame's own.
+void TMDI::RelierBoutons() {
   const auto commande = [this](pf::TCommandeCadre c, int bouton) {
     connect(sb_[static_cast<std::size_t>(bouton - 1)], &QToolButton::clicked, this,
             [this, c, bouton] { Commande(c, bouton); });
@@ -360,6 +364,10 @@ void TMDI::ProposerRecuperations() {
 QMdiSubWindow* TMDI::AjouterEnfant(QWidget* widget) {
   QMdiSubWindow* fenetre = zone_->addSubWindow(widget);
   fenetre->setAttribute(Qt::WA_DeleteOnClose);
+  // The window menu's "Close" would hold Ctrl+W and Ctrl+F4 beside "Fichier > Fermer": a key
+  // two actions share does nothing.
+  if (QMenu* systeme = fenetre->systemMenu())
+    for (QAction* a : systeme->actions()) a->setShortcuts({});
   if (auto* e = dynamic_cast<pf::TFenetreEnfant*>(widget)) {
     pf::TSignauxEnfant* signaux = &e->Signaux();
     connect(signaux, &pf::TSignauxEnfant::EtatChange, this, [this, e] {
@@ -440,6 +448,7 @@ void TMDI::MajMenuFichier() {
   Action(pf::TAction::ConfigurerImprimante)->setEnabled(peut(C::ConfigurerImprimante));
   Action(pf::TAction::Apercu)->setEnabled(peut(C::Apercu));
   Action(pf::TAction::ExporterClasseur)->setEnabled(s && dynamic_cast<TChild*>(active) != nullptr);
+  Action(pf::TAction::FichesEleves)->setEnabled(Action(pf::TAction::ExporterClasseur)->isEnabled());
   Bouton(1)->setEnabled(Action(pf::TAction::Sauver)->isEnabled());
   Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open

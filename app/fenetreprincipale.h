@@ -97,6 +97,7 @@ class TMDI : public QMainWindow {
   void ListerFenetres();
   void CreerMenuOutils();
   void CreerBarreEtat();
+  void RelierBoutons();
   void FeuilleActivee(QMdiSubWindow* fenetre);
   void AppliquerApercu(plateforme::TFenetreEnfant* enfant);
   // The command on the active child; a button whose child is gone turns off.

@@ -10,6 +10,7 @@
 #include "platform/aide.h"
 #include "platform/messages.h"
 #include "platform/programmes.h"
+#include "sheet/feuille.h"
 
 namespace calevrin {
 
@@ -48,6 +49,9 @@ void TMDI::CreerMenuFichier() {
   actions_.Ajouter(fichier, A::ConfigurerImprimante, this, [this] { Commande(C::ConfigurerImprimante); });
   actions_.Ajouter(fichier, A::Apercu, this, [this] { Commande(C::Apercu); });
   fichier->addSeparator();
+  actions_.Ajouter(fichier, A::FichesEleves, this, [this] {
+    if (auto* feuille = dynamic_cast<TChild*>(EnfantActif())) feuille->FichesEleves();
+  });
   actions_.Ajouter(fichier, A::ExporterClasseur, this, [this] { MenuExporterClasseur(); });
   fichier->addSeparator();
   actions_.Ajouter(fichier, A::Quitter, this, [this] { close(); });

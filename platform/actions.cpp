@@ -21,6 +21,8 @@ constexpr TDefinitionAction Table[] = {
     {A::Imprimer, "M18", "&Imprimer...", "Imprimer le fichier", "Ctrl+P"},
     {A::ConfigurerImprimante, "M19", "C&onfigurer l'imprimante...", "Configurer l'imprimante", ""},
     {A::Apercu, "M21", "&Aperçu avant impression", "", ""},
+    {A::FichesEleves, "MFiches", "Imprimer les &fiches des élèves...",
+     "Une page par élève : notes, moyennes, rang, graphiques, appréciation", ""},
     {A::ExporterClasseur, "MClasseur", "E&xporter vers un classeur...",
      "Toute la classe dans un classeur de tableur (.xlsx)", ""},
     {A::Quitter, "M20", "&Quitter", "Quitter le programme", "Ctrl+Q"},
@@ -90,6 +92,8 @@ constexpr TDefinitionAction Table[] = {
     {A::ContexteMatiere2, "MPopup6", "", "", ""},
     {A::ContexteMatiere3, "MPopup7", "", "", ""},
     {A::ContexteSynthese, "MPopup8", "Synthèse", "", ""},
+    {A::ContexteFiches, "MPopupFiches", "Imprimer les &fiches des élèves...",
+     "Une page par élève : notes, moyennes, rang, graphiques, appréciation", ""},
 };
 static_assert(std::size(Table) == NbActions, "one line per command");
 

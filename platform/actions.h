@@ -24,6 +24,7 @@ enum class TAction {
   Imprimer,
   ConfigurerImprimante,
   Apercu,
+  FichesEleves,
   ExporterClasseur,
   Quitter,
   Recent1,
@@ -88,8 +89,9 @@ enum class TAction {
   ContexteMatiere2,
   ContexteMatiere3,
   ContexteSynthese,
+  ContexteFiches,
 };
-inline constexpr std::size_t NbActions = static_cast<std::size_t>(TAction::ContexteSynthese) + 1;
+inline constexpr std::size_t NbActions = static_cast<std::size_t>(TAction::ContexteFiches) + 1;
 
 struct TDefinitionAction {
   TAction Action;

@@ -86,6 +86,11 @@ TQuestionsSauvegarde::TReponse TChild::SauverAvantFermeture(const std::string& c
   }
 }
 
+void TChild::FichesEleves() {
+  if (RefuserPendantSaisie()) return;
+  dialogues_.FichesEleves(this, Classe());
+}
+
 bool TChild::FaireCopieDeSauvegarde(const std::string& fichier, const std::string& dossier) {
   return Confirmer(QStringLiteral("La sauvegarde automatique est activée.\n( Option - Onglet Sauvegarde )\n\n"
                                   "Fichier à sauvegarder: ") +
@@ -190,7 +195,7 @@ void TChild::Imprimer(bool sansDialogue) {
   if (imprime) {
     pf::TCanevasQt c(p);
     TEtatFeuille etat = etat_;
-    DessinerFeuille(c, true, etat, Classe(), page_);
+    DessinerFeuille(c, true, etat, Classe(), page_, options_);
     imprime = p.end();
   }
   if (!pdf) {
@@ -236,7 +241,8 @@ void TChild::DefilementRapide(bool horizontal) {
 }
 
 void TChild::ExporterTableau() {
-  if (!pf::CopierTexte(pf::DepuisCp1252(TexteTableau(Classe())))) Erreur("Le presse-papiers n'est pas disponible.");
+  if (!pf::CopierTexte(pf::DepuisCp1252(TexteTableau(Classe(), options_))))
+    Erreur("Le presse-papiers n'est pas disponible.");
 }
 
 void TChild::Zoom(bool plus) {

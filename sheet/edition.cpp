@@ -51,7 +51,7 @@ bool TEdition::Terminer() {
 }
 
 TEcritureSaisie TEdition::Ecriture() const {
-  const std::string texte = plateforme::VersCp1252(text()).value_or(std::string());
+  const std::string texte = PointDecimal(plateforme::VersCp1252(text()).value_or(std::string()));
   const int m = classe_.MatiereCourante();
   const int p = classe_.PeriodeCourante();
   const int e = LigneEdition;

@@ -74,6 +74,7 @@ TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dia
       [this](int ligne, int colonne, const TEcritureSaisie& ecrire) { ValiderSaisie(ligne, colonne, ecrire); },
       options_, viewport());
   connect(document_.get(), &TDocumentClasse::ModificationChangee, &signaux_, &plateforme::TSignauxEnfant::Modification);
+  connect(document_.get(), &TDocumentClasse::ModificationChangee, this, &QWidget::setWindowModified);
   connect(document_.get(), &TDocumentClasse::Change, this, &TChild::ApresChangement);
   connect(document_.get(), &TDocumentClasse::Restauree, this, &TChild::ApresRestauration);
   etat_.LigneAvant = etat_.ColonneAvant = 0;
@@ -119,7 +120,7 @@ void TChild::CalculerLargeurNoms() {
   QPixmap mesure(1, 1);
   QPainter p(&mesure);
   pf::TCanevasQt c(p);
-  etat_.NbColNoms = calevrin::CalculerLargeurNoms(c, Classe());
+  etat_.NbColNoms = calevrin::CalculerLargeurNoms(c, Classe(), options_);
 }
 
 void TChild::paintEvent(QPaintEvent* event) {
@@ -131,7 +132,7 @@ void TChild::paintEvent(QPaintEvent* event) {
   etat_.LargeurClient = viewport()->width();
   etat_.HauteurClient = viewport()->height();
   etat_.EditionOuverte = SaisieEnCours();
-  DessinerFeuille(c, false, etat_, Classe(), MesuresPage());
+  DessinerFeuille(c, false, etat_, Classe(), MesuresPage(), options_);
   if (event->rect() == viewport()->rect()) marque_ = options_.trait && !etat_.EditionOuverte ? ZoneMarque() : QRect();
   MajDefilement();
 }
@@ -149,8 +150,10 @@ TGeometrieFeuille TChild::Geometrie() const {
 
 void TChild::MajTitre() {
   const QString chemin = QString::fromStdString(Classe().NomFichier);
-  setWindowTitle(QFileInfo(chemin).fileName() +
+  // "[*]": the desktop's mark of a modified document, drawn while the class is not saved.
+  setWindowTitle(QFileInfo(chemin).fileName() + QStringLiteral("[*]") +
                  (document_->LectureSeule() ? QStringLiteral(" (lecture seule)") : QString()));
+  setWindowModified(document_->Modifie());
   setWindowFilePath(chemin);
 }
 
@@ -163,7 +166,7 @@ QRect TChild::ZoneMarque() const {
 }
 
 void TChild::MajDefilement() {
-  const TDefilement d = CalculerDefilement(etat_, Classe(), MesuresPage());
+  const TDefilement d = CalculerDefilement(etat_, Classe(), MesuresPage(), options_);
   const auto regler = [](QScrollBar* b, int etendue, int client) {
     b->setRange(0, std::max(0, etendue - client));
     b->setPageStep(std::max(1, client));

@@ -39,6 +39,8 @@ void TChild::CreerMenus() {
   contextuel_->addSeparator();
   for (int m = 1; m <= 4; ++m)
     actions_.Ajouter(contextuel_, MatieresContexte[m - 1], this, [this, m] { ChangerMatiere(m); });
+  contextuel_->addSeparator();
+  actions_.Ajouter(contextuel_, A::ContexteFiches, this, [this] { FichesEleves(); });
 }
 
 QMenu* TChild::CreerMenuEdition() {

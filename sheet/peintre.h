@@ -48,27 +48,26 @@ struct TDefilement {
 // own, table or preview according to etat.ModeApercu. Colours changed for printing are
 // those of a local palette: the options are never written.
 void DessinerFeuille(plateforme::TCanevas& canevas, bool impression, TEtatFeuille& etat, const TClasse& c,
-                     const TMesuresPage& page, const TOptions& o = Options);
+                     const TMesuresPage& page, const TOptions& o);
 
 // The cursor mark of the current cell (screen only): erased at the cell where it was last
 // drawn and, with montrer, drawn at the current one. The caller then records the cell.
 // Within a full paint there is nothing to erase: effacer false.
-void DessinerCurseur(plateforme::TCanevas& canevas, const TEtatFeuille& etat, bool montrer, const TOptions& o = Options,
+void DessinerCurseur(plateforme::TCanevas& canevas, const TEtatFeuille& etat, bool montrer, const TOptions& o,
                      bool effacer = true);
 
 // The scroll ranges of the sheet.
-TDefilement CalculerDefilement(const TEtatFeuille& etat, const TClasse& c, const TMesuresPage& page,
-                               const TOptions& o = Options);
+TDefilement CalculerDefilement(const TEtatFeuille& etat, const TClasse& c, const TMesuresPage& page, const TOptions& o);
 
 // The width of the name area in columns of 20 units, at least 5.
-int CalculerLargeurNoms(plateforme::TCanevas& canevas, const TClasse& c, const TOptions& o = Options);
+int CalculerLargeurNoms(plateforme::TCanevas& canevas, const TClasse& c, const TOptions& o);
 
 // Scales of lines (pixels per drawing unit) and of font sizes for a paint.
 struct TEchelles {
   double Trait = 2.0;
   double Police = 2.0;
 };
-TEchelles Echelles(bool impression, const TEtatFeuille& etat, const TMesuresPage& page, const TOptions& o = Options);
+TEchelles Echelles(bool impression, const TEtatFeuille& etat, const TMesuresPage& page, const TOptions& o);
 
 // Factors read from the configuration kept within a range where layout stays possible:
 // screen zooms 0.2 to 5, print scale factors 0.1 to 10.

@@ -5,12 +5,13 @@
 
 namespace calevrin {
 
-TFenetreStatistique* CreerFenetreStatistique(TFenetreStat genre, TDocumentClasse& document, QWidget* parent) {
+TFenetreStatistique* CreerFenetreStatistique(TFenetreStat genre, TDocumentClasse& document, const TOptions& o,
+                                             QWidget* parent) {
   switch (genre) {
-    case TFenetreStat::Devoir: return new TStat02(document, Options, parent);
-    case TFenetreStat::Moyennes: return new TStat03(document, Options, parent);
-    case TFenetreStat::Evolution: return new TStat01(document, Options, parent);
-    case TFenetreStat::Bilan: return new TStat04(document, Options, parent);
+    case TFenetreStat::Devoir: return new TStat02(document, o, parent);
+    case TFenetreStat::Moyennes: return new TStat03(document, o, parent);
+    case TFenetreStat::Evolution: return new TStat01(document, o, parent);
+    case TFenetreStat::Bilan: return new TStat04(document, o, parent);
   }
   return nullptr;
 }

@@ -10,6 +10,7 @@ namespace calevrin {
 class TDocumentClasse;
 class TFenetreStatistique;
 
-TFenetreStatistique* CreerFenetreStatistique(TFenetreStat genre, TDocumentClasse& document, QWidget* parent = nullptr);
+TFenetreStatistique* CreerFenetreStatistique(TFenetreStat genre, TDocumentClasse& document, const TOptions& o,
+                                             QWidget* parent = nullptr);
 
 }  // namespace calevrin

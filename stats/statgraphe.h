@@ -4,6 +4,7 @@
 // the figures the model computes for them.
 
 #include "controls/vues.h"
+#include "print/controlesstat.h"
 #include "stats/fenetrestatistique.h"
 
 class QButtonGroup;
@@ -47,7 +48,7 @@ class TStatGraphe : public TFenetreStatistique {
 class TStat02 : public TStatGraphe {
   Q_OBJECT
  public:
-  explicit TStat02(TDocumentClasse& document, const TOptions& o = Options, QWidget* parent = nullptr)
+  explicit TStat02(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr)
       : TStatGraphe(TFenetreStat::Devoir, document, o, parent) {}
 };
 
@@ -55,7 +56,7 @@ class TStat02 : public TStatGraphe {
 class TStat03 : public TStatGraphe {
   Q_OBJECT
  public:
-  explicit TStat03(TDocumentClasse& document, const TOptions& o = Options, QWidget* parent = nullptr)
+  explicit TStat03(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr)
       : TStatGraphe(TFenetreStat::Moyennes, document, o, parent) {}
 };
 
@@ -63,11 +64,8 @@ class TStat03 : public TStatGraphe {
 class TStat01 : public TStatGraphe {
   Q_OBJECT
  public:
-  explicit TStat01(TDocumentClasse& document, const TOptions& o = Options, QWidget* parent = nullptr)
+  explicit TStat01(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr)
       : TStatGraphe(TFenetreStat::Evolution, document, o, parent) {}
 };
-
-// The graph as the model computed it, into the control; its mode stays the window's.
-void AppliquerGraphe(const TGrapheStat& source, controles::TNewGraphe& g);
 
 }  // namespace calevrin

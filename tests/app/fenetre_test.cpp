@@ -1,9 +1,13 @@
+#include <QShortcut>
 #include <filesystem>
+#include <functional>
+#include <map>
 
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
 #include "controls/couleurs.h"
 #include "dialogs/choixoptions.h"
+#include "dialogs/fiches.h"
 #include "document/documentclasse.h"
 #include "model/alertes.h"
 #include "model/options.h"
@@ -204,7 +208,7 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   ASSERT_TRUE(f.OuvrirFichier(chemin));
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("dans une autre fenêtre")));
-  EXPECT_TRUE(Feuille(f)->Document().LectureSeule() && Feuille(f)->windowTitle() == "c.cl3 (lecture seule)");
+  EXPECT_TRUE(Feuille(f)->Document().LectureSeule() && Feuille(f)->windowTitle() == "c.cl3[*] (lecture seule)");
   reponseChoix_ = 2;  // "Annuler"
   EXPECT_FALSE(f.OuvrirFichier(chemin));
   EXPECT_EQ(f.Enfants().size(), 2);
@@ -329,4 +333,80 @@ TEST_F(FenetreTest, ExportVersUnClasseur) {
   EXPECT_EQ(boites_[0].toStdString(),
             "Impossible de créer le fichier " + dir_ / "dossier.xlsx" + " : ce n'est pas un fichier ordinaire");
   EXPECT_EQ(genres_[0], pf::TGenreMessage::Erreur);
+}
+
+TEST_F(FenetreTest, FichesDesElevesDuMenuFichier) {
+  TMDI f(dir_ / "calevrin.ini");
+  EXPECT_FALSE(f.Action(pf::TAction::FichesEleves)->isEnabled());
+  const std::string classe = dir_ / "4eB.cl3";
+  std::filesystem::copy_file(Exemple, classe);
+  ASSERT_TRUE(f.OuvrirFichier(classe));
+  ASSERT_TRUE(f.Action(pf::TAction::FichesEleves)->isEnabled());
+  QString propose;
+  QuandOuvert<TDialFiches>([&propose](TDialFiches& d) {
+    propose = d.PdfPropose();
+    d.accept();
+  });
+  f.Action(pf::TAction::FichesEleves)->trigger();
+  EXPECT_EQ(propose, QString::fromStdString(dir_ / "4eB - fiches Trimestre 1.pdf"));
+}
+
+namespace {
+
+// What a key reaches in the main window: its menus with the active sheet's merged in, the
+// window menus of the child windows, and the shortcuts of every widget.
+std::map<QString, QStringList> Raccourcis(const TMDI& f) {
+  std::map<QString, QStringList> touches;
+  const auto relever = [&touches](QAction* a) {
+    for (const QKeySequence& k : a->shortcuts()) touches[k.toString()] << a->text();
+  };
+  std::function<void(QMenu*)> parcourir = [&](QMenu* m) {
+    for (QAction* a : m->actions()) {
+      relever(a);
+      if (a->menu()) parcourir(a->menu());
+    }
+  };
+  for (QAction* a : f.menuBar()->actions())
+    if (a->menu()) parcourir(a->menu());
+  for (QMdiSubWindow* w : f.Zone()->subWindowList()) {
+    parcourir(w->systemMenu());
+    if (!qobject_cast<TChild*>(w->widget()))
+      for (QAction* a : w->widget()->findChildren<QAction*>()) relever(a);
+  }
+  for (QShortcut* r : f.findChildren<QShortcut*>()) touches[r->key().toString()] << r->objectName();
+  return touches;
+}
+
+}  // namespace
+
+// With a sheet and a statistics window open, the sheet active: each key belongs to one action
+// (a shared one does nothing but warn) and each menu of the bar has its own letter.
+TEST_F(FenetreTest, UneToucheUneActionUneLettreUnMenu) {
+  std::filesystem::copy_file(Exemple, dir_ / "4eB.cl3");
+  TMDI f(dir_ / "calevrin.ini");
+  f.resize(1200, 800);
+  f.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  ASSERT_TRUE(f.OuvrirFichier(dir_ / "4eB.cl3"));
+  QMdiSubWindow* feuille = f.Zone()->currentSubWindow();
+  Feuille(f)->Action(pf::TAction::StatDevoir)->trigger();
+  ASSERT_EQ(f.Zone()->subWindowList().size(), 2);
+  f.Zone()->setActiveSubWindow(feuille);
+  ASSERT_NE(Feuille(f), nullptr);
+
+  std::map<QChar, QString> lettres;
+  for (const QString& menu : Menus(f)) {
+    const qsizetype i = menu.indexOf('&');
+    ASSERT_TRUE(i >= 0 && i + 1 < menu.size()) << menu.toStdString();
+    const auto [deja, nouvelle] = lettres.emplace(menu[i + 1].toLower(), menu);
+    EXPECT_TRUE(nouvelle) << menu.toStdString() << " et " << deja->second.toStdString();
+  }
+
+  const std::map<QString, QStringList> touches = Raccourcis(f);
+  for (const auto& [touche, actions] : touches)
+    EXPECT_EQ(actions.size(), 1) << touche.toStdString() << " : " << actions.join(" | ").toStdString();
+  for (const char* attendue : {"Ctrl+W", "Ctrl+F4", "Ctrl+Z", "Ctrl+S"})
+    EXPECT_TRUE(touches.count(attendue)) << attendue;
+
+  f.Zone()->closeAllSubWindows();
 }

@@ -88,7 +88,13 @@ class CommandesTest : public test::Enregistreur {
 // stays out of it. Saved, the ".bak" and the copy are that saved file.
 TEST_F(CommandesTest, FermetureSauvegardeEtCopie) {
   const std::string original = test::Contenu(chemin_);
+  EXPECT_FALSE(f_->isWindowModified());
   Taper(1, 1, "3");
+  // The title bar marks what is not saved.
+  EXPECT_TRUE(f_->isWindowModified() && f_->windowTitle() == "4eB.cl3[*]");
+  f_->Action(A::Annuler)->trigger();
+  EXPECT_FALSE(f_->isWindowModified());
+  f_->Action(A::Retablir)->trigger();
   Repondre({R::Annuler});
   EXPECT_FALSE(f_->close());  // Cancel keeps the window and offers no backup copy
   ASSERT_EQ(boites_.size(), 1u);
@@ -126,7 +132,8 @@ TEST_F(CommandesTest, ClasseJamaisSauveeEtEchecs) {
   nomSauvegarde_ = QString::fromStdString(dir_ / "nouveau");  // no extension typed
   EXPECT_TRUE(f_->SauverAvecCopie());
   EXPECT_TRUE(fs::exists(dir_ / "nouveau.cl3") && fs::exists(dir_ / "nouveau.bak"));
-  EXPECT_FALSE(f_->Document().JamaisSauve() || f_->Modifie());
+  EXPECT_FALSE(f_->Document().JamaisSauve() || f_->Modifie() || f_->isWindowModified());
+  EXPECT_EQ(f_->windowTitle(), "nouveau.cl3[*]");
   EXPECT_EQ(recents_, std::vector<std::string>{dir_ / "nouveau.cl3"});
 
   // A class file that cannot be written: reported with its path, still modified.
@@ -345,4 +352,26 @@ TEST_F(CommandesTest, ImpressionPdfAuNomDeLaClasse) {
   ASSERT_EQ(boites_.size(), 1u);
   EXPECT_TRUE(boites_[0].contains(QStringLiteral("pas un fichier ordinaire")));
   EXPECT_TRUE(fs::is_fifo(dir_ / "tube.pdf"));
+}
+
+// A sheet shows the class with the options record it was given, whatever the program-wide
+// record holds: painted and exported as a sheet opened under those options.
+TEST_F(CommandesTest, LesOptionsDonneesALaFeuille) {
+  TOptions donnees = Options;
+  donnees.zoomD = 1.0;
+  donnees.prenom = !Options.prenom;
+  const auto rendu = [](TChild& f) {
+    f.resize(900, 600);
+    f.ExporterTableau();
+    return std::pair{f.viewport()->grab().toImage(), QApplication::clipboard()->text()};
+  };
+  TChild propre(TDocumentClasse::Ouvrir(chemin_, donnees), dialogues_, donnees);
+  const auto obtenu = rendu(propre);
+  const TOptions global = Options;
+  Options = donnees;
+  TChild reference(TDocumentClasse::Ouvrir(chemin_, Options), dialogues_, Options);
+  const auto attendu = rendu(reference);
+  Options = global;
+  EXPECT_TRUE(obtenu.first == attendu.first);
+  EXPECT_EQ(obtenu.second, attendu.second);
 }

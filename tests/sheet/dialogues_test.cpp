@@ -60,9 +60,10 @@ TEST_F(DialoguesFeuille, ElevesEtLeursLimites) {
   f_->Etat().ColonneCourante = 1;
   f_->CommencerSaisie(QStringLiteral("1"));
   ASSERT_TRUE(f_->SaisieEnCours());
-  for (A a : {A::AjouterEleve, A::ModifierEleves, A::ParametresClasse, A::Matieres}) f_->Action(a)->trigger();
+  for (A a : {A::AjouterEleve, A::ModifierEleves, A::ParametresClasse, A::Matieres, A::ContexteFiches})
+    f_->Action(a)->trigger();
   EXPECT_EQ(d_.ouverts.size(), ouverts);
-  EXPECT_EQ(boites_, std::vector<QString>(4, QStringLiteral("Terminer d'abord la saisie de la note !")));
+  EXPECT_EQ(boites_, std::vector<QString>(5, QStringLiteral("Terminer d'abord la saisie de la note !")));
 }
 
 TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
@@ -110,9 +111,9 @@ TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
   f_->Action(A::CoefficientsMatieres)->trigger();
   EXPECT_EQ(changements_, (std::vector<TChangement>{{TCodeChangement::Matiere, 1, 4, 0}}));
 
-  for (A a : {A::Classement, A::Ages, A::Anniversaires}) f_->Action(a)->trigger();
-  EXPECT_EQ(std::vector<std::string>(d_.ouverts.end() - 3, d_.ouverts.end()),
-            (std::vector<std::string>{"Classement", "Ages", "Anniversaires"}));
+  for (A a : {A::Classement, A::Ages, A::Anniversaires, A::ContexteFiches}) f_->Action(a)->trigger();
+  EXPECT_EQ(std::vector<std::string>(d_.ouverts.end() - 4, d_.ouverts.end()),
+            (std::vector<std::string>{"Classement", "Ages", "Anniversaires", "FichesEleves"}));
   // Without a test the ranking has nothing to rank; ages and birthdays are still there.
   f_->Document().Modifier(QStringLiteral("rien"), {TCodeChangement::Devoirs, 1, 0, 0}, [](TClasse& k) {
     for (int m = 1; m <= 3; ++m)
