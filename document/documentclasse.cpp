@@ -126,7 +126,23 @@ void TDocumentClasse::ChangerVue(TVue vue) {
   if (apres.Matiere != avant.Matiere) emit VueChangee({TCodeChangement::Matiere, apres.Periode, apres.Matiere, 0});
 }
 
-void TDocumentClasse::AnnoncerOptions() { emit Change({TCodeChangement::Options, 0, 0, 0}); }
+void TDocumentClasse::AnnoncerOptions() {
+  optionsFigures_ = nullptr;  // a letter's value may have changed: every grade is read again
+  emit Change({TCodeChangement::Options, 0, 0, 0});
+}
+
+const TFiguresClasse& TDocumentClasse::Figures(const TOptions& o) const {
+  if (!figures_) figures_ = std::make_unique<TFiguresClasse>();
+  if (optionsFigures_ != &o) {
+    figures_->Calculer(*classe_, o);
+    optionsFigures_ = &o;
+  }
+  return *figures_;
+}
+
+void TDocumentClasse::SuivreFigures(const TDifference& d) {
+  if (optionsFigures_ != nullptr) figures_->Appliquer(*classe_, *optionsFigures_, d);
+}
 
 bool TDocumentClasse::Modifier(const QString& nom, TChangement changement,
                                const std::function<bool(TClasse&)>& changer) {
@@ -137,6 +153,7 @@ bool TDocumentClasse::Modifier(const QString& nom, TChangement changement,
   EcrireImage(*classe_, *apres);
   TDifference d = Comparer(*image_, *apres);
   image_ = std::move(apres);
+  SuivreFigures(d);
   if (!d.Vide()) {
     const bool etaitPropre = pile_.isClean();
     pile_.push(new TEtapeClasse(*this, nom, std::move(d), avant, Vue(), changement));
@@ -156,6 +173,7 @@ void TDocumentClasse::Restaurer(const TDifference& d, bool versAvant, TVue vue, 
   classe_->FixerPeriodeCourante(vue.Periode);
   BornerVue(*classe_);
   EcrireImage(*classe_, *image_);
+  SuivreFigures(d);
   emit Restauree();
   emit Change(changement);
 }

@@ -14,6 +14,7 @@
 #include "model/changement.h"
 #include "model/classe.h"
 #include "model/fichierclasse.h"
+#include "model/figures.h"
 
 namespace calevrin {
 
@@ -67,6 +68,10 @@ class TDocumentClasse : public QObject {
   void ChangerVue(TVue vue);
   // The preferences changed: the windows show the class again with them.
   void AnnoncerOptions();
+  // The grades' values and every average, kept between changes: computed at the first call
+  // after a load or a change of the options, then updated by each change, undo and redo for
+  // the bytes it altered. o must be the options the windows paint with.
+  const TFiguresClasse& Figures(const TOptions& o) const;
   QUndoStack& Pile() { return pile_; }
 
   // The class into its own file, then no longer modified; throws EErreurClasse, the old
@@ -104,7 +109,11 @@ class TDocumentClasse : public QObject {
   friend class TEtapeClasse;
   void Restaurer(const TDifference& d, bool versAvant, TVue vue, TChangement changement);
   std::unique_ptr<TClasse> classe_;
-  std::unique_ptr<TImage> image_;  // the record's bytes as they are now, outside Modifier
+  std::unique_ptr<TImage> image_;
+  // Kept for the options they were read with; none until asked for.
+  mutable std::unique_ptr<TFiguresClasse> figures_;
+  mutable const TOptions* optionsFigures_ = nullptr;
+  void SuivreFigures(const TDifference& d);  // the record's bytes as they are now, outside Modifier
   QUndoStack pile_;
   bool modifieHorsPile_ = false;
   bool jamaisSauve_ = false;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/dates.h"
+#include "model/figures.h"
 #include "model/formatage.h"
 #include "model/moyennes.h"
 #include "model/note.h"
@@ -137,10 +138,11 @@ TBarreStat Barre(double v, std::string texte, const TOptions& o) {
   return b;
 }
 
-TBarreStat BarreDevoir(const TClasse& c, const TEtatStat& etat, int p, int k, const TOptions& o) {
-  if (etat.Eleve == 0) return Barre(MoyenneDevoir(c, etat.Matiere, p, k, o), "?", o);
+TBarreStat BarreDevoir(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, int p, int k,
+                       const TOptions& o) {
+  if (etat.Eleve == 0) return Barre(f.Moyennes(false).Devoir(etat.Matiere, p, k), "?", o);
   const TTexteNote& t = c.Eleve(etat.Eleve).Note(etat.Matiere, p, k);
-  const TNote n = LireNote(t.Vue(), o);
+  const TNote n = f.Note(etat.Eleve, etat.Matiere, p, k);
   return Barre(n.EstNote() ? n.Valeur : PasDeMoyenne, std::string(t.Vue().substr(0, 4)), o);
 }
 
@@ -191,7 +193,7 @@ std::vector<std::string> ListeElevesStat(const TClasse& c) {
   return l;
 }
 
-TGrapheStat CalculerStat02(const TClasse& c, const TEtatStat& etat, const TOptions& o) {
+TGrapheStat CalculerStat02(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o) {
   TGrapheStat g;
   g.Style = Style(o);
   g.NbLigne = 5;
@@ -212,7 +214,7 @@ TGrapheStat CalculerStat02(const TClasse& c, const TEtatStat& etat, const TOptio
   THistogramme h(o);
   std::vector<double> v(static_cast<std::size_t>(c.NbEleves()), PasDeMoyenne);
   for (int e = 1; e <= c.NbEleves(); ++e) {
-    const TNote n = LireNote(c.Eleve(e).Note(m, p, k).Vue(), o);
+    const TNote n = f.Note(e, m, p, k);
     if (!n.EstNote()) continue;
     v[static_cast<std::size_t>(e - 1)] = n.Valeur;
     h.Compter(n.Valeur);
@@ -227,7 +229,7 @@ TGrapheStat CalculerStat02(const TClasse& c, const TEtatStat& etat, const TOptio
   const TExtreme bas = Extreme(v, [](double x, double y) { return x < y; });
   g.Ligne[2] = "Note max : " + c.Eleve(haut.eleve).Note(m, p, k).Texte() + QuiA(c, haut);
   g.Ligne[3] = "Note min : " + c.Eleve(bas.eleve).Note(m, p, k).Texte() + QuiA(c, bas);
-  const double a = MoyenneDevoir(c, m, p, k, o);
+  const double a = f.Moyennes(false).Devoir(m, p, k);
   const TDispersion disp = Dispersion(v, a, o);
   g.Ligne[4] = Pluriel(disp.dessous, "note") + " en dessous de la moyenne";
   g.Ligne[5] = "Moyenne du devoir " + Absents(disp, a);
@@ -237,7 +239,7 @@ TGrapheStat CalculerStat02(const TClasse& c, const TEtatStat& etat, const TOptio
   return g;
 }
 
-TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptions& o) {
+TGrapheStat CalculerStat03(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o) {
   TGrapheStat g;
   g.Style = Style(o);
   g.NbLigne = 4;
@@ -251,7 +253,7 @@ TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptio
   std::vector<double> v(static_cast<std::size_t>(c.NbEleves()), PasDeMoyenne);
   if (m >= 1 && m <= 4 && p >= 1 && p <= 4)
     for (int e = 1; e <= c.NbEleves(); ++e) {
-      const double a = Moyenne(c, m, p, e, joker, o);
+      const double a = f.Moyennes(joker).Eleve(e, m, p);
       v[static_cast<std::size_t>(e - 1)] = a;
       if (a != PasDeMoyenne) h.Compter(a);
     }
@@ -265,7 +267,7 @@ TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptio
   const TExtreme bas = Extreme(v, [](double x, double y) { return x < y; });
   g.Ligne[1] = "Moyenne max : " + FormaterNombre(haut.valeur) + QuiA(c, haut);
   g.Ligne[2] = "Moyenne min : " + FormaterNombre(bas.valeur) + QuiA(c, bas);
-  const double a = MoyenneClasse(c, m, p, joker, o);
+  const double a = f.Moyennes(joker).Classe(m, p);
   const TDispersion disp = Dispersion(v, a, o);
   g.Ligne[3] = Pluriel(disp.dessous, "\xE9l\xE8ve") + " en dessous de la moyenne";
   g.Ligne[4] = (p == 4 ? std::string("Moyenne de l'ann\xE9") + "e : "
@@ -276,7 +278,7 @@ TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptio
   return g;
 }
 
-TGrapheStat CalculerStat01(const TClasse& c, const TEtatStat& etat, const TOptions& o) {
+TGrapheStat CalculerStat01(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o) {
   TGrapheStat g;
   g.Style = Style(o);
   g.NbLigne = 0;
@@ -290,19 +292,19 @@ TGrapheStat CalculerStat01(const TClasse& c, const TEtatStat& etat, const TOptio
   if (m < 1 || m > MaxMatieres || p < 1 || p > 5 || e < 0 || e > c.NbEleves()) return g;
 
   if (PeriodeSimple(p)) {
-    for (int k = 1; k <= c.NbDevoirs(m, p); ++k) g.Barres.push_back(BarreDevoir(c, etat, p, k, o));
+    for (int k = 1; k <= c.NbDevoirs(m, p); ++k) g.Barres.push_back(BarreDevoir(c, f, etat, p, k, o));
     if (g.Barres.empty()) g.Caption = "Pas de notes ce " + std::string(NomPeriode(c.NbPeriodes()));
   } else if (p == 4) {
     for (int q = 1; q <= c.NbPeriodes(); ++q)
-      g.Barres.push_back(Barre(e == 0 ? MoyenneClasse(c, m, q, joker, o) : Moyenne(c, m, q, e, joker, o), "?", o));
+      g.Barres.push_back(Barre(e == 0 ? f.Moyennes(joker).Classe(m, q) : f.Moyennes(joker).Eleve(e, m, q), "?", o));
   } else {
     for (int q = 1; q <= c.NbPeriodes(); ++q)
-      for (int k = 1; k <= c.NbDevoirs(m, q); ++k) g.Barres.push_back(BarreDevoir(c, etat, q, k, o));
+      for (int k = 1; k <= c.NbDevoirs(m, q); ++k) g.Barres.push_back(BarreDevoir(c, f, etat, q, k, o));
   }
 
   // The average of what is shown: the period's (the year's for the year and every test).
   const int pm = p == 5 ? 4 : p;
-  const double moy = e == 0 ? MoyenneClasse(c, m, pm, joker, o) : Moyenne(c, m, pm, e, joker, o);
+  const double moy = e == 0 ? f.Moyennes(joker).Classe(m, pm) : f.Moyennes(joker).Eleve(e, m, pm);
   g.BarreMoy.Valeur = moy;
   g.BarreMoy.Couleur = CouleurValeur(moy, o);
   g.Moy = etat.Moy && moy >= 0 && !g.Barres.empty();
@@ -314,7 +316,7 @@ TGrapheStat CalculerStat01(const TClasse& c, const TEtatStat& etat, const TOptio
   return g;
 }
 
-TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOptions& o) {
+TTableauStat CalculerStat04(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o) {
   TTableauStat t;
   t.Style = Style(o);
   t.Cadre = false;
@@ -337,22 +339,30 @@ TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOpti
       "e";
 
   const bool joker = c.Joker();
-  // The class's cells need every average of every student: one pass over the grades.
-  std::unique_ptr<TMoyennes> toutes;
-  if (e == 0) {
-    toutes = std::make_unique<TMoyennes>();
-    CalculerMoyennes(c, joker, *toutes, o);
-  }
+  const TMoyennes& toutes = f.Moyennes(joker);
   for (int r = 2; r <= nm + 2; ++r) {
     const int m = r <= nm + 1 ? r - 1 : 4;
     cellule(1, r) = m == 4 ? std::string("Synth\xE8") + "se" : c.Matiere(m).Nom.Texte();
     for (int col = 2; col <= np + 2; ++col) {
       const int p = col <= np + 1 ? col - 1 : 4;
-      const double a = e != 0 ? Moyenne(c, m, p, e, joker, o) : toutes->Classe(m, p);
+      const double a = e != 0 ? toutes.Eleve(e, m, p) : toutes.Classe(m, p);
       if (a != PasDeMoyenne) cellule(col, r) = FormaterNombre(a);
     }
   }
   return t;
+}
+
+TGrapheStat CalculerStat02(const TClasse& c, const TEtatStat& etat, const TOptions& o) {
+  return CalculerStat02(c, TFiguresClasse(c, o), etat, o);
+}
+TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptions& o) {
+  return CalculerStat03(c, TFiguresClasse(c, o), etat, o);
+}
+TGrapheStat CalculerStat01(const TClasse& c, const TEtatStat& etat, const TOptions& o) {
+  return CalculerStat01(c, TFiguresClasse(c, o), etat, o);
+}
+TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOptions& o) {
+  return CalculerStat04(c, TFiguresClasse(c, o), etat, o);
 }
 
 namespace {

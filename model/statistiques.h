@@ -11,6 +11,7 @@
 #include "model/chaine.h"
 #include "model/changement.h"
 #include "model/classe.h"
+#include "model/figures.h"
 #include "model/options.h"
 
 namespace calevrin {
@@ -97,6 +98,11 @@ TGrapheStat CalculerStat02(const TClasse& c, const TEtatStat& etat, const TOptio
 TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
 TGrapheStat CalculerStat01(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
 TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
+// The same from the figures a window's document keeps, without reading a grade text again.
+TGrapheStat CalculerStat02(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o);
+TGrapheStat CalculerStat03(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o);
+TGrapheStat CalculerStat01(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o);
+TTableauStat CalculerStat04(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o);
 
 // What a window does when its class tells it of a change, or that the sheet shows another
 // period or subject. Actualiser moves the state (period,

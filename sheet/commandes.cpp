@@ -195,7 +195,7 @@ void TChild::Imprimer(bool sansDialogue) {
   if (imprime) {
     pf::TCanevasQt c(p);
     TEtatFeuille etat = etat_;
-    DessinerFeuille(c, true, etat, Classe(), page_, options_);
+    DessinerFeuille(c, true, etat, Classe(), Document().Figures(options_), page_, options_);
     imprime = p.end();
   }
   if (!pdf) {

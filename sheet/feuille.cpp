@@ -132,7 +132,7 @@ void TChild::paintEvent(QPaintEvent* event) {
   etat_.LargeurClient = viewport()->width();
   etat_.HauteurClient = viewport()->height();
   etat_.EditionOuverte = SaisieEnCours();
-  DessinerFeuille(c, false, etat_, Classe(), MesuresPage(), options_);
+  DessinerFeuille(c, false, etat_, Classe(), Document().Figures(options_), MesuresPage(), options_);
   if (event->rect() == viewport()->rect()) marque_ = options_.trait && !etat_.EditionOuverte ? ZoneMarque() : QRect();
   MajDefilement();
 }

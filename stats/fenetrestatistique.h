@@ -53,6 +53,8 @@ class TFenetreStatistique : public QWidget, public plateforme::TFenetreEnfant {
 
   const TClasse& Classe() const { return document_->Classe(); }
   const TOptions& Opt() const { return options_; }
+  // Kept by the document between changes: every window of the class reads the same figures.
+  const TFiguresClasse& Chiffres() const { return document_->Figures(options_); }
   TEtatStat& EtatModifiable() { return etat_; }
   QHBoxLayout* Panneau() const { return panneau_; }
   // The graph or table under the row, filling the rest of the window.

@@ -40,7 +40,7 @@ TStat04::TStat04(TDocumentClasse& document, const TOptions& o, QWidget* parent)
 }
 
 void TStat04::Remplir() {
-  AppliquerTableau(CalculerStat04(Classe(), Etat(), Opt()), T());
+  AppliquerTableau(CalculerStat04(Classe(), Chiffres(), Etat(), Opt()), T());
   vue_->update();
 }
 

@@ -128,9 +128,9 @@ void TStatGraphe::Remplir() {
   const TEtatStat& e = Etat();
   TGrapheStat s;
   switch (e.Fenetre) {
-    case TFenetreStat::Devoir: s = CalculerStat02(Classe(), e, Opt()); break;
-    case TFenetreStat::Moyennes: s = CalculerStat03(Classe(), e, Opt()); break;
-    default: s = CalculerStat01(Classe(), e, Opt()); break;
+    case TFenetreStat::Devoir: s = CalculerStat02(Classe(), Chiffres(), e, Opt()); break;
+    case TFenetreStat::Moyennes: s = CalculerStat03(Classe(), Chiffres(), e, Opt()); break;
+    default: s = CalculerStat01(Classe(), Chiffres(), e, Opt()); break;
   }
   AppliquerGraphe(s, G());
   if (!s.TitreFenetre.empty()) setWindowTitle(Q(s.TitreFenetre));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "examples/exemple.h"
 #include "model/edition.h"
 #include "model/erreurs.h"
+#include "model/figures.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -203,4 +205,54 @@ TEST(DocumentClasse, VerrouEtFichierChangeSurLeDisque) {
   EXPECT_TRUE(b->ModifieSurDisque());
   b->Enregistrer();  // what the teacher chose to keep
   EXPECT_FALSE(b->ModifieSurDisque());
+}
+
+// The figures a document keeps are those of its class at every step: after each kind of change,
+// a change of the options' letter table, undo and redo, they equal figures computed afresh,
+// bit for bit, whatever code the change was announced with.
+TEST(DocumentClasse, ChiffresGardesCommeCalculesAFrais) {
+  auto classe = std::make_unique<TClasse>();
+  GenererExemple(*classe);
+  TDocumentClasse d(std::move(classe));
+  TOptions o;
+  o.utiliserL = true;
+  const auto pareils = [&](const char* etape) {
+    const TFiguresClasse frais(d.Classe(), o);
+    const TFiguresClasse& gardes = d.Figures(o);
+    for (bool joker : {false, true})
+      EXPECT_EQ(std::memcmp(&gardes.Moyennes(joker), &frais.Moyennes(joker), sizeof(TMoyennes)), 0) << etape;
+  };
+  pareils("ouverture");
+  const auto modifier = [&](TCodeChangement code, const std::function<void(TClasse&)>& changer) {
+    d.Modifier(QStringLiteral("un changement"), {code, 1, 1, 1}, [&](TClasse& c) {
+      changer(c);
+      return true;
+    });
+  };
+  modifier(TCodeChangement::Note, [](TClasse& c) { c.Eleve(3).Note(1, 1, 2).Affecter("17"); });
+  pareils("note");
+  // Announced as a grade of another student: the figures follow what changed, not the code.
+  modifier(TCodeChangement::Note, [](TClasse& c) { c.Eleve(5).Note(2, 1, 1).Affecter("A"); });
+  pareils("note annoncee ailleurs");
+  modifier(TCodeChangement::CoefficientDevoir, [](TClasse& c) { c.Devoir(1, 1, 1).Coef = 4; });
+  pareils("coefficient");
+  modifier(TCodeChangement::Periode, [](TClasse& c) {
+    c.FixerJoker(!c.Joker());
+    c.FixerArrondi(3);
+    c.FixerNbPeriodes(2);
+  });
+  pareils("parametres");
+  modifier(TCodeChangement::Eleves, [](TClasse& c) { std::swap(c.Eleve(1), c.Eleve(4)); });
+  pareils("tri");
+  o.cores[2].coresV = 3.5;  // the value of the letter "A" typed above
+  d.AnnoncerOptions();
+  pareils("options");
+  while (d.Pile().canUndo()) {
+    d.Pile().undo();
+    pareils("annuler");
+  }
+  while (d.Pile().canRedo()) {
+    d.Pile().redo();
+    pareils("retablir");
+  }
 }
