@@ -119,7 +119,7 @@ TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
   LireMetriques();
   // The title invites a click that reopens the last class.
   if (!Options.liste[1].empty()) {
-    setWindowTitle(QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") + Utf8(Options.liste[1]));
+    setWindowTitle(QStringLiteral("Cliquer dans la fenêtre pour ouvrir le dernier fichier: ") + Utf8(Options.liste[1]));
     InviteDernierFichier = true;
   }
   horloge_ = new QTimer(this);
@@ -161,10 +161,10 @@ void TMDI::CreerBarreEtat() {
   } const boutons[13] = {
       {"sauver", "Sauver le fichier"},
       {"imprimer", "Imprimer"},
-      {"fermer", "Fermer la fenètre active"},
+      {"fermer", "Fermer la fenêtre active"},
       {"devoir", "Ajouter un nouveau devoir"},
       {"graphiques", "Ouvrir les 3 types de graphiques"},
-      {"suivante", "Visualiser la fenètre suivante"},
+      {"suivante", "Visualiser la fenêtre suivante"},
       {"apercu", "Mode Tableau ou Aperçu avant impression"},
       {"matiere", "Changer de matière"},
       {"periode", "Changer de trimestre"},

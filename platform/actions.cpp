@@ -81,7 +81,7 @@ constexpr TDefinitionAction Table[] = {
     {A::TroisFenetresStat, "M46", "&Ouvrir les 3 fenêtres statistiques", "Ouvrir les 3 types de graphiques", ""},
     {A::Bilan, "M47", "&Bilan complet classe && élèves", "Tableau récapitulatif complet", ""},
     {A::Classement, "M43", "&Classement des élèves", "Classement des élèves d'après la moyenne", ""},
-    {A::Ages, "M44", "&Age des élèves", "Age des élèves", ""},
+    {A::Ages, "M44", "Â&ge des élèves", "Âge des élèves", ""},
     {A::Anniversaires, "M45", "&Les anniversaires du mois", "Les anniversaires de ce mois", ""},
 
     {A::ContextePeriode1, "MPopup1", "", "", ""},
