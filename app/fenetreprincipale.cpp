@@ -566,6 +566,8 @@ void TMDI::MajMenuFenetre(int k) {
 }
 
 void TMDI::AjouterFichierRecent(const std::string& nom) {
+  // Its one line in the configuration file would become several.
+  if (nom.find_first_of("\r\n") != std::string::npos) return;
   TTableau1<std::string, 3>& l = Options.liste;
   if (nom != l[1] && nom != l[2] && nom != l[3]) {
     l[3] = l[2];

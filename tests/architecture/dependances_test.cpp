@@ -26,7 +26,7 @@ const std::map<std::string, std::set<std::string>>& Permis() {
   static const std::map<std::string, std::set<std::string>> permis = {
       {"model", {}},
       {"classeur", {"model"}},
-      {"platform", {}},
+      {"platform", {"model"}},  // the file writer and reader, and the alerts they raise
       {"document", {"model"}},
       {"controls", {"platform"}},
       {"print", {"controls", "platform"}},  // the print dialog draws a copy of a graph or table
