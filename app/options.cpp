@@ -217,7 +217,8 @@ bool EnregistrerOptions(const TOptions& o, const std::string& fichier, char sepa
   ParcourirCles(o, ecrivain);
   const bool ok = pf::EcrireProfils(ecrivain.entrees, fichier);
   // A refused file was announced when read.
-  if (!ok && !pf::ProfilRefuse(fichier)) Alerter(TGenreAlerte::Erreur, Formater("Impossible d'écrire dans %s", fichier));
+  if (!ok && !pf::ProfilRefuse(fichier))
+    Alerter(TGenreAlerte::Erreur, Formater("Impossible d'écrire dans %s", fichier));
   return ok;
 }
 

@@ -1,6 +1,7 @@
 #include "print/dlgprint.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include "platform/aide.h"
 #include "platform/canevasqt.h"
 #include "platform/dialogues.h"
+#include "platform/fichiers.h"
 #include "platform/imprimantes.h"
 #include "platform/messages.h"
 
@@ -268,11 +270,12 @@ QPageLayout TDLGPrint::PageExport() const {
 }
 
 bool TDLGPrint::EcrirePdf(const QString& fichier, int resolution, const QPageLayout& page) {
-  bool ecrit = false;
+  QString erreur = MessageFichier(fichier);
   {
     TSablier sablier;
-    // Opened here: a painter that fails to open its file only warns on the console.
-    QFile sortie(fichier);
+    // Rendered into memory: the old file stays whole until the new one is, and a FIFO or a
+    // device at the file's place is refused instead of blocking the program.
+    QBuffer sortie;
     if (sortie.open(QIODevice::WriteOnly)) {
       QPdfWriter pdf(&sortie);
       pdf.setResolution(resolution);
@@ -285,12 +288,12 @@ bool TDLGPrint::EcrirePdf(const QString& fichier, int resolution, const QPageLay
         const TMiseEnPage m = CalculerMiseEnPage(zone.width(), zone.height(), Paysage(), disposition_, f_->Marge);
         pf::TCanevasQt c(p);
         Dessiner(c, m.Zone);
-        ecrit = p.end() && sortie.error() == QFileDevice::NoError;
+        if (p.end()) erreur = pf::EcrireFichier(fichier, sortie.data());
       }
     }
   }
-  if (!ecrit) Erreur(MessageFichier(fichier));
-  return ecrit;
+  if (!erreur.isEmpty()) Erreur(erreur);
+  return erreur.isEmpty();
 }
 
 bool TDLGPrint::EnregistrerPdf() {
@@ -301,7 +304,7 @@ bool TDLGPrint::EnregistrerPdf() {
 bool TDLGPrint::EnregistrerImage() {
   const QString fichier = DemanderFichier(QStringLiteral("Image PNG (*.png)"), QStringLiteral(".png"));
   if (fichier.isEmpty()) return false;
-  bool ecrit = false;
+  QString erreur = MessageFichier(fichier);
   {
     TSablier sablier;
     // The graph or table alone, at the size its placement gives it on the page.
@@ -317,10 +320,11 @@ bool TDLGPrint::EnregistrerImage() {
       pf::TCanevasQt c(p);
       Dessiner(c, QRect(QPoint(0, 0), m.Zone.size()));
     }
-    ecrit = image.save(fichier, "PNG");
+    QBuffer png;
+    if (png.open(QIODevice::WriteOnly) && image.save(&png, "PNG")) erreur = pf::EcrireFichier(fichier, png.data());
   }
-  if (!ecrit) Erreur(MessageFichier(fichier));
-  return ecrit;
+  if (!erreur.isEmpty()) Erreur(erreur);
+  return erreur.isEmpty();
 }
 
 void TDLGPrint::showEvent(QShowEvent* event) {

@@ -1,7 +1,6 @@
 #include "platform/profil.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -9,7 +8,6 @@
 #include <sstream>
 
 #include "model/alertes.h"
-
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
 
@@ -72,11 +70,12 @@ TEST(Profil, CeQuiSeTrouveALaPlaceDuFichier) {
   fs::create_symlink("vrai.ini", dir.Chemin() / "lien.ini");
   Ecrire(dir / "victime", "intacte");
   fs::create_symlink("victime", dir.Chemin() / "lien.ini.tmp");  // the old fixed temporary name
-  ASSERT_TRUE(plateforme::EcrireProfils({{"A", "k", "2"}, {"B", "liste1", "a\n[Boolean]\nprenom=0\nb.cl3"}},
-                                        dir / "lien.ini"));
+  ASSERT_TRUE(
+      plateforme::EcrireProfils({{"A", "k", "2"}, {"B", "liste1", "a\n[Boolean]\nprenom=0\nb.cl3"}}, dir / "lien.ini"));
   EXPECT_TRUE(fs::is_symlink(dir / "lien.ini"));
   EXPECT_EQ(Contenu(dir / "vrai.ini"), "[A]\nk=2\n\n[B]\nliste1=\n");
-  EXPECT_EQ(fs::status(dir / "vrai.ini").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(dir / "vrai.ini").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Contenu(dir / "victime"), "intacte");
 
   ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0600), 0);

@@ -1,6 +1,7 @@
 #include "print/dlgprint.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include "platform/canevasenregistreur.h"
 #include "platform/dialogues.h"
 #include "platform/messages.h"
+#include "tests/common/disqueplein.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/remplacement.h"
 #include "tests/common/tempdir.h"
@@ -163,13 +165,30 @@ TEST(DLGPrint, ImprimeEnPdfEnregistreEtSignaleLesEchecs) {
   EXPECT_FALSE(d.Imprimer());
   h.fichier = QString::fromStdString(dossier / "absent/x.png");
   EXPECT_FALSE(d.EnregistrerImage());
-  ASSERT_EQ(h.messages.size(), 3u);
+  // A FIFO is refused at once, never opened; a full disk leaves the old files whole.
+  ASSERT_EQ(::mkfifo((dossier / "fifo.png").c_str(), 0644), 0);
+  h.fichier = QString::fromStdString(dossier / "fifo.png");
+  EXPECT_FALSE(d.EnregistrerImage());
+  const std::string pdf = test::Contenu(dossier / "export.pdf");
+  const std::string png = test::Contenu(dossier / "graphe.png");
+  {
+    const test::TDisquePlein plein(1000);
+    h.fichier = QString::fromStdString(dossier / "export.pdf");
+    EXPECT_FALSE(d.EnregistrerPdf());
+    h.fichier = QString::fromStdString(dossier / "graphe.png");
+    EXPECT_FALSE(d.EnregistrerImage());
+  }
+  EXPECT_TRUE(test::Contenu(dossier / "export.pdf") == pdf && test::Contenu(dossier / "graphe.png") == png);
+  ASSERT_EQ(h.messages.size(), 6u);
   for (const QString& m : h.messages)
-    EXPECT_TRUE(m.startsWith(QStringLiteral("Impossible d'écrire le fichier "))) << m.toStdString();
+    EXPECT_TRUE(
+        m.startsWith(QStringLiteral("Impossible de créer le fichier ") + QString::fromStdString(dossier.Chemin())))
+        << m.toStdString();
+  EXPECT_TRUE(h.messages[3].endsWith(QStringLiteral("fifo.png : ce n'est pas un fichier ordinaire")));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   // Cancelled file choice: nothing written, nothing said.
   h.fichier.clear();
-  EXPECT_FALSE(d.Imprimer() || h.messages.size() != 3);
+  EXPECT_FALSE(d.Imprimer() || h.messages.size() != 6);
 
   // Margins that leave no printable width: the A4 picture, R(2481 x 300 / 3507) + 11 wide,
   // no "Imprimer" but a reason; the PDF needs no printer.
@@ -179,7 +198,7 @@ TEST(DLGPrint, ImprimeEnPdfEnregistreEtSignaleLesEchecs) {
                z.findChild<QLabel*>(QStringLiteral("SansZone"))->isHidden() || z.Imprimer());
   EXPECT_EQ(Geometrie(z, "F"), QRect(8, 8, 223, 311));
   h.fichier = QString::fromStdString(dossier / "a4.pdf");
-  EXPECT_TRUE(z.EnregistrerPdf() && Pages(dossier / "a4.pdf").first == 1 && h.messages.size() == 3);
+  EXPECT_TRUE(z.EnregistrerPdf() && Pages(dossier / "a4.pdf").first == 1 && h.messages.size() == 6);
 }
 
 TEST(DLGPrint, FeuilleEtSonOmbre) {
