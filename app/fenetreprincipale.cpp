@@ -188,6 +188,9 @@ void TMDI::CreerMenus() {
   action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(),
          [this] { Commande(pf::TCommandeCadre::Apercu); });
   fichier->addSeparator();
+  action(fichier, "MClasseur", QStringLiteral("E&xporter vers un classeur..."),
+         QStringLiteral("Toute la classe dans un classeur de tableur (.xlsx)"), [this] { MenuExporterClasseur(); });
+  fichier->addSeparator();
   action(fichier, "M20", QStringLiteral("&Quitter"), QStringLiteral("Quitter le programme"), [this] {
     close();
   })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -554,6 +557,7 @@ void TMDI::MajMenuFichier() {
   Action("M18")->setEnabled(peut(C::Imprimer));
   Action("M19")->setEnabled(peut(C::ConfigurerImprimante));
   Action("M21")->setEnabled(peut(C::Apercu));
+  Action("MClasseur")->setEnabled(s && dynamic_cast<TChild*>(active) != nullptr);
   Bouton(1)->setEnabled(Action("M12")->isEnabled());
   Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "model/cp1252.h"
 #include "model/dates.h"
@@ -399,6 +401,73 @@ std::vector<TEleveSaisi> TListeImportee::Saisis() const {
 
 namespace {
 
+// The columns named by a header, or found in the content; "Date" alone counts only when no
+// other header names the dates.
+TColonnes ColonnesDeLaListe(const std::vector<TRangee>& rangees, TListeImportee& liste) {
+  TColonnes col;
+  int dateSeule = -1;
+  const TRangee& premiere = rangees.front();
+  for (int j = 0; j < static_cast<int>(premiere.Champs.size()); ++j) {
+    switch (SorteEnTete(premiere.Champs[static_cast<std::size_t>(j)])) {
+      case TSorte::Nom: col.Nom = col.Nom < 0 ? j : col.Nom; break;
+      case TSorte::Prenom: col.Prenom = col.Prenom < 0 ? j : col.Prenom; break;
+      case TSorte::Date: col.Date = col.Date < 0 ? j : col.Date; break;
+      case TSorte::DateSeule: dateSeule = dateSeule < 0 ? j : dateSeule; break;
+      case TSorte::Aucune: break;
+    }
+  }
+  if (col.Date < 0) col.Date = dateSeule;
+  liste.EnTete = col.Nom >= 0 || col.Prenom >= 0 || col.Date >= 0;
+  ColonnesParContenu(rangees, liste.EnTete ? 1 : 0, col);
+  // An unnamed header: words above a column of dates.
+  if (!liste.EnTete && col.Date >= 0 && rangees.size() > 1) {
+    const std::string& d = Champ(premiere, col.Date);
+    liste.EnTete = !d.empty() && !LireDate(d).Forme && AvecLettre(d);
+  }
+  liste.ColonneNom = col.Nom;
+  liste.ColonnePrenom = col.Prenom;
+  liste.ColonneDate = col.Date;
+  return col;
+}
+
+// Why the row cannot be a student, or nothing when it can (its birth date then in e).
+std::optional<std::string> Refus(const std::string& nom, const std::string& prenom, const std::string& date,
+                                 const TDateJour& aujourdhui, TEleveImporte& e) {
+  if (nom.empty()) return "nom manquant";
+  if (const std::string x = SansEquivalent(nom + prenom); !x.empty())
+    return "caractère « " + x + " » sans équivalent dans le jeu de caractères des fichiers classe";
+  if (date.empty()) return std::nullopt;
+  const TDateLue d = LireDate(date);
+  if (!d.Forme) return "date de naissance illisible : " + date + " (attendu jj/mm/aaaa)";
+  if (!Existe(d)) return "date de naissance inexistante : " + date;
+  if (ComparerDates({d.Annee, d.Mois, d.Jour}, aujourdhui) > 0)
+    return "date de naissance postérieure à aujourd'hui : " + date;
+  e.Eleve.DateNaissance = HuitChiffres(d);
+  return std::nullopt;
+}
+
+void ImporterRangee(std::string_view t, const TRangee& r, const TColonnes& col, const TDateJour& aujourdhui,
+                    TListeImportee& liste) {
+  const std::string& nom = Champ(r, col.Nom);
+  const std::string& prenom = Champ(r, col.Prenom);
+  TEleveImporte e;
+  e.Ligne = r.Ligne;
+  auto raison = Refus(nom, prenom, Champ(r, col.Date), aujourdhui, e);
+  if (!raison && liste.Eleves.size() == MaxEleves) raison = "au-delà de 45 élèves, le nombre maximal d'une classe";
+  if (raison) {
+    liste.Ignorees.push_back({r.Ligne, TexteRangee(t, r), std::move(*raison)});
+    return;
+  }
+  e.Eleve.Nom = *Cp1252DepuisUtf8(nom);
+  e.Eleve.Prenom = *Cp1252DepuisUtf8(prenom);
+  e.Coupe = e.Eleve.Nom.size() > TNom::Capacite || e.Eleve.Prenom.size() > TNom::Capacite;
+  for (std::string* s : {&e.Eleve.Nom, &e.Eleve.Prenom}) {
+    s->resize(std::min(s->size(), TNom::Capacite));
+    while (!s->empty() && s->back() == ' ') s->pop_back();  // a cut between two words
+  }
+  liste.Eleves.push_back(std::move(e));
+}
+
 struct TTexteDecoupe {
   std::string Texte;  // UTF-8
   TEncodageListe Encodage = TEncodageListe::Utf8;
@@ -453,78 +522,9 @@ TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourd
   std::vector<TRangee>& rangees = d.Rangees;
   if (rangees.empty()) return liste;
 
-  // A header names the columns; "Date" alone counts only when no other header names the dates.
-  TColonnes col;
-  int dateSeule = -1;
-  const TRangee& premiere = rangees.front();
-  for (int j = 0; j < static_cast<int>(premiere.Champs.size()); ++j) {
-    switch (SorteEnTete(premiere.Champs[static_cast<std::size_t>(j)])) {
-      case TSorte::Nom: col.Nom = col.Nom < 0 ? j : col.Nom; break;
-      case TSorte::Prenom: col.Prenom = col.Prenom < 0 ? j : col.Prenom; break;
-      case TSorte::Date: col.Date = col.Date < 0 ? j : col.Date; break;
-      case TSorte::DateSeule: dateSeule = dateSeule < 0 ? j : dateSeule; break;
-      case TSorte::Aucune: break;
-    }
-  }
-  if (col.Date < 0) col.Date = dateSeule;
-  liste.EnTete = col.Nom >= 0 || col.Prenom >= 0 || col.Date >= 0;
-  ColonnesParContenu(rangees, liste.EnTete ? 1 : 0, col);
-  // An unnamed header: words above a column of dates.
-  if (!liste.EnTete && col.Date >= 0 && rangees.size() > 1) {
-    const std::string& d = Champ(premiere, col.Date);
-    liste.EnTete = !d.empty() && !LireDate(d).Forme && AvecLettre(d);
-  }
-  liste.ColonneNom = col.Nom;
-  liste.ColonnePrenom = col.Prenom;
-  liste.ColonneDate = col.Date;
-
-  for (std::size_t i = liste.EnTete ? 1 : 0; i < rangees.size(); ++i) {
-    const TRangee& r = rangees[i];
-    const std::string& nom = Champ(r, col.Nom);
-    const std::string& prenom = Champ(r, col.Prenom);
-    const std::string& date = Champ(r, col.Date);
-    const auto ignorer = [&](std::string raison) {
-      liste.Ignorees.push_back({r.Ligne, TexteRangee(t, r), std::move(raison)});
-    };
-    if (nom.empty()) {
-      ignorer("nom manquant");
-      continue;
-    }
-    if (const std::string x = SansEquivalent(nom + prenom); !x.empty()) {
-      ignorer("caractère « " + x + " » sans équivalent dans le jeu de caractères des fichiers classe");
-      continue;
-    }
-    TEleveImporte e;
-    e.Ligne = r.Ligne;
-    if (!date.empty()) {
-      const TDateLue d = LireDate(date);
-      if (!d.Forme) {
-        ignorer("date de naissance illisible : " + date + " (attendu jj/mm/aaaa)");
-        continue;
-      }
-      if (!Existe(d)) {
-        ignorer("date de naissance inexistante : " + date);
-        continue;
-      }
-      if (ComparerDates({d.Annee, d.Mois, d.Jour}, aujourdhui) > 0) {
-        ignorer("date de naissance postérieure à aujourd'hui : " + date);
-        continue;
-      }
-      e.Eleve.DateNaissance = HuitChiffres(d);
-    }
-    if (liste.Eleves.size() == MaxEleves) {
-      ignorer("au-delà de 45 élèves, le nombre maximal d'une classe");
-      continue;
-    }
-    e.Eleve.Nom = *Cp1252DepuisUtf8(nom);
-    e.Eleve.Prenom = *Cp1252DepuisUtf8(prenom);
-    e.Coupe = e.Eleve.Nom.size() > TNom::Capacite || e.Eleve.Prenom.size() > TNom::Capacite;
-    for (std::string* s : {&e.Eleve.Nom, &e.Eleve.Prenom}) {
-      s->resize(std::min(s->size(), TNom::Capacite));
-      while (!s->empty() && s->back() == ' ') s->pop_back();  // a cut between two words
-    }
-    liste.Eleves.push_back(std::move(e));
-  }
+  const TColonnes col = ColonnesDeLaListe(rangees, liste);
+  for (std::size_t i = liste.EnTete ? 1 : 0; i < rangees.size(); ++i)
+    ImporterRangee(t, rangees[i], col, aujourdhui, liste);
   return liste;
 }
 
