@@ -44,7 +44,7 @@ int Info(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
     return 1;
   }
   if (!c) {
-    err << MsgLecture << '\n';
+    err << MessageTronque(chemin, taille) << '\n';
     return 1;
   }
   const int np = c->NbPeriodes();
@@ -107,7 +107,7 @@ int Repair(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
   try {
     c = cli::LireClasse(entree, taille);
     if (!c) {
-      err << MsgLecture << '\n';
+      err << MessageTronque(entree, taille) << '\n';
       return 1;
     }
     const std::size_t defauts = VerifierClasse(*c).size();

@@ -144,7 +144,7 @@ int Notes(const TArguments& a, std::ostream& out, std::ostream& err) {
   std::unique_ptr<TClasse> brute;
   try {
     brute = LireClasse(a.Fichier(), taille);
-    if (!brute) throw EErreurClasse(std::string(MsgLecture));
+    if (!brute) throw EErreurClasse(MessageTronque(a.Fichier(), taille));
     const int vm = brute->MatiereCourante(), vp = brute->PeriodeCourante();
     brute->FixerMatiereCourante(m);
     brute->FixerPeriodeCourante(p);
