@@ -7,7 +7,9 @@
 #include <ostream>
 
 #include "model/cp1252.h"
+#include "model/ecriture.h"
 #include "model/erreurs.h"
+#include "model/fichierclasse.h"
 #include "model/importliste.h"
 #include "model/nouvelleclasse.h"
 
