@@ -206,6 +206,9 @@ void TDLGPrint::MettreEnPage() {
   QWidget* contenu = contenu_ == 0 ? static_cast<QWidget*>(g_) : t_;
   contenu->setGeometry(mise_.Image);
   contenu->raise();
+  // The picture is the page's zone scaled, its texts measured as the printer measures them.
+  const QPaintDevice* mesure = mise_.Imprimable ? static_cast<const QPaintDevice*>(&imprimante_) : nullptr;
+  static_cast<controles::TVueControle*>(contenu)->FixerPage(mise_.Zone.size(), mise_.Echelle, mesure);
   g_->Graphe().LargeurControle = mise_.Image.width();
   imprimer_->setEnabled(mise_.Imprimable);
   sansZone_->setVisible(!mise_.Imprimable);
