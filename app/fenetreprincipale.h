@@ -66,6 +66,8 @@ class TMDI : public QMainWindow {
   // by every open window.
   void MenuOption();
   void MosaiqueCourante() { Mosaique(mosaiqueHorizontale_); }
+  // Only these windows, in the frame's tile mode; the others stay where they are.
+  void MosaiqueCourante(const QList<QMdiSubWindow*>& fenetres) { Mosaique(mosaiqueHorizontale_, fenetres); }
 
   bool HorlogeActive = true;
   bool InviteDernierFichier = false;
@@ -92,6 +94,7 @@ class TMDI : public QMainWindow {
   // The command on the active child; a button whose child is gone turns off.
   void Commande(plateforme::TCommandeCadre commande, int bouton = 0);
   void Mosaique(bool horizontale);
+  void Mosaique(bool horizontale, const QList<QMdiSubWindow*>& fenetres);
   void Cascade();
   void ArrangerIcones();
   void MenuOuvrirFichier();
