@@ -7,7 +7,8 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PAQUETS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
            libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
-           shared-mime-info ccache clang-tidy clang-format desktop-file-utils appstream dpkg-dev
+           shared-mime-info ccache clang-tidy clang-format desktop-file-utils appstream dpkg-dev \
+           libxlsxwriter-dev libzip-dev
 
 .PHONY: deps build run test bench lint format clean exemple package
 
@@ -51,7 +52,7 @@ exemple: build
 	./$(BUILD)/calevrin-exemple examples/4eB.cl3
 
 lint: build
-	@git ls-files '*.cpp' | grep -E '^(model|platform|app|sheet|dialogs|stats|controls|print|cli|examples)/' | \
+	@git ls-files '*.cpp' | grep -E '^(model|classeur|platform|app|sheet|dialogs|stats|controls|print|cli|examples)/' | \
 	  xargs clang-tidy -p $(BUILD) --quiet
 
 format:

@@ -188,6 +188,9 @@ void TMDI::CreerMenus() {
   action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(),
          [this] { Commande(pf::TCommandeCadre::Apercu); });
   fichier->addSeparator();
+  action(fichier, "MClasseur", QStringLiteral("E&xporter vers un classeur..."),
+         QStringLiteral("Toute la classe dans un classeur de tableur (.xlsx)"), [this] { MenuExporterClasseur(); });
+  fichier->addSeparator();
   action(fichier, "M20", QStringLiteral("&Quitter"), QStringLiteral("Quitter le programme"), [this] {
     close();
   })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -423,7 +426,22 @@ TChild* TMDI::OuvrirDocument(std::unique_ptr<TDocumentClasse> document) {
 }
 
 void TMDI::ProposerRecuperations() {
+  if (TRecuperation::Dossier().isEmpty()) {
+    pf::BoiteMessage(QStringLiteral("Aucun dossier personnel n'est défini (variable HOME) : les copies de secours "
+                                    "des classes modifiées sont désactivées pendant cette session."),
+                     pf::TGenreMessage::Avertissement);
+    return;
+  }
   for (const TRecuperation::TCopie& c : TRecuperation::CopiesOrphelines()) {
+    if (!c.Defaut.isEmpty()) {
+      // Nothing to recover from it, but the teacher decides: it may be the only trace left.
+      if (pf::ChoixMessage(QStringLiteral("La copie de secours ") + c.Fichier + QStringLiteral(" est abîmée (") +
+                               c.Defaut + QStringLiteral(") : elle ne peut pas être récupérée.\n\nLa supprimer ?"),
+                           pf::TGenreMessage::Avertissement,
+                           {QStringLiteral("&Supprimer"), QStringLiteral("&Garder")}) == 0)
+        TRecuperation::Supprimer(c);
+      continue;
+    }
     const QString texte = QStringLiteral("Le programme s'est arrêté avant que cette classe soit enregistrée :\n\n") +
                           c.Original + QStringLiteral("\n\nUne copie de secours du ") +
                           QLocale(QLocale::French).toString(c.Moment, QStringLiteral("dddd d MMMM yyyy à HH:mm")) +
@@ -539,6 +557,7 @@ void TMDI::MajMenuFichier() {
   Action("M18")->setEnabled(peut(C::Imprimer));
   Action("M19")->setEnabled(peut(C::ConfigurerImprimante));
   Action("M21")->setEnabled(peut(C::Apercu));
+  Action("MClasseur")->setEnabled(s && dynamic_cast<TChild*>(active) != nullptr);
   Bouton(1)->setEnabled(Action("M12")->isEnabled());
   Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open

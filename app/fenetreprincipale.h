@@ -65,6 +65,8 @@ class TMDI : public QMainWindow {
   // "&Options...": the options dialog; confirmed, the options in force, written, and followed
   // by every open window.
   void MenuOption();
+  // "Exporter vers un classeur...": the active class as an .xlsx workbook.
+  void MenuExporterClasseur();
   void MosaiqueCourante() { Mosaique(mosaiqueHorizontale_); }
   // Only these windows, in the frame's tile mode; the others stay where they are.
   void MosaiqueCourante(const QList<QMdiSubWindow*>& fenetres) { Mosaique(mosaiqueHorizontale_, fenetres); }

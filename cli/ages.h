@@ -1,13 +1,12 @@
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "cli/arguments.h"
 
-namespace calevrin {
+namespace calevrin::cli {
 
-// calevrin-cli ages FICHIER [--date AAAA-MM-JJ] [--options F.ini]: the students by decreasing
-// age and the class's average age, in UTF-8.
-int CliAges(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs);
+// The students by decreasing age and the class's average age, in UTF-8.
+extern const TCommande CommandeAges;
+// The birthdays of the month, one line each, in UTF-8.
+extern const TCommande CommandeAnniversaires;
 
-}  // namespace calevrin
+}  // namespace calevrin::cli

@@ -6,43 +6,20 @@
 #include "model/classement.h"
 #include "model/cp1252.h"
 
-namespace calevrin {
+namespace calevrin::cli {
 
 namespace {
-
-constexpr const char* Usage =
-    "usage : calevrin-cli classement FICHIER [--matiere S] [--periode P] [--sans-absents] [--options FICHIER.ini]\n";
-
-// "1".."4" exactly.
-int Indice(const std::string& texte) {
-  return texte.size() == 1 && texte[0] >= '1' && texte[0] <= '4' ? texte[0] - '0' : 0;
-}
 
 std::string Intervalle(int n, const char* singulier, const char* pluriel) {
   return n == 1 ? std::string(singulier) + " 1" : std::string(pluriel) + " 1 \xC3\xA0 " + std::to_string(n);
 }
 
-}  // namespace
-
-int CliClassement(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  cli::TArgumentsCli args;
-  if (!cli::LireArgumentsCli(a, {"--matiere", "--periode", "--options"}, {"--sans-absents"}, args)) {
-    err << Usage;
-    return 2;
-  }
-  int matiere = 0;
-  int periode = 0;
-  for (const auto& [nom, indice] : {std::pair{"--matiere", &matiere}, std::pair{"--periode", &periode}})
-    if (args.A(nom) && (*indice = Indice(args.options.find(nom)->second)) == 0) {
-      err << Usage;
-      return 2;
-    }
-
-  cli::TClasseOuverte entree;
-  if (!cli::OuvrirClasse(args, entree, err)) return 1;
+int Classement(const TArguments& a, std::ostream& out, std::ostream& err) {
+  TClasseOuverte entree;
+  if (!OuvrirClasse(a, entree, err)) return 1;
   const TClasse& c = *entree.classe;
-  if (matiere == 0) matiere = c.MatiereCourante();
-  if (periode == 0) periode = c.PeriodeCourante();
+  const int matiere = a.Nombre(OptionMatiere.nom).value_or(c.MatiereCourante());
+  const int periode = a.Nombre(OptionPeriode.nom).value_or(c.PeriodeCourante());
   // The dialog offers only the subjects and periods the class uses.
   if (matiere != 4 && matiere > c.NbMatieres()) {
     err << "La mati\xC3\xA8re " << matiere << " n'existe pas dans cette classe ("
@@ -57,8 +34,24 @@ int CliClassement(const std::vector<std::string>& a, std::ostream& out, std::ost
            "e).\n";
     return 2;
   }
-  out << Utf8DepuisCp1252(TexteClassement(Classer(c, matiere, periode, args.A("--sans-absents"), entree.options)));
+  out << Utf8DepuisCp1252(TexteClassement(Classer(c, matiere, periode, a.A("--sans-absents"), entree.options)));
   return 0;
 }
 
-}  // namespace calevrin
+}  // namespace
+
+const TCommande CommandeClassement{
+    .nom = "classement",
+    .fichiers = "FICHIER",
+    .options = {OptionMatiere, OptionPeriode, {"--sans-absents", TValeur::Aucune, ""}, OptionIni},
+    .executer = Classement,
+    .aide =
+        "  classement FICHIER      le classement des élèves tel que « --> Presse Papier » le copie :\n"
+        "                          titre, en-tête et une ligne par élève, champs séparés par des\n"
+        "                          tabulations, chaque ligne terminée par un retour chariot (CR)\n"
+        "      --matiere S, --periode P   comme pour export ; une matière ou une période que la\n"
+        "                          classe n'a pas est refusée (code 2)\n"
+        "      --sans-absents      ne pas classer les élèves ayant des absences\n",
+};
+
+}  // namespace calevrin::cli

@@ -1,14 +1,18 @@
 #include "cli/commandes.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <ostream>
 
 #include "cli/ages.h"
-#include "cli/anniversaires.h"
+#include "cli/arguments.h"
 #include "cli/classement.h"
+#include "cli/classeur.h"
 #include "cli/entree.h"
+#include "cli/notes.h"
 #include "cli/nouvelle.h"
 #include "cli/statistiques.h"
 #include "model/classe.h"
@@ -27,78 +31,10 @@ namespace calevrin {
 
 namespace {
 
-constexpr const char* Usage =
-    "usage : calevrin-cli info FICHIER | check FICHIER... | repair ENTREE SORTIE\n"
-    "        | export FICHIER [--matiere S] [--periode P] [--options FICHIER.ini] [-o SORTIE]\n"
-    "        | moyennes FICHIER [--options FICHIER.ini]\n"
-    "        | classement FICHIER [--matiere S] [--periode P] [--sans-absents] [--options FICHIER.ini]\n"
-    "        | ages FICHIER [--date AAAA-MM-JJ] [--options FICHIER.ini]\n"
-    "        | anniversaires FICHIER [--date AAAA-MM-JJ] [--options FICHIER.ini]\n"
-    "        | pdf FICHIER SORTIE.pdf [--matiere S] [--periode P] [--options FICHIER.ini]\n"
-    "        | nouvelle LISTE CLASSE.cl3 [--abreviation ABR] [--annee ANNEE]\n"
-    "        | statistiques FICHIER [--matiere S] [--periode P] [--devoir K] [--options FICHIER.ini]\n"
-    "        | evolution FICHIER [--matiere S] [--periode P] [--eleve N] [--options FICHIER.ini]\n"
-    "        | bilan FICHIER [--eleve N] [--options FICHIER.ini]\n"
-    "        | --help | --version\n";
-
-constexpr const char* Aide =
-    "Outil en ligne de commande des fichiers classe (.cl3).\n"
-    "\n"
-    "  info FICHIER            classe, année, professeur, élèves, matières et devoirs\n"
-    "  check FICHIER...        vérifie chaque fichier ; code 0 s'ils sont tous corrects, 1 sinon\n"
-    "  repair ENTREE SORTIE    écrit une copie corrigée (identique si le fichier est correct)\n"
-    "  export FICHIER          le tableau que « Exporter le tableau » de la feuille de notes copie,\n"
-    "                          en UTF-8 : champs séparés par des tabulations, lignes terminées par\n"
-    "                          un retour chariot (CR), sans CR après la dernière ligne\n"
-    "      --matiere S         matière 1 à 3, ou 4 pour la synthèse (par défaut celle du fichier)\n"
-    "      --periode P         période 1 à 3, ou 4 pour l'année (par défaut celle du fichier)\n"
-    "      --options F.ini     options lues dans ce fichier (par défaut celles d'origine)\n"
-    "      -o SORTIE           écrit dans SORTIE au lieu de la sortie standard\n"
-    "  moyennes FICHIER        les moyennes de chaque élève, en TSV (UTF-8, une ligne par élève,\n"
-    "                          matière et période, après une ligne d'en-tête) ; colonnes :\n"
-    "                            eleve          numéro de l'élève, 1 à NbEleves\n"
-    "                            nom, prenom    ses nom et prénom\n"
-    "                            matiere        1 à NbMatieres, 4 pour la synthèse\n"
-    "                            periode        1 à NbPeriodes, 4 pour l'année\n"
-    "                            moyenne        la moyenne, sans Joker\n"
-    "                            moyenne_joker  la moyenne Joker (la note la plus basse ignorée)\n"
-    "                          nombres avec un point décimal et tous les chiffres utiles ;\n"
-    "                          champ vide quand il n'y a pas de moyenne\n"
-    "      --options F.ini     options lues dans ce fichier (table des lettres)\n"
-    "  nouvelle LISTE CLASSE   crée la classe CLASSE (qui ne doit pas exister) avec les élèves\n"
-    "                          de LISTE : fichier CSV ou TSV, une colonne de noms, une de prénoms,\n"
-    "                          une de dates de naissance facultative ; les lignes écartées et\n"
-    "                          leur raison sont écrites sur la sortie d'erreur\n"
-    "      --abreviation ABR   abréviation de la classe (par défaut tirée du nom de CLASSE)\n"
-    "      --annee ANNEE       année scolaire (par défaut l'année en cours)\n"
-    "  statistiques FICHIER    la répartition des moyennes (avec --devoir K, des notes du devoir K) :\n"
-    "                          le titre, les lignes de chiffres, puis l'effectif de chaque note\n"
-    "                          entière de 0 à la note maximale, séparés par des tabulations\n"
-    "  evolution FICHIER       l'évolution des notes de la classe (--eleve N : de l'élève N) ; période 5\n"
-    "                          pour tous les devoirs de l'année : le titre, une ligne par devoir ou\n"
-    "                          période (repère, tabulation, valeur), puis la ligne « moy. »\n"
-    "  bilan FICHIER           le bilan complet de la classe (--eleve N : de l'élève N), une ligne\n"
-    "                          par ligne du tableau, cellules séparées par des tabulations\n"
-    "                          Ces trois commandes écrivent en UTF-8, lignes terminées par LF ;\n"
-    "                          matière et période par défaut : celles du fichier.\n"
-    "  classement FICHIER      le classement des élèves tel que « --> Presse Papier » le copie :\n"
-    "                          titre, en-tête et une ligne par élève, champs séparés par des\n"
-    "                          tabulations, chaque ligne terminée par un retour chariot (CR)\n"
-    "      --matiere S, --periode P   comme pour export ; une matière ou une période que la\n"
-    "                          classe n'a pas est refusée (code 2)\n"
-    "      --sans-absents      ne pas classer les élèves ayant des absences\n"
-    "  ages FICHIER            les élèves par âge décroissant (tabulations), puis l'âge moyen\n"
-    "  anniversaires FICHIER   les anniversaires du mois, une ligne chacun\n"
-    "      --date AAAA-MM-JJ   la date du jour à prendre (par défaut aujourd'hui)\n"
-    "  --help                  cette aide\n"
-    "  --version               la version du logiciel\n"
-    "\n"
-    "Les noms sont mis en forme comme à l'ouverture d'une classe.\n"
-    "Codes de sortie : 0 fait, 1 fichier illisible ou impossible à écrire, 2 arguments incorrects.\n";
-
 std::string Texte(std::string_view cp1252) { return Utf8DepuisCp1252(cp1252); }
 
-int Info(const std::string& chemin, std::ostream& out, std::ostream& err) {
+int Info(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
+  const std::string& chemin = a.Fichier();
   std::uint64_t taille = 0;
   std::unique_ptr<TClasse> c;
   try {
@@ -138,9 +74,9 @@ int Info(const std::string& chemin, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-int Check(const std::vector<std::string>& fichiers, std::ostream& out) {
+int Check(const cli::TArguments& a, std::ostream& out, std::ostream&) {
   int code = 0;
-  for (const std::string& chemin : fichiers) {
+  for (const std::string& chemin : a.fichiers) {
     std::uint64_t taille = 0;
     std::unique_ptr<TClasse> c;
     try {
@@ -163,7 +99,9 @@ int Check(const std::vector<std::string>& fichiers, std::ostream& out) {
   return code;
 }
 
-int Repair(const std::string& entree, const std::string& sortie, std::ostream& out, std::ostream& err) {
+int Repair(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
+  const std::string& entree = a.fichiers[0];
+  const std::string& sortie = a.fichiers[1];
   std::uint64_t taille = 0;
   std::unique_ptr<TClasse> c;
   try {
@@ -184,83 +122,40 @@ int Repair(const std::string& entree, const std::string& sortie, std::ostream& o
   return 0;
 }
 
-// "1".."4" exactly.
-std::optional<int> LireIndice(const std::string& texte) {
-  if (texte.size() != 1 || texte[0] < '1' || texte[0] > '4') return std::nullopt;
-  return texte[0] - '0';
-}
-
-struct TArguments {
-  std::string fichier;
-  std::optional<int> matiere;
-  std::optional<int> periode;
-  std::optional<std::string> options;
-  std::optional<std::string> sortie;
-};
-
-// The file and the options in any order, each option once; false on anything else. The view
-// and the output file are for export only.
-bool LireArguments(const std::vector<std::string>& a, bool avecVue, TArguments& r) {
-  bool fichier = false;
-  for (std::size_t i = 1; i < a.size(); ++i) {
-    const std::string& x = a[i];
-    const bool avecValeur = x == "--options" || (avecVue && (x == "--matiere" || x == "--periode" || x == "-o"));
-    if (avecValeur) {
-      if (i + 1 >= a.size()) return false;
-      const std::string& v = a[++i];
-      if (x == "--options") {
-        if (r.options) return false;
-        r.options = v;
-      } else if (x == "-o") {
-        if (r.sortie) return false;
-        r.sortie = v;
-      } else {
-        std::optional<int>& indice = x == "--matiere" ? r.matiere : r.periode;
-        if (indice) return false;
-        indice = LireIndice(v);
-        if (!indice) return false;
-      }
-    } else if (!fichier && !x.empty() && x[0] != '-') {
-      r.fichier = x;
-      fichier = true;
-    } else {
-      return false;
-    }
-  }
-  return fichier;
-}
-
 TImprimerPdf& ImprimerPdf() {
   static TImprimerPdf f;
   return f;
 }
 
-int Pdf(const TArguments& a, const std::string& sortie, std::ostream& err) {
+// The view asked for by --matiere and --periode.
+void ChoisirVue(const cli::TArguments& a, TClasse& c) {
+  if (const auto m = a.Nombre(cli::OptionMatiere.nom)) c.FixerMatiereCourante(*m);
+  if (const auto p = a.Nombre(cli::OptionPeriode.nom)) c.FixerPeriodeCourante(*p);
+}
+
+int Pdf(const cli::TArguments& a, std::ostream&, std::ostream& err) {
   if (!ImprimerPdf()) {
     err << "Cette version de calevrin-cli ne sait pas écrire de PDF.\n";
     return 1;
   }
   cli::TClasseOuverte entree;
-  if (!cli::OuvrirClasse(a.fichier, a.options, entree, err)) return 1;
-  TClasse& c = *entree.classe;
-  if (a.matiere) c.FixerMatiereCourante(*a.matiere);
-  if (a.periode) c.FixerPeriodeCourante(*a.periode);
-  return ImprimerPdf()(c, entree.options, sortie, err);
+  if (!cli::OuvrirClasse(a, entree, err)) return 1;
+  ChoisirVue(a, *entree.classe);
+  return ImprimerPdf()(*entree.classe, entree.options, a.fichiers[1], err);
 }
 
-int Export(const TArguments& a, std::ostream& out, std::ostream& err) {
+int Export(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
   cli::TClasseOuverte entree;
-  if (!cli::OuvrirClasse(a.fichier, a.options, entree, err)) return 1;
-  TClasse& c = *entree.classe;
-  if (a.matiere) c.FixerMatiereCourante(*a.matiere);
-  if (a.periode) c.FixerPeriodeCourante(*a.periode);
-  const std::string texte = Utf8DepuisCp1252(TexteTableau(c, entree.options));
-  if (!a.sortie) {
+  if (!cli::OuvrirClasse(a, entree, err)) return 1;
+  ChoisirVue(a, *entree.classe);
+  const std::string texte = Utf8DepuisCp1252(TexteTableau(*entree.classe, entree.options));
+  const auto sortie = a.Texte("-o");
+  if (!sortie) {
     out << texte;
     return 0;
   }
   try {
-    EcrireFichierAtomique(*a.sortie, texte);
+    EcrireFichierAtomique(*sortie, texte);
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
     return 1;
@@ -284,9 +179,9 @@ std::string ChampTsv(std::string_view cp1252) {
   return s;
 }
 
-int Moyennes(const TArguments& a, std::ostream& out, std::ostream& err) {
+int Moyennes(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
   cli::TClasseOuverte entree;
-  if (!cli::OuvrirClasse(a.fichier, a.options, entree, err)) return 1;
+  if (!cli::OuvrirClasse(a, entree, err)) return 1;
   const TClasse& c = *entree.classe;
   const TOptions& o = entree.options;
   out << "eleve\tnom\tprenom\tmatiere\tperiode\tmoyenne\tmoyenne_joker\n";
@@ -306,50 +201,139 @@ int Moyennes(const TArguments& a, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+const cli::TCommande CommandeInfo{
+    .nom = "info",
+    .fichiers = "FICHIER",
+    .executer = Info,
+    .aide = "  info FICHIER            classe, année, professeur, élèves, matières et devoirs\n",
+    .usageComplet = true,
+};
+
+const cli::TCommande CommandeCheck{
+    .nom = "check",
+    .fichiers = "FICHIER...",
+    .fichiersMax = SIZE_MAX,
+    .executer = Check,
+    .aide = "  check FICHIER...        vérifie chaque fichier ; code 0 s'ils sont tous corrects, 1 sinon\n",
+    .usageComplet = true,
+};
+
+const cli::TCommande CommandeRepair{
+    .nom = "repair",
+    .fichiers = "ENTREE SORTIE",
+    .fichiersMin = 2,
+    .fichiersMax = 2,
+    .executer = Repair,
+    .aide = "  repair ENTREE SORTIE    écrit une copie corrigée (identique si le fichier est correct)\n",
+    .usageComplet = true,
+};
+
+const cli::TCommande CommandeExport{
+    .nom = "export",
+    .fichiers = "FICHIER",
+    .options = {cli::OptionMatiere, cli::OptionPeriode, cli::OptionIni, {"-o", cli::TValeur::Texte, "SORTIE"}},
+    .executer = Export,
+    .aide =
+        "  export FICHIER          le tableau que « Exporter le tableau » de la feuille de notes copie,\n"
+        "                          en UTF-8 : champs séparés par des tabulations, lignes terminées par\n"
+        "                          un retour chariot (CR), sans CR après la dernière ligne\n"
+        "      --matiere S         matière 1 à 3, ou 4 pour la synthèse (par défaut celle du fichier)\n"
+        "      --periode P         période 1 à 3, ou 4 pour l'année (par défaut celle du fichier)\n"
+        "      --options F.ini     options lues dans ce fichier (par défaut celles d'origine)\n"
+        "      -o SORTIE           écrit dans SORTIE au lieu de la sortie standard\n",
+    .usageComplet = true,
+};
+
+const cli::TCommande CommandeMoyennes{
+    .nom = "moyennes",
+    .fichiers = "FICHIER",
+    .options = {cli::OptionIni},
+    .executer = Moyennes,
+    .aide =
+        "  moyennes FICHIER        les moyennes de chaque élève, en TSV (UTF-8, une ligne par élève,\n"
+        "                          matière et période, après une ligne d'en-tête) ; colonnes :\n"
+        "                            eleve          numéro de l'élève, 1 à NbEleves\n"
+        "                            nom, prenom    ses nom et prénom\n"
+        "                            matiere        1 à NbMatieres, 4 pour la synthèse\n"
+        "                            periode        1 à NbPeriodes, 4 pour l'année\n"
+        "                            moyenne        la moyenne, sans Joker\n"
+        "                            moyenne_joker  la moyenne Joker (la note la plus basse ignorée)\n"
+        "                          nombres avec un point décimal et tous les chiffres utiles ;\n"
+        "                          champ vide quand il n'y a pas de moyenne\n"
+        "      --options F.ini     options lues dans ce fichier (table des lettres)\n",
+    .usageComplet = true,
+};
+
+const cli::TCommande CommandePdf{
+    .nom = "pdf",
+    .fichiers = "FICHIER SORTIE.pdf",
+    .fichiersMin = 2,
+    .fichiersMax = 2,
+    .options = {cli::OptionMatiere, cli::OptionPeriode, cli::OptionIni},
+    .executer = Pdf,
+    .aide =
+        "  pdf FICHIER SORTIE      la feuille de notes imprimée sur une page A4, dans le fichier PDF\n"
+        "                          SORTIE ; --matiere S, --periode P, --options F.ini comme pour export\n",
+    .usageComplet = true,
+};
+
+// The order of the usage and of --help. A new command: its entry beside its code, and one line here.
+constexpr const cli::TCommande* Commandes[] = {
+    &CommandeInfo,
+    &CommandeCheck,
+    &CommandeRepair,
+    &CommandeExport,
+    &CommandeMoyennes,
+    &cli::CommandeClassement,
+    &cli::CommandeAges,
+    &cli::CommandeAnniversaires,
+    &CommandePdf,
+    &cli::CommandeClasseur,
+    &cli::CommandeNouvelle,
+    &cli::CommandeNotes,
+    &cli::CommandeStatistiques,
+    &cli::CommandeEvolution,
+    &cli::CommandeBilan,
+    &cli::CommandePage,
+};
+
+std::string Aide() {
+  std::string aide = "Outil en ligne de commande des fichiers classe (.cl3).\n\n";
+  for (const cli::TCommande* c : Commandes) aide += c->aide;
+  return aide +
+         "  --help                  cette aide\n"
+         "  --version               la version du logiciel\n"
+         "\n"
+         "Les noms sont mis en forme comme à l'ouverture d'une classe.\n"
+         "Un argument après « -- » est un fichier, même s'il commence par un tiret.\n"
+         "Codes de sortie : 0 fait, 1 fichier illisible ou impossible à écrire, 2 arguments incorrects.\n";
+}
+
 }  // namespace
 
 void InstallerImprimerPdf(TImprimerPdf f) { ImprimerPdf() = std::move(f); }
 
 int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-  const auto usage = [&] {
-    err << Usage;
-    return 2;
-  };
-  if (a.empty()) return usage();
-  const std::string& cmd = a[0];
-  if (cmd == "--help" && a.size() == 1) {
-    out << Usage << '\n' << Aide;
+  const std::string usage = cli::UsageComplet(Commandes);
+  if (a.size() == 1 && a[0] == "--help") {
+    out << usage << '\n' << Aide();
     return 0;
   }
-  if (cmd == "--version" && a.size() == 1) {
+  if (a.size() == 1 && a[0] == "--version") {
     out << TitreVersion() << '\n';
     return 0;
   }
-  if (cmd == "info" && a.size() == 2) return Info(a[1], out, err);
-  if (cmd == "check" && a.size() >= 2) return Check({a.begin() + 1, a.end()}, out);
-  if (cmd == "repair" && a.size() == 3) return Repair(a[1], a[2], out, err);
-  if (cmd == "pdf" && a.size() >= 3 && !a[2].empty() && a[2][0] != '-') {
-    std::vector<std::string> reste(a);
-    const std::string sortie = reste[2];
-    reste.erase(reste.begin() + 2);
-    TArguments args;
-    if (!LireArguments(reste, true, args) || args.sortie) return usage();
-    return Pdf(args, sortie, err);
+  const auto c = std::ranges::find_if(Commandes, [&](const cli::TCommande* c) { return !a.empty() && c->nom == a[0]; });
+  if (c == std::end(Commandes)) {
+    err << usage;
+    return 2;
   }
-  if (cmd == "nouvelle") return Nouvelle(a, out, err, usage);
-  if (cmd == "classement") return CliClassement(a, out, err);
-  if (cmd == "ages") return CliAges(a, out, err);
-  if (cmd == "anniversaires") return CliAnniversaires(a, out, err);
-  if (cmd == "export" || cmd == "moyennes") {
-    TArguments args;
-    if (!LireArguments(a, cmd == "export", args)) return usage();
-    return cmd == "export" ? Export(args, out, err) : Moyennes(args, out, err);
+  const auto arguments = cli::LireArguments(**c, a);
+  if (!arguments) {
+    err << ((*c)->usageComplet ? usage : "usage : calevrin-cli " + cli::Synopsis(**c) + '\n');
+    return 2;
   }
-  if (cmd == "statistiques" || cmd == "evolution" || cmd == "bilan") {
-    const int code = Statistiques(a, out, err);
-    return code < 0 ? usage() : code;
-  }
-  return usage();
+  return (*c)->executer(*arguments, out, err);
 }
 
 }  // namespace calevrin

@@ -1,6 +1,5 @@
 #include "cli/entree.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -13,31 +12,6 @@
 
 namespace calevrin::cli {
 
-bool LireArgumentsCli(const std::vector<std::string>& a, std::initializer_list<std::string_view> avecValeur,
-                      std::initializer_list<std::string_view> sansValeur, TArgumentsCli& r) {
-  bool fichier = false;
-  const auto parmi = [](std::initializer_list<std::string_view> noms, const std::string& x) {
-    return std::find(noms.begin(), noms.end(), x) != noms.end();
-  };
-  for (std::size_t i = 1; i < a.size(); ++i) {
-    const std::string& x = a[i];
-    if (parmi(avecValeur, x) || parmi(sansValeur, x)) {
-      std::string valeur;
-      if (parmi(avecValeur, x)) {
-        if (i + 1 >= a.size()) return false;
-        valeur = a[++i];
-      }
-      if (!r.options.emplace(x, valeur).second) return false;
-    } else if (!fichier && !x.empty() && x[0] != '-') {
-      r.fichier = x;
-      fichier = true;
-    } else {
-      return false;
-    }
-  }
-  return fichier;
-}
-
 std::unique_ptr<TClasse> LireClasse(const std::string& chemin, std::uint64_t& taille) {
   auto image = std::make_unique<TImage>();
   taille = LireImageFichier(chemin, *image);
@@ -48,8 +22,9 @@ std::unique_ptr<TClasse> LireClasse(const std::string& chemin, std::uint64_t& ta
   return c;
 }
 
-bool OuvrirClasse(const std::string& chemin, const std::optional<std::string>& options, TClasseOuverte& r,
-                  std::ostream& err) {
+bool OuvrirClasse(const TArguments& a, TClasseOuverte& r, std::ostream& err) {
+  const std::string& chemin = a.Fichier();
+  const auto options = a.Texte(OptionIni.nom);
   if (options) {
     // The application would create a missing file: here it is a mistake in the command.
     std::error_code ec;
@@ -74,11 +49,6 @@ bool OuvrirClasse(const std::string& chemin, const std::optional<std::string>& o
   return true;
 }
 
-bool OuvrirClasse(const TArgumentsCli& a, TClasseOuverte& r, std::ostream& err) {
-  const auto options = a.options.find("--options");
-  return OuvrirClasse(a.fichier, options == a.options.end() ? std::nullopt : std::optional(options->second), r, err);
-}
-
 namespace {
 
 std::optional<TDateJour> LireDateIso(std::string_view t) {
@@ -98,11 +68,11 @@ std::optional<TDateJour> LireDateIso(std::string_view t) {
 
 }  // namespace
 
-std::optional<TDateJour> DateDuJour(const TArgumentsCli& a, std::ostream& err) {
-  const auto option = a.options.find("--date");
-  if (option == a.options.end()) return TDateJour::Aujourdhui();
-  const auto date = LireDateIso(option->second);
-  if (!date) err << "Date incorrecte : " << option->second << " (AAAA-MM-JJ attendu)\n";
+std::optional<TDateJour> DateDuJour(const TArguments& a, std::ostream& err) {
+  const auto texte = a.Texte(OptionDate.nom);
+  if (!texte) return TDateJour::Aujourdhui();
+  const auto date = LireDateIso(*texte);
+  if (!date) err << "Date incorrecte : " << *texte << " (AAAA-MM-JJ attendu)\n";
   return date;
 }
 

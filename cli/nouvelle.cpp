@@ -1,5 +1,6 @@
 #include "cli/nouvelle.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -7,47 +8,16 @@
 
 #include "model/cp1252.h"
 #include "model/erreurs.h"
-#include "model/fichierclasse.h"
 #include "model/importliste.h"
 #include "model/nouvelleclasse.h"
 
-namespace calevrin {
+namespace calevrin::cli {
 
 namespace {
 
-struct TArgumentsNouvelle {
-  std::string liste;
-  std::string classe;
-  std::optional<std::string> abreviation;  // UTF-8, as typed
-  std::optional<std::string> annee;
-};
-
-bool Lire(const std::vector<std::string>& a, TArgumentsNouvelle& r) {
-  std::vector<std::string> fichiers;
-  for (std::size_t i = 1; i < a.size(); ++i) {
-    const std::string& x = a[i];
-    if (x == "--abreviation" || x == "--annee") {
-      std::optional<std::string>& v = x == "--annee" ? r.annee : r.abreviation;
-      if (v || i + 1 >= a.size()) return false;
-      v = a[++i];
-    } else if (!x.empty() && x[0] != '-') {
-      fichiers.push_back(x);
-    } else {
-      return false;
-    }
-  }
-  if (fichiers.size() != 2) return false;
-  r.liste = fichiers[0];
-  r.classe = fichiers[1];
-  return true;
-}
-
-}  // namespace
-
-int Nouvelle(const std::vector<std::string>& a, std::ostream& out, std::ostream& err,
-             const std::function<int()>& usage) {
-  TArgumentsNouvelle args;
-  if (!Lire(a, args)) return usage();
+int Nouvelle(const TArguments& a, std::ostream& out, std::ostream& err) {
+  const std::string& fichierListe = a.fichiers[0];
+  const std::string& fichierClasse = a.fichiers[1];
   std::optional<std::string> abreviation;
   std::optional<std::string> annee;
   const auto enCp1252 = [&](const std::optional<std::string>& texte, std::optional<std::string>& r) {
@@ -56,30 +26,35 @@ int Nouvelle(const std::vector<std::string>& a, std::ostream& out, std::ostream&
     if (!r) err << "« " << *texte << " » contient un caractère qu'un fichier classe ne peut pas enregistrer.\n";
     return r.has_value();
   };
-  if (!enCp1252(args.abreviation, abreviation) || !enCp1252(args.annee, annee)) return 2;
+  if (!enCp1252(a.Texte("--abreviation"), abreviation) || !enCp1252(a.Texte("--annee"), annee)) return 2;
 
   // A class file holds a year of grades: a command run twice must not replace it.
   std::error_code ec;
-  if (std::filesystem::exists(std::filesystem::symlink_status(args.classe, ec))) {
-    err << "Le fichier " << args.classe << " existe déjà ; il n'est pas remplacé.\n";
+  if (std::filesystem::exists(std::filesystem::symlink_status(fichierClasse, ec))) {
+    err << "Le fichier " << fichierClasse << " existe déjà ; il n'est pas remplacé.\n";
     return 1;
   }
 
   TListeImportee liste;
   try {
-    // A list of 45 students is a few kilobytes: anything much larger is not one.
-    liste = LireListeEleves(LireFichierTexte(args.liste, 1 << 20, MsgPasListeEleves));
+    liste = LireListeEleves(LireFichierListe(fichierListe));
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
     return 1;
   }
-  for (const TLigneIgnoree& l : liste.Ignorees)
-    err << args.liste << ", ligne " << l.Ligne << " ignorée : " << l.Raison << " (« " << l.Texte << " »)\n";
+  // A file that is no list at all would bury the terminal under one line per row.
+  constexpr std::size_t Detaillees = 20;
+  for (std::size_t k = 0; k < std::min(liste.Ignorees.size(), Detaillees); ++k) {
+    const TLigneIgnoree& l = liste.Ignorees[k];
+    err << fichierListe << ", ligne " << l.Ligne << " ignorée : " << l.Raison << " (« " << l.Texte << " »)\n";
+  }
+  if (const std::size_t reste = liste.Ignorees.size() - std::min(liste.Ignorees.size(), Detaillees); reste > 0)
+    err << fichierListe << " : " << reste << (reste > 1 ? " autres lignes ignorées\n" : " autre ligne ignorée\n");
   for (const TEleveImporte& e : liste.Eleves)
-    if (e.Coupe) err << args.liste << ", ligne " << e.Ligne << " : nom ou prénom coupé à 20 caractères\n";
+    if (!e.Remarques.empty()) err << fichierListe << ", ligne " << e.Ligne << " : " << e.Remarques << '\n';
 
   auto c = std::make_unique<TClasse>();
-  if (CreerClasse(*c, liste.Saisis(), args.classe, TOptions()) == 0) {
+  if (CreerClasse(*c, liste.Saisis(), fichierClasse, TOptions()) == 0) {
     err << "Il faut au minimum UN élève pour former une classe.\n";
     return 1;
   }
@@ -93,10 +68,29 @@ int Nouvelle(const std::vector<std::string>& a, std::ostream& out, std::ostream&
   }
   const int n = c->NbEleves();
   const std::size_t i = liste.Ignorees.size();
-  out << args.classe << " : " << n << (n > 1 ? " élèves" : " élève");
+  out << fichierClasse << " : " << n << (n > 1 ? " élèves" : " élève");
   if (i > 0) out << ", " << i << (i > 1 ? " lignes ignorées" : " ligne ignorée");
   out << '\n';
   return 0;
 }
 
-}  // namespace calevrin
+}  // namespace
+
+const TCommande CommandeNouvelle{
+    .nom = "nouvelle",
+    .fichiers = "LISTE CLASSE.cl3",
+    .fichiersMin = 2,
+    .fichiersMax = 2,
+    .options = {{"--abreviation", TValeur::Texte, "ABR"}, {"--annee", TValeur::Texte, "ANNEE"}},
+    .executer = Nouvelle,
+    .aide =
+        "  nouvelle LISTE CLASSE   crée la classe CLASSE (qui ne doit pas exister) avec les élèves\n"
+        "                          de LISTE : fichier CSV ou TSV, une colonne de noms, une de prénoms,\n"
+        "                          une de dates de naissance facultative ; les lignes écartées et\n"
+        "                          leur raison sont écrites sur la sortie d'erreur\n"
+        "      --abreviation ABR   abréviation de la classe (par défaut tirée du nom de CLASSE)\n"
+        "      --annee ANNEE       année scolaire (par défaut l'année en cours)\n",
+    .usageComplet = true,
+};
+
+}  // namespace calevrin::cli

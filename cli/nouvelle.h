@@ -1,15 +1,10 @@
 #pragma once
-// calevrin-cli nouvelle: a new class file from a list of students.
 
-#include <functional>
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "cli/arguments.h"
 
-namespace calevrin {
+namespace calevrin::cli {
 
-// a[0] is "nouvelle". Returns the exit code; arguments not understood return usage().
-int Nouvelle(const std::vector<std::string>& a, std::ostream& sortie, std::ostream& erreurs,
-             const std::function<int()>& usage);
+// A new class file from a list of students.
+extern const TCommande CommandeNouvelle;
 
-}  // namespace calevrin
+}  // namespace calevrin::cli

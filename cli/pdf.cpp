@@ -21,16 +21,17 @@
 
 namespace calevrin {
 
+std::unique_ptr<QGuiApplication> ApplicationSansEcran() {
+  if (QGuiApplication::instance()) return nullptr;
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static int argc = 1;
+  static char nom[] = "calevrin-cli";
+  static char* argv[] = {nom, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, std::ostream& erreurs) {
-  // Fonts need a GUI application; the tool has no display, nor needs one.
-  std::unique_ptr<QGuiApplication> application;
-  if (!QGuiApplication::instance()) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char nom[] = "calevrin-cli";
-    static char* argv[] = {nom, nullptr};
-    application = std::make_unique<QGuiApplication>(argc, argv);
-  }
+  const std::unique_ptr<QGuiApplication> application = ApplicationSansEcran();
   // Refused before the work of drawing; the page then goes to memory and to the file in one
   // atomic write, so that a failure never leaves a torn or empty PDF.
   try {

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QGuiApplication>
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 namespace calevrin {
 
 class TClasse;
 struct TOptions;
+
+// Fonts need a GUI application; the tool has no display, nor needs one. Null when one exists.
+std::unique_ptr<QGuiApplication> ApplicationSansEcran();
 
 // The sheet of the class in its current view on one A4 page; 0 when written.
 int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, std::ostream& erreurs);

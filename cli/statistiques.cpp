@@ -1,6 +1,7 @@
 #include "cli/statistiques.h"
 
-#include <charconv>
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -12,69 +13,22 @@
 #include "model/options.h"
 #include "model/statistiques.h"
 
-namespace calevrin {
+namespace calevrin::cli {
 
 namespace {
 
-struct TArgumentsStat {
-  std::string commande;
-  std::string fichier;
-  std::optional<int> matiere;
-  std::optional<int> periode;
-  std::optional<int> devoir;
-  std::optional<int> eleve;
-  std::optional<std::string> options;
-};
-
-// Decimal digits only, within an int.
-std::optional<int> LireEntier(const std::string& t) {
-  int v = 0;
-  const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-  if (t.empty() || t[0] == '-' || r.ec != std::errc() || r.ptr != t.data() + t.size()) return std::nullopt;
-  return v;
-}
-
-// The file and the options of the command in any order, each option once.
-bool LireArguments(const std::vector<std::string>& a, TArgumentsStat& r) {
-  r.commande = a[0];
-  const bool vue = r.commande != "bilan";
-  bool fichier = false;
-  for (std::size_t i = 1; i < a.size(); ++i) {
-    const std::string& x = a[i];
-    std::optional<int>* indice = nullptr;
-    if (vue && x == "--matiere") indice = &r.matiere;
-    if (vue && x == "--periode") indice = &r.periode;
-    if (r.commande == "statistiques" && x == "--devoir") indice = &r.devoir;
-    if (r.commande != "statistiques" && x == "--eleve") indice = &r.eleve;
-    if (indice || x == "--options") {
-      if (i + 1 >= a.size()) return false;
-      const std::string& v = a[++i];
-      if (!indice) {
-        if (r.options) return false;
-        r.options = v;
-        continue;
-      }
-      if (*indice) return false;
-      *indice = LireEntier(v);
-      if (!*indice) return false;
-    } else if (!fichier && !x.empty() && x[0] != '-') {
-      r.fichier = x;
-      fichier = true;
-    } else {
-      return false;
-    }
-  }
-  return fichier;
-}
-
 // The subject, period, test and student asked for, checked against the class; false with the
 // message written when one is not in it.
-bool Choisir(const TArgumentsStat& a, const TClasse& c, TEtatStat& etat, std::ostream& err) {
+bool Choisir(const TArguments& a, const TClasse& c, TEtatStat& etat, std::ostream& err) {
+  const auto matiere = a.Nombre("--matiere");
+  const auto periode = a.Nombre("--periode");
+  const auto devoir = a.Nombre("--devoir");
+  const auto eleve = a.Nombre("--eleve");
   const int nm = c.NbMatieres();
   const int np = c.NbPeriodes();
   const bool evolution = etat.Fenetre == TFenetreStat::Evolution;
-  if (a.matiere) {
-    const int m = *a.matiere;
+  if (matiere) {
+    const int m = *matiere;
     if (m == 4 && etat.Fenetre != TFenetreStat::Moyennes) {
       err << (evolution ? "L'évolution des notes ne se montre pas pour la synthèse" : "La synthèse n'a pas de devoirs")
           << " : choisir une matière de 1 à " << nm << ".\n";
@@ -86,8 +40,8 @@ bool Choisir(const TArgumentsStat& a, const TClasse& c, TEtatStat& etat, std::os
     }
     etat.Matiere = m;
   }
-  if (a.periode) {
-    const int p = *a.periode;
+  if (periode) {
+    const int p = *periode;
     if ((p < 1 || p > np) && p != 4 && !(evolution && p == 5)) {
       err << "La classe n'a pas de période " << p << " (périodes 1 à " << np << ", 4 pour l'année"
           << (evolution ? ", 5 pour tous les devoirs de l'année" : "") << ").\n";
@@ -97,19 +51,24 @@ bool Choisir(const TArgumentsStat& a, const TClasse& c, TEtatStat& etat, std::os
   }
   if (etat.Fenetre == TFenetreStat::Devoir) {
     const int nd = etat.Periode <= MaxPeriodes ? c.NbDevoirs(etat.Matiere, etat.Periode) : 0;
-    if (*a.devoir < 1 || *a.devoir > nd) {
-      err << "Pas de devoir " << *a.devoir << " dans cette matière et cette période ("
+    if (!devoir) {
+      // As the window shows a subject or period just chosen: its last test.
+      etat.Devoir = nd;
+      return true;
+    }
+    if (*devoir < 1 || *devoir > nd) {
+      err << "Pas de devoir " << *devoir << " dans cette matière et cette période ("
           << (nd == 0 ? std::string("aucun devoir") : "devoirs 1 à " + std::to_string(nd)) << ").\n";
       return false;
     }
-    etat.Devoir = *a.devoir;
+    etat.Devoir = *devoir;
   }
-  if (a.eleve) {
-    if (*a.eleve > c.NbEleves()) {
-      err << "La classe n'a pas d'élève " << *a.eleve << " (élèves 1 à " << c.NbEleves() << ").\n";
+  if (eleve) {
+    if (*eleve > c.NbEleves()) {
+      err << "La classe n'a pas d'élève " << *eleve << " (élèves 1 à " << c.NbEleves() << ").\n";
       return false;
     }
-    etat.Eleve = *a.eleve;
+    etat.Eleve = *eleve;
   }
   return true;
 }
@@ -141,20 +100,12 @@ void EcrireBilan(const TTableauStat& t, std::ostream& out) {
   }
 }
 
-}  // namespace
-
-int Statistiques(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  TArgumentsStat a;
-  if (arguments.empty() || !LireArguments(arguments, a)) return -1;
-  cli::TClasseOuverte entree;
-  if (!cli::OuvrirClasse(a.fichier, a.options, entree, err)) return 1;
+int Executer(TFenetreStat fenetre, const TArguments& a, std::ostream& out, std::ostream& err) {
+  TClasseOuverte entree;
+  if (!OuvrirClasse(a, entree, err)) return 1;
   const TClasse& c = *entree.classe;
   const TOptions& o = entree.options;
-
-  const TFenetreStat fenetre = a.commande == "evolution" ? TFenetreStat::Evolution
-                               : a.commande == "bilan"   ? TFenetreStat::Bilan
-                               : a.devoir                ? TFenetreStat::Devoir
-                                                         : TFenetreStat::Moyennes;
+  if (fenetre == TFenetreStat::Moyennes && a.A("--devoir")) fenetre = TFenetreStat::Devoir;
   TEtatStat etat = EtatInitial(fenetre, c, o);  // "M" down: the line wherever it has a value
   if (!Choisir(a, c, etat, err)) return 2;
   switch (fenetre) {
@@ -166,4 +117,136 @@ int Statistiques(const std::vector<std::string>& arguments, std::ostream& out, s
   return 0;
 }
 
-}  // namespace calevrin
+// Subjects and periods out of the class get a message, not the usage: they are read as numbers.
+constexpr TOption Matiere{"--matiere", TValeur::Entier, "S"};
+constexpr TOption Periode{"--periode", TValeur::Entier, "P"};
+
+TImprimerPage& ImprimerPage() {
+  static TImprimerPage f;
+  return f;
+}
+
+std::string Minuscules(std::string s) {
+  for (char& x : s)
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+  return s;
+}
+
+int Page(const TArguments& a, std::ostream&, std::ostream& err) {
+  static const std::pair<const char*, TFenetreStat> fenetres[] = {{"devoir", TFenetreStat::Devoir},
+                                                                  {"moyennes", TFenetreStat::Moyennes},
+                                                                  {"evolution", TFenetreStat::Evolution},
+                                                                  {"bilan", TFenetreStat::Bilan}};
+  const std::string nom = a.Texte("--fenetre").value_or("");
+  const auto f = std::ranges::find_if(fenetres, [&](const auto& x) { return nom == x.first; });
+  if (f == std::end(fenetres)) {
+    err << "Choisir la fenêtre avec --fenetre devoir, moyennes, evolution ou bilan.\n";
+    return 2;
+  }
+  const int placement = a.Nombre("--placement").value_or(2);
+  if (placement < 1 || placement > 6) {
+    err << "La disposition se choisit de 1 à 6 (1 en haut à gauche, 2 en haut, 3 page entière, 4 en haut "
+           "centré, 5 au milieu, 6 centré).\n";
+    return 2;
+  }
+  TDemandePage d;
+  d.sortie = a.fichiers[1];
+  const std::string extension = Minuscules(std::filesystem::path(d.sortie).extension().string());
+  if (extension != ".pdf" && extension != ".png") {
+    err << "Le fichier de sortie doit finir par .pdf ou .png : " << d.sortie << '\n';
+    return 2;
+  }
+  if (!ImprimerPage()) {
+    err << "Cette version de calevrin-cli ne sait pas écrire de pages.\n";
+    return 1;
+  }
+  TClasseOuverte entree;
+  if (!OuvrirClasse(a, entree, err)) return 1;
+  const TClasse& c = *entree.classe;
+  const TOptions& o = entree.options;
+  TEtatStat etat = EtatInitial(f->second, c, o);
+  if (!Choisir(a, c, etat, err)) return 2;
+  switch (f->second) {
+    case TFenetreStat::Devoir: d.graphe = CalculerStat02(c, etat, o); break;
+    case TFenetreStat::Moyennes: d.graphe = CalculerStat03(c, etat, o); break;
+    case TFenetreStat::Evolution: d.graphe = CalculerStat01(c, etat, o); break;
+    case TFenetreStat::Bilan: d.tableau = CalculerStat04(c, etat, o); break;
+  }
+  d.png = extension == ".png";
+  d.placement = placement;
+  d.paysage = a.A("--paysage");
+  d.noirBlanc = a.A("--noir-et-blanc") || o.noirblanc;
+  d.cadre = a.A("--cadre");
+  return ImprimerPage()(d, err);
+}
+
+}  // namespace
+
+void InstallerImprimerPage(TImprimerPage f) { ImprimerPage() = std::move(f); }
+
+const TCommande CommandePage{
+    .nom = "page",
+    .fichiers = "FICHIER SORTIE.pdf|SORTIE.png",
+    .fichiersMin = 2,
+    .fichiersMax = 2,
+    .options = {{"--fenetre", TValeur::Texte, "devoir|moyennes|evolution|bilan"},
+                Matiere,
+                Periode,
+                {"--devoir", TValeur::Entier, "K"},
+                {"--eleve", TValeur::Entier, "N"},
+                {"--placement", TValeur::Entier, "1..6"},
+                {"--paysage", TValeur::Aucune, ""},
+                {"--noir-et-blanc", TValeur::Aucune, ""},
+                {"--cadre", TValeur::Aucune, ""},
+                OptionIni},
+    .executer = Page,
+    .aide =
+        "  page FICHIER SORTIE     la page qu'imprime l'aperçu d'une fenêtre statistique (--fenetre devoir,\n"
+        "                          moyennes, evolution ou bilan ; --matiere, --periode, --devoir, --eleve\n"
+        "                          comme ci-dessus), en PDF ou, pour SORTIE.png, l'image du graphique\n"
+        "                          seul ; --placement 1 à 6 (2 par défaut : en haut), --paysage,\n"
+        "                          --noir-et-blanc, --cadre (tracer le cadre)\n",
+    .usageComplet = true,
+};
+
+const TCommande CommandeStatistiques{
+    .nom = "statistiques",
+    .fichiers = "FICHIER",
+    .options = {Matiere, Periode, {"--devoir", TValeur::Entier, "K"}, OptionIni},
+    .executer = [](const TArguments& a, std::ostream& out,
+                   std::ostream& err) { return Executer(TFenetreStat::Moyennes, a, out, err); },
+    .aide =
+        "  statistiques FICHIER    la répartition des moyennes (avec --devoir K, des notes du devoir K) :\n"
+        "                          le titre, les lignes de chiffres, puis l'effectif de chaque note\n"
+        "                          entière de 0 à la note maximale, séparés par des tabulations\n",
+    .usageComplet = true,
+};
+
+const TCommande CommandeEvolution{
+    .nom = "evolution",
+    .fichiers = "FICHIER",
+    .options = {Matiere, Periode, {"--eleve", TValeur::Entier, "N"}, OptionIni},
+    .executer = [](const TArguments& a, std::ostream& out,
+                   std::ostream& err) { return Executer(TFenetreStat::Evolution, a, out, err); },
+    .aide =
+        "  evolution FICHIER       l'évolution des notes de la classe (--eleve N : de l'élève N) ; période 5\n"
+        "                          pour tous les devoirs de l'année : le titre, une ligne par devoir ou\n"
+        "                          période (repère, tabulation, valeur), puis la ligne « moy. »\n",
+    .usageComplet = true,
+};
+
+const TCommande CommandeBilan{
+    .nom = "bilan",
+    .fichiers = "FICHIER",
+    .options = {{"--eleve", TValeur::Entier, "N"}, OptionIni},
+    .executer = [](const TArguments& a, std::ostream& out,
+                   std::ostream& err) { return Executer(TFenetreStat::Bilan, a, out, err); },
+    .aide =
+        "  bilan FICHIER           le bilan complet de la classe (--eleve N : de l'élève N), une ligne\n"
+        "                          par ligne du tableau, cellules séparées par des tabulations\n"
+        "                          Ces trois commandes écrivent en UTF-8, lignes terminées par LF ;\n"
+        "                          matière et période par défaut : celles du fichier.\n",
+    .usageComplet = true,
+};
+
+}  // namespace calevrin::cli

@@ -1,14 +1,34 @@
 #pragma once
-// calevrin-cli statistiques, evolution and bilan: what the statistics windows show.
+// What the statistics windows show, for scripts.
 
+#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
-#include <vector>
 
-namespace calevrin {
+#include "cli/arguments.h"
+#include "model/statistiques.h"
 
-// a[0] is the command. Returns the exit code, or -1 when the arguments are malformed (the
-// caller prints the usage).
-int Statistiques(const std::vector<std::string>& a, std::ostream& sortie, std::ostream& erreurs);
+namespace calevrin::cli {
 
-}  // namespace calevrin
+extern const TCommande CommandeStatistiques;
+extern const TCommande CommandeEvolution;
+extern const TCommande CommandeBilan;
+extern const TCommande CommandePage;
+
+// The page of one statistics window, as its print dialog would print it.
+struct TDemandePage {
+  std::optional<TGrapheStat> graphe;  // or else the table
+  std::optional<TTableauStat> tableau;
+  std::string sortie;
+  bool png = false;  // the graph or table alone, as an image; else a PDF page
+  int placement = 2;
+  bool paysage = false;
+  bool noirBlanc = false;
+  bool cadre = false;
+};
+// Installed by the program when it is built with the controls, as the sheet's PDF is.
+using TImprimerPage = std::function<int(const TDemandePage& d, std::ostream& erreurs)>;
+void InstallerImprimerPage(TImprimerPage f);
+
+}  // namespace calevrin::cli

@@ -1,6 +1,7 @@
 #include "controls/graphe.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "controls/ajustement.h"
 
@@ -193,7 +194,12 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
 
   const int largeurCase = Div(W - gauche, n);
   const double echelle = static_cast<double>(base - haut) / Vmax;
-  auto hauteur = [&](double v) { return base - R(v * echelle); };
+  // A grade such as "1E9" lies far off any drawing: clamped in floating point, a little past
+  // the edges the canvas clips to, so that it never overflows an integer.
+  auto hauteur = [&](double v) {
+    const double d = v * echelle;
+    return std::isnan(d) ? base : base - R(std::clamp(d, -2.0 * H, 2.0 * H));
+  };
 
   c.FixerStylePlume(pf::TStylePlume::Pointille);
   for (const int v : graduations) ligne(gauche - 2, hauteur(v), W - 1, hauteur(v));
@@ -230,7 +236,7 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
           c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
         }
         // One pixel wider than the slot: neighbouring bars share their border line.
-        rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1, base - R(b.Valeur * echelle));
+        rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1, hauteur(b.Valeur));
       }
       break;
     case TMode::mLigne: {
@@ -268,7 +274,7 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
   }
 
   const bool moyenne = Moy && BarreMoy.Valeur >= 0;
-  const int ya = base - R(echelle * (moyenne ? BarreMoy.Valeur : 0));
+  const int ya = hauteur(moyenne ? BarreMoy.Valeur : 0);
   if (moyenne) {
     c.FixerCouleurPlume(NoirBlanc ? Noir : BarreMoy.Couleur);
     c.FixerLargeurPlume(2);

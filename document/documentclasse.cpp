@@ -1,13 +1,12 @@
 #include "document/documentclasse.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QUndoCommand>
 
 #include "model/difference.h"
 #include "model/edition.h"
+#include "model/verrou.h"
 
 namespace calevrin {
 
@@ -69,10 +68,8 @@ QByteArray Empreinte(const std::string& chemin) {
   return h.result();
 }
 
-QString NomVerrou(const std::string& chemin) {
-  const QFileInfo f(QString::fromStdString(chemin));
-  return f.absoluteDir().filePath(QStringLiteral(".") + f.fileName() + QStringLiteral(".lock"));
-}
+// Where the command-line tool looks for it too.
+QString NomVerrou(const std::string& chemin) { return QString::fromStdString(CheminVerrou(chemin)); }
 
 }  // namespace
 

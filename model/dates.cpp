@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 #include <ctime>
+#include <string>
+#include <vector>
 
 namespace calevrin {
 
@@ -164,6 +166,110 @@ TDateNaissance LireDateNaissance(std::string_view texte, const TDateJour& aujour
       LirePartie(texte, 0, 2, d.Jour) && LirePartie(texte, 2, 2, d.Mois) && LirePartie(texte, 4, 4, d.Annee);
   d.Valide = lue && DateExiste(d.Annee, d.Mois, d.Jour) && ComparerDates(d.Date(), aujourdhui) <= 0;
   return d;
+}
+
+namespace {
+
+// A word of a date text folded to plain lower-case letters, so that "Déc", "déc" and "dec"
+// meet: Windows-1252 accented letters lose their accents.
+std::string Replier(std::string_view mot) {
+  static constexpr std::string_view Sans =  // 0xC0..0xFF, after folding the case
+      "aaaaaaaceeeeiiii"
+      "dnooooo ouuuuy  "
+      "aaaaaaaceeeeiiii"
+      "dnooooo ouuuuy y";
+  std::string r;
+  for (const char ch : mot) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b >= 0xC0)
+      r += Sans[b - 0xC0];
+    else
+      r += static_cast<char>(b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
+  }
+  return r;
+}
+
+// The 1-based index of the name that mot begins, at least three letters long; 0 for none or
+// for more than one.
+template <std::size_t N>
+int NomCommence(const std::array<std::string_view, N>& noms, const std::string& mot) {
+  if (mot.size() < 3) return 0;
+  int trouve = 0;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (Replier(noms[i]).starts_with(mot)) {
+      if (trouve != 0) return 0;
+      trouve = static_cast<int>(i + 1);
+    }
+  }
+  return trouve;
+}
+
+struct TMorceau {
+  bool Nombre = false;
+  std::string Texte;  // digits, or a folded word
+};
+
+std::vector<TMorceau> Morceaux(std::string_view texte) {
+  std::vector<TMorceau> r;
+  bool dansMorceau = false;
+  for (const char ch : texte) {
+    const auto b = static_cast<unsigned char>(ch);
+    const bool chiffre = b >= '0' && b <= '9';
+    const bool lettre = (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || b >= 0xC0;
+    if (!chiffre && !lettre) {
+      dansMorceau = false;
+      continue;
+    }
+    if (!dansMorceau || r.back().Nombre != chiffre) r.push_back({chiffre, {}});
+    r.back().Texte += ch;
+    dansMorceau = true;
+  }
+  for (TMorceau& m : r)
+    if (!m.Nombre) m.Texte = Replier(m.Texte);
+  return r;
+}
+
+int Entier(const TMorceau& m) { return m.Texte.size() > 4 ? -1 : std::stoi(m.Texte); }
+
+}  // namespace
+
+TDateDevoir LireDateDevoir(std::string_view texte, std::string_view anneeScolaire) {
+  const std::vector<TMorceau> m = Morceaux(texte);
+  std::size_t i = 0;
+  int jourSemaine = 0;
+  if (i < m.size() && !m[i].Nombre) {
+    jourSemaine = NomCommence(NomsJours, m[i].Texte);
+    if (jourSemaine == 0) return {};
+    ++i;
+  }
+  if (i >= m.size() || !m[i].Nombre || m[i].Texte.size() > 2) return {};
+  const int jour = Entier(m[i++]);
+  if (jour == 1 && i < m.size() && m[i].Texte == "er") ++i;  // "1er octobre"
+  if (i >= m.size()) return {};
+  int mois = 0;
+  if (m[i].Nombre)
+    mois = m[i].Texte.size() <= 2 ? Entier(m[i]) : 0;
+  else
+    mois = m[i].Texte == "jui" ? 7 : NomCommence(NomsMois, m[i].Texte);
+  if (mois == 0) return {};
+  ++i;
+  int annee = 0;
+  if (i < m.size()) {
+    if (!m[i].Nombre || (m[i].Texte.size() != 2 && m[i].Texte.size() != 4)) return {};
+    annee = Entier(m[i++]);
+    if (annee < 100) annee += 2000;
+  } else {
+    // The first four-digit year of the school year, which starts in August as a new class's.
+    for (const TMorceau& a : Morceaux(anneeScolaire))
+      if (a.Nombre && a.Texte.size() == 4) {
+        annee = Entier(a) + (mois >= 8 ? 0 : 1);
+        break;
+      }
+  }
+  if (i != m.size() || annee < 1900 || !DateExiste(annee, mois, jour)) return {};
+  const TDateJour d{annee, mois, jour};
+  if (jourSemaine != 0 && JourSemaine(d) != jourSemaine) return {};
+  return {true, d};
 }
 
 TDateNaissance LireDateNaissance(const TClasse& c, int e, const TDateJour& aujourdhui) {

@@ -60,6 +60,17 @@ std::string DateDevoirTexte(int decalage = 0, const TDateJour& aujourdhui = TDat
 // "mmmm yyyy", the month of the ages and birthdays dialogs.
 std::string MoisAnneeTexte(const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
+// The day a test's date text names: "ven. 2 oct.", "2 octobre", "02/10", "2.10.2026", a
+// day name optional, the month a name (full or cut, "jui." being July) or a number. A year
+// missing from the text comes from the school year: its first four-digit year for August to
+// December, the next one for January to July. Invalid when the text is anything else,
+// names no existing day, or gives a day name that the date does not fall on.
+struct TDateDevoir {
+  bool Valide = false;
+  TDateJour Date;
+};
+TDateDevoir LireDateDevoir(std::string_view texte, std::string_view anneeScolaire);
+
 // --- Birth dates and ages ---
 
 struct TDateNaissance {

@@ -33,28 +33,31 @@ void Etape(TEtapeEcriture e) {
 }
 
 constexpr std::string_view Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-constexpr std::size_t LongueurSuffixe = 6;
+constexpr std::string_view Prefixe = ".calevrin-";
+constexpr std::string_view Suffixe = ".tmp";
+constexpr std::size_t LongueurAlea = 12;
 
-// ".NAME.XXXXXX": hidden beside the target, and recognisable as one of its temporaries.
-std::string NomTemporaire(const std::string& nom) {
-  static std::mt19937_64 alea{std::random_device{}()};
-  std::string r = "." + nom + ".";
-  for (std::size_t i = 0; i < LongueurSuffixe; ++i) r += Alphabet[alea() % Alphabet.size()];
+// Of fixed length, so that a target whose name is near the file system's limit still has
+// a temporary; hidden, and recognisable by the clean-up.
+std::string NomTemporaire() {
+  thread_local std::mt19937_64 alea{std::random_device{}()};
+  std::string r(Prefixe);
+  for (std::size_t i = 0; i < LongueurAlea; ++i) r += Alphabet[alea() % Alphabet.size()];
+  r += Suffixe;
   return r;
 }
 
-bool EstTemporaireDe(std::string_view fichier, const std::string& nom) {
-  if (fichier.size() != nom.size() + 2 + LongueurSuffixe || fichier[0] != '.' || fichier.substr(1, nom.size()) != nom ||
-      fichier[nom.size() + 1] != '.')
+bool EstTemporaire(std::string_view f) {
+  if (f.size() != Prefixe.size() + LongueurAlea + Suffixe.size() || !f.starts_with(Prefixe) || !f.ends_with(Suffixe))
     return false;
-  for (const char c : fichier.substr(nom.size() + 2))
+  for (const char c : f.substr(Prefixe.size(), LongueurAlea))
     if (Alphabet.find(c) == std::string_view::npos) return false;
   return true;
 }
 
 // A writer holds a lock on its temporary until the rename; a temporary nobody locks was left
 // by a writer that died, and goes.
-void NettoyerTemporaires(int dossier, const std::string& nom) {
+void NettoyerTemporaires(int dossier) {
   const int copie = ::dup(dossier);
   if (copie < 0) return;
   DIR* d = ::fdopendir(copie);
@@ -63,12 +66,16 @@ void NettoyerTemporaires(int dossier, const std::string& nom) {
     return;
   }
   while (const dirent* e = ::readdir(d)) {
-    if (!EstTemporaireDe(e->d_name, nom)) continue;
+    if (!EstTemporaire(e->d_name)) continue;
     // Never block on a FIFO nor follow a link that merely bears the name.
     const int fd = ::openat(dossier, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+    struct stat nom {};
+    // Still under that name once locked: renamed meanwhile, the name may be another's by now.
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        ::fstatat(dossier, e->d_name, &nom, AT_SYMLINK_NOFOLLOW) == 0 && nom.st_ino == st.st_ino &&
+        nom.st_dev == st.st_dev)
       ::unlinkat(dossier, e->d_name, 0);
     ::close(fd);
   }
@@ -88,36 +95,38 @@ bool ToutEcrire(int fd, const std::uint8_t* p, std::size_t n) {
   return true;
 }
 
-mode_t ModeParDefaut() {
-  const mode_t masque = ::umask(0);
-  ::umask(masque);
-  return 0666 & ~masque;
-}
-
-// A new named temporary in the folder; its name goes into temporaire.
-int CreerTemporaire(int dossier, const std::string& nom, std::string& temporaire) {
+// A new named temporary in the folder, locked; its name goes into temporaire.
+int CreerTemporaire(int dossier, mode_t mode, std::string& temporaire) {
   for (int essai = 0; essai < 100; ++essai) {
-    temporaire = NomTemporaire(nom);
-    const int fd = ::openat(dossier, temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd >= 0) return fd;
-    if (errno != EEXIST) break;
+    temporaire = NomTemporaire();
+    const int fd = ::openat(dossier, temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) {
+      if (errno != EEXIST) break;
+      continue;
+    }
+    // Between its creation and the lock another writer's clean-up may have taken it.
+    struct stat st {};
+    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
+    ::close(fd);
   }
   temporaire.clear();
   return -1;
 }
 
-// Gives the unnamed file fd a name in the folder: the target itself when it does not exist yet,
-// else a temporary name that goes into temporaire. False when links to unnamed files are
-// impossible here.
-bool Nommer(int fd, int dossier, const std::string& nom, bool cibleExiste, std::string& temporaire, bool& impossible) {
+// Gives the unnamed file fd a name in the folder: the target itself when it must not exist,
+// else a temporary name that goes into temporaire. impossible when links to unnamed files are
+// impossible here, existe when the target appeared.
+bool Nommer(int fd, int dossier, const std::string& nom, bool direct, std::string& temporaire, bool& impossible,
+            bool& existe) {
   const std::string source = "/proc/self/fd/" + std::to_string(fd);
-  if (!cibleExiste && ::linkat(AT_FDCWD, source.c_str(), dossier, nom.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
-  if (!cibleExiste && errno != EEXIST) {
+  if (direct) {
+    if (::linkat(AT_FDCWD, source.c_str(), dossier, nom.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    existe = errno == EEXIST;
     impossible = errno == ENOENT;  // no /proc
     return false;
   }
   for (int essai = 0; essai < 100; ++essai) {
-    temporaire = NomTemporaire(nom);
+    temporaire = NomTemporaire();
     if (::linkat(AT_FDCWD, source.c_str(), dossier, temporaire.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
     if (errno != EEXIST) {
       impossible = errno == ENOENT;
@@ -149,11 +158,19 @@ std::string CibleEcriture(const std::string& chemin) {
 }
 
 void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnees, std::size_t taille,
-                           bool synchroniser) {
+                           const TModeEcriture& options) {
   const fs::path cible = CibleEcriture(chemin);
   struct stat st {};
   const bool existe = ::stat(cible.c_str(), &st) == 0;
-  const mode_t mode = existe ? st.st_mode & 07777 : ModeParDefaut();
+  if (existe && options.exclusif) throw EErreurClasse(Formater(MsgExisteDeja, chemin));
+  // Root may write anything: a file without any write permission is protected all the same.
+  if (existe && ((st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, cible.c_str(), W_OK, AT_EACCESS) != 0))
+    throw EErreurClasse(Formater(MsgProtege, chemin));
+  // A replaced file keeps its mode; a new one is created with the usual mode and the kernel
+  // applies the umask (changing the umask would race with the other threads).
+  const bool fixerMode = options.prive || existe;
+  const mode_t mode = options.prive ? 0600 : existe ? st.st_mode & 07777 : 0666;
+  const mode_t creation = fixerMode ? 0600 : 0666;
   const std::string nom = cible.filename().string();
   const fs::path chemindossier = cible.has_parent_path() ? cible.parent_path() : fs::path(".");
   const int dossier = ::open(chemindossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -161,31 +178,43 @@ void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnee
     if (dossier >= 0) ::close(dossier);
     throw Echec(chemin);
   }
-  NettoyerTemporaires(dossier, nom);
+  NettoyerTemporaires(dossier);
 
   std::string temporaire;
-  const auto abandonner = [&](int fd) {
-    if (fd >= 0) ::close(fd);
+  const auto abandonner = [&](int fd, std::string_view message = MsgCreation) {
     if (!temporaire.empty()) ::unlinkat(dossier, temporaire.c_str(), 0);
+    if (fd >= 0) ::close(fd);
     ::close(dossier);
-    return Echec(chemin);
+    return EErreurClasse(Formater(message, chemin));
   };
+  // Straight under the target's name when there is nothing to replace: a file that appears
+  // meanwhile is never overwritten.
+  bool direct = !existe;
   bool anonyme = !CrochetsEcriture().sansFichierAnonyme;
   for (;;) {
     int fd = -1;
     if (anonyme) {
-      fd = ::openat(dossier, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+      fd = ::openat(dossier, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, creation);
       anonyme = fd >= 0;
+      // Locked before it has a name, so that no clean-up ever sees it unlocked.
+      if (anonyme) ::flock(fd, LOCK_EX);
     }
-    if (!anonyme) fd = CreerTemporaire(dossier, nom, temporaire);
+    if (!anonyme) fd = CreerTemporaire(dossier, creation, temporaire);
     if (fd < 0) throw abandonner(fd);
-    ::flock(fd, LOCK_EX);
-    if (!ToutEcrire(fd, donnees, taille) || ::fchmod(fd, mode) != 0 || (synchroniser && ::fsync(fd) != 0))
+    if (!ToutEcrire(fd, donnees, taille) || (fixerMode && ::fchmod(fd, mode) != 0) ||
+        (options.synchroniser && ::fsync(fd) != 0))
       throw abandonner(fd);
     Etape(TEtapeEcriture::DonneesEcrites);
     if (anonyme) {
       bool impossible = false;
-      if (!Nommer(fd, dossier, nom, existe, temporaire, impossible)) {
+      bool apparu = false;
+      bool nomme = Nommer(fd, dossier, nom, direct, temporaire, impossible, apparu);
+      if (!nomme && apparu && !options.exclusif) {  // another writer's: replaced as usual
+        direct = false;
+        nomme = Nommer(fd, dossier, nom, direct, temporaire, impossible, apparu);
+      }
+      if (!nomme) {
+        if (apparu) throw abandonner(fd, MsgExisteDeja);
         if (!impossible) throw abandonner(fd);
         ::close(fd);
         anonyme = false;  // write it again, the named way
@@ -197,12 +226,19 @@ void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnee
       }
     }
     Etape(TEtapeEcriture::TemporaireNomme);
-    const int fermeture = ::close(fd);
-    if (fermeture != 0 || ::renameat(dossier, temporaire.c_str(), dossier, nom.c_str()) != 0) throw abandonner(-1);
+    // A link fails where a rename would replace.
+    if (direct && ::linkat(dossier, temporaire.c_str(), dossier, nom.c_str(), 0) == 0) {
+      ::unlinkat(dossier, temporaire.c_str(), 0);
+    } else if (direct && (errno != EEXIST || options.exclusif)) {
+      throw abandonner(fd, errno == EEXIST ? MsgExisteDeja : MsgCreation);
+    } else if (::renameat(dossier, temporaire.c_str(), dossier, nom.c_str()) != 0) {
+      throw abandonner(fd);
+    }
+    ::close(fd);  // only now: the lock kept the temporary from every clean-up until renamed
     break;
   }
   // The new name itself must reach the disk, or a crash could bring the old file back.
-  if (synchroniser) ::fsync(dossier);
+  if (options.synchroniser) ::fsync(dossier);
   ::close(dossier);
 }
 

@@ -20,6 +20,8 @@ inline constexpr std::string_view MsgLecture = "Erreur de lecture du flux";
 inline constexpr std::string_view MsgCreation = "Impossible de créer le fichier %s";
 inline constexpr std::string_view MsgPasFichierOrdinaire =
     "Impossible de créer le fichier %s : ce n'est pas un fichier ordinaire";
+inline constexpr std::string_view MsgProtege = "Le fichier %s est protégé en écriture ; il n'est pas remplacé";
+inline constexpr std::string_view MsgExisteDeja = "Le fichier %s existe déjà ; il n'est pas remplacé";
 inline constexpr std::string_view MsgPasFichierClasse = "Le fichier %s n'est pas un fichier classe";
 inline constexpr std::string_view MsgPasListeEleves = "Le fichier %s n'est pas une liste d'élèves";
 

@@ -7,9 +7,11 @@
 #include "document/documentclasse.h"
 #include "model/alertes.h"
 #include "model/options.h"
+#include "platform/dialogues.h"
 #include "platform/profil.h"
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
+#include "tests/classeur/lectureclasseur.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
@@ -175,6 +177,7 @@ TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
   EXPECT_TRUE(Menus(f).contains(QStringLiteral("&Témoin")) && f.TextePeriode() == "Sem.2");
   EXPECT_TRUE(f.Action("M18")->isEnabled());  // print: available; save: not
   EXPECT_FALSE(f.Action("M12")->isEnabled() || f.Bouton(8)->isEnabled());
+  EXPECT_FALSE(f.Action("MClasseur")->isEnabled());  // a workbook is made of a class only
   f.Action("M18")->trigger();
   f.Action("M12")->trigger();  // disabled items are not run, even when triggered
   EXPECT_EQ(temoin->executees, std::vector<plateforme::TCommandeCadre>{plateforme::TCommandeCadre::Imprimer});
@@ -274,4 +277,37 @@ TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
   feuille->Document().EffacerModifie();
   f.Zone()->closeAllSubWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(FenetreTest, ExportVersUnClasseur) {
+  TMDI f(dir_ / "calevrin.ini");
+  EXPECT_FALSE(f.Action("MClasseur")->isEnabled());
+  const std::string classe = dir_ / "4eB.cl3";
+  std::filesystem::copy_file(Exemple, classe);
+  ASSERT_TRUE(f.OuvrirFichier(classe));
+  ASSERT_TRUE(f.Action("MClasseur")->isEnabled());
+  // The class as it stands in its window goes out, saved or not.
+  Feuille(f)->Classe().Eleve(1).Nom.Affecter("NONSAUVE");
+
+  QStringList proposes;
+  QString reponse = QString::fromStdString(dir_ / "copie");
+  pf::TDialogues d;
+  d.sauvegarde = [&](QWidget*, const QString& initial, const QString&) {
+    proposes.push_back(initial);
+    return reponse;
+  };
+  const TRemplacement<pf::TDialogues> dialogues{pf::RemplacerDialogues, d};
+  f.Action("MClasseur")->trigger();
+  EXPECT_EQ(proposes, QStringList{QString::fromStdString(dir_ / "4eB.xlsx")});
+  EXPECT_EQ(LireClasseur(dir_ / "copie.xlsx").Cellule("Math\xC3\xA9matiques T1", 4, 1)->Chaine, "NONSAUVE");
+  EXPECT_TRUE(boites_.empty());
+
+  // Refused: the other writers' message, in an error box.
+  std::filesystem::create_directory(dir_ / "dossier.xlsx");
+  reponse = QString::fromStdString(dir_ / "dossier.xlsx");
+  f.Action("MClasseur")->trigger();
+  ASSERT_EQ(boites_.size(), 1u);
+  EXPECT_EQ(boites_[0].toStdString(),
+            "Impossible de créer le fichier " + dir_ / "dossier.xlsx" + " : ce n'est pas un fichier ordinaire");
+  EXPECT_EQ(genres_[0], pf::TGenreMessage::Erreur);
 }

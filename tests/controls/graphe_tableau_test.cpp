@@ -206,6 +206,23 @@ TEST(GrapheEtTableau, CasConnusALAvance) {
   ASSERT_EQ(c.Appels().size(), 2u);
   const TAppel& t = c.Appels()[1];
   EXPECT_EQ(Ligne(t), "texte (110,88) centre \"Devoir 3\" Arial 9px #000000 brosse #C0C0C0");
+
+  // A grade of "1E9" in every mode: each point, bar and the average line stay inside the drawing.
+  for (const TMode mode : {TMode::mBarre, TMode::mLigne, TMode::mBezier}) {
+    TNewGraphe h = Repartition();
+    h.Mode = mode;
+    h.Barre(2)->Valeur = 1e9;
+    h.BarreMoy.Valeur = 1e12;
+    const TCanevasEnregistreur e = Enregistrer(h, 400, 300, 10, 20);
+    int hauts = 0;
+    for (const TAppel& a : e.Appels())
+      if (a.Genre == TAppel::Ligne || a.Genre == TAppel::Rectangle) {
+        EXPECT_TRUE(a.Y1 >= -600 && a.Y1 <= 920 && a.Y2 >= -600 && a.Y2 <= 920) << Ligne(a);
+        hauts += std::min(a.Y1, a.Y2) < 20;
+      }
+    EXPECT_GE(hauts, 1);  // the huge value is drawn, off the top
+    EXPECT_NE(e.TrouverTexte(QStringLiteral("moy.")), nullptr);
+  }
 }
 
 TEST(GrapheEtTableau, TextesTropLargesReduitsPuisElides) {

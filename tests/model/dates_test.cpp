@@ -185,3 +185,40 @@ TEST(Dates, Titres) {
   o.indsep = 42;  // a damaged configuration value
   EXPECT_EQ(ConstruireTitre(c, 1, 1, 0, 0, false, o), "4A / Maths / Sem.1");
 }
+
+TEST(DateDevoir, TextesLusEtAnneeDeLAnneeScolaire) {
+  const std::string_view annee = "( 2026 / 2027 )";
+  struct TCas {
+    std::string_view texte;
+    TDateJour attendue;
+  };
+  const TCas valides[] = {
+      {"ven. 2 oct.", {2026, 10, 2}},  // the form a new test proposes
+      {"mar. 1 d\xE9"
+       "c.",
+       {2026, 12, 1}},
+      {"lun. 4 jan.", {2027, 1, 4}},  // after New Year: the second year
+      {"2 JUI.", {2027, 7, 2}},       // "jui." is July, as the program writes it
+      {"2 juin", {2027, 6, 2}},
+      {"30 juil", {2027, 7, 30}},
+      {"1er septembre", {2026, 9, 1}},
+      {"3 aout", {2026, 8, 3}},
+      {"29/02/2028", {2028, 2, 29}},
+      {"02/10", {2026, 10, 2}},
+      {"2.10.26", {2026, 10, 2}},
+      {"mercredi 7 octobre", {2026, 10, 7}},
+  };
+  for (const TCas& c : valides) {
+    const TDateDevoir d = LireDateDevoir(c.texte, annee);
+    EXPECT_TRUE(d.Valide && d.Date == c.attendue) << c.texte;
+  }
+  // Not a date: a wrong day name, a day that does not exist (2027 is no leap year), the
+  // month first, words or numbers too many, a month too short to tell, no school year.
+  for (const std::string_view t : {"lun. 2 oct.", "31 nov.", "sam. 29 f\xE9v.",
+                                   "D\xC9"
+                                   "C 4",
+                                   "2 oct. 2026 10h", "bient\xF4t", "", "2 ju", "ven. 2", "1 13", "123 oct."})
+    EXPECT_FALSE(LireDateDevoir(t, annee).Valide) << t;
+  EXPECT_FALSE(LireDateDevoir("2 oct.", "").Valide);
+  EXPECT_TRUE(LireDateDevoir("2 oct. 2026", "").Valide);
+}

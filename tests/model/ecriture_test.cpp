@@ -12,14 +12,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <thread>
 
 #include "model/classe.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
+#include "tests/common/disqueplein.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
 #include "tests/model/erreur.h"
@@ -125,17 +128,99 @@ TEST(Ecriture, UnEcrivainTueNeLaissePasDeTrace) {
         EXPECT_EQ(Entrees(dir.Chemin()).size(), 2u);  // the dead writer's temporary, until the next write
 
       // A live writer's temporary and a file merely alike are left alone.
-      std::ofstream(dir / ".classe.cl3.Vivant") << "en cours";
-      std::ofstream(dir / ".classe.cl3.autre") << "autre";
-      const int vivant = ::open((dir / ".classe.cl3.Vivant").c_str(), O_RDONLY | O_CLOEXEC);
+      std::ofstream(dir / ".calevrin-VivantVivant.tmp") << "en cours";
+      std::ofstream(dir / ".calevrin-autre.tmp") << "autre";
+      const int vivant = ::open((dir / ".calevrin-VivantVivant.tmp").c_str(), O_RDONLY | O_CLOEXEC);
       ASSERT_EQ(::flock(vivant, LOCK_EX), 0);
       EcrireFichierAtomique(cible, "troisième");
       ::close(vivant);
       CrochetsEcriture().sansFichierAnonyme = false;
       EXPECT_EQ(Contenu(cible), "troisième");
       EXPECT_EQ(Entrees(dir.Chemin()),
-                (std::vector<std::string>{".classe.cl3.Vivant", ".classe.cl3.autre", "classe.cl3"}));
+                (std::vector<std::string>{".calevrin-VivantVivant.tmp", ".calevrin-autre.tmp", "classe.cl3"}));
     }
+  }
+}
+
+fs::perms Mode(const fs::path& p) { return fs::status(p).permissions() & fs::perms::all; }
+
+// Each way a write can go wrong: the old file stays whole and keeps its mode, nothing is left
+// beside it, and the message names the file.
+TEST(Ecriture, ChaqueFauteLaisseLAncienFichierIntact) {
+  test::TRepertoireTemp dir;
+  const std::string cible = dir / "classe.cl3";
+  EcrireFichierAtomique(cible, "ancien");
+  {
+    const test::TDisquePlein plein(4);
+    EXPECT_EQ(test::MessageErreur([&] { EcrireFichierAtomique(cible, std::string(100, 'x')); }),
+              "Impossible de créer le fichier " + cible);
+  }
+  EXPECT_EQ(Contenu(cible), "ancien");
+
+  ::chmod(cible.c_str(), 0444);
+  EXPECT_EQ(test::MessageErreur([&] { EcrireFichierAtomique(cible, "nouveau"); }),
+            "Le fichier " + cible + " est protégé en écriture ; il n'est pas remplacé");
+  EXPECT_EQ(test::MessageErreur([&] { EcrireFichierAtomique(cible, "nouveau", TModeEcriture{.exclusif = true}); }),
+            "Le fichier " + cible + " existe déjà ; il n'est pas remplacé");
+  EXPECT_EQ(Contenu(cible), "ancien");
+
+  ::chmod(cible.c_str(), 0600);
+  EcrireFichierAtomique(cible, "nouveau");
+  EXPECT_EQ(Mode(cible), fs::perms::owner_read | fs::perms::owner_write);
+
+  // New files take the umask as the kernel applies it; private ones are 0600 whatever it is.
+  const mode_t avant = ::umask(027);
+  EcrireFichierAtomique(dir / "neuf", "x");
+  ::umask(0);
+  EcrireFichierAtomique(dir / "prive", "x", TModeEcriture{.prive = true});
+  EcrireFichierAtomique(cible, "x", TModeEcriture{.prive = true});
+  ::umask(avant);
+  EXPECT_EQ(Mode(dir / "neuf"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(Mode(dir / "prive"), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Mode(cible), fs::perms::owner_read | fs::perms::owner_write);
+
+  // 122 "é" and ".cl3": 248 bytes, near the limit of 255; its temporary must fit all the same.
+  std::string long_;
+  for (int i = 0; i < 122; ++i) long_ += "é";
+  const std::string chemin = dir / (long_ + ".cl3");
+  EcrireFichierAtomique(chemin, "un");
+  EcrireFichierAtomique(chemin, "deux");
+  EXPECT_EQ(Contenu(chemin), "deux");
+  EXPECT_EQ(Entrees(dir.Chemin()).size(), 4u);
+}
+
+// Two threads at once, each on its own file and both on a shared one: no spurious failure
+// (a temporary taken by the other's clean-up), every content whole, no mode from a changed umask.
+TEST(Ecriture, DeuxFilsEcriventEnMemeTemps) {
+  for (const bool sansAnonyme : {false, true}) {
+    CrochetsEcriture().sansFichierAnonyme = sansAnonyme;
+    test::TRepertoireTemp dir;
+    const mode_t umask = ::umask(022);
+    std::atomic<int> echecs{0};
+    const auto ecrire = [&](const std::string& propre, char lettre) {
+      for (int i = 0; i < 100; ++i) {
+        const std::string texte(1000 + i, lettre);
+        try {
+          EcrireFichierAtomique(dir / propre, texte, false);
+          EcrireFichierAtomique(dir / "commun", texte, false);
+        } catch (const EErreurClasse&) {
+          ++echecs;
+        }
+        if (Contenu(dir / propre) != texte || Mode(dir / propre) != (fs::perms::owner_read | fs::perms::owner_write |
+                                                                     fs::perms::group_read | fs::perms::others_read))
+          ++echecs;
+      }
+    };
+    std::thread a(ecrire, "a", 'a');
+    std::thread b(ecrire, "b", 'b');
+    a.join();
+    b.join();
+    EXPECT_EQ(::umask(umask), 022);
+    CrochetsEcriture().sansFichierAnonyme = false;
+    EXPECT_EQ(echecs, 0) << "sans fichier anonyme " << sansAnonyme;
+    const std::string commun = Contenu(dir / "commun");
+    EXPECT_TRUE(commun == std::string(1099, 'a') || commun == std::string(1099, 'b'));
+    EXPECT_EQ(Entrees(dir.Chemin()), (std::vector<std::string>{"a", "b", "commun"}));
   }
 }
 
