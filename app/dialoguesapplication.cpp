@@ -12,6 +12,7 @@
 #include "dialogs/choixdevoir.h"
 #include "dialogs/classement.h"
 #include "dialogs/coefficients.h"
+#include "dialogs/fiches.h"
 #include "dialogs/infosdevoirs.h"
 #include "dialogs/insereeleve.h"
 #include "dialogs/matieres.h"
@@ -57,6 +58,7 @@ bool TDialoguesApplication::ModifierCoefficients(QWidget* parent, TClasse& c) {
 }
 void TDialoguesApplication::Classement(QWidget* parent, const TClasse& c) { TDial10(parent, c).exec(); }
 void TDialoguesApplication::Ages(QWidget* parent, const TClasse& c) { TDial11(parent, c).exec(); }
+void TDialoguesApplication::FichesEleves(QWidget* parent, const TClasse& c) { TDialFiches(parent, c).exec(); }
 void TDialoguesApplication::Anniversaires(QWidget* parent, const TClasse& c) { TDial12(parent, c).exec(); }
 
 namespace {

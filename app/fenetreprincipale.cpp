@@ -49,6 +49,14 @@ namespace pf = plateforme;
 
 namespace {
 
+// A caption as a menu item shows it: "&" is the accelerator's mark unless doubled, and the
+// modified mark's placeholder is drawn the way the title bar draws it.
+QString TexteMenu(const QWidget& w) {
+  QString t = w.windowTitle();
+  t.replace(QStringLiteral("[*]"), w.isWindowModified() ? QStringLiteral("*") : QString());
+  return t.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QString Utf8(const std::string& s) { return QString::fromStdString(s); }
 
 // Embossed text: white, then black two pixels up and left, then grey in between.
@@ -188,6 +196,10 @@ void TMDI::CreerMenus() {
   action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(),
          [this] { Commande(pf::TCommandeCadre::Apercu); });
   fichier->addSeparator();
+  action(fichier, "MFiches", QStringLiteral("Imprimer les &fiches des élèves..."),
+         QStringLiteral("Une page par élève : notes, moyennes, rang, graphiques, appréciation"), [this] {
+           if (auto* feuille = dynamic_cast<TChild*>(EnfantActif())) feuille->FichesEleves();
+         });
   action(fichier, "MClasseur", QStringLiteral("E&xporter vers un classeur..."),
          QStringLiteral("Toute la classe dans un classeur de tableur (.xlsx)"), [this] { MenuExporterClasseur(); });
   fichier->addSeparator();
@@ -230,7 +242,7 @@ void TMDI::CreerMenus() {
     if (!l.isEmpty()) menuFenetre_->addSeparator();
     int i = 0;
     for (QMdiSubWindow* w : l) {
-      QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(++i).arg(w->windowTitle()));
+      QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(++i).arg(TexteMenu(*w)));
       a->setCheckable(true);
       a->setChecked(w == zone_->currentSubWindow());
       a->setStatusTip(w->widget() ? w->widget()->windowFilePath() : QString());
@@ -451,7 +463,11 @@ void TMDI::ProposerRecuperations() {
     const int r =
         pf::ChoixMessage(texte, pf::TGenreMessage::Confirmation,
                          {QStringLiteral("&Récupérer"), QStringLiteral("&Supprimer"), QStringLiteral("&Ignorer")});
-    if (r == 1) TRecuperation::Supprimer(c);
+    // The copy may hold the only trace of an afternoon's grades: deleting it is asked twice.
+    if (r == 1 && pf::BoiteMessage(QStringLiteral("Supprimer définitivement la copie de secours de ") + c.Original +
+                                       QStringLiteral(" ? Les modifications qu'elle contient seront perdues."),
+                                   pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) == pf::TReponse::Oui)
+      TRecuperation::Supprimer(c);
     if (r != 0) continue;
     std::unique_ptr<TDocumentClasse> document;
     try {
@@ -558,6 +574,7 @@ void TMDI::MajMenuFichier() {
   Action("M19")->setEnabled(peut(C::ConfigurerImprimante));
   Action("M21")->setEnabled(peut(C::Apercu));
   Action("MClasseur")->setEnabled(s && dynamic_cast<TChild*>(active) != nullptr);
+  Action("MFiches")->setEnabled(Action("MClasseur")->isEnabled());
   Bouton(1)->setEnabled(Action("M12")->isEnabled());
   Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open
@@ -588,7 +605,7 @@ void TMDI::AfficherFichiersRecents() {
   for (std::size_t i = 1; i <= 3; ++i) {
     QAction* a = recents_[i - 1];
     a->setVisible(!Options.liste[i].empty());
-    a->setText(Utf8(Options.liste[i]));
+    a->setText(Utf8(Options.liste[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
   }
 }
 

@@ -4,10 +4,10 @@
 #include <ostream>
 
 #include "cli/pdf.h"
-#include "controls/depuisstatistiques.h"
 #include "model/ecriture.h"
 #include "model/erreurs.h"
 #include "platform/imprimantes.h"
+#include "print/controlesstat.h"
 #include "print/page.h"
 
 namespace calevrin {
@@ -31,7 +31,7 @@ int ImprimerPage(const cli::TDemandePage& d, std::ostream& erreurs) {
   QString titre;
   if (d.graphe) {
     controles::TNewGraphe fenetre;
-    controles::RemplirGraphe(*d.graphe, fenetre);
+    AppliquerGraphe(*d.graphe, fenetre);
     graphe.CopierPourImpression(fenetre);
     graphe.NoirBlanc = d.noirBlanc;
     graphe.Cadre = d.cadre;
@@ -41,7 +41,7 @@ int ImprimerPage(const cli::TDemandePage& d, std::ostream& erreurs) {
     titre = graphe.Caption;
   } else if (d.tableau) {
     controles::TTableau fenetre;
-    controles::RemplirTableau(*d.tableau, fenetre);
+    AppliquerTableau(*d.tableau, fenetre);
     tableau.CopierPourImpression(fenetre);
     tableau.NoirBlanc = d.noirBlanc;
     tableau.Cadre = d.cadre;

@@ -17,6 +17,8 @@
 #include "model/erreurs.h"
 #include "platform/canevasqt.h"
 #include "platform/imprimantes.h"
+#include "platform/texte.h"
+#include "print/fiches.h"
 #include "sheet/peintre.h"
 
 namespace calevrin {
@@ -28,6 +30,19 @@ std::unique_ptr<QGuiApplication> ApplicationSansEcran() {
   static char nom[] = "calevrin-cli";
   static char* argv[] = {nom, nullptr};
   return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int ImprimerFichesPdf(const TClasse& c, const TOptions& o, int periode, const std::vector<int>& eleves,
+                      const std::string& sortie, std::ostream& erreurs) {
+  const std::unique_ptr<QGuiApplication> application = ApplicationSansEcran();
+  try {
+    EcrirePdfFiches(sortie, CalculerFiches(c, periode, eleves, o), ParametresFiches({}, o),
+                    plateforme::DepuisCp1252(c.Abreviation.Texte() + " - " + NomPeriodeFiche(c, periode)));
+  } catch (const EErreurClasse& e) {
+    erreurs << e.what() << '\n';
+    return 1;
+  }
+  return 0;
 }
 
 int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, std::ostream& erreurs) {

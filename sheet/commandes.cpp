@@ -276,6 +276,14 @@ void TChild::CreerMenus() {
     action(contextuel_, nom.c_str(), m == 4 ? QStringLiteral("Synthèse") : QString(), QString(),
            [this, m] { ChangerMatiere(m); });
   }
+  contextuel_->addSeparator();
+  action(contextuel_, "MPopupFiches", QStringLiteral("Imprimer les &fiches des élèves..."),
+         QStringLiteral("Une page par élève : notes, moyennes, rang, graphiques, appréciation"), [this] { FichesEleves(); });
+}
+
+void TChild::FichesEleves() {
+  if (RefuserPendantSaisie()) return;
+  dialogues_.FichesEleves(this, Classe());
 }
 
 void TChild::MajLibellesPeriodes() {
@@ -387,9 +395,9 @@ bool TChild::SauverAvecCopie() {
                            "enregistrement (par un autre programme ou une synchronisation)."
                            "\n\nL'écraser avec cette classe ?"),
         pf::TGenreMessage::Confirmation,
-        {QStringLiteral("&Écraser"), QStringLiteral("Enregistrer &sous..."), QStringLiteral("Annuler")});
+        {QStringLiteral("Enregistrer &sous..."), QStringLiteral("&Écraser"), QStringLiteral("Annuler")});
     if (r == 2) return false;
-    ecrit = r == 0 ? Sauver(true) : SauverSous();
+    ecrit = r == 1 ? Sauver(true) : SauverSous();
   } else {
     ecrit = Sauver(true);
   }

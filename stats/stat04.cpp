@@ -4,15 +4,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "controls/depuisstatistiques.h"
 #include "platform/texte.h"
 #include "print/dlgprint.h"
 
 namespace calevrin {
 
 namespace pf = plateforme;
-
-void AppliquerTableau(const TTableauStat& s, controles::TTableau& t) { controles::RemplirTableau(s, t); }
 
 TStat04::TStat04(TDocumentClasse& document, const TOptions& o, QWidget* parent)
     : TFenetreStatistique(TFenetreStat::Bilan, document, o, parent) {

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QToolButton>
 
-#include "controls/depuisstatistiques.h"
 #include "platform/texte.h"
 #include "print/dlgprint.h"
 #include "stats/icones.h"
@@ -20,8 +19,6 @@ namespace {
 QString Q(const std::string& cp1252) { return pf::DepuisCp1252(cp1252); }
 
 }  // namespace
-
-void AppliquerGraphe(const TGrapheStat& s, controles::TNewGraphe& g) { controles::RemplirGraphe(s, g); }
 
 TStatGraphe::TStatGraphe(TFenetreStat genre, TDocumentClasse& document, const TOptions& o, QWidget* parent)
     : TFenetreStatistique(genre, document, o, parent) {

@@ -133,6 +133,7 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
   // A minimised sheet chosen in the window list comes back.
   QMdiSubWindow* premiere = f.Zone()->subWindowList().first();
   premiere->showMinimized();
+  f.Zone()->subWindowList().last()->setWindowTitle(QStringLiteral("Bilan complet classe & élève"));
   QMenu* fenetre = f.menuBar()->actions().at(Menus(f).indexOf(QStringLiteral("Fe&nêtre")))->menu();
   emit fenetre->aboutToShow();
   QAction* choix = nullptr;
@@ -140,6 +141,7 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
     if (a->text().startsWith(QStringLiteral("&1 "))) choix = a;
   ASSERT_NE(choix, nullptr);
   EXPECT_EQ(choix->text(), "&1 4eB.cl3");
+  EXPECT_TRUE(fenetre->actions().last()->text().endsWith(QStringLiteral(" Bilan complet classe && élève")));
   choix->trigger();
   EXPECT_TRUE(!premiere->isMinimized() && f.Zone()->currentSubWindow() == premiere);
 }
@@ -219,8 +221,10 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   EXPECT_FALSE(premiere->SauverAvecCopie());
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("modifié sur le disque"))) << choix_[0].toStdString();
+  // Enter must not overwrite another program's change: the first button is the default.
+  EXPECT_EQ(boutonsChoix_[0].join('|'), QStringLiteral("Enregistrer &sous...|&Écraser|Annuler"));
   EXPECT_EQ(Abreviation(), "AUTRE");
-  reponseChoix_ = 0;  // "Écraser"
+  reponseChoix_ = 1;  // "Écraser"
   EXPECT_TRUE(premiere->SauverAvecCopie());
   EXPECT_TRUE(Abreviation() != "AUTRE" && !premiere->Modifie());
 }

@@ -90,6 +90,22 @@ TEST(Recuperation, UnProgrammeTueEstRecupere) {
 
   FixerValeursProgramme();
   TMDI f(dir / "calevrin.ini");
+  {
+    // "Supprimer" asks again; "Non" keeps the copy for the next start ("Garder" the torn one).
+    QStringList confirmations;
+    test::TRemplacement<plateforme::TFonctionChoix> supprimer(
+        plateforme::RemplacerChoixMessage,
+        [](const QString&, plateforme::TGenreMessage, const QStringList&) { return 1; });
+    test::TRemplacement<plateforme::TFonctionMessage> non(plateforme::RemplacerBoiteMessage,
+                                                          [&](const QString& t, plateforme::TGenreMessage, int) {
+                                                            confirmations.push_back(t);
+                                                            return plateforme::TReponse::Non;
+                                                          });
+    f.ProposerRecuperations();
+    ASSERT_EQ(confirmations.size(), 1);
+    EXPECT_TRUE(confirmations[0].startsWith(QStringLiteral("Supprimer définitivement la copie de secours de ")));
+    EXPECT_EQ(TRecuperation::CopiesOrphelines().size(), 2);
+  }
   QStringList questions;
   test::TRemplacement<plateforme::TFonctionChoix> choix(
       plateforme::RemplacerChoixMessage, [&](const QString& t, plateforme::TGenreMessage, const QStringList&) {

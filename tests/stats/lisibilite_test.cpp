@@ -9,9 +9,8 @@
 
 #include "model/statistiques.h"
 #include "platform/canevasenregistreur.h"
+#include "print/controlesstat.h"
 #include "print/miseenpage.h"
-#include "stats/stat04.h"
-#include "stats/statgraphe.h"
 #include "tests/common/chevauchements.h"
 
 using namespace calevrin;
