@@ -59,14 +59,7 @@ int ImprimerPage(const cli::TDemandePage& d, std::ostream& erreurs) {
     erreurs << Formater(MsgCreation, d.sortie) << '\n';
     return 1;
   }
-  try {
-    EcrireFichierAtomique(d.sortie, reinterpret_cast<const std::uint8_t*>(octets.constData()),
-                          static_cast<std::size_t>(octets.size()));
-  } catch (const EErreurClasse& e) {
-    erreurs << e.what() << '\n';
-    return 1;
-  }
-  return 0;
+  return EcrireSortie(d.sortie, octets, erreurs);
 }
 
 }  // namespace calevrin

@@ -32,6 +32,17 @@ std::unique_ptr<QGuiApplication> ApplicationSansEcran() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+int EcrireSortie(const std::string& sortie, const QByteArray& octets, std::ostream& erreurs) {
+  try {
+    EcrireFichierAtomique(sortie, reinterpret_cast<const std::uint8_t*>(octets.constData()),
+                          static_cast<std::size_t>(octets.size()));
+  } catch (const EErreurClasse& e) {
+    erreurs << e.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
+
 int ImprimerFichesPdf(const TClasse& c, const TOptions& o, int periode, const std::vector<int>& eleves,
                       const std::string& sortie, std::ostream& erreurs) {
   const std::unique_ptr<QGuiApplication> application = ApplicationSansEcran();
@@ -97,14 +108,7 @@ int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, 
     erreurs << Formater(MsgCreation, sortie) << '\n';
     return 1;
   }
-  try {
-    EcrireFichierAtomique(sortie, reinterpret_cast<const std::uint8_t*>(octets.constData()),
-                          static_cast<std::size_t>(octets.size()));
-  } catch (const EErreurClasse& e) {
-    erreurs << e.what() << '\n';
-    return 1;
-  }
-  return 0;
+  return EcrireSortie(sortie, octets, erreurs);
 }
 
 }  // namespace calevrin
