@@ -163,6 +163,10 @@ int Fiches(const cli::TArguments& a, std::ostream&, std::ostream& err) {
     err << "La classe n'a pas de " << Texte(NomPeriode(c.NbPeriodes())) << ' ' << periode << ".\n";
     return 2;
   }
+  if (c.NbEleves() == 0) {
+    err << "La classe n'a pas d'élève : aucune fiche à écrire.\n";
+    return 1;
+  }
   const std::vector<int> eleves = a.Nombres("--eleve");
   for (const int e : eleves)
     if (e < 1 || e > c.NbEleves()) {

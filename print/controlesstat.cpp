@@ -10,16 +10,22 @@ namespace {
 
 QString Q(const std::string& cp1252) { return pf::DepuisCp1252(cp1252); }
 
+// The options' look, the same for a graph and a table.
+template <class C>
+void AppliquerStyle(const TStyleStat& s, C& controle) {
+  controle.CouleurFond = s.CouleurFond;
+  controle.CouleurL = s.CouleurL;
+  controle.Police.Nom = Q(s.Police);
+  controle.Police.Couleur = s.CouleurTexte;
+  controle.Police.Gras = s.StylePolice.gras;
+  controle.Police.Italique = s.StylePolice.italique;
+  controle.Police.Souligne = s.StylePolice.souligne;
+}
+
 }  // namespace
 
 void AppliquerGraphe(const TGrapheStat& s, controles::TNewGraphe& g) {
-  g.CouleurFond = s.Style.CouleurFond;
-  g.CouleurL = s.Style.CouleurL;
-  g.Police.Nom = Q(s.Style.Police);
-  g.Police.Couleur = s.Style.CouleurTexte;
-  g.Police.Gras = s.Style.StylePolice.gras;
-  g.Police.Italique = s.Style.StylePolice.italique;
-  g.Police.Souligne = s.Style.StylePolice.souligne;
+  AppliquerStyle(s.Style, g);
   g.Caption = Q(s.Caption);
   g.FixerNbBarre(s.NbBarre());
   for (int i = 1; i <= s.NbBarre(); ++i) {
@@ -43,13 +49,7 @@ void AppliquerGraphe(const TGrapheStat& s, controles::TNewGraphe& g) {
 }
 
 void AppliquerTableau(const TTableauStat& s, controles::TTableau& t) {
-  t.CouleurFond = s.Style.CouleurFond;
-  t.CouleurL = s.Style.CouleurL;
-  t.Police.Nom = Q(s.Style.Police);
-  t.Police.Couleur = s.Style.CouleurTexte;
-  t.Police.Gras = s.Style.StylePolice.gras;
-  t.Police.Italique = s.Style.StylePolice.italique;
-  t.Police.Souligne = s.Style.StylePolice.souligne;
+  AppliquerStyle(s.Style, t);
   t.Caption = Q(s.Caption);
   t.Cadre = s.Cadre;
   t.Relief = s.Relief == 0   ? controles::TRelief::rAucun
@@ -59,8 +59,7 @@ void AppliquerTableau(const TTableauStat& s, controles::TTableau& t) {
   t.FixerNbLigne(s.NbLigne);
   for (int col = 1; col <= controles::TTableau::MaxColonnes; ++col)
     for (int lig = 1; lig <= controles::TTableau::MaxLignes; ++lig)
-      t.FixerCellule(col, lig,
-                     Q(s.Cellule[static_cast<std::size_t>(col)][static_cast<std::size_t>(lig)]));
+      t.FixerCellule(col, lig, Q(s.Cellule[static_cast<std::size_t>(col)][static_cast<std::size_t>(lig)]));
 }
 
 }  // namespace calevrin
