@@ -5,10 +5,13 @@ BUILD_ASAN := build-asan
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
+# Recommended packages are left out (systemd, Mesa, a second LLVM: over a gigabyte), so what
+# the program needs at run time is named here: qt6-qpa-plugins (the X11 and Wayland windows),
+# fonts-dejavu-core (a sans-serif font for menus and dialogs), file (dpkg-shlibdeps runs it).
 PAQUETS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
-           libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 \
-           shared-mime-info ccache clang-tidy clang-format desktop-file-utils appstream dpkg-dev \
-           libxlsxwriter-dev libzip-dev
+           qt6-qpa-plugins libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+           fonts-liberation2 fonts-dejavu-core shared-mime-info ccache clang-tidy clang-format \
+           desktop-file-utils appstream dpkg-dev file libxlsxwriter-dev libzip-dev
 
 .PHONY: deps build run test bench lint format clean exemple package
 
@@ -19,7 +22,7 @@ deps:
 	done; \
 	if [ -n "$$manquants" ]; then \
 	  echo "Installation de :$$manquants"; \
-	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$manquants; \
+	  $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$manquants; \
 	fi
 
 $(BUILD)/CMakeCache.txt:
