@@ -9,16 +9,13 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "platform/aide.h"
 #include "platform/canevasqt.h"
@@ -26,6 +23,7 @@
 #include "platform/fichiers.h"
 #include "platform/imprimantes.h"
 #include "platform/messages.h"
+#include "print/page.h"
 
 namespace calevrin {
 
@@ -35,8 +33,6 @@ namespace {
 
 // The sheet's picture never exceeds 311 pixels; the panel leaves 8 around it.
 constexpr int CotePanneau = 8 + 311 + 8;
-constexpr int ResolutionPdf = 300;
-constexpr int ResolutionImage = 150;
 
 // The hourglass for as long as a page or a file is being written, whatever the way out.
 class TSablier {
@@ -219,6 +215,9 @@ void TDLGPrint::MettreEnPage() {
   QWidget* contenu = contenu_ == 0 ? static_cast<QWidget*>(g_) : t_;
   contenu->setGeometry(mise_.Image);
   contenu->raise();
+  // The picture is the page's zone scaled, its texts measured as the printer measures them.
+  const QPaintDevice* mesure = mise_.Imprimable ? static_cast<const QPaintDevice*>(&imprimante_) : nullptr;
+  static_cast<controles::TVueControle*>(contenu)->FixerPage(mise_.Zone.size(), mise_.Echelle, mesure);
   g_->Graphe().LargeurControle = mise_.Image.width();
   imprimer_->setEnabled(mise_.Imprimable);
   sansZone_->setVisible(!mise_.Imprimable);
@@ -236,6 +235,10 @@ void TDLGPrint::Dessiner(pf::TCanevas& c, const QRect& zone) {
 }
 
 void TDLGPrint::DessinerPage(pf::TCanevas& c) { Dessiner(c, mise_.Zone); }
+
+TDessinZone TDLGPrint::Dessin() {
+  return [this](pf::TCanevas& c, const QRect& zone) { Dessiner(c, zone); };
+}
 
 QString TDLGPrint::DemanderFichier(const QString& filtre, const QString& extension) {
   QString nom = Titre();
@@ -284,24 +287,10 @@ bool TDLGPrint::EcrirePdf(const QString& fichier, int resolution, const QPageLay
   QString erreur = MessageFichier(fichier);
   {
     TSablier sablier;
-    // Rendered into memory: the old file stays whole until the new one is, and a FIFO or a
-    // device at the file's place is refused instead of blocking the program.
-    QBuffer sortie;
-    if (sortie.open(QIODevice::WriteOnly)) {
-      QPdfWriter pdf(&sortie);
-      pdf.setResolution(resolution);
-      pdf.setPageLayout(page);
-      pdf.setTitle(Titre());
-      pdf.setCreator(QStringLiteral("Calevrin"));
-      QPainter p;
-      if (p.begin(&pdf)) {
-        const QRect zone = pdf.pageLayout().paintRectPixels(resolution);
-        const TMiseEnPage m = CalculerMiseEnPage(zone.width(), zone.height(), Paysage(), disposition_, f_->Marge);
-        pf::TCanevasQt c(p);
-        Dessiner(c, m.Zone);
-        if (p.end()) erreur = pf::EcrireFichier(fichier, sortie.data());
-      }
-    }
+    // Rendered into memory, then written whole: the old file stays until the new one is, and a
+    // FIFO or a device at the file's place is refused instead of blocking the program.
+    const QByteArray octets = PagePdf(Dessin(), page, resolution, disposition_, Paysage(), Titre());
+    if (!octets.isEmpty()) erreur = pf::EcrireFichier(fichier, octets);
   }
   if (!erreur.isEmpty()) Erreur(erreur);
   return erreur.isEmpty();
@@ -318,21 +307,8 @@ bool TDLGPrint::EnregistrerImage() {
   QString erreur = MessageFichier(fichier);
   {
     TSablier sablier;
-    // The graph or table alone, at the size its placement gives it on the page.
-    const QRect page = PageExport().paintRectPixels(ResolutionImage);
-    const TMiseEnPage m = CalculerMiseEnPage(page.width(), page.height(), Paysage(), disposition_, f_->Marge);
-    QImage image(m.Zone.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const int parMetre = static_cast<int>(std::lround(ResolutionImage / 0.0254));
-    image.setDotsPerMeterX(parMetre);
-    image.setDotsPerMeterY(parMetre);
-    {
-      QPainter p(&image);
-      pf::TCanevasQt c(p);
-      Dessiner(c, QRect(QPoint(0, 0), m.Zone.size()));
-    }
-    QBuffer png;
-    if (png.open(QIODevice::WriteOnly) && image.save(&png, "PNG")) erreur = pf::EcrireFichier(fichier, png.data());
+    const QByteArray octets = ImagePng(Dessin(), PageExport(), disposition_, Paysage());
+    if (!octets.isEmpty()) erreur = pf::EcrireFichier(fichier, octets);
   }
   if (!erreur.isEmpty()) Erreur(erreur);
   return erreur.isEmpty();
