@@ -10,6 +10,7 @@
 #include "dialogs/choixdevoir.h"
 #include "dialogs/classement.h"
 #include "dialogs/coefficients.h"
+#include "dialogs/importnotes.h"
 #include "dialogs/infosdevoirs.h"
 #include "dialogs/insereeleve.h"
 #include "dialogs/matieres.h"
@@ -28,6 +29,9 @@ bool TDialoguesApplication::InsererDevoir(QWidget* parent, TClasse& c, int k) {
 }
 bool TDialoguesApplication::ModifierDevoirs(QWidget* parent, TClasse& c) {
   return TDial06(parent, c).exec() == DialogueConfirme;
+}
+bool TDialoguesApplication::ImporterNotes(QWidget* parent, TClasse& c) {
+  return TDialImportNotes(parent, c).exec() == DialogueConfirme;
 }
 int TDialoguesApplication::ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) {
   return TDial16(parent, c, mode).exec();
