@@ -3,19 +3,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPoint>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,7 +23,6 @@
 #include "model/dates.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
-#include "platform/dialogues.h"
 #include "platform/messages.h"
 #include "platform/pressepapiers.h"
 
@@ -116,16 +112,9 @@ TDialImportNotes::TDialImportNotes(QWidget* parent, TClasse& classe, const TDate
   existante->addWidget(remplacer_);
 
   // Preview: a row unticked is left out.
-  table_ = new QTableWidget(0, 5, this);
-  table_->setObjectName(QStringLiteral("Apercu"));
-  table_->setHorizontalHeaderLabels({QStringLiteral("Ligne"), QStringLiteral("Nom lu"), QStringLiteral("Note lue"),
-                                     QStringLiteral("Élève"), QStringLiteral("Note enregistrée")});
-  table_->verticalHeader()->setVisible(false);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setTabKeyNavigation(false);
-  table_->horizontalHeader()->setStretchLastSection(true);
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  table_ = TableApercu(this, "Apercu",
+                       {QStringLiteral("Ligne"), QStringLiteral("Nom lu"), QStringLiteral("Note lue"),
+                        QStringLiteral("Élève"), QStringLiteral("Note enregistrée")});
   table_->setMinimumHeight(table_->fontMetrics().height() * 8);
   connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (remplissage_ || item->column() != ColLigne) return;
@@ -262,10 +251,7 @@ void TDialImportNotes::LireFichier(const QString& chemin) {
 }
 
 void TDialImportNotes::ChoisirFichier() {
-  QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
-  const QString nom =
-      pf::DemanderFichierOuverture(this, dossier, QStringLiteral("Notes (*.csv *.tsv *.txt);;Tous les fichiers (*)"));
+  const QString nom = ChoisirFichierImport(this, QStringLiteral("Notes (*.csv *.tsv *.txt);;Tous les fichiers (*)"));
   if (!nom.isEmpty()) LireFichier(nom);
 }
 
