@@ -301,8 +301,7 @@ std::string Aide() {
   for (const cli::TCommande* c : Commandes) aide += c->aide;
   return aide +
          "  --help                  cette aide\n"
-         "  --version               la version du logiciel\n"
-         "\n"
+         "  --version               la version du logiciel\n\n"
          "Les noms sont mis en forme comme à l'ouverture d'une classe.\n"
          "Un argument après « -- » est un fichier, même s'il commence par un tiret.\n"
          "Codes de sortie : 0 fait, 1 fichier illisible ou impossible à écrire, 2 arguments incorrects.\n";
