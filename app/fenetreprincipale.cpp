@@ -49,6 +49,14 @@ namespace pf = plateforme;
 
 namespace {
 
+// A caption as a menu item shows it: "&" is the accelerator's mark unless doubled, and the
+// modified mark's placeholder is drawn the way the title bar draws it.
+QString TexteMenu(const QWidget& w) {
+  QString t = w.windowTitle();
+  t.replace(QStringLiteral("[*]"), w.isWindowModified() ? QStringLiteral("*") : QString());
+  return t.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QString Utf8(const std::string& s) { return QString::fromStdString(s); }
 
 // Embossed text: white, then black two pixels up and left, then grey in between.
@@ -188,6 +196,9 @@ void TMDI::CreerMenus() {
   action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(),
          [this] { Commande(pf::TCommandeCadre::Apercu); });
   fichier->addSeparator();
+  action(fichier, "MClasseur", QStringLiteral("E&xporter vers un classeur..."),
+         QStringLiteral("Toute la classe dans un classeur de tableur (.xlsx)"), [this] { MenuExporterClasseur(); });
+  fichier->addSeparator();
   action(fichier, "M20", QStringLiteral("&Quitter"), QStringLiteral("Quitter le programme"), [this] {
     close();
   })->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -227,7 +238,7 @@ void TMDI::CreerMenus() {
     if (!l.isEmpty()) menuFenetre_->addSeparator();
     int i = 0;
     for (QMdiSubWindow* w : l) {
-      QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(++i).arg(w->windowTitle()));
+      QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(++i).arg(TexteMenu(*w)));
       a->setCheckable(true);
       a->setChecked(w == zone_->currentSubWindow());
       a->setStatusTip(w->widget() ? w->widget()->windowFilePath() : QString());
@@ -423,7 +434,22 @@ TChild* TMDI::OuvrirDocument(std::unique_ptr<TDocumentClasse> document) {
 }
 
 void TMDI::ProposerRecuperations() {
+  if (TRecuperation::Dossier().isEmpty()) {
+    pf::BoiteMessage(QStringLiteral("Aucun dossier personnel n'est défini (variable HOME) : les copies de secours "
+                                    "des classes modifiées sont désactivées pendant cette session."),
+                     pf::TGenreMessage::Avertissement);
+    return;
+  }
   for (const TRecuperation::TCopie& c : TRecuperation::CopiesOrphelines()) {
+    if (!c.Defaut.isEmpty()) {
+      // Nothing to recover from it, but the teacher decides: it may be the only trace left.
+      if (pf::ChoixMessage(QStringLiteral("La copie de secours ") + c.Fichier + QStringLiteral(" est abîmée (") +
+                               c.Defaut + QStringLiteral(") : elle ne peut pas être récupérée.\n\nLa supprimer ?"),
+                           pf::TGenreMessage::Avertissement,
+                           {QStringLiteral("&Supprimer"), QStringLiteral("&Garder")}) == 0)
+        TRecuperation::Supprimer(c);
+      continue;
+    }
     const QString texte = QStringLiteral("Le programme s'est arrêté avant que cette classe soit enregistrée :\n\n") +
                           c.Original + QStringLiteral("\n\nUne copie de secours du ") +
                           QLocale(QLocale::French).toString(c.Moment, QStringLiteral("dddd d MMMM yyyy à HH:mm")) +
@@ -433,7 +459,11 @@ void TMDI::ProposerRecuperations() {
     const int r =
         pf::ChoixMessage(texte, pf::TGenreMessage::Confirmation,
                          {QStringLiteral("&Récupérer"), QStringLiteral("&Supprimer"), QStringLiteral("&Ignorer")});
-    if (r == 1) TRecuperation::Supprimer(c);
+    // The copy may hold the only trace of an afternoon's grades: deleting it is asked twice.
+    if (r == 1 && pf::BoiteMessage(QStringLiteral("Supprimer définitivement la copie de secours de ") + c.Original +
+                                       QStringLiteral(" ? Les modifications qu'elle contient seront perdues."),
+                                   pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) == pf::TReponse::Oui)
+      TRecuperation::Supprimer(c);
     if (r != 0) continue;
     std::unique_ptr<TDocumentClasse> document;
     try {
@@ -539,6 +569,7 @@ void TMDI::MajMenuFichier() {
   Action("M18")->setEnabled(peut(C::Imprimer));
   Action("M19")->setEnabled(peut(C::ConfigurerImprimante));
   Action("M21")->setEnabled(peut(C::Apercu));
+  Action("MClasseur")->setEnabled(s && dynamic_cast<TChild*>(active) != nullptr);
   Bouton(1)->setEnabled(Action("M12")->isEnabled());
   Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open
@@ -569,7 +600,7 @@ void TMDI::AfficherFichiersRecents() {
   for (std::size_t i = 1; i <= 3; ++i) {
     QAction* a = recents_[i - 1];
     a->setVisible(!Options.liste[i].empty());
-    a->setText(Utf8(Options.liste[i]));
+    a->setText(Utf8(Options.liste[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
   }
 }
 

@@ -65,6 +65,8 @@ class TMDI : public QMainWindow {
   // "&Options...": the options dialog; confirmed, the options in force, written, and followed
   // by every open window.
   void MenuOption();
+  // "Exporter vers un classeur...": the active class as an .xlsx workbook.
+  void MenuExporterClasseur();
   void MosaiqueCourante() { Mosaique(mosaiqueHorizontale_); }
 
   bool HorlogeActive = true;

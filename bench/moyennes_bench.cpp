@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "model/figures.h"
 #include "model/moyennes.h"
 
 using namespace calevrin;
@@ -41,18 +42,37 @@ std::unique_ptr<TClasse> ClassePleine(bool distincts = false) {
   return c;
 }
 
-// Every average of the class in one pass: all 16 views of every student, their class
-// averages, every test average and the absences.
+// Every average of the class in one pass from the grade values kept by the figures: all 16
+// views of every student, their class averages, every test average and the absences. The
+// texts are read once per change (BM_LireNoteSurLaClasse), not here.
 void BM_CalculerMoyennes(benchmark::State& state) {
   const auto c = ClassePleine(state.range(0) != 0);
   const TOptions o;
+  auto v = std::make_unique<TValeursNotes>();
+  LireValeurs(*c, o, *v);
   auto r = std::make_unique<TMoyennes>();
   for ([[maybe_unused]] auto _ : state) {
-    CalculerMoyennes(*c, c->Joker(), *r, o);
+    CalculerMoyennes(*c, *v, c->Joker(), *r);
     benchmark::DoNotOptimize(r->classe);
   }
 }
 BENCHMARK(BM_CalculerMoyennes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// What a typed grade costs the kept figures: its value read again, every average with and
+// without the Joker computed again.
+void BM_ChiffresApresUneNote(benchmark::State& state) {
+  const auto c = ClassePleine();
+  const TOptions o;
+  TFiguresClasse chiffres(*c, o);
+  int e = 0;
+  for ([[maybe_unused]] auto _ : state) {
+    e = e % MaxEleves + 1;
+    c->Eleve(e).Note(2, 2, 7).Affecter(e % 2 ? "12.5" : "abs");
+    chiffres.NoteChangee(*c, o, e, 2, 2, 7);
+    benchmark::DoNotOptimize(chiffres.Moyennes(true).classe);
+  }
+}
+BENCHMARK(BM_ChiffresApresUneNote)->Unit(benchmark::kMicrosecond);
 
 // The same averages one call at a time, each view reading its grades again.
 void BM_ToutesLesMoyennes(benchmark::State& state) {

@@ -1,5 +1,6 @@
 #include "cli/nouvelle.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -7,7 +8,6 @@
 
 #include "model/cp1252.h"
 #include "model/erreurs.h"
-#include "model/fichierclasse.h"
 #include "model/importliste.h"
 #include "model/nouvelleclasse.h"
 
@@ -37,16 +37,21 @@ int Nouvelle(const TArguments& a, std::ostream& out, std::ostream& err) {
 
   TListeImportee liste;
   try {
-    // A list of 45 students is a few kilobytes: anything much larger is not one.
-    liste = LireListeEleves(LireFichierTexte(fichierListe, 1 << 20, MsgPasListeEleves));
+    liste = LireListeEleves(LireFichierListe(fichierListe));
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
     return 1;
   }
-  for (const TLigneIgnoree& l : liste.Ignorees)
+  // A file that is no list at all would bury the terminal under one line per row.
+  constexpr std::size_t Detaillees = 20;
+  for (std::size_t k = 0; k < std::min(liste.Ignorees.size(), Detaillees); ++k) {
+    const TLigneIgnoree& l = liste.Ignorees[k];
     err << fichierListe << ", ligne " << l.Ligne << " ignorée : " << l.Raison << " (« " << l.Texte << " »)\n";
+  }
+  if (const std::size_t reste = liste.Ignorees.size() - std::min(liste.Ignorees.size(), Detaillees); reste > 0)
+    err << fichierListe << " : " << reste << (reste > 1 ? " autres lignes ignorées\n" : " autre ligne ignorée\n");
   for (const TEleveImporte& e : liste.Eleves)
-    if (e.Coupe) err << fichierListe << ", ligne " << e.Ligne << " : nom ou prénom coupé à 20 caractères\n";
+    if (!e.Remarques.empty()) err << fichierListe << ", ligne " << e.Ligne << " : " << e.Remarques << '\n';
 
   auto c = std::make_unique<TClasse>();
   if (CreerClasse(*c, liste.Saisis(), fichierClasse, TOptions()) == 0) {

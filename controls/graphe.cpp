@@ -209,8 +209,7 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
             c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
           }
           // One pixel wider than the slot: neighbouring bars share their border line.
-          rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1,
-                    hauteur(b.Valeur));
+          rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1, hauteur(b.Valeur));
         } else {
           c.FixerAlignement(pf::TAlignement::Centre);
           brosseFond();

@@ -1,7 +1,7 @@
 #include "dialogs/importliste.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/composants.h"
+#include "model/erreurs.h"
 #include "platform/messages.h"
 #include "platform/pressepapiers.h"
 
@@ -47,9 +48,12 @@ TDialImportListe::TDialImportListe(QWidget* parent, const TDateJour& aujourdhui)
   resume_->setWordWrap(true);
   eleves_ = TableApercu(this, "Eleves",
                         {QStringLiteral("N°"), QStringLiteral("Nom"), QStringLiteral("Prénom"),
-                         QStringLiteral("Date de naissance"), QStringLiteral("Ligne")});
+                         QStringLiteral("Date de naissance"), QStringLiteral("Ligne"), QStringLiteral("Remarque")});
   ignorees_ =
       TableApercu(this, "Ignorees", {QStringLiteral("Ligne"), QStringLiteral("Texte"), QStringLiteral("Raison")});
+  garderDoubles_ = new QCheckBox(QStringLiteral("&Garder aussi les élèves en double"), this);
+  garderDoubles_->setObjectName(QStringLiteral("GarderDoubles"));
+  garderDoubles_->setVisible(false);
   importer_ = Bouton(this, QStringLiteral("&Importer"), "BoutonImporter");
   importer_->setEnabled(false);
   connect(importer_, &QPushButton::clicked, this, &QDialog::accept);
@@ -64,6 +68,7 @@ TDialImportListe::TDialImportListe(QWidget* parent, const TDateJour& aujourdhui)
   racine->addWidget(resume_);
   racine->addWidget(Etiquette(QStringLiteral("&Elèves à importer :"), eleves_, this));
   racine->addWidget(eleves_, 3);
+  racine->addWidget(garderDoubles_);
   racine->addWidget(Etiquette(QStringLiteral("&Lignes ignorées :"), ignorees_, this));
   racine->addWidget(ignorees_, 2);
   racine->addWidget(Boutons(this, importer_, QStringLiteral("Dlg_NewClasse")));
@@ -81,12 +86,13 @@ void TDialImportListe::Lire(const std::string& octets, const QString& origine) {
     Cellule(eleves_, i, 1, Depuis(e.Eleve.Nom));
     Cellule(eleves_, i, 2, Depuis(e.Eleve.Prenom));
     Cellule(eleves_, i, 3, DateLisible(e.Eleve.DateNaissance));
-    Cellule(eleves_, i, 4,
-            QString::number(e.Ligne) + (e.Coupe ? QStringLiteral(" (coupé à 20 caractères)") : QString()));
+    Cellule(eleves_, i, 4, QString::number(e.Ligne));
+    Cellule(eleves_, i, 5, QString::fromStdString(e.Remarques));
   }
+  // A file that is no list may skip a hundred thousand rows: the first ones tell why.
   const auto m = static_cast<int>(liste_.Ignorees.size());
-  ignorees_->setRowCount(m);
-  for (int i = 0; i < m; ++i) {
+  ignorees_->setRowCount(std::min(m, 1000));
+  for (int i = 0; i < ignorees_->rowCount(); ++i) {
     const TLigneIgnoree& l = liste_.Ignorees[static_cast<std::size_t>(i)];
     Cellule(ignorees_, i, 0, QString::number(l.Ligne));
     Cellule(ignorees_, i, 1, QString::fromStdString(l.Texte));
@@ -99,11 +105,18 @@ void TDialImportListe::Lire(const std::string& octets, const QString& origine) {
   if (m > 0)
     resume += QStringLiteral(", ") + QString::number(m) +
               (m > 1 ? QStringLiteral(" lignes ignorées") : QStringLiteral(" ligne ignorée"));
+  const int doubles = liste_.NbDoubles();
+  if (doubles > 0)
+    resume += QStringLiteral(", dont ") + QString::number(doubles) +
+              (doubles > 1 ? QStringLiteral(" en double, importés une fois")
+                           : QStringLiteral(" en double, importé une fois"));
   resume += QStringLiteral(" (") + QString::fromStdString(std::string(NomEncodage(liste_.Encodage)));
   if (liste_.Separateur != 0)
     resume += QStringLiteral(", séparateur ") + QString::fromStdString(std::string(NomSeparateur(liste_.Separateur)));
   resume += liste_.EnTete ? QStringLiteral(", ligne d'en-tête)") : QStringLiteral(")");
   resume_->setText(resume);
+  garderDoubles_->setChecked(false);
+  garderDoubles_->setVisible(doubles > 0);
   importer_->setEnabled(n > 0);
   if (n > 0) importer_->setFocus();
 }
@@ -112,15 +125,17 @@ void TDialImportListe::ChoisirFichier() {
   const QString nom =
       ChoisirFichierImport(this, QStringLiteral("Liste d'élèves (*.csv *.tsv *.txt);;Tous les fichiers (*)"));
   if (nom.isEmpty()) return;
-  QFile f(nom);
-  // A class list is a few kilobytes; anything far larger is not one.
-  if (!f.open(QIODevice::ReadOnly) || f.size() > 1 << 20) {
-    pf::BoiteMessage(QStringLiteral("Impossible de lire le fichier ") + nom, pf::TGenreMessage::Erreur);
+  std::string octets;
+  try {
+    octets = LireFichierListe(nom.toStdString());
+  } catch (const EErreurClasse& e) {
+    pf::BoiteMessage(QString::fromStdString(e.what()), pf::TGenreMessage::Erreur);
     return;
   }
-  const QByteArray octets = f.readAll();
-  Lire(octets.toStdString(), QFileInfo(nom).fileName());
+  Lire(octets, QFileInfo(nom).fileName());
 }
+
+std::vector<TEleveSaisi> TDialImportListe::Saisis() const { return liste_.Saisis(garderDoubles_->isChecked()); }
 
 void TDialImportListe::Coller() {
   const QString texte = pf::TexteDuPressePapiers();
@@ -128,7 +143,14 @@ void TDialImportListe::Coller() {
     pf::BoiteMessage(QStringLiteral("Le presse-papiers ne contient pas de texte."), pf::TGenreMessage::Information);
     return;
   }
-  Lire(texte.toUtf8().toStdString(), QStringLiteral("Presse-papiers"));
+  const QByteArray octets = texte.toUtf8();
+  if (const std::string trop =
+          MessageTropGrand("Le presse-papiers contient", static_cast<std::uint64_t>(octets.size()));
+      !trop.empty()) {
+    pf::BoiteMessage(QString::fromStdString(trop), pf::TGenreMessage::Erreur);
+    return;
+  }
+  Lire(octets.toStdString(), QStringLiteral("Presse-papiers"));
 }
 
 }  // namespace calevrin

@@ -1,15 +1,16 @@
 #pragma once
 // The preview of a list of students read from a file or from the clipboard: the students that
 // will be imported, and the lines that will be skipped with the reason. Nothing is imported
-// until "Importer"; the caller then takes Liste().
+// until "Importer"; the caller then takes Saisis().
 //
-// Object names for tests: Resume, Eleves, Ignorees, BoutonFichier, BoutonColler, BoutonImporter,
-// BoutonAnnuler, BoutonAide.
+// Object names for tests: Resume, Eleves, Ignorees, GarderDoubles, BoutonFichier, BoutonColler,
+// BoutonImporter, BoutonAnnuler, BoutonAide.
 
 #include <QDialog>
 
 #include "model/importliste.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -24,6 +25,8 @@ class TDialImportListe : public QDialog {
   // Reads and shows the list; origine names it in the summary (a file name, "presse-papiers").
   void Lire(const std::string& octets, const QString& origine);
   const TListeImportee& Liste() const { return liste_; }
+  // The students to import: those listed twice once, unless the teacher ticked to keep both.
+  std::vector<TEleveSaisi> Saisis() const;
 
  private:
   void ChoisirFichier();
@@ -34,6 +37,7 @@ class TDialImportListe : public QDialog {
   QLabel* resume_;
   QTableWidget* eleves_;
   QTableWidget* ignorees_;
+  QCheckBox* garderDoubles_;
   QPushButton* importer_;
 };
 

@@ -129,7 +129,7 @@ void TDial01::Remplir(const std::vector<TEleveSaisi>& eleves) {
 void TDial01::Importer() {
   if (!Stocker()) return;
   TDialImportListe d(this, aujourdhui_);
-  if (d.exec() == QDialog::Accepted) Remplir(d.Liste().Saisis());
+  if (d.exec() == QDialog::Accepted) Remplir(d.Saisis());
 }
 
 }  // namespace calevrin

@@ -1,13 +1,19 @@
 #include "document/recuperation.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QUuid>
+#include <cerrno>
 
 #include "document/documentclasse.h"
-#include "model/ecriture.h"
+#include "model/copiesecours.h"
 #include "model/erreurs.h"
 
 namespace calevrin {
@@ -16,21 +22,62 @@ namespace {
 
 // Named after the class's path, and unique: two new classes share the name "Classe.cl3".
 QString Base(const QString& dossier, const std::string& chemin) {
+  if (dossier.isEmpty()) return {};
   const QByteArray h = QCryptographicHash::hash(QByteArray::fromStdString(chemin), QCryptographicHash::Sha1).toHex();
   return QDir(dossier).filePath(QString::fromLatin1(h.left(12)) + QLatin1Char('-') +
                                 QUuid::createUuid().toString(QUuid::Id128).left(12));
 }
 
+// A teacher's grades on a shared computer: the folder is the user's alone, even one made
+// before by a program less careful.
+void CreerDossierPrive(const QString& dossier) {
+  if (dossier.isEmpty()) return;
+  QDir().mkpath(dossier);
+  ::chmod(QFile::encodeName(dossier).constData(), 0700);
+}
+
+int OuvrirVerrou(const QString& base) {
+  const int fd = ::open(QFile::encodeName(base + QStringLiteral(".lock")).constData(),
+                        O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  ::fchmod(fd, 0600);
+  return fd;
+}
+
+// Only a live holder counts: an empty, stale or missing lock file says nothing.
+bool Detenue(const QString& base) {
+  const int fd = ::open(QFile::encodeName(base + QStringLiteral(".lock")).constData(),
+                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool detenue = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  ::close(fd);
+  return detenue;
+}
+
 }  // namespace
 
 QString TRecuperation::Dossier() {
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
-      .filePath(QStringLiteral("recuperation"));
+  // A relative XDG_DATA_HOME is to be ignored, as the XDG rules say.
+  QString donnees = QFile::decodeName(qgetenv("XDG_DATA_HOME"));
+  if (!QDir::isAbsolutePath(donnees)) {
+    const QString home = QFile::decodeName(qgetenv("HOME"));
+    if (!QDir::isAbsolutePath(home)) return {};
+    donnees = home + QStringLiteral("/.local/share");
+  }
+  QString dossier = donnees;
+  if (!QCoreApplication::organizationName().isEmpty())
+    dossier += QLatin1Char('/') + QCoreApplication::organizationName();
+  return dossier + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral("/recuperation");
 }
 
 TRecuperation::TRecuperation(TDocumentClasse& document, const QString& dossier, int calme, int maximum)
     : QObject(&document), document_(document), base_(Base(dossier, document.Chemin())) {
-  QDir().mkpath(dossier);
+  CreerDossierPrive(dossier);
   ecrivain_.setMaxThreadCount(1);
   calme_.setSingleShot(true);
   calme_.setInterval(calme);
@@ -53,6 +100,10 @@ TRecuperation::~TRecuperation() {
   maximum_.stop();
   Effacer();
   ecrivain_.waitForDone();
+  if (verrou_ >= 0) {
+    QFile::remove(base_ + QStringLiteral(".lock"));
+    ::close(verrou_);
+  }
 }
 
 void TRecuperation::Changement() {
@@ -64,25 +115,19 @@ void TRecuperation::Changement() {
 void TRecuperation::Ecrire() {
   calme_.stop();
   maximum_.stop();
-  if (!document_.Modifie()) return;
-  if (!verrou_) {
-    // Held while this program lives: another start does not offer a copy still in use.
-    verrou_ = std::make_unique<QLockFile>(base_ + QStringLiteral(".lock"));
-    verrou_->setStaleLockTime(0);
-    if (!verrou_->tryLock(0)) verrou_.reset();
-  }
+  if (!document_.Modifie() || base_.isEmpty()) return;
+  // Held while this program lives: another start does not offer a copy still in use.
+  if (verrou_ < 0) verrou_ = OuvrirVerrou(base_);
   auto image = std::make_shared<TImage>();
   document_.Image(*image);
-  const std::string copie = (base_ + QStringLiteral(".cl3")).toStdString();
-  const std::string infos = (base_ + QStringLiteral(".txt")).toStdString();
-  const std::string texte =
-      document_.Chemin() + "\n" + QDateTime::currentDateTime().toString(Qt::ISODate).toStdString() + "\n";
+  const std::string copie = FichierCopie().toStdString();
+  const TCopieSecours description{
+      document_.Chemin(), QDateTime::currentDateTime().toString(Qt::ISODate).toStdString(), {}};
   ecrite_ = true;
   // The disk may be slow: typing goes on meanwhile.
-  ecrivain_.start([image, copie, infos, texte] {
+  ecrivain_.start([image, copie, description] {
     try {
-      EcrireFichierAtomique(copie, image->data(), image->size());
-      EcrireFichierAtomique(infos, texte);
+      EcrireCopieSecours(copie, *image, description);
     } catch (const EErreurClasse&) {
       // A copy that cannot be written leaves the class as safe as it was without one.
     }
@@ -96,36 +141,29 @@ void TRecuperation::Effacer() {
   maximum_.stop();
   if (!ecrite_) return;
   ecrite_ = false;
-  const QString base = base_;
-  ecrivain_.start([base] {
-    QFile::remove(base + QStringLiteral(".cl3"));
-    QFile::remove(base + QStringLiteral(".txt"));
-  });
+  const QString copie = FichierCopie();
+  ecrivain_.start([copie] { QFile::remove(copie); });
 }
 
 QList<TRecuperation::TCopie> TRecuperation::CopiesOrphelines(const QString& dossier) {
   QList<TCopie> r;
+  if (dossier.isEmpty()) return r;
   const QDir d(dossier);
-  for (const QString& nom : d.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-    const QString base = d.filePath(nom.chopped(4));
-    QLockFile verrou(base + QStringLiteral(".lock"));
-    verrou.setStaleLockTime(0);
-    if (!verrou.tryLock(0)) continue;  // its program still runs
-    verrou.unlock();
-    QFile infos(base + QStringLiteral(".txt"));
-    if (!QFile::exists(base + QStringLiteral(".cl3")) || !infos.open(QIODevice::ReadOnly)) continue;
-    const QStringList lignes = QString::fromUtf8(infos.readAll()).split(QLatin1Char('\n'));
-    if (lignes.size() < 2) continue;
-    r.push_back({base + QStringLiteral(".cl3"), lignes[0], QDateTime::fromString(lignes[1], Qt::ISODate)});
+  for (const QString& nom : d.entryList({QStringLiteral("*.cl3")}, QDir::Files | QDir::Hidden, QDir::Name)) {
+    const QString fichier = d.filePath(nom);
+    const QString base = fichier.chopped(4);
+    if (Detenue(base)) continue;  // its program still runs
+    const TCopieSecours c = LireCopieSecours(fichier.toStdString());
+    r.push_back({fichier, QString::fromStdString(c.Original),
+                 QDateTime::fromString(QString::fromStdString(c.Moment), Qt::ISODate),
+                 QString::fromStdString(c.Defaut)});
   }
   return r;
 }
 
 void TRecuperation::Supprimer(const TCopie& copie) {
-  const QString base = copie.Fichier.chopped(4);
-  QFile::remove(base + QStringLiteral(".cl3"));
-  QFile::remove(base + QStringLiteral(".txt"));
-  QFile::remove(base + QStringLiteral(".lock"));
+  QFile::remove(copie.Fichier);
+  QFile::remove(copie.Fichier.chopped(4) + QStringLiteral(".lock"));
 }
 
 }  // namespace calevrin

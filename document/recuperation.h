@@ -6,12 +6,10 @@
 
 #include <QDateTime>
 #include <QList>
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
 #include <QTimer>
-#include <memory>
 
 namespace calevrin {
 
@@ -25,15 +23,18 @@ class TRecuperation : public QObject {
   TRecuperation(TDocumentClasse& document, const QString& dossier = Dossier(), int calme = 30000, int maximum = 120000);
   ~TRecuperation() override;
 
-  // The user's folder of recovery copies.
+  // The user's private folder of recovery copies; empty without a home folder (the copies
+  // are then off).
   static QString Dossier();
 
   struct TCopie {
     QString Fichier;   // the recovery copy
     QString Original;  // the class's own path
     QDateTime Moment;  // when it was written
+    QString Defaut;    // why a damaged copy cannot be recovered; empty for a sound one
   };
-  // The copies no running program holds: those to offer at start.
+  // The copies no running program holds, whatever their lock files hold: those to offer at
+  // start, the damaged ones too.
   static QList<TCopie> CopiesOrphelines(const QString& dossier = Dossier());
   static void Supprimer(const TCopie& copie);
 
@@ -51,7 +52,7 @@ class TRecuperation : public QObject {
   QTimer calme_;
   QTimer maximum_;
   QThreadPool ecrivain_;  // one thread: writes and removals keep their order
-  std::unique_ptr<QLockFile> verrou_;
+  int verrou_ = -1;       // flock'ed while this program lives; the kernel lets go when it dies
   bool ecrite_ = false;
 };
 

@@ -3,22 +3,19 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 
 #include "model/cp1252.h"
 #include "model/dates.h"
+#include "model/erreurs.h"
+#include "model/fichierclasse.h"
 
 namespace calevrin {
 
 namespace {
 
 // --- Encoding -----------------------------------------------------------------------------
-
-bool Utf8Valide(std::string_view s) {
-  char32_t u = 0;
-  for (std::size_t i = 0; i < s.size();)
-    if (!LireUtf8(s, i, u)) return false;
-  return true;
-}
 
 std::string DepuisUtf16(std::string_view s, bool petitBoutiste) {
   std::string r;
@@ -43,22 +40,61 @@ std::string DepuisUtf16(std::string_view s, bool petitBoutiste) {
   return r;
 }
 
+// A text that is UTF-8 but for a few bytes (a name pasted from elsewhere, a stray byte) is
+// still UTF-8: fewer invalid bytes than well-formed accented characters. The invalid bytes
+// become U+FFFD, made "?" once the rows are cut.
+bool Utf8Abime(std::string_view s, std::string& r) {
+  std::size_t invalides = 0, accents = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t debut = i;
+    char32_t u = 0;
+    if (LireUtf8(s, i, u)) {
+      accents += u >= 0x80 ? 1 : 0;
+      r.append(s.substr(debut, i - debut));
+    } else {
+      ++invalides;
+      AjouterUtf8(r, 0xFFFD);
+      ++i;
+    }
+  }
+  return invalides == 0 || (accents > 0 && invalides <= accents);
+}
+
 std::string EnUtf8(std::string_view o, TEncodageListe& enc) {
+  std::string r;
+  r.reserve(o.size());
   if (o.starts_with("\xEF\xBB\xBF")) {
     enc = TEncodageListe::Utf8Bom;
-    o.remove_prefix(3);
-    return std::string(o);
+    Utf8Abime(o.substr(3), r);
+    return r;
   }
   if (o.starts_with("\xFF\xFE") || o.starts_with("\xFE\xFF")) {
     enc = TEncodageListe::Utf16;
     return DepuisUtf16(o.substr(2), o[0] == '\xFF');
   }
-  if (Utf8Valide(o)) {
+  if (Utf8Abime(o, r)) {
     enc = TEncodageListe::Utf8;
-    return std::string(o);
+    return r;
   }
   enc = TEncodageListe::Windows1252;
   return Utf8DepuisCp1252(o);
+}
+
+// NUL, escapes and the other control characters of C0 and C1 have no place in a name; tabs
+// and line ends stay, they cut the text.
+void SansControles(std::string& t) {
+  std::size_t j = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const auto c = static_cast<unsigned char>(t[i]);
+    if (c == 0xC2 && i + 1 < t.size() && static_cast<unsigned char>(t[i + 1]) >= 0x80 &&
+        static_cast<unsigned char>(t[i + 1]) <= 0x9F) {
+      ++i;
+      continue;
+    }
+    if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F) continue;
+    t[j++] = t[i];
+  }
+  t.resize(j);
 }
 
 // --- Rows and fields ----------------------------------------------------------------------
@@ -211,7 +247,13 @@ bool Nombre(std::string_view s, std::size_t& pos, std::size_t min, std::size_t m
   return pos - debut >= min && (pos == s.size() || !Chiffre(s[pos]));
 }
 
-TDateLue LireDate(std::string_view s) {
+// A two-digit year is of this century up to the current year, of the last one after it.
+int AnneeSurDeuxChiffres(int aa, const TDateJour& j) {
+  const int siecle = j.Annee / 100 * 100;
+  return aa <= j.Annee % 100 ? siecle + aa : siecle - 100 + aa;
+}
+
+TDateLue LireDate(std::string_view s, const TDateJour& j) {
   // A time after the date, as some exports write: "2011-03-12 00:00:00".
   if (const auto blanc = s.find(' '); blanc != std::string_view::npos) {
     const std::string_view heure = s.substr(blanc + 1);
@@ -241,8 +283,9 @@ TDateLue LireDate(std::string_view s) {
     if (!Nombre(s, pos, 1, 2, c) || pos != s.size()) return {};
     d = {true, c, b, a};
   } else {
-    if (!Nombre(s, pos, 4, 4, c) || pos != s.size()) return {};
-    d = {true, a, b, c};
+    const std::size_t debutAnnee = pos;
+    if (!Nombre(s, pos, 2, 4, c) || pos != s.size() || pos - debutAnnee == 3) return {};
+    d = {true, a, b, pos - debutAnnee == 2 ? AnneeSurDeuxChiffres(c, j) : c};
   }
   return d;
 }
@@ -313,15 +356,26 @@ TSorte SorteEnTete(const std::string& champ) {
   return TSorte::Aucune;
 }
 
-const std::string& Champ(const TRangee& r, int j) {
+const std::string& Champ(const TRangeeLue& r, int j) {
   static const std::string vide;
   return j >= 0 && static_cast<std::size_t>(j) < r.Champs.size() ? r.Champs[static_cast<std::size_t>(j)] : vide;
 }
 
-bool AvecLettre(std::string_view s) {
-  return std::any_of(s.begin(), s.end(), [](char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80;
-  });
+// Latin letters with or without accents, and the letters of other scripts (which the
+// Windows-1252 check refuses later with a clearer reason); not digits, punctuation, symbols.
+bool Lettre(char32_t u) {
+  if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z')) return true;
+  if (u < 0xC0 || u == 0xD7 || u == 0xF7) return false;
+  return !(u >= 0x2000 && u <= 0x2BFF) && u != 0xFFFD;
+}
+
+bool AvecLettre(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t u = 0;
+    if (!LireUtf8(utf8, i, u)) u = static_cast<unsigned char>(utf8[i++]);
+    if (Lettre(u)) return true;
+  }
+  return false;
 }
 
 struct TColonnes {
@@ -332,7 +386,8 @@ struct TColonnes {
 // The columns not yet known, from the content of the data rows: the first column mostly of
 // dates, then the first two mostly of words (not single letters, as a column of sexes holds)
 // that do not hold one same value throughout (as a column of the class's name does).
-void ColonnesParContenu(const std::vector<TRangee>& rangees, std::size_t debut, TColonnes& c) {
+void ColonnesParContenu(const std::vector<TRangeeLue>& rangees, std::size_t debut, const TDateJour& aujourdhui,
+                        TColonnes& c) {
   std::size_t largeur = 0;
   for (std::size_t i = debut; i < rangees.size(); ++i) largeur = std::max(largeur, rangees[i].Champs.size());
   for (int passe = 0; passe < 2; ++passe) {
@@ -345,7 +400,7 @@ void ColonnesParContenu(const std::vector<TRangee>& rangees, std::size_t debut, 
         const std::string& v = Champ(rangees[i], j);
         if (v.empty()) continue;
         ++remplis;
-        dates += LireDate(v).Forme ? 1 : 0;
+        dates += LireDate(v, aujourdhui).Forme ? 1 : 0;
         mots += AvecLettre(v) && v.size() >= 2 ? 1 : 0;
         if (!premier) premier = &v;
         constante = constante && v == *premier;
@@ -383,33 +438,40 @@ std::string TexteRangee(std::string_view t, const TRangee& r) {
   return s;
 }
 
-}  // namespace
-
-std::string LireDateListe(std::string_view texte) {
-  const TDateLue d = LireDate(Nettoyer(texte));
-  return d.Forme && Existe(d) ? HuitChiffres(d) : std::string();
+// U+FFFD, the mark of a replaced byte, made "?" which a class file can hold; true when any was.
+bool Remplacer(std::string& s) {
+  bool fait = false;
+  for (std::size_t i = 0; (i = s.find("\xEF\xBF\xBD", i)) != std::string::npos; ++i) {
+    s.replace(i, 3, "?");
+    fait = true;
+  }
+  return fait;
 }
 
-std::vector<TEleveSaisi> TListeImportee::Saisis() const {
-  std::vector<TEleveSaisi> r;
-  r.reserve(Eleves.size());
-  for (const TEleveImporte& e : Eleves) r.push_back(e.Eleve);
-  return r;
+void Remarquer(std::string& remarques, std::string_view r) {
+  if (!remarques.empty()) remarques += "; ";
+  remarques += r;
 }
 
-namespace {
-
-struct TTexteDecoupe {
-  std::string Texte;  // UTF-8
-  TEncodageListe Encodage = TEncodageListe::Utf8;
-  char Separateur = 0;
-  std::vector<TRangee> Rangees;  // fields cleaned, empty rows left out
+// The same person: same name and first name whatever the case and the accents, and the same
+// birth date when both have one.
+struct TIdentite {
+  std::string Cle;
+  const TEleveImporte* Eleve = nullptr;
+  bool Meme(const TIdentite& b) const {
+    const std::string& d1 = Eleve->Eleve.DateNaissance;
+    const std::string& d2 = b.Eleve->Eleve.DateNaissance;
+    return Cle == b.Cle && (d1.empty() || d2.empty() || d1 == d2);
+  }
 };
 
-TTexteDecoupe DecouperTexte(std::string_view octets) {
-  TTexteDecoupe d;
-  d.Texte = EnUtf8(octets, d.Encodage);
-  const std::string& t = d.Texte;
+}  // namespace
+
+TTableauLu LireTableau(std::string_view octets) {
+  TTableauLu r;
+  std::string t = EnUtf8(octets, r.Encodage);
+  r.Nul = t.find('\0') != std::string::npos;
+  SansControles(t);
 
   // "sep=;" on the first line names the separator.
   std::size_t pos = 0;
@@ -423,40 +485,80 @@ TTexteDecoupe DecouperTexte(std::string_view octets) {
   } else {
     sep = DeviserSeparateur(t, pos, ligne);
   }
-  d.Separateur = sep;
+  r.Separateur = sep;
 
-  d.Rangees = Decouper(t, pos, ligne, sep, static_cast<std::size_t>(-1));
-  for (TRangee& r : d.Rangees)
-    for (std::string& c : r.Champs) c = Nettoyer(c);
-  std::erase_if(d.Rangees, Vide);
-  return d;
-}
-
-}  // namespace
-
-TTableauLu LireTableau(std::string_view octets) {
-  const TTexteDecoupe d = DecouperTexte(octets);
-  TTableauLu r;
-  r.Encodage = d.Encodage;
-  r.Separateur = d.Separateur;
-  r.Rangees.reserve(d.Rangees.size());
-  for (const TRangee& x : d.Rangees) r.Rangees.push_back({x.Ligne, TexteRangee(d.Texte, x), x.Champs});
+  for (TRangee& x : Decouper(t, pos, ligne, sep, static_cast<std::size_t>(-1))) {
+    for (std::string& c : x.Champs) c = Nettoyer(c);
+    if (Vide(x)) continue;
+    TRangeeLue l{x.Ligne, TexteRangee(t, x), std::move(x.Champs), false};
+    l.Remplacement = Remplacer(l.Texte);
+    for (std::string& c : l.Champs) Remplacer(c);
+    r.Rangees.push_back(std::move(l));
+  }
   return r;
 }
 
-TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourdhui) {
-  TListeImportee liste;
-  TTexteDecoupe d = DecouperTexte(octets);
-  const std::string& t = d.Texte;
-  liste.Encodage = d.Encodage;
-  liste.Separateur = d.Separateur;
-  std::vector<TRangee>& rangees = d.Rangees;
-  if (rangees.empty()) return liste;
+std::string LireFichierListe(const std::string& chemin) {
+  // The size is told before anything is read, and only for a regular file: a FIFO is refused
+  // by the reader without waiting for a writer.
+  std::error_code ec;
+  const auto etat = std::filesystem::status(chemin, ec);
+  if (!ec && std::filesystem::is_regular_file(etat)) {
+    const std::uint64_t taille = std::filesystem::file_size(chemin, ec);
+    if (!ec && taille > TailleMaxListe) throw EErreurClasse(MessageTropGrand("Le fichier " + chemin + " fait", taille));
+  }
+  return LireFichierTexte(chemin, TailleMaxListe, MsgPasListeEleves);
+}
 
-  // A header names the columns; "Date" alone counts only when no other header names the dates.
+std::string TailleLisible(std::uint64_t octets) {
+  std::string r;
+  if (octets < 1024) {
+    r = std::to_string(octets) + (octets > 1 ? " octets" : " octet");
+  } else {
+    const bool mega = octets >= 1 << 20;
+    char t[32];
+    std::snprintf(t, sizeof t, "%.1f", static_cast<double>(octets) / (mega ? 1024.0 * 1024.0 : 1024.0));
+    r = t;
+    if (r.ends_with(".0")) r.resize(r.size() - 2);
+    std::replace(r.begin(), r.end(), '.', ',');
+    r += mega ? " Mo" : " ko";
+  }
+  return r;
+}
+
+std::string MessageTropGrand(std::string_view origine, std::uint64_t taille) {
+  if (taille <= TailleMaxListe) return {};
+  return std::string(origine) + " " + TailleLisible(taille) + " : une liste d'élèves en fait au plus " +
+         TailleLisible(TailleMaxListe) + ".";
+}
+
+std::string LireDateListe(std::string_view texte, const TDateJour& aujourdhui) {
+  const TDateLue d = LireDate(Nettoyer(texte), aujourdhui);
+  return d.Forme && Existe(d) ? HuitChiffres(d) : std::string();
+}
+
+int TListeImportee::NbDoubles() const {
+  return static_cast<int>(
+      std::count_if(Eleves.begin(), Eleves.end(), [](const TEleveImporte& e) { return e.DoubleDe > 0; }));
+}
+
+std::vector<TEleveSaisi> TListeImportee::Saisis(bool garderDoubles) const {
+  std::vector<TEleveSaisi> r;
+  r.reserve(Eleves.size());
+  for (const TEleveImporte& e : Eleves)
+    if ((garderDoubles || e.DoubleDe == 0) && r.size() < static_cast<std::size_t>(MaxEleves)) r.push_back(e.Eleve);
+  return r;
+}
+
+namespace {
+
+// The columns named by a header, or found in the content; "Date" alone counts only when no
+// other header names the dates.
+TColonnes ColonnesDeLaListe(const std::vector<TRangeeLue>& rangees, const TDateJour& aujourdhui,
+                            TListeImportee& liste) {
   TColonnes col;
   int dateSeule = -1;
-  const TRangee& premiere = rangees.front();
+  const TRangeeLue& premiere = rangees.front();
   for (int j = 0; j < static_cast<int>(premiere.Champs.size()); ++j) {
     switch (SorteEnTete(premiere.Champs[static_cast<std::size_t>(j)])) {
       case TSorte::Nom: col.Nom = col.Nom < 0 ? j : col.Nom; break;
@@ -468,63 +570,102 @@ TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourd
   }
   if (col.Date < 0) col.Date = dateSeule;
   liste.EnTete = col.Nom >= 0 || col.Prenom >= 0 || col.Date >= 0;
-  ColonnesParContenu(rangees, liste.EnTete ? 1 : 0, col);
+  ColonnesParContenu(rangees, liste.EnTete ? 1 : 0, aujourdhui, col);
   // An unnamed header: words above a column of dates.
   if (!liste.EnTete && col.Date >= 0 && rangees.size() > 1) {
     const std::string& d = Champ(premiere, col.Date);
-    liste.EnTete = !d.empty() && !LireDate(d).Forme && AvecLettre(d);
+    liste.EnTete = !d.empty() && !LireDate(d, aujourdhui).Forme && AvecLettre(d);
   }
   liste.ColonneNom = col.Nom;
   liste.ColonnePrenom = col.Prenom;
   liste.ColonneDate = col.Date;
+  return col;
+}
 
-  for (std::size_t i = liste.EnTete ? 1 : 0; i < rangees.size(); ++i) {
-    const TRangee& r = rangees[i];
-    const std::string& nom = Champ(r, col.Nom);
-    const std::string& prenom = Champ(r, col.Prenom);
-    const std::string& date = Champ(r, col.Date);
-    const auto ignorer = [&](std::string raison) {
-      liste.Ignorees.push_back({r.Ligne, TexteRangee(t, r), std::move(raison)});
-    };
-    if (nom.empty()) {
-      ignorer("nom manquant");
-      continue;
-    }
-    if (const std::string x = SansEquivalent(nom + prenom); !x.empty()) {
-      ignorer("caractère « " + x + " » sans équivalent dans le jeu de caractères des fichiers classe");
-      continue;
+// Why the row cannot be a student, or nothing when it can.
+std::optional<std::string> Refus(const std::string& nom, const std::string& prenom) {
+  if (nom.empty()) return "nom manquant";
+  if (!AvecLettre(nom)) return "nom sans aucune lettre";
+  if (const std::string x = SansEquivalent(nom + prenom); !x.empty())
+    return "caractère « " + x + " » sans équivalent dans le jeu de caractères des fichiers classe";
+  return std::nullopt;
+}
+
+// A date that cannot be kept costs the student his date, never his place in the class.
+void DateNaissance(const std::string& date, const TDateJour& aujourdhui, TEleveImporte& e) {
+  if (date.empty()) return;
+  const TDateLue d = LireDate(date, aujourdhui);
+  if (!d.Forme)
+    Remarquer(e.Remarques, "date de naissance illisible : " + date + " (attendu jj/mm/aaaa), élève gardé sans date");
+  else if (!Existe(d))
+    Remarquer(e.Remarques, "date de naissance inexistante : " + date + ", élève gardé sans date");
+  else if (ComparerDates({d.Annee, d.Mois, d.Jour}, aujourdhui) > 0)
+    Remarquer(e.Remarques, "date de naissance postérieure à aujourd'hui : " + date + ", élève gardé sans date");
+  else
+    e.Eleve.DateNaissance = HuitChiffres(d);
+}
+
+void Noms(const std::string& nom, const std::string& prenom, TEleveImporte& e) {
+  e.Eleve.Nom = *Cp1252DepuisUtf8(nom);
+  e.Eleve.Prenom = *Cp1252DepuisUtf8(prenom);
+  e.Coupe = e.Eleve.Nom.size() > TNom::Capacite || e.Eleve.Prenom.size() > TNom::Capacite;
+  for (std::string* s : {&e.Eleve.Nom, &e.Eleve.Prenom}) {
+    s->resize(std::min(s->size(), TNom::Capacite));
+    while (!s->empty() && s->back() == ' ') s->pop_back();  // a cut between two words
+  }
+  if (e.Coupe) Remarquer(e.Remarques, "coupé à 20 caractères");
+}
+
+struct TImport {
+  const TColonnes& Col;
+  const TDateJour& Aujourdhui;
+  TListeImportee& Liste;
+  std::vector<TIdentite> Uniques;  // the students met once so far, at most 45
+
+  void Rangee(const TRangeeLue& r) {
+    const std::string& nom = Champ(r, Col.Nom);
+    const std::string& prenom = Champ(r, Col.Prenom);
+    if (auto raison = Refus(nom, prenom)) {
+      Liste.Ignorees.push_back({r.Ligne, r.Texte, std::move(*raison)});
+      return;
     }
     TEleveImporte e;
     e.Ligne = r.Ligne;
-    if (!date.empty()) {
-      const TDateLue d = LireDate(date);
-      if (!d.Forme) {
-        ignorer("date de naissance illisible : " + date + " (attendu jj/mm/aaaa)");
-        continue;
+    if (r.Remplacement) Remarquer(e.Remarques, "octet invalide remplacé par « ? »");
+    DateNaissance(Champ(r, Col.Date), Aujourdhui, e);
+    Noms(nom, prenom, e);
+    const TIdentite id{Plier(nom) + "|" + Plier(prenom), &e};
+    for (const TIdentite& autre : Uniques)
+      if (autre.Meme(id)) {
+        e.DoubleDe = autre.Eleve->Ligne;
+        Remarquer(e.Remarques, "en double (ligne " + std::to_string(e.DoubleDe) + ")");
+        break;
       }
-      if (!Existe(d)) {
-        ignorer("date de naissance inexistante : " + date);
-        continue;
-      }
-      if (ComparerDates({d.Annee, d.Mois, d.Jour}, aujourdhui) > 0) {
-        ignorer("date de naissance postérieure à aujourd'hui : " + date);
-        continue;
-      }
-      e.Eleve.DateNaissance = HuitChiffres(d);
+    // A list pasted twice still gives its 45 students, the doubles flagged.
+    constexpr auto Max = static_cast<std::size_t>(MaxEleves);
+    if (e.DoubleDe == 0 ? Uniques.size() == Max : Liste.Eleves.size() == 2 * Max) {
+      Liste.Ignorees.push_back({r.Ligne, r.Texte, "au-delà de 45 élèves, le nombre maximal d'une classe"});
+      return;
     }
-    if (liste.Eleves.size() == MaxEleves) {
-      ignorer("au-delà de 45 élèves, le nombre maximal d'une classe");
-      continue;
-    }
-    e.Eleve.Nom = *Cp1252DepuisUtf8(nom);
-    e.Eleve.Prenom = *Cp1252DepuisUtf8(prenom);
-    e.Coupe = e.Eleve.Nom.size() > TNom::Capacite || e.Eleve.Prenom.size() > TNom::Capacite;
-    for (std::string* s : {&e.Eleve.Nom, &e.Eleve.Prenom}) {
-      s->resize(std::min(s->size(), TNom::Capacite));
-      while (!s->empty() && s->back() == ' ') s->pop_back();  // a cut between two words
-    }
-    liste.Eleves.push_back(std::move(e));
+    Liste.Eleves.push_back(std::move(e));
+    if (Liste.Eleves.back().DoubleDe == 0) Uniques.push_back({id.Cle, &Liste.Eleves.back()});
   }
+};
+
+}  // namespace
+
+TListeImportee LireListeEleves(std::string_view octets, const TDateJour& aujourdhui) {
+  TListeImportee liste;
+  const TTableauLu tableau = LireTableau(octets);
+  liste.Encodage = tableau.Encodage;
+  liste.Separateur = tableau.Separateur;
+  const std::vector<TRangeeLue>& rangees = tableau.Rangees;
+  if (rangees.empty()) return liste;
+
+  const TColonnes col = ColonnesDeLaListe(rangees, aujourdhui, liste);
+  liste.Eleves.reserve(2 * static_cast<std::size_t>(MaxEleves));  // the identities point into it
+  TImport import{col, aujourdhui, liste, {}};
+  for (std::size_t i = liste.EnTete ? 1 : 0; i < rangees.size(); ++i) import.Rangee(rangees[i]);
   return liste;
 }
 

@@ -242,9 +242,7 @@ TSourceNotes LireSourceNotes(std::string_view octets) {
   TSourceNotes s;
   s.Encodage = t.Encodage;
   s.Separateur = t.Separateur;
-  const bool nul = std::any_of(t.Rangees.begin(), t.Rangees.end(),
-                               [](const TRangeeLue& r) { return r.Texte.find('\0') != std::string::npos; });
-  if (nul)
+  if (t.Nul)
     throw EErreurClasse(
         "Encodage inconnu : le texte n'est ni en UTF-8, ni en UTF-16 avec indicateur d'ordre des octets, ni en "
         "Windows-1252.");

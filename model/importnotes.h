@@ -18,7 +18,7 @@
 namespace calevrin {
 
 // A table of grades is a few kilobytes; anything much larger is not one.
-inline constexpr std::uint64_t TailleMaxNotes = 1 << 20;
+inline constexpr std::uint64_t TailleMaxNotes = TailleMaxListe;
 
 struct TSourceNotes {
   TEncodageListe Encodage = TEncodageListe::Utf8;

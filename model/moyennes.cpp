@@ -1,8 +1,8 @@
 #include "model/moyennes.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include "model/alertes.h"
@@ -19,96 +19,10 @@ bool VueValide(int m, int p) { return m >= 1 && m <= 4 && p >= 1 && p <= 4; }
 int IndiceVue(int m, int p) { return (m - 1) * 4 + (p - 1); }
 int IndiceNote(int m, int p) { return ((m - 1) * MaxPeriodes + (p - 1)) * MaxDevoirs; }
 
-constexpr double Puissances10[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0};
-
-// The characters of a grade text past its length cleared, character i in byte i whatever the
-// byte order of the machine.
-inline std::uint64_t Octets(const TTexteNote& t, unsigned n) {
-  std::uint64_t x = 0;
-  for (unsigned i = 0; i < TTexteNote::Capacite; ++i)
-    x |= std::uint64_t{static_cast<unsigned char>(t.Car[i])} << (8 * i);
-  return x & ((std::uint64_t{1} << (8 * n)) - 1);
-}
-
-// Most grades are plain decimals ("12", "8.5", ".75") and averages are recomputed at every
-// paint, so these are read here without the general parser and without a branch per
-// character: the five bytes of the text are classified and converted as one 64-bit word. At
-// most five digits divided by an exact power of ten is correctly rounded, so the value is the
-// one LireNote gives. Codes, letters, signs and exponents go to LireNote.
-inline TNote Lire(const TTexteNote& t, const TOptions& o) {
-  constexpr std::uint64_t Haut = 0x8080808080;  // the high bit of each of the five bytes
-  constexpr std::uint64_t Bas = 0x7F7F7F7F7F;
-  const unsigned n = static_cast<unsigned>(t.Taille());
-  const std::uint64_t x = Octets(t, n);
-  const std::uint64_t actifs = Haut & ((std::uint64_t{1} << (8 * n)) - 1);
-  // Per byte, in its high bit: 0x30 <= b <= 0x39, and b == '.'; no borrow or carry crosses bytes.
-  const std::uint64_t chiffres = ((x | Haut) - 0x3030303030) & (0xB9B9B9B9B9 - (x & Bas)) & ~x & actifs;
-  const std::uint64_t z = x ^ 0x2E2E2E2E2E;
-  const std::uint64_t points = ~(((z & Bas) + Bas) | z) & actifs;
-  if ((chiffres | points) != actifs || chiffres == 0 || (points & (points - 1)) != 0)
-    return n == 0 ? TNote{} : LireNote(t.Vue(), o);
-
-  const unsigned avecPoint = points != 0;
-  // The place of the point, n when there is none (a sentinel bit in byte n; the min only
-  // tells the analysers so).
-  const unsigned point =
-      std::min(n, static_cast<unsigned>(std::countr_zero(points | (std::uint64_t{0x80} << (8 * n)))) / 8);
-  const unsigned nbChiffres = n - avecPoint;
-  const std::uint64_t avant = (std::uint64_t{1} << (8 * point)) - 1;
-  std::uint64_t v = (x & avant) | ((x >> 8) & ~avant);  // the point taken out
-  v -= 0x3030303030303030 & ((std::uint64_t{1} << (8 * nbChiffres)) - 1);
-  // Right-aligned in eight bytes behind leading zeros, then the usual eight-digit conversion.
-  v <<= 8 * (8 - nbChiffres);
-  v = v * 10 + (v >> 8);
-  v = (((v & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
-       (((v >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >>
-      32;
-  const unsigned decimales = n - point - avecPoint;
-  return {static_cast<double>(static_cast<std::uint32_t>(v)) / Puissances10[decimales], NoteNombre};
-}
-
+// Every computation reads a grade through here, so that all of them agree with LireNote.
 struct TLecteur {
   const TOptions& o;
-  TNote operator()(const TTexteNote& t) const { return Lire(t, o); }
-};
-
-// For the computations over a whole class: a class has few distinct grade texts, so each is
-// read once and then found in a small table. The table lives for one computation only; the
-// options cannot change meanwhile.
-class TLecteurMemorise {
- public:
-  explicit TLecteurMemorise(const TOptions& o) : o_(o) {
-    for (TEntree& e : table_) e.cle = Libre;
-  }
-  TNote operator()(const TTexteNote& t) {
-    const unsigned n = static_cast<unsigned>(t.Taille());
-    const std::uint64_t cle = Octets(t, n) << 8 | n;
-    // Open addressing: the table is never more than half full, so a free slot ends each search.
-    std::size_t i = static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15u) >> 54);
-    while (table_[i].cle != cle) {
-      if (table_[i].cle == Libre) {
-        const TNote note = Lire(t, o_);
-        if (nb_ < Taille / 2) {
-          table_[i] = {cle, note};
-          ++nb_;
-        }
-        return note;
-      }
-      i = (i + 1) % Taille;
-    }
-    return table_[i].note;
-  }
-
- private:
-  static constexpr std::size_t Taille = 1024;
-  static constexpr std::uint64_t Libre = ~std::uint64_t{0};  // no text has this key
-  struct TEntree {
-    std::uint64_t cle;
-    TNote note;
-  };
-  std::array<TEntree, Taille> table_;
-  std::size_t nb_ = 0;
-  const TOptions& o_;
+  TNote operator()(const TTexteNote& t) const { return LireNote(t.Vue(), o); }
 };
 
 // The grades of one subject and period, read before any sum so that the extended-precision
@@ -118,6 +32,18 @@ struct TNotesPeriode {
   std::array<bool, MaxDevoirs> notes;
   int n = 0;
 };
+
+// Gives the number of those that are not grades (absences and other codes).
+int CopierNotes(const TNote* source, int n, TNotesPeriode& r) {
+  r.n = n;
+  int nonNotes = 0;
+  for (int k = 0; k < n; ++k) {
+    r.valeurs[static_cast<std::size_t>(k)] = source[k].Valeur;
+    r.notes[static_cast<std::size_t>(k)] = source[k].EstNote();
+    nonNotes += source[k].EstNote() ? 0 : 1;
+  }
+  return nonNotes;
+}
 
 template <typename L>
 void LireNotes(const TEleve& el, int m, int p, int n, L& lire, TNotesPeriode& r) {
@@ -167,8 +93,9 @@ struct TPeriode {
   double plusBasse = 0;
   double coefPlusBasse = 0;
 
-  void Ajouter(double v, double coef, bool joker) {
-    if (joker) {
+  template <bool Joker>
+  void Ajouter(double v, double coef) {
+    if constexpr (Joker) {
       if (v == PasDeMoyenne) return;
       if (nb == 0 || v < plusBasse) {  // strict: the first of equal lowest grades is the one ignored
         plusBasse = v;
@@ -178,20 +105,26 @@ struct TPeriode {
     }
     s.Ajouter(v, coef);
   }
-  double Resultat(bool joker) {
-    if (joker && nb >= 2) s.Retirer(plusBasse, coefPlusBasse);  // a single grade is never ignored
+  template <bool Joker>
+  double Resultat() {
+    if (Joker && nb >= 2) s.Retirer(plusBasse, coefPlusBasse);  // a single grade is never ignored
     return s.Resultat();
   }
 };
 
-double PeriodeDe(const TDevoir* devoirs, const TNotesPeriode& notes, bool joker) {
+template <bool Joker>
+double PeriodeDe(const TDevoir* devoirs, const TNotesPeriode& notes) {
   TPeriode r;
   for (std::size_t k = 0; k < static_cast<std::size_t>(notes.n); ++k) {
     const double coef = devoirs[k].Coef;
     // A test of coefficient 0 counts for nothing, whatever its grade.
-    if (notes.notes[k] && coef != 0) r.Ajouter(notes.valeurs[k], coef, joker);
+    if (notes.notes[k] && coef != 0) r.Ajouter<Joker>(notes.valeurs[k], coef);
   }
-  return r.Resultat(joker);
+  return r.Resultat<Joker>();
+}
+
+double PeriodeDe(const TDevoir* devoirs, const TNotesPeriode& notes, bool joker) {
+  return joker ? PeriodeDe<true>(devoirs, notes) : PeriodeDe<false>(devoirs, notes);
 }
 
 template <typename L>
@@ -269,7 +202,7 @@ int Absences(const TClasse& c, const TEleve& el, int m, int p, const TOptions& o
   int nb = 0;
   const int n = c.NbDevoirs(m, p);
   for (int k = 0; k < n; ++k)
-    if (!Lire(notes[k], o).EstNote()) ++nb;
+    if (!LireNote(notes[k].Vue(), o).EstNote()) ++nb;
   return nb;
 }
 
@@ -318,7 +251,7 @@ double MoyenneDevoir(const TClasse& c, int m, int p, int k, const TOptions& o) {
   long double somme = 0;
   int nb = 0;
   for (int e = 1; e <= c.NbEleves(); ++e) {
-    const TNote note = Lire(c.Eleve(e).Notes[static_cast<std::size_t>(IndiceNote(m, p) + k - 1)], o);
+    const TNote note = LireNote(c.Eleve(e).Notes[static_cast<std::size_t>(IndiceNote(m, p) + k - 1)].Vue(), o);
     if (note.EstNote()) {
       somme += note.Valeur;
       ++nb;
@@ -334,7 +267,7 @@ double MoyenneClasse(const TClasse& c, int m, int p, bool joker, const TOptions&
   }
   long double somme = 0;
   int nb = 0;
-  TLecteurMemorise lire(o);
+  TLecteur lire{o};
   for (int e = 1; e <= c.NbEleves(); ++e)
     if (const double a = Vue(c, c.Eleve(e), m, p, joker, lire); a != PasDeMoyenne) {
       somme += a;
@@ -386,77 +319,145 @@ int TMoyennes::Absences(int e, int m, int p) const {
   return absences[static_cast<std::size_t>(e - 1)][static_cast<std::size_t>(IndiceVue(m, p))];
 }
 
+void LireValeurs(const TClasse& c, const TOptions& o, TValeursNotes& v) {
+  const int nbEleves = c.NbEleves();
+  for (int e = 1; e <= MaxEleves; ++e) {
+    auto& notes = v.Notes[static_cast<std::size_t>(e - 1)];
+    if (e > nbEleves) {
+      notes.fill(TNote{});
+      continue;
+    }
+    const TEleve& el = c.Eleve(e);
+    for (std::size_t i = 0; i < notes.size(); ++i) notes[i] = LireNote(el.Notes[i].Vue(), o);
+  }
+}
+
+void LireValeur(const TClasse& c, const TOptions& o, int e, int m, int p, int k, TValeursNotes& v) {
+  if (!EleveValide(e) || !MatiereValide(m) || !PeriodeValide(p) || k < 1 || k > MaxDevoirs) return;
+  const auto i = static_cast<std::size_t>(IndiceNote(m, p) + k - 1);
+  v.Notes[static_cast<std::size_t>(e - 1)][i] = e <= c.NbEleves() ? LireNote(c.Eleve(e).Notes[i].Vue(), o) : TNote{};
+}
+
 void CalculerMoyennes(const TClasse& c, bool joker, TMoyennes& r, const TOptions& o) {
+  const auto v = std::make_unique<TValeursNotes>();
+  LireValeurs(c, o, *v);
+  CalculerMoyennes(c, *v, joker, r);
+}
+
+namespace {
+
+// The 16 averages and absences of student e; with sommes, also adds the student's grades to the
+// sums of the test averages.
+struct TSommesDevoirs {
+  std::array<long double, NotesParEleve> sommes{};
+  std::array<int, NotesParEleve> nb{};
+};
+
+void CalculerEleve(const TClasse& c, const TValeursNotes& valeurs, bool joker, int e, TMoyennes& r,
+                   TSommesDevoirs* devoirs = nullptr) {
+  const TNote* notesEleve = valeurs.Notes[static_cast<std::size_t>(e - 1)].data();
+  auto& moyennes = r.eleves[static_cast<std::size_t>(e - 1)];
+  auto& absences = r.absences[static_cast<std::size_t>(e - 1)];
+  TPeriodes a{};
+  TNotesPeriode notes;
+  for (int m = 1; m <= MaxMatieres; ++m)
+    for (int p = 1; p <= MaxPeriodes; ++p) {
+      const int n = c.NbDevoirs(m, p);
+      const int nbAbsences = CopierNotes(notesEleve + IndiceNote(m, p), n, notes);
+      if (devoirs != nullptr)
+        for (int k = 0; k < n; ++k)
+          if (notes.notes[static_cast<std::size_t>(k)]) {
+            const auto i = static_cast<std::size_t>(IndiceNote(m, p) + k);
+            devoirs->sommes[i] += notes.valeurs[static_cast<std::size_t>(k)];
+            ++devoirs->nb[i];
+          }
+      a[m - 1][p - 1] = PeriodeDe(&c.Devoir(m, p, 1), notes, joker);
+      moyennes[static_cast<std::size_t>(IndiceVue(m, p))] = a[m - 1][p - 1];
+      absences[static_cast<std::size_t>(IndiceVue(m, p))] = static_cast<std::int16_t>(nbAbsences);
+    }
+  std::array<double, MaxMatieres> annuelles{};
+  for (int m = 1; m <= MaxMatieres; ++m) {
+    annuelles[m - 1] = AnnuelleDe(c, m, a);
+    moyennes[static_cast<std::size_t>(IndiceVue(m, 4))] = annuelles[m - 1];
+  }
+  for (int p = 1; p <= MaxPeriodes; ++p) moyennes[static_cast<std::size_t>(IndiceVue(4, p))] = SyntheseDe(c, p, a);
+  moyennes[static_cast<std::size_t>(IndiceVue(4, 4))] = SyntheseAnnuelleDe(c, annuelles);
+
+  for (int m = 1; m <= 3; ++m) {
+    int annee = 0;
+    for (int p = 1; p <= 3; ++p) annee += absences[static_cast<std::size_t>(IndiceVue(m, p))];
+    absences[static_cast<std::size_t>(IndiceVue(m, 4))] = static_cast<std::int16_t>(annee);
+  }
+  for (int p = 1; p <= 4; ++p) {
+    int toutes = 0;
+    for (int m = 1; m <= 3; ++m) toutes += absences[static_cast<std::size_t>(IndiceVue(m, p))];
+    absences[static_cast<std::size_t>(IndiceVue(4, p))] = static_cast<std::int16_t>(toutes);
+  }
+}
+
+// The class averages, summed in student order as MoyenneClasse does.
+void CalculerClasse(int nbEleves, TMoyennes& r) {
+  std::array<long double, 16> sommes{};
+  std::array<int, 16> nb{};
+  for (int e = 1; e <= nbEleves; ++e) {
+    const auto& moyennes = r.eleves[static_cast<std::size_t>(e - 1)];
+    for (std::size_t v = 0; v < 16; ++v)
+      if (moyennes[v] != PasDeMoyenne) {
+        sommes[v] += moyennes[v];
+        ++nb[v];
+      }
+  }
+  for (std::size_t v = 0; v < 16; ++v) r.classe[v] = Quotient(sommes[v], nb[v]);
+}
+
+// The average of one test over the class, in student order as MoyenneDevoir does.
+void CalculerDevoir(const TClasse& c, const TValeursNotes& valeurs, int m, int p, int k, TMoyennes& r) {
+  const auto i = static_cast<std::size_t>(IndiceNote(m, p) + k - 1);
+  long double somme = 0;
+  int nb = 0;
+  for (int e = 1; e <= c.NbEleves(); ++e)
+    if (const TNote& note = valeurs.Notes[static_cast<std::size_t>(e - 1)][i]; note.EstNote()) {
+      somme += note.Valeur;
+      ++nb;
+    }
+  r.devoirs[i] = Quotient(somme, nb);
+}
+
+}  // namespace
+
+void CalculerMoyennes(const TClasse& c, const TValeursNotes& valeurs, bool joker, TMoyennes& r) {
   for (auto& v : r.eleves) v.fill(PasDeMoyenne);
   for (auto& v : r.absences) v.fill(0);
   r.devoirs.fill(PasDeMoyenne);
-
-  std::array<long double, NotesParEleve> sommesDevoirs{};
-  std::array<std::uint8_t, NotesParEleve> nbDevoirs{};
-  std::array<long double, 16> sommesClasse{};
-  std::array<int, 16> nbClasse{};
-  TLecteurMemorise lire(o);
-  const int nbEleves = c.NbEleves();
-  for (int e = 1; e <= nbEleves; ++e) {
-    const TEleve& el = c.Eleve(e);
-    auto& moyennes = r.eleves[static_cast<std::size_t>(e - 1)];
-    auto& absences = r.absences[static_cast<std::size_t>(e - 1)];
-    TPeriodes a{};
-    TNotesPeriode notes;
-    for (int m = 1; m <= MaxMatieres; ++m)
-      for (int p = 1; p <= MaxPeriodes; ++p) {
-        // The average of Periode, and the sums of the test averages and the absences.
-        const int base = IndiceNote(m, p);
-        const int n = c.NbDevoirs(m, p);
-        LireNotes(el, m, p, n, lire, notes);
-        int nbAbsences = 0;
-        for (int k = 0; k < n; ++k) {
-          const auto i = static_cast<std::size_t>(base + k);
-          if (notes.notes[static_cast<std::size_t>(k)]) {
-            sommesDevoirs[i] += notes.valeurs[static_cast<std::size_t>(k)];
-            ++nbDevoirs[i];
-          } else {
-            ++nbAbsences;
-          }
-        }
-        a[m - 1][p - 1] = PeriodeDe(&c.Devoir(m, p, 1), notes, joker);
-        moyennes[static_cast<std::size_t>(IndiceVue(m, p))] = a[m - 1][p - 1];
-        absences[static_cast<std::size_t>(IndiceVue(m, p))] = static_cast<std::int16_t>(nbAbsences);
-      }
-    std::array<double, MaxMatieres> annuelles{};
-    for (int m = 1; m <= MaxMatieres; ++m) {
-      annuelles[m - 1] = AnnuelleDe(c, m, a);
-      moyennes[static_cast<std::size_t>(IndiceVue(m, 4))] = annuelles[m - 1];
-    }
-    for (int p = 1; p <= MaxPeriodes; ++p) moyennes[static_cast<std::size_t>(IndiceVue(4, p))] = SyntheseDe(c, p, a);
-    moyennes[static_cast<std::size_t>(IndiceVue(4, 4))] = SyntheseAnnuelleDe(c, annuelles);
-
-    for (int m = 1; m <= 3; ++m) {
-      int annee = 0;
-      for (int p = 1; p <= 3; ++p) annee += absences[static_cast<std::size_t>(IndiceVue(m, p))];
-      absences[static_cast<std::size_t>(IndiceVue(m, 4))] = static_cast<std::int16_t>(annee);
-    }
-    for (int p = 1; p <= 4; ++p) {
-      int toutes = 0;
-      for (int m = 1; m <= 3; ++m) toutes += absences[static_cast<std::size_t>(IndiceVue(m, p))];
-      absences[static_cast<std::size_t>(IndiceVue(4, p))] = static_cast<std::int16_t>(toutes);
-    }
-    for (std::size_t v = 0; v < 16; ++v)
-      if (moyennes[v] != PasDeMoyenne) {
-        sommesClasse[v] += moyennes[v];
-        ++nbClasse[v];
-      }
-  }
-  for (std::size_t v = 0; v < 16; ++v) r.classe[v] = Quotient(sommesClasse[v], nbClasse[v]);
+  TSommesDevoirs devoirs;
+  for (int e = 1; e <= c.NbEleves(); ++e) CalculerEleve(c, valeurs, joker, e, r, &devoirs);
+  CalculerClasse(c.NbEleves(), r);
   for (int m = 1; m <= MaxMatieres; ++m)
     for (int p = 1; p <= MaxPeriodes; ++p)
       for (int k = 0; k < c.NbDevoirs(m, p); ++k) {
         const auto i = static_cast<std::size_t>(IndiceNote(m, p) + k);
-        r.devoirs[i] = Quotient(sommesDevoirs[i], nbDevoirs[i]);
+        r.devoirs[i] = Quotient(devoirs.sommes[i], devoirs.nb[i]);
       }
 }
 
+void MettreAJourMoyennes(const TClasse& c, const TValeursNotes& valeurs, bool joker, int e, int m, int p, int k,
+                         TMoyennes& r) {
+  if (!EleveValide(e) || e > c.NbEleves() || !MatiereValide(m) || !PeriodeValide(p) || k < 1 || k > c.NbDevoirs(m, p))
+    return;
+  CalculerEleve(c, valeurs, joker, e, r);
+  CalculerClasse(c.NbEleves(), r);
+  CalculerDevoir(c, valeurs, m, p, k, r);
+}
+
 void CalculerMoyennesVue(const TClasse& c, int m, int p, TMoyennesVue& r, const TOptions& o) {
+  const auto v = std::make_unique<TValeursNotes>();
+  if (MatiereValide(m) && PeriodeValide(p))
+    for (int e = 1; e <= c.NbEleves(); ++e)
+      for (int k = 1; k <= c.NbDevoirs(m, p); ++k) LireValeur(c, o, e, m, p, k, *v);
+  CalculerMoyennesVue(c, *v, m, p, r);
+}
+
+void CalculerMoyennesVue(const TClasse& c, const TValeursNotes& valeurs, int m, int p, TMoyennesVue& r) {
   r.Eleves.fill(PasDeMoyenne);
   r.ElevesJoker.fill(PasDeMoyenne);
   r.Devoirs.fill(PasDeMoyenne);
@@ -469,10 +470,9 @@ void CalculerMoyennesVue(const TClasse& c, int m, int p, TMoyennesVue& r, const 
   long double classeJoker = 0;
   int nb = 0;
   int nbJoker = 0;
-  TLecteurMemorise lire(o);
   TNotesPeriode notes;
   for (int e = 1; e <= c.NbEleves(); ++e) {
-    LireNotes(c.Eleve(e), m, p, n, lire, notes);
+    CopierNotes(valeurs.Notes[static_cast<std::size_t>(e - 1)].data() + IndiceNote(m, p), n, notes);
     for (int k = 0; k < n; ++k)
       if (notes.notes[static_cast<std::size_t>(k)]) {
         sommes[static_cast<std::size_t>(k)] += notes.valeurs[static_cast<std::size_t>(k)];

@@ -1,7 +1,8 @@
 #pragma once
 // Averages of a class: per student, test, subject, period, year, synthesis and class.
-// Subject 4 is the synthesis of all subjects, period 4 the year. Nothing is cached:
-// every caller recomputes from the grade texts, so nothing can go stale after an edit.
+// Subject 4 is the synthesis of all subjects, period 4 the year. The functions that take a
+// class read its grade texts at each call; a window that shows many figures reads them from
+// TFiguresClasse (model/figures.h), which keeps the values read once per change.
 
 #include <array>
 #include <cstdint>
@@ -43,6 +44,21 @@ struct TMoyennes {
 };
 void CalculerMoyennes(const TClasse& c, bool joker, TMoyennes& resultat, const TOptions& o = Options);
 
+// The value and kind of every grade text of a class, [e - 1][((m - 1) * 3 + p - 1) * 24 + k - 1]
+// as the texts of a student; students beyond NbEleves have none. About 150 KB: keep it on the heap.
+struct TValeursNotes {
+  std::array<std::array<TNote, NotesParEleve>, MaxEleves> Notes;
+};
+void LireValeurs(const TClasse& c, const TOptions& o, TValeursNotes& valeurs);
+// One grade read again after its text changed.
+void LireValeur(const TClasse& c, const TOptions& o, int e, int m, int p, int k, TValeursNotes& valeurs);
+// The same averages from values already read: no text is parsed.
+void CalculerMoyennes(const TClasse& c, const TValeursNotes& valeurs, bool joker, TMoyennes& resultat);
+// After one grade's value changed (student e, subject m, period p, test k): the student's row,
+// the class averages and that test's average, the same bits as a whole computation.
+void MettreAJourMoyennes(const TClasse& c, const TValeursNotes& valeurs, bool joker, int e, int m, int p, int k,
+                         TMoyennes& resultat);
+
 // The averages one test view shows (subject m and period p, both 1..3), each grade read
 // once: what the sheet paints and exports at every paint. Bit for bit those of
 // MoyenneEleve, MoyenneDevoir and MoyenneClasse, with and without the Joker.
@@ -54,6 +70,7 @@ struct TMoyennesVue {
   double ClasseJoker = PasDeMoyenne;
 };
 void CalculerMoyennesVue(const TClasse& c, int m, int p, TMoyennesVue& resultat, const TOptions& o = Options);
+void CalculerMoyennesVue(const TClasse& c, const TValeursNotes& valeurs, int m, int p, TMoyennesVue& resultat);
 
 // Range check of a typed grade (max = notemax) or coefficient (max = coefmax); warns and
 // refuses a value outside 0..max when the option verification is on.

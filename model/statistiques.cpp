@@ -355,85 +355,103 @@ TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOpti
   return t;
 }
 
-TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int periode, int a, int b) {
+namespace {
+
+TReactionStat ReactionDevoir(const TEtatStat& etat, int code, int periode, int a) {
   TReactionStat r;
   const int p = etat.Periode;
+  switch (code) {
+    case 1: r.ListeDevoirs = r.Recalculer = true; break;
+    case 2: r.ListeDevoirs = r.Recalculer = periode == p || p == 4; break;
+    case 3:
+    case 4: r.Recalculer = a == etat.Devoir && periode == p; break;
+    case 5: r.BoutonsPeriode = r.ListeDevoirs = r.Recalculer = periode != p; break;
+    case 6: r.Recalculer = true; break;
+    case 7:
+      // The list follows the subject, so that no test of another subject stays selected.
+      r.BoutonsMatiere = r.ListeDevoirs = r.Recalculer = true;
+      break;
+    default: break;
+  }
+  return r;
+}
+
+TReactionStat ReactionMoyennes(const TEtatStat& etat, int code, int periode) {
+  TReactionStat r;
+  const int p = etat.Periode;
+  switch (code) {
+    case 1:
+    case 6: r.Recalculer = true; break;
+    case 2:
+    case 3:
+    case 4: r.Recalculer = periode == p || p == 4; break;
+    case 5: r.BoutonsPeriode = r.Recalculer = periode != p; break;
+    case 7: r.BoutonsMatiere = r.Recalculer = true; break;
+    default: break;
+  }
+  return r;
+}
+
+TReactionStat ReactionEvolution(const TEtatStat& etat, int code, int periode, int b) {
+  TReactionStat r;
+  const int p = etat.Periode;
+  const bool annee = p == 4 || p == 5;
+  switch (code) {
+    case 1: r.ListeEleves = r.Recalculer = true; break;
+    case 2:
+    case 4:  // a coefficient changes the averages, the class's as a student's
+      r.Recalculer = periode == p || annee;
+      break;
+    case 3:  // the class view shows every student's grades
+      r.Recalculer = annee || (periode == p && (etat.Eleve == 0 || b == etat.Eleve));
+      break;
+    case 5:
+      // Every test of the year stays shown when the sheet moves, but not past a change of
+      // the class parameters (division of the year, Joker).
+      r.BoutonsPeriode = r.Recalculer = (periode != p && p != 5) || periode == 0;
+      break;
+    case 6: r.Recalculer = true; break;
+    case 7: r.BoutonsMatiere = r.Recalculer = true; break;
+    default: break;
+  }
+  return r;
+}
+
+TReactionStat ReactionBilan(const TEtatStat& etat, int code, int periode, int b) {
+  TReactionStat r;
+  if (code < 1 || code > 7) return r;
+  if (etat.Eleve == 0) {
+    r.ListeEleves = r.Recalculer = true;
+    return r;
+  }
+  switch (code) {
+    case 3: r.Recalculer = b == etat.Eleve; break;
+    case 4:  // carries no student, and changes every average of its subject
+      r.Recalculer = true;
+      break;
+    case 5:  // the class parameters (p = 0) change the columns, the Joker, the abbreviation
+      r.Recalculer = periode == 0;
+      break;
+    default: r.ListeEleves = r.Recalculer = true; break;
+  }
+  return r;
+}
+
+}  // namespace
+
+TReactionStat Actualiser(TEtatStat& etat, const TClasse& c, int code, int periode, int a, int b) {
+  TReactionStat r;
   switch (etat.Fenetre) {
-    case TFenetreStat::Devoir:
-      switch (code) {
-        case 1: r.ListeDevoirs = r.Recalculer = true; break;
-        case 2: r.ListeDevoirs = r.Recalculer = periode == p || p == 4; break;
-        case 3:
-        case 4: r.Recalculer = a == etat.Devoir && periode == p; break;
-        case 5: r.BoutonsPeriode = r.ListeDevoirs = r.Recalculer = periode != p; break;
-        case 6: r.Recalculer = true; break;
-        case 7:
-          // The list follows the subject, so that no test of another subject stays selected.
-          r.BoutonsMatiere = r.ListeDevoirs = r.Recalculer = true;
-          break;
-        default: break;
-      }
-      break;
-
-    case TFenetreStat::Moyennes:
-      switch (code) {
-        case 1:
-        case 6: r.Recalculer = true; break;
-        case 2:
-        case 3:
-        case 4: r.Recalculer = periode == p || p == 4; break;
-        case 5: r.BoutonsPeriode = r.Recalculer = periode != p; break;
-        case 7: r.BoutonsMatiere = r.Recalculer = true; break;
-        default: break;
-      }
-      break;
-
-    case TFenetreStat::Evolution: {
-      const bool annee = p == 4 || p == 5;
-      switch (code) {
-        case 1: r.ListeEleves = r.Recalculer = true; break;
-        case 2:
-        case 4:  // a coefficient changes the averages, the class's as a student's
-          r.Recalculer = periode == p || annee;
-          break;
-        case 3:  // the class view shows every student's grades
-          r.Recalculer = annee || (periode == p && (etat.Eleve == 0 || b == etat.Eleve));
-          break;
-        case 5:
-          // Every test of the year stays shown when the sheet moves, but not past a change of
-          // the class parameters (division of the year, Joker).
-          r.BoutonsPeriode = r.Recalculer = (periode != p && p != 5) || periode == 0;
-          break;
-        case 6: r.Recalculer = true; break;
-        case 7: r.BoutonsMatiere = r.Recalculer = true; break;
-        default: break;
-      }
-      break;
-    }
-
-    case TFenetreStat::Bilan:
-      if (code < 1 || code > 7) break;
-      if (etat.Eleve == 0) {
-        r.ListeEleves = r.Recalculer = true;
-        break;
-      }
-      switch (code) {
-        case 3: r.Recalculer = b == etat.Eleve; break;
-        case 4:  // carries no student, and changes every average of its subject
-          r.Recalculer = true;
-          break;
-        case 5:  // the class parameters (p = 0) change the columns, the Joker, the abbreviation
-          r.Recalculer = periode == 0;
-          break;
-        default: r.ListeEleves = r.Recalculer = true; break;
-      }
-      break;
+    case TFenetreStat::Devoir: r = ReactionDevoir(etat, code, periode, a); break;
+    case TFenetreStat::Moyennes: r = ReactionMoyennes(etat, code, periode); break;
+    case TFenetreStat::Evolution: r = ReactionEvolution(etat, code, periode, b); break;
+    case TFenetreStat::Bilan: r = ReactionBilan(etat, code, periode, b); break;
   }
 
   // The state the rebuilt controls show.
   const bool synthese = etat.Fenetre == TFenetreStat::Moyennes;
   if (r.BoutonsPeriode) {
-    if (etat.Fenetre == TFenetreStat::Moyennes || (etat.Fenetre == TFenetreStat::Evolution && p != 5))
+    if (etat.Fenetre == TFenetreStat::Moyennes || (etat.Fenetre == TFenetreStat::Evolution && etat.Periode != 5))
       etat.Periode = c.PeriodeCourante();
     if (etat.Periode != 5) etat.Periode = PeriodeOfferte(c, etat.Periode);
   }

@@ -19,8 +19,8 @@ TReponse BoiteMessage(const QString& texte, TGenreMessage genre, int boutons = B
 using TFonctionMessage = std::function<TReponse(const QString&, TGenreMessage, int)>;
 TFonctionMessage RemplacerBoiteMessage(TFonctionMessage f);
 
-// A box with buttons of its own ("Récupérer", "Ignorer" ...): the index of the one chosen;
-// Escape or closing the box chooses the last.
+// A box with buttons of its own ("Récupérer", "Ignorer" ...): the index of the one chosen.
+// The first is the default (Enter); Escape or closing the box chooses the last.
 int ChoixMessage(const QString& texte, TGenreMessage genre, const QStringList& boutons);
 using TFonctionChoix = std::function<int(const QString&, TGenreMessage, const QStringList&)>;
 TFonctionChoix RemplacerChoixMessage(TFonctionChoix f);

@@ -395,9 +395,9 @@ bool TChild::SauverAvecCopie() {
                            "enregistrement (par un autre programme ou une synchronisation)."
                            "\n\nL'écraser avec cette classe ?"),
         pf::TGenreMessage::Confirmation,
-        {QStringLiteral("&Écraser"), QStringLiteral("Enregistrer &sous..."), QStringLiteral("Annuler")});
+        {QStringLiteral("Enregistrer &sous..."), QStringLiteral("&Écraser"), QStringLiteral("Annuler")});
     if (r == 2) return false;
-    ecrit = r == 0 ? Sauver(true) : SauverSous();
+    ecrit = r == 1 ? Sauver(true) : SauverSous();
   } else {
     ecrit = Sauver(true);
   }

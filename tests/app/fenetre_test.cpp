@@ -7,9 +7,11 @@
 #include "document/documentclasse.h"
 #include "model/alertes.h"
 #include "model/options.h"
+#include "platform/dialogues.h"
 #include "platform/profil.h"
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
+#include "tests/classeur/lectureclasseur.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
@@ -131,6 +133,7 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
   // A minimised sheet chosen in the window list comes back.
   QMdiSubWindow* premiere = f.Zone()->subWindowList().first();
   premiere->showMinimized();
+  f.Zone()->subWindowList().last()->setWindowTitle(QStringLiteral("Bilan complet classe & élève"));
   QMenu* fenetre = f.menuBar()->actions().at(Menus(f).indexOf(QStringLiteral("Fe&nêtre")))->menu();
   emit fenetre->aboutToShow();
   QAction* choix = nullptr;
@@ -138,6 +141,7 @@ TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
     if (a->text().startsWith(QStringLiteral("&1 "))) choix = a;
   ASSERT_NE(choix, nullptr);
   EXPECT_EQ(choix->text(), "&1 4eB.cl3");
+  EXPECT_TRUE(fenetre->actions().last()->text().endsWith(QStringLiteral(" Bilan complet classe && élève")));
   choix->trigger();
   EXPECT_TRUE(!premiere->isMinimized() && f.Zone()->currentSubWindow() == premiere);
 }
@@ -175,6 +179,7 @@ TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
   EXPECT_TRUE(Menus(f).contains(QStringLiteral("&Témoin")) && f.TextePeriode() == "Sem.2");
   EXPECT_TRUE(f.Action("M18")->isEnabled());  // print: available; save: not
   EXPECT_FALSE(f.Action("M12")->isEnabled() || f.Bouton(8)->isEnabled());
+  EXPECT_FALSE(f.Action("MClasseur")->isEnabled());  // a workbook is made of a class only
   f.Action("M18")->trigger();
   f.Action("M12")->trigger();  // disabled items are not run, even when triggered
   EXPECT_EQ(temoin->executees, std::vector<plateforme::TCommandeCadre>{plateforme::TCommandeCadre::Imprimer});
@@ -216,8 +221,10 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   EXPECT_FALSE(premiere->SauverAvecCopie());
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("modifié sur le disque"))) << choix_[0].toStdString();
+  // Enter must not overwrite another program's change: the first button is the default.
+  EXPECT_EQ(boutonsChoix_[0].join('|'), QStringLiteral("Enregistrer &sous...|&Écraser|Annuler"));
   EXPECT_EQ(Abreviation(), "AUTRE");
-  reponseChoix_ = 0;  // "Écraser"
+  reponseChoix_ = 1;  // "Écraser"
   EXPECT_TRUE(premiere->SauverAvecCopie());
   EXPECT_TRUE(Abreviation() != "AUTRE" && !premiere->Modifie());
 }
@@ -274,4 +281,37 @@ TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
   feuille->Document().EffacerModifie();
   f.Zone()->closeAllSubWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(FenetreTest, ExportVersUnClasseur) {
+  TMDI f(dir_ / "calevrin.ini");
+  EXPECT_FALSE(f.Action("MClasseur")->isEnabled());
+  const std::string classe = dir_ / "4eB.cl3";
+  std::filesystem::copy_file(Exemple, classe);
+  ASSERT_TRUE(f.OuvrirFichier(classe));
+  ASSERT_TRUE(f.Action("MClasseur")->isEnabled());
+  // The class as it stands in its window goes out, saved or not.
+  Feuille(f)->Classe().Eleve(1).Nom.Affecter("NONSAUVE");
+
+  QStringList proposes;
+  QString reponse = QString::fromStdString(dir_ / "copie");
+  pf::TDialogues d;
+  d.sauvegarde = [&](QWidget*, const QString& initial, const QString&) {
+    proposes.push_back(initial);
+    return reponse;
+  };
+  const TRemplacement<pf::TDialogues> dialogues{pf::RemplacerDialogues, d};
+  f.Action("MClasseur")->trigger();
+  EXPECT_EQ(proposes, QStringList{QString::fromStdString(dir_ / "4eB.xlsx")});
+  EXPECT_EQ(LireClasseur(dir_ / "copie.xlsx").Cellule("Math\xC3\xA9matiques T1", 4, 1)->Chaine, "NONSAUVE");
+  EXPECT_TRUE(boites_.empty());
+
+  // Refused: the other writers' message, in an error box.
+  std::filesystem::create_directory(dir_ / "dossier.xlsx");
+  reponse = QString::fromStdString(dir_ / "dossier.xlsx");
+  f.Action("MClasseur")->trigger();
+  ASSERT_EQ(boites_.size(), 1u);
+  EXPECT_EQ(boites_[0].toStdString(),
+            "Impossible de créer le fichier " + dir_ / "dossier.xlsx" + " : ce n'est pas un fichier ordinaire");
+  EXPECT_EQ(genres_[0], pf::TGenreMessage::Erreur);
 }

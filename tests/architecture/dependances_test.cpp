@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/tempdir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -17,65 +19,141 @@ namespace fs = std::filesystem;
 struct TInclusion {
   std::string Fichier;  // "model/moyennes.cpp"
   std::string Inclus;   // "app/options.h"
+  bool Chevrons = false;
 };
+
+// What each folder may use besides itself: whole folders, and single headers of others.
+struct TRegle {
+  std::set<std::string> dossiers = {};
+  std::set<std::string> entetes = {};
+  bool operator==(const TRegle&) const = default;
+};
+using TTable = std::map<std::string, TRegle>;
 
 std::string Dossier(const std::string& chemin) { return chemin.substr(0, chemin.find('/')); }
 
-// What each folder may include besides itself.
-const std::map<std::string, std::set<std::string>>& Permis() {
-  static const std::map<std::string, std::set<std::string>> permis = {
+const TTable& Permis() {
+  static const TTable permis = {
       {"model", {}},
-      {"classeur", {"model"}},
       {"platform", {}},
-      {"document", {"model"}},
-      {"controls", {"platform"}},
-      {"print", {"controls", "platform"}},  // the print dialog draws a copy of a graph or table
-      {"sheet", {"controls", "print", "platform", "document", "model"}},
-      {"dialogs", {"controls", "print", "platform", "document", "model"}},
-      {"stats", {"controls", "print", "platform", "document", "model"}},
-      {"app", {"sheet", "dialogs", "stats", "controls", "print", "platform", "document", "model", "classeur"}},
-      {"cli", {"model", "classeur"}},
-      {"examples", {"model"}},
+      {"document", {{"model"}}},
+      {"controls", {{"platform"}}},
+      {"print", {{"controls", "platform"}}},  // the print dialog draws a copy of a graph or table
+      {"classeur", {{"model"}}},
+      {"sheet", {{"controls", "print", "platform", "document", "model"}}},
+      {"dialogs", {{"controls", "print", "platform", "document", "model"}}},
+      {"stats", {{"controls", "print", "platform", "document", "model"}}},
+      {"app", {{"sheet", "dialogs", "stats", "classeur", "controls", "print", "platform", "document", "model"}}},
+      // The tool reads the configuration with the program's own Qt-free reader and prints the
+      // sheet through the sheet's painter.
+      {"cli", {{"model", "classeur", "print", "platform"}, {"app/options.h", "sheet/peintre.h"}}},
+      {"examples", {{"model"}}},
+      {"help", {}},
+      {"packaging", {}},
   };
   return permis;
 }
 
-// The command-line tool reads the configuration with the program's own Qt-free reader and
-// prints the sheet through the sheet's painter.
-const std::set<std::string> ExceptionsCli = {"app/options.h", "sheet/peintre.h", "platform/canevasqt.h",
-                                             "platform/imprimantes.h"};
+// Code outside the program's layers: it may include anything, but in the same forms.
+const std::set<std::string> HorsCouches = {"tests", "bench"};
 
 std::vector<std::string> Violations(const std::vector<TInclusion>& inclusions) {
+  const TTable& permis = Permis();
   std::vector<std::string> fautes;
   for (const TInclusion& i : inclusions) {
     const std::string de = Dossier(i.Fichier);
     const std::string vers = Dossier(i.Inclus);
-    const auto regle = Permis().find(de);
-    if (regle == Permis().end() || !Permis().contains(vers) || de == vers) continue;
-    if (regle->second.contains(vers)) continue;
-    if (de == "cli" && ExceptionsCli.contains(i.Inclus)) continue;
+    const bool projet = permis.contains(vers) || HorsCouches.contains(vers);
+    if (i.Inclus.find("..") != std::string::npos) {
+      fautes.push_back(i.Fichier + " inclut " + i.Inclus + " par un chemin relatif");
+      continue;
+    }
+    if (i.Chevrons) {
+      if (projet && i.Inclus.find('/') != std::string::npos)
+        fautes.push_back(i.Fichier + " inclut <" + i.Inclus + "> : un en-tête du projet s'écrit entre guillemets");
+      continue;
+    }
+    const auto regle = permis.find(de);
+    if (regle == permis.end() || !projet || de == vers) continue;
+    if (regle->second.dossiers.contains(vers) || regle->second.entetes.contains(i.Inclus)) continue;
     fautes.push_back(i.Fichier + " inclut " + i.Inclus);
   }
   return fautes;
 }
 
+bool EstDuCode(const fs::path& p) {
+  const std::string ext = p.extension().string();
+  return ext == ".cpp" || ext == ".h";
+}
+
+// Top folders holding code, build trees and hidden folders left aside.
+std::vector<std::string> DossiersDeCode(const fs::path& racine) {
+  std::vector<std::string> r;
+  for (const auto& d : fs::directory_iterator(racine)) {
+    const std::string nom = d.path().filename().string();
+    if (!d.is_directory() || nom.starts_with('.') || fs::exists(d.path() / "CMakeCache.txt")) continue;
+    for (const auto& f : fs::recursive_directory_iterator(d.path()))
+      if (EstDuCode(f.path())) {
+        r.push_back(nom);
+        break;
+      }
+  }
+  return r;
+}
+
+std::vector<std::string> DossiersHorsTable(const fs::path& racine) {
+  std::vector<std::string> r;
+  for (const std::string& d : DossiersDeCode(racine))
+    if (!Permis().contains(d) && !HorsCouches.contains(d)) r.push_back(d);
+  return r;
+}
+
 std::vector<TInclusion> InclusionsDuCode(const fs::path& racine) {
-  const std::regex include(R"re(^\s*#\s*include\s*"([a-z]+/[^"]+)")re");
+  const std::regex include(R"re(^\s*#\s*include\s*([<"])([^>"]+)[>"])re");
   std::vector<TInclusion> r;
-  for (const auto& [dossier, _] : Permis()) {
-    if (!fs::is_directory(racine / dossier)) continue;
+  for (const std::string& dossier : DossiersDeCode(racine)) {
     for (const auto& f : fs::recursive_directory_iterator(racine / dossier)) {
-      const std::string ext = f.path().extension().string();
-      if (ext != ".cpp" && ext != ".h") continue;
+      if (!EstDuCode(f.path())) continue;
       std::ifstream in(f.path());
       std::string ligne;
       std::smatch m;
       while (std::getline(in, ligne))
         if (std::regex_search(ligne, m, include))
-          r.push_back({fs::relative(f.path(), racine).generic_string(), m[1].str()});
+          r.push_back({fs::relative(f.path(), racine).generic_string(), m[2].str(), m[1] == "<"});
     }
   }
   return r;
+}
+
+// The README's table: the folders of the first column, and those and the headers named in
+// backquotes in the last.
+TTable TableDuReadme(const fs::path& readme) {
+  std::ifstream in(readme);
+  const std::regex cite("`([a-z]+/[^`]*)`");
+  TTable table;
+  bool dedans = false;
+  for (std::string ligne; std::getline(in, ligne);) {
+    if (ligne.starts_with("| folder |")) dedans = true;
+    if (!dedans) continue;
+    if (!ligne.starts_with('|')) break;
+    const std::size_t fin1 = ligne.find('|', 1);
+    const std::size_t debut3 = ligne.rfind('|', ligne.size() - 2);
+    std::set<std::string> dossiers;
+    TRegle regle;
+    const std::string col1 = ligne.substr(1, fin1 - 1);
+    const std::string col3 = ligne.substr(debut3 + 1);
+    for (std::sregex_iterator i(col1.begin(), col1.end(), cite), fin; i != fin; ++i)
+      dossiers.insert(Dossier((*i)[1].str()));
+    for (std::sregex_iterator i(col3.begin(), col3.end(), cite), fin; i != fin; ++i) {
+      const std::string nom = (*i)[1].str();
+      if (nom.ends_with('/'))
+        regle.dossiers.insert(Dossier(nom));
+      else
+        regle.entetes.insert(nom);
+    }
+    for (const std::string& d : dossiers) table[d] = regle;
+  }
+  return table;
 }
 
 }  // namespace
@@ -90,18 +168,57 @@ TEST(Dependances, UneInclusionInterditeEstVue) {
       {"cli/pdf.cpp", "dialogs/composants.h"},
       {"app/fenetreprincipale.cpp", "sheet/feuille.h"},  // allowed: the top
       {"document/documentclasse.cpp", "model/edition.h"},
+      {"sheet/feuille.cpp", "../model/edition.h"},
+      {"tests/x_test.cpp", "model/../app/options.h"},
+      {"sheet/feuille.cpp", "model/edition.h", true},
+      {"bench/x_bench.cpp", "tests/common/cli.h", true},
+      {"sheet/feuille.cpp", "QWidget", true},  // allowed: not ours
+      {"model/moyennes.cpp", "sys/stat.h", true},
   });
   EXPECT_EQ(fautes, (std::vector<std::string>{
-                        "model/moyennes.cpp inclut app/options.h", "model/moyennes.cpp inclut platform/texte.h",
-                        "sheet/feuille.cpp inclut dialogs/composants.h", "stats/stat01.cpp inclut sheet/peintre.h",
-                        "cli/pdf.cpp inclut dialogs/composants.h"}));
+                        "model/moyennes.cpp inclut app/options.h",
+                        "model/moyennes.cpp inclut platform/texte.h",
+                        "sheet/feuille.cpp inclut dialogs/composants.h",
+                        "stats/stat01.cpp inclut sheet/peintre.h",
+                        "cli/pdf.cpp inclut dialogs/composants.h",
+                        "sheet/feuille.cpp inclut ../model/edition.h par un chemin relatif",
+                        "tests/x_test.cpp inclut model/../app/options.h par un chemin relatif",
+                        "sheet/feuille.cpp inclut <model/edition.h> : un en-tête du projet s'écrit entre guillemets",
+                        "bench/x_bench.cpp inclut <tests/common/cli.h> : un en-tête du projet s'écrit entre guillemets",
+                    }));
+}
+
+TEST(Dependances, UnDossierHorsDeLaTableEstVu) {
+  calevrin::test::TRepertoireTemp dir;
+  for (const char* f : {"model/a.h", "nouveau/sous/b.cpp", "docs/c.png", "build/CMakeCache.txt", "build/moc.cpp",
+                        ".cache/d.h", "tests/e.cpp"}) {
+    fs::create_directories((dir.Chemin() / f).parent_path());
+    std::ofstream(dir.Chemin() / f) << "\n";
+  }
+  EXPECT_EQ(DossiersHorsTable(dir.Chemin()), std::vector<std::string>{"nouveau"});
 }
 
 TEST(Dependances, LeCodeRespecteLesCouches) {
+  EXPECT_EQ(DossiersHorsTable(CALEVRIN_SOURCE_DIR), std::vector<std::string>{});
   const std::vector<TInclusion> inclusions = InclusionsDuCode(CALEVRIN_SOURCE_DIR);
   ASSERT_GT(inclusions.size(), 100u);  // the tree was found
   const std::vector<std::string> fautes = Violations(inclusions);
   std::string liste;
   for (const std::string& f : fautes) liste += f + "\n";
   EXPECT_TRUE(fautes.empty()) << liste;
+}
+
+TEST(Dependances, LeReadmeDitLaMemeTable) {
+  const TTable readme = TableDuReadme(fs::path(CALEVRIN_SOURCE_DIR) / "README.md");
+  ASSERT_FALSE(readme.empty());
+  for (const auto& [dossier, regle] : Permis()) {
+    const auto ligne = readme.find(dossier);
+    if (ligne == readme.end()) {
+      ADD_FAILURE() << dossier << "/ manque au README";
+      continue;
+    }
+    EXPECT_EQ(ligne->second.dossiers, regle.dossiers) << dossier;
+    EXPECT_EQ(ligne->second.entetes, regle.entetes) << dossier;
+  }
+  for (const auto& [dossier, _] : readme) EXPECT_TRUE(Permis().contains(dossier)) << dossier << "/ absent du test";
 }

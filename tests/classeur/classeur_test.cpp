@@ -10,16 +10,16 @@
 #include <fstream>
 #include <memory>
 
-#include "../common/cli.h"
-#include "../common/disqueplein.h"
-#include "../common/fichiers.h"
-#include "../common/tempdir.h"
-#include "../model/erreur.h"
 #include "examples/exemple.h"
-#include "lectureclasseur.h"
 #include "model/cp1252.h"
 #include "model/formatage.h"
 #include "model/moyennes.h"
+#include "tests/classeur/lectureclasseur.h"
+#include "tests/common/cli.h"
+#include "tests/common/disqueplein.h"
+#include "tests/common/fichiers.h"
+#include "tests/common/tempdir.h"
+#include "tests/model/erreur.h"
 
 using namespace calevrin;
 using test::TCellule;
@@ -296,6 +296,12 @@ TEST(Classeur, RefusSansRienLaisser) {
   // A place where nothing may be created, whoever runs the test.
   EXPECT_EQ(test::MessageErreur([&] { EcrireClasseur(*c, "/proc/classe.xlsx", Options, Le); }),
             "Impossible de créer le fichier /proc/classe.xlsx");
+  const std::string protege = dir / "protege.xlsx";
+  std::ofstream(protege) << "garde";
+  fs::permissions(protege, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(test::MessageErreur([&] { EcrireClasseur(*c, protege, Options, Le); }),
+            "Le fichier " + protege + " est protégé en écriture ; il n'est pas remplacé");
+  EXPECT_EQ(test::Contenu(protege), "garde");
   if (::geteuid() != 0) {
     fs::create_directory(dir / "lecture");
     fs::permissions(dir / "lecture", fs::perms::owner_read | fs::perms::owner_exec);

@@ -19,15 +19,14 @@ TEST(CliNouvelle, ClasseCreeeDepuisUneListe) {
                                             "a;2011-05-04\r\n\r\nAbel;\xC9va;\r\n";
   const TResultat r = Cli({"nouvelle", liste, classe, "--annee", "2026 / 2027"});
   EXPECT_EQ(r.code, 0) << r.erreurs;
-  EXPECT_EQ(r.sortie, classe + " : 3 élèves, 2 lignes ignorées\n");
-  EXPECT_EQ(r.erreurs,
-            liste + ", ligne 3 ignorée : nom manquant (« ;Paul;01/01/2011 »)\n" + liste +
-                ", ligne 4 ignorée : date de naissance inexistante : 31/02/2010 (« LÉVY;Zoé;31/02/2010 »)\n");
+  EXPECT_EQ(r.sortie, classe + " : 4 élèves, 1 ligne ignorée\n");
+  EXPECT_EQ(r.erreurs, liste + ", ligne 3 ignorée : nom manquant (« ;Paul;01/01/2011 »)\n" + liste +
+                           ", ligne 4 : date de naissance inexistante : 31/02/2010, élève gardé sans date\n");
   EXPECT_EQ(std::filesystem::file_size(classe), 76632u);
   const std::string info = Cli({"info", classe}).sortie;
-  EXPECT_TRUE(Contient(
-      info, {"Classe : 4B\nAnnée scolaire : 2026 / 2027\n", "Élèves : 3\n",
-             "Liste des élèves :\n  1. DUPONT Jean (12/03/2011)\n  2. MARTIN Léa (04/05/2011)\n  3. ABEL Éva\n"}));
+  EXPECT_TRUE(Contient(info, {"Classe : 4B\nAnnée scolaire : 2026 / 2027\n", "Élèves : 4\n",
+                              "Liste des élèves :\n  1. DUPONT Jean (12/03/2011)\n  2. LÉVY Zoé\n  3. MARTIN Léa "
+                              "(04/05/2011)\n  4. ABEL Éva\n"}));
 
   // An existing class is never replaced.
   const std::string avant = Contenu(classe);
@@ -50,6 +49,21 @@ TEST(CliNouvelle, ListesEtSortiesInutilisables) {
   EXPECT_TRUE(personne.code == 1 &&
               Contient(personne.erreurs, {"Il faut au minimum UN élève pour former une classe.\n"}));
   EXPECT_FALSE(std::filesystem::exists(dir / "a.cl3"));
+
+  // Rows of figures: twenty told, the rest counted; a student listed twice comes once.
+  const std::string chiffres = dir / "chiffres.csv";
+  {
+    std::ofstream f(chiffres);
+    f << "ROUX;Lou\n";
+    for (int i = 0; i < 25; ++i) f << i << ";" << i << "\n";
+    f << "Roux;LOU\n";
+  }
+  const TResultat c = Cli({"nouvelle", chiffres, dir / "c.cl3"});
+  EXPECT_EQ(c.sortie, dir / "c.cl3" + " : 1 élève, 25 lignes ignorées\n");
+  EXPECT_TRUE(Contient(c.erreurs,
+                       {", ligne 21 ignorée : nom sans aucune lettre (« 19;19 »)\n",
+                        chiffres + " : 5 autres lignes ignorées\n", chiffres + ", ligne 27 : en double (ligne 1)\n"}));
+  EXPECT_EQ(c.erreurs.find("ligne 22 ignorée"), std::string::npos);
 
   const std::string un = dir / "un.csv";
   std::ofstream(un) << "ROUX\tLou\n";

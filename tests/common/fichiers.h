@@ -15,6 +15,10 @@ inline std::string Contenu(const std::string& fichier) {
   return ss.str();
 }
 
+inline void Ecrire(const std::string& fichier, const std::string& octets) {
+  std::ofstream(fichier, std::ios::binary | std::ios::trunc) << octets;
+}
+
 // The text cut at each separator; n separators give n + 1 parts.
 inline std::vector<std::string> Decouper(const std::string& t, char sep) {
   std::vector<std::string> r(1);

@@ -62,6 +62,7 @@ void QuandOuvert(std::function<void(D&)> f) {
 class Enregistreur : public ::testing::Test {
  protected:
   std::vector<QString> boites_, sujets_, choix_;
+  std::vector<QStringList> boutonsChoix_;
   std::vector<pf::TGenreMessage> genres_;
   std::vector<pf::TReponse> reponses_;
   std::vector<std::string> avertis_;
@@ -76,8 +77,9 @@ class Enregistreur : public ::testing::Test {
                                                   return r;
                                                 }};
   TRemplacement<pf::TFonctionChoix> boitesChoix_{pf::RemplacerChoixMessage,
-                                                 [this](const QString& t, pf::TGenreMessage, const QStringList&) {
+                                                 [this](const QString& t, pf::TGenreMessage, const QStringList& b) {
                                                    choix_.push_back(t);
+                                                   boutonsChoix_.push_back(b);
                                                    return reponseChoix_;
                                                  }};
   TRemplacement<TAlertes> alertes_{RemplacerAlertes,

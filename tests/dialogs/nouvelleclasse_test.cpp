@@ -1,5 +1,7 @@
 #include "dialogs/nouvelleclasse.h"
 
+#include <QCheckBox>
+
 #include "dialogs/importliste.h"
 #include "model/nouvelleclasse.h"
 #include "tests/common/pilote.h"
@@ -103,7 +105,8 @@ TEST_F(NouvelleClasse, ListeImporteePuisCorrigee) {
       "Durand;Léa;03/04/2012\r\n"
       "\"Martin; dit Tintin\";Paul;31/02/2012\r\n"
       ";Sans;01/01/2012\r\n"
-      "Petit;Zoé;2012-05-06\r\n";
+      "Petit;Zoé;2012-05-06\r\n"
+      "DURAND;Lea;\r\n";
   TDial01 d(nullptr, Jour);
   d.show();
   Eleve(d, "Effacé", "x", "01012012");
@@ -112,11 +115,22 @@ TEST_F(NouvelleClasse, ListeImporteePuisCorrigee) {
     i.Lire(csv, "liste.csv");
     auto* eleves = i.findChild<QTableWidget*>("Eleves");
     auto* ignorees = i.findChild<QTableWidget*>("Ignorees");
-    EXPECT_EQ(eleves->rowCount(), 2);
-    EXPECT_EQ(eleves->item(1, 1)->text() + eleves->item(1, 3)->text(), "Petit06/05/2012");
-    ASSERT_EQ(ignorees->rowCount(), 2);
-    EXPECT_TRUE(ignorees->item(0, 0)->text() == "3" && !ignorees->item(0, 2)->text().isEmpty());
-    EXPECT_TRUE(i.findChild<QLabel*>("Resume")->text().contains("2 élèves"));
+    // The impossible date costs Martin his date, not his place; Durand twice comes once.
+    ASSERT_EQ(eleves->rowCount(), 4);
+    EXPECT_EQ(eleves->item(1, 3)->text() + "|" + eleves->item(1, 5)->text(),
+              "|date de naissance inexistante : 31/02/2012, élève gardé sans date");
+    EXPECT_EQ(eleves->item(2, 1)->text() + eleves->item(2, 3)->text(), "Petit06/05/2012");
+    EXPECT_EQ(eleves->item(3, 5)->text(), "en double (ligne 2)");
+    ASSERT_EQ(ignorees->rowCount(), 1);
+    EXPECT_TRUE(ignorees->item(0, 0)->text() == "4" && !ignorees->item(0, 2)->text().isEmpty());
+    EXPECT_TRUE(
+        i.findChild<QLabel*>("Resume")->text().contains("4 élèves à importer, 1 ligne ignorée, dont 1 en double"));
+    auto* doubles = i.findChild<QCheckBox*>("GarderDoubles");
+    EXPECT_TRUE(doubles->isVisibleTo(&i) && !doubles->isChecked());
+    EXPECT_EQ(i.Saisis().size(), 3u);
+    doubles->setChecked(true);
+    EXPECT_EQ(i.Saisis().size(), 4u);
+    doubles->setChecked(false);
     Touche(i.focusWidget(), Qt::Key_Return);  // Importer has the focus
   });
   Cliquer(&d, "BoutonImporter");
@@ -126,8 +140,9 @@ TEST_F(NouvelleClasse, ListeImporteePuisCorrigee) {
   Cliquer(&d, "BitBtn1");
   ASSERT_EQ(d.result(), DialogueConfirme);
   TClasse c;
-  ASSERT_EQ(CreerClasse(c, d.Saisis(), "/tmp/4b.cl3", TOptions{}, Jour), 2);
-  EXPECT_EQ(c.Eleve(1).DateNaissance.Texte() + c.Eleve(2).Prenom.Texte(), W("03042012Zoë"));
+  ASSERT_EQ(CreerClasse(c, d.Saisis(), "/tmp/4b.cl3", TOptions{}, Jour), 3);
+  EXPECT_EQ(c.Eleve(1).DateNaissance.Texte() + c.Eleve(2).Prenom.Texte() + c.Eleve(3).Prenom.Texte(),
+            W("03042012ZoëZoé"));
 }
 
 // Without the mouse: Tab goes round the buttons and the fields in the dialog's order.

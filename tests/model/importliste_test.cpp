@@ -1,14 +1,20 @@
 #include "model/importliste.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
 
 #include "model/cp1252.h"
+#include "model/erreurs.h"
 #include "model/nouvelleclasse.h"
 
 using namespace calevrin;
+using namespace std::string_literals;
 
 namespace {
 
@@ -27,11 +33,20 @@ std::string Ignorees(const TListeImportee& l) {
   return r;
 }
 
+// The students with a remark, as "line:remarks".
+std::string Remarques(const TListeImportee& l) {
+  std::string r;
+  for (const TEleveImporte& e : l.Eleves)
+    if (!e.Remarques.empty()) r += std::to_string(e.Ligne) + ":" + e.Remarques + "\n";
+  return r;
+}
+
 struct TCas {
   const char* quoi;
   std::string octets;
   const char* eleves;
   const char* ignorees;
+  const char* remarques = "";
 };
 
 }  // namespace
@@ -54,7 +69,7 @@ TEST(ImportListe, FichiersDeSecretariat) {
        ""},
       {"guillemets : séparateurs, guillemets doublés et fin de ligne à l'intérieur",
        "nom,prenom\n\"DE LA TOUR, dit \"\"Le Grand\"\"\",Jean\n\"ROBERT\",\"Marie\nClaire\"\nSIMON,\"Luc\"\n",
-       "DE LA TOUR, dit \"Le|Jean|\nROBERT|Marie Claire|\nSIMON|Luc|\n", ""},
+       "DE LA TOUR, dit \"Le|Jean|\nROBERT|Marie Claire|\nSIMON|Luc|\n", "", "2:coupé à 20 caractères\n"},
       {"Windows-1252",
        "NOM;PR\xC9NOM\r\nLEF\xC8VRE;Ga\xEBl\r\n\x8C"
        "UVRE;Jos\xE9\r\n",
@@ -63,14 +78,28 @@ TEST(ImportListe, FichiersDeSecretariat) {
        "Nom;Prénom;Date de naissance\n"
        "A;a;31/02/2010\nB;b;00/13/2010\nC;c;3 mars 2010\nD;d;29/02/2012\nE;e;29/02/2011\nF;f;01/01/2030\n"
        "G;g;7/3/2011\nH;h;07032011\nI;i;12/03/11\nJ;j;2011-03-07 00:00:00\nK;k;20110307\n",
-       "D|d|29022012\nG|g|07032011\nH|h|07032011\nJ|j|07032011\n",
-       "2:date de naissance inexistante : 31/02/2010\n"
-       "3:date de naissance inexistante : 00/13/2010\n"
-       "4:date de naissance illisible : 3 mars 2010 (attendu jj/mm/aaaa)\n"
-       "6:date de naissance inexistante : 29/02/2011\n"
-       "7:date de naissance postérieure à aujourd'hui : 01/01/2030\n"
-       "10:date de naissance illisible : 12/03/11 (attendu jj/mm/aaaa)\n"
-       "12:date de naissance inexistante : 20110307\n"},
+       "A|a|\nB|b|\nC|c|\nD|d|29022012\nE|e|\nF|f|\nG|g|07032011\nH|h|07032011\nI|i|12032011\nJ|j|07032011\nK|k|\n", "",
+       "2:date de naissance inexistante : 31/02/2010, élève gardé sans date\n"
+       "3:date de naissance inexistante : 00/13/2010, élève gardé sans date\n"
+       "4:date de naissance illisible : 3 mars 2010 (attendu jj/mm/aaaa), élève gardé sans date\n"
+       "6:date de naissance inexistante : 29/02/2011, élève gardé sans date\n"
+       "7:date de naissance postérieure à aujourd'hui : 01/01/2030, élève gardé sans date\n"
+       "12:date de naissance inexistante : 20110307, élève gardé sans date\n"},
+      {"années sur deux chiffres : jusqu'à l'année en cours 20xx, au-delà 19xx",
+       "Nom;Prénom;Né le\nA;a;12/03/11\nB;b;1-2-26\nC;c;01.02.27\nD;d;31/12/99\nE;e;01/01/011\n",
+       "A|a|12032011\nB|b|01022026\nC|c|01021927\nD|d|31121999\nE|e|\n", "",
+       "6:date de naissance illisible : 01/01/011 (attendu jj/mm/aaaa), élève gardé sans date\n"},
+      {"en double : une fois, signalé ; homonymes nés à d'autres dates gardés",
+       "NOM;PRENOM;NE LE\nDUPONT;Léa;12/03/2011\nMARTIN;Paul;\ndupont;LEA;\nDupont;Léa;12/03/2012\n"
+       "MARTIN;Paul;01/01/2011\n",
+       "DUPONT|Léa|12032011\nMARTIN|Paul|\ndupont|LEA|\nDupont|Léa|12032012\nMARTIN|Paul|01012011\n", "",
+       "4:en double (ligne 2)\n6:en double (ligne 3)\n"},
+      {"UTF-8 à quelques octets près, caractères de contrôle, noms sans lettre",
+       "NOM;PRENOM\nZOLA;Zo\xC3\xA9\nL\xC3\xA9VY;Ma\xEBl\nDU\x00PO\x1BNT;J\xC2\x85"
+       "ean\n,,,,;\n12;3\n\xE2\x80\x94;Tiret\n"s,
+       "ZOLA|Zoé|\nLéVY|Ma?l|\nDUPONT|Jean|\n",
+       "5:nom sans aucune lettre\n6:nom sans aucune lettre\n7:nom sans aucune lettre\n",
+       "3:octet invalide remplacé par « ? »\n"},
       {"50 lignes", cinquante, nullptr, auDela.c_str()},
       {"lignes vides, prénom manquant, nom manquant",
        "\n\nNOM;PRENOM;NE LE\n\nROUX;;\n;;\n  ;  ;\n;Paul;01/01/2011\n\n", "ROUX||\n", "8:nom manquant\n"},
@@ -94,7 +123,7 @@ TEST(ImportListe, FichiersDeSecretariat) {
       {"fins de ligne CR seules, ligne sep=", "sep=,\rBLANC,Rose,01/02/2011\rNOIR,Jade;Lou,\r",
        "BLANC|Rose|01022011\nNOIR|Jade;Lou|\n", ""},
       {"nom trop long coupé à 20", "MONTMORENCY-LAVAL DE LA ROCHE;Anne-Charlotte-Eléonore\n",
-       "MONTMORENCY-LAVAL DE|Anne-Charlotte-Eléon|\n", ""},
+       "MONTMORENCY-LAVAL DE|Anne-Charlotte-Eléon|\n", "", "1:coupé à 20 caractères\n"},
       {"une seule colonne", "DUPONT Jean\nMARTIN Paul\n", "DUPONT Jean||\nMARTIN Paul||\n", ""},
       {"blancs autour et à l'intérieur", "  DUPONT\xC2\xA0  ;  Jean   Pierre ; 12/03/2011 \n",
        "DUPONT|Jean Pierre|12032011\n", ""},
@@ -105,6 +134,7 @@ TEST(ImportListe, FichiersDeSecretariat) {
       EXPECT_EQ(Eleves(l), c.eleves) << c.quoi;
     }
     EXPECT_EQ(Ignorees(l), c.ignorees) << c.quoi;
+    EXPECT_EQ(Remarques(l), c.remarques) << c.quoi;
   }
 
   const TListeImportee bom = LireListeEleves(cas[0].octets, Aujourdhui);
@@ -121,7 +151,7 @@ TEST(ImportListe, FichiersDeSecretariat) {
   EXPECT_EQ(l50.Eleves.back().Eleve.Nom, "ELEVE45");
   EXPECT_EQ(l50.Ignorees.front().Texte, "ELEVE46;P");
 
-  const TListeImportee longue = LireListeEleves(cas[14].octets, Aujourdhui);
+  const TListeImportee longue = LireListeEleves(cas[17].octets, Aujourdhui);
   EXPECT_TRUE(longue.Eleves.at(0).Coupe);
   EXPECT_FALSE(bom.Eleves.at(0).Coupe);
   EXPECT_TRUE(LireListeEleves("", Aujourdhui).Eleves.empty());
@@ -179,4 +209,32 @@ TEST(ImportListe, TexteQuelconque) {
       ligne = e.Ligne;
     }
   }
+}
+
+TEST(ImportListe, LectureBornee) {
+  const std::filesystem::path dossier = std::filesystem::temp_directory_path() / ("liste-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dossier);
+  const std::string fifo = dossier / "fifo.csv", grand = dossier / "grand.csv", juste = dossier / "juste.csv";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::ofstream(grand, std::ios::binary) << std::string(2 * TailleMaxListe + TailleMaxListe / 2, 'A');
+  std::ofstream(juste, std::ios::binary) << "DUPONT;Jean\n" << std::string(TailleMaxListe - 12, ' ');
+
+  const auto message = [](const std::string& chemin) -> std::string {
+    try {
+      LireFichierListe(chemin);
+    } catch (const EErreurClasse& e) {
+      return e.what();
+    }
+    return {};
+  };
+  // A FIFO without a writer is refused at once rather than waited for.
+  EXPECT_EQ(message(fifo), "Le fichier " + fifo + " n'est pas une liste d'élèves");
+  EXPECT_EQ(message(grand), "Le fichier " + grand + " fait 2,5 Mo : une liste d'élèves en fait au plus 1 Mo.");
+  EXPECT_EQ(LireListeEleves(LireFichierListe(juste)).Eleves.size(), 1u);
+  EXPECT_EQ(MessageTropGrand("Le presse-papiers contient", TailleMaxListe), "");
+  EXPECT_EQ(MessageTropGrand("Le presse-papiers contient", 100 * 1000 * 1000),
+            "Le presse-papiers contient 95,4 Mo : une liste d'élèves en fait au plus 1 Mo.");
+  EXPECT_EQ(TailleLisible(1), "1 octet");
+  EXPECT_EQ(TailleLisible(1536), "1,5 ko");
+  std::filesystem::remove_all(dossier);
 }

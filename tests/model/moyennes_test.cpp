@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <random>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "model/alertes.h"
+#include "model/figures.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/remplacement.h"
 
@@ -191,31 +193,11 @@ TEST(Moyennes, VerifierDomaine) {
             (std::vector<std::string>{"Le nombre 25.00" + texte + "20 )", "Le nombre -0.01" + texte + "2.5 )"}));
 }
 
-// Plain decimals are read without the general parser: they must mean what LireNote says.
-TEST(Moyennes, LectureDesNotesCommeLireNote) {
-  const TOptions o;
-  const std::string alphabet = "09.5-E b\xB9\xAE";  // the last two are '9' and '.' plus 0x80
-  std::vector<std::string> textes{""};
-  for (std::size_t debut = 0, fin = 1; textes.back().size() < 4; debut = fin, fin = textes.size())
-    for (std::size_t i = debut; i < fin; ++i)
-      for (char ch : alphabet) textes.push_back(textes[i] + ch);
-  textes.insert(textes.end(), {"99999", "1.234", ".0001", "00000", "1234.", "12.3.", std::string("1\0", 2)});
-  auto c = Classe(1);
-  Remplir(*c, 1, 1, {1});
-  for (const std::string& t : textes) {
-    c->Eleve(1).Note(1, 1, 1).Affecter(t);
-    const TNote n = LireNote(t, o);
-    EXPECT_EQ(MoyenneDevoir(*c, 1, 1, 1, o), n.EstNote() ? n.Valeur : PasDeMoyenne) << t;
-    EXPECT_EQ(NbAbsences(*c, 1, 1, 1, o), n.EstNote() ? 0 : 1) << t;
-  }
-}
-
-// The one-pass computations of the sheet must give the very bits of the direct functions, on
-// random classes.
-TEST(Moyennes, CalculsEnUnePasseCommeLesFonctionsDirectes) {
+// The figures kept between changes must give the very bits of the direct functions, on random
+// classes, also after grades were changed one by one.
+TEST(Moyennes, ChiffresGardesCommeLesFonctionsDirectes) {
   std::mt19937 alea(1789);
-  // Whole-class computations keep the texts they read in a table: texts that differ only by a
-  // NUL byte within their length must stay apart there.
+  // Texts that differ only by a NUL byte within their length are different grades.
   std::vector<std::string> autres = test::Decouper("abs|disp|excu|ret||A+|c-|E|x|-3|1e1|.5|1|12", '|');
   autres.insert(autres.end(), {std::string("1\0", 2), std::string("12\0", 3)});
   const std::vector<double> coefs{0, 0.5, 1, 1, 2, 3, 0.25};
@@ -241,8 +223,19 @@ TEST(Moyennes, CalculsEnUnePasseCommeLesFonctionsDirectes) {
             c->Eleve(e).Note(m, p, k).Affecter(alea() % 5 == 0 ? autres[alea() % autres.size()] : t);
           }
       }
+    TFiguresClasse chiffres(*c, o);
+    for (int i = 0; i < 25; ++i) {
+      const int e = 1 + static_cast<int>(alea() % static_cast<unsigned>(c->NbEleves()));
+      const int m = 1 + static_cast<int>(alea() % 3), p = 1 + static_cast<int>(alea() % 3);
+      const int k = 1 + static_cast<int>(alea() % MaxDevoirs);
+      c->Eleve(e).Note(m, p, k).Affecter(alea() % 3 == 0 ? autres[alea() % autres.size()]
+                                                         : std::to_string(alea() % 21));
+      chiffres.NoteChangee(*c, o, e, m, p, k);
+    }
     for (bool joker : {false, true}) {
       CalculerMoyennes(*c, joker, *tout, o);
+      const TMoyennes& garde = chiffres.Moyennes(joker);
+      EXPECT_EQ(std::memcmp(&garde, tout.get(), sizeof(TMoyennes)), 0);
       for (int v = 0; v < 16; ++v) {
         const int m = v / 4 + 1, p = v % 4 + 1;
         SCOPED_TRACE("essai " + std::to_string(essai) + " vue " + std::to_string(m * 10 + p) + (joker ? " joker" : ""));
@@ -253,8 +246,10 @@ TEST(Moyennes, CalculsEnUnePasseCommeLesFonctionsDirectes) {
         EXPECT_EQ(tout->Classe(m, p), MoyenneClasse(*c, m, p, joker, o));
         if (m > 3 || p > 3) continue;
         for (int k = 1; k <= c->NbDevoirs(m, p); ++k) EXPECT_EQ(tout->Devoir(m, p, k), MoyenneDevoir(*c, m, p, k, o));
-        TMoyennesVue vue;
+        TMoyennesVue vue, gardee;
         CalculerMoyennesVue(*c, m, p, vue, o);
+        chiffres.Vue(m, p, gardee);
+        EXPECT_EQ(std::memcmp(&vue, &gardee, sizeof vue), 0);
         for (int e = 1; e <= c->NbEleves(); ++e) {
           EXPECT_EQ(vue.Eleves[static_cast<std::size_t>(e - 1)], MoyenneEleve(*c, m, p, e, false, o));
           EXPECT_EQ(vue.ElevesJoker[static_cast<std::size_t>(e - 1)], MoyenneEleve(*c, m, p, e, true, o));
