@@ -261,7 +261,14 @@ void TDialImportNotes::Coller() {
     pf::BoiteMessage(QStringLiteral("Le presse-papiers ne contient pas de texte."), pf::TGenreMessage::Information);
     return;
   }
-  Lire(texte.toUtf8().toStdString(), QStringLiteral("Presse-papiers"), false);
+  const QByteArray octets = texte.toUtf8();
+  if (static_cast<std::uint64_t>(octets.size()) > TailleMaxNotes) {
+    pf::BoiteMessage(U("Le presse-papiers contient " + TailleLisible(static_cast<std::uint64_t>(octets.size())) +
+                       " : un tableau de notes en fait au plus " + TailleLisible(TailleMaxNotes) + "."),
+                     pf::TGenreMessage::Erreur);
+    return;
+  }
+  Lire(octets.toStdString(), QStringLiteral("Presse-papiers"), false);
 }
 
 void TDialImportNotes::accept() {

@@ -222,7 +222,7 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   ASSERT_EQ(choix_.size(), 1u);
   EXPECT_TRUE(choix_[0].contains(QStringLiteral("modifié sur le disque"))) << choix_[0].toStdString();
   // Enter must not overwrite another program's change: the first button is the default.
-  EXPECT_EQ(boutonsChoix_[0].join('|'), QStringLiteral("Enregistrer &sous...|&Écraser|Annuler"));
+  EXPECT_EQ(boutonsChoix_.back().join('|'), QStringLiteral("Enregistrer &sous...|&Écraser|Annuler"));
   EXPECT_EQ(Abreviation(), "AUTRE");
   reponseChoix_ = 1;  // "Écraser"
   EXPECT_TRUE(premiere->SauverAvecCopie());

@@ -116,13 +116,16 @@ TEST_F(ImportNotes, SourcesRefuseesEtPeriodePleine) {
   TDialImportNotes d(nullptr, *c_, Lundi, o_);
   for (const char* f : {"utf16.csv", "grand.csv", "tube", "sansnote.csv"})
     d.LireFichier(QString::fromStdString(dossier_ / f));
-  ASSERT_EQ(boites_.size(), 4u);
+  QGuiApplication::clipboard()->setText(QString(2 << 20, QLatin1Char('x')));
+  Cliquer(&d, "BoutonColler");
+  ASSERT_EQ(boites_.size(), 5u);
   EXPECT_TRUE(boites_[0].startsWith("Encodage inconnu"));
   EXPECT_TRUE(
-      boites_[1].endsWith("n'est pas un tableau de notes : un fichier ordinaire de 1 Mio au plus est attendu."));
+      boites_[1].endsWith("n'est pas un tableau de notes : un fichier ordinaire de 1 Mo au plus est attendu."));
   EXPECT_TRUE(
-      boites_[2].endsWith("n'est pas un tableau de notes : un fichier ordinaire de 1 Mio au plus est attendu."));
+      boites_[2].endsWith("n'est pas un tableau de notes : un fichier ordinaire de 1 Mo au plus est attendu."));
   EXPECT_EQ(boites_[3], "La colonne de notes « Note » ne contient aucun nombre.");
+  EXPECT_EQ(boites_[4], "Le presse-papiers contient 2 Mo : un tableau de notes en fait au plus 1 Mo.");
   EXPECT_FALSE(d.findChild<QPushButton*>("BoutonOK")->isEnabled());
   EXPECT_EQ(Image(*c_), avant);
 
