@@ -10,6 +10,7 @@
 #include "dialogs/choixdevoir.h"
 #include "dialogs/classement.h"
 #include "dialogs/coefficients.h"
+#include "dialogs/fiches.h"
 #include "dialogs/importnotes.h"
 #include "dialogs/infosdevoirs.h"
 #include "dialogs/insereeleve.h"
@@ -59,6 +60,7 @@ bool TDialoguesApplication::ModifierCoefficients(QWidget* parent, TClasse& c) {
 }
 void TDialoguesApplication::Classement(QWidget* parent, const TClasse& c) { TDial10(parent, c).exec(); }
 void TDialoguesApplication::Ages(QWidget* parent, const TClasse& c) { TDial11(parent, c).exec(); }
+void TDialoguesApplication::FichesEleves(QWidget* parent, const TClasse& c) { TDialFiches(parent, c).exec(); }
 void TDialoguesApplication::Anniversaires(QWidget* parent, const TClasse& c) { TDial12(parent, c).exec(); }
 
 // Each window opens centred, at a size that shows its graph whole, over its sheet.

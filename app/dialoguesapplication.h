@@ -21,6 +21,7 @@ class TDialoguesApplication : public TDialoguesFeuille {
   bool ModifierCoefficients(QWidget* parent, TClasse& c) override;
   void Classement(QWidget* parent, const TClasse& c) override;
   void Ages(QWidget* parent, const TClasse& c) override;
+  void FichesEleves(QWidget* parent, const TClasse& c) override;
   void Anniversaires(QWidget* parent, const TClasse& c) override;
   void OuvrirStatistiques(QWidget* feuille, TDocumentClasse& document,
                           const std::vector<TFenetreStat>& fenetres) override;

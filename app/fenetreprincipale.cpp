@@ -196,6 +196,10 @@ void TMDI::CreerMenus() {
   action(fichier, "M21", QStringLiteral("&Aperçu avant impression"), QString(),
          [this] { Commande(pf::TCommandeCadre::Apercu); });
   fichier->addSeparator();
+  action(fichier, "MFiches", QStringLiteral("Imprimer les &fiches des élèves..."),
+         QStringLiteral("Une page par élève : notes, moyennes, rang, graphiques, appréciation"), [this] {
+           if (auto* feuille = dynamic_cast<TChild*>(EnfantActif())) feuille->FichesEleves();
+         });
   action(fichier, "MClasseur", QStringLiteral("E&xporter vers un classeur..."),
          QStringLiteral("Toute la classe dans un classeur de tableur (.xlsx)"), [this] { MenuExporterClasseur(); });
   fichier->addSeparator();
@@ -570,6 +574,7 @@ void TMDI::MajMenuFichier() {
   Action("M19")->setEnabled(peut(C::ConfigurerImprimante));
   Action("M21")->setEnabled(peut(C::Apercu));
   Action("MClasseur")->setEnabled(s && dynamic_cast<TChild*>(active) != nullptr);
+  Action("MFiches")->setEnabled(Action("MClasseur")->isEnabled());
   Bouton(1)->setEnabled(Action("M12")->isEnabled());
   Bouton(2)->setEnabled(n > 0);
   Bouton(3)->setEnabled(true);  // closes the window, or the program when none is open

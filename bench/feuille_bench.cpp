@@ -3,17 +3,20 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/demarrage.h"
 #include "app/dialoguesapplication.h"
@@ -144,16 +147,22 @@ long MemoireResidenteKo() {
 void BM_DemarrageJusquAuPremierDessin(benchmark::State& s) {
   const std::string exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
   const std::string ini = "/tmp/calevrin-bench-demarrage.ini";
+  // Three files: a class already open elsewhere would ask how to open it.
+  std::vector<std::string> copies;
+  for (int i = 1; i <= 3; ++i) {
+    copies.push_back("/tmp/calevrin-bench-demarrage-" + std::to_string(i) + ".cl3");
+    std::ofstream(copies.back(), std::ios::binary) << std::ifstream(exemple, std::ios::binary).rdbuf();
+  }
   long memoire = 0;
   for (auto _ : s) {
     FixerValeursProgramme();
     TMDI f(ini);
     f.EffacerInvite();
-    f.OuvrirFichier(exemple);
+    f.OuvrirFichier(copies[0]);
     benchmark::DoNotOptimize(f.Zone()->currentSubWindow()->widget()->grab());
     s.PauseTiming();
-    f.OuvrirFichier(exemple);
-    f.OuvrirFichier(exemple);
+    f.OuvrirFichier(copies[1]);
+    f.OuvrirFichier(copies[2]);
     memoire = MemoireResidenteKo();
     s.ResumeTiming();
   }
@@ -181,6 +190,56 @@ void BM_ProcessusJusquAuPremierDessin(benchmark::State& s) {
 }
 BENCHMARK(BM_ProcessusJusquAuPremierDessin)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// A running program's memory with three full classes, each with its four statistics windows
+// painted: a child process, so that nothing of the other benchmarks counts. It writes its
+// resident size in kB to the file below.
+constexpr const char* ArgMemoire = "--enfant-memoire";
+constexpr const char* FichierMemoire = "/tmp/calevrin-bench-memoire.txt";
+
+void BM_MemoireTroisClassesEtStatistiques(benchmark::State& s) {
+  long memoire = 0;
+  for (auto _ : s) {
+    char* argv[] = {CheminBench, const_cast<char*>(ArgMemoire), nullptr};
+    pid_t pid = 0;
+    std::remove(FichierMemoire);
+    if (posix_spawn(&pid, CheminBench, nullptr, nullptr, argv, environ) != 0) {
+      s.SkipWithError("start");
+      return;
+    }
+    int statut = 0;
+    waitpid(pid, &statut, 0);
+    std::ifstream in(FichierMemoire);
+    if (!WIFEXITED(statut) || WEXITSTATUS(statut) != 0 || !(in >> memoire)) s.SkipWithError("child failed");
+  }
+  s.counters["RSS_Mo"] = static_cast<double>(memoire) / 1024.0;
+}
+BENCHMARK(BM_MemoireTroisClassesEtStatistiques)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+int EnfantMemoire(int argc, char** argv) {
+  QApplication app(argc, argv);
+  FixerValeursProgramme();
+  TMDI f("/tmp/calevrin-bench-memoire.ini");
+  f.EffacerInvite();
+  f.resize(1600, 1000);
+  f.show();
+  for (int i = 1; i <= 3; ++i) {
+    auto c = ClassePleine();
+    c->NomFichier = "/tmp/calevrin-bench-memoire-" + std::to_string(i) + ".cl3";
+    c->Enregistrer(false);
+    if (!f.OuvrirFichier(c->NomFichier)) return 1;
+    QWidget* feuille = f.Zone()->currentSubWindow()->widget();
+    for (const char* nom : {"M46", "M47"}) {
+      auto* a = feuille->findChild<QAction*>(QString::fromLatin1(nom));
+      if (a == nullptr) return 1;
+      a->trigger();
+    }
+  }
+  for (QMdiSubWindow* w : f.Zone()->subWindowList()) benchmark::DoNotOptimize(w->widget()->grab());
+  QCoreApplication::processEvents();
+  std::ofstream(FichierMemoire) << MemoireResidenteKo() << '\n';
+  return f.Zone()->subWindowList().size() == 15 ? 0 : 1;
+}
+
 int Enfant(int argc, char** argv) {
   QApplication app(argc, argv);
   FixerValeursProgramme();
@@ -196,6 +255,7 @@ int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   CheminBench = argv[0];
   if (argc == 2 && std::string(argv[1]) == ArgEnfant) return Enfant(argc, argv);
+  if (argc == 2 && std::string(argv[1]) == ArgMemoire) return EnfantMemoire(argc, argv);
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

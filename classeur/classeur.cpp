@@ -36,7 +36,7 @@ constexpr lxw_col_t ColNom = 1;
 constexpr lxw_col_t ColPrenom = 2;
 constexpr lxw_col_t PremiereColonne = 3;
 // Comments stay readable in a column of a grade's width: they wrap past this many characters.
-constexpr double LargeurMaxCommentaire = 12;
+constexpr double LargeurMaxCommentaire = 9;
 
 bool Controle(char32_t u) { return u < 0x20 || (u >= 0x7F && u <= 0x9F); }
 
@@ -379,7 +379,7 @@ class TClasseur {
     for (int t = 1; t <= nbMatieres; ++t) {
       const lxw_col_t col = PremiereColonne + static_cast<lxw_col_t>(t - 1);
       const auto& coef = c_.Matiere(t).Coef;
-      f.Texte(0, col, c_.Matiere(t).Nom.Vue(), gras_);
+      f.Texte(0, col, NomMatiere(t), gras_);
       if (p != 4) {
         f.Nombre(1, col, coef[static_cast<std::size_t>(p)]);
       } else {

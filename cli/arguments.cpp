@@ -42,6 +42,13 @@ std::optional<int> TArguments::Nombre(std::string_view nom) const {
   return LireNombre(TValeur::Entier, v->second);
 }
 
+std::vector<int> TArguments::Nombres(std::string_view nom) const {
+  std::vector<int> r;
+  if (const auto v = repetes_.find(nom); v != repetes_.end())
+    for (const std::string& t : v->second) r.push_back(*LireNombre(TValeur::Entier, t));
+  return r;
+}
+
 std::optional<TArguments> LireArguments(const TCommande& c, std::span<const std::string> a) {
   TArguments r;
   bool finOptions = false;
@@ -58,7 +65,10 @@ std::optional<TArguments> LireArguments(const TCommande& c, std::span<const std:
         if (i + 1 >= a.size() || !Lisible(o->valeur, a[i + 1])) return std::nullopt;
         valeur = a[++i];
       }
-      if (!r.valeurs_.emplace(x, std::move(valeur)).second) return std::nullopt;
+      if (o->repetable)
+        r.repetes_[x].push_back(std::move(valeur));
+      else if (!r.valeurs_.emplace(x, std::move(valeur)).second)
+        return std::nullopt;
     } else if (!x.empty() && (finOptions || c.options.empty() || x[0] != '-')) {
       r.fichiers.push_back(x);
     } else {
@@ -75,6 +85,7 @@ std::string Synopsis(const TCommande& c) {
     s += " [" + std::string(o.nom);
     if (!o.repere.empty()) s += ' ' + std::string(o.repere);
     s += ']';
+    if (o.repetable) s += "...";
   }
   return s;
 }

@@ -25,6 +25,7 @@ struct TOption {
   std::string_view nom;
   TValeur valeur = TValeur::Texte;
   std::string_view repere;  // the value's name in the usage line
+  bool repetable = false;   // given any number of times, each value kept in order
 };
 
 inline constexpr TOption OptionMatiere{"--matiere", TValeur::Indice, "S"};
@@ -40,14 +41,17 @@ class TArguments {
   std::vector<std::string> fichiers;
 
   const std::string& Fichier() const { return fichiers.front(); }
-  bool A(std::string_view nom) const { return valeurs_.contains(nom); }
+  bool A(std::string_view nom) const { return valeurs_.contains(nom) || repetes_.contains(nom); }
   std::optional<std::string> Texte(std::string_view nom) const;
   // The value of an Indice or Entier option.
   std::optional<int> Nombre(std::string_view nom) const;
+  // The values of a repeatable Indice or Entier option, in their order.
+  std::vector<int> Nombres(std::string_view nom) const;
 
  private:
   friend std::optional<TArguments> LireArguments(const TCommande& c, std::span<const std::string> a);
   std::map<std::string, std::string, std::less<>> valeurs_;
+  std::map<std::string, std::vector<std::string>, std::less<>> repetes_;
 };
 
 struct TCommande {

@@ -17,6 +17,7 @@
 #include "cli/statistiques.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
+#include "model/dates.h"
 #include "model/edition.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
@@ -142,6 +143,33 @@ int Pdf(const cli::TArguments& a, std::ostream&, std::ostream& err) {
   if (!cli::OuvrirClasse(a, entree, err)) return 1;
   ChoisirVue(a, *entree.classe);
   return ImprimerPdf()(*entree.classe, entree.options, a.fichiers[1], err);
+}
+
+TImprimerFiches& ImprimerFiches() {
+  static TImprimerFiches f;
+  return f;
+}
+
+int Fiches(const cli::TArguments& a, std::ostream&, std::ostream& err) {
+  if (!ImprimerFiches()) {
+    err << "Cette version de calevrin-cli ne sait pas écrire de PDF.\n";
+    return 1;
+  }
+  cli::TClasseOuverte entree;
+  if (!cli::OuvrirClasse(a, entree, err)) return 1;
+  const TClasse& c = *entree.classe;
+  const int periode = a.Nombre(cli::OptionPeriode.nom).value_or(c.PeriodeCourante());
+  if (periode != 4 && periode > c.NbPeriodes()) {
+    err << "La classe n'a pas de " << Texte(NomPeriode(c.NbPeriodes())) << ' ' << periode << ".\n";
+    return 2;
+  }
+  const std::vector<int> eleves = a.Nombres("--eleve");
+  for (const int e : eleves)
+    if (e < 1 || e > c.NbEleves()) {
+      err << "La classe n'a pas d'élève " << e << " (elle en compte " << c.NbEleves() << ").\n";
+      return 2;
+    }
+  return ImprimerFiches()(c, entree.options, periode, eleves, a.fichiers[1], err);
 }
 
 int Export(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
@@ -277,6 +305,23 @@ const cli::TCommande CommandePdf{
     .usageComplet = true,
 };
 
+const cli::TCommande CommandeFiches{
+    .nom = "fiches",
+    .fichiers = "FICHIER SORTIE.pdf",
+    .fichiersMin = 2,
+    .fichiersMax = 2,
+    .options = {cli::OptionPeriode, {"--eleve", cli::TValeur::Entier, "N", true}, cli::OptionIni},
+    .executer = Fiches,
+    .aide =
+        "  fiches FICHIER SORTIE   les fiches des élèves (notes, moyennes et rang, graphiques, cadre\n"
+        "                          pour l'appréciation), une page A4 par élève, dans le fichier PDF\n"
+        "                          SORTIE\n"
+        "      --periode P         période 1 à 3, ou 4 pour l'année (par défaut celle du fichier)\n"
+        "      --eleve N           l'élève numéro N seulement ; répétable (par défaut toute la classe)\n"
+        "      --options F.ini     options lues dans ce fichier (police, noir et blanc)\n",
+    .usageComplet = true,
+};
+
 // The order of the usage and of --help. A new command: its entry beside its code, and one line here.
 constexpr const cli::TCommande* Commandes[] = {
     &CommandeInfo,
@@ -288,6 +333,7 @@ constexpr const cli::TCommande* Commandes[] = {
     &cli::CommandeAges,
     &cli::CommandeAnniversaires,
     &CommandePdf,
+    &CommandeFiches,
     &cli::CommandeClasseur,
     &cli::CommandeNouvelle,
     &cli::CommandeNotes,
@@ -310,6 +356,7 @@ std::string Aide() {
 }  // namespace
 
 void InstallerImprimerPdf(TImprimerPdf f) { ImprimerPdf() = std::move(f); }
+void InstallerImprimerFiches(TImprimerFiches f) { ImprimerFiches() = std::move(f); }
 
 int ExecuterCli(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
   const std::string usage = cli::UsageComplet(Commandes);

@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
 #ifdef CALEVRIN_AVEC_PDF
   calevrin::InstallerImprimerPdf(calevrin::ImprimerPdf);
+  calevrin::InstallerImprimerFiches(calevrin::ImprimerFichesPdf);
 #endif
   return calevrin::ExecuterCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

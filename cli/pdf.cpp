@@ -17,20 +17,41 @@
 #include "model/erreurs.h"
 #include "platform/canevasqt.h"
 #include "platform/imprimantes.h"
+#include "platform/texte.h"
+#include "print/fiches.h"
 #include "sheet/peintre.h"
 
 namespace calevrin {
 
-int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, std::ostream& erreurs) {
-  // Fonts need a GUI application; the tool has no display, nor needs one.
-  std::unique_ptr<QGuiApplication> application;
-  if (!QGuiApplication::instance()) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char nom[] = "calevrin-cli";
-    static char* argv[] = {nom, nullptr};
-    application = std::make_unique<QGuiApplication>(argc, argv);
+namespace {
+
+// Fonts need a GUI application; the tool has no display, nor needs one.
+std::unique_ptr<QGuiApplication> ApplicationSansEcran() {
+  if (QGuiApplication::instance()) return nullptr;
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  static int argc = 1;
+  static char nom[] = "calevrin-cli";
+  static char* argv[] = {nom, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+int ImprimerFichesPdf(const TClasse& c, const TOptions& o, int periode, const std::vector<int>& eleves,
+                      const std::string& sortie, std::ostream& erreurs) {
+  const std::unique_ptr<QGuiApplication> application = ApplicationSansEcran();
+  try {
+    EcrirePdfFiches(sortie, CalculerFiches(c, periode, eleves, o), ParametresFiches({}, o),
+                    plateforme::DepuisCp1252(c.Abreviation.Texte() + " - " + NomPeriodeFiche(c, periode)));
+  } catch (const EErreurClasse& e) {
+    erreurs << e.what() << '\n';
+    return 1;
   }
+  return 0;
+}
+
+int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, std::ostream& erreurs) {
+  const std::unique_ptr<QGuiApplication> application = ApplicationSansEcran();
   // Refused before the work of drawing; the page then goes to memory and to the file in one
   // atomic write, so that a failure never leaves a torn or empty PDF.
   try {

@@ -148,4 +148,41 @@ void GenererExemple(TClasse& c) {
   c.Eleve(12).Note(3, 1, 2).Affecter("B+");
 }
 
+void GenererClassePleine(TClasse& c) {
+  c.Initialiser();
+  c.Abreviation.Affecter("TERM S2");
+  c.AnneeScolaire.Affecter("2026-2027");
+  c.Professeur.Affecter("M. Jean-Baptiste Durand-Lefebvre");
+  c.FixerNbPeriodes(3);
+  c.FixerNbMatieres(3);
+  c.FixerJoker(true);
+  c.FixerNbEleves(MaxEleves);
+  for (int m = 1; m <= MaxMatieres; ++m) {
+    c.Matiere(m).Nom.Affecter("Mati\xE8re num\xE9ro " + std::to_string(m) + " longue");
+    for (int p = 1; p <= MaxPeriodes; ++p) c.Matiere(m).Coef[static_cast<std::size_t>(p)] = m + p % 2;
+  }
+  for (int e = 1; e <= MaxEleves; ++e) {
+    c.Eleve(e).Nom.Affecter("NOMDEFAMILLETRESLONG" + std::to_string(e));
+    c.Eleve(e).Prenom.Affecter("Pr\xE9nom" + std::to_string(e));
+  }
+  for (int m = 1; m <= MaxMatieres; ++m)
+    for (int p = 1; p <= MaxPeriodes; ++p) {
+      c.FixerNbDevoirs(m, p, MaxDevoirs);
+      for (int k = 1; k <= MaxDevoirs; ++k) {
+        TDevoir& d = c.Devoir(m, p, k);
+        d.Coef = (k % 5) * 0.5;
+        d.Date.Affecter(std::to_string(k) + "/" + std::to_string(p + 9));
+        d.Duree.Affecter("1h30");
+        d.Commentaire.Affecter("Contr\xF4le de connaissances num\xE9ro " + std::to_string(k) + " !!");
+        for (int e = 1; e <= MaxEleves; ++e) {
+          const int r = (e * 7 + k * 13 + m * 5 + p) % 43;
+          c.Eleve(e).Note(m, p, k).Affecter(r == 0   ? "abs"
+                                            : r == 1 ? "B+"
+                                            : r == 2 ? ""
+                                                     : std::to_string(r / 2) + (r % 2 ? ".5" : ""));
+        }
+      }
+    }
+}
+
 }  // namespace calevrin

@@ -81,6 +81,7 @@ TClassement Classer(const TClasse& c, int matiere, int periode, bool sansAbsents
                    [](const TCandidat& a, const TCandidat& b) { return a.moyenne > b.moyenne; });
 
   resultat.Lignes.reserve(static_cast<std::size_t>(n));
+  resultat.Eleves.reserve(static_cast<std::size_t>(n));
   const auto ajouter = [&](int e, int rang) {
     const auto i = static_cast<std::size_t>(e);
     TLigneClassement ligne;
@@ -97,6 +98,7 @@ TClassement Classer(const TClasse& c, int matiere, int periode, bool sansAbsents
       ligne[2].clear();
     }
     resultat.Lignes.push_back(std::move(ligne));
+    resultat.Eleves.push_back(e);
   };
   int rang = 0;
   for (std::size_t k = 0; k < classes.size(); ++k) {

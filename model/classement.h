@@ -21,6 +21,7 @@ const TLigneClassement& EnteteClassement();
 struct TClassement {
   std::string Titre;                     // ConstruireTitre of the view, with the year per imprimerAnnee
   std::vector<TLigneClassement> Lignes;  // the data rows, heading excluded
+  std::vector<int> Eleves;               // the student of each row; empty for the no-test row
 };
 
 // Subject 1..3 or 4 (synthesis), period 1..3 or 4 (year); with sansAbsents a student who

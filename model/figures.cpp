@@ -1,5 +1,8 @@
 #include "model/figures.h"
 
+#include "model/fichierclasse.h"
+#include "model/note.h"
+
 namespace calevrin {
 
 TFiguresClasse::TFiguresClasse()
@@ -23,6 +26,43 @@ void TFiguresClasse::NoteChangee(const TClasse& c, const TOptions& o, int e, int
 void TFiguresClasse::MoyennesChangees(const TClasse& c) {
   CalculerMoyennes(c, *valeurs_, false, *sansJoker_);
   CalculerMoyennes(c, *valeurs_, true, *avecJoker_);
+}
+
+namespace {
+
+// Where the record keeps what the figures read: the grade texts within each student, the
+// number of students, and the view shown (which changes no figure).
+constexpr std::size_t DebutNotes = 2 * sizeof(TNom) + sizeof(TChaine<8>);
+constexpr std::size_t TailleTexteNote = sizeof(TTexteNote);
+constexpr std::size_t PosNbEleves = PosCompteurs;
+constexpr std::size_t PosVue = PosCompteurs + 2;  // the current subject, then period
+static_assert(DebutNotes + NotesParEleve * TailleTexteNote == TailleEleve);
+
+}  // namespace
+
+void TFiguresClasse::Appliquer(const TClasse& c, const TOptions& o, const TDifference& d) {
+  bool moyennes = false;
+  int notes = 0;
+  for (const TPlage& plage : d.Plages)
+    for (std::size_t i = plage.Debut; i < plage.Debut + plage.Avant.size(); ++i) {
+      if (i < PosDevoirs) {
+        const std::size_t dans = i % TailleEleve;
+        if (dans < DebutNotes) continue;  // a name or a birth date
+        const int e = static_cast<int>(i / TailleEleve) + 1;
+        const int n = static_cast<int>((dans - DebutNotes) / TailleTexteNote);
+        if (e <= c.NbEleves())
+          valeurs_->Notes[static_cast<std::size_t>(e - 1)][static_cast<std::size_t>(n)] =
+              LireNote(c.Eleve(e).Notes[static_cast<std::size_t>(n)].Vue(), o);
+        ++notes;
+        i += TailleTexteNote - 1 - (dans - DebutNotes) % TailleTexteNote;  // on to the next text
+      } else if (i == PosNbEleves) {
+        Calculer(c, o);
+        return;
+      } else if (i != PosVue && i != PosVue + 1) {
+        moyennes = true;
+      }
+    }
+  if (moyennes || notes > 0) MoyennesChangees(c);
 }
 
 TNote TFiguresClasse::Note(int e, int m, int p, int k) const {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "model/classe.h"
+#include "model/difference.h"
 #include "model/moyennes.h"
 #include "model/options.h"
 
@@ -24,6 +25,9 @@ class TFiguresClasse {
   void NoteChangee(const TClasse& c, const TOptions& o, int e, int m, int p, int k);
   // Only coefficients, the Joker or the division of the year changed: no text is read again.
   void MoyennesChangees(const TClasse& c);
+  // After a change of the class whose file bytes altered as d says (an edit, an undo, a redo):
+  // only the grades whose text changed are read again, whatever the change was called.
+  void Appliquer(const TClasse& c, const TOptions& o, const TDifference& d);
 
   const TValeursNotes& Valeurs() const { return *valeurs_; }
   // The grade of student e, subject m, period p, test k; not a grade out of range.

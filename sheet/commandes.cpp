@@ -282,6 +282,14 @@ void TChild::CreerMenus() {
     action(contextuel_, nom.c_str(), m == 4 ? QStringLiteral("Synthèse") : QString(), QString(),
            [this, m] { ChangerMatiere(m); });
   }
+  contextuel_->addSeparator();
+  action(contextuel_, "MPopupFiches", QStringLiteral("Imprimer les &fiches des élèves..."),
+         QStringLiteral("Une page par élève : notes, moyennes, rang, graphiques, appréciation"), [this] { FichesEleves(); });
+}
+
+void TChild::FichesEleves() {
+  if (RefuserPendantSaisie()) return;
+  dialogues_.FichesEleves(this, Classe());
 }
 
 void TChild::MajLibellesPeriodes() {

@@ -41,6 +41,8 @@ class TDialoguesFeuille {
   virtual void Classement(QWidget* parent, const TClasse& c) = 0;
   virtual void Ages(QWidget* parent, const TClasse& c) = 0;
   virtual void Anniversaires(QWidget* parent, const TClasse& c) = 0;
+  // Every student's report page of a period, previewed, printed or written to a PDF.
+  virtual void FichesEleves(QWidget* parent, const TClasse& c) = 0;
   // Statistics windows on the sheet's class, in this order, beside the sheet and closed with
   // its class; several are tiled with the other windows.
   virtual void OuvrirStatistiques(QWidget* feuille, TDocumentClasse& document,

@@ -91,6 +91,8 @@ class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant {
   void Imprimer(bool sansDialogue);
   void ConfigurerImprimante();
   void EntrerApercu();
+  // "Imprimer les fiches des élèves...", from the main window's "Fichier" menu and the pop-up.
+  void FichesEleves();
   void DefilementRapide(bool horizontal);
   void ExporterTableau();
 

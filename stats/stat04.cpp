@@ -11,27 +11,6 @@ namespace calevrin {
 
 namespace pf = plateforme;
 
-void AppliquerTableau(const TTableauStat& s, controles::TTableau& t) {
-  t.CouleurFond = s.Style.CouleurFond;
-  t.CouleurL = s.Style.CouleurL;
-  t.Police.Nom = pf::DepuisCp1252(s.Style.Police);
-  t.Police.Couleur = s.Style.CouleurTexte;
-  t.Police.Gras = s.Style.StylePolice.gras;
-  t.Police.Italique = s.Style.StylePolice.italique;
-  t.Police.Souligne = s.Style.StylePolice.souligne;
-  t.Caption = pf::DepuisCp1252(s.Caption);
-  t.Cadre = s.Cadre;
-  t.Relief = s.Relief == 0   ? controles::TRelief::rAucun
-             : s.Relief == 2 ? controles::TRelief::rBosse
-                             : controles::TRelief::rCreux;
-  t.FixerNbColonne(s.NbColonne);
-  t.FixerNbLigne(s.NbLigne);
-  for (int col = 1; col <= controles::TTableau::MaxColonnes; ++col)
-    for (int lig = 1; lig <= controles::TTableau::MaxLignes; ++lig)
-      t.FixerCellule(col, lig,
-                     pf::DepuisCp1252(s.Cellule[static_cast<std::size_t>(col)][static_cast<std::size_t>(lig)]));
-}
-
 TStat04::TStat04(TDocumentClasse& document, const TOptions& o, QWidget* parent)
     : TFenetreStatistique(TFenetreStat::Bilan, document, o, parent) {
   QHBoxLayout* rangee = Panneau();

@@ -3,6 +3,7 @@
 // synthesis, period by period and over the year, in one table.
 
 #include "controls/vues.h"
+#include "print/controlesstat.h"
 #include "stats/fenetrestatistique.h"
 
 class QComboBox;
@@ -29,8 +30,5 @@ class TStat04 : public TFenetreStatistique {
   QComboBox* cb_ = nullptr;
   controles::TVueTableau* vue_ = nullptr;
 };
-
-// The table as the model computed it, into the control.
-void AppliquerTableau(const TTableauStat& source, controles::TTableau& t);
 
 }  // namespace calevrin

@@ -20,36 +20,6 @@ QString Q(const std::string& cp1252) { return pf::DepuisCp1252(cp1252); }
 
 }  // namespace
 
-void AppliquerGraphe(const TGrapheStat& s, controles::TNewGraphe& g) {
-  g.CouleurFond = s.Style.CouleurFond;
-  g.CouleurL = s.Style.CouleurL;
-  g.Police.Nom = Q(s.Style.Police);
-  g.Police.Couleur = s.Style.CouleurTexte;
-  g.Police.Gras = s.Style.StylePolice.gras;
-  g.Police.Italique = s.Style.StylePolice.italique;
-  g.Police.Souligne = s.Style.StylePolice.souligne;
-  g.Caption = Q(s.Caption);
-  g.FixerNbBarre(s.NbBarre());
-  for (int i = 1; i <= s.NbBarre(); ++i) {
-    const TBarreStat& b = s.Barres[static_cast<std::size_t>(i - 1)];
-    controles::TBarre* d = g.Barre(i);
-    d->Valeur = b.Valeur;
-    d->Couleur = b.Couleur;
-    d->FixerTexte(Q(b.Texte));
-    d->FixerLegende(Q(b.Legende));
-  }
-  g.FixerNbLigne(s.NbLigne);
-  for (int i = 1; i <= controles::TNewGraphe::MaxLignes; ++i)
-    g.FixerLigne(i, i <= s.NbLigne ? Q(s.Ligne[static_cast<std::size_t>(i)]) : QString());
-  g.Vmax = s.Vmax;
-  g.PasVert = s.PasVert;
-  g.NbGradV = s.NbGradV;
-  g.Afficher0 = s.Afficher0;
-  g.Moy = s.Moy;
-  g.BarreMoy.Valeur = s.BarreMoy.Valeur;
-  g.BarreMoy.Couleur = s.BarreMoy.Couleur;
-}
-
 TStatGraphe::TStatGraphe(TFenetreStat genre, TDocumentClasse& document, const TOptions& o, QWidget* parent)
     : TFenetreStatistique(genre, document, o, parent) {
   QHBoxLayout* rangee = Panneau();

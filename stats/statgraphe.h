@@ -4,6 +4,7 @@
 // the figures the model computes for them.
 
 #include "controls/vues.h"
+#include "print/controlesstat.h"
 #include "stats/fenetrestatistique.h"
 
 class QButtonGroup;
@@ -66,8 +67,5 @@ class TStat01 : public TStatGraphe {
   explicit TStat01(TDocumentClasse& document, const TOptions& o = Options, QWidget* parent = nullptr)
       : TStatGraphe(TFenetreStat::Evolution, document, o, parent) {}
 };
-
-// The graph as the model computed it, into the control; its mode stays the window's.
-void AppliquerGraphe(const TGrapheStat& source, controles::TNewGraphe& g);
 
 }  // namespace calevrin

@@ -4,6 +4,7 @@
 #include "app/fenetreprincipale.h"
 #include "controls/couleurs.h"
 #include "dialogs/choixoptions.h"
+#include "dialogs/fiches.h"
 #include "document/documentclasse.h"
 #include "model/alertes.h"
 #include "model/options.h"
@@ -314,4 +315,20 @@ TEST_F(FenetreTest, ExportVersUnClasseur) {
   EXPECT_EQ(boites_[0].toStdString(),
             "Impossible de créer le fichier " + dir_ / "dossier.xlsx" + " : ce n'est pas un fichier ordinaire");
   EXPECT_EQ(genres_[0], pf::TGenreMessage::Erreur);
+}
+
+TEST_F(FenetreTest, FichesDesElevesDuMenuFichier) {
+  TMDI f(dir_ / "calevrin.ini");
+  EXPECT_FALSE(f.Action("MFiches")->isEnabled());
+  const std::string classe = dir_ / "4eB.cl3";
+  std::filesystem::copy_file(Exemple, classe);
+  ASSERT_TRUE(f.OuvrirFichier(classe));
+  ASSERT_TRUE(f.Action("MFiches")->isEnabled());
+  QString propose;
+  QuandOuvert<TDialFiches>([&propose](TDialFiches& d) {
+    propose = d.PdfPropose();
+    d.accept();
+  });
+  f.Action("MFiches")->trigger();
+  EXPECT_EQ(propose, QString::fromStdString(dir_ / "4eB - fiches Trimestre 1.pdf"));
 }

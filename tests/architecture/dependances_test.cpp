@@ -38,7 +38,8 @@ const TTable& Permis() {
       {"platform", {}},
       {"document", {{"model"}}},
       {"controls", {{"platform"}}},
-      {"print", {{"controls", "platform"}}},  // the print dialog draws a copy of a graph or table
+      // the print dialog draws a copy of a graph or table; the report pages draw the model's figures
+      {"print", {{"controls", "platform", "model"}}},
       {"classeur", {{"model"}}},
       {"sheet", {{"controls", "print", "platform", "document", "model"}}},
       {"dialogs", {{"controls", "print", "platform", "document", "model"}}},

@@ -61,3 +61,25 @@ TEST(CliPdf, UneSortieRefuseeOuImpossibleNeTouchePasLaCible) {
   EXPECT_EQ(Contenu(ancien), "ancien");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Chemin()), {}), 2);
 }
+
+TEST(CliFiches, UnePageParEleveChoisiEtCibleImpossible) {
+  InstallerImprimerFiches(ImprimerFichesPdf);
+  TRepertoireTemp dir;
+  const std::regex page(R"(/Type\s*/Page[^s])");
+  const auto pages = [&](const std::string& pdf) {
+    return std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator());
+  };
+  const std::string sortie = dir / "fiches.pdf";
+  TResultat r = Cli({"fiches", Exemple, sortie, "--eleve", "3", "--periode", "3", "--eleve", "5"});
+  ASSERT_EQ(r, Refus(0, "")) << r.erreurs;
+  const std::string pdf = Contenu(sortie);
+  EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+  EXPECT_EQ(pages(pdf), 2);  // a trimester without tests: one page each
+  r = Cli({"fiches", Exemple, sortie});
+  EXPECT_EQ(pages(Contenu(sortie)), 25);
+
+  EXPECT_EQ(Cli({"fiches", Exemple, sortie, "--eleve", "26"}), Refus(2, "La classe n'a pas d'élève 26 (elle en compte 25).\n"));
+  EXPECT_EQ(Cli({"fiches", Exemple, sortie, "--periode", "1", "--periode", "2"}).code, 2);
+  EXPECT_EQ(Cli({"fiches", Exemple, dir / "absent/x.pdf"}), Refus(1, "Impossible de créer le fichier " + (dir / "absent/x.pdf") + "\n"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Chemin()), {}), 1);
+}

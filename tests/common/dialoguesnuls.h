@@ -28,6 +28,7 @@ class TDialoguesNuls : public TDialoguesFeuille {
   void Classement(QWidget*, const TClasse&) override { ouverts.push_back("Classement"); }
   void Ages(QWidget*, const TClasse&) override { ouverts.push_back("Ages"); }
   void Anniversaires(QWidget*, const TClasse&) override { ouverts.push_back("Anniversaires"); }
+  void FichesEleves(QWidget*, const TClasse&) override { ouverts.push_back("FichesEleves"); }
   // The windows asked for, none opened.
   void OuvrirStatistiques(QWidget*, TDocumentClasse&, const std::vector<TFenetreStat>& f) override {
     statistiques.insert(statistiques.end(), f.begin(), f.end());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <random>
@@ -10,6 +11,8 @@
 #include <vector>
 
 #include "model/alertes.h"
+#include "model/difference.h"
+#include "model/fichierclasse.h"
 #include "model/figures.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/remplacement.h"
@@ -260,5 +263,58 @@ TEST(Moyennes, ChiffresGardesCommeLesFonctionsDirectes) {
         EXPECT_EQ(vue.ClasseJoker, MoyenneClasse(*c, m, p, true, o));
       }
     }
+  }
+}
+
+// Whatever a change is called, the kept figures follow the bytes it altered: after random
+// edits of every kind (grades, coefficients, counts, the Joker, the year's division, names,
+// the view), applied forward and back as undo does, they equal figures computed afresh.
+TEST(Moyennes, ChiffresGardesApresToutChangement) {
+  std::mt19937 alea(2024);
+  TOptions o;
+  o.utiliserL = true;
+  auto c = Classe(30);
+  for (int m = 1; m <= 3; ++m)
+    for (int p = 1; p <= 3; ++p) Remplir(*c, m, p, std::vector<double>(12, 1.0));
+  TFiguresClasse gardes(*c, o);
+  const auto image = std::make_unique<TImage>(), avant = std::make_unique<TImage>();
+  EcrireImage(*c, *image);
+  const std::vector<std::function<void(TClasse&)>> changements{
+      [&](TClasse& k) {
+        k.Eleve(1 + alea() % 30)
+            .Note(1 + alea() % 3, 1 + alea() % 3, 1 + alea() % 12)
+            .Affecter(std::to_string(alea() % 21));
+      },
+      [&](TClasse& k) { k.Eleve(1 + alea() % 30).Note(1, 1, 1 + alea() % 12).Affecter(alea() % 2 ? "abs" : "A"); },
+      [&](TClasse& k) { k.Devoir(1 + alea() % 3, 1 + alea() % 3, 1 + alea() % 12).Coef = alea() % 4; },
+      [&](TClasse& k) { k.Matiere(1 + alea() % 3).Coef[1 + alea() % 3] = alea() % 3; },
+      [&](TClasse& k) { k.FixerNbEleves(20 + static_cast<int>(alea() % 11)); },
+      [&](TClasse& k) { k.FixerNbDevoirs(2, 2, static_cast<int>(alea() % 13)); },
+      [&](TClasse& k) { k.FixerJoker(!k.Joker()); },
+      [&](TClasse& k) { k.FixerNbPeriodes(k.NbPeriodes() == 3 ? 2 : 3); },
+      [&](TClasse& k) { k.Eleve(2).Nom.Affecter("Z" + std::to_string(alea())); },
+      [&](TClasse& k) { k.FixerPeriodeCourante(1 + static_cast<int>(alea() % 2)); },
+      [&](TClasse& k) { std::swap(k.Eleve(3), k.Eleve(4 + alea() % 20)); },
+  };
+  for (int i = 0; i < 300; ++i) {
+    *avant = *image;
+    changements[alea() % changements.size()](*c);
+    EcrireImage(*c, *image);
+    const TDifference d = Comparer(*avant, *image);
+    gardes.Appliquer(*c, o, d);
+    if (i % 7 == 0) {  // undone, then redone
+      Appliquer(*image, d, true);
+      LireImage(*c, *image);
+      gardes.Appliquer(*c, o, d);
+      Appliquer(*image, d, false);
+      LireImage(*c, *image);
+      gardes.Appliquer(*c, o, d);
+    }
+    const TFiguresClasse frais(*c, o);
+    SCOPED_TRACE("changement " + std::to_string(i));
+    ASSERT_EQ(std::memcmp(&gardes.Moyennes(false), &frais.Moyennes(false), sizeof(TMoyennes)), 0);
+    ASSERT_EQ(std::memcmp(&gardes.Moyennes(true), &frais.Moyennes(true), sizeof(TMoyennes)), 0);
+    for (int e = 1; e <= c->NbEleves(); ++e)
+      for (int k = 1; k <= 12; ++k) ASSERT_EQ(gardes.Note(e, 1, 1, k).Genre, frais.Note(e, 1, 1, k).Genre);
   }
 }

@@ -39,7 +39,8 @@ QSet<QString> SujetsDemandes(const QString& source) {
     } else if (c == '"' || c == '\'') {
       QString texte;
       for (++i; i < source.size() && source[i] != c; ++i) {
-        if (source[i] == '\\' && i + 1 < source.size()) ++i;
+        // An escape stays one: "\n" is no topic named n.
+        if (source[i] == '\\' && i + 1 < source.size()) texte += source[i++];
         texte += source[i];
       }
       ++i;

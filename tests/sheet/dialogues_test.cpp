@@ -58,9 +58,9 @@ TEST_F(DialoguesFeuille, ElevesEtLeursLimites) {
   f_->Etat().ColonneCourante = 1;
   f_->CommencerSaisie(QStringLiteral("1"));
   ASSERT_TRUE(f_->SaisieEnCours());
-  for (const char* nom : {"M25", "M28", "M29", "M51"}) f_->Action(nom)->trigger();
+  for (const char* nom : {"M25", "M28", "M29", "M51", "MPopupFiches"}) f_->Action(nom)->trigger();
   EXPECT_EQ(d_.ouverts.size(), ouverts);
-  EXPECT_EQ(boites_, std::vector<QString>(4, QStringLiteral("Terminer d'abord la saisie de la note !")));
+  EXPECT_EQ(boites_, std::vector<QString>(5, QStringLiteral("Terminer d'abord la saisie de la note !")));
 }
 
 TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
@@ -104,9 +104,9 @@ TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
   f_->Action("M50")->trigger();
   EXPECT_EQ(changements_, (std::vector<TChangement>{{TCodeChangement::Matiere, 1, 4, 0}}));
 
-  for (const char* nom : {"M43", "M44", "M45"}) f_->Action(nom)->trigger();
-  EXPECT_EQ(std::vector<std::string>(d_.ouverts.end() - 3, d_.ouverts.end()),
-            (std::vector<std::string>{"Classement", "Ages", "Anniversaires"}));
+  for (const char* nom : {"M43", "M44", "M45", "MPopupFiches"}) f_->Action(nom)->trigger();
+  EXPECT_EQ(std::vector<std::string>(d_.ouverts.end() - 4, d_.ouverts.end()),
+            (std::vector<std::string>{"Classement", "Ages", "Anniversaires", "FichesEleves"}));
   // Without a test the ranking has nothing to rank; ages and birthdays are still there.
   for (int m = 1; m <= 3; ++m)
     for (int p = 1; p <= 3; ++p) f_->Classe().FixerNbDevoirs(m, p, 0);
