@@ -41,9 +41,6 @@ enum { ColLigne, ColNom, ColLu, ColEleve, ColResultat };
 TDialImportNotes::TDialImportNotes(QWidget* parent, TClasse& classe, const TDateJour& aujourdhui, const TOptions& o)
     : QDialog(parent), classe_(classe), options_(o), m_(MatiereVue(classe)), p_(PeriodeVue(classe)) {
   setWindowTitle(QStringLiteral("Importer des notes ( ") + Depuis(classe.Abreviation.Vue()) + QStringLiteral(" )"));
-  const int n = classe.NbDevoirs(m_, p_);
-
-  // Source.
   QPushButton* fichier = Bouton(this, QStringLiteral("&Parcourir..."), "BoutonFichier");
   QPushButton* coller = Bouton(this, QStringLiteral("C&oller le presse-papiers"), "BoutonColler");
   connect(fichier, &QPushButton::clicked, this, &TDialImportNotes::ChoisirFichier);
@@ -53,14 +50,34 @@ TDialImportNotes::TDialImportNotes(QWidget* parent, TClasse& classe, const TDate
                        this);
   resume_->setObjectName(QStringLiteral("Resume"));
   resume_->setWordWrap(true);
+  ok_ = Bouton(this, QStringLiteral("OK"), "BoutonOK");
+  ok_->setDefault(true);
+  ok_->setEnabled(false);
+  connect(ok_, &QPushButton::clicked, this, &TDialImportNotes::accept);
 
-  // Columns and scale.
+  auto* sources = new QHBoxLayout;
+  sources->addWidget(fichier);
+  sources->addWidget(coller);
+  sources->addStretch();
+  auto* racine = new QVBoxLayout(this);
+  racine->addLayout(sources);
+  racine->addWidget(resume_);
+  racine->addLayout(CreerColonnes());
+  CreerCible(racine, aujourdhui);
+  CreerApercu(racine);
+  const QString sujetAide = QStringLiteral("ImporterDesNotes");
+  racine->addWidget(Boutons(this, ok_, sujetAide));
+  resize(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 96, fontMetrics().height() * 40);
+  fichier->setFocus();
+}
+
+QHBoxLayout* TDialImportNotes::CreerColonnes() {
   colonneNom_ = new QComboBox(this);
   colonneNom_->setObjectName(QStringLiteral("ColonneNom"));
   colonneNote_ = new QComboBox(this);
   colonneNote_->setObjectName(QStringLiteral("ColonneNote"));
   sur_ = Champ(this, "Sur", 6);
-  sur_->setText(QString::number(o.notemax));
+  sur_->setText(QString::number(options_.notemax));
   const auto recalculer = [this] {
     if (!remplissage_) Recalculer();
   };
@@ -74,28 +91,28 @@ TDialImportNotes::TDialImportNotes(QWidget* parent, TClasse& classe, const TDate
   colonnes->addWidget(colonneNote_, 2);
   colonnes->addWidget(Etiquette(QStringLiteral("Noté &sur :"), sur_, this));
   colonnes->addWidget(sur_);
+  return colonnes;
+}
 
-  // Target.
+void TDialImportNotes::CreerCible(QVBoxLayout* racine, const TDateJour& aujourdhui) {
+  const int n = classe_.NbDevoirs(m_, p_);
   nouveau_ = new QRadioButton(QStringLiteral("No&uveau devoir"), this);
   nouveau_->setObjectName(QStringLiteral("Nouveau"));
-  groupe_ = new QGroupBox(TitreGroupeDevoir(classe, m_, p_, std::min(n + 1, MaxDevoirs), o), this);
+  groupe_ = new QGroupBox(TitreGroupeDevoir(classe_, m_, p_, std::min(n + 1, MaxDevoirs), options_), this);
   groupe_->setObjectName(QStringLiteral("GB1"));
   champs_ = ChampsDevoir(groupe_);
   champs_.date->setText(Depuis(DateDevoirTexte(0, aujourdhui).substr(0, CapaciteDate)));
   champs_.coef->setText(QStringLiteral("1"));
   existant_ = new QRadioButton(QStringLiteral("Devoir e&xistant :"), this);
   existant_->setObjectName(QStringLiteral("Existant"));
-  devoirs_ = ListeDevoirs(this, classe, m_, p_);
+  devoirs_ = ListeDevoirs(this, classe_, m_, p_);
   if (n > 0) devoirs_->setCurrentIndex(n - 1);
   remplacer_ = new QCheckBox(QStringLiteral("&Remplacer les notes existantes"), this);
   remplacer_->setObjectName(QStringLiteral("Remplacer"));
-  if (n >= MaxDevoirs) {
-    nouveau_->setEnabled(false);
-    nouveau_->setToolTip(U(std::string(MsgPlusDeDevoir)));
-    existant_->setChecked(true);
-  } else {
-    nouveau_->setChecked(true);
-  }
+  // A full period takes the grades only into one of its tests.
+  nouveau_->setEnabled(n < MaxDevoirs);
+  if (n >= MaxDevoirs) nouveau_->setToolTip(U(std::string(MsgPlusDeDevoir)));
+  (n < MaxDevoirs ? nouveau_ : existant_)->setChecked(true);
   existant_->setEnabled(n > 0);
   const auto cible = [this] {
     groupe_->setEnabled(nouveau_->isChecked());
@@ -106,16 +123,22 @@ TDialImportNotes::TDialImportNotes(QWidget* parent, TClasse& classe, const TDate
   connect(nouveau_, &QRadioButton::toggled, this, cible);
   connect(devoirs_, &QComboBox::currentIndexChanged, this, cible);
   connect(remplacer_, &QCheckBox::toggled, this, cible);
+  cible();
   auto* existante = new QHBoxLayout;
   existante->addWidget(existant_);
   existante->addWidget(devoirs_, 1);
   existante->addWidget(remplacer_);
+  racine->addWidget(nouveau_);
+  racine->addWidget(groupe_);
+  racine->addLayout(existante);
+}
 
-  // Preview: a row unticked is left out.
+void TDialImportNotes::CreerApercu(QVBoxLayout* racine) {
   table_ = TableApercu(this, "Apercu",
                        {QStringLiteral("Ligne"), QStringLiteral("Nom lu"), QStringLiteral("Note lue"),
                         QStringLiteral("Élève"), QStringLiteral("Note enregistrée")});
   table_->setMinimumHeight(table_->fontMetrics().height() * 8);
+  // A row unticked is left out.
   connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (remplissage_ || item->column() != ColLigne) return;
     const int ligne = item->data(Qt::UserRole).toInt();
@@ -123,30 +146,8 @@ TDialImportNotes::TDialImportNotes(QWidget* parent, TClasse& classe, const TDate
     if (item->checkState() == Qt::Unchecked) choix_.Ecartees.push_back(ligne);
     Recalculer();
   });
-
-  ok_ = Bouton(this, QStringLiteral("OK"), "BoutonOK");
-  ok_->setDefault(true);
-  ok_->setEnabled(false);
-  connect(ok_, &QPushButton::clicked, this, &TDialImportNotes::accept);
-
-  auto* sources = new QHBoxLayout;
-  sources->addWidget(fichier);
-  sources->addWidget(coller);
-  sources->addStretch();
-  auto* racine = new QVBoxLayout(this);
-  racine->addLayout(sources);
-  racine->addWidget(resume_);
-  racine->addLayout(colonnes);
-  racine->addWidget(nouveau_);
-  racine->addWidget(groupe_);
-  racine->addLayout(existante);
   racine->addWidget(Etiquette(QStringLiteral("&Aperçu (décocher une ligne pour l'écarter) :"), table_, this));
   racine->addWidget(table_, 1);
-  const QString sujetAide = QStringLiteral("ImporterDesNotes");
-  racine->addWidget(Boutons(this, ok_, sujetAide));
-  resize(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 96, fontMetrics().height() * 40);
-  cible();
-  fichier->setFocus();
 }
 
 void TDialImportNotes::Lire(const std::string& octets, const QString& origine, bool fichier) {

@@ -17,11 +17,13 @@
 class QComboBox;
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace calevrin {
 
@@ -41,6 +43,9 @@ class TDialImportNotes : public QDialog {
   void accept() override;
 
  private:
+  QHBoxLayout* CreerColonnes();
+  void CreerCible(QVBoxLayout* racine, const TDateJour& aujourdhui);
+  void CreerApercu(QVBoxLayout* racine);
   void ChoisirFichier();
   void Coller();
   void Recalculer();

@@ -306,23 +306,97 @@ TChoixNotes ChoixParDefaut(const TSourceNotes& s, const TOptions& o) {
   return c;
 }
 
+namespace {
+
+// A student's name compared in both orders, and the family name alone.
+struct TCles {
+  std::string Nom, NomPrenom, PrenomNom;
+};
+
+std::vector<TCles> ClesEleves(const TClasse& c) {
+  std::vector<TCles> cles;
+  for (int e = 1; e <= c.NbEleves(); ++e) {
+    const std::string nom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Nom.Vue()));
+    const std::string prenom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Prenom.Vue()));
+    cles.push_back({nom, nom + prenom, prenom + nom});
+  }
+  return cles;
+}
+
+// The student a row's name names: full name in either order, else a family name alone.
+void Apparier(const std::vector<TCles>& cles, TLigneNotes& l) {
+  const std::string cle = CleNom(l.Nom);
+  int trouves = 0, seul = 0;
+  for (std::size_t i = 0; i < cles.size() && !cle.empty(); ++i)
+    if (cle == cles[i].NomPrenom || cle == cles[i].PrenomNom) {
+      ++trouves;
+      seul = static_cast<int>(i) + 1;
+    }
+  for (std::size_t i = 0; i < cles.size() && !cle.empty() && trouves == 0; ++i)
+    if (cle == cles[i].Nom) {
+      // Counted through the end, so that a shared family name finds several.
+      for (std::size_t j = i; j < cles.size(); ++j) trouves += cle == cles[j].Nom ? 1 : 0;
+      seul = static_cast<int>(i) + 1;
+    }
+  if (trouves == 1) l.Eleve = seul;
+  l.Etat = trouves > 1 ? TEtatLigne::Plusieurs : TEtatLigne::NonTrouve;
+  if (trouves == 0 && Replier(l.Nom, true).starts_with("moyenne")) l.Etat = TEtatLigne::Moyenne;
+}
+
+// Two rows naming one student: neither is taken.
+void MarquerDoubles(std::vector<TLigneNotes>& lignes, int nbEleves) {
+  std::vector<int> premiere(static_cast<std::size_t>(nbEleves) + 1, -1);
+  for (std::size_t i = 0; i < lignes.size(); ++i) {
+    TLigneNotes& l = lignes[i];
+    if (l.Etat != TEtatLigne::Prise && l.Etat != TEtatLigne::Double) continue;
+    int& j = premiere[static_cast<std::size_t>(l.Eleve)];
+    if (j < 0) {
+      j = static_cast<int>(i);
+      continue;
+    }
+    TLigneNotes& autre = lignes[static_cast<std::size_t>(j)];
+    if (autre.Etat == TEtatLigne::Prise) {
+      autre.Etat = TEtatLigne::Double;
+      autre.AutreLigne = l.Ligne;
+    }
+    l.Etat = TEtatLigne::Double;
+    l.AutreLigne = autre.Ligne;
+  }
+}
+
+// The grade a taken row stores, checked as a typed grade is, and kept or replacing.
+void LireNoteLigne(const TChoixNotes& choix, const TOptions& o, TLigneNotes& l) {
+  const std::optional<TCelluleNote> cellule = LireCelluleNote(l.Lu);
+  const std::optional<double> v =
+      cellule && cellule->Nombre ? ConvertirNote(cellule->Texte, o.notemax, choix.Sur) : std::nullopt;
+  if (!cellule || (cellule->Nombre && !v)) {
+    l.Etat = TEtatLigne::Illisible;
+    return;
+  }
+  if (!v) {
+    l.Note = cellule->Texte;
+  } else {
+    l.Note = FormaterNombre(*v);
+    l.Valeur = *v;
+    if ((o.verification && (*v < 0 || *v > o.notemax)) || l.Note.size() > LongueurNoteSaisie) {
+      l.Etat = TEtatLigne::HorsDomaine;
+      return;
+    }
+  }
+  if (l.Note.empty())
+    l.Etat = TEtatLigne::SansNote;
+  else if (!l.Ancienne.empty() && !choix.Remplacer)
+    l.Etat = TEtatLigne::Gardee;
+}
+
+}  // namespace
+
 TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNotes& choix, const TOptions& o) {
   TApercuNotes a;
   const int m = c.MatiereCourante(), p = c.PeriodeCourante();
-  const bool vue = m >= 1 && m <= MaxMatieres && p >= 1 && p <= MaxPeriodes;
   const int n = c.NbEleves();
   a.ParOrdre = choix.ColonneNom < 0;
-
-  struct TCles {
-    std::string Nom, NomPrenom, PrenomNom;
-  };
-  std::vector<TCles> cles(static_cast<std::size_t>(n));
-  for (int e = 1; e <= n; ++e) {
-    const std::string nom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Nom.Vue()));
-    const std::string prenom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Prenom.Vue()));
-    cles[static_cast<std::size_t>(e - 1)] = {nom, nom + prenom, prenom + nom};
-  }
-
+  const std::vector<TCles> cles = ClesEleves(c);
   a.Lignes.reserve(s.Rangees.size());
   for (std::size_t i = 0; i < s.Rangees.size(); ++i) {
     const TRangeeLue& r = s.Rangees[i];
@@ -335,25 +409,7 @@ TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNo
       l.Nom = Champ(r, choix.ColonneNom);
       if (choix.ColonnePrenom >= 0 && !Champ(r, choix.ColonnePrenom).empty())
         l.Nom += " " + Champ(r, choix.ColonnePrenom);
-      const std::string cle = CleNom(l.Nom);
-      int trouves = 0, seul = 0;
-      for (int e = 1; e <= n && !cle.empty(); ++e) {
-        const TCles& k = cles[static_cast<std::size_t>(e - 1)];
-        if (cle == k.NomPrenom || cle == k.PrenomNom) {
-          ++trouves;
-          seul = e;
-        }
-      }
-      // A family name alone, when no full name fits.
-      if (trouves == 0 && !cle.empty())
-        for (int e = 1; e <= n; ++e)
-          if (cle == cles[static_cast<std::size_t>(e - 1)].Nom) {
-            ++trouves;
-            seul = e;
-          }
-      if (trouves == 1) l.Eleve = seul;
-      l.Etat = trouves > 1 ? TEtatLigne::Plusieurs : TEtatLigne::NonTrouve;
-      if (trouves == 0 && Replier(l.Nom, true).starts_with("moyenne")) l.Etat = TEtatLigne::Moyenne;
+      Apparier(cles, l);
     }
     if (std::find(choix.Ecartees.begin(), choix.Ecartees.end(), l.Ligne) != choix.Ecartees.end())
       l.Etat = TEtatLigne::Ecartee;
@@ -361,58 +417,14 @@ TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNo
       l.Etat = TEtatLigne::Prise;
     a.Lignes.push_back(std::move(l));
   }
+  MarquerDoubles(a.Lignes, n);
 
-  // Two rows naming one student: neither is taken.
-  std::vector<int> premiere(static_cast<std::size_t>(n) + 1, -1);
-  for (std::size_t i = 0; i < a.Lignes.size(); ++i) {
-    TLigneNotes& l = a.Lignes[i];
-    if (l.Etat != TEtatLigne::Prise && l.Etat != TEtatLigne::Double) continue;
-    int& j = premiere[static_cast<std::size_t>(l.Eleve)];
-    if (j < 0) {
-      j = static_cast<int>(i);
-      continue;
-    }
-    TLigneNotes& autre = a.Lignes[static_cast<std::size_t>(j)];
-    if (autre.Etat == TEtatLigne::Prise) {
-      autre.Etat = TEtatLigne::Double;
-      autre.AutreLigne = l.Ligne;
-    }
-    l.Etat = TEtatLigne::Double;
-    l.AutreLigne = autre.Ligne;
-  }
-
+  const bool vue = m >= 1 && m <= MaxMatieres && p >= 1 && p <= MaxPeriodes;
   const bool existant = vue && choix.Devoir >= 1 && choix.Devoir <= c.NbDevoirs(m, p);
+  std::vector<bool> nomme(static_cast<std::size_t>(n) + 1, false);
   for (TLigneNotes& l : a.Lignes) {
     if (l.Eleve > 0 && existant) l.Ancienne = c.Eleve(l.Eleve).Note(m, p, choix.Devoir).Texte();
-    if (l.Etat != TEtatLigne::Prise) continue;
-    const std::optional<TCelluleNote> cellule = LireCelluleNote(l.Lu);
-    if (!cellule) {
-      l.Etat = TEtatLigne::Illisible;
-      continue;
-    }
-    if (cellule->Nombre) {
-      const std::optional<double> v = ConvertirNote(cellule->Texte, o.notemax, choix.Sur);
-      if (!v) {
-        l.Etat = TEtatLigne::Illisible;
-        continue;
-      }
-      l.Valeur = *v;
-      l.Note = FormaterNombre(*v);
-      if ((o.verification && (*v < 0 || *v > o.notemax)) || l.Note.size() > LongueurNoteSaisie) {
-        l.Etat = TEtatLigne::HorsDomaine;
-        continue;
-      }
-    } else {
-      l.Note = cellule->Texte;
-    }
-    if (l.Note.empty())
-      l.Etat = TEtatLigne::SansNote;
-    else if (!l.Ancienne.empty() && !choix.Remplacer)
-      l.Etat = TEtatLigne::Gardee;
-  }
-
-  std::vector<bool> nomme(static_cast<std::size_t>(n) + 1, false);
-  for (const TLigneNotes& l : a.Lignes) {
+    if (l.Etat == TEtatLigne::Prise) LireNoteLigne(choix, o, l);
     if (l.Eleve > 0 && l.Etat != TEtatLigne::Ecartee) nomme[static_cast<std::size_t>(l.Eleve)] = true;
     a.NbPrises += l.Etat == TEtatLigne::Prise ? 1 : 0;
   }

@@ -284,7 +284,8 @@ void TChild::CreerMenus() {
   }
   contextuel_->addSeparator();
   action(contextuel_, "MPopupFiches", QStringLiteral("Imprimer les &fiches des élèves..."),
-         QStringLiteral("Une page par élève : notes, moyennes, rang, graphiques, appréciation"), [this] { FichesEleves(); });
+         QStringLiteral("Une page par élève : notes, moyennes, rang, graphiques, appréciation"),
+         [this] { FichesEleves(); });
 }
 
 void TChild::FichesEleves() {
