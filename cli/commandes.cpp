@@ -103,6 +103,7 @@ int Check(const cli::TArguments& a, std::ostream& out, std::ostream&) {
 int Repair(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
   const std::string& entree = a.fichiers[0];
   const std::string& sortie = a.fichiers[1];
+  if (!cli::ClasseLibre(a, sortie, err)) return 1;
   std::uint64_t taille = 0;
   std::unique_ptr<TClasse> c;
   try {
@@ -162,6 +163,10 @@ int Fiches(const cli::TArguments& a, std::ostream&, std::ostream& err) {
   if (periode != 4 && periode > c.NbPeriodes()) {
     err << "La classe n'a pas de " << Texte(NomPeriode(c.NbPeriodes())) << ' ' << periode << ".\n";
     return 2;
+  }
+  if (c.NbEleves() == 0) {
+    err << "La classe n'a pas d'élève : aucune fiche à écrire.\n";
+    return 1;
   }
   const std::vector<int> eleves = a.Nombres("--eleve");
   for (const int e : eleves)
@@ -251,8 +256,11 @@ const cli::TCommande CommandeRepair{
     .fichiers = "ENTREE SORTIE",
     .fichiersMin = 2,
     .fichiersMax = 2,
+    .options = {cli::OptionForce},
     .executer = Repair,
-    .aide = "  repair ENTREE SORTIE    écrit une copie corrigée (identique si le fichier est correct)\n",
+    .aide =
+        "  repair ENTREE SORTIE    écrit une copie corrigée (identique si le fichier est correct)\n"
+        "      --force             même si SORTIE est ouverte dans le programme\n",
     .usageComplet = true,
 };
 

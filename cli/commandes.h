@@ -19,9 +19,9 @@ void InstallerImprimerPdf(TImprimerPdf f);
 
 // The students' report pages of a period (1..NbPeriodes, 4 the year) for the students given
 // (all when none) written to one PDF file; installed likewise.
-using TImprimerFiches = std::function<int(const TClasse& c, const TOptions& o, int periode,
-                                          const std::vector<int>& eleves, const std::string& sortie,
-                                          std::ostream& erreurs)>;
+using TImprimerFiches =
+    std::function<int(const TClasse& c, const TOptions& o, int periode, const std::vector<int>& eleves,
+                      const std::string& sortie, std::ostream& erreurs)>;
 void InstallerImprimerFiches(TImprimerFiches f);
 
 // Exit codes: 0 done, 1 a file is faulty or could not be handled, 2 bad arguments.

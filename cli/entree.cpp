@@ -9,6 +9,7 @@
 #include "model/edition.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
+#include "model/verrou.h"
 
 namespace calevrin::cli {
 
@@ -74,6 +75,14 @@ std::optional<TDateJour> DateDuJour(const TArguments& a, std::ostream& err) {
   const auto date = LireDateIso(*texte);
   if (!date) err << "Date incorrecte : " << *texte << " (AAAA-MM-JJ attendu)\n";
   return date;
+}
+
+bool ClasseLibre(const TArguments& a, const std::string& classe, std::ostream& err) {
+  std::string detenteur;
+  if (a.A(OptionForce.nom) || !VerrouDetenu(classe, detenteur)) return true;
+  err << "La classe " << classe << " est ouverte dans le programme (" << detenteur
+      << ") : la fermer d'abord, ou ajouter --force pour l'écrire quand même.\n";
+  return false;
 }
 
 }  // namespace calevrin::cli

@@ -218,7 +218,10 @@ void TSaisieNombre::FixerEnabled(bool e) {
 }
 
 bool TSaisieNombre::Lire(double& v) const {
-  const QString t = edit_->text();
+  QString t = edit_->text();
+  // The French keypad's decimal key types a comma.
+  for (qsizetype i = 1; i + 1 < t.size(); ++i)
+    if (t[i] == QLatin1Char(',') && t[i - 1].isDigit() && t[i + 1].isDigit()) t[i] = QLatin1Char('.');
   if (t.isEmpty()) return false;
   if (t.contains(QLatin1Char('-')) && !Negatif()) return false;
   if (Mode() == TModeSN::mLongint && (t.contains(QLatin1Char(',')) || t.contains(QLatin1Char('.')))) return false;

@@ -28,6 +28,7 @@
 #include "controls/saisienombre.h"
 #include "dialogs/composants.h"
 #include "model/cp1252.h"
+#include "model/note.h"
 #include "platform/canevasqt.h"
 #include "platform/chemins.h"
 #include "platform/messages.h"
@@ -79,9 +80,10 @@ const char* const LibellesCouleurs[NbCouleurs] = {"Nom des élèves",
 
 QString Texte(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// A number typed with "." as the decimal point, the whole text and nothing else.
+// A number typed with "." (or a comma, the French keypad's) as the decimal point, the whole
+// text and nothing else.
 bool LireNombreTexte(const QString& texte, double& v) {
-  const QString t = texte.trimmed();
+  const QString t = QString::fromStdString(PointDecimal(texte.trimmed().toStdString()));
   if (t.isEmpty()) return false;
   for (const QChar c : t)
     if (!(c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QLatin1Char('+'))) return false;
@@ -201,7 +203,8 @@ void DessinerApercu(pf::TCanevas& c, const TOptions& o) {
   texte(o.couleur[5], 140, 10, QStringLiteral("moy"));
   texte(o.couleur[4], 100, 10, QStringLiteral("1"));
   texte(o.couleur[4], 120, 10, QStringLiteral("1"));
-  const QString g = o.arrondiN ? QStringLiteral("12") : QStringLiteral("12.5");
+  // Rounded as the sheet rounds grades: a half goes up.
+  const QString g = o.arrondiN ? QStringLiteral("13") : QStringLiteral("12.5");
   texte(o.couleur[6], 100, 20, g);
   texte(o.couleur[6], 120, 20, QStringLiteral("14"));
   texte(o.couleur[6], 120, 30, QStringLiteral("13"));

@@ -62,7 +62,13 @@ void TDial14::OK() {
   std::array<std::optional<double>, MaxMatieres * MaxPeriodes> valeurs{};
   for (std::size_t i = 0; i < champs_.size(); ++i) {
     if (!champs_[i]->isModified()) continue;
-    valeurs[i] = LireCoef(champs_[i], options_);
+    const int m = static_cast<int>(i) / MaxPeriodes + 1;
+    const int p = static_cast<int>(i) % MaxPeriodes + 1;
+    // "de « Maths », trimestre 2": which of the nine fields the warning is about.
+    valeurs[i] = LireCoef(champs_[i], options_,
+                          QStringLiteral("de « %1 », %2 %3")
+                              .arg(Depuis(classe_.Matiere(m).Nom.Vue()),
+                                   Depuis(NomPeriode(classe_.NbPeriodes())).toLower(), QString::number(p)));
     if (!valeurs[i]) return;
   }
   bool change = false;

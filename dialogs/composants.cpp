@@ -131,13 +131,13 @@ QDialogButtonBox* Boutons(QDialog* d, QPushButton* ok, const QString& sujetAide)
   return boite;
 }
 
-std::optional<double> LireCoef(QLineEdit* champ, const TOptions& o) {
+std::optional<double> LireCoef(QLineEdit* champ, const TOptions& o, const QString& quoi) {
   const std::optional<std::string> texte = Cp1252(champ);
   double v = 0;
-  bool accepte = texte && LireNombre(*texte, v) && std::isfinite(v);
+  bool accepte = texte && LireNombre(PointDecimal(*texte), v) && std::isfinite(v);
   if (!accepte)
-    pf::BoiteMessage(QStringLiteral("Le coefficient doit être un nombre"), pf::TGenreMessage::Avertissement,
-                     pf::BoutonOK);
+    pf::BoiteMessage(QStringLiteral("Le coefficient ") + quoi + QStringLiteral(" doit être un nombre"),
+                     pf::TGenreMessage::Avertissement, pf::BoutonOK);
   else
     accepte = VerifierDomaine(o.coefmax, v, o);
   if (!accepte) {

@@ -62,10 +62,10 @@ QHBoxLayout* RangeeOkAide(QDialog* d, const QString& sujetAide);
 // BoutonAnnuler and rejecting d, and BoutonAide(d, sujetAide), in the desktop's order.
 QDialogButtonBox* Boutons(QDialog* d, QPushButton* ok, const QString& sujetAide);
 
-// The coefficient typed in champ, a number in 0..coefmax of the options. Otherwise a warning
-// ("Le coefficient doit être un nombre", or the range when checked), the text selected for
-// another try, and nullopt.
-std::optional<double> LireCoef(QLineEdit* champ, const TOptions& o);
+// The coefficient typed in champ (a decimal comma read as the point), a number in 0..coefmax
+// of the options. Otherwise a warning naming the field ("Le coefficient " + quoi + " doit être
+// un nombre", or the range when checked), the text selected for another try, and nullopt.
+std::optional<double> LireCoef(QLineEdit* champ, const TOptions& o, const QString& quoi);
 
 // The subject and period of the class's current view, for the dialogs that work on one
 // subject in one period; std::invalid_argument when the view is the synthesis or the year.

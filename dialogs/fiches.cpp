@@ -1,8 +1,8 @@
 #include "dialogs/fiches.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -183,6 +184,10 @@ void TDialFiches::Imprimer() {
   imprimante.setDocName(QFileInfo(PdfPropose()).fileName());
   const bool etaitPdf = pf::EstDestinationPdf(imprimante);
   if (etaitPdf) imprimante.setOutputFileName(PdfPropose());
+  // The pages are portrait; the sheet's own orientation is given back afterwards.
+  const QPageLayout::Orientation orientation = imprimante.pageLayout().orientation();
+  imprimante.setPageOrientation(QPageLayout::Portrait);
+  const auto retablir = qScopeGuard([&] { imprimante.setPageOrientation(orientation); });
   if (!pf::DialogueImpression(this, imprimante)) return;
   // Printing to a file goes through the program's own writer, whole or not at all.
   if (pf::EstDestinationPdf(imprimante)) {

@@ -70,7 +70,7 @@ bool TDial06::EcrireDevoir() {
   if (!t) return false;
   modifFaite_ = true;
   const double stocke = classe_.Devoir(m_, p_, affiche_).Coef;
-  const std::optional<double> coef = champs_.coef->isModified() ? LireCoef(champs_.coef, options_) : stocke;
+  const std::optional<double> coef = champs_.coef->isModified() ? LireCoef(champs_.coef, options_, QStringLiteral("du devoir")) : stocke;
   ModifierDevoir(classe_, affiche_, t->date, t->duree, coef.value_or(stocke), t->commentaire);
   cb_->setItemText(affiche_ - 1, LibelleDevoir(classe_, m_, p_, affiche_));
   return coef.has_value();

@@ -89,7 +89,7 @@ void TDial02::AfficherDate() {
 bool TDial02::SaisirDevoir() {
   const std::optional<TTextesDevoir> t = LireTextes(champs_);
   if (!t) return false;
-  const std::optional<double> coef = LireCoef(champs_.coef, options_);
+  const std::optional<double> coef = LireCoef(champs_.coef, options_, QStringLiteral("du devoir"));
   if (!coef) return false;
   if (!EcrireDevoir(classe_, k_, t->date, t->duree, *coef, t->commentaire)) {
     plateforme::Bip();

@@ -119,6 +119,15 @@ void TDial01::BitBtn1Click() {
   done(DialogueConfirme);
 }
 
+void TDial01::reject() {
+  const bool saisi = !champs_.nom->text().trimmed().isEmpty() ||
+                     std::any_of(saisis_.begin(), saisis_.end(), [](const TEleveSaisi& e) { return !SansNom(e.Nom); });
+  if (saisi && pf::BoiteMessage(QStringLiteral("Abandonner la saisie des élèves ?"), pf::TGenreMessage::Confirmation,
+                                pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+    return;
+  done(DialogueAnnule);
+}
+
 void TDial01::Remplir(const std::vector<TEleveSaisi>& eleves) {
   saisis_.fill(TEleveSaisi{});
   std::copy_n(eleves.begin(), std::min<std::size_t>(eleves.size(), MaxEleves), saisis_.begin());

@@ -62,28 +62,30 @@ TMoyenneFiche MoyenneFiche(const TVueClasse& v, const TMoyennes& r, const TClass
   }
   if (f.Rang != 0) {
     const std::string rang = " " + std::to_string(f.Rang);
-    f.RangPartage = std::count_if(lignes.begin(), lignes.end(), [&](const TLigneClassement& l) { return l[0] == rang; }) > 1;
+    f.RangPartage =
+        std::count_if(lignes.begin(), lignes.end(), [&](const TLigneClassement& l) { return l[0] == rang; }) > 1;
   }
-  f.TexteRang = f.Rang == 0 ? "-"
-                            : std::to_string(f.Rang) + (f.RangPartage ? " ex \xE6quo" : "") + " / " +
-                                  std::to_string(f.NbClasses);
+  f.TexteRang =
+      f.Rang == 0 ? "-"
+                  : std::to_string(f.Rang) + (f.RangPartage ? " ex \xE6quo" : "") + " / " + std::to_string(f.NbClasses);
   return f;
 }
 
 TLigneNotesFiche LigneDevoir(const TClasse& c, const TMoyennes& r, int m, int p, int k, int e) {
   const TDevoir& d = c.Devoir(m, p, k);
-  return {std::to_string(k),          d.Date.Texte(), d.Commentaire.Texte(), FormaterNombre(d.Coef),
-          c.Eleve(e).Note(m, p, k).Texte(), Texte(c, r.Devoir(m, p, k))};
+  return {std::to_string(k),
+          d.Date.Texte(),
+          d.Commentaire.Texte(),
+          FormaterNombre(d.Coef),
+          c.Eleve(e).Note(m, p, k).Texte(),
+          Texte(c, r.Devoir(m, p, k))};
 }
 
 // In the year's view a subject's rows are its periods, as the evolution graph shows them.
 TLigneNotesFiche LignePeriode(const TClasse& c, const TMoyennes& r, int m, int q, int e) {
-  return {std::to_string(q),
-          "",
-          NomPeriodeFiche(c, q),
-          FormaterNombre(c.Matiere(m).Coef[static_cast<std::size_t>(q)]),
-          Texte(c, r.Eleve(e, m, q)),
-          Texte(c, r.Classe(m, q))};
+  return {std::to_string(q),          "",
+          NomPeriodeFiche(c, q),      FormaterNombre(c.Matiere(m).Coef[static_cast<std::size_t>(q)]),
+          Texte(c, r.Eleve(e, m, q)), Texte(c, r.Classe(m, q))};
 }
 
 }  // namespace
@@ -119,8 +121,7 @@ std::vector<TFicheEleve> CalculerFiches(const TClasse& c, int periode, const std
   vues.push_back(Vue(c, r, 4, periode, o));
 
   int nbDevoirs = 0;
-  for (int m = 1; m <= nm; ++m)
-    nbDevoirs += periode == 4 ? NbDevoirsAnnee(c, m) : c.NbDevoirs(m, periode);
+  for (int m = 1; m <= nm; ++m) nbDevoirs += periode == 4 ? NbDevoirsAnnee(c, m) : c.NbDevoirs(m, periode);
 
   fiches.reserve(liste.size());
   for (const int e : liste) {

@@ -15,10 +15,10 @@ namespace calevrin {
 
 // What each page holds; every part is on by default.
 struct TContenuFiche {
-  bool Notes = true;        // "Notes des devoirs"
-  bool Moyennes = true;     // "Moyennes et rang"
-  bool Graphique = true;    // "Graphique d'évolution"
-  bool Appreciation = true; // "Cadre pour l'appréciation"
+  bool Notes = true;         // "Notes des devoirs"
+  bool Moyennes = true;      // "Moyennes et rang"
+  bool Graphique = true;     // "Graphique d'évolution"
+  bool Appreciation = true;  // "Cadre pour l'appréciation"
   bool operator==(const TContenuFiche&) const = default;
 };
 
@@ -45,11 +45,11 @@ struct TMoyenneFiche {
   std::string Classe;  // the class's average, then the lowest and highest student averages
   std::string Basse;
   std::string Haute;
-  int Rang = 0;            // 0: not ranked (no average)
-  int NbClasses = 0;       // the students who have an average
+  int Rang = 0;       // 0: not ranked (no average)
+  int NbClasses = 0;  // the students who have an average
   bool RangPartage = false;
   std::string TexteRang;  // "3 / 28", "3 ex æquo / 28", or "-"
-  int Absences = 0;        // missing grades
+  int Absences = 0;       // missing grades
 };
 
 struct TFicheEleve {

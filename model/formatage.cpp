@@ -219,6 +219,13 @@ std::string FormaterMoyenne(int mode, double valeur) {
   }
 }
 
+double MoyenneAffichee(int mode, double valeur) {
+  const std::string t = FormaterMoyenne(mode, valeur);
+  double v = valeur;
+  std::from_chars(t.data(), t.data() + t.size(), v);
+  return valeur == PasDeMoyenne ? valeur : v;
+}
+
 std::string NomArrondi(int mode) {
   static const char* const Noms[] = {
       "Aucun arrondi",

@@ -13,6 +13,9 @@ std::string FormaterNombre(double valeur);
 std::string FormaterDecimales(double valeur, int decimales);
 // The text of an average in rounding mode 0..6; "?" for PasDeMoyenne, "" for another mode.
 std::string FormaterMoyenne(int mode, double valeur);
+// The value FormaterMoyenne shows, to colour an average by what the teacher reads: 9.5 shown
+// "10" is not below a pass mark of 10. PasDeMoyenne stays itself.
+double MoyenneAffichee(int mode, double valeur);
 // The label of a rounding mode, Windows-1252.
 std::string NomArrondi(int mode);
 

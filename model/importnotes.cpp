@@ -94,7 +94,8 @@ TSorte SorteEnTete(const std::string& champ) {
 
 // The grade columns by preference: a "Note" before a "Score", a "Points" or a "Total".
 int RangNote(const std::string& champ) {
-  const std::string_view mot = PremierMot(Replier(champ, true));
+  const std::string replie = Replier(champ, true);  // the word views into it
+  const std::string_view mot = PremierMot(replie);
   return mot == "note" || mot == "notes" ? 0 : 1;
 }
 

@@ -13,6 +13,13 @@ bool Chiffre(char c) { return c >= '0' && c <= '9'; }
 constexpr std::size_t TailleTampon = 64;
 }  // namespace
 
+std::string PointDecimal(std::string_view saisie) {
+  std::string r(saisie);
+  for (std::size_t i = 1; i + 1 < r.size(); ++i)
+    if (r[i] == ',' && Chiffre(r[i - 1]) && Chiffre(r[i + 1])) r[i] = '.';
+  return r;
+}
+
 bool LireNombre(std::string_view t, double& valeur) {
   std::size_t i = 0;
   while (i < t.size() && t[i] == ' ') ++i;

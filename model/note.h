@@ -23,4 +23,8 @@ TNote LireNote(std::string_view texte, const TOptions& options = Options);
 // The number grammar of grade texts alone: "." as the only separator, no trailing space.
 bool LireNombre(std::string_view texte, double& valeur);
 
+// A number as typed on a French keyboard, whose keypad's decimal key types a comma: a comma
+// between two digits becomes the point that grades and coefficients are stored with.
+std::string PointDecimal(std::string_view saisie);
+
 }  // namespace calevrin

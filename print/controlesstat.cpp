@@ -59,8 +59,7 @@ void AppliquerTableau(const TTableauStat& s, controles::TTableau& t) {
   t.FixerNbLigne(s.NbLigne);
   for (int col = 1; col <= controles::TTableau::MaxColonnes; ++col)
     for (int lig = 1; lig <= controles::TTableau::MaxLignes; ++lig)
-      t.FixerCellule(col, lig,
-                     Q(s.Cellule[static_cast<std::size_t>(col)][static_cast<std::size_t>(lig)]));
+      t.FixerCellule(col, lig, Q(s.Cellule[static_cast<std::size_t>(col)][static_cast<std::size_t>(lig)]));
 }
 
 }  // namespace calevrin

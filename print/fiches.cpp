@@ -131,7 +131,8 @@ void TexteBoite(pf::TCanevas& c, int x1, int y1, int x2, int y2, pf::TAlignement
     tw = c.LargeurTexte(t);
   }
   int x = x1 + 1;
-  if (tw <= largeur) x = a == pf::TAlignement::Droite ? x2 - 1 - tw : a == pf::TAlignement::Centre ? x1 + (x2 - x1 - tw) / 2 : x;
+  if (tw <= largeur)
+    x = a == pf::TAlignement::Droite ? x2 - 1 - tw : a == pf::TAlignement::Centre ? x1 + (x2 - x1 - tw) / 2 : x;
   const int y = y1 + std::max(0, (y2 - y1 - c.HauteurTexte(t)) / 2);
   c.FixerAlignement(pf::TAlignement::Gauche);
   c.TexteCadre(x1, y1, x2, y2, x, y, t);
@@ -319,8 +320,7 @@ void DessinerPageFiche(pf::TCanevas& c, const TFicheEleve& f, int page, const TP
                Q(f.Nom + " - " + f.Periode + " (suite)"));
     int y = pl.mm(EnteteSuite + Ecart);
     for (const int m : pl.page2)
-      y = DessinerNotes(c, f.Notes[static_cast<std::size_t>(m)], f.SansNotes, p, pl, y, pl.lignePage2) +
-          pl.lignePage2;
+      y = DessinerNotes(c, f.Notes[static_cast<std::size_t>(m)], f.SansNotes, p, pl, y, pl.lignePage2) + pl.lignePage2;
     DessinerPied(c, p, pl, 2);
     return;
   }
@@ -344,8 +344,8 @@ void DessinerPageFiche(pf::TCanevas& c, const TFicheEleve& f, int page, const TP
   DessinerPied(c, p, pl, 1);
 }
 
-std::vector<std::pair<int, int>> PagesFiches(const std::vector<TFicheEleve>& fiches, const TParametresFiches& p,
-                                             int W, int H) {
+std::vector<std::pair<int, int>> PagesFiches(const std::vector<TFicheEleve>& fiches, const TParametresFiches& p, int W,
+                                             int H) {
   std::vector<std::pair<int, int>> pages;
   for (std::size_t i = 0; i < fiches.size(); ++i)
     for (int n = 1; n <= NbPagesFiche(fiches[i], p, W, H); ++n) pages.emplace_back(static_cast<int>(i), n);
@@ -391,10 +391,10 @@ QByteArray PdfFiches(const std::vector<TFicheEleve>& fiches, const TParametresFi
   tampon.open(QIODevice::WriteOnly);
   QPdfWriter pdf(&tampon);
   pdf.setResolution(pf::ResolutionPdf);
-  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                QMarginsF(pf::MargePdfMillimetres, pf::MargePdfMillimetres,
-                                          pf::MargePdfMillimetres, pf::MargePdfMillimetres),
-                                QPageLayout::Millimeter));
+  pdf.setPageLayout(QPageLayout(
+      QPageSize(QPageSize::A4), QPageLayout::Portrait,
+      QMarginsF(pf::MargePdfMillimetres, pf::MargePdfMillimetres, pf::MargePdfMillimetres, pf::MargePdfMillimetres),
+      QPageLayout::Millimeter));
   pdf.setTitle(titre);
   pdf.setCreator(QStringLiteral("Calevrin"));
   if (!ImprimerFiches(pdf, fiches, p)) return {};

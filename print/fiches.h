@@ -39,8 +39,8 @@ void DessinerPageFiche(plateforme::TCanevas& c, const TFicheEleve& f, int page, 
                        int H);
 
 // Every page of the document in order: (report index, page 1 or 2).
-std::vector<std::pair<int, int>> PagesFiches(const std::vector<TFicheEleve>& fiches, const TParametresFiches& p,
-                                             int W, int H);
+std::vector<std::pair<int, int>> PagesFiches(const std::vector<TFicheEleve>& fiches, const TParametresFiches& p, int W,
+                                             int H);
 
 // One page as the preview shows it: the A4 sheet, margins included, largeur pixels wide.
 QImage ImagePageFiche(const TFicheEleve& f, int page, const TParametresFiches& p, int largeur);

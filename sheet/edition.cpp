@@ -38,7 +38,7 @@ void TEdition::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TEdition::Valider() {
-  const std::string texte = plateforme::VersCp1252(text()).value_or(std::string());
+  const std::string texte = PointDecimal(plateforme::VersCp1252(text()).value_or(std::string()));
   const int m = classe_.MatiereCourante();
   const int p = classe_.PeriodeCourante();
   if (m < 1 || m > 3 || p < 1 || p > 3 || ColonneEdition < 1 || ColonneEdition > classe_.NbDevoirs(m, p)) return false;

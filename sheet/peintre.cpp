@@ -79,7 +79,9 @@ class TPeintre {
     CouleurMoyenne(v);
     TexteCellule(x + Decalage(v), y, gauche, largeur, TexteMoyenne(v));
   }
-  int Decalage(double v) const { return o_.alignernb && v != PasDeMoyenne && v < 10 ? chiffre_ : 0; }
+  int Decalage(double v) const {
+    return o_.alignernb && v != PasDeMoyenne && MoyenneAffichee(c_.Arrondi(), v) < 10 ? chiffre_ : 0;
+  }
   void Note(int k, int i, int m, int p);
   void Titre();
   void Eleves();
@@ -128,7 +130,8 @@ void TPeintre::Trait(double x1, double y1, double x2, double y2) {
 }
 
 void TPeintre::CouleurMoyenne(double v) {
-  cv_.FixerCouleurPolice(v != PasDeMoyenne && v < o_.notemoy ? coul_[9] : coul_[8]);
+  const double affichee = MoyenneAffichee(c_.Arrondi(), v);
+  cv_.FixerCouleurPolice(v != PasDeMoyenne && affichee < o_.notemoy ? coul_[9] : coul_[8]);
 }
 
 QString TPeintre::TexteMoyenne(double v) const {
@@ -141,14 +144,15 @@ void TPeintre::Note(int k, int i, int m, int p) {
   QString texte = Q(g);
   int d = 0;
   if (n.EstNote()) {
-    cv_.FixerCouleurPolice(n.Valeur >= o_.notemoy ? coul_[6] : coul_[7]);
+    // Coloured by what is shown: 9.5 shown "10" is no failing grade.
+    const double affichee = o_.arrondiN ? std::round(n.Valeur) : n.Valeur;
+    cv_.FixerCouleurPolice(affichee >= o_.notemoy ? coul_[6] : coul_[7]);
     if (o_.arrondiN) {
       char tampon[400];
-      const double arrondi = std::round(n.Valeur);
-      std::snprintf(tampon, sizeof tampon, "%.0f", arrondi == 0 ? 0.0 : arrondi);
+      std::snprintf(tampon, sizeof tampon, "%.0f", affichee == 0 ? 0.0 : affichee);
       texte = QString::fromLatin1(tampon);
     }
-    if (o_.alignernb && (n.Genre == NoteLettre || n.Valeur < 10)) d = chiffre_;
+    if (o_.alignernb && (n.Genre == NoteLettre || affichee < 10)) d = chiffre_;
   } else {
     cv_.FixerCouleurPolice(coul_[12]);
   }

@@ -32,7 +32,7 @@ TEST(Cli, InfoVersionEtArgumentsIncorrects) {
                 "export X --matiere 1 --matiere 2|moyennes X -o x|moyennes X --matiere 1|classement|"
                 "classement X --matiere 5|classement X --sans-absents --sans-absents|classement X -o x|ages X --date|"
                 "ages X --matiere 1|anniversaires X X|nouvelle l.csv|nouvelle l.csv a.cl3 --annee|"
-                "nouvelle l.csv a.cl3 --force|nouvelle l.csv a.cl3 b.cl3|statistiques|statistiques X --eleve 1|"
+                "nouvelle l.csv a.cl3 --force 1|nouvelle l.csv a.cl3 b.cl3|statistiques|statistiques X --eleve 1|"
                 "evolution X --devoir 1|bilan X --matiere 1|bilan X --eleve -1|bilan X --eleve 1x|"
                 "evolution X --periode 1 --periode 2",
                 '|')) {

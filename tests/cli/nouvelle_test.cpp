@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -69,4 +70,25 @@ TEST(CliNouvelle, ListesEtSortiesInutilisables) {
   std::ofstream(un) << "ROUX\tLou\n";
   EXPECT_EQ(Cli({"nouvelle", un, dir / "absent/a.cl3"}),
             Refus(1, "Impossible de créer le fichier " + dir / "absent/a.cl3" + "\n"));
+}
+
+// A class a running program holds would lose the command's work at its next save.
+TEST(CliNouvelle, ClasseTenueParUnProgramme) {
+  TRepertoireTemp dir;
+  const std::string cible = dir / "4B.cl3", liste = dir / "l.csv";
+  std::filesystem::copy_file(Exemple, cible);
+  std::ofstream(liste) << "ROUX;Lou\n";
+  char machine[256] = {};
+  ::gethostname(machine, sizeof machine - 1);
+  std::ofstream(dir / ".4B.cl3.lock") << ::getpid() << "\ncalevrin\n" << machine << "\n";
+  const std::string refus = "La classe " + cible + " est ouverte dans le programme (processus " +
+                            std::to_string(::getpid()) + " sur " + machine +
+                            ") : la fermer d'abord, ou ajouter --force pour l'écrire quand même.\n";
+  EXPECT_EQ(Cli({"repair", Exemple, cible}), Refus(1, refus));
+  EXPECT_EQ(Cli({"nouvelle", liste, cible}), Refus(1, refus));
+  EXPECT_EQ(Cli({"repair", Exemple, cible, "--force"}).code, 0);
+  // Forced, a class that exists is still never replaced by a new one.
+  EXPECT_EQ(Cli({"nouvelle", liste, cible, "--force"}).code, 1);
+  std::filesystem::remove(cible);
+  EXPECT_EQ(Cli({"nouvelle", liste, cible, "--force"}).code, 0);
 }

@@ -78,8 +78,10 @@ TEST(CliFiches, UnePageParEleveChoisiEtCibleImpossible) {
   r = Cli({"fiches", Exemple, sortie});
   EXPECT_EQ(pages(Contenu(sortie)), 25);
 
-  EXPECT_EQ(Cli({"fiches", Exemple, sortie, "--eleve", "26"}), Refus(2, "La classe n'a pas d'élève 26 (elle en compte 25).\n"));
+  EXPECT_EQ(Cli({"fiches", Exemple, sortie, "--eleve", "26"}),
+            Refus(2, "La classe n'a pas d'élève 26 (elle en compte 25).\n"));
   EXPECT_EQ(Cli({"fiches", Exemple, sortie, "--periode", "1", "--periode", "2"}).code, 2);
-  EXPECT_EQ(Cli({"fiches", Exemple, dir / "absent/x.pdf"}), Refus(1, "Impossible de créer le fichier " + (dir / "absent/x.pdf") + "\n"));
+  EXPECT_EQ(Cli({"fiches", Exemple, dir / "absent/x.pdf"}),
+            Refus(1, "Impossible de créer le fichier " + (dir / "absent/x.pdf") + "\n"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Chemin()), {}), 1);
 }

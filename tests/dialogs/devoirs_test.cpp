@@ -111,21 +111,21 @@ TEST_F(Devoirs, CoefficientRefuse) {
   TDial02 d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
   d.show();
   QLineEdit* coef = Champ(&d, "Edit3");
-  for (const char* t : {"12", "abc", "", "1,5", "-"}) {
+  for (const char* t : {"12", "abc", "", "1,,5", "-"}) {
     Taper(coef, t);
     Cliquer(&d, "Button2");
   }
   EXPECT_EQ(avertis_, std::vector<std::string>{"Le nombre 12.00 est en dehors du domaine de validité.\r( De 0 à 10 )"});
-  EXPECT_EQ(boites_, std::vector<QString>(4, QStringLiteral("Le coefficient doit être un nombre")));
+  EXPECT_EQ(boites_, std::vector<QString>(4, QStringLiteral("Le coefficient du devoir doit être un nombre")));
   EXPECT_TRUE(d.isVisible() && d.focusWidget() == coef && c_->NbDevoirs(2, 3) == 2);
 
   o_.verification = false;  // any number then, but still a number
   Taper(coef, "x");
   Cliquer(&d, "Button2");
   EXPECT_EQ(boites_.size(), 5u);
-  Taper(coef, "12");
+  Taper(coef, "12,5");  // the keypad's decimal key
   Cliquer(&d, "Button2");
-  EXPECT_TRUE(d.result() == DialogueConfirme && c_->Devoir(2, 3, 3).Coef == 12.0);
+  EXPECT_TRUE(d.result() == DialogueConfirme && c_->Devoir(2, 3, 3).Coef == 12.5);
 }
 
 TEST_F(Devoirs, NotesSaisiesEnColonne) {

@@ -70,7 +70,8 @@ TEST_F(Fiches, ChoixPdfEtApercu) {
 
   // A target that cannot be written: the writers' message, nothing left behind.
   EXPECT_FALSE(d.EcrirePdf(QString::fromStdString(dir / "absent/x.pdf")));
-  EXPECT_EQ(boites_, (std::vector<QString>{"Impossible de créer le fichier " + QString::fromStdString(dir / "absent/x.pdf")}));
+  EXPECT_EQ(boites_,
+            (std::vector<QString>{"Impossible de créer le fichier " + QString::fromStdString(dir / "absent/x.pdf")}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Chemin()), {}), 1);
 
   // The preview: one page per student, the pages those of the printout.

@@ -65,8 +65,12 @@ TEST_F(NouvelleClasse, SaisieAuClavierEtConseilUneFois) {
   EXPECT_EQ(Champ(&d, "EditNom")->text(), "Lefèvre-Dupont-de-la");
   Cliquer(&d, "BoutonAide");
   EXPECT_EQ(sujets_, std::vector<QString>{"Dlg_NewClasse"});
+  // Escape after names were typed asks first: "Non" keeps the dialog and its students.
+  reponses_ = {pf::TReponse::Non, pf::TReponse::Oui};
   Touche(Champ(&d, "EditNom"), Qt::Key_Escape);
-  EXPECT_EQ(d.result(), DialogueAnnule);
+  EXPECT_TRUE(d.isVisible() && boites_.back() == QStringLiteral("Abandonner la saisie des élèves ?"));
+  Cliquer(&d, "BoutonAnnuler");
+  EXPECT_TRUE(!d.isVisible() && d.result() == DialogueAnnule);
 }
 
 TEST_F(NouvelleClasse, QuaranteCinqEleves) {

@@ -79,6 +79,13 @@ TEST(Apercu, OptionsParDefaut) {
   const std::string liste = Liste(c);
   if (std::getenv("CALEVRIN_REGENERER")) std::ofstream(Attendu) << liste;
   EXPECT_EQ(liste, test::Contenu(Attendu));
+  // Grades rounded: the sample's 12.5 reads 13, as on the sheet.
+  TOptions arrondies;
+  arrondies.arrondiN = true;
+  pf::TCanevasEnregistreur r;
+  DessinerApercu(r, arrondies);
+  EXPECT_TRUE(r.TrouverTexte(QStringLiteral("13")) && !r.TrouverTexte(QStringLiteral("12")) &&
+              !r.TrouverTexte(QStringLiteral("12.5")));
   EXPECT_EQ(ExempleTitre(2, true), "3A / Anglais / Trimestre 1 / Devoir 4 ( 1999 / 2000 )");
   EXPECT_EQ(ExempleTitre(6, false), "3A   Anglais   Trimestre 1   Devoir 4");
 }
@@ -111,7 +118,7 @@ TEST_F(DialOption, ChaqueControleRevientDansLesOptions) {
   W_<QListWidget>("LB2")->setCurrentRow(0);
   const QString police = W_<QListWidget>("LB2")->item(0)->text();
   for (const auto& [nom, texte] :
-       {std::pair{"Edit2", "2.5"}, {"Edit6", "1.5"}, {"Edit3", "abc"}, {"Edit4", "1.25"}, {"Edit5", ""}})
+       {std::pair{"Edit2", "2.5"}, {"Edit6", "1,5"}, {"Edit3", "abc"}, {"Edit4", "1.25"}, {"Edit5", ""}})
     Ecrire(nom, texte);
   W_<QComboBox>("CB1")->setCurrentIndex(0);
   W_<QComboBox>("CB2")->setCurrentIndex(9);

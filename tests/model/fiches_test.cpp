@@ -23,7 +23,9 @@ std::unique_ptr<TClasse> Classe() {
   c->AnneeScolaire.Affecter("2026 / 2027");
   c->Professeur.Affecter("M. Martin");
   c->Matiere(1).Nom.Affecter("Maths");
-  c->Matiere(2).Nom.Affecter("Fran\xE7" "ais");
+  c->Matiere(2).Nom.Affecter(
+      "Fran\xE7"
+      "ais");
   for (int m = 1; m <= 2; ++m)
     for (int p = 1; p <= 3; ++p) c->Matiere(m).Coef[static_cast<std::size_t>(p)] = 1;
   c->FixerNbMatieres(2);
@@ -66,8 +68,8 @@ TEST(Fiches, ContenuDesPages) {
   ASSERT_EQ(f.size(), 2u);  // a student beyond the class is skipped
 
   const TFicheEleve& a = f[0];
-  EXPECT_EQ(a.Classe + "|" + a.AnneeScolaire + "|" + a.Professeur + "|" + a.Periode + "|" + a.Nom + "|" +
-                a.Naissance + "|" + a.Age,
+  EXPECT_EQ(a.Classe + "|" + a.AnneeScolaire + "|" + a.Professeur + "|" + a.Periode + "|" + a.Nom + "|" + a.Naissance +
+                "|" + a.Age,
             "3A|2026 / 2027|M. Martin|Trimestre 1|AA Ana|05 mars 2012|14 ans 10 mois");
   EXPECT_EQ(a.PasDeNotes, "");
   ASSERT_EQ(a.Notes.size(), 2u);
@@ -79,7 +81,9 @@ TEST(Fiches, ContenuDesPages) {
   ASSERT_EQ(a.Moyennes.size(), 3u);
   // AA and CC share the second rank among the four who have an average.
   EXPECT_EQ(Ligne(a.Moyennes[0]), "Maths|12|12.3|10|15|2 ex \xE6quo / 4|0");
-  EXPECT_EQ(Ligne(a.Moyennes[1]), "Fran\xE7" "ais|?|8|8|8|-|1");
+  EXPECT_EQ(Ligne(a.Moyennes[1]),
+            "Fran\xE7"
+            "ais|?|8|8|8|-|1");
   EXPECT_EQ(Ligne(a.Moyennes[2]), "Synth\xE8se|12|11.4|10|12|1 ex \xE6quo / 4|1");
 
   // DD: codes and an empty cell as typed, no average, three missing grades, no birth date.
@@ -99,7 +103,9 @@ TEST(Fiches, ContenuDesPages) {
 
   // The year: one row per period, with the period's averages.
   const TFicheEleve an = CalculerFiches(*c, 4, {1}, Options, Aujourdhui)[0];
-  EXPECT_EQ(an.Periode, "Ann\xE9" "e");
+  EXPECT_EQ(an.Periode,
+            "Ann\xE9"
+            "e");
   ASSERT_EQ(an.Notes[0].Lignes.size(), 3u);
   EXPECT_EQ(Ligne(an.Notes[0].Lignes[0]), "1||Trimestre 1|1|12|12.3");
   EXPECT_EQ(Ligne(an.Notes[0].Lignes[1]), "2||Trimestre 2|1|?|?");
@@ -125,7 +131,9 @@ TEST(Fiches, PeriodesSansNotesEtNomDuFichier) {
   EXPECT_TRUE(CalculerFiches(*c, 3, {}, Options, Aujourdhui).empty());  // no third semester
   EXPECT_EQ(PeriodesFiches(*c), (std::vector<int>{1, 2, 4}));
   EXPECT_EQ(NomFichierFiches("3A", *c, 2), "3A - fiches Semestre 2.pdf");
-  EXPECT_EQ(NomFichierFiches("3A", *c, 4), "3A - fiches Ann\xE9" "e.pdf");
+  EXPECT_EQ(NomFichierFiches("3A", *c, 4),
+            "3A - fiches Ann\xE9"
+            "e.pdf");
 
   c->FixerNbEleves(0);
   EXPECT_TRUE(CalculerFiches(*c, 1, {}, Options, Aujourdhui).empty());

@@ -28,7 +28,8 @@ TClasse Classe(int nbEleves, int nbDevoirs) {
     c.Matiere(m).Nom.Affecter("Mati\xE8re " + std::to_string(m));
     c.Matiere(m).Coef[1] = 1;
     c.FixerNbDevoirs(m, 1, nbDevoirs);
-    for (int k = 1; k <= nbDevoirs; ++k) c.Devoir(m, 1, k).Commentaire.Affecter("M" + std::to_string(m) + "D" + std::to_string(k));
+    for (int k = 1; k <= nbDevoirs; ++k)
+      c.Devoir(m, 1, k).Commentaire.Affecter("M" + std::to_string(m) + "D" + std::to_string(k));
   }
   for (int e = 1; e <= nbEleves; ++e) {
     c.Eleve(e).Nom.Affecter("NOM" + std::to_string(e));
@@ -61,7 +62,9 @@ std::vector<QString> Textes(const std::vector<pf::TAppel>& appels) {
   return t;
 }
 
-int Compte(const std::vector<QString>& t, const QString& s) { return static_cast<int>(std::count(t.begin(), t.end(), s)); }
+int Compte(const std::vector<QString>& t, const QString& s) {
+  return static_cast<int>(std::count(t.begin(), t.end(), s));
+}
 
 }  // namespace
 
@@ -105,7 +108,8 @@ TEST(PagesFiches, PageDUnEleveEtSaSuite) {
 
   // The box for the teacher's hand is at least 5 cm high, above the date of printing.
   const auto boite = std::find_if(page1.begin(), page1.end(), [&](const pf::TAppel& a) {
-    return a.Genre == pf::TAppel::Rectangle && a.X1 == 0 && a.Y2 - a.Y1 >= 50 * mm && a.StyleBrosse == pf::TStyleBrosse::Vide;
+    return a.Genre == pf::TAppel::Rectangle && a.X1 == 0 && a.Y2 - a.Y1 >= 50 * mm &&
+           a.StyleBrosse == pf::TStyleBrosse::Vide;
   });
   ASSERT_NE(boite, page1.end());
   EXPECT_LE(boite->Y2, zone.height() - 5 * mm);

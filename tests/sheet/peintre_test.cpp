@@ -89,6 +89,34 @@ TEST(Peintre, VueDesDevoirsPositionsEtCouleurs) {
   EXPECT_EQ(CalculerDefilement(e, *c, TMesuresPage{}, o).Largeur, 180);
 }
 
+// Rounded for the eye, coloured for the eye: 9.5 shown "10" is not drawn as failing.
+TEST(Peintre, ValeursArrondiesColoreesCommeAffichees) {
+  auto c = PetiteClasse();
+  c->Eleve(1).Note(1, 1, 1).Affecter("9.5");
+  c->Eleve(1).Note(1, 1, 2).Affecter("9.5");
+  c->FixerArrondi(2);  // to the nearest point: the average 9.5 reads 10
+  TOptions o;
+  o.arrondiN = true;
+  TEtatFeuille e;
+  pf::TCanevasEnregistreur cv;
+  DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+  for (const int x : {240, 280}) {
+    const pf::TAppel* note = TexteEn(cv, QStringLiteral("10"), 40, x);
+    ASSERT_NE(note, nullptr) << x;
+    EXPECT_EQ(note->Police.Couleur, o.couleur[6]) << x;
+  }
+  const pf::TAppel* moyenne = TexteEn(cv, QStringLiteral("10"), 40, 320);
+  ASSERT_NE(moyenne, nullptr);
+  EXPECT_EQ(moyenne->Police.Couleur, o.couleur[8]);
+
+  // Without the rounding, what is shown is below the mark and drawn so.
+  c->FixerArrondi(0);
+  o.arrondiN = false;
+  pf::TCanevasEnregistreur brut;
+  DessinerFeuille(brut, false, e, *c, TMesuresPage{}, o);
+  EXPECT_EQ(TexteEn(brut, QStringLiteral("9.5"), 40, 320 + 8)->Police.Couleur, o.couleur[9]);
+}
+
 TEST(Peintre, VuesAnneeEtSyntheseEtClasseVide) {
   auto c = PetiteClasse();
   TOptions o;

@@ -111,6 +111,14 @@ TEST_F(SaisieTest, UneColonneAuClavier) {
   QTest::keyClick(f_.get(), Qt::Key_9);
   QTest::keyClick(&f_->Editeur(), Qt::Key_Up);
   EXPECT_TRUE(Note(1, 1) == "9" && f_->Etat().LigneCourante == 0);
+
+  // A French keypad's decimal key types a comma: the half point is a grade all the same.
+  Survoler(2, 1);
+  QTest::keyClick(f_.get(), Qt::Key_1);
+  QTest::keyClick(&f_->Editeur(), Qt::Key_2);
+  QTest::keyClick(&f_->Editeur(), Qt::Key_Comma, Qt::KeypadModifier);
+  Taper("5", Qt::Key_Return);
+  EXPECT_EQ(Note(2, 1), "12.5");
 }
 
 TEST_F(SaisieTest, CoefficientsEtCasesInterdites) {
