@@ -282,7 +282,7 @@ void TDialImportNotes::accept() {
     }
     const std::optional<TTextesDevoir> t = LireTextes(champs_);
     if (!t) return;
-    const std::optional<double> coef = LireCoef(champs_.coef, options_);
+    const std::optional<double> coef = LireCoef(champs_.coef, options_, QStringLiteral("du devoir"));
     if (!coef) return;
     nouveau = {t->date, t->duree, *coef, t->commentaire};
   }
