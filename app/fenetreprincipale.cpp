@@ -128,7 +128,7 @@ TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
   LireMetriques();
   // The title invites a click that reopens the last class.
   if (!Options.liste[1].empty()) {
-    setWindowTitle(QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") + Utf8(Options.liste[1]));
+    setWindowTitle(QStringLiteral("Cliquer dans la fenêtre pour ouvrir le dernier fichier: ") + Utf8(Options.liste[1]));
     InviteDernierFichier = true;
   }
   horloge_ = new QTimer(this);
@@ -180,10 +180,10 @@ void TMDI::CreerMenus() {
     for (pf::TFenetreEnfant* e : Enfants())
       if (e->Disponible(pf::TCommandeCadre::SauverSous)) e->Executer(pf::TCommandeCadre::Sauver);
   });
-  action(fichier, "M15", QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenètre active"), [this] {
+  action(fichier, "M15", QStringLiteral("&Fermer"), QStringLiteral("Fermer la fenêtre active"), [this] {
     if (QMdiSubWindow* w = zone_->currentSubWindow()) w->close();
   })->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
-  action(fichier, "M16", QStringLiteral("F&ermer tous"), QStringLiteral("Fermer toutes les fenètres"),
+  action(fichier, "M16", QStringLiteral("F&ermer tous"), QStringLiteral("Fermer toutes les fenêtres"),
          [this] { MenuFermerTous(); });
   action(fichier, "M17", QStringLiteral("Effa&cer"), QStringLiteral("Effacer le fichier du disque"),
          [this] { Commande(pf::TCommandeCadre::Effacer); });
@@ -217,17 +217,17 @@ void TMDI::CreerMenus() {
   }
 
   menuFenetre_ = menuBar()->addMenu(QStringLiteral("Fe&nêtre"));
-  menuFenetre_->menuAction()->setStatusTip(QStringLiteral("Gérer les fenètres"));
+  menuFenetre_->menuAction()->setStatusTip(QStringLiteral("Gérer les fenêtres"));
   action(menuFenetre_, "MMosaiqueH", QStringLiteral("Mosaïque &horizontale"),
-         QStringLiteral("Placer les fenètres horizontalement"), [this] { Mosaique(true); });
+         QStringLiteral("Placer les fenêtres horizontalement"), [this] { Mosaique(true); });
   action(menuFenetre_, "MMosaiqueV", QStringLiteral("Mosaïque &verticale"),
-         QStringLiteral("Placer les fenètres verticalement"), [this] { Mosaique(false); });
-  action(menuFenetre_, "MCascade", QStringLiteral("&Cascade"), QStringLiteral("Placer les fenètres en cascade"),
+         QStringLiteral("Placer les fenêtres verticalement"), [this] { Mosaique(false); });
+  action(menuFenetre_, "MCascade", QStringLiteral("&Cascade"), QStringLiteral("Placer les fenêtres en cascade"),
          [this] { Cascade(); });
   action(menuFenetre_, "MIcone", QStringLiteral("&Arranger les icones"), QStringLiteral("Aligner les icones"),
          [this] { ArrangerIcones(); });
   action(menuFenetre_, "MReduire", QStringLiteral("&Réduire toutes"),
-         QStringLiteral("Réduires toutes les fenètres en icone"), [this] {
+         QStringLiteral("Réduire toutes les fenêtres en icône"), [this] {
            const QList<QMdiSubWindow*> l = zone_->subWindowList();
            for (auto it = l.rbegin(); it != l.rend(); ++it) (*it)->showMinimized();
          });
@@ -295,10 +295,10 @@ void TMDI::CreerBarreEtat() {
   } const boutons[13] = {
       {"sauver", "Sauver le fichier"},
       {"imprimer", "Imprimer"},
-      {"fermer", "Fermer la fenètre active"},
+      {"fermer", "Fermer la fenêtre active"},
       {"devoir", "Ajouter un nouveau devoir"},
       {"graphiques", "Ouvrir les 3 types de graphiques"},
-      {"suivante", "Visualiser la fenètre suivante"},
+      {"suivante", "Visualiser la fenêtre suivante"},
       {"apercu", "Mode Tableau ou Aperçu avant impression"},
       {"matiere", "Changer de matière"},
       {"periode", "Changer de trimestre"},

@@ -60,9 +60,10 @@ void BM_DessinerFeuilleEnregistreur(benchmark::State& s) {
   TEtatFeuille e;
   e.NbColNoms = 8;
   pf::TCanevasEnregistreur cv;
+  const TFiguresClasse figures(*c, Options);
   for (auto _ : s) {
     cv.Effacer();
-    DessinerFeuille(cv, false, e, *c, TMesuresPage{});
+    DessinerFeuille(cv, false, e, *c, figures, TMesuresPage{}, Options);
     benchmark::DoNotOptimize(cv.Appels().size());
   }
 }
@@ -73,11 +74,12 @@ void BM_DessinerFeuilleImage(benchmark::State& s) {
   TEtatFeuille e;
   e.NbColNoms = 8;
   QImage image(1920, 1080, QImage::Format_RGB32);
+  const TFiguresClasse figures(*c, Options);
   for (auto _ : s) {
     image.fill(Qt::lightGray);
     QPainter p(&image);
     pf::TCanevasQt cv(p);
-    DessinerFeuille(cv, false, e, *c, TMesuresPage{});
+    DessinerFeuille(cv, false, e, *c, figures, TMesuresPage{}, Options);
   }
 }
 BENCHMARK(BM_DessinerFeuilleImage)->Unit(benchmark::kMillisecond);

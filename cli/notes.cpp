@@ -33,15 +33,15 @@ std::optional<std::string> DateDevoir(const std::string& t) {
   return DateDevoirTexte(0, TDateJour{a, m, j});
 }
 
-// The new test's description from --date, --coef and --commentaire; nullopt after a message.
-std::optional<TNouveauDevoir> NouveauDevoir(const TArguments& a, const TOptions& o, std::ostream& err) {
-  TNouveauDevoir nouveau;
+// The new test's date, coefficient and comment (by default the table's file name).
+int LireNouveauDevoir(const TArguments& a, const TOptions& o, const std::string& tableau, TNouveauDevoir& nouveau,
+                      std::ostream& err) {
   nouveau.Date = DateDevoirTexte();
   if (a.A("--date")) {
     const auto d = DateDevoir(*a.Texte("--date"));
     if (!d) {
       err << "Date incorrecte : " << *a.Texte("--date") << " (JJ/MM/AAAA attendu)\n";
-      return std::nullopt;
+      return 2;
     }
     nouveau.Date = *d;
   }
@@ -49,39 +49,38 @@ std::optional<TNouveauDevoir> NouveauDevoir(const TArguments& a, const TOptions&
     const auto coef = Nombre(*a.Texte("--coef"));
     if (!coef || *coef < 0 || *coef > o.coefmax) {
       err << "Coefficient incorrect : un nombre de 0 à " << static_cast<int>(o.coefmax) << " est attendu.\n";
-      return std::nullopt;
+      return 2;
     }
     nouveau.Coef = *coef;
   }
-  const std::string commentaire =
-      a.A("--commentaire") ? *a.Texte("--commentaire") : CommentaireDepuisFichier(a.fichiers[1]);
+  const std::string commentaire = a.A("--commentaire") ? *a.Texte("--commentaire") : CommentaireDepuisFichier(tableau);
   const std::optional<std::string> cp = Cp1252DepuisUtf8(commentaire);
   if (!cp) {
     err << "« " << commentaire << " » contient un caractère qu'un fichier classe ne peut pas enregistrer.\n";
-    return std::nullopt;
+    return 2;
   }
   nouveau.Commentaire = *cp;
-  return nouveau;
+  return 0;
 }
 
-// The table of grades through the bounded reader; nullopt after a message.
-std::optional<TSourceNotes> Source(const std::string& tableau, std::ostream& err) {
+bool LireTableau(const std::string& tableau, TSourceNotes& source, std::ostream& err) {
   std::string octets;
   try {
     octets = LireFichierTexte(tableau, TailleMaxNotes, MsgPasTableauNotes);
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
-    return std::nullopt;
+    return false;
   }
   try {
-    return LireSourceNotes(octets);
+    source = LireSourceNotes(octets);
   } catch (const EErreurClasse& e) {
     err << tableau << " : " << e.what() << '\n';
-    return std::nullopt;
+    return false;
   }
+  return true;
 }
 
-void ImprimerApercu(const TClasse& c, const TSourceNotes& source, const TApercuNotes& apercu, std::ostream& out) {
+void EcrireApercu(const TClasse& c, const TSourceNotes& source, const TApercuNotes& apercu, std::ostream& out) {
   for (const TCasesApercu& x : CasesApercu(c, apercu)) {
     if (x.Ligne > 0)
       out << "ligne " << x.Ligne << " : " << (apercu.ParOrdre ? std::string("(dans l'ordre)") : x.Nom) << " ; " << x.Lu
@@ -92,35 +91,45 @@ void ImprimerApercu(const TClasse& c, const TSourceNotes& source, const TApercuN
   out << ResumeApercu(source, apercu) << '\n';
 }
 
-// Written over the class as stored: only the grades and the test change, not the names' case
-// nor the view saved with it. The test written, or 0 after a message.
-int Ecrire(const std::string& chemin, int m, int p, const TApercuNotes& apercu, const TChoixNotes& choix,
-           const TNouveauDevoir& nouveau, std::ostream& err) {
+struct TCible {
+  int Matiere, Periode, Devoir;  // Devoir 0: a new test
+};
+
+int Enregistrer(const TArguments& a, TCible cible, const TApercuNotes& apercu, const TChoixNotes& choix,
+                const TNouveauDevoir& nouveau, std::ostream& out, std::ostream& err) {
+  const int m = cible.Matiere, p = cible.Periode, k = cible.Devoir;
+  // Written over the class as stored: only the grades and the test change, not the names'
+  // case nor the view saved with it.
+  std::uint64_t taille = 0;
+  std::unique_ptr<TClasse> brute;
   try {
-    std::uint64_t taille = 0;
-    const std::unique_ptr<TClasse> brute = LireClasse(chemin, taille);
+    brute = LireClasse(a.Fichier(), taille);
     if (!brute) throw EErreurClasse(std::string(MsgLecture));
     const int vm = brute->MatiereCourante(), vp = brute->PeriodeCourante();
     brute->FixerMatiereCourante(m);
     brute->FixerPeriodeCourante(p);
     const bool fait = AppliquerNotes(*brute, apercu, choix, nouveau);
-    const int k = choix.Devoir > 0 ? choix.Devoir : brute->NbDevoirs(m, p);
     brute->FixerMatiereCourante(vm);
     brute->FixerPeriodeCourante(vp);
     if (!fait) throw EErreurClasse(std::string(MsgPlusDeDevoir));
     brute->Enregistrer();
-    return k;
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
-    return 0;
+    return 1;
   }
+  const int devoir = k > 0 ? k : brute->NbDevoirs(m, p);
+  out << a.Fichier() << " : " << apercu.NbPrises << (apercu.NbPrises > 1 ? " notes enregistrées" : " note enregistrée")
+      << " dans le devoir " << devoir << '\n';
+  return 0;
 }
 
 int Notes(const TArguments& a, std::ostream& out, std::ostream& err) {
+  const std::string& tableau = a.fichiers[1];
   if (!a.A("--matiere") || !a.A("--periode") || (a.A("--devoir") && a.A("--nouveau"))) {
     err << "usage : calevrin-cli " << Synopsis(CommandeNotes) << '\n';
     return 2;
   }
+
   std::string detenteur;
   if (VerrouDetenu(a.Fichier(), detenteur)) {
     err << "La classe " << a.Fichier() << " est ouverte dans le programme (" << detenteur
@@ -143,30 +152,30 @@ int Notes(const TArguments& a, std::ostream& out, std::ostream& err) {
   c.FixerMatiereCourante(m);
   c.FixerPeriodeCourante(p);
   if (a.A("--devoir") && !indice("--devoir", c.NbDevoirs(m, p), k)) return 2;
-  const std::optional<TNouveauDevoir> nouveau = NouveauDevoir(a, o, err);
-  if (!nouveau) return 2;
-  double sur = 0;  // 0: the header's, else the class's maximum
+
+  TNouveauDevoir nouveau;
+  if (const int code = LireNouveauDevoir(a, o, tableau, nouveau, err); code != 0) return code;
+
+  TSourceNotes source;
+  if (!LireTableau(tableau, source, err)) return 1;
+  TChoixNotes choix = ChoixParDefaut(source, o);
+  choix.Devoir = k;
+  choix.Remplacer = a.A("--remplacer");
   if (a.A("--sur")) {
-    const std::optional<double> v = Nombre(*a.Texte("--sur"));
-    if (!v || *v <= 0) {
+    const auto sur = Nombre(*a.Texte("--sur"));
+    if (!sur || *sur <= 0) {
       err << "--sur " << *a.Texte("--sur") << " : un nombre positif est attendu\n";
       return 2;
     }
-    sur = *v;
+    choix.Sur = *sur;
   }
-  const std::optional<TSourceNotes> source = Source(a.fichiers[1], err);
-  if (!source) return 1;
   if (k == 0 && c.NbDevoirs(m, p) >= MaxDevoirs) {
     err << MsgPlusDeDevoir << '\n';
     return 1;
   }
 
-  TChoixNotes choix = ChoixParDefaut(*source, o);
-  choix.Devoir = k;
-  choix.Remplacer = a.A("--remplacer");
-  if (sur > 0) choix.Sur = sur;
-  const TApercuNotes apercu = ApercuNotes(c, *source, choix, o);
-  ImprimerApercu(c, *source, apercu, out);
+  const TApercuNotes apercu = ApercuNotes(c, source, choix, o);
+  EcrireApercu(c, source, apercu, out);
   if (!apercu.Complet && !a.A("--partiel")) {
     err << "Rien n'est écrit : des lignes n'ont pas trouvé un seul élève ou portent une note refusée "
            "(--partiel enregistre les autres).\n";
@@ -176,11 +185,8 @@ int Notes(const TArguments& a, std::ostream& out, std::ostream& err) {
     err << "Rien n'est écrit : aucune note à enregistrer.\n";
     return 1;
   }
-  const int devoir = Ecrire(a.Fichier(), m, p, apercu, choix, *nouveau, err);
-  if (devoir == 0) return 1;
-  out << a.Fichier() << " : " << apercu.NbPrises << (apercu.NbPrises > 1 ? " notes enregistrées" : " note enregistrée")
-      << " dans le devoir " << devoir << '\n';
-  return 0;
+
+  return Enregistrer(a, {m, p, k}, apercu, choix, nouveau, out, err);
 }
 
 }  // namespace

@@ -66,7 +66,7 @@ TDialImportListe::TDialImportListe(QWidget* parent, const TDateJour& aujourdhui)
   racine->addWidget(explication);
   racine->addLayout(sources);
   racine->addWidget(resume_);
-  racine->addWidget(Etiquette(QStringLiteral("&Elèves à importer :"), eleves_, this));
+  racine->addWidget(Etiquette(QStringLiteral("É&lèves à importer :"), eleves_, this));
   racine->addWidget(eleves_, 3);
   racine->addWidget(garderDoubles_);
   racine->addWidget(Etiquette(QStringLiteral("&Lignes ignorées :"), ignorees_, this));

@@ -80,7 +80,7 @@ bool TDial01::Stocker() {
 
 void TDial01::Afficher(int indice) {
   indice_ = indice;
-  groupe_->setTitle(QStringLiteral(" Elève n° %1 ").arg(indice_));
+  groupe_->setTitle(QStringLiteral(" Élève n° %1 ").arg(indice_));
   champs_.Afficher(saisis_[static_cast<std::size_t>(indice_ - 1)]);
 }
 

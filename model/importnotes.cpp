@@ -309,36 +309,39 @@ TChoixNotes ChoixParDefaut(const TSourceNotes& s, const TOptions& o) {
 
 namespace {
 
-// A student's name compared in both orders, and the family name alone.
-struct TCles {
+struct TClesEleve {
   std::string Nom, NomPrenom, PrenomNom;
 };
 
-std::vector<TCles> ClesEleves(const TClasse& c) {
-  std::vector<TCles> cles;
+std::vector<TClesEleve> ClesDesEleves(const TClasse& c) {
+  std::vector<TClesEleve> cles(static_cast<std::size_t>(c.NbEleves()));
   for (int e = 1; e <= c.NbEleves(); ++e) {
     const std::string nom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Nom.Vue()));
     const std::string prenom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Prenom.Vue()));
-    cles.push_back({nom, nom + prenom, prenom + nom});
+    cles[static_cast<std::size_t>(e - 1)] = {nom, nom + prenom, prenom + nom};
   }
   return cles;
 }
 
-// The student a row's name names: full name in either order, else a family name alone.
-void Apparier(const std::vector<TCles>& cles, TLigneNotes& l) {
+// The student the row names (l.Nom), or why none.
+void TrouverEleve(const std::vector<TClesEleve>& cles, TLigneNotes& l) {
   const std::string cle = CleNom(l.Nom);
+  const int n = static_cast<int>(cles.size());
   int trouves = 0, seul = 0;
-  for (std::size_t i = 0; i < cles.size() && !cle.empty(); ++i)
-    if (cle == cles[i].NomPrenom || cle == cles[i].PrenomNom) {
+  for (int e = 1; e <= n && !cle.empty(); ++e) {
+    const TClesEleve& k = cles[static_cast<std::size_t>(e - 1)];
+    if (cle == k.NomPrenom || cle == k.PrenomNom) {
       ++trouves;
-      seul = static_cast<int>(i) + 1;
+      seul = e;
     }
-  for (std::size_t i = 0; i < cles.size() && !cle.empty() && trouves == 0; ++i)
-    if (cle == cles[i].Nom) {
-      // Counted through the end, so that a shared family name finds several.
-      for (std::size_t j = i; j < cles.size(); ++j) trouves += cle == cles[j].Nom ? 1 : 0;
-      seul = static_cast<int>(i) + 1;
-    }
+  }
+  // A family name alone, when no full name fits.
+  if (trouves == 0 && !cle.empty())
+    for (int e = 1; e <= n; ++e)
+      if (cle == cles[static_cast<std::size_t>(e - 1)].Nom) {
+        ++trouves;
+        seul = e;
+      }
   if (trouves == 1) l.Eleve = seul;
   l.Etat = trouves > 1 ? TEtatLigne::Plusieurs : TEtatLigne::NonTrouve;
   if (trouves == 0 && Replier(l.Nom, true).starts_with("moyenne")) l.Etat = TEtatLigne::Moyenne;
@@ -365,24 +368,27 @@ void MarquerDoubles(std::vector<TLigneNotes>& lignes, int nbEleves) {
   }
 }
 
-// The grade a taken row stores, checked as a typed grade is, and kept or replacing.
-void LireNoteLigne(const TChoixNotes& choix, const TOptions& o, TLigneNotes& l) {
+// The grade of a taken row as the sheet would store it, or why it is not taken.
+void LireNote(const TChoixNotes& choix, const TOptions& o, TLigneNotes& l) {
   const std::optional<TCelluleNote> cellule = LireCelluleNote(l.Lu);
-  const std::optional<double> v =
-      cellule && cellule->Nombre ? ConvertirNote(cellule->Texte, o.notemax, choix.Sur) : std::nullopt;
-  if (!cellule || (cellule->Nombre && !v)) {
+  if (!cellule) {
     l.Etat = TEtatLigne::Illisible;
     return;
   }
-  if (!v) {
-    l.Note = cellule->Texte;
-  } else {
-    l.Note = FormaterNombre(*v);
+  if (cellule->Nombre) {
+    const std::optional<double> v = ConvertirNote(cellule->Texte, o.notemax, choix.Sur);
+    if (!v) {
+      l.Etat = TEtatLigne::Illisible;
+      return;
+    }
     l.Valeur = *v;
+    l.Note = FormaterNombre(*v);
     if ((o.verification && (*v < 0 || *v > o.notemax)) || l.Note.size() > LongueurNoteSaisie) {
       l.Etat = TEtatLigne::HorsDomaine;
       return;
     }
+  } else {
+    l.Note = cellule->Texte;
   }
   if (l.Note.empty())
     l.Etat = TEtatLigne::SansNote;
@@ -395,9 +401,11 @@ void LireNoteLigne(const TChoixNotes& choix, const TOptions& o, TLigneNotes& l) 
 TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNotes& choix, const TOptions& o) {
   TApercuNotes a;
   const int m = c.MatiereCourante(), p = c.PeriodeCourante();
+  const bool vue = m >= 1 && m <= MaxMatieres && p >= 1 && p <= MaxPeriodes;
   const int n = c.NbEleves();
   a.ParOrdre = choix.ColonneNom < 0;
-  const std::vector<TCles> cles = ClesEleves(c);
+  const std::vector<TClesEleve> cles = ClesDesEleves(c);
+
   a.Lignes.reserve(s.Rangees.size());
   for (std::size_t i = 0; i < s.Rangees.size(); ++i) {
     const TRangeeLue& r = s.Rangees[i];
@@ -410,7 +418,7 @@ TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNo
       l.Nom = Champ(r, choix.ColonneNom);
       if (choix.ColonnePrenom >= 0 && !Champ(r, choix.ColonnePrenom).empty())
         l.Nom += " " + Champ(r, choix.ColonnePrenom);
-      Apparier(cles, l);
+      TrouverEleve(cles, l);
     }
     if (std::find(choix.Ecartees.begin(), choix.Ecartees.end(), l.Ligne) != choix.Ecartees.end())
       l.Etat = TEtatLigne::Ecartee;
@@ -420,12 +428,14 @@ TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNo
   }
   MarquerDoubles(a.Lignes, n);
 
-  const bool vue = m >= 1 && m <= MaxMatieres && p >= 1 && p <= MaxPeriodes;
   const bool existant = vue && choix.Devoir >= 1 && choix.Devoir <= c.NbDevoirs(m, p);
-  std::vector<bool> nomme(static_cast<std::size_t>(n) + 1, false);
   for (TLigneNotes& l : a.Lignes) {
     if (l.Eleve > 0 && existant) l.Ancienne = c.Eleve(l.Eleve).Note(m, p, choix.Devoir).Texte();
-    if (l.Etat == TEtatLigne::Prise) LireNoteLigne(choix, o, l);
+    if (l.Etat == TEtatLigne::Prise) LireNote(choix, o, l);
+  }
+
+  std::vector<bool> nomme(static_cast<std::size_t>(n) + 1, false);
+  for (const TLigneNotes& l : a.Lignes) {
     if (l.Eleve > 0 && l.Etat != TEtatLigne::Ecartee) nomme[static_cast<std::size_t>(l.Eleve)] = true;
     a.NbPrises += l.Etat == TEtatLigne::Prise ? 1 : 0;
   }

@@ -128,6 +128,9 @@ void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, in
     FixerAlignement(a);
     return;
   }
+  // The font set before save() is the one restore() gives back: the metrics stay valid, and
+  // a sheet full of clipped cells does not build its font again for each of them.
+  Metriques();
   p_.save();
   p_.setClipRect(gauche, haut, droite - gauche, bas - haut, Qt::IntersectClip);
   const TAlignement a = Alignement();
@@ -135,7 +138,6 @@ void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, in
   TexteSortie(x, y, texte);
   FixerAlignement(a);
   p_.restore();
-  cacheValide_ = false;  // restore() took the font back
 }
 
 void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {

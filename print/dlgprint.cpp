@@ -63,7 +63,30 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
                      bool noirBlanc, QPrinter* imprimante)
     : QDialog(parent), imprimante_(imprimante ? *imprimante : pf::ImprimanteCourante()) {
   setWindowTitle(QStringLiteral("Aperçu avant impression"));
+  QVBoxLayout* gauche = CreerApercu();
+  auto* droite = new QVBoxLayout;
+  AjouterChoix(droite);
+  AjouterBoutons(droite);
+  auto* racine = new QHBoxLayout(this);
+  racine->addLayout(gauche);
+  racine->addLayout(droite);
+  racine->setSizeConstraint(QLayout::SetFixedSize);
 
+  orientations_->button(Paysage() ? 11 : 10)->setChecked(true);
+  contenu_ = graphe ? 0 : 1;
+  if (graphe) g_->Graphe().CopierPourImpression(*graphe);
+  if (tableau) t_->Tableau().CopierPourImpression(*tableau);
+  g_->setVisible(contenu_ == 0);
+  t_->setVisible(contenu_ == 1);
+  noirBlanc_->setChecked(noirBlanc);  // the layout below gives it to the copies
+  LireMetriques();
+  disposition_ = TDisposition::Haut;
+  dispositions_->button(2)->setChecked(true);
+  MettreEnPage();
+  AfficherTaillePage();
+}
+
+QVBoxLayout* TDLGPrint::CreerApercu() {
   panneau_ = new QFrame(this);
   panneau_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panneau_->setFixedSize(CotePanneau, CotePanneau);
@@ -82,8 +105,10 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   gauche->addWidget(panneau_);
   gauche->addWidget(taillePage_);
   gauche->addStretch();
+  return gauche;
+}
 
-  auto* droite = new QVBoxLayout;
+void TDLGPrint::AjouterChoix(QVBoxLayout* droite) {
   droite->addWidget(new QLabel(QStringLiteral("Disposition:"), this));
   dispositions_ = new QButtonGroup(this);
   const char* const noms[] = {"SB1", "SB2", "SB3", "SB4", "SB5", "SB6"};
@@ -115,6 +140,27 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   droite->addWidget(cadre_);
   droite->addWidget(noirBlanc_);
   droite->addStretch();
+
+  connect(dispositions_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirDisposition);
+  connect(orientations_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirOrientation);
+  connect(cadre_, &QCheckBox::toggled, this, [this](bool coche) {
+    if (contenu_ == 0) {
+      g_->Graphe().Cadre = coche;
+      g_->update();
+    } else {
+      t_->Tableau().Cadre = coche;
+      t_->update();
+    }
+    MettreEnPage();
+  });
+  connect(noirBlanc_, &QCheckBox::toggled, this, [this] {
+    MettreEnPage();
+    g_->update();
+    t_->update();
+  });
+}
+
+void TDLGPrint::AjouterBoutons(QVBoxLayout* droite) {
   imprimer_ = Bouton(this, QStringLiteral("Imprimer"), "SB20");
   droite->addWidget(imprimer_);
   sansZone_ = new QLabel(
@@ -137,28 +183,6 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   basBoutons->addWidget(aide);
   droite->addLayout(basBoutons);
 
-  auto* racine = new QHBoxLayout(this);
-  racine->addLayout(gauche);
-  racine->addLayout(droite);
-  racine->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(dispositions_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirDisposition);
-  connect(orientations_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirOrientation);
-  connect(cadre_, &QCheckBox::toggled, this, [this](bool coche) {
-    if (contenu_ == 0) {
-      g_->Graphe().Cadre = coche;
-      g_->update();
-    } else {
-      t_->Tableau().Cadre = coche;
-      t_->update();
-    }
-    MettreEnPage();
-  });
-  connect(noirBlanc_, &QCheckBox::toggled, this, [this] {
-    MettreEnPage();
-    g_->update();
-    t_->update();
-  });
   connect(imprimer_, &QPushButton::clicked, this, &TDLGPrint::Imprimer);
   connect(pdf, &QPushButton::clicked, this, &TDLGPrint::EnregistrerPdf);
   connect(image, &QPushButton::clicked, this, &TDLGPrint::EnregistrerImage);
@@ -166,19 +190,6 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   connect(aide, &QPushButton::clicked, this, [] { pf::AfficherAide(QStringLiteral("Dlg_Print")); });
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
   connect(f1, &QShortcut::activated, aide, &QPushButton::click);
-
-  (Paysage() ? paysage : portrait)->setChecked(true);
-  contenu_ = graphe ? 0 : 1;
-  if (graphe) g_->Graphe().CopierPourImpression(*graphe);
-  if (tableau) t_->Tableau().CopierPourImpression(*tableau);
-  g_->setVisible(contenu_ == 0);
-  t_->setVisible(contenu_ == 1);
-  noirBlanc_->setChecked(noirBlanc);  // the layout below gives it to the copies
-  LireMetriques();
-  disposition_ = TDisposition::Haut;
-  dispositions_->button(2)->setChecked(true);
-  MettreEnPage();
-  AfficherTaillePage();
 }
 
 bool TDLGPrint::Paysage() const { return imprimante_.pageLayout().orientation() == QPageLayout::Landscape; }

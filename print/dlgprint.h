@@ -14,6 +14,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
+class QVBoxLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -46,6 +47,9 @@ class TDLGPrint : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QVBoxLayout* CreerApercu();
+  void AjouterChoix(QVBoxLayout* droite);
+  void AjouterBoutons(QVBoxLayout* droite);
   void ChoisirDisposition(int id);
   void ChoisirOrientation(int id);
   void MettreEnPage();

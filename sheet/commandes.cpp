@@ -264,7 +264,7 @@ void TChild::CreerMenus() {
   stats->addSeparator();
   action(stats, "M43", QStringLiteral("&Classement des élèves"),
          QStringLiteral("Classement des élèves d'après la moyenne"), [this] { dialogues_.Classement(this, Classe()); });
-  action(stats, "M44", QStringLiteral("&Age des élèves"), QStringLiteral("Age des élèves"),
+  action(stats, "M44", QStringLiteral("Â&ge des élèves"), QStringLiteral("Âge des élèves"),
          [this] { dialogues_.Ages(this, Classe()); });
   action(stats, "M45", QStringLiteral("&Les anniversaires du mois"), QStringLiteral("Les anniversaires de ce mois"),
          [this] { dialogues_.Anniversaires(this, Classe()); });
@@ -453,7 +453,7 @@ bool TChild::DemanderFermeture() {
   if (SaisieEnCours()) ValiderSaisie(AucuneCellule, 0);  // a grade half typed is dropped, as Escape would
   if (document_->Modifie()) {
     const QString question = QStringLiteral("Le fichier ") + EnQString(Classe().NomFichier) +
-                             QStringLiteral(" à été modifié, mais pas sauvé.\n\nCe fichier doit il être sauvé ?\n");
+                             QStringLiteral(" a été modifié, mais pas sauvé.\n\nCe fichier doit-il être sauvé ?\n");
     const pf::TReponse r =
         pf::BoiteMessage(question, pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon | pf::BoutonAnnuler);
     // A save that did not happen (cancelled dialog, failed write) keeps the window open.

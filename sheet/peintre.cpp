@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/dates.h"
+#include "model/figures.h"
 #include "model/formatage.h"
 #include "model/moyennes.h"
 #include "model/note.h"
@@ -50,13 +51,14 @@ QString Q(const std::string& cp1252) { return pf::DepuisCp1252(cp1252); }
 
 class TPeintre {
  public:
-  TPeintre(pf::TCanevas& cv, bool impression, TEtatFeuille& etat, const TClasse& c, const TMesuresPage& page,
-           const TOptions& o)
+  TPeintre(pf::TCanevas& cv, bool impression, TEtatFeuille& etat, const TClasse& c, const TFiguresClasse& f,
+           const TMesuresPage& page, const TOptions& o)
       : cv_(cv),
         impr_(impression),
         apercu_(!impression && etat.ModeApercu),
         e_(etat),
         c_(c),
+        f_(f),
         page_(page),
         o_(o),
         coul_(o.couleur) {}
@@ -97,6 +99,7 @@ class TPeintre {
   const bool apercu_;
   TEtatFeuille& e_;
   const TClasse& c_;
+  const TFiguresClasse& f_;
   const TMesuresPage& page_;
   const TOptions& o_;
   TTableau1<TCouleur, NbCouleurs> coul_;  // the palette of this paint only
@@ -140,7 +143,7 @@ QString TPeintre::TexteMoyenne(double v) const {
 
 void TPeintre::Note(int k, int i, int m, int p) {
   const std::string_view g = c_.Eleve(i).Note(m, p, k).Vue();
-  const TNote n = LireNote(g, o_);
+  const TNote n = f_.Note(i, m, p, k);
   QString texte = Q(g);
   int d = 0;
   if (n.EstNote()) {
@@ -253,7 +256,7 @@ void TPeintre::VueDevoirs() {
   const double xMoy = 20.0 * (m + W + 1);
   const double xJoker = 20.0 * (m + W + 2);
   TMoyennesVue moy;
-  CalculerMoyennesVue(c_, s, p, moy, o_);
+  f_.Vue(s, p, moy);
   for (int i = 1; i <= n; ++i) CelluleMoyenne(xMoy, 10 * (i + 1), xMoy, moy.Eleves[static_cast<std::size_t>(i - 1)]);
   if (joker) {
     for (int i = 1; i <= n; ++i)
@@ -354,18 +357,19 @@ void TPeintre::VueSynthese() {
   cv_.FixerAlignement(pf::TAlignement::Gauche);
 
   const double xGen = 20 * (W + 7) - delta;
+  const TMoyennes& moyennes = f_.Moyennes(joker);
   for (int i = 1; i <= n; ++i) {
     for (int t = 1; t <= S; ++t) {
       const double x = 20.0 * (W + 2 * t) - 24;
-      CelluleMoyenne(x, 10 * (i + 1), x, calevrin::Moyenne(c_, t, p, i, joker, o_), 40);
+      CelluleMoyenne(x, 10 * (i + 1), x, moyennes.Eleve(i, t, p), 40);
     }
-    CelluleMoyenne(xGen, 10 * (i + 1), xGen, calevrin::Moyenne(c_, 4, p, i, joker, o_), 40);
+    CelluleMoyenne(xGen, 10 * (i + 1), xGen, moyennes.Eleve(i, 4, p), 40);
   }
   for (int t = 1; t <= S; ++t) {
     const double x = 20.0 * (W + 2 * t) - 24;
-    CelluleMoyenne(x, yb, x, MoyenneClasse(c_, t, p, joker, o_), 40);
+    CelluleMoyenne(x, yb, x, moyennes.Classe(t, p), 40);
   }
-  CelluleMoyenne(xGen, yb, xGen, MoyenneClasse(c_, 4, p, joker, o_), 40);
+  CelluleMoyenne(xGen, yb, xGen, moyennes.Classe(4, p), 40);
 }
 
 void TPeintre::VueAnnee() {
@@ -386,18 +390,19 @@ void TPeintre::VueAnnee() {
   for (int q = 1; q <= P; ++q) Texte(20 * (W + 2 * q) - 30, 3, Q(NomCourtPeriode(P)) + " " + QString::number(q));
 
   const double xAn = 20 * (W + 7) - delta;
+  const TMoyennes& moyennes = f_.Moyennes(joker);
   for (int i = 1; i <= n; ++i) {
     for (int q = 1; q <= P; ++q) {
       const double x = 20.0 * (W + 2 * q) - 24;
-      CelluleMoyenne(x, 10 * (i + 1), x, calevrin::Moyenne(c_, s, q, i, joker, o_), 40);
+      CelluleMoyenne(x, 10 * (i + 1), x, moyennes.Eleve(i, s, q), 40);
     }
-    CelluleMoyenne(xAn, 10 * (i + 1), xAn, calevrin::Moyenne(c_, s, 4, i, joker, o_), 40);
+    CelluleMoyenne(xAn, 10 * (i + 1), xAn, moyennes.Eleve(i, s, 4), 40);
   }
   for (int q = 1; q <= P; ++q) {
     const double x = 20.0 * (W + 2 * q) - 24;
-    CelluleMoyenne(x, yb, x, MoyenneClasse(c_, s, q, joker, o_), 40);
+    CelluleMoyenne(x, yb, x, moyennes.Classe(s, q), 40);
   }
-  CelluleMoyenne(xAn, yb, xAn, MoyenneClasse(c_, s, 4, joker, o_), 40);
+  CelluleMoyenne(xAn, yb, xAn, moyennes.Classe(s, 4), 40);
 }
 
 void TPeintre::CadreApercu() {
@@ -496,8 +501,13 @@ void TPeintre::Dessiner() {
 }  // namespace
 
 void DessinerFeuille(pf::TCanevas& canevas, bool impression, TEtatFeuille& etat, const TClasse& c,
+                     const TFiguresClasse& figures, const TMesuresPage& page, const TOptions& o) {
+  TPeintre(canevas, impression, etat, c, figures, page, o).Dessiner();
+}
+
+void DessinerFeuille(pf::TCanevas& canevas, bool impression, TEtatFeuille& etat, const TClasse& c,
                      const TMesuresPage& page, const TOptions& o) {
-  TPeintre(canevas, impression, etat, c, page, o).Dessiner();
+  DessinerFeuille(canevas, impression, etat, c, TFiguresClasse(c, o), page, o);
 }
 
 void DessinerCurseur(pf::TCanevas& cv, const TEtatFeuille& e, bool montrer, const TOptions& o, bool effacer) {

@@ -3,6 +3,7 @@
 // view, on screen, as the print preview inside the window, or on the printer page.
 
 #include "model/classe.h"
+#include "model/figures.h"
 #include "model/options.h"
 #include "platform/canevas.h"
 #include "sheet/geometrie.h"
@@ -46,7 +47,11 @@ struct TDefilement {
 
 // Paints the sheet. With impression the canvas is the printer page; otherwise the window's
 // own, table or preview according to etat.ModeApercu. Colours changed for printing are
-// those of a local palette: the options are never written.
+// those of a local palette: the options are never written. The grades' values and the
+// averages come from figures, kept by the window's document between changes.
+void DessinerFeuille(plateforme::TCanevas& canevas, bool impression, TEtatFeuille& etat, const TClasse& c,
+                     const TFiguresClasse& figures, const TMesuresPage& page, const TOptions& o);
+// The same with figures computed for this one paint (a printout without a window).
 void DessinerFeuille(plateforme::TCanevas& canevas, bool impression, TEtatFeuille& etat, const TClasse& c,
                      const TMesuresPage& page, const TOptions& o = Options);
 

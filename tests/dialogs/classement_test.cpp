@@ -122,7 +122,7 @@ TEST_F(Classement, PressePapiersEtFichierTexte) {
 TEST_F(Classement, AgesEtAnniversaires) {
   const auto c = Classe();
   TDial11 a(nullptr, *c, {2026, 3, 10});
-  EXPECT_EQ(a.windowTitle(), "Age des éleves ( mars 2026 )");
+  EXPECT_EQ(a.windowTitle(), "Âge des élèves ( mars 2026 )");
   const auto* st = Enfant<QTableWidget>(&a, "ST");
   EXPECT_EQ(st->horizontalHeaderItem(1)->text(), "  Né(e) le");
   EXPECT_EQ(Colonne(st, 0), (QStringList{" CC X", " AA X", " BB X"}));

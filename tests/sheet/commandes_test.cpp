@@ -74,7 +74,7 @@ TEST_F(CommandesTest, FermetureSauvegardeEtCopie) {
   EXPECT_FALSE(f_->close());  // Cancel keeps the window and offers no backup copy
   EXPECT_EQ(boites_.size(), 1u);
   EXPECT_TRUE(boites_[0].startsWith(QStringLiteral("Le fichier ") + QString::fromStdString(chemin_) +
-                                    QStringLiteral(" à été modifié, mais pas sauvé.")));
+                                    QStringLiteral(" a été modifié, mais pas sauvé.")));
 
   Options.sauvegarde = true;
   Repondre({pf::TReponse::Oui, pf::TReponse::Oui});
