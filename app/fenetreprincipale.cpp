@@ -679,10 +679,12 @@ bool TMDI::MenuFermerTous() {
   return true;
 }
 
-void TMDI::Mosaique(bool horizontale) {
+void TMDI::Mosaique(bool horizontale) { Mosaique(horizontale, zone_->subWindowList()); }
+
+void TMDI::Mosaique(bool horizontale, const QList<QMdiSubWindow*>& fenetres) {
   mosaiqueHorizontale_ = horizontale;
   QList<QMdiSubWindow*> l;
-  for (QMdiSubWindow* w : zone_->subWindowList())
+  for (QMdiSubWindow* w : fenetres)
     if (!w->isMinimized()) l.push_back(w);
   if (l.isEmpty()) return;
   const QRect r = zone_->viewport()->rect();

@@ -348,6 +348,7 @@ constexpr const cli::TCommande* Commandes[] = {
     &cli::CommandeStatistiques,
     &cli::CommandeEvolution,
     &cli::CommandeBilan,
+    &cli::CommandePage,
 };
 
 std::string Aide() {

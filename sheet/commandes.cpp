@@ -247,7 +247,7 @@ void TChild::CreerMenus() {
 
   QMenu* stats = new QMenu(QStringLiteral("&Statistique"), this);
   stats->menuAction()->setStatusTip(QStringLiteral("Afficher des statistiques divers"));
-  const auto ouvrir = [this](std::vector<TFenetreStat> f) {
+  const auto ouvrir = [this](const std::vector<TFenetreStat>& f) {
     return [this, f] { dialogues_.OuvrirStatistiques(this, *document_, f); };
   };
   using F = TFenetreStat;

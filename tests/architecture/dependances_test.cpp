@@ -47,7 +47,7 @@ const TTable& Permis() {
       {"app", {{"sheet", "dialogs", "stats", "classeur", "controls", "print", "platform", "document", "model"}}},
       // The tool reads the configuration with the program's own Qt-free reader and prints the
       // sheet through the sheet's painter.
-      {"cli", {{"model", "classeur", "print", "platform"}, {"app/options.h", "sheet/peintre.h"}}},
+      {"cli", {{"model", "classeur", "print", "controls", "platform"}, {"app/options.h", "sheet/peintre.h"}}},
       {"examples", {{"model"}}},
       {"help", {}},
       {"packaging", {}},
