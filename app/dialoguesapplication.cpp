@@ -13,6 +13,7 @@
 #include "dialogs/classement.h"
 #include "dialogs/coefficients.h"
 #include "dialogs/fiches.h"
+#include "dialogs/importnotes.h"
 #include "dialogs/infosdevoirs.h"
 #include "dialogs/insereeleve.h"
 #include "dialogs/matieres.h"
@@ -31,6 +32,9 @@ bool TDialoguesApplication::InsererDevoir(QWidget* parent, TClasse& c, int k) {
 }
 bool TDialoguesApplication::ModifierDevoirs(QWidget* parent, TClasse& c) {
   return TDial06(parent, c).exec() == DialogueConfirme;
+}
+bool TDialoguesApplication::ImporterNotes(QWidget* parent, TClasse& c) {
+  return TDialImportNotes(parent, c).exec() == DialogueConfirme;
 }
 int TDialoguesApplication::ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) {
   return TDial16(parent, c, mode).exec();

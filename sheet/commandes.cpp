@@ -181,6 +181,12 @@ void TChild::CreerMenus() {
              ApresChangement(TCodeChangement::Devoirs, QStringLiteral("la suppression du devoir"));
          });
   note->addSeparator();
+  action(note, "MImporterNotes", QStringLiteral("Importer des &notes..."),
+         QStringLiteral("Importer les notes d'un devoir depuis un fichier ou un tableur"), [this] {
+           if (RefuserPendantSaisie() || !dialogues_.ImporterNotes(this, Classe())) return;
+           ApresChangement(TCodeChangement::Devoirs, QStringLiteral("l'importation des notes"));
+         });
+  note->addSeparator();
   // Emptying a period or the year: asked first.
   const auto vider = [this](auto&& question, auto&& operation, const QString& etape) {
     if (RefuserPendantSaisie()) return;
@@ -328,6 +334,8 @@ void TChild::MajMenus() {
   etat("M29", true);
   etat("M64", true);
   etat("M30", T && m < MaxDevoirs);
+  // The import may write over the test being typed in.
+  etat("MImporterNotes", T && !SaisieEnCours());
   for (const char* nom : {"M31", "M32", "M33", "M60", "M61"}) etat(nom, T && m > 0);
   etat("M34", T && NbDevoirsAnnee(Classe(), s) > 0);
   const bool ajouter = T && m < MaxDevoirs;

@@ -4,6 +4,7 @@
 #include <QAction>
 
 #include "model/edition.h"
+#include "model/importnotes.h"
 #include "model/moyennes.h"
 #include "model/options.h"
 #include "platform/messages.h"
@@ -112,4 +113,40 @@ TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
   f_->MajMenus();
   EXPECT_FALSE(Actif("M43"));
   EXPECT_TRUE(Actif("M44") && Actif("M45"));
+}
+
+TEST_F(DialoguesFeuille, ImportDesNotesEnUneEtape) {
+  f_->ChangerMatiere(1);
+  f_->ChangerPeriode(1);
+  TClasse& c = f_->Classe();
+  const int n = c.NbDevoirs(1, 1);
+  const std::string nom = c.NomComplet(2, true);
+  d_.effets["ImporterNotes"] = [&nom](TClasse& c) {
+    const TSourceNotes s = LireSourceNotes(nom + ";15\n");
+    const TChoixNotes choix = ChoixParDefaut(s);
+    return AppliquerNotes(c, ApercuNotes(c, s, choix), choix, {"d", "", 1, "quiz"});
+  };
+  changements_.clear();
+  f_->Action("MImporterNotes")->trigger();
+  ASSERT_EQ(c.NbDevoirs(1, 1), n + 1);
+  EXPECT_EQ(c.Eleve(2).Note(1, 1, n + 1).Texte(), "15");
+  EXPECT_EQ(changements_, (std::vector<TChangement>{{TCodeChangement::Devoirs, 1, 0, 0}}));
+  EXPECT_EQ(f_->Action("MAnnuler")->text(), "&Annuler l'importation des notes");
+  f_->Action("MAnnuler")->trigger();
+  EXPECT_EQ(c.NbDevoirs(1, 1), n);
+  EXPECT_FALSE(f_->Document().Modifie());
+
+  // Only a test view, and never during an entry.
+  f_->Etat().LigneCourante = 1;
+  f_->Etat().ColonneCourante = 1;
+  f_->CommencerSaisie(QStringLiteral("1"));
+  ASSERT_TRUE(f_->SaisieEnCours());
+  EXPECT_FALSE(Actif("MImporterNotes"));
+  QTest::keyClick(f_->focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(!f_->SaisieEnCours() && Actif("MImporterNotes"));
+  f_->ChangerPeriode(4);
+  EXPECT_FALSE(Actif("MImporterNotes"));
+  f_->ChangerPeriode(1);
+  f_->ChangerMatiere(4);
+  EXPECT_FALSE(Actif("MImporterNotes"));
 }
