@@ -463,6 +463,8 @@ void TMDI::MajMenuFenetre(int k) {
 }
 
 void TMDI::AjouterFichierRecent(const std::string& nom) {
+  // Its one line in the configuration file would become several.
+  if (nom.find_first_of("\r\n") != std::string::npos) return;
   TTableau1<std::string, 3>& l = Options.liste;
   if (nom != l[1] && nom != l[2] && nom != l[3]) {
     l[3] = l[2];
@@ -555,10 +557,12 @@ bool TMDI::MenuFermerTous() {
   return true;
 }
 
-void TMDI::Mosaique(bool horizontale) {
+void TMDI::Mosaique(bool horizontale) { Mosaique(horizontale, zone_->subWindowList()); }
+
+void TMDI::Mosaique(bool horizontale, const QList<QMdiSubWindow*>& fenetres) {
   mosaiqueHorizontale_ = horizontale;
   QList<QMdiSubWindow*> l;
-  for (QMdiSubWindow* w : zone_->subWindowList())
+  for (QMdiSubWindow* w : fenetres)
     if (!w->isMinimized()) l.push_back(w);
   if (l.isEmpty()) return;
   const QRect r = zone_->viewport()->rect();

@@ -45,7 +45,7 @@ int Info(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
     return 1;
   }
   if (!c) {
-    err << MsgLecture << '\n';
+    err << MessageTronque(chemin, taille) << '\n';
     return 1;
   }
   const int np = c->NbPeriodes();
@@ -109,7 +109,7 @@ int Repair(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
   try {
     c = cli::LireClasse(entree, taille);
     if (!c) {
-      err << MsgLecture << '\n';
+      err << MessageTronque(entree, taille) << '\n';
       return 1;
     }
     const std::size_t defauts = VerifierClasse(*c).size();
@@ -348,6 +348,7 @@ constexpr const cli::TCommande* Commandes[] = {
     &cli::CommandeStatistiques,
     &cli::CommandeEvolution,
     &cli::CommandeBilan,
+    &cli::CommandePage,
 };
 
 std::string AideDeLOutil() {

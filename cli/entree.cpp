@@ -43,7 +43,7 @@ bool OuvrirClasse(const TArguments& a, TClasseOuverte& r, std::ostream& err) {
     return false;
   }
   if (!r.classe) {
-    err << MsgLecture << '\n';
+    err << MessageTronque(chemin, taille) << '\n';
     return false;
   }
   NormaliserNoms(*r.classe, r.options);

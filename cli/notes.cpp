@@ -104,7 +104,7 @@ int Enregistrer(const TArguments& a, TCible cible, const TApercuNotes& apercu, c
   std::unique_ptr<TClasse> brute;
   try {
     brute = LireClasse(a.Fichier(), taille);
-    if (!brute) throw EErreurClasse(std::string(MsgLecture));
+    if (!brute) throw EErreurClasse(MessageTronque(a.Fichier(), taille));
     const int vm = brute->MatiereCourante(), vp = brute->PeriodeCourante();
     brute->FixerMatiereCourante(m);
     brute->FixerPeriodeCourante(p);

@@ -8,7 +8,9 @@
 
 #include "cli/entree.h"
 #include "model/cp1252.h"
+#include "model/ecriture.h"
 #include "model/erreurs.h"
+#include "model/fichierclasse.h"
 #include "model/importliste.h"
 #include "model/nouvelleclasse.h"
 
@@ -33,7 +35,7 @@ int Nouvelle(const TArguments& a, std::ostream& out, std::ostream& err) {
   // A class file holds a year of grades: a command run twice must not replace it.
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::symlink_status(fichierClasse, ec))) {
-    err << "Le fichier " << fichierClasse << " existe déjà ; il n'est pas remplacé.\n";
+    err << Formater(MsgExisteDeja, fichierClasse) << '\n';
     return 1;
   }
 
@@ -63,7 +65,10 @@ int Nouvelle(const TArguments& a, std::ostream& out, std::ostream& err) {
   if (abreviation) c->Abreviation.Affecter(*abreviation);
   if (annee) c->AnneeScolaire.Affecter(*annee);
   try {
-    c->Enregistrer();
+    // Created, never replaced: a class that appeared since the check above stays as it is.
+    auto image = std::make_unique<TImage>();
+    EcrireImage(*c, *image);
+    EcrireFichierAtomique(fichierClasse, image->data(), image->size(), TModeEcriture{.exclusif = true});
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
     return 1;

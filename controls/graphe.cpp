@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/ajustement.h"
+
 namespace calevrin::controles {
 
 using pf::Div;
@@ -84,213 +86,256 @@ void TNewGraphe::CopierPourImpression(const TNewGraphe& source) {
   CouleurFond = pf::RGB(255, 255, 255);
 }
 
-// The drawing area: every call is relative to (X, Y); the series stand on base, right of the
-// scale's width gauche, one slot of largeurCase each.
-struct TNewGraphe::TRepere {
-  pf::TCanevas& c;
-  int X, Y, W, H;
-  int hautTitre = 0;
-  int hautLigne = 0;
-  int gauche = 0;
-  int base = 0;
-  int largeurCase = 0;
-  double echelle = 0;
-
-  void Texte(int x, int y, const QString& s) const { c.TexteSortie(X + x, Y + y, s); }
-  void Ligne(int x1, int y1, int x2, int y2) const {
-    c.DeplacerVers(X + x1, Y + y1);
-    c.LigneVers(X + x2, Y + y2);
-  }
-  void Rectangle(int x1, int y1, int x2, int y2) const {
-    // The canvas draws nothing for an upside-down rectangle: bars go up from the axis.
-    c.Rectangle(X + std::min(x1, x2), Y + std::min(y1, y2), X + std::max(x1, x2), Y + std::max(y1, y2));
-  }
-  // A grade such as "1E9" lies far off any drawing: clamped in floating point, a little past
-  // the edges the canvas clips to, so that it never overflows an integer.
-  int Hauteur(double v) const {
-    const double d = v * echelle;
-    return std::isnan(d) ? base : base - R(std::clamp(d, -2.0 * H, 2.0 * H));
-  }
-  int Demi() const { return Div(largeurCase, 2); }
-  int Centre(int i) const { return gauche + Demi() + (i - 1) * largeurCase; }
-  void TexteSurAxe(int i, const QString& s) const {
-    Texte(gauche - Demi() + i * largeurCase, base - c.HauteurTexte(s), s);
-  }
-};
-
-void TNewGraphe::BrosseFond(pf::TCanevas& c) const {
-  if (NoirBlanc) {
-    c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
-  } else {
-    c.FixerCouleurBrosse(CouleurFond);
-    c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
-  }
-}
-
-void TNewGraphe::PoliceNormale(pf::TCanevas& c) const {
-  pf::TPolice f = Police;
-  if (NoirBlanc) f.Couleur = Noir;
-  c.FixerPolice(f);
-}
-
-int TNewGraphe::DessinerTitre(const TRepere& r) {
-  if (Caption.isEmpty()) return 0;
-  pf::TPolice f = Police;
-  if (NoirBlanc) f.Couleur = Noir;
-  f.Souligne = true;
-  f.Taille = R(1.3 * Police.Taille);
-  r.c.FixerPolice(f);
-  r.c.FixerAlignement(pf::TAlignement::Centre);
-  r.Texte(Div(r.W, 2), 2, Caption);
-  const int haut = R(1.5 * r.c.HauteurTexte(Caption));
-  PoliceNormale(r.c);
-  return haut;
-}
-
-void TNewGraphe::DessinerEchelles(const TRepere& r) const {
-  if (LegH) {
-    for (int i = 1; i <= NbBarre(); ++i) {
-      const QString& s = Barre(i)->Legende();
-      const int l = r.c.LargeurTexte(s);
-      r.Texte(r.gauche + i * r.largeurCase - (Div(r.largeurCase - l, 2) + l), r.base + Div(r.hautLigne, 7), s);
-    }
-  }
-  if (LegV && PasVert > 0) {
-    r.c.FixerAlignement(pf::TAlignement::Droite);
-    r.c.FixerStylePlume(pf::TStylePlume::Pointille);
-    // The values grow with k: the first one above Vmax ends the scale, whatever NbGradV says.
-    for (std::int64_t k = 1; k <= NbGradV && k * PasVert <= Vmax; ++k) {
-      const int v = static_cast<int>(k * PasVert);
-      const QString s = QString::number(v);
-      const int y = r.Hauteur(v);
-      r.Texte(Div(r.gauche * 5, 6), y - Div(r.c.HauteurTexte(s), 2), s);
-      r.Ligne(r.gauche - 2, y, r.W - 1, y);
-    }
-    r.c.FixerStylePlume(pf::TStylePlume::Plein);
-  }
-}
-
-void TNewGraphe::Marque(const TRepere& r, const TBarre& b, int cx, int cy) const {
-  const int point = Div(r.W, 120);
-  r.c.FixerCouleurBrosse(NoirBlanc ? Noir : b.Couleur);
-  r.Rectangle(cx - point, cy - point, cx + point, cy + point);
-}
-
-void TNewGraphe::DessinerBarres(const TRepere& r) const {
-  for (int i = 1; i <= NbBarre(); ++i) {
-    const TBarre& b = *Barre(i);
-    if (b.Valeur > 0) {
-      if (NoirBlanc) {
-        r.c.FixerCouleurBrosse(Noir);
-        r.c.FixerStyleBrosse(pf::TStyleBrosse::CroixDiagonale);
-      } else {
-        r.c.FixerCouleurBrosse(b.Couleur);
-        r.c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
-      }
-      // One pixel wider than the slot: neighbouring bars share their border line.
-      r.Rectangle(r.gauche + (i - 1) * r.largeurCase, r.base + 1, r.gauche + i * r.largeurCase + 1,
-                  r.Hauteur(b.Valeur));
-    } else {
-      r.c.FixerAlignement(pf::TAlignement::Centre);
-      BrosseFond(r.c);
-      if (b.Valeur == 0 && Afficher0) r.TexteSurAxe(i, QStringLiteral("0"));
-      if (b.Valeur < 0) r.TexteSurAxe(i, b.Texte());
-    }
-  }
-}
-
-void TNewGraphe::DessinerLigne(const TRepere& r) const {
-  const int n = NbBarre();
-  int i0 = n;
-  for (int i = 1; i <= n; ++i)
-    if (Barre(i)->Valeur >= 0) {
-      i0 = i;
-      break;
-    }
-  r.c.DeplacerVers(r.X + r.Centre(i0), r.Y + r.Hauteur(Barre(i0)->Valeur));
-  r.c.FixerLargeurPlume(2);
-  for (int j = 1; j <= n - 1; ++j)
-    if (const TBarre& b = *Barre(j + 1); b.Valeur >= 0) r.c.LigneVers(r.X + r.Centre(j + 1), r.Y + r.Hauteur(b.Valeur));
-  r.c.FixerAlignement(pf::TAlignement::Centre);
-  BrosseFond(r.c);
-  for (int i = 1; i <= n; ++i)
-    if (Barre(i)->Valeur < 0) r.TexteSurAxe(i, Barre(i)->Texte());
-  r.c.FixerLargeurPlume(1);
-  for (int i = 1; i <= n; ++i)
-    if (const TBarre& b = *Barre(i); b.Valeur >= 0) Marque(r, b, r.Centre(i), r.Hauteur(b.Valeur));
-}
-
-void TNewGraphe::DessinerPoints(const TRepere& r) {
-  points_.clear();
-  for (int i = 1; i <= NbBarre(); ++i) {
-    const TBarre& b = *Barre(i);
-    if (b.Valeur < 0) continue;
-    const int cx = r.Centre(i);
-    const int cy = r.Hauteur(b.Valeur);
-    if (NbPoint() < MaxPoints) points_.push_back({r.X + cx, r.Y + cy});
-    Marque(r, b, cx, cy);
-  }
-  r.c.FixerLargeurPlume(2);
-  r.c.FixerCouleurPlume(Noir);
-  Courbe(r.c);
-}
-
-void TNewGraphe::DessinerMoyenne(const TRepere& r) const {
-  r.c.FixerCouleurPlume(NoirBlanc ? Noir : BarreMoy.Couleur);
-  r.c.FixerLargeurPlume(2);
-  const int ya = r.Hauteur(BarreMoy.Valeur);
-  r.c.DeplacerVers(r.X + r.gauche, r.Y + ya);
-  r.c.FixerStylePlume(pf::TStylePlume::Pointille);
-  r.c.LigneVers(r.X + r.W, r.Y + ya);
-  r.c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
-  r.c.FixerAlignement(pf::TAlignement::Gauche);
-  r.Texte(r.gauche + 3, ya, QStringLiteral("moy."));
-}
-
 void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
   if (W <= 0 || H <= 0) return;  // the font size below would be zero or less
-  TRepere r{c, X, Y, W, H};
+  // Every call below is relative to (X, Y).
+  auto texte = [&](int x, int y, const QString& s) {
+    if (!s.isEmpty()) c.TexteSortie(X + x, Y + y, s);
+  };
+  auto ligne = [&](int x1, int y1, int x2, int y2) {
+    c.DeplacerVers(X + x1, Y + y1);
+    c.LigneVers(X + x2, Y + y2);
+  };
+  auto rectangle = [&](int x1, int y1, int x2, int y2) {
+    // The canvas draws nothing for an upside-down rectangle: bars go up from the axis.
+    c.Rectangle(X + std::min(x1, x2), Y + std::min(y1, y2), X + std::max(x1, x2), Y + std::max(y1, y2));
+  };
+  auto brosseFond = [&] {
+    if (NoirBlanc) {
+      c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
+    } else {
+      c.FixerCouleurBrosse(CouleurFond);
+      c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
+    }
+  };
+  auto police = [&](double taille, bool souligne) {
+    pf::TPolice f = Police;
+    if (NoirBlanc) f.Couleur = Noir;
+    if (souligne) f.Souligne = true;
+    f.Taille = taille;
+    c.FixerPolice(f);
+  };
+
   c.FixerStylePlume(Cadre ? pf::TStylePlume::Plein : pf::TStylePlume::Aucun);
   c.FixerLargeurPlume(1);
   Police.Taille = R(std::min(W, H) / 23.0);
   Police.Pixels = true;
-  PoliceNormale(c);
+  const double taille = Police.Taille;
+  const double tailleTitre = R(1.3 * taille);
+  police(taille, false);
   c.FixerCouleurPlume(NoirBlanc ? Noir : CouleurL);
-  BrosseFond(c);
-  r.Rectangle(0, 0, W, H);
+  brosseFond();
+  rectangle(0, 0, W, H);
   c.FixerStylePlume(pf::TStylePlume::Plein);
 
-  // Without a series, or with a scale that would divide by zero, the caption says it all.
+  // Without a series, or with a scale that would divide by zero, the caption says it all, as
+  // large as a title: in a big window it is the only thing to read.
   if (NbBarre() == 0 || Vmax <= 0) {
+    police(tailleTitre, false);
+    const QString s = Ajuster(c, Caption, W - 4, Plancher(tailleTitre));
     c.FixerAlignement(pf::TAlignement::Centre);
-    r.Texte(Div(W, 2), Div(H, 2), Caption);
+    texte(Div(W, 2), std::max(0, Div(H - c.HauteurTexte(s), 2)), s);
     return;
   }
 
-  r.hautTitre = DessinerTitre(r);
-  r.hautLigne = R(1.2 * c.HauteurTexte(QStringLiteral("H")));
-  r.gauche = LegV ? R(1.3 * c.LargeurTexte(QStringLiteral("mm"))) : 0;
-  r.base = H - (LegH ? r.hautLigne : 0) - nbLigne_ * r.hautLigne;
+  int hautTitre = 0;
+  int basTitre = 0;  // where the title's text ends; nothing else goes above it
+  if (!Caption.isEmpty()) {
+    police(tailleTitre, true);
+    const QString s = Ajuster(c, Caption, W - 4, Plancher(tailleTitre));
+    c.FixerAlignement(pf::TAlignement::Centre);
+    texte(Div(W, 2), 2, s);
+    const int h = c.HauteurTexte(s);
+    hautTitre = R(1.5 * h);
+    basTitre = 2 + h;
+    police(taille, false);
+  }
+
+  const int hautTexte = c.HauteurTexte(QStringLiteral("H"));
+  const int hautLigne = R(1.2 * hautTexte);
+  const int n = NbBarre();
+
+  // The graduations' numbers, right-aligned at five sixths of the margin, must not cross the
+  // rectangle's left edge: a scale of 100 widens the margin.
+  std::vector<int> graduations;
+  int gauche = 0;
+  if (LegV) {
+    gauche = R(1.3 * c.LargeurTexte(QStringLiteral("mm")));
+    // The values grow with k: the first one above Vmax ends the scale, whatever NbGradV says.
+    if (PasVert > 0)
+      for (std::int64_t k = 1; k <= NbGradV && k * PasVert <= Vmax; ++k) {
+        graduations.push_back(static_cast<int>(k * PasVert));
+        const int l = c.LargeurTexte(QString::number(graduations.back()));
+        gauche = std::max(gauche, R((l + 1) * 6 / 5.0) + 1);
+      }
+  }
+  const int base = H - (LegH ? hautLigne : 0) - nbLigne_ * hautLigne;
+  // Markers are sized from the smaller side: a wide, short graph must not hide its scale.
+  const int point = Div(std::min(W, H), 80);
+  // The plot starts under the title, far enough for the top number and a marker at the top.
+  const int haut =
+      std::max(hautTitre, (Caption.isEmpty() ? 0 : basTitre) + std::max(LegV ? Div(hautTexte + 1, 2) : 0, point) + 1);
 
   // Under the labels row when there is one; without it the first line takes its place,
-  // so that the last line stays inside the rectangle.
+  // so that the last line stays inside the rectangle. A line that would reach the title is
+  // left out.
   c.FixerAlignement(pf::TAlignement::Gauche);
-  for (int i = 1; i <= nbLigne_; ++i) r.Texte(r.gauche + 3, r.base + (LegH ? i : i - 1) * r.hautLigne, Ligne(i));
-
-  if (r.base < r.hautTitre || W < r.gauche) return;
-
-  if (LegH) r.Ligne(r.gauche, r.base, W, r.base);
-  if (LegV) r.Ligne(r.gauche, r.base, r.gauche, r.hautTitre);
-
-  r.largeurCase = Div(W - r.gauche, NbBarre());
-  r.echelle = static_cast<double>(r.base - r.hautTitre) / Vmax;
-  DessinerEchelles(r);
-  switch (Mode) {
-    case TMode::mBarre: DessinerBarres(r); break;
-    case TMode::mLigne: DessinerLigne(r); break;
-    case TMode::mBezier: DessinerPoints(r); break;
+  for (int i = 1; i <= nbLigne_; ++i) {
+    const int y = base + (LegH ? i : i - 1) * hautLigne;
+    if (y < basTitre) continue;
+    texte(gauche + 3, y, Ajuster(c, Ligne(i), W - gauche - 5, Plancher(taille)));
+    c.FixerTaillePolice(taille);
   }
-  if (Moy && BarreMoy.Valeur >= 0) DessinerMoyenne(r);
+
+  if (base < haut || W < gauche) return;
+
+  if (LegH) ligne(gauche, base, W, base);
+  if (LegV) ligne(gauche, base, gauche, haut);
+
+  const int largeurCase = Div(W - gauche, n);
+  const double echelle = static_cast<double>(base - haut) / Vmax;
+  // A grade such as "1E9" lies far off any drawing: clamped in floating point, a little past
+  // the edges the canvas clips to, so that it never overflows an integer.
+  auto hauteur = [&](double v) {
+    const double d = v * echelle;
+    return std::isnan(d) ? base : base - R(std::clamp(d, -2.0 * H, 2.0 * H));
+  };
+
+  c.FixerStylePlume(pf::TStylePlume::Pointille);
+  for (const int v : graduations) ligne(gauche - 2, hauteur(v), W - 1, hauteur(v));
+  c.FixerStylePlume(pf::TStylePlume::Plein);
+
+  // The texts written in the slots, under the axis and on it, share one size that fits them
+  // all in a slot.
+  std::vector<QString> textesCases;
+  for (int i = 1; i <= n; ++i) {
+    const TBarre& b = *Barre(i);
+    if (LegH) textesCases.push_back(b.Legende());
+    if (b.Valeur < 0 && Mode != TMode::mBezier) textesCases.push_back(b.Texte());
+    if (b.Valeur == 0 && Afficher0 && Mode == TMode::mBarre) textesCases.push_back(QStringLiteral("0"));
+  }
+  const double tailleCase = AjusterTaille(c, textesCases, largeurCase - 2, Plancher(taille));
+  c.FixerTaillePolice(taille);
+
+  const int demi = Div(largeurCase, 2);
+  auto marque = [&](const TBarre& b, int cx, int cy) {
+    c.FixerCouleurBrosse(NoirBlanc ? Noir : b.Couleur);
+    rectangle(cx - point, cy - point, cx + point, cy + point);
+  };
+
+  switch (Mode) {
+    case TMode::mBarre:
+      for (int i = 1; i <= n; ++i) {
+        const TBarre& b = *Barre(i);
+        if (b.Valeur <= 0) continue;
+        if (NoirBlanc) {
+          c.FixerCouleurBrosse(Noir);
+          c.FixerStyleBrosse(pf::TStyleBrosse::CroixDiagonale);
+        } else {
+          c.FixerCouleurBrosse(b.Couleur);
+          c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
+        }
+        // One pixel wider than the slot: neighbouring bars share their border line.
+        rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1, hauteur(b.Valeur));
+      }
+      break;
+    case TMode::mLigne: {
+      int i0 = n;
+      for (int i = 1; i <= n; ++i)
+        if (Barre(i)->Valeur >= 0) {
+          i0 = i;
+          break;
+        }
+      c.DeplacerVers(X + gauche + demi + (i0 - 1) * largeurCase, Y + hauteur(Barre(i0)->Valeur));
+      c.FixerLargeurPlume(2);
+      for (int j = 1; j <= n - 1; ++j)
+        if (const TBarre& b = *Barre(j + 1); b.Valeur >= 0)
+          c.LigneVers(X + gauche + demi + j * largeurCase, Y + hauteur(b.Valeur));
+      c.FixerLargeurPlume(1);
+      for (int i = 1; i <= n; ++i)
+        if (const TBarre& b = *Barre(i); b.Valeur >= 0)
+          marque(b, gauche + demi + (i - 1) * largeurCase, hauteur(b.Valeur));
+      break;
+    }
+    case TMode::mBezier:
+      points_.clear();
+      for (int i = 1; i <= n; ++i) {
+        const TBarre& b = *Barre(i);
+        if (b.Valeur < 0) continue;
+        const int cx = gauche + demi + (i - 1) * largeurCase;
+        const int cy = hauteur(b.Valeur);
+        if (NbPoint() < MaxPoints) points_.push_back({X + cx, Y + cy});
+        marque(b, cx, cy);
+      }
+      c.FixerLargeurPlume(2);
+      c.FixerCouleurPlume(Noir);
+      Courbe(c);
+      break;
+  }
+
+  const bool moyenne = Moy && BarreMoy.Valeur >= 0;
+  const int ya = hauteur(moyenne ? BarreMoy.Valeur : 0);
+  if (moyenne) {
+    c.FixerCouleurPlume(NoirBlanc ? Noir : BarreMoy.Couleur);
+    c.FixerLargeurPlume(2);
+    c.DeplacerVers(X + gauche, Y + ya);
+    c.FixerStylePlume(pf::TStylePlume::Pointille);
+    c.LigneVers(X + W, Y + ya);
+  }
+
+  // The texts last, over the bars and markers, so that none of them is hidden.
+  brosseFond();
+  c.FixerTaillePolice(tailleCase);
+  const int hautCase = c.HauteurTexte(QStringLiteral("0"));
+  bool texteSurAxe = false;
+  c.FixerAlignement(pf::TAlignement::Centre);
+  for (int i = 1; i <= n && Mode != TMode::mBezier; ++i) {
+    const TBarre& b = *Barre(i);
+    QString s;
+    if (b.Valeur < 0) s = b.Texte();
+    if (b.Valeur == 0 && Afficher0 && Mode == TMode::mBarre) s = QStringLiteral("0");
+    if (s.isEmpty()) continue;
+    texte(gauche - demi + i * largeurCase, base - c.HauteurTexte(s), Elider(c, s, largeurCase - 2));
+    texteSurAxe = true;
+  }
+  if (LegH) {
+    // Labels still too wide at the smallest size take several slots each: one label every
+    // 'pas' slots says more than a row of "…".
+    int plusLarge = 0;
+    for (int i = 1; i <= n; ++i) plusLarge = std::max(plusLarge, c.LargeurTexte(Barre(i)->Legende()));
+    const int pas = largeurCase > 0 ? std::clamp(Div(plusLarge + 2 + largeurCase - 1, largeurCase), 1, n) : n;
+    c.FixerAlignement(pf::TAlignement::Gauche);
+    for (int i = 1; i <= n; i += pas) {
+      const int cx = gauche + i * largeurCase - demi;
+      const QString s = Elider(c, Barre(i)->Legende(), std::min(pas * largeurCase - 2, 2 * std::min(cx, W - cx) - 2));
+      const int l = c.LargeurTexte(s);
+      texte(gauche + i * largeurCase - (Div(largeurCase - l, 2) + l), base + Div(hautLigne, 7), s);
+    }
+  }
+  c.FixerTaillePolice(taille);
+
+  if (LegV) {
+    c.FixerAlignement(pf::TAlignement::Droite);
+    // Upwards; a number that would touch the one under it is left out.
+    int libre = H;
+    for (const int v : graduations) {
+      const QString s = QString::number(v);
+      const int y = hauteur(v) - Div(c.HauteurTexte(s), 2);
+      if (y + c.HauteurTexte(s) > libre) continue;
+      texte(Div(gauche * 5, 6), y, s);
+      libre = y;
+    }
+  }
+
+  if (moyenne) {
+    c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
+    c.FixerAlignement(pf::TAlignement::Gauche);
+    const QString s = QStringLiteral("moy.");
+    const int h = c.HauteurTexte(s);
+    // Under its line, unless that would cover the texts standing on the axis.
+    const int y = std::max(haut, std::min(ya, base - h - (texteSurAxe ? hautCase : 0)));
+    texte(gauche + 3, y, Elider(c, s, W - gauche - 5));
+  }
 }
 
 // The Bezier curve whose control points are the markers, as straight segments, one per

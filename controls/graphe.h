@@ -85,16 +85,6 @@ class TNewGraphe {
   void CopierPourImpression(const TNewGraphe& source);
 
  private:
-  struct TRepere;
-  void BrosseFond(pf::TCanevas& c) const;
-  void PoliceNormale(pf::TCanevas& c) const;
-  int DessinerTitre(const TRepere& r);
-  void DessinerEchelles(const TRepere& r) const;
-  void Marque(const TRepere& r, const TBarre& b, int cx, int cy) const;
-  void DessinerBarres(const TRepere& r) const;
-  void DessinerLigne(const TRepere& r) const;
-  void DessinerPoints(const TRepere& r);
-  void DessinerMoyenne(const TRepere& r) const;
   void Courbe(pf::TCanevas& c);
   std::vector<TBarre> barres_;
   std::array<QString, MaxLignes> lignes_;

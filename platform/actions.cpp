@@ -62,6 +62,8 @@ constexpr TDefinitionAction Table[] = {
     {A::ModifierDevoirs, "M31", "&Modifier les informations d'un devoir...",
      "Modifier les renseignements relatifs à un devoir", ""},
     {A::SupprimerDevoir, "M32", "&Supprimer un devoir...", "Supprimer un devoir", ""},
+    {A::ImporterNotes, "MImporterNotes", "Importer des &notes...",
+     "Importer les notes d'un devoir depuis un fichier ou un tableur", ""},
     {A::ViderPeriode, "M33", "", "", ""},
     {A::ViderAnnee, "M34", "Su&pprimer les notes de l'année", "Supprimer TOUTES les notes de l'année", ""},
     {A::CoefficientsMatieres, "M50", "&Changer les coefficients...", "Changer les coefficients des matières", ""},

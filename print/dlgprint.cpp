@@ -1,6 +1,7 @@
 #include "print/dlgprint.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
@@ -8,22 +9,21 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "platform/aide.h"
 #include "platform/canevasqt.h"
 #include "platform/dialogues.h"
+#include "platform/fichiers.h"
 #include "platform/imprimantes.h"
 #include "platform/messages.h"
+#include "print/page.h"
 
 namespace calevrin {
 
@@ -33,8 +33,6 @@ namespace {
 
 // The sheet's picture never exceeds 311 pixels; the panel leaves 8 around it.
 constexpr int CotePanneau = 8 + 311 + 8;
-constexpr int ResolutionPdf = 300;
-constexpr int ResolutionImage = 150;
 
 // The hourglass for as long as a page or a file is being written, whatever the way out.
 class TSablier {
@@ -217,6 +215,9 @@ void TDLGPrint::MettreEnPage() {
   QWidget* contenu = contenu_ == 0 ? static_cast<QWidget*>(g_) : t_;
   contenu->setGeometry(mise_.Image);
   contenu->raise();
+  // The picture is the page's zone scaled, its texts measured as the printer measures them.
+  const QPaintDevice* mesure = mise_.Imprimable ? static_cast<const QPaintDevice*>(&imprimante_) : nullptr;
+  static_cast<controles::TVueControle*>(contenu)->FixerPage(mise_.Zone.size(), mise_.Echelle, mesure);
   g_->Graphe().LargeurControle = mise_.Image.width();
   imprimer_->setEnabled(mise_.Imprimable);
   sansZone_->setVisible(!mise_.Imprimable);
@@ -234,6 +235,10 @@ void TDLGPrint::Dessiner(pf::TCanevas& c, const QRect& zone) {
 }
 
 void TDLGPrint::DessinerPage(pf::TCanevas& c) { Dessiner(c, mise_.Zone); }
+
+TDessinZone TDLGPrint::Dessin() {
+  return [this](pf::TCanevas& c, const QRect& zone) { Dessiner(c, zone); };
+}
 
 QString TDLGPrint::DemanderFichier(const QString& filtre, const QString& extension) {
   QString nom = Titre();
@@ -279,29 +284,16 @@ QPageLayout TDLGPrint::PageExport() const {
 }
 
 bool TDLGPrint::EcrirePdf(const QString& fichier, int resolution, const QPageLayout& page) {
-  bool ecrit = false;
+  QString erreur = MessageFichier(fichier);
   {
     TSablier sablier;
-    // Opened here: a painter that fails to open its file only warns on the console.
-    QFile sortie(fichier);
-    if (sortie.open(QIODevice::WriteOnly)) {
-      QPdfWriter pdf(&sortie);
-      pdf.setResolution(resolution);
-      pdf.setPageLayout(page);
-      pdf.setTitle(Titre());
-      pdf.setCreator(QStringLiteral("Calevrin"));
-      QPainter p;
-      if (p.begin(&pdf)) {
-        const QRect zone = pdf.pageLayout().paintRectPixels(resolution);
-        const TMiseEnPage m = CalculerMiseEnPage(zone.width(), zone.height(), Paysage(), disposition_, f_->Marge);
-        pf::TCanevasQt c(p);
-        Dessiner(c, m.Zone);
-        ecrit = p.end() && sortie.error() == QFileDevice::NoError;
-      }
-    }
+    // Rendered into memory, then written whole: the old file stays until the new one is, and a
+    // FIFO or a device at the file's place is refused instead of blocking the program.
+    const QByteArray octets = PagePdf(Dessin(), page, resolution, disposition_, Paysage(), Titre());
+    if (!octets.isEmpty()) erreur = pf::EcrireFichier(fichier, octets);
   }
-  if (!ecrit) Erreur(MessageFichier(fichier));
-  return ecrit;
+  if (!erreur.isEmpty()) Erreur(erreur);
+  return erreur.isEmpty();
 }
 
 bool TDLGPrint::EnregistrerPdf() {
@@ -312,26 +304,14 @@ bool TDLGPrint::EnregistrerPdf() {
 bool TDLGPrint::EnregistrerImage() {
   const QString fichier = DemanderFichier(QStringLiteral("Image PNG (*.png)"), QStringLiteral(".png"));
   if (fichier.isEmpty()) return false;
-  bool ecrit = false;
+  QString erreur = MessageFichier(fichier);
   {
     TSablier sablier;
-    // The graph or table alone, at the size its placement gives it on the page.
-    const QRect page = PageExport().paintRectPixels(ResolutionImage);
-    const TMiseEnPage m = CalculerMiseEnPage(page.width(), page.height(), Paysage(), disposition_, f_->Marge);
-    QImage image(m.Zone.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const int parMetre = static_cast<int>(std::lround(ResolutionImage / 0.0254));
-    image.setDotsPerMeterX(parMetre);
-    image.setDotsPerMeterY(parMetre);
-    {
-      QPainter p(&image);
-      pf::TCanevasQt c(p);
-      Dessiner(c, QRect(QPoint(0, 0), m.Zone.size()));
-    }
-    ecrit = image.save(fichier, "PNG");
+    const QByteArray octets = ImagePng(Dessin(), PageExport(), disposition_, Paysage());
+    if (!octets.isEmpty()) erreur = pf::EcrireFichier(fichier, octets);
   }
-  if (!ecrit) Erreur(MessageFichier(fichier));
-  return ecrit;
+  if (!erreur.isEmpty()) Erreur(erreur);
+  return erreur.isEmpty();
 }
 
 void TDLGPrint::showEvent(QShowEvent* event) {

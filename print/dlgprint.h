@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPageLayout>
+#include <functional>
 
 #include "controls/vues.h"
 #include "platform/canevas.h"
@@ -61,6 +62,7 @@ class TDLGPrint : public QDialog {
   QString DemanderFichier(const QString& filtre, const QString& extension);
   bool EcrirePdf(const QString& fichier, int resolution, const QPageLayout& page);
   void Dessiner(plateforme::TCanevas& c, const QRect& zone);
+  std::function<void(plateforme::TCanevas&, const QRect&)> Dessin();
 
   QPrinter& imprimante_;
   int contenu_ = 0;

@@ -90,5 +90,5 @@ TEST(CliArguments, ChaqueCommandeAideeEtDansLUsage) {
     const std::size_t suite = reste.find("| ");
     reste = suite == std::string_view::npos ? std::string_view() : reste.substr(suite + 2);
   }
-  EXPECT_EQ(n, 18u);  // the commands, --help and --version
+  EXPECT_EQ(n, 19u);  // the commands, --help and --version
 }

@@ -69,7 +69,13 @@ TEST(Cli, CheckEtRepair) {
   EXPECT_TRUE(r2[76460] == 45 && r2[1347] == 20);
   const std::string copie = dir / "copie.cl3";
   EXPECT_TRUE(Cli({"repair", Exemple, copie}).code == 0 && Contenu(copie) == Contenu(Exemple));
-  EXPECT_EQ(Cli({"repair", court, copie}).code, 1);
+  EXPECT_EQ(Cli({"repair", court, copie}),
+            Refus(1, "Le fichier " + court + " est tronqué : 1000 octets au lieu de 76632\n"));
+  // Write-protected, as a shell would refuse it.
+  ::chmod(copie.c_str(), 0444);
+  EXPECT_EQ(Cli({"repair", abime, copie}),
+            Refus(1, "Le fichier " + copie + " est protégé en écriture ; il n'est pas remplacé\n"));
+  EXPECT_EQ(Contenu(copie), Contenu(Exemple));
 }
 
 // Devices, FIFOs and a full disk: refused with a French message, the target left as it was.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "model/ecriture.h"
 #include "tests/common/cli.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
@@ -32,8 +33,17 @@ TEST(CliNouvelle, ClasseCreeeDepuisUneListe) {
   // An existing class is never replaced.
   const std::string avant = Contenu(classe);
   EXPECT_EQ(Cli({"nouvelle", liste, classe, "--abreviation", "4C"}),
-            Refus(1, "Le fichier " + classe + " existe déjà ; il n'est pas remplacé.\n"));
+            Refus(1, "Le fichier " + classe + " existe déjà ; il n'est pas remplacé\n"));
   EXPECT_EQ(Contenu(classe), avant);
+  // Nor one that appears while the new class is being written.
+  static std::string intrus;
+  intrus = dir / "intrus.cl3";
+  CrochetsEcriture().etape = [](TEtapeEcriture) { std::ofstream(intrus) << "intrus"; };
+  const TResultat course = Cli({"nouvelle", liste, intrus});
+  CrochetsEcriture().etape = nullptr;
+  EXPECT_EQ(course.code, 1);
+  EXPECT_TRUE(Contient(course.erreurs, {"Le fichier " + intrus + " existe déjà ; il n'est pas remplacé\n"}));
+  EXPECT_EQ(Contenu(intrus), "intrus");
   const std::string autre = dir / "autre.cl3";
   EXPECT_EQ(Cli({"nouvelle", liste, autre, "--abreviation", "4\xC3\xA8me C"}).code, 0);
   EXPECT_NE(Cli({"info", autre}).sortie.find("Classe : 4ème C\n"), std::string::npos);
