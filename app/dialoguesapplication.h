@@ -13,6 +13,7 @@ class TDialoguesApplication : public TDialoguesFeuille {
   bool AjouterDevoir(QWidget* parent, TClasse& c) override;
   bool InsererDevoir(QWidget* parent, TClasse& c, int k) override;
   bool ModifierDevoirs(QWidget* parent, TClasse& c) override;
+  bool ImporterNotes(QWidget* parent, TClasse& c) override;
   int ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) override;
   bool AjouterEleve(QWidget* parent, TClasse& c) override;
   bool InsererEleve(QWidget* parent, TClasse& c) override;

@@ -119,7 +119,7 @@ TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
   LireMetriques();
   // The title invites a click that reopens the last class.
   if (!Options.liste[1].empty()) {
-    setWindowTitle(QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") + Utf8(Options.liste[1]));
+    setWindowTitle(QStringLiteral("Cliquer dans la fenêtre pour ouvrir le dernier fichier: ") + Utf8(Options.liste[1]));
     InviteDernierFichier = true;
   }
   horloge_ = new QTimer(this);
@@ -161,10 +161,10 @@ void TMDI::CreerBarreEtat() {
   } const boutons[13] = {
       {"sauver", "Sauver le fichier"},
       {"imprimer", "Imprimer"},
-      {"fermer", "Fermer la fenètre active"},
+      {"fermer", "Fermer la fenêtre active"},
       {"devoir", "Ajouter un nouveau devoir"},
       {"graphiques", "Ouvrir les 3 types de graphiques"},
-      {"suivante", "Visualiser la fenètre suivante"},
+      {"suivante", "Visualiser la fenêtre suivante"},
       {"apercu", "Mode Tableau ou Aperçu avant impression"},
       {"matiere", "Changer de matière"},
       {"periode", "Changer de trimestre"},
@@ -463,6 +463,8 @@ void TMDI::MajMenuFenetre(int k) {
 }
 
 void TMDI::AjouterFichierRecent(const std::string& nom) {
+  // Its one line in the configuration file would become several.
+  if (nom.find_first_of("\r\n") != std::string::npos) return;
   TTableau1<std::string, 3>& l = Options.liste;
   if (nom != l[1] && nom != l[2] && nom != l[3]) {
     l[3] = l[2];
@@ -555,10 +557,12 @@ bool TMDI::MenuFermerTous() {
   return true;
 }
 
-void TMDI::Mosaique(bool horizontale) {
+void TMDI::Mosaique(bool horizontale) { Mosaique(horizontale, zone_->subWindowList()); }
+
+void TMDI::Mosaique(bool horizontale, const QList<QMdiSubWindow*>& fenetres) {
   mosaiqueHorizontale_ = horizontale;
   QList<QMdiSubWindow*> l;
-  for (QMdiSubWindow* w : zone_->subWindowList())
+  for (QMdiSubWindow* w : fenetres)
     if (!w->isMinimized()) l.push_back(w);
   if (l.isEmpty()) return;
   const QRect r = zone_->viewport()->rect();

@@ -72,6 +72,8 @@ class TMDI : public QMainWindow {
   // "Exporter vers un classeur...": the active class as an .xlsx workbook.
   void MenuExporterClasseur();
   void MosaiqueCourante() { Mosaique(mosaiqueHorizontale_); }
+  // Only these windows, in the frame's tile mode; the others stay where they are.
+  void MosaiqueCourante(const QList<QMdiSubWindow*>& fenetres) { Mosaique(mosaiqueHorizontale_, fenetres); }
 
   bool HorlogeActive = true;
   bool InviteDernierFichier = false;
@@ -103,6 +105,7 @@ class TMDI : public QMainWindow {
   // The command on the active child; a button whose child is gone turns off.
   void Commande(plateforme::TCommandeCadre commande, int bouton = 0);
   void Mosaique(bool horizontale);
+  void Mosaique(bool horizontale, const QList<QMdiSubWindow*>& fenetres);
   void Cascade();
   void ArrangerIcones();
   void MenuOuvrirFichier();

@@ -1,6 +1,7 @@
 #pragma once
-// "&Nouvelle classe...": the students collected by TDial01 made into a class that has a name
-// but no file yet, so that its first save asks where to keep it.
+// "&Nouvelle classe...": the students collected by TDial01, then the class's parameters and its
+// subjects, made into a class that has a name but no file yet, so that its first save asks
+// where to keep it.
 
 #include <QString>
 #include <memory>
@@ -11,11 +12,13 @@ class QWidget;
 
 namespace calevrin {
 
-// "Classe.cl3" in the program's folder when a user may write there, otherwise in the user's
-// documents folder (an installed program's folder is not writable on Linux).
-QString CheminNouvelleClasse();
+// Where a new class is proposed: the folder of the last class opened or saved (dernier, the
+// first recent file), else the user's documents folder, else home; the file named after the
+// abbreviation ("Classe" when it gives no usable name).
+QString CheminNouvelleClasse(const QString& dernier, const QString& abreviation);
 
-// The new class, modified and never saved; nullptr when the dialog was cancelled.
+// The new class, modified and never saved; nullptr when the students' dialog was cancelled.
+// Cancelling the parameters or the subjects keeps their defaults.
 std::unique_ptr<TDocumentClasse> CreerNouvelleClasse(QWidget* parent);
 
 }  // namespace calevrin

@@ -166,13 +166,13 @@ struct TLecteur {
   }
 };
 
+// Builds the whole file's keys in memory: the file is then written once.
 struct TEcrivain {
-  const std::string& fichier;
   char sep;
-  bool ok = true;
+  std::vector<pf::TEntreeProfil> entrees;
 
   void Ecrire(const char* section, const std::string& cle, const std::string& valeur) {
-    if (ok) ok = pf::EcrireProfil(section, cle, valeur, fichier);
+    entrees.push_back({section, cle, valeur});
   }
   void Booleen(const char* s, const char* cle, bool b, bool TOptions::*) { Ecrire(s, cle, b ? "1" : "0"); }
   void Octet(const char* s, const char* cle, std::uint8_t b, std::uint8_t) { Ecrire(s, cle, std::to_string(b)); }
@@ -213,10 +213,13 @@ void ChargerOptions(TOptions& o, const std::string& fichier, char separateurDeci
 }
 
 bool EnregistrerOptions(const TOptions& o, const std::string& fichier, char separateurDecimal) {
-  TEcrivain ecrivain{fichier, separateurDecimal};
+  TEcrivain ecrivain{separateurDecimal, {}};
   ParcourirCles(o, ecrivain);
-  if (!ecrivain.ok) Alerter(TGenreAlerte::Erreur, Formater("Impossible d'écrire dans %s", fichier));
-  return ecrivain.ok;
+  const bool ok = pf::EcrireProfils(ecrivain.entrees, fichier);
+  // A refused file was announced when read.
+  if (!ok && !pf::ProfilRefuse(fichier))
+    Alerter(TGenreAlerte::Erreur, Formater("Impossible d'écrire dans %s", fichier));
+  return ok;
 }
 
 }  // namespace calevrin

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 
 #include "dialogs/ages.h"
@@ -13,6 +15,7 @@
 #include "dialogs/classement.h"
 #include "dialogs/coefficients.h"
 #include "dialogs/importliste.h"
+#include "dialogs/importnotes.h"
 #include "dialogs/insereeleve.h"
 #include "dialogs/matieres.h"
 #include "dialogs/modifiereleve.h"
@@ -20,6 +23,7 @@
 #include "dialogs/parametresclasse.h"
 #include "dialogs/supprimereleve.h"
 #include "examples/exemple.h"
+#include "model/cp1252.h"
 
 using namespace calevrin;
 
@@ -57,6 +61,29 @@ void BM_ImportListe(benchmark::State& s) {
     benchmark::DoNotOptimize(image);
   }
 }
+// From the menu to the painted preview of a 45-row quiz export read from its file.
+void BM_ImportNotes(benchmark::State& s) {
+  TClasse& c = Exemple();
+  c.FixerMatiereCourante(1);
+  c.FixerPeriodeCourante(1);
+  QTemporaryDir dossier;
+  const QString chemin = dossier.filePath(QStringLiteral("quiz.csv"));
+  {
+    std::ofstream f(chemin.toStdString());
+    f << "Nom de famille;Prénom;Adresse de courriel;Note/10,00\r\n";
+    for (int e = 1; e <= 45; ++e)
+      f << (e <= c.NbEleves() ? Utf8DepuisCp1252(c.Eleve(e).Nom.Vue()) + ";" + Utf8DepuisCp1252(c.Eleve(e).Prenom.Vue())
+                              : "Inconnu;" + std::to_string(e))
+        << ";e@ecole.fr;" << e % 11 << ",5\r\n";
+  }
+  for (auto _ : s) {
+    TDialImportNotes d(nullptr, c);
+    d.LireFichier(chemin);
+    d.show();
+    QPixmap image = d.grab();
+    benchmark::DoNotOptimize(image);
+  }
+}
 void BM_TDial05(benchmark::State& s) { Ouvrir<TDial05>(s, Exemple()); }
 void BM_TDial13(benchmark::State& s) { Ouvrir<TDial13>(s, Exemple()); }
 void BM_TDial07(benchmark::State& s) { Ouvrir<TDial07>(s, Exemple()); }
@@ -72,6 +99,7 @@ void BM_TDial12(benchmark::State& s) { Ouvrir<TDial12>(s, static_cast<const TCla
 
 BENCHMARK(BM_TDial01)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportListe)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportNotes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TDial05)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TDial13)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TDial07)->Unit(benchmark::kMillisecond);

@@ -114,4 +114,12 @@ void BM_ChargerConfiguration(benchmark::State& s) {
 }
 BENCHMARK(BM_ChargerConfiguration)->Unit(benchmark::kMicrosecond);
 
+// What quitting writes: every key, in one atomic write flushed to the disk.
+void BM_EnregistrerConfiguration(benchmark::State& s) {
+  const std::string f = (Dossier() / "calevrin.ini").string();
+  OptionsParDefaut(OptionsDefaut);
+  for (auto _ : s) EnregistrerOptions(OptionsDefaut, f, ',');
+}
+BENCHMARK(BM_EnregistrerConfiguration)->Unit(benchmark::kMillisecond);
+
 }  // namespace

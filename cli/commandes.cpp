@@ -45,7 +45,7 @@ int Info(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
     return 1;
   }
   if (!c) {
-    err << MsgLecture << '\n';
+    err << MessageTronque(chemin, taille) << '\n';
     return 1;
   }
   const int np = c->NbPeriodes();
@@ -103,12 +103,13 @@ int Check(const cli::TArguments& a, std::ostream& out, std::ostream&) {
 int Repair(const cli::TArguments& a, std::ostream& out, std::ostream& err) {
   const std::string& entree = a.fichiers[0];
   const std::string& sortie = a.fichiers[1];
+  if (!cli::ClasseLibre(a, sortie, err)) return 1;
   std::uint64_t taille = 0;
   std::unique_ptr<TClasse> c;
   try {
     c = cli::LireClasse(entree, taille);
     if (!c) {
-      err << MsgLecture << '\n';
+      err << MessageTronque(entree, taille) << '\n';
       return 1;
     }
     const std::size_t defauts = VerifierClasse(*c).size();
@@ -255,8 +256,11 @@ const cli::TCommande CommandeRepair{
     .fichiers = "ENTREE SORTIE",
     .fichiersMin = 2,
     .fichiersMax = 2,
+    .options = {cli::OptionForce},
     .executer = Repair,
-    .aide = "  repair ENTREE SORTIE    écrit une copie corrigée (identique si le fichier est correct)\n",
+    .aide =
+        "  repair ENTREE SORTIE    écrit une copie corrigée (identique si le fichier est correct)\n"
+        "      --force             même si SORTIE est ouverte dans le programme\n",
     .usageComplet = true,
 };
 
@@ -344,6 +348,7 @@ constexpr const cli::TCommande* Commandes[] = {
     &cli::CommandeStatistiques,
     &cli::CommandeEvolution,
     &cli::CommandeBilan,
+    &cli::CommandePage,
 };
 
 std::string AideDeLOutil() {

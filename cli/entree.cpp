@@ -9,6 +9,7 @@
 #include "model/edition.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
+#include "model/verrou.h"
 
 namespace calevrin::cli {
 
@@ -42,7 +43,7 @@ bool OuvrirClasse(const TArguments& a, TClasseOuverte& r, std::ostream& err) {
     return false;
   }
   if (!r.classe) {
-    err << MsgLecture << '\n';
+    err << MessageTronque(chemin, taille) << '\n';
     return false;
   }
   NormaliserNoms(*r.classe, r.options);
@@ -74,6 +75,14 @@ std::optional<TDateJour> DateDuJour(const TArguments& a, std::ostream& err) {
   const auto date = LireDateIso(*texte);
   if (!date) err << "Date incorrecte : " << *texte << " (AAAA-MM-JJ attendu)\n";
   return date;
+}
+
+bool ClasseLibre(const TArguments& a, const std::string& classe, std::ostream& err) {
+  std::string detenteur;
+  if (a.A(OptionForce.nom) || !VerrouDetenu(classe, detenteur)) return true;
+  err << "La classe " << classe << " est ouverte dans le programme (" << detenteur
+      << ") : la fermer d'abord, ou ajouter --force pour l'écrire quand même.\n";
+  return false;
 }
 
 }  // namespace calevrin::cli

@@ -26,6 +26,13 @@ struct TClasseOuverte {
 };
 bool OuvrirClasse(const TArguments& a, TClasseOuverte& r, std::ostream& err);
 
+// "--force": write a class even while a running program holds it.
+inline constexpr TOption OptionForce{"--force", TValeur::Aucune, ""};
+// False, after a message on err naming the holder, when a running program holds the class
+// that the command would write and --force was not given: its next save would undo the
+// command's work, or the command its.
+bool ClasseLibre(const TArguments& a, const std::string& classe, std::ostream& err);
+
 // The date given by --date as AAAA-MM-JJ, or today without it; nullopt, after a message on
 // err, when the text is not a date that exists.
 std::optional<TDateJour> DateDuJour(const TArguments& a, std::ostream& err);

@@ -33,6 +33,96 @@ std::optional<std::string> DateDevoir(const std::string& t) {
   return DateDevoirTexte(0, TDateJour{a, m, j});
 }
 
+// The new test's date, coefficient and comment (by default the table's file name).
+int LireNouveauDevoir(const TArguments& a, const TOptions& o, const std::string& tableau, TNouveauDevoir& nouveau,
+                      std::ostream& err) {
+  nouveau.Date = DateDevoirTexte();
+  if (a.A("--date")) {
+    const auto d = DateDevoir(*a.Texte("--date"));
+    if (!d) {
+      err << "Date incorrecte : " << *a.Texte("--date") << " (JJ/MM/AAAA attendu)\n";
+      return 2;
+    }
+    nouveau.Date = *d;
+  }
+  if (a.A("--coef")) {
+    const auto coef = Nombre(*a.Texte("--coef"));
+    if (!coef || *coef < 0 || *coef > o.coefmax) {
+      err << "Coefficient incorrect : un nombre de 0 à " << static_cast<int>(o.coefmax) << " est attendu.\n";
+      return 2;
+    }
+    nouveau.Coef = *coef;
+  }
+  const std::string commentaire = a.A("--commentaire") ? *a.Texte("--commentaire") : CommentaireDepuisFichier(tableau);
+  const std::optional<std::string> cp = Cp1252DepuisUtf8(commentaire);
+  if (!cp) {
+    err << "« " << commentaire << " » contient un caractère qu'un fichier classe ne peut pas enregistrer.\n";
+    return 2;
+  }
+  nouveau.Commentaire = *cp;
+  return 0;
+}
+
+bool LireTableau(const std::string& tableau, TSourceNotes& source, std::ostream& err) {
+  std::string octets;
+  try {
+    octets = LireFichierTexte(tableau, TailleMaxNotes, MsgPasTableauNotes);
+  } catch (const EErreurClasse& e) {
+    err << e.what() << '\n';
+    return false;
+  }
+  try {
+    source = LireSourceNotes(octets);
+  } catch (const EErreurClasse& e) {
+    err << tableau << " : " << e.what() << '\n';
+    return false;
+  }
+  return true;
+}
+
+void EcrireApercu(const TClasse& c, const TSourceNotes& source, const TApercuNotes& apercu, std::ostream& out) {
+  for (const TCasesApercu& x : CasesApercu(c, apercu)) {
+    if (x.Ligne > 0)
+      out << "ligne " << x.Ligne << " : " << (apercu.ParOrdre ? std::string("(dans l'ordre)") : x.Nom) << " ; " << x.Lu
+          << " -> " << x.Eleve << " : " << x.Resultat << '\n';
+    else
+      out << "sans ligne : " << x.Eleve << " : " << x.Resultat << '\n';
+  }
+  out << ResumeApercu(source, apercu) << '\n';
+}
+
+struct TCible {
+  int Matiere, Periode, Devoir;  // Devoir 0: a new test
+};
+
+int Enregistrer(const TArguments& a, TCible cible, const TApercuNotes& apercu, const TChoixNotes& choix,
+                const TNouveauDevoir& nouveau, std::ostream& out, std::ostream& err) {
+  const int m = cible.Matiere, p = cible.Periode, k = cible.Devoir;
+  // Written over the class as stored: only the grades and the test change, not the names'
+  // case nor the view saved with it.
+  std::uint64_t taille = 0;
+  std::unique_ptr<TClasse> brute;
+  try {
+    brute = LireClasse(a.Fichier(), taille);
+    if (!brute) throw EErreurClasse(MessageTronque(a.Fichier(), taille));
+    const int vm = brute->MatiereCourante(), vp = brute->PeriodeCourante();
+    brute->FixerMatiereCourante(m);
+    brute->FixerPeriodeCourante(p);
+    const bool fait = AppliquerNotes(*brute, apercu, choix, nouveau);
+    brute->FixerMatiereCourante(vm);
+    brute->FixerPeriodeCourante(vp);
+    if (!fait) throw EErreurClasse(std::string(MsgPlusDeDevoir));
+    brute->Enregistrer();
+  } catch (const EErreurClasse& e) {
+    err << e.what() << '\n';
+    return 1;
+  }
+  const int devoir = k > 0 ? k : brute->NbDevoirs(m, p);
+  out << a.Fichier() << " : " << apercu.NbPrises << (apercu.NbPrises > 1 ? " notes enregistrées" : " note enregistrée")
+      << " dans le devoir " << devoir << '\n';
+  return 0;
+}
+
 int Notes(const TArguments& a, std::ostream& out, std::ostream& err) {
   const std::string& tableau = a.fichiers[1];
   if (!a.A("--matiere") || !a.A("--periode") || (a.A("--devoir") && a.A("--nouveau"))) {
@@ -64,45 +154,10 @@ int Notes(const TArguments& a, std::ostream& out, std::ostream& err) {
   if (a.A("--devoir") && !indice("--devoir", c.NbDevoirs(m, p), k)) return 2;
 
   TNouveauDevoir nouveau;
-  nouveau.Date = DateDevoirTexte();
-  if (a.A("--date")) {
-    const auto d = DateDevoir(*a.Texte("--date"));
-    if (!d) {
-      err << "Date incorrecte : " << *a.Texte("--date") << " (JJ/MM/AAAA attendu)\n";
-      return 2;
-    }
-    nouveau.Date = *d;
-  }
-  if (a.A("--coef")) {
-    const auto coef = Nombre(*a.Texte("--coef"));
-    if (!coef || *coef < 0 || *coef > o.coefmax) {
-      err << "Coefficient incorrect : un nombre de 0 à " << static_cast<int>(o.coefmax) << " est attendu.\n";
-      return 2;
-    }
-    nouveau.Coef = *coef;
-  }
-  const std::string commentaire = a.A("--commentaire") ? *a.Texte("--commentaire") : CommentaireDepuisFichier(tableau);
-  const std::optional<std::string> cp = Cp1252DepuisUtf8(commentaire);
-  if (!cp) {
-    err << "« " << commentaire << " » contient un caractère qu'un fichier classe ne peut pas enregistrer.\n";
-    return 2;
-  }
-  nouveau.Commentaire = *cp;
+  if (const int code = LireNouveauDevoir(a, o, tableau, nouveau, err); code != 0) return code;
 
-  std::string octets;
   TSourceNotes source;
-  try {
-    octets = LireFichierTexte(tableau, TailleMaxNotes, MsgPasTableauNotes);
-  } catch (const EErreurClasse& e) {
-    err << e.what() << '\n';
-    return 1;
-  }
-  try {
-    source = LireSourceNotes(octets);
-  } catch (const EErreurClasse& e) {
-    err << tableau << " : " << e.what() << '\n';
-    return 1;
-  }
+  if (!LireTableau(tableau, source, err)) return 1;
   TChoixNotes choix = ChoixParDefaut(source, o);
   choix.Devoir = k;
   choix.Remplacer = a.A("--remplacer");
@@ -120,14 +175,7 @@ int Notes(const TArguments& a, std::ostream& out, std::ostream& err) {
   }
 
   const TApercuNotes apercu = ApercuNotes(c, source, choix, o);
-  for (const TCasesApercu& x : CasesApercu(c, apercu)) {
-    if (x.Ligne > 0)
-      out << "ligne " << x.Ligne << " : " << (apercu.ParOrdre ? std::string("(dans l'ordre)") : x.Nom) << " ; " << x.Lu
-          << " -> " << x.Eleve << " : " << x.Resultat << '\n';
-    else
-      out << "sans ligne : " << x.Eleve << " : " << x.Resultat << '\n';
-  }
-  out << ResumeApercu(source, apercu) << '\n';
+  EcrireApercu(c, source, apercu, out);
   if (!apercu.Complet && !a.A("--partiel")) {
     err << "Rien n'est écrit : des lignes n'ont pas trouvé un seul élève ou portent une note refusée "
            "(--partiel enregistre les autres).\n";
@@ -138,29 +186,7 @@ int Notes(const TArguments& a, std::ostream& out, std::ostream& err) {
     return 1;
   }
 
-  // Written over the class as stored: only the grades and the test change, not the names'
-  // case nor the view saved with it.
-  std::uint64_t taille = 0;
-  std::unique_ptr<TClasse> brute;
-  try {
-    brute = LireClasse(a.Fichier(), taille);
-    if (!brute) throw EErreurClasse(std::string(MsgLecture));
-    const int vm = brute->MatiereCourante(), vp = brute->PeriodeCourante();
-    brute->FixerMatiereCourante(m);
-    brute->FixerPeriodeCourante(p);
-    const bool fait = AppliquerNotes(*brute, apercu, choix, nouveau);
-    brute->FixerMatiereCourante(vm);
-    brute->FixerPeriodeCourante(vp);
-    if (!fait) throw EErreurClasse(std::string(MsgPlusDeDevoir));
-    brute->Enregistrer();
-  } catch (const EErreurClasse& e) {
-    err << e.what() << '\n';
-    return 1;
-  }
-  const int devoir = k > 0 ? k : brute->NbDevoirs(m, p);
-  out << a.Fichier() << " : " << apercu.NbPrises << (apercu.NbPrises > 1 ? " notes enregistrées" : " note enregistrée")
-      << " dans le devoir " << devoir << '\n';
-  return 0;
+  return Enregistrer(a, {m, p, k}, apercu, choix, nouveau, out, err);
 }
 
 }  // namespace

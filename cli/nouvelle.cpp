@@ -6,8 +6,11 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/entree.h"
 #include "model/cp1252.h"
+#include "model/ecriture.h"
 #include "model/erreurs.h"
+#include "model/fichierclasse.h"
 #include "model/importliste.h"
 #include "model/nouvelleclasse.h"
 
@@ -28,10 +31,11 @@ int Nouvelle(const TArguments& a, std::ostream& out, std::ostream& err) {
   };
   if (!enCp1252(a.Texte("--abreviation"), abreviation) || !enCp1252(a.Texte("--annee"), annee)) return 2;
 
+  if (!ClasseLibre(a, fichierClasse, err)) return 1;
   // A class file holds a year of grades: a command run twice must not replace it.
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::symlink_status(fichierClasse, ec))) {
-    err << "Le fichier " << fichierClasse << " existe déjà ; il n'est pas remplacé.\n";
+    err << Formater(MsgExisteDeja, fichierClasse) << '\n';
     return 1;
   }
 
@@ -61,7 +65,10 @@ int Nouvelle(const TArguments& a, std::ostream& out, std::ostream& err) {
   if (abreviation) c->Abreviation.Affecter(*abreviation);
   if (annee) c->AnneeScolaire.Affecter(*annee);
   try {
-    c->Enregistrer();
+    // Created, never replaced: a class that appeared since the check above stays as it is.
+    auto image = std::make_unique<TImage>();
+    EcrireImage(*c, *image);
+    EcrireFichierAtomique(fichierClasse, image->data(), image->size(), TModeEcriture{.exclusif = true});
   } catch (const EErreurClasse& e) {
     err << e.what() << '\n';
     return 1;
@@ -81,7 +88,7 @@ const TCommande CommandeNouvelle{
     .fichiers = "LISTE CLASSE.cl3",
     .fichiersMin = 2,
     .fichiersMax = 2,
-    .options = {{"--abreviation", TValeur::Texte, "ABR"}, {"--annee", TValeur::Texte, "ANNEE"}},
+    .options = {{"--abreviation", TValeur::Texte, "ABR"}, {"--annee", TValeur::Texte, "ANNEE"}, OptionForce},
     .executer = Nouvelle,
     .aide =
         "  nouvelle LISTE CLASSE   crée la classe CLASSE (qui ne doit pas exister) avec les élèves\n"
@@ -89,7 +96,8 @@ const TCommande CommandeNouvelle{
         "                          une de dates de naissance facultative ; les lignes écartées et\n"
         "                          leur raison sont écrites sur la sortie d'erreur\n"
         "      --abreviation ABR   abréviation de la classe (par défaut tirée du nom de CLASSE)\n"
-        "      --annee ANNEE       année scolaire (par défaut l'année en cours)\n",
+        "      --annee ANNEE       année scolaire (par défaut l'année en cours)\n"
+        "      --force             même si CLASSE est ouverte dans le programme\n",
     .usageComplet = true,
 };
 

@@ -41,6 +41,8 @@ void DossierExecutionPrive() {
   ::setenv("XDG_RUNTIME_DIR", dossier.c_str(), 1);
 }
 
+}  // namespace
+
 // Fonts need a GUI application; the tool has no display, nor needs one.
 std::unique_ptr<QGuiApplication> ApplicationSansEcran() {
   if (QGuiApplication::instance()) return nullptr;
@@ -52,7 +54,16 @@ std::unique_ptr<QGuiApplication> ApplicationSansEcran() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-}  // namespace
+int EcrireSortie(const std::string& sortie, const QByteArray& octets, std::ostream& erreurs) {
+  try {
+    EcrireFichierAtomique(sortie, reinterpret_cast<const std::uint8_t*>(octets.constData()),
+                          static_cast<std::size_t>(octets.size()));
+  } catch (const EErreurClasse& e) {
+    erreurs << e.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
 
 int ImprimerFichesPdf(const TClasse& c, const TOptions& o, int periode, const std::vector<int>& eleves,
                       const std::string& sortie, std::ostream& erreurs) {
@@ -119,14 +130,7 @@ int ImprimerPdf(const TClasse& c, const TOptions& o, const std::string& sortie, 
     erreurs << Formater(MsgCreation, sortie) << '\n';
     return 1;
   }
-  try {
-    EcrireFichierAtomique(sortie, reinterpret_cast<const std::uint8_t*>(octets.constData()),
-                          static_cast<std::size_t>(octets.size()));
-  } catch (const EErreurClasse& e) {
-    erreurs << e.what() << '\n';
-    return 1;
-  }
-  return 0;
+  return EcrireSortie(sortie, octets, erreurs);
 }
 
 }  // namespace calevrin

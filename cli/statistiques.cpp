@@ -1,5 +1,7 @@
 #include "cli/statistiques.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -49,6 +51,11 @@ bool Choisir(const TArguments& a, const TClasse& c, TEtatStat& etat, std::ostrea
   }
   if (etat.Fenetre == TFenetreStat::Devoir) {
     const int nd = etat.Periode <= MaxPeriodes ? c.NbDevoirs(etat.Matiere, etat.Periode) : 0;
+    if (!devoir) {
+      // As the window shows a subject or period just chosen: its last test.
+      etat.Devoir = nd;
+      return true;
+    }
     if (*devoir < 1 || *devoir > nd) {
       err << "Pas de devoir " << *devoir << " dans cette matière et cette période ("
           << (nd == 0 ? std::string("aucun devoir") : "devoirs 1 à " + std::to_string(nd)) << ").\n";
@@ -114,7 +121,93 @@ int Executer(TFenetreStat fenetre, const TArguments& a, std::ostream& out, std::
 constexpr TOption Matiere{"--matiere", TValeur::Entier, "S"};
 constexpr TOption Periode{"--periode", TValeur::Entier, "P"};
 
+TImprimerPage& ImprimerPage() {
+  static TImprimerPage f;
+  return f;
+}
+
+std::string Minuscules(std::string s) {
+  for (char& x : s)
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+  return s;
+}
+
+int Page(const TArguments& a, std::ostream&, std::ostream& err) {
+  static const std::pair<const char*, TFenetreStat> fenetres[] = {{"devoir", TFenetreStat::Devoir},
+                                                                  {"moyennes", TFenetreStat::Moyennes},
+                                                                  {"evolution", TFenetreStat::Evolution},
+                                                                  {"bilan", TFenetreStat::Bilan}};
+  const std::string nom = a.Texte("--fenetre").value_or("");
+  const auto f = std::ranges::find_if(fenetres, [&](const auto& x) { return nom == x.first; });
+  if (f == std::end(fenetres)) {
+    err << "Choisir la fenêtre avec --fenetre devoir, moyennes, evolution ou bilan.\n";
+    return 2;
+  }
+  const int placement = a.Nombre("--placement").value_or(2);
+  if (placement < 1 || placement > 6) {
+    err << "La disposition se choisit de 1 à 6 (1 en haut à gauche, 2 en haut, 3 page entière, 4 en haut "
+           "centré, 5 au milieu, 6 centré).\n";
+    return 2;
+  }
+  TDemandePage d;
+  d.sortie = a.fichiers[1];
+  const std::string extension = Minuscules(std::filesystem::path(d.sortie).extension().string());
+  if (extension != ".pdf" && extension != ".png") {
+    err << "Le fichier de sortie doit finir par .pdf ou .png : " << d.sortie << '\n';
+    return 2;
+  }
+  if (!ImprimerPage()) {
+    err << "Cette version de calevrin-cli ne sait pas écrire de pages.\n";
+    return 1;
+  }
+  TClasseOuverte entree;
+  if (!OuvrirClasse(a, entree, err)) return 1;
+  const TClasse& c = *entree.classe;
+  const TOptions& o = entree.options;
+  TEtatStat etat = EtatInitial(f->second, c, o);
+  if (!Choisir(a, c, etat, err)) return 2;
+  switch (f->second) {
+    case TFenetreStat::Devoir: d.graphe = CalculerStat02(c, etat, o); break;
+    case TFenetreStat::Moyennes: d.graphe = CalculerStat03(c, etat, o); break;
+    case TFenetreStat::Evolution: d.graphe = CalculerStat01(c, etat, o); break;
+    case TFenetreStat::Bilan: d.tableau = CalculerStat04(c, etat, o); break;
+  }
+  d.png = extension == ".png";
+  d.placement = placement;
+  d.paysage = a.A("--paysage");
+  d.noirBlanc = a.A("--noir-et-blanc") || o.noirblanc;
+  d.cadre = a.A("--cadre");
+  return ImprimerPage()(d, err);
+}
+
 }  // namespace
+
+void InstallerImprimerPage(TImprimerPage f) { ImprimerPage() = std::move(f); }
+
+const TCommande CommandePage{
+    .nom = "page",
+    .fichiers = "FICHIER SORTIE.pdf|SORTIE.png",
+    .fichiersMin = 2,
+    .fichiersMax = 2,
+    .options = {{"--fenetre", TValeur::Texte, "devoir|moyennes|evolution|bilan"},
+                Matiere,
+                Periode,
+                {"--devoir", TValeur::Entier, "K"},
+                {"--eleve", TValeur::Entier, "N"},
+                {"--placement", TValeur::Entier, "1..6"},
+                {"--paysage", TValeur::Aucune, ""},
+                {"--noir-et-blanc", TValeur::Aucune, ""},
+                {"--cadre", TValeur::Aucune, ""},
+                OptionIni},
+    .executer = Page,
+    .aide =
+        "  page FICHIER SORTIE     la page qu'imprime l'aperçu d'une fenêtre statistique (--fenetre devoir,\n"
+        "                          moyennes, evolution ou bilan ; --matiere, --periode, --devoir, --eleve\n"
+        "                          comme ci-dessus), en PDF ou, pour SORTIE.png, l'image du graphique\n"
+        "                          seul ; --placement 1 à 6 (2 par défaut : en haut), --paysage,\n"
+        "                          --noir-et-blanc, --cadre (tracer le cadre)\n",
+    .usageComplet = true,
+};
 
 const TCommande CommandeStatistiques{
     .nom = "statistiques",

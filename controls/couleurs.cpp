@@ -88,11 +88,11 @@ void TMaColorDialog::ChargerCouleurs() {
 
 // A folder that cannot be written loses the custom colours, nothing more: no message.
 void TMaColorDialog::SauverCouleurs() {
-  const std::string fichier = Fichier().toStdString();
+  std::vector<pf::TEntreeProfil> entrees;
   for (int i = 0; i < 16; ++i)
-    if (!pf::EcrireProfil(Section, "nColor" + std::to_string(i),
-                          Entree(i, DepuisQColor(QColorDialog::customColor(i))).toStdString(), fichier))
-      return;
+    entrees.push_back(
+        {Section, "nColor" + std::to_string(i), Entree(i, DepuisQColor(QColorDialog::customColor(i))).toStdString()});
+  pf::EcrireProfils(entrees, Fichier().toStdString());
 }
 
 TColorPanel::TColorPanel(QWidget* parent) : QFrame(parent) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/ajustement.h"
+
 namespace calevrin::controles {
 
 using pf::Div;
@@ -87,7 +89,9 @@ void TNewGraphe::CopierPourImpression(const TNewGraphe& source) {
 void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
   if (W <= 0 || H <= 0) return;  // the font size below would be zero or less
   // Every call below is relative to (X, Y).
-  auto texte = [&](int x, int y, const QString& s) { c.TexteSortie(X + x, Y + y, s); };
+  auto texte = [&](int x, int y, const QString& s) {
+    if (!s.isEmpty()) c.TexteSortie(X + x, Y + y, s);
+  };
   auto ligne = [&](int x1, int y1, int x2, int y2) {
     c.DeplacerVers(X + x1, Y + y1);
     c.LigneVers(X + x2, Y + y2);
@@ -104,9 +108,11 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
       c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
     }
   };
-  auto policeNormale = [&] {
+  auto police = [&](double taille, bool souligne) {
     pf::TPolice f = Police;
     if (NoirBlanc) f.Couleur = Noir;
+    if (souligne) f.Souligne = true;
+    f.Taille = taille;
     c.FixerPolice(f);
   };
 
@@ -114,49 +120,80 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
   c.FixerLargeurPlume(1);
   Police.Taille = R(std::min(W, H) / 23.0);
   Police.Pixels = true;
-  policeNormale();
+  const double taille = Police.Taille;
+  const double tailleTitre = R(1.3 * taille);
+  police(taille, false);
   c.FixerCouleurPlume(NoirBlanc ? Noir : CouleurL);
   brosseFond();
   rectangle(0, 0, W, H);
   c.FixerStylePlume(pf::TStylePlume::Plein);
 
-  // Without a series, or with a scale that would divide by zero, the caption says it all.
+  // Without a series, or with a scale that would divide by zero, the caption says it all, as
+  // large as a title: in a big window it is the only thing to read.
   if (NbBarre() == 0 || Vmax <= 0) {
+    police(tailleTitre, false);
+    const QString s = Ajuster(c, Caption, W - 4, Plancher(tailleTitre));
     c.FixerAlignement(pf::TAlignement::Centre);
-    texte(Div(W, 2), Div(H, 2), Caption);
+    texte(Div(W, 2), std::max(0, Div(H - c.HauteurTexte(s), 2)), s);
     return;
   }
 
   int hautTitre = 0;
+  int basTitre = 0;  // where the title's text ends; nothing else goes above it
   if (!Caption.isEmpty()) {
-    pf::TPolice f = Police;
-    if (NoirBlanc) f.Couleur = Noir;
-    f.Souligne = true;
-    f.Taille = R(1.3 * Police.Taille);
-    c.FixerPolice(f);
+    police(tailleTitre, true);
+    const QString s = Ajuster(c, Caption, W - 4, Plancher(tailleTitre));
     c.FixerAlignement(pf::TAlignement::Centre);
-    texte(Div(W, 2), 2, Caption);
-    hautTitre = R(1.5 * c.HauteurTexte(Caption));
-    policeNormale();
+    texte(Div(W, 2), 2, s);
+    const int h = c.HauteurTexte(s);
+    hautTitre = R(1.5 * h);
+    basTitre = 2 + h;
+    police(taille, false);
   }
 
-  const int hautLigne = R(1.2 * c.HauteurTexte(QStringLiteral("H")));
-  const int gauche = LegV ? R(1.3 * c.LargeurTexte(QStringLiteral("mm"))) : 0;
+  const int hautTexte = c.HauteurTexte(QStringLiteral("H"));
+  const int hautLigne = R(1.2 * hautTexte);
+  const int n = NbBarre();
+
+  // The graduations' numbers, right-aligned at five sixths of the margin, must not cross the
+  // rectangle's left edge: a scale of 100 widens the margin.
+  std::vector<int> graduations;
+  int gauche = 0;
+  if (LegV) {
+    gauche = R(1.3 * c.LargeurTexte(QStringLiteral("mm")));
+    // The values grow with k: the first one above Vmax ends the scale, whatever NbGradV says.
+    if (PasVert > 0)
+      for (std::int64_t k = 1; k <= NbGradV && k * PasVert <= Vmax; ++k) {
+        graduations.push_back(static_cast<int>(k * PasVert));
+        const int l = c.LargeurTexte(QString::number(graduations.back()));
+        gauche = std::max(gauche, R((l + 1) * 6 / 5.0) + 1);
+      }
+  }
   const int base = H - (LegH ? hautLigne : 0) - nbLigne_ * hautLigne;
+  // Markers are sized from the smaller side: a wide, short graph must not hide its scale.
+  const int point = Div(std::min(W, H), 80);
+  // The plot starts under the title, far enough for the top number and a marker at the top.
+  const int haut =
+      std::max(hautTitre, (Caption.isEmpty() ? 0 : basTitre) + std::max(LegV ? Div(hautTexte + 1, 2) : 0, point) + 1);
 
   // Under the labels row when there is one; without it the first line takes its place,
-  // so that the last line stays inside the rectangle.
+  // so that the last line stays inside the rectangle. A line that would reach the title is
+  // left out.
   c.FixerAlignement(pf::TAlignement::Gauche);
-  for (int i = 1; i <= nbLigne_; ++i) texte(gauche + 3, base + (LegH ? i : i - 1) * hautLigne, Ligne(i));
+  for (int i = 1; i <= nbLigne_; ++i) {
+    const int y = base + (LegH ? i : i - 1) * hautLigne;
+    if (y < basTitre) continue;
+    texte(gauche + 3, y, Ajuster(c, Ligne(i), W - gauche - 5, Plancher(taille)));
+    c.FixerTaillePolice(taille);
+  }
 
-  if (base < hautTitre || W < gauche) return;
+  if (base < haut || W < gauche) return;
 
   if (LegH) ligne(gauche, base, W, base);
-  if (LegV) ligne(gauche, base, gauche, hautTitre);
+  if (LegV) ligne(gauche, base, gauche, haut);
 
-  const int n = NbBarre();
   const int largeurCase = Div(W - gauche, n);
-  const double echelle = static_cast<double>(base - hautTitre) / Vmax;
+  const double echelle = static_cast<double>(base - haut) / Vmax;
   // A grade such as "1E9" lies far off any drawing: clamped in floating point, a little past
   // the edges the canvas clips to, so that it never overflows an integer.
   auto hauteur = [&](double v) {
@@ -164,58 +201,42 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
     return std::isnan(d) ? base : base - R(std::clamp(d, -2.0 * H, 2.0 * H));
   };
 
-  if (LegH) {
-    for (int i = 1; i <= n; ++i) {
-      const QString& s = Barre(i)->Legende();
-      const int l = c.LargeurTexte(s);
-      texte(gauche + i * largeurCase - (Div(largeurCase - l, 2) + l), base + Div(hautLigne, 7), s);
-    }
-  }
+  c.FixerStylePlume(pf::TStylePlume::Pointille);
+  for (const int v : graduations) ligne(gauche - 2, hauteur(v), W - 1, hauteur(v));
+  c.FixerStylePlume(pf::TStylePlume::Plein);
 
-  if (LegV && PasVert > 0) {
-    c.FixerAlignement(pf::TAlignement::Droite);
-    c.FixerStylePlume(pf::TStylePlume::Pointille);
-    // The values grow with k: the first one above Vmax ends the scale, whatever NbGradV says.
-    for (std::int64_t k = 1; k <= NbGradV && k * PasVert <= Vmax; ++k) {
-      const int v = static_cast<int>(k * PasVert);
-      const QString s = QString::number(v);
-      const int y = hauteur(v);
-      texte(Div(gauche * 5, 6), y - Div(c.HauteurTexte(s), 2), s);
-      ligne(gauche - 2, y, W - 1, y);
-    }
-    c.FixerStylePlume(pf::TStylePlume::Plein);
+  // The texts written in the slots, under the axis and on it, share one size that fits them
+  // all in a slot.
+  std::vector<QString> textesCases;
+  for (int i = 1; i <= n; ++i) {
+    const TBarre& b = *Barre(i);
+    if (LegH) textesCases.push_back(b.Legende());
+    if (b.Valeur < 0 && Mode != TMode::mBezier) textesCases.push_back(b.Texte());
+    if (b.Valeur == 0 && Afficher0 && Mode == TMode::mBarre) textesCases.push_back(QStringLiteral("0"));
   }
+  const double tailleCase = AjusterTaille(c, textesCases, largeurCase - 2, Plancher(taille));
+  c.FixerTaillePolice(taille);
 
   const int demi = Div(largeurCase, 2);
-  const int point = Div(W, 120);
   auto marque = [&](const TBarre& b, int cx, int cy) {
     c.FixerCouleurBrosse(NoirBlanc ? Noir : b.Couleur);
     rectangle(cx - point, cy - point, cx + point, cy + point);
-  };
-  auto texteSurAxe = [&](int i, const QString& s) {
-    texte(gauche - demi + i * largeurCase, base - c.HauteurTexte(s), s);
   };
 
   switch (Mode) {
     case TMode::mBarre:
       for (int i = 1; i <= n; ++i) {
         const TBarre& b = *Barre(i);
-        if (b.Valeur > 0) {
-          if (NoirBlanc) {
-            c.FixerCouleurBrosse(Noir);
-            c.FixerStyleBrosse(pf::TStyleBrosse::CroixDiagonale);
-          } else {
-            c.FixerCouleurBrosse(b.Couleur);
-            c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
-          }
-          // One pixel wider than the slot: neighbouring bars share their border line.
-          rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1, hauteur(b.Valeur));
+        if (b.Valeur <= 0) continue;
+        if (NoirBlanc) {
+          c.FixerCouleurBrosse(Noir);
+          c.FixerStyleBrosse(pf::TStyleBrosse::CroixDiagonale);
         } else {
-          c.FixerAlignement(pf::TAlignement::Centre);
-          brosseFond();
-          if (b.Valeur == 0 && Afficher0) texteSurAxe(i, QStringLiteral("0"));
-          if (b.Valeur < 0) texteSurAxe(i, b.Texte());
+          c.FixerCouleurBrosse(b.Couleur);
+          c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
         }
+        // One pixel wider than the slot: neighbouring bars share their border line.
+        rectangle(gauche + (i - 1) * largeurCase, base + 1, gauche + i * largeurCase + 1, hauteur(b.Valeur));
       }
       break;
     case TMode::mLigne: {
@@ -230,10 +251,6 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
       for (int j = 1; j <= n - 1; ++j)
         if (const TBarre& b = *Barre(j + 1); b.Valeur >= 0)
           c.LigneVers(X + gauche + demi + j * largeurCase, Y + hauteur(b.Valeur));
-      c.FixerAlignement(pf::TAlignement::Centre);
-      brosseFond();
-      for (int i = 1; i <= n; ++i)
-        if (Barre(i)->Valeur < 0) texteSurAxe(i, Barre(i)->Texte());
       c.FixerLargeurPlume(1);
       for (int i = 1; i <= n; ++i)
         if (const TBarre& b = *Barre(i); b.Valeur >= 0)
@@ -256,16 +273,68 @@ void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
       break;
   }
 
-  if (Moy && BarreMoy.Valeur >= 0) {
+  const bool moyenne = Moy && BarreMoy.Valeur >= 0;
+  const int ya = hauteur(moyenne ? BarreMoy.Valeur : 0);
+  if (moyenne) {
     c.FixerCouleurPlume(NoirBlanc ? Noir : BarreMoy.Couleur);
     c.FixerLargeurPlume(2);
-    const int ya = hauteur(BarreMoy.Valeur);
     c.DeplacerVers(X + gauche, Y + ya);
     c.FixerStylePlume(pf::TStylePlume::Pointille);
     c.LigneVers(X + W, Y + ya);
+  }
+
+  // The texts last, over the bars and markers, so that none of them is hidden.
+  brosseFond();
+  c.FixerTaillePolice(tailleCase);
+  const int hautCase = c.HauteurTexte(QStringLiteral("0"));
+  bool texteSurAxe = false;
+  c.FixerAlignement(pf::TAlignement::Centre);
+  for (int i = 1; i <= n && Mode != TMode::mBezier; ++i) {
+    const TBarre& b = *Barre(i);
+    QString s;
+    if (b.Valeur < 0) s = b.Texte();
+    if (b.Valeur == 0 && Afficher0 && Mode == TMode::mBarre) s = QStringLiteral("0");
+    if (s.isEmpty()) continue;
+    texte(gauche - demi + i * largeurCase, base - c.HauteurTexte(s), Elider(c, s, largeurCase - 2));
+    texteSurAxe = true;
+  }
+  if (LegH) {
+    // Labels still too wide at the smallest size take several slots each: one label every
+    // 'pas' slots says more than a row of "…".
+    int plusLarge = 0;
+    for (int i = 1; i <= n; ++i) plusLarge = std::max(plusLarge, c.LargeurTexte(Barre(i)->Legende()));
+    const int pas = largeurCase > 0 ? std::clamp(Div(plusLarge + 2 + largeurCase - 1, largeurCase), 1, n) : n;
+    c.FixerAlignement(pf::TAlignement::Gauche);
+    for (int i = 1; i <= n; i += pas) {
+      const int cx = gauche + i * largeurCase - demi;
+      const QString s = Elider(c, Barre(i)->Legende(), std::min(pas * largeurCase - 2, 2 * std::min(cx, W - cx) - 2));
+      const int l = c.LargeurTexte(s);
+      texte(gauche + i * largeurCase - (Div(largeurCase - l, 2) + l), base + Div(hautLigne, 7), s);
+    }
+  }
+  c.FixerTaillePolice(taille);
+
+  if (LegV) {
+    c.FixerAlignement(pf::TAlignement::Droite);
+    // Upwards; a number that would touch the one under it is left out.
+    int libre = H;
+    for (const int v : graduations) {
+      const QString s = QString::number(v);
+      const int y = hauteur(v) - Div(c.HauteurTexte(s), 2);
+      if (y + c.HauteurTexte(s) > libre) continue;
+      texte(Div(gauche * 5, 6), y, s);
+      libre = y;
+    }
+  }
+
+  if (moyenne) {
     c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
     c.FixerAlignement(pf::TAlignement::Gauche);
-    texte(gauche + 3, ya, QStringLiteral("moy."));
+    const QString s = QStringLiteral("moy.");
+    const int h = c.HauteurTexte(s);
+    // Under its line, unless that would cover the texts standing on the axis.
+    const int y = std::max(haut, std::min(ya, base - h - (texteSurAxe ? hautCase : 0)));
+    texte(gauche + 3, y, Elider(c, s, W - gauche - 5));
   }
 }
 

@@ -1,6 +1,9 @@
 #include "controls/tableau.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "controls/ajustement.h"
 
 namespace calevrin::controles {
 
@@ -108,27 +111,114 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
 
   const int largeurCol = Div(W, nbColonne_ + 1);
   const int hautLigne = Div(H, nbLigne_ + 1);
-  for (int col = 2; col <= nbColonne_; ++col) relief(col * largeurCol, hautLigne, col * largeurCol, H);
+  // The cells' font first: their texts decide where the columns part.
+  pf::TPolice fc = f;
+  fc.Taille = Div(std::min(W, H), 13);
+  c.FixerPolice(fc);
+  const Colonnes col = Largeurs(c, W, largeurCol);
+  fc.Taille = c.Police().Taille;
+  for (int k = 2; k <= nbColonne_; ++k) {
+    const int x = col.debut[static_cast<std::size_t>(k)];
+    relief(x, hautLigne, x, H);
+  }
   for (int l = 2; l <= nbLigne_; ++l) relief(0, l * hautLigne, W, l * hautLigne);
 
   f.Gras = f.Italique = false;
   f.Souligne = true;
   f.Taille = Div(std::min(W, H), 13);
+  const double taille = f.Taille;
   c.FixerPolice(f);
+  const QString titre = Ajuster(c, Caption, W - 4, Plancher(taille));
   c.FixerAlignement(pf::TAlignement::Centre);
-  c.TexteSortie(X + Div(W, 2), Y + Div(hautLigne - c.HauteurTexte(Caption), 2), Caption);
+  if (!titre.isEmpty()) c.TexteSortie(X + Div(W, 2), Y + Div(hautLigne - c.HauteurTexte(titre), 2), titre);
 
-  f.Gras = Police.Gras;
-  f.Italique = Police.Italique;
-  f.Souligne = Police.Souligne;
-  c.FixerPolice(f);
+  c.FixerPolice(fc);
   const int texteY = Div(hautLigne - c.HauteurTexte(QStringLiteral("P")), 2);
-  c.FixerAlignement(pf::TAlignement::Gauche);
-  for (int l = 1; l <= nbLigne_; ++l) c.TexteSortie(X + Div(largeurCol, 3), Y + l * hautLigne + texteY, Cellule(1, l));
-  c.FixerAlignement(pf::TAlignement::Centre);
   for (int l = 1; l <= nbLigne_; ++l)
-    for (int col = 2; col <= nbColonne_; ++col)
-      c.TexteSortie(X + col * largeurCol + Div(largeurCol, 2), Y + l * hautLigne + texteY, Cellule(col, l));
+    for (int k = 1; k <= nbColonne_; ++k) {
+      const QString s = Cellule(k, l);
+      if (s.isEmpty()) continue;
+      const int gaucheCase = col.debut[static_cast<std::size_t>(k)];
+      const int droiteCase = col.debut[static_cast<std::size_t>(k + 1)];
+      const int y = Y + l * hautLigne + texteY;
+      const int largeur = c.LargeurTexte(s);
+      if (col.rognees && largeur > droiteCase - gaucheCase - 2 * col.marge) {
+        // Even at the smallest size: the text is cut at its cell's edges.
+        c.FixerAlignement(pf::TAlignement::Gauche);
+        c.TexteCadre(X + gaucheCase + 1, Y + l * hautLigne, X + droiteCase - 1, Y + (l + 1) * hautLigne,
+                     X + gaucheCase + col.marge, y, s);
+      } else if (k == 1) {
+        c.FixerAlignement(pf::TAlignement::Gauche);
+        c.TexteSortie(X + col.gaucheTexte1, y, s);
+      } else {
+        c.FixerAlignement(pf::TAlignement::Centre);
+        c.TexteSortie(X + Div(gaucheCase + droiteCase, 2), y, s);
+      }
+    }
+}
+
+// The spans of the columns. The first column twice as wide as the others when every text fits
+// that way; otherwise each column as wide as its widest text, the room left shared; when even
+// that is too wide the font is made smaller, and at its floor the cells' texts are cut.
+TTableau::Colonnes TTableau::Largeurs(pf::TCanevas& c, int W, int largeurCol) const {
+  Colonnes r;
+  const double taille = c.Police().Taille;
+  auto besoins = [&](std::array<int, MaxColonnes + 2>& b) {
+    r.marge = std::max(1, Div(c.LargeurTexte(QStringLiteral("m")), 3));
+    for (int k = 1; k <= nbColonne_; ++k) {
+      int l = 0;
+      for (int ligne = 1; ligne <= nbLigne_; ++ligne) l = std::max(l, c.LargeurTexte(Cellule(k, ligne)));
+      b[static_cast<std::size_t>(k)] = l + 2 * r.marge;
+    }
+    // The columns of figures keep one width, the widest one's.
+    const int figures = *std::max_element(b.begin() + 2, b.begin() + nbColonne_ + 1);
+    std::fill(b.begin() + 2, b.begin() + nbColonne_ + 1, figures);
+    return b[1] + (nbColonne_ - 1) * figures;
+  };
+  std::array<int, MaxColonnes + 2> besoin{};
+  int total = besoins(besoin);
+
+  // The usual layout, the first column's text a third of a column in.
+  const int tiers = Div(largeurCol, 3);
+  const bool usuel = besoin[1] - r.marge + tiers <= 2 * largeurCol && besoin[2] <= largeurCol;
+  if (usuel) {
+    r.debut[1] = 0;
+    for (int k = 2; k <= nbColonne_ + 1; ++k) r.debut[static_cast<std::size_t>(k)] = k * largeurCol;
+    r.gaucheTexte1 = tiers;
+    return r;
+  }
+
+  if (total > W) {
+    const double plancher = Plancher(taille);
+    double t = std::max(plancher, std::floor(taille * W / total));
+    c.FixerTaillePolice(t);
+    total = besoins(besoin);
+    while (total > W && t > plancher) {
+      t = std::max(plancher, t - 1);
+      c.FixerTaillePolice(t);
+      total = besoins(besoin);
+    }
+  }
+  r.rognees = total > W;
+  r.debut[1] = 0;
+  if (r.rognees) {
+    // Each column keeps its share of what the texts would need.
+    long long cumul = 0;
+    for (int k = 1; k <= nbColonne_; ++k) {
+      cumul += besoin[static_cast<std::size_t>(k)];
+      r.debut[static_cast<std::size_t>(k + 1)] = static_cast<int>(cumul * W / total);
+    }
+  } else {
+    // The room left goes to the columns in equal parts, the remainder to the first.
+    const int part = Div(W - total, nbColonne_);
+    int x = W - total - part * nbColonne_;
+    for (int k = 1; k <= nbColonne_; ++k) {
+      x += besoin[static_cast<std::size_t>(k)] + part;
+      r.debut[static_cast<std::size_t>(k + 1)] = x;
+    }
+  }
+  r.gaucheTexte1 = r.marge;
+  return r;
 }
 
 }  // namespace calevrin::controles

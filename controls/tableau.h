@@ -45,6 +45,14 @@ class TTableau {
   void CopierPourImpression(const TTableau& source);
 
  private:
+  struct Colonnes {
+    std::array<int, MaxColonnes + 2> debut{};  // column k spans debut[k] to debut[k + 1]
+    int gaucheTexte1 = 0;                      // where the first column's texts start
+    int marge = 1;                             // kept on each side of a text in its cell
+    bool rognees = false;                      // the texts too wide for their cells are cut
+  };
+  Colonnes Largeurs(pf::TCanevas& c, int W, int largeurCol) const;
+
   int nbLigne_ = 5;
   int nbColonne_ = 5;
   std::array<std::array<QString, MaxLignes>, MaxColonnes> cellules_;

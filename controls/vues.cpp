@@ -6,21 +6,37 @@
 
 namespace calevrin::controles {
 
-TVueGraphe::TVueGraphe(QWidget* parent) : QWidget(parent) { resize(200, 150); }
+TVueControle::TVueControle(QWidget* parent) : QWidget(parent) { resize(200, 150); }
 
-void TVueGraphe::paintEvent(QPaintEvent*) {
+void TVueControle::FixerPage(const QSize& taille, double echelle, const QPaintDevice* mesure) {
+  page_ = taille;
+  echelle_ = echelle;
+  mesure_ = mesure;
+  update();
+}
+
+void TVueControle::Peindre(QPainter& p, plateforme::TCanevasQt& c) {
+  if (page_.isEmpty()) {
+    Dessiner(c, width(), height());
+    return;
+  }
+  p.scale(echelle_, echelle_);
+  c.FixerMesure(mesure_);
+  Dessiner(c, page_.width(), page_.height());
+}
+
+void TVueControle::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  pf::TCanevasQt c(p);
+  plateforme::TCanevasQt c(p);
+  Peindre(p, c);
+}
+
+void TVueGraphe::Dessiner(plateforme::TCanevasQt& c, int W, int H) {
+  // The curve takes one step per pixel of this window, on paper too.
   graphe_.LargeurControle = width();
-  graphe_.Dessine(c, 0, 0, width(), height());
+  graphe_.Dessine(c, 0, 0, W, H);
 }
 
-TVueTableau::TVueTableau(QWidget* parent) : QWidget(parent) { resize(200, 150); }
-
-void TVueTableau::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  pf::TCanevasQt c(p);
-  tableau_.Dessine(c, 0, 0, width(), height());
-}
+void TVueTableau::Dessiner(plateforme::TCanevasQt& c, int W, int H) { tableau_.Dessine(c, 0, 0, W, H); }
 
 }  // namespace calevrin::controles

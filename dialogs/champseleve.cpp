@@ -82,7 +82,7 @@ void MessageNomObligatoire() {
 
 void ConseilDateNaissance() {
   plateforme::BoiteMessage(QStringLiteral("La saisie de la date de naissance est conseillée pour le bon "
-                                          "fonctionnement des menus Age des élèves et Anniversaire du mois."),
+                                          "fonctionnement des menus Âge des élèves et Anniversaire du mois."),
                            plateforme::TGenreMessage::Information);
 }
 

@@ -409,6 +409,11 @@ QWidget* TDialOption::OngletPolice() {
   cb1_->setCurrentIndex(2 - std::min<int>(copie_.relief, 2));
   connect(cb1_, &QComboBox::activated, this, &TDialOption::CBOnClick);
 
+  DisposerOngletPolice(page, identique);
+  return page;
+}
+
+void TDialOption::DisposerOngletPolice(QWidget* page, QCheckBox* identique) {
   auto* g = new QGridLayout(page);
   g->addWidget(Etiquette(QStringLiteral("Police :"), lb2_, page), 0, 0);
   g->addWidget(edit1_, 1, 0);
@@ -434,7 +439,6 @@ QWidget* TDialOption::OngletPolice() {
   lb2_->setFixedHeight(150);
   lb3_->setFixedHeight(150);
   lb4_->setFixedHeight(150);
-  return page;
 }
 
 QWidget* TDialOption::OngletImpression() {

@@ -74,6 +74,7 @@ class TDialOption : public QDialog {
   QWidget* OngletDivers();
   QWidget* OngletCouleur();
   QWidget* OngletPolice();
+  void DisposerOngletPolice(QWidget* page, QCheckBox* identique);
   QWidget* OngletImpression();
   QWidget* OngletSauvegarde();
   QWidget* OngletTitre();

@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -22,6 +21,7 @@
 #include "model/dates.h"
 #include "model/erreurs.h"
 #include "platform/chemins.h"
+#include "platform/fichiers.h"
 #include "platform/messages.h"
 #include "platform/pressepapiers.h"
 #include "platform/texte.h"
@@ -165,17 +165,14 @@ QString TDial10::FichierTexte() const {
 
 void TDial10::Button2Click() {
   const QString chemin = QDir::toNativeSeparators(FichierTexte());
-  bool ecrit = false;
+  QString erreur;
   {
     TSablier sablier;
     QDir().mkpath(QFileInfo(chemin).absolutePath());
-    const std::string texte = Utf8DepuisCp1252(FichierClassement(classement_));
-    QSaveFile f(chemin);
-    ecrit = f.open(QIODevice::WriteOnly) &&
-            f.write(texte.data(), static_cast<qint64>(texte.size())) == static_cast<qint64>(texte.size()) && f.commit();
+    erreur = pf::EcrireFichier(chemin, QByteArray::fromStdString(Utf8DepuisCp1252(FichierClassement(classement_))));
   }
-  if (!ecrit) {
-    pf::BoiteMessage(QString::fromStdString(Formater(MsgCreation, chemin.toStdString())), pf::TGenreMessage::Erreur);
+  if (!erreur.isEmpty()) {
+    pf::BoiteMessage(erreur, pf::TGenreMessage::Erreur);
     return;
   }
   pf::BoiteMessage(QStringLiteral("Le fichier ") + chemin + QStringLiteral(" est créé."),

@@ -2,11 +2,16 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -15,6 +20,7 @@
 #include "model/moyennes.h"
 #include "model/note.h"
 #include "platform/aide.h"
+#include "platform/dialogues.h"
 #include "platform/messages.h"
 #include "platform/texte.h"
 #include "platform/validateurcp1252.h"
@@ -68,6 +74,27 @@ QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom) {
 }
 
 // An empty topic gives a button that cannot be pressed rather than one that does nothing.
+QTableWidget* TableApercu(QWidget* parent, const char* nom, const QStringList& titres) {
+  auto* t = new QTableWidget(0, static_cast<int>(titres.size()), parent);
+  t->setObjectName(QLatin1String(nom));
+  t->setHorizontalHeaderLabels(titres);
+  t->verticalHeader()->setVisible(false);
+  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t->setSelectionBehavior(QAbstractItemView::SelectRows);
+  t->setTabKeyNavigation(false);
+  t->horizontalHeader()->setStretchLastSection(true);
+  t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+  t->setMinimumHeight(t->fontMetrics().height() * 6);
+  t->resizeColumnsToContents();
+  return t;
+}
+
+QString ChoisirFichierImport(QWidget* parent, const QString& filtre) {
+  QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
+  return pf::DemanderFichierOuverture(parent, dossier, filtre);
+}
+
 QPushButton* BoutonAide(QDialog* d, const QString& sujet, bool raccourci) {
   QPushButton* b = Bouton(d, raccourci ? QStringLiteral("&Aide") : QStringLiteral("Aide"), "BoutonAide");
   if (sujet.isEmpty()) {

@@ -5,6 +5,7 @@
 // Widgets are given object names for tests; the parent owns what is made.
 
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 namespace calevrin {
@@ -41,6 +43,12 @@ QLineEdit* Champ(QWidget* parent, const char* nom, int capacite);
 QLabel* Etiquette(const QString& texte, QWidget* champ, QWidget* parent);
 
 QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom);
+
+// The preview of an import: rows selected whole, not edited, the last column stretched.
+QTableWidget* TableApercu(QWidget* parent, const char* nom, const QStringList& titres);
+// A text file to import, chosen from the documents folder (the home folder when the desktop
+// has none); empty when cancelled.
+QString ChoisirFichierImport(QWidget* parent, const QString& filtre);
 
 // "&Aide", named BoutonAide, opening the help topic sujet, also on F1. Without a topic the
 // button is there but disabled.

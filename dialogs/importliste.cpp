@@ -2,19 +2,15 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "dialogs/composants.h"
 #include "model/erreurs.h"
-#include "platform/dialogues.h"
 #include "platform/messages.h"
 #include "platform/pressepapiers.h"
 
@@ -23,21 +19,6 @@ namespace calevrin {
 namespace pf = plateforme;
 
 namespace {
-
-QTableWidget* Table(QWidget* parent, const char* nom, const QStringList& titres) {
-  auto* t = new QTableWidget(0, static_cast<int>(titres.size()), parent);
-  t->setObjectName(QLatin1String(nom));
-  t->setHorizontalHeaderLabels(titres);
-  t->verticalHeader()->setVisible(false);
-  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  t->setSelectionBehavior(QAbstractItemView::SelectRows);
-  t->setTabKeyNavigation(false);
-  t->horizontalHeader()->setStretchLastSection(true);
-  t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
-  t->setMinimumHeight(t->fontMetrics().height() * 6);
-  t->resizeColumnsToContents();
-  return t;
-}
 
 void Cellule(QTableWidget* t, int ligne, int colonne, const QString& texte) {
   t->setItem(ligne, colonne, new QTableWidgetItem(texte));
@@ -65,10 +46,11 @@ TDialImportListe::TDialImportListe(QWidget* parent, const TDateJour& aujourdhui)
   resume_ = new QLabel(QStringLiteral("Aucune liste lue."), this);
   resume_->setObjectName(QStringLiteral("Resume"));
   resume_->setWordWrap(true);
-  eleves_ = Table(this, "Eleves",
-                  {QStringLiteral("N°"), QStringLiteral("Nom"), QStringLiteral("Prénom"),
-                   QStringLiteral("Date de naissance"), QStringLiteral("Ligne"), QStringLiteral("Remarque")});
-  ignorees_ = Table(this, "Ignorees", {QStringLiteral("Ligne"), QStringLiteral("Texte"), QStringLiteral("Raison")});
+  eleves_ = TableApercu(this, "Eleves",
+                        {QStringLiteral("N°"), QStringLiteral("Nom"), QStringLiteral("Prénom"),
+                         QStringLiteral("Date de naissance"), QStringLiteral("Ligne"), QStringLiteral("Remarque")});
+  ignorees_ =
+      TableApercu(this, "Ignorees", {QStringLiteral("Ligne"), QStringLiteral("Texte"), QStringLiteral("Raison")});
   garderDoubles_ = new QCheckBox(QStringLiteral("&Garder aussi les élèves en double"), this);
   garderDoubles_->setObjectName(QStringLiteral("GarderDoubles"));
   garderDoubles_->setVisible(false);
@@ -84,7 +66,7 @@ TDialImportListe::TDialImportListe(QWidget* parent, const TDateJour& aujourdhui)
   racine->addWidget(explication);
   racine->addLayout(sources);
   racine->addWidget(resume_);
-  racine->addWidget(Etiquette(QStringLiteral("&Elèves à importer :"), eleves_, this));
+  racine->addWidget(Etiquette(QStringLiteral("É&lèves à importer :"), eleves_, this));
   racine->addWidget(eleves_, 3);
   racine->addWidget(garderDoubles_);
   racine->addWidget(Etiquette(QStringLiteral("&Lignes ignorées :"), ignorees_, this));
@@ -140,11 +122,8 @@ void TDialImportListe::Lire(const std::string& octets, const QString& origine) {
 }
 
 void TDialImportListe::ChoisirFichier() {
-  // The documents folder, when the desktop has made one.
-  QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (dossier.isEmpty() || !QFileInfo(dossier).isDir()) dossier = QDir::homePath();
-  const QString nom = pf::DemanderFichierOuverture(
-      this, dossier, QStringLiteral("Liste d'élèves (*.csv *.tsv *.txt);;Tous les fichiers (*)"));
+  const QString nom =
+      ChoisirFichierImport(this, QStringLiteral("Liste d'élèves (*.csv *.tsv *.txt);;Tous les fichiers (*)"));
   if (nom.isEmpty()) return;
   std::string octets;
   try {

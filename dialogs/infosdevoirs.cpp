@@ -38,7 +38,7 @@ TDial06::TDial06(QWidget* parent, TClasse& classe, const TOptions& o)
   auto* racine = new QVBoxLayout(this);
   racine->addWidget(choix);
   racine->addWidget(gb1_);
-  racine->addWidget(Boutons(this, ok, QString()));
+  racine->addWidget(Boutons(this, ok, QStringLiteral("Dlg_InfosDevoir")));
   racine->setSizeConstraint(QLayout::SetFixedSize);
 
   affiche_ = classe.NbDevoirs(m_, p_);
@@ -70,7 +70,8 @@ bool TDial06::EcrireDevoir() {
   if (!t) return false;
   modifFaite_ = true;
   const double stocke = classe_.Devoir(m_, p_, affiche_).Coef;
-  const std::optional<double> coef = champs_.coef->isModified() ? LireCoef(champs_.coef, options_, QStringLiteral("du devoir")) : stocke;
+  const std::optional<double> coef =
+      champs_.coef->isModified() ? LireCoef(champs_.coef, options_, QStringLiteral("du devoir")) : stocke;
   ModifierDevoir(classe_, affiche_, t->date, t->duree, coef.value_or(stocke), t->commentaire);
   cb_->setItemText(affiche_ - 1, LibelleDevoir(classe_, m_, p_, affiche_));
   return coef.has_value();

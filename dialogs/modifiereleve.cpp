@@ -16,11 +16,11 @@
 namespace calevrin {
 
 TDial08::TDial08(QWidget* parent, TClasse& classe, const TOptions& o) : QDialog(parent), classe_(classe), options_(o) {
-  setWindowTitle(TitreClasse(QStringLiteral("Modifier les renseignement sur un élève"), classe));
+  setWindowTitle(TitreClasse(QStringLiteral("Modifier les renseignements sur un élève"), classe));
   auto* groupe = new QGroupBox(this);
   auto* grille = new QFormLayout(groupe);
   cb_ = ListeEleves(groupe, classe);
-  grille->addRow(Etiquette(QStringLiteral("&Elève :"), cb_, groupe), cb_);
+  grille->addRow(Etiquette(QStringLiteral("É&lève :"), cb_, groupe), cb_);
   const char* noms[3] = {"Edit1", "Edit2", "Edit3"};
   champs_ = ChampsEleve(groupe, grille, noms, QStringLiteral("&Date de naissance ( jjmmaaaa ) :"), QString());
   connect(cb_, &QComboBox::currentIndexChanged, this, &TDial08::Choisir);

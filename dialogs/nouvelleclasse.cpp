@@ -80,7 +80,7 @@ bool TDial01::Stocker() {
 
 void TDial01::Afficher(int indice) {
   indice_ = indice;
-  groupe_->setTitle(QStringLiteral(" Elève n° %1 ").arg(indice_));
+  groupe_->setTitle(QStringLiteral(" Élève n° %1 ").arg(indice_));
   champs_.Afficher(saisis_[static_cast<std::size_t>(indice_ - 1)]);
 }
 
@@ -117,6 +117,15 @@ void TDial01::BitBtn1Click() {
     return;
   }
   done(DialogueConfirme);
+}
+
+void TDial01::reject() {
+  const bool saisi = !champs_.nom->text().trimmed().isEmpty() ||
+                     std::any_of(saisis_.begin(), saisis_.end(), [](const TEleveSaisi& e) { return !SansNom(e.Nom); });
+  if (saisi && pf::BoiteMessage(QStringLiteral("Abandonner la saisie des élèves ?"), pf::TGenreMessage::Confirmation,
+                                pf::BoutonOui | pf::BoutonNon) != pf::TReponse::Oui)
+    return;
+  done(DialogueAnnule);
 }
 
 void TDial01::Remplir(const std::vector<TEleveSaisi>& eleves) {

@@ -27,7 +27,8 @@ class TDial01 : public QDialog {
   // Fills the working slots from a list read (the import's confirmation) and shows slot 1.
   void Remplir(const std::vector<TEleveSaisi>& eleves);
 
-  void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
+  // Annuler, Escape, the window closed: asks before students typed are lost.
+  void reject() override;
 
  private:
   bool Stocker();

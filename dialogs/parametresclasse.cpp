@@ -63,7 +63,7 @@ TDial05::TDial05(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
   auto* matiere = new QVBoxLayout;
   matiere->setSpacing(0);
   matiere->addWidget(edit4_);
-  matiere->addWidget(new QLabel(QStringLiteral("( Ce nom de retrouve sur le bulletin scolaire )"), groupe));
+  matiere->addWidget(new QLabel(QStringLiteral("( Ce nom se retrouve sur le bulletin scolaire )"), groupe));
   grille->addRow(Etiquette(QStringLiteral("Nom de la &matière principale"), edit4_, groupe), matiere);
   grille->addRow(Etiquette(QStringLiteral("A&bréviation de la classe"), edit1_, groupe), edit1_);
   grille->addRow(Etiquette(QStringLiteral("Année &scolaire"), edit2_, groupe), edit2_);
@@ -78,7 +78,7 @@ TDial05::TDial05(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
   joker->setSpacing(0);
   joker->addWidget(cb1_);
   joker->addWidget(Remarque(QStringLiteral("( La note la plus basse est ignorée )"), groupe));
-  joker->addWidget(Remarque(QStringLiteral("( Tous les calculs sont alors fait avec cette moyenne )"), groupe));
+  joker->addWidget(Remarque(QStringLiteral("( Tous les calculs sont alors faits avec cette moyenne )"), groupe));
   grille->addRow(joker);
 
   QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BitBtn1");

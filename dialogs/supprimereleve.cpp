@@ -23,7 +23,7 @@ TDial04::TDial04(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
   auto* grille = new QFormLayout(groupe);
   cb_ = ListeEleves(groupe, classe);
   cb_->setObjectName(QStringLiteral("ComboBox1"));
-  grille->addRow(Etiquette(QStringLiteral("&Elève à supprimer :"), cb_, groupe), cb_);
+  grille->addRow(Etiquette(QStringLiteral("É&lève à supprimer :"), cb_, groupe), cb_);
   QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BitBtn1");
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &TDial04::BitBtn1Click);

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,7 @@ QTableWidget* TableLecture(QWidget* parent, const std::array<std::string, N>& en
   const double echelle = t->fontMetrics().height() / 13.0;
   int largeur = 0;
   for (std::size_t i = 0; i < N; ++i) {
-    const int l = static_cast<int>(proportions[i] * echelle + 0.5);
+    const int l = static_cast<int>(std::lround(proportions[i] * echelle));
     t->setColumnWidth(static_cast<int>(i), l);
     largeur += l;
   }

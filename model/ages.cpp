@@ -13,7 +13,7 @@ const TLigneAge& EnteteAges() {
 
 TAges ListerAges(const TClasse& c, const TDateJour& aujourdhui) {
   TAges resultat;
-  resultat.Titre = "Age des \xE9leves ( " + MoisAnneeTexte(aujourdhui) + " )";
+  resultat.Titre = "\xC2ge des \xE9l\xE8ves ( " + MoisAnneeTexte(aujourdhui) + " )";
   struct TAge {
     int eleve;
     int jours;  // 0: no age

@@ -17,7 +17,7 @@ using TLigneAge = std::array<std::string, 3>;
 const TLigneAge& EnteteAges();
 
 struct TAges {
-  std::string Titre;              // "Age des éleves ( décembre 2026 )"
+  std::string Titre;              // "Âge des élèves ( décembre 2026 )"
   std::vector<TLigneAge> Lignes;  // by decreasing age, heading excluded
   std::string Moyenne;            // AgeMoyen
 };

@@ -124,7 +124,8 @@ void TClasse::NouvelleClasse(const TDateJour& aujourdhui) {
 
 void TClasse::Charger() {
   auto image = std::make_unique_for_overwrite<TImage>();
-  if (LireImageFichier(NomFichier, *image) < TailleFichierClasse) throw EErreurClasse(std::string(MsgLecture));
+  if (const std::uint64_t taille = LireImageFichier(NomFichier, *image); taille < TailleFichierClasse)
+    throw EErreurClasse(MessageTronque(NomFichier, taille));
   LireImage(*this, *image);
 }
 

@@ -157,6 +157,81 @@ std::string CibleEcriture(const std::string& chemin) {
   }
 }
 
+namespace {
+
+// One write in progress: the target's folder held open, and the temporary when it has a name.
+struct TEcriture {
+  const std::string& chemin;
+  const TModeEcriture& options;
+  std::string nom = {};
+  int dossier = -1;
+  std::string temporaire = {};
+  bool fixerMode = false;
+  mode_t mode = 0;
+  mode_t creation = 0;
+  bool direct = false;   // straight under the target's name
+  bool anonyme = false;  // an O_TMPFILE not yet linked
+
+  EErreurClasse Abandonner(int fd, std::string_view message = MsgCreation) {
+    if (!temporaire.empty()) ::unlinkat(dossier, temporaire.c_str(), 0);
+    if (fd >= 0) ::close(fd);
+    ::close(dossier);
+    return EErreurClasse(Formater(message, chemin));
+  }
+};
+
+// One attempt; false when the anonymous temporary cannot be linked and the data must be
+// written again under a name.
+bool Tenter(TEcriture& e, const std::uint8_t* donnees, std::size_t taille) {
+  const TModeEcriture& options = e.options;
+  int fd = -1;
+  if (e.anonyme) {
+    fd = ::openat(e.dossier, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, e.creation);
+    e.anonyme = fd >= 0;
+    // Locked before it has a name, so that no clean-up ever sees it unlocked.
+    if (e.anonyme) ::flock(fd, LOCK_EX);
+  }
+  if (!e.anonyme) fd = CreerTemporaire(e.dossier, e.creation, e.temporaire);
+  if (fd < 0) throw e.Abandonner(fd);
+  if (!ToutEcrire(fd, donnees, taille) || (e.fixerMode && ::fchmod(fd, e.mode) != 0) ||
+      (options.synchroniser && ::fsync(fd) != 0))
+    throw e.Abandonner(fd);
+  Etape(TEtapeEcriture::DonneesEcrites);
+  if (e.anonyme) {
+    bool impossible = false;
+    bool apparu = false;
+    bool nomme = Nommer(fd, e.dossier, e.nom, e.direct, e.temporaire, impossible, apparu);
+    if (!nomme && apparu && !options.exclusif) {  // another writer's: replaced as usual
+      e.direct = false;
+      nomme = Nommer(fd, e.dossier, e.nom, e.direct, e.temporaire, impossible, apparu);
+    }
+    if (!nomme) {
+      if (apparu) throw e.Abandonner(fd, MsgExisteDeja);
+      if (!impossible) throw e.Abandonner(fd);
+      ::close(fd);
+      e.anonyme = false;
+      return false;
+    }
+    if (e.temporaire.empty()) {  // linked straight as the new target
+      ::close(fd);
+      return true;
+    }
+  }
+  Etape(TEtapeEcriture::TemporaireNomme);
+  // A link fails where a rename would replace.
+  if (e.direct && ::linkat(e.dossier, e.temporaire.c_str(), e.dossier, e.nom.c_str(), 0) == 0) {
+    ::unlinkat(e.dossier, e.temporaire.c_str(), 0);
+  } else if (e.direct && (errno != EEXIST || options.exclusif)) {
+    throw e.Abandonner(fd, errno == EEXIST ? MsgExisteDeja : MsgCreation);
+  } else if (::renameat(e.dossier, e.temporaire.c_str(), e.dossier, e.nom.c_str()) != 0) {
+    throw e.Abandonner(fd);
+  }
+  ::close(fd);  // only now: the lock kept the temporary from every clean-up until renamed
+  return true;
+}
+
+}  // namespace
+
 void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnees, std::size_t taille,
                            const TModeEcriture& options) {
   const fs::path cible = CibleEcriture(chemin);
@@ -166,80 +241,28 @@ void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnee
   // Root may write anything: a file without any write permission is protected all the same.
   if (existe && ((st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, cible.c_str(), W_OK, AT_EACCESS) != 0))
     throw EErreurClasse(Formater(MsgProtege, chemin));
+  TEcriture e{chemin, options};
   // A replaced file keeps its mode; a new one is created with the usual mode and the kernel
   // applies the umask (changing the umask would race with the other threads).
-  const bool fixerMode = options.prive || existe;
-  const mode_t mode = options.prive ? 0600 : existe ? st.st_mode & 07777 : 0666;
-  const mode_t creation = fixerMode ? 0600 : 0666;
-  const std::string nom = cible.filename().string();
+  e.fixerMode = options.prive || existe;
+  e.mode = options.prive ? 0600 : existe ? st.st_mode & 07777 : 0666;
+  e.creation = e.fixerMode ? 0600 : 0666;
+  e.nom = cible.filename().string();
   const fs::path chemindossier = cible.has_parent_path() ? cible.parent_path() : fs::path(".");
-  const int dossier = ::open(chemindossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dossier < 0 || nom.empty()) {
-    if (dossier >= 0) ::close(dossier);
+  e.dossier = ::open(chemindossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (e.dossier < 0 || e.nom.empty()) {
+    if (e.dossier >= 0) ::close(e.dossier);
     throw Echec(chemin);
   }
-  NettoyerTemporaires(dossier);
-
-  std::string temporaire;
-  const auto abandonner = [&](int fd, std::string_view message = MsgCreation) {
-    if (!temporaire.empty()) ::unlinkat(dossier, temporaire.c_str(), 0);
-    if (fd >= 0) ::close(fd);
-    ::close(dossier);
-    return EErreurClasse(Formater(message, chemin));
-  };
+  NettoyerTemporaires(e.dossier);
   // Straight under the target's name when there is nothing to replace: a file that appears
   // meanwhile is never overwritten.
-  bool direct = !existe;
-  bool anonyme = !CrochetsEcriture().sansFichierAnonyme;
-  for (;;) {
-    int fd = -1;
-    if (anonyme) {
-      fd = ::openat(dossier, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, creation);
-      anonyme = fd >= 0;
-      // Locked before it has a name, so that no clean-up ever sees it unlocked.
-      if (anonyme) ::flock(fd, LOCK_EX);
-    }
-    if (!anonyme) fd = CreerTemporaire(dossier, creation, temporaire);
-    if (fd < 0) throw abandonner(fd);
-    if (!ToutEcrire(fd, donnees, taille) || (fixerMode && ::fchmod(fd, mode) != 0) ||
-        (options.synchroniser && ::fsync(fd) != 0))
-      throw abandonner(fd);
-    Etape(TEtapeEcriture::DonneesEcrites);
-    if (anonyme) {
-      bool impossible = false;
-      bool apparu = false;
-      bool nomme = Nommer(fd, dossier, nom, direct, temporaire, impossible, apparu);
-      if (!nomme && apparu && !options.exclusif) {  // another writer's: replaced as usual
-        direct = false;
-        nomme = Nommer(fd, dossier, nom, direct, temporaire, impossible, apparu);
-      }
-      if (!nomme) {
-        if (apparu) throw abandonner(fd, MsgExisteDeja);
-        if (!impossible) throw abandonner(fd);
-        ::close(fd);
-        anonyme = false;  // write it again, the named way
-        continue;
-      }
-      if (temporaire.empty()) {  // linked straight as the new target
-        ::close(fd);
-        break;
-      }
-    }
-    Etape(TEtapeEcriture::TemporaireNomme);
-    // A link fails where a rename would replace.
-    if (direct && ::linkat(dossier, temporaire.c_str(), dossier, nom.c_str(), 0) == 0) {
-      ::unlinkat(dossier, temporaire.c_str(), 0);
-    } else if (direct && (errno != EEXIST || options.exclusif)) {
-      throw abandonner(fd, errno == EEXIST ? MsgExisteDeja : MsgCreation);
-    } else if (::renameat(dossier, temporaire.c_str(), dossier, nom.c_str()) != 0) {
-      throw abandonner(fd);
-    }
-    ::close(fd);  // only now: the lock kept the temporary from every clean-up until renamed
-    break;
-  }
+  e.direct = !existe;
+  e.anonyme = !CrochetsEcriture().sansFichierAnonyme;
+  while (!Tenter(e, donnees, taille)) continue;  // once more, under a name
   // The new name itself must reach the disk, or a crash could bring the old file back.
-  if (options.synchroniser) ::fsync(dossier);
-  ::close(dossier);
+  if (options.synchroniser) ::fsync(e.dossier);
+  ::close(e.dossier);
 }
 
 }  // namespace calevrin

@@ -152,13 +152,18 @@ int OuvrirFichierOrdinaire(const std::string& chemin, std::uint64_t maximum, std
 
 }  // namespace
 
+std::string MessageTronque(const std::string& chemin, std::uint64_t taille) {
+  return "Le fichier " + chemin + " est tronqué : " + std::to_string(taille) + " octets au lieu de " +
+         std::to_string(TailleFichierClasse);
+}
+
 std::uint64_t LireImageFichier(const std::string& chemin, TImage& image) {
   std::uint64_t taille = 0;
   const int fd = OuvrirFichierOrdinaire(chemin, TailleMaxFichierClasse, MsgPasFichierClasse, taille);
   const std::size_t attendu = std::min<std::size_t>(taille, image.size());
-  if (Lire(fd, image.data(), attendu) < attendu) {  // shrunk since
+  if (const std::size_t lu = Lire(fd, image.data(), attendu); lu < attendu) {  // shrunk since
     ::close(fd);
-    throw EErreurClasse(std::string(MsgLecture));
+    throw EErreurClasse(MessageTronque(chemin, lu));
   }
   ::close(fd);
   return taille;

@@ -165,7 +165,7 @@ bool FormaterNombreRapide(double valeur, std::string& texte) {
   const auto r = std::to_chars(tampon, tampon + sizeof tampon, std::fabs(valeur), std::chars_format::scientific, 14);
   const std::string_view t(tampon, static_cast<std::size_t>(r.ptr - tampon));
   const std::size_t posE = t.find('e');
-  if (posE == std::string_view::npos || posE != 16) return false;
+  if (posE != 16) return false;  // also when there is no exponent
   std::uint64_t mantisse = static_cast<std::uint64_t>(t[0] - '0');
   for (std::size_t i = 2; i < posE; ++i) mantisse = mantisse * 10 + static_cast<std::uint64_t>(t[i] - '0');
   int exposant = 0;

@@ -94,7 +94,8 @@ TSorte SorteEnTete(const std::string& champ) {
 
 // The grade columns by preference: a "Note" before a "Score", a "Points" or a "Total".
 int RangNote(const std::string& champ) {
-  const std::string_view mot = PremierMot(Replier(champ, true));
+  const std::string replie = Replier(champ, true);  // the word views into it
+  const std::string_view mot = PremierMot(replie);
   return mot == "note" || mot == "notes" ? 0 : 1;
 }
 
@@ -306,22 +307,104 @@ TChoixNotes ChoixParDefaut(const TSourceNotes& s, const TOptions& o) {
   return c;
 }
 
+namespace {
+
+struct TClesEleve {
+  std::string Nom, NomPrenom, PrenomNom;
+};
+
+std::vector<TClesEleve> ClesDesEleves(const TClasse& c) {
+  std::vector<TClesEleve> cles(static_cast<std::size_t>(c.NbEleves()));
+  for (int e = 1; e <= c.NbEleves(); ++e) {
+    const std::string nom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Nom.Vue()));
+    const std::string prenom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Prenom.Vue()));
+    cles[static_cast<std::size_t>(e - 1)] = {nom, nom + prenom, prenom + nom};
+  }
+  return cles;
+}
+
+// The student the row names (l.Nom), or why none.
+void TrouverEleve(const std::vector<TClesEleve>& cles, TLigneNotes& l) {
+  const std::string cle = CleNom(l.Nom);
+  const int n = static_cast<int>(cles.size());
+  int trouves = 0, seul = 0;
+  for (int e = 1; e <= n && !cle.empty(); ++e) {
+    const TClesEleve& k = cles[static_cast<std::size_t>(e - 1)];
+    if (cle == k.NomPrenom || cle == k.PrenomNom) {
+      ++trouves;
+      seul = e;
+    }
+  }
+  // A family name alone, when no full name fits.
+  if (trouves == 0 && !cle.empty())
+    for (int e = 1; e <= n; ++e)
+      if (cle == cles[static_cast<std::size_t>(e - 1)].Nom) {
+        ++trouves;
+        seul = e;
+      }
+  if (trouves == 1) l.Eleve = seul;
+  l.Etat = trouves > 1 ? TEtatLigne::Plusieurs : TEtatLigne::NonTrouve;
+  if (trouves == 0 && Replier(l.Nom, true).starts_with("moyenne")) l.Etat = TEtatLigne::Moyenne;
+}
+
+// Two rows naming one student: neither is taken.
+void MarquerDoubles(std::vector<TLigneNotes>& lignes, int nbEleves) {
+  std::vector<int> premiere(static_cast<std::size_t>(nbEleves) + 1, -1);
+  for (std::size_t i = 0; i < lignes.size(); ++i) {
+    TLigneNotes& l = lignes[i];
+    if (l.Etat != TEtatLigne::Prise && l.Etat != TEtatLigne::Double) continue;
+    int& j = premiere[static_cast<std::size_t>(l.Eleve)];
+    if (j < 0) {
+      j = static_cast<int>(i);
+      continue;
+    }
+    TLigneNotes& autre = lignes[static_cast<std::size_t>(j)];
+    if (autre.Etat == TEtatLigne::Prise) {
+      autre.Etat = TEtatLigne::Double;
+      autre.AutreLigne = l.Ligne;
+    }
+    l.Etat = TEtatLigne::Double;
+    l.AutreLigne = autre.Ligne;
+  }
+}
+
+// The grade of a taken row as the sheet would store it, or why it is not taken.
+void LireNote(const TChoixNotes& choix, const TOptions& o, TLigneNotes& l) {
+  const std::optional<TCelluleNote> cellule = LireCelluleNote(l.Lu);
+  if (!cellule) {
+    l.Etat = TEtatLigne::Illisible;
+    return;
+  }
+  if (cellule->Nombre) {
+    const std::optional<double> v = ConvertirNote(cellule->Texte, o.notemax, choix.Sur);
+    if (!v) {
+      l.Etat = TEtatLigne::Illisible;
+      return;
+    }
+    l.Valeur = *v;
+    l.Note = FormaterNombre(*v);
+    if ((o.verification && (*v < 0 || *v > o.notemax)) || l.Note.size() > LongueurNoteSaisie) {
+      l.Etat = TEtatLigne::HorsDomaine;
+      return;
+    }
+  } else {
+    l.Note = cellule->Texte;
+  }
+  if (l.Note.empty())
+    l.Etat = TEtatLigne::SansNote;
+  else if (!l.Ancienne.empty() && !choix.Remplacer)
+    l.Etat = TEtatLigne::Gardee;
+}
+
+}  // namespace
+
 TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNotes& choix, const TOptions& o) {
   TApercuNotes a;
   const int m = c.MatiereCourante(), p = c.PeriodeCourante();
   const bool vue = m >= 1 && m <= MaxMatieres && p >= 1 && p <= MaxPeriodes;
   const int n = c.NbEleves();
   a.ParOrdre = choix.ColonneNom < 0;
-
-  struct TCles {
-    std::string Nom, NomPrenom, PrenomNom;
-  };
-  std::vector<TCles> cles(static_cast<std::size_t>(n));
-  for (int e = 1; e <= n; ++e) {
-    const std::string nom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Nom.Vue()));
-    const std::string prenom = CleNom(Utf8DepuisCp1252(c.Eleve(e).Prenom.Vue()));
-    cles[static_cast<std::size_t>(e - 1)] = {nom, nom + prenom, prenom + nom};
-  }
+  const std::vector<TClesEleve> cles = ClesDesEleves(c);
 
   a.Lignes.reserve(s.Rangees.size());
   for (std::size_t i = 0; i < s.Rangees.size(); ++i) {
@@ -335,25 +418,7 @@ TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNo
       l.Nom = Champ(r, choix.ColonneNom);
       if (choix.ColonnePrenom >= 0 && !Champ(r, choix.ColonnePrenom).empty())
         l.Nom += " " + Champ(r, choix.ColonnePrenom);
-      const std::string cle = CleNom(l.Nom);
-      int trouves = 0, seul = 0;
-      for (int e = 1; e <= n && !cle.empty(); ++e) {
-        const TCles& k = cles[static_cast<std::size_t>(e - 1)];
-        if (cle == k.NomPrenom || cle == k.PrenomNom) {
-          ++trouves;
-          seul = e;
-        }
-      }
-      // A family name alone, when no full name fits.
-      if (trouves == 0 && !cle.empty())
-        for (int e = 1; e <= n; ++e)
-          if (cle == cles[static_cast<std::size_t>(e - 1)].Nom) {
-            ++trouves;
-            seul = e;
-          }
-      if (trouves == 1) l.Eleve = seul;
-      l.Etat = trouves > 1 ? TEtatLigne::Plusieurs : TEtatLigne::NonTrouve;
-      if (trouves == 0 && Replier(l.Nom, true).starts_with("moyenne")) l.Etat = TEtatLigne::Moyenne;
+      TrouverEleve(cles, l);
     }
     if (std::find(choix.Ecartees.begin(), choix.Ecartees.end(), l.Ligne) != choix.Ecartees.end())
       l.Etat = TEtatLigne::Ecartee;
@@ -361,54 +426,12 @@ TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNo
       l.Etat = TEtatLigne::Prise;
     a.Lignes.push_back(std::move(l));
   }
-
-  // Two rows naming one student: neither is taken.
-  std::vector<int> premiere(static_cast<std::size_t>(n) + 1, -1);
-  for (std::size_t i = 0; i < a.Lignes.size(); ++i) {
-    TLigneNotes& l = a.Lignes[i];
-    if (l.Etat != TEtatLigne::Prise && l.Etat != TEtatLigne::Double) continue;
-    int& j = premiere[static_cast<std::size_t>(l.Eleve)];
-    if (j < 0) {
-      j = static_cast<int>(i);
-      continue;
-    }
-    TLigneNotes& autre = a.Lignes[static_cast<std::size_t>(j)];
-    if (autre.Etat == TEtatLigne::Prise) {
-      autre.Etat = TEtatLigne::Double;
-      autre.AutreLigne = l.Ligne;
-    }
-    l.Etat = TEtatLigne::Double;
-    l.AutreLigne = autre.Ligne;
-  }
+  MarquerDoubles(a.Lignes, n);
 
   const bool existant = vue && choix.Devoir >= 1 && choix.Devoir <= c.NbDevoirs(m, p);
   for (TLigneNotes& l : a.Lignes) {
     if (l.Eleve > 0 && existant) l.Ancienne = c.Eleve(l.Eleve).Note(m, p, choix.Devoir).Texte();
-    if (l.Etat != TEtatLigne::Prise) continue;
-    const std::optional<TCelluleNote> cellule = LireCelluleNote(l.Lu);
-    if (!cellule) {
-      l.Etat = TEtatLigne::Illisible;
-      continue;
-    }
-    if (cellule->Nombre) {
-      const std::optional<double> v = ConvertirNote(cellule->Texte, o.notemax, choix.Sur);
-      if (!v) {
-        l.Etat = TEtatLigne::Illisible;
-        continue;
-      }
-      l.Valeur = *v;
-      l.Note = FormaterNombre(*v);
-      if ((o.verification && (*v < 0 || *v > o.notemax)) || l.Note.size() > LongueurNoteSaisie) {
-        l.Etat = TEtatLigne::HorsDomaine;
-        continue;
-      }
-    } else {
-      l.Note = cellule->Texte;
-    }
-    if (l.Note.empty())
-      l.Etat = TEtatLigne::SansNote;
-    else if (!l.Ancienne.empty() && !choix.Remplacer)
-      l.Etat = TEtatLigne::Gardee;
+    if (l.Etat == TEtatLigne::Prise) LireNote(choix, o, l);
   }
 
   std::vector<bool> nomme(static_cast<std::size_t>(n) + 1, false);

@@ -18,7 +18,7 @@
 namespace calevrin {
 
 // A table of grades is a few kilobytes; anything much larger is not one.
-inline constexpr std::uint64_t TailleMaxNotes = 1 << 20;
+inline constexpr std::uint64_t TailleMaxNotes = TailleMaxListe;
 
 struct TSourceNotes {
   TEncodageListe Encodage = TEncodageListe::Utf8;
@@ -109,7 +109,7 @@ std::vector<TCasesApercu> CasesApercu(const TClasse& c, const TApercuNotes& a);
 std::string ResumeApercu(const TSourceNotes& s, const TApercuNotes& a);
 
 inline constexpr std::string_view MsgPasTableauNotes =
-    "Le fichier %s n'est pas un tableau de notes : un fichier ordinaire de 1 Mio au plus est attendu.";
+    "Le fichier %s n'est pas un tableau de notes : un fichier ordinaire de 1 Mo au plus est attendu.";
 inline constexpr std::string_view MsgPlusDeDevoir =
     "Impossible d'ajouter un devoir : cette période en compte déjà 24, le nombre maximal.";
 

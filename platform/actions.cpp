@@ -62,6 +62,8 @@ constexpr TDefinitionAction Table[] = {
     {A::ModifierDevoirs, "M31", "&Modifier les informations d'un devoir...",
      "Modifier les renseignements relatifs à un devoir", ""},
     {A::SupprimerDevoir, "M32", "&Supprimer un devoir...", "Supprimer un devoir", ""},
+    {A::ImporterNotes, "MImporterNotes", "Importer des &notes...",
+     "Importer les notes d'un devoir depuis un fichier ou un tableur", ""},
     {A::ViderPeriode, "M33", "", "", ""},
     {A::ViderAnnee, "M34", "Su&pprimer les notes de l'année", "Supprimer TOUTES les notes de l'année", ""},
     {A::CoefficientsMatieres, "M50", "&Changer les coefficients...", "Changer les coefficients des matières", ""},
@@ -81,7 +83,7 @@ constexpr TDefinitionAction Table[] = {
     {A::TroisFenetresStat, "M46", "&Ouvrir les 3 fenêtres statistiques", "Ouvrir les 3 types de graphiques", ""},
     {A::Bilan, "M47", "&Bilan complet classe && élèves", "Tableau récapitulatif complet", ""},
     {A::Classement, "M43", "&Classement des élèves", "Classement des élèves d'après la moyenne", ""},
-    {A::Ages, "M44", "&Age des élèves", "Age des élèves", ""},
+    {A::Ages, "M44", "Â&ge des élèves", "Âge des élèves", ""},
     {A::Anniversaires, "M45", "&Les anniversaires du mois", "Les anniversaires de ce mois", ""},
 
     {A::ContextePeriode1, "MPopup1", "", "", ""},

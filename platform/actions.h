@@ -60,6 +60,7 @@ enum class TAction {
   InsererDevoir,
   ModifierDevoirs,
   SupprimerDevoir,
+  ImporterNotes,
   ViderPeriode,
   ViderAnnee,
   CoefficientsMatieres,

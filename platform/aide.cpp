@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -124,7 +125,7 @@ class TFenetreAide : public QWidget {
     partage->addWidget(liste_);
     partage->addWidget(navigateur_);
     partage->setStretchFactor(1, 1);
-    partage->setSizes({270, 630});
+    partage->setCollapsible(0, false);
 
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("Message"));
@@ -135,6 +136,11 @@ class TFenetreAide : public QWidget {
     racine->addWidget(message_);
 
     RemplirListe({});
+    // The contents as wide as their longest title: a title cut short names no page.
+    const int largeur = liste_->sizeHintForColumn(0) + 2 * liste_->frameWidth() +
+                        liste_->verticalScrollBar()->sizeHint().width() + liste_->spacing() * 2;
+    liste_->setMinimumWidth(largeur);
+    partage->setSizes({largeur, std::max(630, 900 - largeur)});
     precedent_->setEnabled(false);
     suivant_->setEnabled(false);
 

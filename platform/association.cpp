@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "model/ecriture.h"
+#include "model/erreurs.h"
 #include "platform/processus.h"
 #include "platform/profil.h"
 
@@ -24,16 +26,12 @@ bool Existe(const fs::path& p) {
 bool EcrireTexte(const fs::path& p, const std::string& texte) {
   std::error_code ec;
   fs::create_directories(p.parent_path(), ec);
-  const fs::path tmp = p.string() + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << texte;
-    if (!out.flush()) return false;
+  try {
+    EcrireFichierAtomique(p.string(), texte);
+  } catch (const EErreurClasse&) {
+    return false;
   }
-  fs::rename(tmp, p, ec);
-  if (ec) fs::remove(tmp, ec);
-  return !ec;
+  return true;
 }
 
 // Desktop-entry string values escape "\" and a few controls.

@@ -1,5 +1,7 @@
 #include "platform/canevasenregistreur.h"
 
+#include <algorithm>
+
 namespace calevrin::plateforme {
 
 TAppel TCanevasEnregistreur::Nouveau(TAppel::TGenre g) const {
@@ -52,6 +54,21 @@ int TCanevasEnregistreur::LargeurTexte(const QString& texte) {
 }
 
 int TCanevasEnregistreur::HauteurTexte(const QString&) { return R(Police().Taille * hp_); }
+
+void TCanevasEnregistreur::BoiteTexte(const TAppel& a, int& gauche, int& haut, int& droite, int& bas) const {
+  const int l = R(static_cast<double>(a.Chaine.size()) * a.Police.Taille * lp_);
+  gauche = a.X1;
+  if (!a.Cadre && a.Alignement == TAlignement::Centre) gauche -= l / 2;
+  if (!a.Cadre && a.Alignement == TAlignement::Droite) gauche -= l;
+  haut = a.Y1;
+  droite = gauche + l;
+  bas = haut + R(a.Police.Taille * hp_);
+  if (!a.Cadre) return;
+  gauche = std::max(gauche, a.CadreGauche);
+  haut = std::max(haut, a.CadreHaut);
+  droite = std::min(droite, a.CadreDroite);
+  bas = std::min(bas, a.CadreBas);
+}
 
 std::vector<QString> TCanevasEnregistreur::Textes() const {
   std::vector<QString> r;

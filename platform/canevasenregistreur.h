@@ -40,6 +40,9 @@ class TCanevasEnregistreur : public TCanevas {
   // The texts written, in order; the first call that wrote a text, or nullptr.
   std::vector<QString> Textes() const;
   const TAppel* TrouverTexte(const QString& texte) const;
+  // Where a recorded text lies by this canvas's measures (right and bottom excluded), cut to
+  // its frame for a clipped text.
+  void BoiteTexte(const TAppel& a, int& gauche, int& haut, int& droite, int& bas) const;
 
  protected:
   void Ligne(int x1, int y1, int x2, int y2) override;

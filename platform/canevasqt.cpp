@@ -24,7 +24,7 @@ const QFontMetrics& TCanevasQt::Metriques() {
     font_.setBold(pol.Gras);
     font_.setItalic(pol.Italique);
     font_.setUnderline(pol.Souligne);
-    metriques_.emplace(font_, p_.device());
+    metriques_.emplace(font_, Appareil());
     cacheCourant_.reset();
     policeCache_ = pol;
     cacheValide_ = true;
@@ -56,7 +56,7 @@ void TCanevasQt::AppliquerBrosse() {
 // the lines are anchored at the origin so that neighbouring bars continue each other.
 void TCanevasQt::Hachurer(int x1, int y1, int x2, int y2) {
   p_.fillRect(x1, y1, x2 - x1, y2 - y1, Qt::white);
-  const double echelle = std::max(1.0, p_.device()->logicalDpiX() / 96.0);
+  const double echelle = std::max(1.0, Appareil()->logicalDpiX() / 96.0);
   const int pas = R(8 * echelle);
   p_.save();
   p_.setClipRect(x1, y1, x2 - x1, y2 - y1, Qt::IntersectClip);
@@ -88,7 +88,7 @@ const TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
   static TCacheTables<QString, QHash<QString, TTexte>> caches(16);
   std::shared_ptr<QHash<QString, TTexte>>& cache = cacheCourant_;
   if (!cache) {
-    const QString cle = font_.key() + QLatin1Char('@') + QString::number(p_.device()->logicalDpiY());
+    const QString cle = font_.key() + QLatin1Char('@') + QString::number(Appareil()->logicalDpiY());
     cache = caches.Obtenir(cle);
     if (cache->size() > 8192) cache->clear();
   }

@@ -18,6 +18,11 @@ class TCanevasQt : public TCanevas {
   explicit TCanevasQt(QPainter& p) : p_(p) {}
   // Texts wholly outside this rectangle are skipped: a repaint of a few cells stays cheap.
   void FixerZoneUtile(const QRegion& zone) { zone_ = zone; }
+  // Texts measured as on another device (the printer, for its preview), drawn here.
+  void FixerMesure(const QPaintDevice* appareil) {
+    mesure_ = appareil;
+    cacheValide_ = false;
+  }
 
   void TexteSortie(int x, int y, const QString& texte) override;
   void TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) override;
@@ -34,6 +39,7 @@ class TCanevasQt : public TCanevas {
  private:
   // Fonts and their metrics are built once per change of font: a sheet writes a thousand texts.
   const QFontMetrics& Metriques();
+  const QPaintDevice* Appareil() const { return mesure_ ? mesure_ : p_.device(); }
   struct TTexte {
     QStaticText statique;
     int largeur;
@@ -44,6 +50,7 @@ class TCanevasQt : public TCanevas {
   void Hachurer(int x1, int y1, int x2, int y2);
   QPainter& p_;
   QRegion zone_;
+  const QPaintDevice* mesure_ = nullptr;
   TPolice policeCache_;
   bool cacheValide_ = false;
   QFont font_;

@@ -3,18 +3,27 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 #include <map>
+#include <set>
 #include <vector>
+
+#include "model/alertes.h"
+#include "model/ecriture.h"
+#include "model/erreurs.h"
+#include "model/fichierclasse.h"
 
 namespace calevrin::plateforme {
 
 namespace {
 
+constexpr std::string_view MsgProfilRefuse =
+    "Le fichier de configuration %s n'est pas lu : ce n'est pas un fichier ordinaire d'au plus 1 Mio. "
+    "Les réglages par défaut sont utilisés, et ce fichier n'est pas modifié.";
+
 struct TFichierIni {
   std::vector<std::string> lignes;  // without their line ends
   bool crlf = false;
+  bool refuse = false;  // a FIFO, a device, a huge file: read as empty, never replaced
   // Identity of the file the lines were read from: a change behind our back reloads it.
   bool existe = false;
   dev_t dev = 0;
@@ -66,14 +75,25 @@ TFichierIni& Charge(const std::string& chemin) {
   }
   if (MemeFichier(f, st)) return f;
   f = TFichierIni{};
-  std::ifstream in(chemin, std::ios::binary);
-  std::string ligne;
-  while (std::getline(in, ligne)) {
+  std::string texte;
+  try {
+    texte = LireFichierTexte(chemin, TailleMaxProfil, MsgProfilRefuse);
+  } catch (const EErreurClasse& e) {
+    f.refuse = true;
+    static std::set<std::string> avertis;
+    if (avertis.insert(chemin).second) Alerter(TGenreAlerte::Avertissement, e.what());
+  }
+  std::size_t debut = 0;
+  while (debut < texte.size()) {
+    std::size_t fin = texte.find('\n', debut);
+    if (fin == std::string::npos) fin = texte.size();
+    std::string ligne = texte.substr(debut, fin - debut);
     if (!ligne.empty() && ligne.back() == '\r') {
       ligne.pop_back();
       f.crlf = true;
     }
-    f.lignes.push_back(ligne);
+    f.lignes.push_back(std::move(ligne));
+    debut = fin + 1;
   }
   NoterIdentite(f, st);
   return f;
@@ -133,53 +153,44 @@ std::string LireProfil(const std::string& section, const std::string& cle, const
   return defaut;
 }
 
-bool EcrireProfil(const std::string& section, const std::string& cle, const std::string& valeur,
-                  const std::string& fichier) {
+bool ProfilRefuse(const std::string& fichier) { return Charge(fichier).refuse; }
+
+bool EcrireProfils(const std::vector<TEntreeProfil>& entrees, const std::string& fichier) {
   TFichierIni f = Charge(fichier);
-  if (f.existe && ::access(fichier.c_str(), W_OK) != 0) return false;
-  const std::string ligneCle = Rogner(cle) + "=" + valeur;
-  std::size_t debut = 0;
-  std::size_t fin = 0;
-  if (TrouverSection(f, section, debut, fin)) {
-    const std::string c = Minuscules(Rogner(cle));
-    bool remplace = false;
-    for (std::size_t i = debut + 1; i < fin && !remplace; ++i) {
-      if (EstCle(f.lignes[i], c, nullptr)) {
-        f.lignes[i] = ligneCle;
-        remplace = true;
+  if (f.refuse) return false;
+  for (const TEntreeProfil& e : entrees) {
+    const bool sansSaut = e.Valeur.find_first_of("\r\n") == std::string::npos;
+    const std::string ligneCle = Rogner(e.Cle) + "=" + (sansSaut ? e.Valeur : std::string());
+    std::size_t debut = 0;
+    std::size_t fin = 0;
+    if (TrouverSection(f, e.Section, debut, fin)) {
+      const std::string c = Minuscules(Rogner(e.Cle));
+      bool remplace = false;
+      for (std::size_t i = debut + 1; i < fin && !remplace; ++i) {
+        if (EstCle(f.lignes[i], c, nullptr)) {
+          f.lignes[i] = ligneCle;
+          remplace = true;
+        }
       }
+      if (!remplace) {
+        // After the section's last non-blank line, so blank separators stay between sections.
+        std::size_t pos = fin;
+        while (pos > debut + 1 && Rogner(f.lignes[pos - 1]).empty()) --pos;
+        f.lignes.insert(f.lignes.begin() + static_cast<std::ptrdiff_t>(pos), ligneCle);
+      }
+    } else {
+      if (!f.lignes.empty() && !Rogner(f.lignes.back()).empty()) f.lignes.emplace_back();
+      f.lignes.push_back("[" + Rogner(e.Section) + "]");
+      f.lignes.push_back(ligneCle);
     }
-    if (!remplace) {
-      // After the section's last non-blank line, so blank separators stay between sections.
-      std::size_t pos = fin;
-      while (pos > debut + 1 && Rogner(f.lignes[pos - 1]).empty()) --pos;
-      f.lignes.insert(f.lignes.begin() + static_cast<std::ptrdiff_t>(pos), ligneCle);
-    }
-  } else {
-    if (!f.lignes.empty() && !Rogner(f.lignes.back()).empty()) f.lignes.emplace_back();
-    f.lignes.push_back("[" + Rogner(section) + "]");
-    f.lignes.push_back(ligneCle);
   }
 
   std::string texte;
   const char* fin_ligne = f.crlf ? "\r\n" : "\n";
   for (const std::string& l : f.lignes) texte += l + fin_ligne;
-
-  // Written beside and renamed over, so a full disk or a crash never leaves half a file.
-  const std::string tmp = fichier + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << texte;
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(tmp.c_str());
-      return false;
-    }
-  }
-  if (std::rename(tmp.c_str(), fichier.c_str()) != 0) {
-    std::remove(tmp.c_str());
+  try {
+    EcrireFichierAtomique(fichier, texte);
+  } catch (const EErreurClasse&) {
     return false;
   }
   if (struct stat st{}; ::stat(fichier.c_str(), &st) == 0) {
@@ -187,6 +198,11 @@ bool EcrireProfil(const std::string& section, const std::string& cle, const std:
     Cache()[fichier] = std::move(f);
   }
   return true;
+}
+
+bool EcrireProfil(const std::string& section, const std::string& cle, const std::string& valeur,
+                  const std::string& fichier) {
+  return EcrireProfils({{section, cle, valeur}}, fichier);
 }
 
 }  // namespace calevrin::plateforme

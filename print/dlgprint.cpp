@@ -1,6 +1,7 @@
 #include "print/dlgprint.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
@@ -8,22 +9,21 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "platform/aide.h"
 #include "platform/canevasqt.h"
 #include "platform/dialogues.h"
+#include "platform/fichiers.h"
 #include "platform/imprimantes.h"
 #include "platform/messages.h"
+#include "print/page.h"
 
 namespace calevrin {
 
@@ -33,8 +33,6 @@ namespace {
 
 // The sheet's picture never exceeds 311 pixels; the panel leaves 8 around it.
 constexpr int CotePanneau = 8 + 311 + 8;
-constexpr int ResolutionPdf = 300;
-constexpr int ResolutionImage = 150;
 
 // The hourglass for as long as a page or a file is being written, whatever the way out.
 class TSablier {
@@ -63,7 +61,30 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
                      bool noirBlanc, QPrinter* imprimante)
     : QDialog(parent), imprimante_(imprimante ? *imprimante : pf::ImprimanteCourante()) {
   setWindowTitle(QStringLiteral("Aperçu avant impression"));
+  QVBoxLayout* gauche = CreerApercu();
+  auto* droite = new QVBoxLayout;
+  AjouterChoix(droite);
+  AjouterBoutons(droite);
+  auto* racine = new QHBoxLayout(this);
+  racine->addLayout(gauche);
+  racine->addLayout(droite);
+  racine->setSizeConstraint(QLayout::SetFixedSize);
 
+  orientations_->button(Paysage() ? 11 : 10)->setChecked(true);
+  contenu_ = graphe ? 0 : 1;
+  if (graphe) g_->Graphe().CopierPourImpression(*graphe);
+  if (tableau) t_->Tableau().CopierPourImpression(*tableau);
+  g_->setVisible(contenu_ == 0);
+  t_->setVisible(contenu_ == 1);
+  noirBlanc_->setChecked(noirBlanc);  // the layout below gives it to the copies
+  LireMetriques();
+  disposition_ = TDisposition::Haut;
+  dispositions_->button(2)->setChecked(true);
+  MettreEnPage();
+  AfficherTaillePage();
+}
+
+QVBoxLayout* TDLGPrint::CreerApercu() {
   panneau_ = new QFrame(this);
   panneau_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panneau_->setFixedSize(CotePanneau, CotePanneau);
@@ -82,8 +103,10 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   gauche->addWidget(panneau_);
   gauche->addWidget(taillePage_);
   gauche->addStretch();
+  return gauche;
+}
 
-  auto* droite = new QVBoxLayout;
+void TDLGPrint::AjouterChoix(QVBoxLayout* droite) {
   droite->addWidget(new QLabel(QStringLiteral("Disposition:"), this));
   dispositions_ = new QButtonGroup(this);
   const char* const noms[] = {"SB1", "SB2", "SB3", "SB4", "SB5", "SB6"};
@@ -115,6 +138,27 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   droite->addWidget(cadre_);
   droite->addWidget(noirBlanc_);
   droite->addStretch();
+
+  connect(dispositions_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirDisposition);
+  connect(orientations_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirOrientation);
+  connect(cadre_, &QCheckBox::toggled, this, [this](bool coche) {
+    if (contenu_ == 0) {
+      g_->Graphe().Cadre = coche;
+      g_->update();
+    } else {
+      t_->Tableau().Cadre = coche;
+      t_->update();
+    }
+    MettreEnPage();
+  });
+  connect(noirBlanc_, &QCheckBox::toggled, this, [this] {
+    MettreEnPage();
+    g_->update();
+    t_->update();
+  });
+}
+
+void TDLGPrint::AjouterBoutons(QVBoxLayout* droite) {
   imprimer_ = Bouton(this, QStringLiteral("Imprimer"), "SB20");
   droite->addWidget(imprimer_);
   sansZone_ = new QLabel(
@@ -137,28 +181,6 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   basBoutons->addWidget(aide);
   droite->addLayout(basBoutons);
 
-  auto* racine = new QHBoxLayout(this);
-  racine->addLayout(gauche);
-  racine->addLayout(droite);
-  racine->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(dispositions_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirDisposition);
-  connect(orientations_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirOrientation);
-  connect(cadre_, &QCheckBox::toggled, this, [this](bool coche) {
-    if (contenu_ == 0) {
-      g_->Graphe().Cadre = coche;
-      g_->update();
-    } else {
-      t_->Tableau().Cadre = coche;
-      t_->update();
-    }
-    MettreEnPage();
-  });
-  connect(noirBlanc_, &QCheckBox::toggled, this, [this] {
-    MettreEnPage();
-    g_->update();
-    t_->update();
-  });
   connect(imprimer_, &QPushButton::clicked, this, &TDLGPrint::Imprimer);
   connect(pdf, &QPushButton::clicked, this, &TDLGPrint::EnregistrerPdf);
   connect(image, &QPushButton::clicked, this, &TDLGPrint::EnregistrerImage);
@@ -166,19 +188,6 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   connect(aide, &QPushButton::clicked, this, [] { pf::AfficherAide(QStringLiteral("Dlg_Print")); });
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
   connect(f1, &QShortcut::activated, aide, &QPushButton::click);
-
-  (Paysage() ? paysage : portrait)->setChecked(true);
-  contenu_ = graphe ? 0 : 1;
-  if (graphe) g_->Graphe().CopierPourImpression(*graphe);
-  if (tableau) t_->Tableau().CopierPourImpression(*tableau);
-  g_->setVisible(contenu_ == 0);
-  t_->setVisible(contenu_ == 1);
-  noirBlanc_->setChecked(noirBlanc);  // the layout below gives it to the copies
-  LireMetriques();
-  disposition_ = TDisposition::Haut;
-  dispositions_->button(2)->setChecked(true);
-  MettreEnPage();
-  AfficherTaillePage();
 }
 
 bool TDLGPrint::Paysage() const { return imprimante_.pageLayout().orientation() == QPageLayout::Landscape; }
@@ -206,6 +215,9 @@ void TDLGPrint::MettreEnPage() {
   QWidget* contenu = contenu_ == 0 ? static_cast<QWidget*>(g_) : t_;
   contenu->setGeometry(mise_.Image);
   contenu->raise();
+  // The picture is the page's zone scaled, its texts measured as the printer measures them.
+  const QPaintDevice* mesure = mise_.Imprimable ? static_cast<const QPaintDevice*>(&imprimante_) : nullptr;
+  static_cast<controles::TVueControle*>(contenu)->FixerPage(mise_.Zone.size(), mise_.Echelle, mesure);
   g_->Graphe().LargeurControle = mise_.Image.width();
   imprimer_->setEnabled(mise_.Imprimable);
   sansZone_->setVisible(!mise_.Imprimable);
@@ -223,6 +235,10 @@ void TDLGPrint::Dessiner(pf::TCanevas& c, const QRect& zone) {
 }
 
 void TDLGPrint::DessinerPage(pf::TCanevas& c) { Dessiner(c, mise_.Zone); }
+
+TDessinZone TDLGPrint::Dessin() {
+  return [this](pf::TCanevas& c, const QRect& zone) { Dessiner(c, zone); };
+}
 
 QString TDLGPrint::DemanderFichier(const QString& filtre, const QString& extension) {
   QString nom = Titre();
@@ -268,29 +284,16 @@ QPageLayout TDLGPrint::PageExport() const {
 }
 
 bool TDLGPrint::EcrirePdf(const QString& fichier, int resolution, const QPageLayout& page) {
-  bool ecrit = false;
+  QString erreur = MessageFichier(fichier);
   {
     TSablier sablier;
-    // Opened here: a painter that fails to open its file only warns on the console.
-    QFile sortie(fichier);
-    if (sortie.open(QIODevice::WriteOnly)) {
-      QPdfWriter pdf(&sortie);
-      pdf.setResolution(resolution);
-      pdf.setPageLayout(page);
-      pdf.setTitle(Titre());
-      pdf.setCreator(QStringLiteral("Calevrin"));
-      QPainter p;
-      if (p.begin(&pdf)) {
-        const QRect zone = pdf.pageLayout().paintRectPixels(resolution);
-        const TMiseEnPage m = CalculerMiseEnPage(zone.width(), zone.height(), Paysage(), disposition_, f_->Marge);
-        pf::TCanevasQt c(p);
-        Dessiner(c, m.Zone);
-        ecrit = p.end() && sortie.error() == QFileDevice::NoError;
-      }
-    }
+    // Rendered into memory, then written whole: the old file stays until the new one is, and a
+    // FIFO or a device at the file's place is refused instead of blocking the program.
+    const QByteArray octets = PagePdf(Dessin(), page, resolution, disposition_, Paysage(), Titre());
+    if (!octets.isEmpty()) erreur = pf::EcrireFichier(fichier, octets);
   }
-  if (!ecrit) Erreur(MessageFichier(fichier));
-  return ecrit;
+  if (!erreur.isEmpty()) Erreur(erreur);
+  return erreur.isEmpty();
 }
 
 bool TDLGPrint::EnregistrerPdf() {
@@ -301,26 +304,14 @@ bool TDLGPrint::EnregistrerPdf() {
 bool TDLGPrint::EnregistrerImage() {
   const QString fichier = DemanderFichier(QStringLiteral("Image PNG (*.png)"), QStringLiteral(".png"));
   if (fichier.isEmpty()) return false;
-  bool ecrit = false;
+  QString erreur = MessageFichier(fichier);
   {
     TSablier sablier;
-    // The graph or table alone, at the size its placement gives it on the page.
-    const QRect page = PageExport().paintRectPixels(ResolutionImage);
-    const TMiseEnPage m = CalculerMiseEnPage(page.width(), page.height(), Paysage(), disposition_, f_->Marge);
-    QImage image(m.Zone.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const int parMetre = static_cast<int>(std::lround(ResolutionImage / 0.0254));
-    image.setDotsPerMeterX(parMetre);
-    image.setDotsPerMeterY(parMetre);
-    {
-      QPainter p(&image);
-      pf::TCanevasQt c(p);
-      Dessiner(c, QRect(QPoint(0, 0), m.Zone.size()));
-    }
-    ecrit = image.save(fichier, "PNG");
+    const QByteArray octets = ImagePng(Dessin(), PageExport(), disposition_, Paysage());
+    if (!octets.isEmpty()) erreur = pf::EcrireFichier(fichier, octets);
   }
-  if (!ecrit) Erreur(MessageFichier(fichier));
-  return ecrit;
+  if (!erreur.isEmpty()) Erreur(erreur);
+  return erreur.isEmpty();
 }
 
 void TDLGPrint::showEvent(QShowEvent* event) {

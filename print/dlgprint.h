@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPageLayout>
+#include <functional>
 
 #include "controls/vues.h"
 #include "platform/canevas.h"
@@ -14,6 +15,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
+class QVBoxLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -46,6 +48,9 @@ class TDLGPrint : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  QVBoxLayout* CreerApercu();
+  void AjouterChoix(QVBoxLayout* droite);
+  void AjouterBoutons(QVBoxLayout* droite);
   void ChoisirDisposition(int id);
   void ChoisirOrientation(int id);
   void MettreEnPage();
@@ -57,6 +62,7 @@ class TDLGPrint : public QDialog {
   QString DemanderFichier(const QString& filtre, const QString& extension);
   bool EcrirePdf(const QString& fichier, int resolution, const QPageLayout& page);
   void Dessiner(plateforme::TCanevas& c, const QRect& zone);
+  std::function<void(plateforme::TCanevas&, const QRect&)> Dessin();
 
   QPrinter& imprimante_;
   int contenu_ = 0;

@@ -77,7 +77,7 @@ TQuestionsSauvegarde::TChoixDisque TChild::FichierModifieSurDisque(const std::st
 
 TQuestionsSauvegarde::TReponse TChild::SauverAvantFermeture(const std::string& chemin) {
   const QString question = QStringLiteral("Le fichier ") + EnQString(chemin) +
-                           QStringLiteral(" à été modifié, mais pas sauvé.\n\nCe fichier doit il être sauvé ?\n");
+                           QStringLiteral(" a été modifié, mais pas sauvé.\n\nCe fichier doit-il être sauvé ?\n");
   switch (
       pf::BoiteMessage(question, pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon | pf::BoutonAnnuler)) {
     case pf::TReponse::Oui: return TReponse::Oui;

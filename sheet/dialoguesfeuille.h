@@ -21,6 +21,9 @@ class TDialoguesFeuille {
   virtual bool AjouterDevoir(QWidget* parent, TClasse& c) = 0;
   // A new test inserted before test k; cancelled, the tests stay as they were.
   virtual bool InsererDevoir(QWidget* parent, TClasse& c, int k) = 0;
+  // The grades of one test read from a file or the clipboard, into a new test or an existing
+  // one of the current view: true when stored.
+  virtual bool ImporterNotes(QWidget* parent, TClasse& c) = 0;
   // The descriptions of the tests edited: true when something was written.
   virtual bool ModifierDevoirs(QWidget* parent, TClasse& c) = 0;
   // A test of the current view chosen for a command: its number, or ChoixAnnule.

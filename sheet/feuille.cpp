@@ -542,6 +542,7 @@ void TChild::CommencerSaisie(const QString& texte) {
   edition_->setEnabled(true);
   edition_->show();
   edition_->setFocus();
+  MajMenus();  // the commands an entry forbids
   edition_->deselect();
   edition_->setCursorPosition(static_cast<int>(edition_->text().size()));
 }
@@ -571,6 +572,7 @@ void TChild::ValiderSaisie(int ligne, int colonne, const TEcritureSaisie& ecrire
   edition_->hide();
   edition_->setEnabled(false);
   setFocus();
+  MajMenus();
   if (options_.trait) DessinerCurseur(true, false);
   if (ligne == AucuneCellule || !ecrire) return;
   saisieEnregistree_ = true;

@@ -153,6 +153,12 @@ QMenu* TChild::CreerMenuNote() {
               [k](TClasse& c) { return SupprimerDevoir(c, k); });
   });
   note->addSeparator();
+  actions_.Ajouter(note, A::ImporterNotes, this, [this] {
+    if (RefuserPendantSaisie()) return;
+    Changer(QStringLiteral("l'importation des notes"), Ici(TCodeChangement::Devoirs),
+            [this](TClasse& c) { return dialogues_.ImporterNotes(this, c); });
+  });
+  note->addSeparator();
   // Emptying a period or the year: asked first.
   const auto vider = [this](std::string (*question)(const TClasse&), bool (*operation)(TClasse&),
                             const QString& etape) {
@@ -268,6 +274,8 @@ void TChild::MajMenus() {
   etat(A::InsererDevoir, ajouter && m > 0);
   etat(A::AjouterDevoirCopie, ajouter && PressePapInterne.Plein);
   etat(A::InsererDevoirCopie, ajouter && PressePapInterne.Plein && m > 0);
+  // The import may write over the test being typed in.
+  etat(A::ImporterNotes, T && !SaisieEnCours());
   etat(A::StatEvolution, m > 0);
   etat(A::StatDevoir, m > 0 && s != 4);
   for (A a : {A::StatMoyennes, A::Classement, A::TroisFenetresStat, A::Bilan}) etat(a, tous);

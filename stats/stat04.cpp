@@ -14,7 +14,7 @@ namespace pf = plateforme;
 TStat04::TStat04(TDocumentClasse& document, const TOptions& o, QWidget* parent)
     : TFenetreStatistique(TFenetreStat::Bilan, document, o, parent) {
   QHBoxLayout* rangee = Panneau();
-  auto* l = new QLabel(QStringLiteral("Elève:"), rangee->parentWidget());
+  auto* l = new QLabel(QStringLiteral("Élève :"), rangee->parentWidget());
   rangee->addWidget(l);
   cb_ = new QComboBox(rangee->parentWidget());
   cb_->setObjectName(QStringLiteral("CB"));

@@ -23,6 +23,36 @@ QString Q(const std::string& cp1252) { return pf::DepuisCp1252(cp1252); }
 TStatGraphe::TStatGraphe(TFenetreStat genre, TDocumentClasse& document, const TOptions& o, QWidget* parent)
     : TFenetreStatistique(genre, document, o, parent) {
   QHBoxLayout* rangee = Panneau();
+  AjouterListe(genre, rangee);
+  AjouterPeriodesEtMatieres(genre, rangee);
+  AjouterModes(genre, rangee);
+  BoutonsFin(QStringLiteral("Imprimer"), genre == TFenetreStat::Devoir     ? QStringLiteral("stat_02")
+                                         : genre == TFenetreStat::Moyennes ? QStringLiteral("stat_03")
+                                                                           : QStringLiteral("stat_01"));
+
+  vue_ = new controles::TVueGraphe(this);
+  vue_->setObjectName(QStringLiteral("G"));
+  Contenu(vue_);
+  // The form's values, the same in the three windows.
+  controles::TNewGraphe& g = G();
+  g.LegH = g.LegV = true;
+  g.Mode = controles::TMode::mLigne;
+  g.Cadre = true;
+  g.NoirBlanc = false;
+
+  TReactionStat tout;
+  tout.BoutonsPeriode = tout.BoutonsMatiere = true;
+  tout.ListeDevoirs = genre == TFenetreStat::Devoir;
+  tout.ListeEleves = genre == TFenetreStat::Evolution;
+  Reconstruire(tout);
+  Calculer();
+  // Named after what it shows, whatever the first computation said.
+  setWindowTitle(Q(TitreFenetreStat(genre, Classe())));
+  resize(800, 500);
+}
+
+// The test or student list of the windows that have one.
+void TStatGraphe::AjouterListe(TFenetreStat genre, QHBoxLayout* rangee) {
   if (genre == TFenetreStat::Devoir) {
     auto* l = new QLabel(QStringLiteral("Devoir:"), rangee->parentWidget());
     l->setObjectName(QStringLiteral("Label1"));
@@ -39,7 +69,9 @@ TStatGraphe::TStatGraphe(TFenetreStat genre, TDocumentClasse& document, const TO
     rangee->addSpacing(6);
     connect(cb_, &QComboBox::currentIndexChanged, this, &TStatGraphe::CB_OnChange);
   }
+}
 
+void TStatGraphe::AjouterPeriodesEtMatieres(TFenetreStat genre, QHBoxLayout* rangee) {
   periodes_ = new QButtonGroup(this);
   for (int p = 1; p <= 3; ++p) {
     const std::string nom = "SB" + std::to_string(p);
@@ -63,7 +95,9 @@ TStatGraphe::TStatGraphe(TFenetreStat genre, TDocumentClasse& document, const TO
     matieres_->addButton(Bouton("SB14", QStringLiteral("S"), QStringLiteral("Synthèse"), true), 4);
   connect(matieres_, &QButtonGroup::idClicked, this, &TStatGraphe::ClicMatiere);
   rangee->addSpacing(6);
+}
 
+void TStatGraphe::AjouterModes(TFenetreStat genre, QHBoxLayout* rangee) {
   auto* modes = new QButtonGroup(this);
   const struct {
     const char* nom;
@@ -99,29 +133,6 @@ TStatGraphe::TStatGraphe(TFenetreStat genre, TDocumentClasse& document, const TO
     EtatModifiable().AvecAnnee = annee;
     Calculer();
   });
-  BoutonsFin(QStringLiteral("Imprimer"), genre == TFenetreStat::Devoir     ? QStringLiteral("stat_02")
-                                         : genre == TFenetreStat::Moyennes ? QStringLiteral("stat_03")
-                                                                           : QStringLiteral("stat_01"));
-
-  vue_ = new controles::TVueGraphe(this);
-  vue_->setObjectName(QStringLiteral("G"));
-  Contenu(vue_);
-  // The form's values, the same in the three windows.
-  controles::TNewGraphe& g = G();
-  g.LegH = g.LegV = true;
-  g.Mode = controles::TMode::mLigne;
-  g.Cadre = true;
-  g.NoirBlanc = false;
-
-  TReactionStat tout;
-  tout.BoutonsPeriode = tout.BoutonsMatiere = true;
-  tout.ListeDevoirs = genre == TFenetreStat::Devoir;
-  tout.ListeEleves = genre == TFenetreStat::Evolution;
-  Reconstruire(tout);
-  Calculer();
-  // Named after what it shows, whatever the first computation said.
-  setWindowTitle(Q(TitreFenetreStat(genre, Classe())));
-  resize(800, 500);
 }
 
 void TStatGraphe::Remplir() {

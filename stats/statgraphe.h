@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QHBoxLayout;
 class QToolButton;
 
 namespace calevrin {
@@ -30,6 +31,9 @@ class TStatGraphe : public TFenetreStatistique {
   void Reconstruire(const TReactionStat& r) override;
 
  private:
+  void AjouterListe(TFenetreStat genre, QHBoxLayout* rangee);
+  void AjouterPeriodesEtMatieres(TFenetreStat genre, QHBoxLayout* rangee);
+  void AjouterModes(TFenetreStat genre, QHBoxLayout* rangee);
   void CB_OnChange(int index);
   void ClicPeriode(int p);
   void ClicMatiere(int m);

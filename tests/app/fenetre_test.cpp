@@ -62,7 +62,7 @@ TEST_F(FenetreTest, FichiersRecentsEtInvitation) {
   }
   TMDI g(dir_ / "calevrin.ini");
   EXPECT_TRUE(g.InviteDernierFichier);
-  EXPECT_EQ(g.windowTitle(), "Cliquer dans la fenètre pour ouvrir le dernier fichier: /a/d.cl3");
+  EXPECT_EQ(g.windowTitle(), "Cliquer dans la fenêtre pour ouvrir le dernier fichier: /a/d.cl3");
   g.EffacerInvite();
   EXPECT_EQ(g.windowTitle(), "Calevrin");  // the invitation goes at the first click
 }

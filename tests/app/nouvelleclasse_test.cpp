@@ -5,6 +5,8 @@
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
 #include "dialogs/importliste.h"
+#include "dialogs/matieres.h"
+#include "dialogs/parametresclasse.h"
 #include "platform/dialogues.h"
 #include "sheet/feuille.h"
 #include "tests/common/cli.h"
@@ -36,11 +38,12 @@ class NouvelleClasseApp : public Enregistreur {
     Options = TOptions{};
   }
   // Saves the new sheet under nom; the command line then lists every student in order.
-  void SauverEtRelire(TMDI& f, const std::string& nom, const std::vector<std::string>& attendus) {
+  void SauverEtRelire(TMDI& f, const std::string& nom, const std::vector<std::string>& attendus,
+                      const QString& propose) {
     auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
     ASSERT_NE(feuille, nullptr);
     EXPECT_TRUE(feuille->Document().JamaisSauve() && feuille->Document().Modifie() &&
-                QString::fromStdString(feuille->Classe().NomFichier).endsWith("/Classe.cl3") &&
+                QString::fromStdString(feuille->Classe().NomFichier).endsWith(propose) &&
                 feuille->Classe().PeriodeCourante() == 1 && feuille->Classe().MatiereCourante() == 1);
     sauvegarde_ = QString::fromStdString(dir_ / nom);
     ASSERT_TRUE(feuille->SauverAvecCopie());
@@ -48,6 +51,7 @@ class NouvelleClasseApp : public Enregistreur {
     const TResultat info = Cli({"info", dir_ / nom});
     const TResultat exp = Cli({"export", dir_ / nom});
     ASSERT_TRUE(info.code == 0 && exp.code == 0) << info.erreurs << exp.erreurs;
+    info_ = info.sortie;
     std::size_t pos = info.sortie.find("Élèves : " + std::to_string(attendus.size()) + "\n");
     std::size_t posExp = 0;
     for (const std::string& ligne : attendus) {  // "N. NOM Prénom (date)"; the export has "NOM\t"
@@ -60,6 +64,7 @@ class NouvelleClasseApp : public Enregistreur {
   }
   TRepertoireTemp dir_;
   QString sauvegarde_;
+  std::string info_;
   TRemplacement<pf::TDialogues> dialogues_{
       pf::RemplacerDialogues, {{}, [this](QWidget*, const QString&, const QString&) { return sauvegarde_; }, {}, {}}};
 };
@@ -79,11 +84,34 @@ TEST_F(NouvelleClasseApp, TrenteElevesAuClavier) {
     }
     Cliquer(&d, "BitBtn1");
   });
+  // Then the class is named, and its subjects.
+  QuandOuvrira<TDial05>([](TDial05& p) {
+    Taper(Champ(&p, "Edit1"), "4e/B");
+    Cliquer(&p, "BitBtn1");
+  });
+  QuandOuvrira<TDial15>([](TDial15& m) {
+    Taper(Champ(&m, "Edit1"), "Français");
+    Taper(Champ(&m, "Edit4"), "Fr");
+    Cliquer(&m, "BitBtn1");
+  });
   f.Action(pf::TAction::NouvelleClasse)->trigger();
   EXPECT_TRUE(boites_.empty());  // every student had a date: no advice
   std::vector<std::string> attendus;
   for (int i = 0; i < 30; ++i) attendus.push_back(Ligne(i, "Prénom", Jour(i) + "/04/2012"));
-  SauverEtRelire(f, "trente.cl3", attendus);
+  SauverEtRelire(f, "trente.cl3", attendus, "/4e-B.cl3");
+  EXPECT_NE(info_.find("Classe : 4e/B\n"), std::string::npos) << info_;
+  EXPECT_NE(info_.find("Français"), std::string::npos) << info_;
+
+  // The next new class is proposed beside the last class saved.
+  QuandOuvert<TDial01>([](TDial01& d) {
+    TaperIci(&d, "Zola");
+    Cliquer(&d, "BitBtn1");
+  });
+  QuandOuvrira<TDial05>([](TDial05& p) { Touche(p.focusWidget(), Qt::Key_Escape); });
+  QuandOuvrira<TDial15>([](TDial15& m) { Touche(m.focusWidget(), Qt::Key_Escape); });
+  f.Action(pf::TAction::NouvelleClasse)->trigger();
+  EXPECT_EQ(QString::fromStdString(dynamic_cast<TChild*>(f.EnfantActif())->Classe().NomFichier),
+            QString::fromStdString(dir_ / "CLAS.cl3"));
 }
 
 TEST_F(NouvelleClasseApp, ListeImporteeDuSecretariat) {
@@ -102,8 +130,10 @@ TEST_F(NouvelleClasseApp, ListeImporteeDuSecretariat) {
     Cliquer(&d, "BoutonImporter");
     Cliquer(&d, "BitBtn1");
   });
+  QuandOuvrira<TDial05>([](TDial05& p) { Cliquer(&p, "BoutonAnnuler"); });
+  QuandOuvrira<TDial15>([](TDial15& m) { Cliquer(&m, "BoutonAnnuler"); });
   f.Action(pf::TAction::NouvelleClasse)->trigger();
-  SauverEtRelire(f, "importee.cl3", attendus);
+  SauverEtRelire(f, "importee.cl3", attendus, "/CLAS.cl3");
   QuandOuvert<TDial01>([](TDial01& d) { Touche(d.focusWidget(), Qt::Key_Escape); });
   const auto avant = f.findChildren<TChild*>().size();
   f.Action(pf::TAction::NouvelleClasse)->trigger();  // cancelled: no window

@@ -35,7 +35,7 @@ std::string Dossier(const std::string& chemin) { return chemin.substr(0, chemin.
 const TTable& Permis() {
   static const TTable permis = {
       {"model", {}},
-      {"platform", {}},
+      {"platform", {{"model"}}},  // the file writer and reader, and the alerts they raise
       {"document", {{"model"}}},
       {"controls", {{"platform"}}},
       // the print dialog draws a copy of a graph or table; the report pages draw the model's figures
@@ -47,7 +47,7 @@ const TTable& Permis() {
       {"app", {{"sheet", "dialogs", "stats", "classeur", "controls", "print", "platform", "document", "model"}}},
       // The tool reads the configuration with the program's own Qt-free reader and prints the
       // sheet through the sheet's painter.
-      {"cli", {{"model", "classeur", "print", "platform"}, {"app/options.h", "sheet/peintre.h"}}},
+      {"cli", {{"model", "classeur", "print", "controls", "platform"}, {"app/options.h", "sheet/peintre.h"}}},
       {"examples", {{"model"}}},
       {"help", {}},
       {"packaging", {}},

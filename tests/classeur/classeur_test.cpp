@@ -191,7 +191,7 @@ TEST(Classeur, DatesPremiereFeuilleEtMiseEnPage) {
 
   EXPECT_NE(lu.Proprietes.find("<dc:title>4EB ( 2026 / 2027 )</dc:title>"), std::string::npos);
   EXPECT_NE(lu.Proprietes.find("<dc:creator>Mme Claire Morel</dc:creator>"), std::string::npos);
-  const std::string& xml = lu.XmlFeuilles[static_cast<std::size_t>(lu.Index(maths))];
+  const std::string& xml = lu.XmlFeuilles[lu.Index(maths)];
   for (const std::string morceau : {"<pane xSplit=\"3\" ySplit=\"4\"", "orientation=\"landscape\"", "fitToHeight=\"0\"",
                                     "operator=\"lessThan\"", "<formula>10</formula>", "<col min=\"2\" max=\"2\""})
     EXPECT_NE(xml.find(morceau), std::string::npos) << morceau;

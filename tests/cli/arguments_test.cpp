@@ -70,7 +70,7 @@ TEST(CliArguments, FichierCommencantParUnTiret) {
   }
   EXPECT_EQ(Commande("export -4B.cl3").code, 2);
   EXPECT_EQ(Commande("info -4B.cl3").code, 0);
-  EXPECT_EQ(Commande("repair -4B.cl3 -copie.cl3").code, 0);
+  EXPECT_EQ(Commande("repair -- -4B.cl3 -copie.cl3").code, 0);
   EXPECT_EQ(Contenu("-copie.cl3"), Contenu(Exemple));
   EXPECT_EQ(Commande("nouvelle --annee 2027 -- -liste.csv -5C.cl3"), (TResultat{0, "-5C.cl3 : 1 élève\n", ""}));
   fs::current_path(avant);
@@ -90,5 +90,5 @@ TEST(CliArguments, ChaqueCommandeAideeEtDansLUsage) {
     const std::size_t suite = reste.find("| ");
     reste = suite == std::string_view::npos ? std::string_view() : reste.substr(suite + 2);
   }
-  EXPECT_EQ(n, 18u);  // the commands, --help and --version
+  EXPECT_EQ(n, 19u);  // the commands, --help and --version
 }

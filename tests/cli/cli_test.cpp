@@ -32,7 +32,7 @@ TEST(Cli, InfoVersionEtArgumentsIncorrects) {
                 "export X --matiere 1 --matiere 2|moyennes X -o x|moyennes X --matiere 1|classement|"
                 "classement X --matiere 5|classement X --sans-absents --sans-absents|classement X -o x|ages X --date|"
                 "ages X --matiere 1|anniversaires X X|nouvelle l.csv|nouvelle l.csv a.cl3 --annee|"
-                "nouvelle l.csv a.cl3 --force|nouvelle l.csv a.cl3 b.cl3|statistiques|statistiques X --eleve 1|"
+                "nouvelle l.csv a.cl3 --force 1|nouvelle l.csv a.cl3 b.cl3|statistiques|statistiques X --eleve 1|"
                 "evolution X --devoir 1|bilan X --matiere 1|bilan X --eleve -1|bilan X --eleve 1x|"
                 "evolution X --periode 1 --periode 2",
                 '|')) {
@@ -69,7 +69,13 @@ TEST(Cli, CheckEtRepair) {
   EXPECT_TRUE(r2[76460] == 45 && r2[1347] == 20);
   const std::string copie = dir / "copie.cl3";
   EXPECT_TRUE(Cli({"repair", Exemple, copie}).code == 0 && Contenu(copie) == Contenu(Exemple));
-  EXPECT_EQ(Cli({"repair", court, copie}).code, 1);
+  EXPECT_EQ(Cli({"repair", court, copie}),
+            Refus(1, "Le fichier " + court + " est tronqué : 1000 octets au lieu de 76632\n"));
+  // Write-protected, as a shell would refuse it.
+  ::chmod(copie.c_str(), 0444);
+  EXPECT_EQ(Cli({"repair", abime, copie}),
+            Refus(1, "Le fichier " + copie + " est protégé en écriture ; il n'est pas remplacé\n"));
+  EXPECT_EQ(Contenu(copie), Contenu(Exemple));
 }
 
 // Devices, FIFOs and a full disk: refused with a French message, the target left as it was.

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "model/ecriture.h"
 #include "tests/common/cli.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
@@ -31,8 +33,17 @@ TEST(CliNouvelle, ClasseCreeeDepuisUneListe) {
   // An existing class is never replaced.
   const std::string avant = Contenu(classe);
   EXPECT_EQ(Cli({"nouvelle", liste, classe, "--abreviation", "4C"}),
-            Refus(1, "Le fichier " + classe + " existe déjà ; il n'est pas remplacé.\n"));
+            Refus(1, "Le fichier " + classe + " existe déjà ; il n'est pas remplacé\n"));
   EXPECT_EQ(Contenu(classe), avant);
+  // Nor one that appears while the new class is being written.
+  static std::string intrus;
+  intrus = dir / "intrus.cl3";
+  CrochetsEcriture().etape = [](TEtapeEcriture) { std::ofstream(intrus) << "intrus"; };
+  const TResultat course = Cli({"nouvelle", liste, intrus});
+  CrochetsEcriture().etape = nullptr;
+  EXPECT_EQ(course.code, 1);
+  EXPECT_TRUE(Contient(course.erreurs, {"Le fichier " + intrus + " existe déjà ; il n'est pas remplacé\n"}));
+  EXPECT_EQ(Contenu(intrus), "intrus");
   const std::string autre = dir / "autre.cl3";
   EXPECT_EQ(Cli({"nouvelle", liste, autre, "--abreviation", "4\xC3\xA8me C"}).code, 0);
   EXPECT_NE(Cli({"info", autre}).sortie.find("Classe : 4ème C\n"), std::string::npos);
@@ -69,4 +80,25 @@ TEST(CliNouvelle, ListesEtSortiesInutilisables) {
   std::ofstream(un) << "ROUX\tLou\n";
   EXPECT_EQ(Cli({"nouvelle", un, dir / "absent/a.cl3"}),
             Refus(1, "Impossible de créer le fichier " + dir / "absent/a.cl3" + "\n"));
+}
+
+// A class a running program holds would lose the command's work at its next save.
+TEST(CliNouvelle, ClasseTenueParUnProgramme) {
+  TRepertoireTemp dir;
+  const std::string cible = dir / "4B.cl3", liste = dir / "l.csv";
+  std::filesystem::copy_file(Exemple, cible);
+  std::ofstream(liste) << "ROUX;Lou\n";
+  char machine[256] = {};
+  ::gethostname(machine, sizeof machine - 1);
+  std::ofstream(dir / ".4B.cl3.lock") << ::getpid() << "\ncalevrin\n" << machine << "\n";
+  const std::string refus = "La classe " + cible + " est ouverte dans le programme (processus " +
+                            std::to_string(::getpid()) + " sur " + machine +
+                            ") : la fermer d'abord, ou ajouter --force pour l'écrire quand même.\n";
+  EXPECT_EQ(Cli({"repair", Exemple, cible}), Refus(1, refus));
+  EXPECT_EQ(Cli({"nouvelle", liste, cible}), Refus(1, refus));
+  EXPECT_EQ(Cli({"repair", Exemple, cible, "--force"}).code, 0);
+  // Forced, a class that exists is still never replaced by a new one.
+  EXPECT_EQ(Cli({"nouvelle", liste, cible, "--force"}).code, 1);
+  std::filesystem::remove(cible);
+  EXPECT_EQ(Cli({"nouvelle", liste, cible, "--force"}).code, 0);
 }

@@ -16,6 +16,7 @@ class TDialoguesNuls : public TDialoguesFeuille {
   bool AjouterDevoir(QWidget*, TClasse& c) override { return Jouer("AjouterDevoir", c); }
   bool InsererDevoir(QWidget*, TClasse& c, int) override { return Jouer("InsererDevoir", c); }
   bool ModifierDevoirs(QWidget*, TClasse& c) override { return Jouer("ModifierDevoirs", c); }
+  bool ImporterNotes(QWidget*, TClasse& c) override { return Jouer("ImporterNotes", c); }
   int ChoisirDevoir(QWidget*, const TClasse&, TModeChoixDevoir) override { return choix; }
   bool AjouterEleve(QWidget*, TClasse& c) override { return Jouer("AjouterEleve", c); }
   bool InsererEleve(QWidget*, TClasse& c) override { return Jouer("InsererEleve", c); }

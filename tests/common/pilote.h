@@ -57,6 +57,17 @@ void QuandOuvert(std::function<void(D&)> f) {
   });
 }
 
+// Drives the modal dialog of type D that opens later, once the ones open now have closed (the
+// dialogs of one command that follow each other); f must close it.
+template <class D>
+void QuandOuvrira(std::function<void(D&)> f, int essais = 300) {
+  QTimer::singleShot(10, [f, essais] {
+    if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) return f(*d);
+    if (essais > 0) return QuandOuvrira<D>(f, essais - 1);
+    ADD_FAILURE() << "pas de dialogue " << D::staticMetaObject.className();
+  });
+}
+
 // Message boxes answered from a list (OK when empty), the boxes with buttons of their own with
 // reponseChoix_; help topics and model warnings recorded.
 class Enregistreur : public ::testing::Test {

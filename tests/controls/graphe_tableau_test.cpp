@@ -11,6 +11,7 @@
 #include "controls/graphe.h"
 #include "controls/tableau.h"
 #include "platform/canevasenregistreur.h"
+#include "tests/common/chevauchements.h"
 #include "tests/common/fichiers.h"
 
 using namespace calevrin::controles;
@@ -198,12 +199,13 @@ TEST(GrapheEtTableau, CasConnusALAvance) {
   TCanevasEnregistreur c = Enregistrer(g, 400, 300);
   EXPECT_EQ(c.TrouverTexte(QStringLiteral("0")), nullptr);
   EXPECT_NE(c.TrouverTexte(QStringLiteral("abs")), nullptr);
-  // A negative scale: the caption alone, centred in the rectangle, plain, R(150 / 23) pixels.
+  // A negative scale: the caption alone, centred in the rectangle, plain, at the title's size
+  // R(1.3 x R(150 / 23)) pixels.
   g.Vmax = -5;
   c = Enregistrer(g, 200, 150, 10, 20);
   ASSERT_EQ(c.Appels().size(), 2u);
   const TAppel& t = c.Appels()[1];
-  EXPECT_EQ(Ligne(t), "texte (110,95) centre \"Devoir 3\" Arial 7px #000000 brosse #C0C0C0");
+  EXPECT_EQ(Ligne(t), "texte (110,88) centre \"Devoir 3\" Arial 9px #000000 brosse #C0C0C0");
 
   // A grade of "1E9" in every mode: each point, bar and the average line stay inside the drawing.
   for (const TMode mode : {TMode::mBarre, TMode::mLigne, TMode::mBezier}) {
@@ -221,6 +223,53 @@ TEST(GrapheEtTableau, CasConnusALAvance) {
     EXPECT_GE(hauts, 1);  // the huge value is drawn, off the top
     EXPECT_NE(e.TrouverTexte(QStringLiteral("moy.")), nullptr);
   }
+}
+
+TEST(GrapheEtTableau, TextesTropLargesReduitsPuisElides) {
+  // A 40-character title is 408 pixels wide at R(1.3 x 13) = 17 pixels, more than 396: it is
+  // drawn at 16. At 80 characters even the floor, 10 pixels, is too wide: it ends with "…".
+  // The legend lines alike; the slots' labels share one smaller size, and when even that is too
+  // wide, one label in two is written.
+  TNewGraphe g = Repartition();
+  g.Caption = QString(40, QLatin1Char('M'));
+  g.FixerLigne(1, QString(120, QLatin1Char('L')));
+  g.FixerNbBarre(25);
+  for (int i = 1; i <= 25; ++i) g.LegendeBarre(i, QStringLiteral("D%1").arg(i));
+  TCanevasEnregistreur c = Enregistrer(g, 400, 300);
+  const TAppel* titre = c.TrouverTexte(g.Caption);
+  ASSERT_NE(titre, nullptr);
+  EXPECT_EQ(titre->Police.Taille, 16);
+  EXPECT_TRUE(calevrin::test::Chevauchements(c, QRect(0, 0, 400, 300)).empty());
+  g.Caption = QString(80, QLatin1Char('M'));
+  c = Enregistrer(g, 400, 300);
+  const std::vector<QString> textes = c.Textes();
+  EXPECT_EQ(textes[0], QString(65, QLatin1Char('M')) + QStringLiteral("…"));
+  EXPECT_EQ(c.Appels()[1].Police.Taille, 10);
+  EXPECT_TRUE(textes[1].endsWith(QStringLiteral("…")) && textes[1].size() < 120);
+  const TAppel* d25 = c.TrouverTexte(QStringLiteral("D25"));
+  ASSERT_NE(d25, nullptr);
+  EXPECT_EQ(d25->Police.Taille, 8);
+  EXPECT_TRUE(c.TrouverTexte(QStringLiteral("D23")) && !c.TrouverTexte(QStringLiteral("D24")));
+  for (const std::string& faute : calevrin::test::Chevauchements(c, QRect(0, 0, 400, 300))) ADD_FAILURE() << faute;
+
+  // A table too narrow for its texts even at the floor: each text is cut at its cell's edges.
+  TTableau t = Bilan();
+  for (int l = 1; l <= 5; ++l) t.FixerCellule(1, l, QString(25, QLatin1Char('N')));
+  t.FixerCellule(3, 2, QStringLiteral("123456789012"));
+  TCanevasEnregistreur ct;
+  t.Dessine(ct, 0, 0, 300, 200);
+  int coupes = 0;
+  for (const TAppel& a : ct.Appels()) coupes += a.Cadre;
+  EXPECT_GE(coupes, 6);
+  for (const std::string& faute : calevrin::test::Chevauchements(ct, QRect(0, 0, 300, 200))) ADD_FAILURE() << faute;
+  // Wide enough once smaller: whole texts, one size, the figures' columns alike.
+  ct.Effacer();
+  t.Dessine(ct, 0, 0, 600, 200);
+  for (const TAppel& a : ct.Appels())
+    if (a.Genre == TAppel::Texte && !a.Police.Souligne) {
+      EXPECT_TRUE(!a.Cadre && a.Police.Taille < 15);
+    }
+  EXPECT_TRUE(calevrin::test::Chevauchements(ct, QRect(0, 0, 600, 200)).empty());
 }
 
 TEST(GrapheEtTableau, CourbeDeTendance) {

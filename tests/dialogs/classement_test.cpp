@@ -117,12 +117,22 @@ TEST_F(Classement, PressePapiersEtFichierTexte) {
             QString::fromStdString("Impossible de créer le fichier " + fichier + "/dossier/Classement.TXT"));
   EXPECT_EQ(genres_, (std::vector{pf::TGenreMessage::Information, pf::TGenreMessage::Erreur}));
   EXPECT_EQ(ouvreur_.urls.size(), 1u);
+
+  // A FIFO in its place is refused, never opened nor replaced.
+  TRepertoireTemp autre;
+  ASSERT_EQ(::mkfifo((autre / "Classement.TXT").c_str(), 0644), 0);
+  d.FixerRepertoireTexte(QString::fromStdString(autre.Chemin().string()));
+  Enfant<QPushButton>(&d, "Button2")->click();
+  ASSERT_EQ(boites_.size(), 3u);
+  EXPECT_EQ(boites_[2], QString::fromStdString("Impossible de créer le fichier " + autre / "Classement.TXT" +
+                                               " : ce n'est pas un fichier ordinaire"));
+  EXPECT_TRUE(std::filesystem::is_fifo(autre / "Classement.TXT"));
 }
 
 TEST_F(Classement, AgesEtAnniversaires) {
   const auto c = Classe();
   TDial11 a(nullptr, *c, {2026, 3, 10});
-  EXPECT_EQ(a.windowTitle(), "Age des éleves ( mars 2026 )");
+  EXPECT_EQ(a.windowTitle(), "Âge des élèves ( mars 2026 )");
   const auto* st = Enfant<QTableWidget>(&a, "ST");
   EXPECT_EQ(st->horizontalHeaderItem(1)->text(), "  Né(e) le");
   EXPECT_EQ(Colonne(st, 0), (QStringList{" CC X", " AA X", " BB X"}));

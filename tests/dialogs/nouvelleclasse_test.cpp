@@ -13,7 +13,7 @@ namespace {
 
 const TDateJour Jour{2026, 9, 7};
 const QString Conseil = QStringLiteral(
-    "La saisie de la date de naissance est conseillée pour le bon fonctionnement des menus Age des élèves et "
+    "La saisie de la date de naissance est conseillée pour le bon fonctionnement des menus Âge des élèves et "
     "Anniversaire du mois.");
 
 class NouvelleClasse : public Enregistreur {
@@ -37,7 +37,7 @@ class NouvelleClasse : public Enregistreur {
 TEST_F(NouvelleClasse, SaisieAuClavierEtConseilUneFois) {
   TDial01 d(nullptr, Jour);
   d.show();
-  EXPECT_TRUE(d.windowTitle() == "Nouvelle classe" && Titre(d) == " Elève n° 1 " &&
+  EXPECT_TRUE(d.windowTitle() == "Nouvelle classe" && Titre(d) == " Élève n° 1 " &&
               d.focusWidget() == Champ(&d, "EditNom"));
 
   Touche(Champ(&d, "EditNom"), Qt::Key_Return);  // no name: the index stays
@@ -48,7 +48,7 @@ TEST_F(NouvelleClasse, SaisieAuClavierEtConseilUneFois) {
   EXPECT_EQ(boites_.back(), Conseil);
   EXPECT_TRUE(d.Indice() == 1 && d.focusWidget() == Champ(&d, "EditDateN"));
   Touche(d.focusWidget(), Qt::Key_Return);  // given once: now it moves on
-  EXPECT_TRUE(d.Indice() == 2 && Titre(d) == " Elève n° 2 ");
+  EXPECT_TRUE(d.Indice() == 2 && Titre(d) == " Élève n° 2 ");
   Eleve(d, "durand", "", "");
   EXPECT_TRUE(d.Indice() == 3 && boites_.size() == 2);
   EXPECT_EQ(d.Saisis()[0].Nom + "|" + d.Saisis()[0].Prenom, W("Martin|émile"));  // a-z only
@@ -60,13 +60,17 @@ TEST_F(NouvelleClasse, SaisieAuClavierEtConseilUneFois) {
   EXPECT_EQ(Champ(&d, "EditDateN")->text(), "01022013");
 
   Cliquer(&d, "Button1");  // Précédent keeps what was typed
-  EXPECT_EQ(Titre(d), " Elève n° 2 ");
+  EXPECT_EQ(Titre(d), " Élève n° 2 ");
   Cliquer(&d, "Button2");
   EXPECT_EQ(Champ(&d, "EditNom")->text(), "Lefèvre-Dupont-de-la");
   Cliquer(&d, "BoutonAide");
   EXPECT_EQ(sujets_, std::vector<QString>{"Dlg_NewClasse"});
+  // Escape after names were typed asks first: "Non" keeps the dialog and its students.
+  reponses_ = {pf::TReponse::Non, pf::TReponse::Oui};
   Touche(Champ(&d, "EditNom"), Qt::Key_Escape);
-  EXPECT_EQ(d.result(), DialogueAnnule);
+  EXPECT_TRUE(d.isVisible() && boites_.back() == QStringLiteral("Abandonner la saisie des élèves ?"));
+  Cliquer(&d, "BoutonAnnuler");
+  EXPECT_TRUE(!d.isVisible() && d.result() == DialogueAnnule);
 }
 
 TEST_F(NouvelleClasse, QuaranteCinqEleves) {

@@ -12,6 +12,7 @@
 #include "model/edition.h"
 #include "model/erreurs.h"
 #include "model/figures.h"
+#include "model/verrou.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -192,7 +193,11 @@ TEST(DocumentClasse, VerrouEtFichierChangeSurLeDisque) {
   EXPECT_TRUE(a->Verrouiller(detenteur));
   EXPECT_FALSE(b->Verrouiller(detenteur));
   EXPECT_TRUE(detenteur.contains(QString::number(QCoreApplication::applicationPid())));
+  std::string vu;  // as the command-line tool reads it
+  EXPECT_TRUE(VerrouDetenu(dir / "a.cl3", vu));
+  EXPECT_EQ(QString::fromStdString(vu), detenteur);
   a.reset();  // closed: the lock goes with it
+  EXPECT_FALSE(VerrouDetenu(dir / "a.cl3", vu));
   EXPECT_TRUE(b->Verrouiller(detenteur));
 
   EXPECT_FALSE(b->ModifieSurDisque());

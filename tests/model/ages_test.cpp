@@ -28,7 +28,7 @@ TEST(Ages, OrdreDecroissantEtDatesInvalides) {
                             {"E", "15132011"},
                             {"F", "20062026"}});  // after today
   const TAges a = ListerAges(c, {2026, 2, 28});
-  EXPECT_EQ(a.Titre, "Age des \xE9leves ( f\xE9vrier 2026 )");
+  EXPECT_EQ(a.Titre, "\xC2ge des \xE9l\xE8ves ( f\xE9vrier 2026 )");
   // Equal dates in reverse list order; the invalid dates last, from the end of the list.
   // (5372 + 5142 + 5142) div 3 = 5218 days: 14 years of 365.25, 3 months of 30.44.
   EXPECT_EQ(TexteAges(a),

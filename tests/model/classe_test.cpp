@@ -138,7 +138,8 @@ TEST(ClasseFichier, FichierAbsentCourtOuLong) {
   EXPECT_EQ(test::MessageErreur([&] { c->Charger(); }), "Impossible d'ouvrir le fichier " + dir / "absent.cl3");
   EcrireOctets(dir / "court.cl3", std::vector<std::uint8_t>(TailleFichierClasse - 1, 7));
   c->NomFichier = dir / "court.cl3";
-  EXPECT_EQ(test::MessageErreur([&] { c->Charger(); }), "Erreur de lecture du flux");
+  EXPECT_EQ(test::MessageErreur([&] { c->Charger(); }),
+            "Le fichier " + dir / "court.cl3" + " est tronqué : 76631 octets au lieu de 76632");
   EXPECT_EQ(c->Eleve(1).Nom.Texte(), "GARDE");  // a failed load changes nothing
 
   std::vector<std::uint8_t> long_(TailleFichierClasse + 100, 0);

@@ -65,9 +65,12 @@ n_sources=$(ls "$sources"/help/*.html | wc -l)
 n_installees=$(ls "$prefixe"/share/doc/calevrin/aide/*.html 2> /dev/null | wc -l)
 [ "$n_sources" = "$n_installees" ] || echec "$n_installees pages d'aide installées sur $n_sources"
 fichier share/doc/calevrin/aide/index.html
+fichier share/doc/calevrin/copyright
+fichier share/doc/calevrin/changelog.Debian.gz
+gzip -t "$prefixe/share/doc/calevrin/changelog.Debian.gz" || echec "changelog.Debian.gz illisible"
 
 # Nothing else: a library or a header of the build must not ride along.
-autres=$(cd "$prefixe" && find . -type f | grep -vE '^\./(bin/calevrin(-cli)?|share/applications/calevrin\.desktop|share/mime/.*|share/metainfo/[^/]+|share/icons/hicolor/[^/]+/apps/calevrin\.(png|svg)|share/doc/calevrin/aide/[^/]+\.html)$')
+autres=$(cd "$prefixe" && find . -type f | grep -vE '^\./(bin/calevrin(-cli)?|share/applications/calevrin\.desktop|share/mime/.*|share/metainfo/[^/]+|share/icons/hicolor/[^/]+/apps/calevrin\.(png|svg)|share/doc/calevrin/aide/[^/]+\.html|share/doc/calevrin/(copyright|changelog\.Debian\.gz))$')
 [ -z "$autres" ] || echec "fichiers inattendus : $autres"
 
 if [ "$echecs" -gt 0 ]; then

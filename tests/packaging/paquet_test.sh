@@ -30,7 +30,8 @@ contenu=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/calevrin ./usr/bin/calevrin-cli ./usr/share/applications/calevrin.desktop \
          ./usr/share/mime/packages/calevrin.xml ./usr/share/metainfo/org.example.calevrin.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/calevrin.svg ./usr/share/icons/hicolor/48x48/apps/calevrin.png \
-         ./usr/share/doc/calevrin/aide/index.html; do
+         ./usr/share/doc/calevrin/aide/index.html ./usr/share/doc/calevrin/copyright \
+         ./usr/share/doc/calevrin/changelog.Debian.gz; do
   grep -q " $f\$" <<< "$contenu" || echec "$f absent du paquet"
 done
 

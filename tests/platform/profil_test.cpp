@@ -1,16 +1,20 @@
 #include "platform/profil.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "model/alertes.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
 using plateforme::EcrireProfil;
 using plateforme::LireProfil;
+namespace fs = std::filesystem;
 
 namespace {
 using test::Contenu;
@@ -53,4 +57,39 @@ TEST(Profil, EcritureEnPlaceEtLignesConservees) {
   EXPECT_EQ(Contenu(f), "[W]\r\nk=2\r\n");
 
   EXPECT_FALSE(EcrireProfil("W", "k", "3", dir / "absent/c.ini"));
+}
+
+// What may lie at the file's place: followed when a link, kept private when private, left
+// alone (and said so, once) when it is no file to read.
+TEST(Profil, CeQuiSeTrouveALaPlaceDuFichier) {
+  test::TRepertoireTemp dir;
+  std::vector<std::string> alertes;
+  const TAlertes avant = RemplacerAlertes({[&](TGenreAlerte, const std::string& t) { alertes.push_back(t); }, {}});
+  Ecrire(dir / "vrai.ini", "[A]\nk=1\n");
+  ::chmod((dir / "vrai.ini").c_str(), 0600);
+  fs::create_symlink("vrai.ini", dir.Chemin() / "lien.ini");
+  Ecrire(dir / "victime", "intacte");
+  fs::create_symlink("victime", dir.Chemin() / "lien.ini.tmp");  // the old fixed temporary name
+  ASSERT_TRUE(
+      plateforme::EcrireProfils({{"A", "k", "2"}, {"B", "liste1", "a\n[Boolean]\nprenom=0\nb.cl3"}}, dir / "lien.ini"));
+  EXPECT_TRUE(fs::is_symlink(dir / "lien.ini"));
+  EXPECT_EQ(Contenu(dir / "vrai.ini"), "[A]\nk=2\n\n[B]\nliste1=\n");
+  EXPECT_EQ(fs::status(dir / "vrai.ini").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Contenu(dir / "victime"), "intacte");
+
+  ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", dir.Chemin() / "zero.ini");
+  Ecrire(dir / "enorme.ini", "[A]\nk=1\n" + std::string(2 << 20, ';'));
+  for (const std::string nom : {"fifo.ini", "zero.ini", "enorme.ini"}) {
+    const std::string f = dir / nom;
+    EXPECT_EQ(LireProfil("A", "k", "def", f), "def") << nom;
+    EXPECT_EQ(LireProfil("A", "k", "def", f), "def") << nom;
+    EXPECT_FALSE(EcrireProfil("A", "k", "3", f)) << nom;
+    EXPECT_TRUE(plateforme::ProfilRefuse(f)) << nom;
+  }
+  RemplacerAlertes(avant);
+  EXPECT_TRUE(fs::is_fifo(dir / "fifo.ini") && fs::file_size(dir / "enorme.ini") > (2u << 20));
+  ASSERT_EQ(alertes.size(), 3u);  // once each
+  EXPECT_EQ(alertes[0].rfind("Le fichier de configuration " + dir / "fifo.ini" + " n'est pas lu", 0), 0u) << alertes[0];
 }

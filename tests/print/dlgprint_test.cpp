@@ -1,19 +1,23 @@
 #include "print/dlgprint.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
 
 #include "platform/aide.h"
 #include "platform/canevasenregistreur.h"
+#include "platform/canevasqt.h"
 #include "platform/dialogues.h"
 #include "platform/messages.h"
+#include "tests/common/disqueplein.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/remplacement.h"
 #include "tests/common/tempdir.h"
@@ -76,6 +80,25 @@ std::pair<int, bool> Pages(const std::string& fichier) {
   const QString pdf = QString::fromLatin1(test::Contenu(fichier));
   return {static_cast<int>(pdf.count(page)), pdf.count(boite) == pdf.count(page)};
 }
+
+// The Qt canvas, noting each text it writes: where, at which size, through which scale.
+class TEspionTextes : public pf::TCanevasQt {
+ public:
+  explicit TEspionTextes(QPainter& p) : TCanevasQt(p), p_(p) {}
+  struct TTexte {
+    QString texte;
+    QPoint point;
+    double taille, echelle;
+  };
+  std::vector<TTexte> textes;
+  void TexteSortie(int x, int y, const QString& t) override {
+    textes.push_back({t, QPoint(x, y), Police().Taille, p_.worldTransform().m11()});
+    TCanevasQt::TexteSortie(x, y, t);
+  }
+
+ private:
+  QPainter& p_;
+};
 
 QString TexteTaille(const QWidget& d) { return d.findChild<QLabel*>(QStringLiteral("Label3"))->text(); }
 
@@ -163,13 +186,30 @@ TEST(DLGPrint, ImprimeEnPdfEnregistreEtSignaleLesEchecs) {
   EXPECT_FALSE(d.Imprimer());
   h.fichier = QString::fromStdString(dossier / "absent/x.png");
   EXPECT_FALSE(d.EnregistrerImage());
-  ASSERT_EQ(h.messages.size(), 3u);
+  // A FIFO is refused at once, never opened; a full disk leaves the old files whole.
+  ASSERT_EQ(::mkfifo((dossier / "fifo.png").c_str(), 0644), 0);
+  h.fichier = QString::fromStdString(dossier / "fifo.png");
+  EXPECT_FALSE(d.EnregistrerImage());
+  const std::string pdf = test::Contenu(dossier / "export.pdf");
+  const std::string png = test::Contenu(dossier / "graphe.png");
+  {
+    const test::TDisquePlein plein(1000);
+    h.fichier = QString::fromStdString(dossier / "export.pdf");
+    EXPECT_FALSE(d.EnregistrerPdf());
+    h.fichier = QString::fromStdString(dossier / "graphe.png");
+    EXPECT_FALSE(d.EnregistrerImage());
+  }
+  EXPECT_TRUE(test::Contenu(dossier / "export.pdf") == pdf && test::Contenu(dossier / "graphe.png") == png);
+  ASSERT_EQ(h.messages.size(), 6u);
   for (const QString& m : h.messages)
-    EXPECT_TRUE(m.startsWith(QStringLiteral("Impossible d'écrire le fichier "))) << m.toStdString();
+    EXPECT_TRUE(
+        m.startsWith(QStringLiteral("Impossible de créer le fichier ") + QString::fromStdString(dossier.Chemin())))
+        << m.toStdString();
+  EXPECT_TRUE(h.messages[3].endsWith(QStringLiteral("fifo.png : ce n'est pas un fichier ordinaire")));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   // Cancelled file choice: nothing written, nothing said.
   h.fichier.clear();
-  EXPECT_FALSE(d.Imprimer() || h.messages.size() != 3);
+  EXPECT_FALSE(d.Imprimer() || h.messages.size() != 6);
 
   // Margins that leave no printable width: the A4 picture, R(2481 x 300 / 3507) + 11 wide,
   // no "Imprimer" but a reason; the PDF needs no printer.
@@ -179,7 +219,7 @@ TEST(DLGPrint, ImprimeEnPdfEnregistreEtSignaleLesEchecs) {
                z.findChild<QLabel*>(QStringLiteral("SansZone"))->isHidden() || z.Imprimer());
   EXPECT_EQ(Geometrie(z, "F"), QRect(8, 8, 223, 311));
   h.fichier = QString::fromStdString(dossier / "a4.pdf");
-  EXPECT_TRUE(z.EnregistrerPdf() && Pages(dossier / "a4.pdf").first == 1 && h.messages.size() == 3);
+  EXPECT_TRUE(z.EnregistrerPdf() && Pages(dossier / "a4.pdf").first == 1 && h.messages.size() == 6);
 }
 
 TEST(DLGPrint, FeuilleEtSonOmbre) {
@@ -193,4 +233,56 @@ TEST(DLGPrint, FeuilleEtSonOmbre) {
   c.Effacer();
   DessinerPapier(c, 4, 100, 5);
   EXPECT_TRUE(c.Appels().empty());
+}
+
+TEST(DLGPrint, LApercuEstLaPageAEchelleTexteParTexte) {
+  TCrochets h;
+  test::TRepertoireTemp dossier;
+  auto imprimante = Imprimante4800x6600();
+  imprimante->setOutputFileName(QString::fromStdString(dossier / "pages.pdf"));
+  TNewGraphe graphe = Graphe();
+  graphe.Caption =
+      QStringLiteral("4EB / Mathématiques / Trimestre 1 / Contrôle commun de fin de trimestre ( 2026 / 2027 )");
+  graphe.FixerNbLigne(5);
+  for (int i = 1; i <= 5; ++i)
+    graphe.FixerLigne(
+        i, QStringLiteral("Dev. %1 - mer. 12 déc. - Coef. 2.5 - 1h30 - Contrôle commun de géométrie").arg(i));
+  TTableau tableau;
+  tableau.Caption = QStringLiteral("4EB: Bilan complet de MONTGOLFIER-DELAVIGNE Marie-Angélique");
+  for (int l = 1; l <= 5; ++l) tableau.FixerCellule(1, l, QStringLiteral("Sciences de la vie et de la Terre"));
+  for (int c = 2; c <= 5; ++c) tableau.FixerCellule(c, 1, QStringLiteral("Trimestre %1").arg(c - 1));
+
+  QPainter page(imprimante.get());
+  for (const bool estGraphe : {true, false}) {
+    TDLGPrint d(nullptr, estGraphe ? nullptr : &tableau, estGraphe ? &graphe : nullptr, false, imprimante.get());
+    auto* vue = d.findChild<controles::TVueControle*>(QLatin1String(estGraphe ? "G" : "T"));
+    for (const char* orientation : {"SB10", "SB11"})
+      for (const char* disposition : {"SB1", "SB2", "SB3", "SB4", "SB5", "SB6"}) {
+        SCOPED_TRACE(std::string(orientation) + " " + disposition + (estGraphe ? " graphe" : " tableau"));
+        Cliquer(d, orientation);
+        Cliquer(d, disposition);
+        QImage image(vue->size(), QImage::Format_RGB32);
+        QPainter p(&image);
+        TEspionTextes apercu(p);
+        vue->Peindre(p, apercu);
+        p.end();
+        // The page as "Imprimer" draws it: the same texts, at the same places within the zone and
+        // the same sizes, the picture scaled alike in both directions.
+        imprimante->newPage();
+        TEspionTextes imprime(page);
+        d.DessinerPage(imprime);
+        ASSERT_EQ(apercu.textes.size(), imprime.textes.size());
+        ASSERT_FALSE(imprime.textes.empty());
+        const QPoint origine = d.MiseEnPage().Zone.topLeft();
+        for (std::size_t i = 0; i < imprime.textes.size(); ++i) {
+          const auto& a = apercu.textes[i];
+          const auto& b = imprime.textes[i];
+          EXPECT_EQ(a.texte, b.texte);
+          EXPECT_EQ(a.point, b.point - origine) << b.texte.toStdString();
+          EXPECT_EQ(a.taille, b.taille) << b.texte.toStdString();
+          EXPECT_DOUBLE_EQ(a.echelle, d.MiseEnPage().Echelle);
+          EXPECT_DOUBLE_EQ(b.echelle, 1);
+        }
+      }
+  }
 }

@@ -4,6 +4,7 @@
 #include <QAction>
 
 #include "model/edition.h"
+#include "model/importnotes.h"
 #include "model/moyennes.h"
 #include "model/options.h"
 #include "platform/messages.h"
@@ -122,4 +123,40 @@ TEST_F(DialoguesFeuille, DivisionEtMatieresSuivies) {
   });
   EXPECT_FALSE(Actif(A::Classement));
   EXPECT_TRUE(Actif(A::Ages) && Actif(A::Anniversaires));
+}
+
+TEST_F(DialoguesFeuille, ImportDesNotesEnUneEtape) {
+  f_->ChangerMatiere(1);
+  f_->ChangerPeriode(1);
+  const TClasse& c = f_->Classe();
+  const int n = c.NbDevoirs(1, 1);
+  const std::string nom = c.NomComplet(2, true);
+  d_.effets["ImporterNotes"] = [&nom](TClasse& c) {
+    const TSourceNotes s = LireSourceNotes(nom + ";15\n");
+    const TChoixNotes choix = ChoixParDefaut(s);
+    return AppliquerNotes(c, ApercuNotes(c, s, choix), choix, {"d", "", 1, "quiz"});
+  };
+  changements_.clear();
+  f_->Action(pf::TAction::ImporterNotes)->trigger();
+  ASSERT_EQ(c.NbDevoirs(1, 1), n + 1);
+  EXPECT_EQ(c.Eleve(2).Note(1, 1, n + 1).Texte(), "15");
+  EXPECT_EQ(changements_, (std::vector<TChangement>{{TCodeChangement::Devoirs, 1, 0, 0}}));
+  EXPECT_EQ(f_->Action(pf::TAction::Annuler)->text(), "&Annuler l'importation des notes");
+  f_->Action(pf::TAction::Annuler)->trigger();
+  EXPECT_EQ(c.NbDevoirs(1, 1), n);
+  EXPECT_FALSE(f_->Document().Modifie());
+
+  // Only a test view, and never during an entry.
+  f_->Etat().LigneCourante = 1;
+  f_->Etat().ColonneCourante = 1;
+  f_->CommencerSaisie(QStringLiteral("1"));
+  ASSERT_TRUE(f_->SaisieEnCours());
+  EXPECT_FALSE(Actif(A::ImporterNotes));
+  QTest::keyClick(f_->focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(!f_->SaisieEnCours() && Actif(A::ImporterNotes));
+  f_->ChangerPeriode(4);
+  EXPECT_FALSE(Actif(A::ImporterNotes));
+  f_->ChangerPeriode(1);
+  f_->ChangerMatiere(4);
+  EXPECT_FALSE(Actif(A::ImporterNotes));
 }

@@ -93,3 +93,43 @@ TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
   dynamic_cast<TChild*>(f.EnfantActif())->Action(pf::TAction::TroisFenetresStat)->trigger();
   EXPECT_EQ(f.Enfants().size(), 4);
 }
+
+TEST(OuvertureStatistiques, DeuxClassesOuvertes) {
+  FixerValeursProgramme();
+  Options = TOptions{};
+  test::TRepertoireTemp dir;
+  for (const char* nom : {"a.cl3", "b.cl3"})
+    std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", dir / nom);
+  test::TRemplacement boites(&pf::RemplacerBoiteMessage,
+                             [](const QString&, pf::TGenreMessage, int) { return pf::TReponse::Non; });
+  TMDI f(dir / "calevrin.ini");
+  f.resize(1200, 900);
+  f.show();
+  ASSERT_TRUE(f.OuvrirFichier(dir / "a.cl3"));
+  auto* a = dynamic_cast<TChild*>(f.EnfantActif());
+  ASSERT_TRUE(f.OuvrirFichier(dir / "b.cl3"));
+  QMdiSubWindow* b = f.Zone()->subWindowList()[1];
+  QApplication::processEvents();
+  b->showNormal();
+  b->setGeometry(40, 50, 500, 400);
+  const QRect avant = b->geometry();
+
+  // Five windows: only the asking sheet and its three are tiled, in four strips.
+  a->Action(pf::TAction::TroisFenetresStat)->trigger();
+  const QList<QMdiSubWindow*> l = f.Zone()->subWindowList();
+  ASSERT_EQ(l.size(), 5);
+  EXPECT_EQ(b->geometry(), avant);
+  const int hauteur = f.Zone()->viewport()->height();
+  for (QMdiSubWindow* w : l) EXPECT_TRUE(w == b || w->height() >= hauteur / 4 - 1);
+
+  // A second and a third report of one class do not open on top of the first.
+  a->Action(pf::TAction::Bilan)->trigger();
+  a->Action(pf::TAction::Bilan)->trigger();
+  a->Action(pf::TAction::Bilan)->trigger();
+  const QList<QMdiSubWindow*> tous = f.Zone()->subWindowList();
+  ASSERT_EQ(tous.size(), 8);
+  EXPECT_NE(tous[5]->pos(), tous[6]->pos());
+  EXPECT_NE(tous[6]->pos(), tous[7]->pos());
+  EXPECT_NE(tous[5]->pos(), tous[7]->pos());
+  EXPECT_TRUE(f.Zone()->viewport()->rect().contains(tous[7]->geometry()));
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Texts made to fit a width: the font is made smaller, down to a floor, and what is still too
+// wide loses its end to "…". Every text of the graph and the table goes through here, so that
+// nothing is ever drawn over its neighbour or outside the control.
+
+#include <QString>
+#include <initializer_list>
+#include <vector>
+
+#include "platform/canevas.h"
+
+namespace calevrin::controles {
+
+namespace pf = plateforme;
+
+// The smallest size a text is reduced to, as a share of the size it was meant to have: below
+// it a printed page stops being readable, and eliding says more than shrinking.
+inline constexpr double PlancherPolice = 0.6;
+
+inline double Plancher(double taille) {
+  const double p = pf::R(taille * PlancherPolice);
+  return p < 1 ? 1 : p;
+}
+
+// The largest whole size from the canvas font's size down to plancher at which the widest of
+// the texts is at most largeur wide; the canvas font is left at that size.
+double AjusterTaille(pf::TCanevas& c, const std::vector<QString>& textes, int largeur, double plancher);
+double AjusterTaille(pf::TCanevas& c, const QString& texte, int largeur, double plancher);
+
+// The text, or its longest beginning followed by "…" that is at most largeur wide in the
+// canvas font; empty when not even "…" fits.
+QString Elider(pf::TCanevas& c, const QString& texte, int largeur);
+
+// Both: the size first, then the ellipsis.
+QString Ajuster(pf::TCanevas& c, const QString& texte, int largeur, double plancher);
+
+}  // namespace calevrin::controles
