@@ -37,7 +37,7 @@ struct TRangeeLue {
 struct TTableauLu {
   TEncodageListe Encodage = TEncodageListe::Utf8;
   char Separateur = 0;              // 0 when every row is a single field
-  bool Nul = false;  // NUL bytes were dropped: UTF-16 without its mark, or no text at all
+  bool Nul = false;                 // NUL bytes were dropped: UTF-16 without its mark, or no text at all
   std::vector<TRangeeLue> Rangees;  // rows with at least one non-empty field, in order
 };
 

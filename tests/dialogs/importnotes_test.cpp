@@ -120,10 +120,8 @@ TEST_F(ImportNotes, SourcesRefuseesEtPeriodePleine) {
   Cliquer(&d, "BoutonColler");
   ASSERT_EQ(boites_.size(), 5u);
   EXPECT_TRUE(boites_[0].startsWith("Encodage inconnu"));
-  EXPECT_TRUE(
-      boites_[1].endsWith("n'est pas un tableau de notes : un fichier ordinaire de 1 Mo au plus est attendu."));
-  EXPECT_TRUE(
-      boites_[2].endsWith("n'est pas un tableau de notes : un fichier ordinaire de 1 Mo au plus est attendu."));
+  EXPECT_TRUE(boites_[1].endsWith("n'est pas un tableau de notes : un fichier ordinaire de 1 Mo au plus est attendu."));
+  EXPECT_TRUE(boites_[2].endsWith("n'est pas un tableau de notes : un fichier ordinaire de 1 Mo au plus est attendu."));
   EXPECT_EQ(boites_[3], "La colonne de notes « Note » ne contient aucun nombre.");
   EXPECT_EQ(boites_[4], "Le presse-papiers contient 2 Mo : un tableau de notes en fait au plus 1 Mo.");
   EXPECT_FALSE(d.findChild<QPushButton*>("BoutonOK")->isEnabled());
