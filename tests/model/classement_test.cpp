@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "tests/common/cinqeleves.h"
+
 using namespace calevrin;
 
 namespace {
@@ -17,19 +19,7 @@ std::unique_ptr<TClasse> Classe() {
   c->Matiere(1).Nom.Affecter("Maths");
   c->FixerNbMatieres(1);
   c->FixerNbPeriodes(3);
-  const char* eleves[][4] = {
-      {"AA", "Ana", "12", "12"}, {"BB", "Bea", "15", "15"},  {"CC", "Cid", "12", "12"},
-      {"DD", "Dan", "abs", ""},  {"EE", "Eve", "10", "abs"},
-  };
-  int e = 0;
-  for (const auto& [nom, prenom, n1, n2] : eleves) {
-    c->Eleve(++e).Nom.Affecter(nom);
-    c->Eleve(e).Prenom.Affecter(prenom);
-    c->Eleve(e).Note(1, 1, 1).Affecter(n1);
-    c->Eleve(e).Note(1, 1, 2).Affecter(n2);
-  }
-  c->FixerNbEleves(e);
-  c->FixerNbDevoirs(1, 1, 2);
+  test::PlacerCinqEleves(*c);
   return c;
 }
 

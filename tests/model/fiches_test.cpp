@@ -8,6 +8,7 @@
 #include "model/classement.h"
 #include "model/formatage.h"
 #include "model/moyennes.h"
+#include "tests/common/cinqeleves.h"
 
 using namespace calevrin;
 
@@ -30,21 +31,9 @@ std::unique_ptr<TClasse> Classe() {
     for (int p = 1; p <= 3; ++p) c->Matiere(m).Coef[static_cast<std::size_t>(p)] = 1;
   c->FixerNbMatieres(2);
   c->FixerNbPeriodes(3);
-  const char* eleves[][4] = {
-      {"AA", "Ana", "12", "12"}, {"BB", "Bea", "15", "15"},  {"CC", "Cid", "12", "12"},
-      {"DD", "Dan", "abs", ""},  {"EE", "Eve", "10", "abs"},
-  };
-  int e = 0;
-  for (const auto& [nom, prenom, n1, n2] : eleves) {
-    c->Eleve(++e).Nom.Affecter(nom);
-    c->Eleve(e).Prenom.Affecter(prenom);
-    c->Eleve(e).Note(1, 1, 1).Affecter(n1);
-    c->Eleve(e).Note(1, 1, 2).Affecter(n2);
-  }
+  test::PlacerCinqEleves(*c);
   c->Eleve(1).DateNaissance.Affecter("05032012");
   c->Eleve(2).Note(2, 1, 1).Affecter("8");
-  c->FixerNbEleves(e);
-  c->FixerNbDevoirs(1, 1, 2);
   c->FixerNbDevoirs(2, 1, 1);
   c->Devoir(1, 1, 1).Date.Affecter("lun. 5 oct.");
   c->Devoir(1, 1, 1).Commentaire.Affecter("Fractions");
