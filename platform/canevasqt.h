@@ -2,12 +2,12 @@
 // The canvas on a QPainter: window, preview, printer page, image or PDF.
 
 #include <QFontMetrics>
-#include <QHash>
 #include <QPainter>
 #include <QRegion>
 #include <QStaticText>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 #include "platform/canevas.h"
 
@@ -44,7 +44,14 @@ class TCanevasQt : public TCanevas {
     QStaticText statique;
     int largeur;
   };
+  // Grade and name texts are a few characters long: Qt's seeded string hash costs here far
+  // more than the lookup it serves (about 250 ns a text on the machines measured).
+  struct THachageCourt {
+    std::size_t operator()(const QString& t) const noexcept;
+  };
+  using TTableTextes = std::unordered_map<QString, TTexte, THachageCourt>;
   const TTexte& Prepare(const QString& texte);
+  void Ecrire(int x, int y, const QString& texte, const TTexte& t);
   void AppliquerPlume();
   void AppliquerBrosse();
   void Hachurer(int x1, int y1, int x2, int y2);
@@ -55,7 +62,9 @@ class TCanevasQt : public TCanevas {
   bool cacheValide_ = false;
   QFont font_;
   std::optional<QFontMetrics> metriques_;
-  std::shared_ptr<QHash<QString, TTexte>> cacheCourant_;  // the font's table, kept while in use
+  std::shared_ptr<TTableTextes> cacheCourant_;  // the font's table, kept while in use
+  // The painter's pen is the plain pen of this text colour: set again only when it changes.
+  std::optional<TCouleurRGB> plumeTexte_;
 };
 
 }  // namespace calevrin::plateforme
