@@ -181,7 +181,7 @@ void TFenetreFeuille::MajDefilement() {
 }
 
 // Qt repaints the whole widget, its scroll bars and every cell when the focus comes or goes
-// (the editor takes it for each grade typed); the frame alone may show it.
+// (the editor takes it for each grade typed); the sheet draws no focus mark to update.
 void TFenetreFeuille::focusInEvent(QFocusEvent*) {}
 void TFenetreFeuille::focusOutEvent(QFocusEvent*) {}
 
