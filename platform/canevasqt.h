@@ -2,6 +2,7 @@
 // The canvas on a QPainter: window, preview, printer page, image or PDF.
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QRegion>
 #include <QStaticText>
@@ -40,9 +41,19 @@ class TCanevasQt : public TCanevas {
   // Fonts and their metrics are built once per change of font: a sheet writes a thousand texts.
   const QFontMetrics& Metriques();
   const QPaintDevice* Appareil() const { return mesure_ ? mesure_ : p_.device(); }
+  // A text already drawn once at a large size, kept as a picture: shaping and rasterising
+  // big glyphs again at every paint is most of what a full-screen graph or table costs.
+  struct TImageTexte {
+    QImage image;
+    QPoint origine;  // where the text's top-left corner lies in the picture
+    TCouleurRGB couleur = 0;
+    ~TImageTexte();
+  };
   struct TTexte {
-    QStaticText statique;
-    int largeur;
+    std::optional<QStaticText> statique;  // laid out only once drawn: most measured texts never are
+    int largeur = 0;
+    int traces = 0;
+    std::shared_ptr<const TImageTexte> image;
   };
   // Grade and name texts are a few characters long: Qt's seeded string hash costs here far
   // more than the lookup it serves (about 250 ns a text on the machines measured).
@@ -50,8 +61,13 @@ class TCanevasQt : public TCanevas {
     std::size_t operator()(const QString& t) const noexcept;
   };
   using TTableTextes = std::unordered_map<QString, TTexte, THachageCourt>;
-  const TTexte& Prepare(const QString& texte);
-  void Ecrire(int x, int y, const QString& texte, const TTexte& t);
+  TTexte& Prepare(const QString& texte);
+  void Ecrire(int x, int y, const QString& texte, TTexte& t);
+  const QStaticText& Statique(TTexte& t, const QString& texte);
+  bool PixelsDirects() const;
+  const TImageTexte* Image(TTexte& t, const QString& texte);
+  // A straight solid line one pixel wide, as the rectangle of pixels it covers.
+  bool LigneParRemplissage(int x1, int y1, int x2, int y2);
   void AppliquerPlume();
   void AppliquerBrosse();
   void Hachurer(int x1, int y1, int x2, int y2);
