@@ -33,7 +33,8 @@ QString Societe() {
 }
 }  // namespace
 
-TDlgInfo::TDlgInfo(QWidget* parent) : QDialog(parent) {
+TDialInformation::TDialInformation(QWidget* parent) : QDialog(parent) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(QStringLiteral("Information"));
   auto* racine = new QVBoxLayout(this);
   auto* panneau = new QFrame(this);
@@ -63,7 +64,7 @@ TDlgInfo::TDlgInfo(QWidget* parent) : QDialog(parent) {
   if (const QScreen* e = QGuiApplication::primaryScreen()) move(e->availableGeometry().center() - rect().center());
 }
 
-bool TDlgInfo::eventFilter(QObject* objet, QEvent* event) {
+bool TDialInformation::eventFilter(QObject* objet, QEvent* event) {
   if (objet == image_ && event->type() == QEvent::MouseButtonPress && ++clics_ == 3) societe_->setText(LireCredit());
   return QDialog::eventFilter(objet, event);
 }

@@ -7,10 +7,11 @@ class QLabel;
 
 namespace calevrin {
 
-class TDlgInfo : public QDialog {
+class TDialInformation : public QDialog {
   Q_OBJECT
  public:
-  explicit TDlgInfo(QWidget* parent = nullptr);
+  static constexpr const char* IdConception = "TDlgInfo";
+  explicit TDialInformation(QWidget* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* objet, QEvent* event) override;

@@ -93,7 +93,7 @@ int Demarrer(int argc, char** argv) {
     return pf::BoiteMessage(question, pf::TGenreMessage::Information, pf::BoutonOui | pf::BoutonNon) ==
            pf::TReponse::Oui;
   });
-  TMDI fenetre;
+  TFenetrePrincipale fenetre;
   fenetre.showMaximized();
   fenetre.ProposerRecuperations();
   std::string chemin;

@@ -33,39 +33,41 @@ bool TDialoguesApplication::InsererDevoir(QWidget* parent, TClasse& c, int k) {
   return InsererNouveauDevoir(parent, c, k, TDateJour::Aujourdhui(), options_);
 }
 bool TDialoguesApplication::ModifierDevoirs(QWidget* parent, TClasse& c) {
-  return TDial06(parent, c, options_).exec() == DialogueConfirme;
+  return TDialInfosDevoirs(parent, c, options_).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::ImporterNotes(QWidget* parent, TClasse& c) {
   return TDialImportNotes(parent, c).exec() == DialogueConfirme;
 }
 int TDialoguesApplication::ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) {
-  return TDial16(parent, c, mode).exec();
+  return TDialChoixDevoir(parent, c, mode).exec();
 }
 bool TDialoguesApplication::AjouterEleve(QWidget* parent, TClasse& c) {
-  return TDial13(parent, c, options_).exec() == DialogueConfirme;
+  return TDialAjouterEleve(parent, c, options_).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::InsererEleve(QWidget* parent, TClasse& c) {
-  return TDial07(parent, c, options_).exec() == DialogueConfirme;
+  return TDialInsererEleve(parent, c, options_).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::ModifierEleves(QWidget* parent, TClasse& c) {
-  return TDial08(parent, c, options_).exec() == DialogueConfirme;
+  return TDialModifierEleve(parent, c, options_).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::SupprimerEleve(QWidget* parent, TClasse& c) {
-  return TDial04(parent, c).exec() == DialogueConfirme;
+  return TDialSupprimerEleve(parent, c).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::ModifierParametres(QWidget* parent, TClasse& c) {
-  return TDial05(parent, c).exec() == DialogueConfirme;
+  return TDialParametresClasse(parent, c).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::ModifierMatieres(QWidget* parent, TClasse& c) {
-  return TDial15(parent, c).exec() == DialogueConfirme;
+  return TDialMatieres(parent, c).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::ModifierCoefficients(QWidget* parent, TClasse& c) {
-  return TDial14(parent, c, options_).exec() == DialogueConfirme;
+  return TDialCoefficients(parent, c, options_).exec() == DialogueConfirme;
 }
-void TDialoguesApplication::Classement(QWidget* parent, const TClasse& c) { TDial10(parent, c, options_).exec(); }
-void TDialoguesApplication::Ages(QWidget* parent, const TClasse& c) { TDial11(parent, c).exec(); }
+void TDialoguesApplication::Classement(QWidget* parent, const TClasse& c) {
+  TDialClassement(parent, c, options_).exec();
+}
+void TDialoguesApplication::Ages(QWidget* parent, const TClasse& c) { TDialAges(parent, c).exec(); }
 void TDialoguesApplication::FichesEleves(QWidget* parent, const TClasse& c) { TDialFiches(parent, c, options_).exec(); }
-void TDialoguesApplication::Anniversaires(QWidget* parent, const TClasse& c) { TDial12(parent, c).exec(); }
+void TDialoguesApplication::Anniversaires(QWidget* parent, const TClasse& c) { TDialAnniversaires(parent, c).exec(); }
 
 namespace {
 
@@ -83,7 +85,7 @@ QList<QMdiSubWindow*> FenetresDeLaClasse(QMdiArea* zone, const TDocumentClasse& 
 // would cover another window of the class exactly opens a title bar lower and to the right.
 void TDialoguesApplication::OuvrirStatistiques(QWidget* feuille, TDocumentClasse& document,
                                                const std::vector<TFenetreStat>& fenetres) {
-  auto* cadre = feuille ? qobject_cast<TMDI*>(feuille->window()) : nullptr;
+  auto* cadre = feuille ? qobject_cast<TFenetrePrincipale*>(feuille->window()) : nullptr;
   for (const TFenetreStat genre : fenetres) {
     TFenetreStatistique* w = CreerFenetreStatistique(genre, document, options_);
     if (!cadre) {

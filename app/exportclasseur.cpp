@@ -12,8 +12,8 @@ namespace calevrin {
 namespace pf = plateforme;
 
 // The class as it stands in its window, saved or not: what the teacher sees is what goes out.
-void TMDI::MenuExporterClasseur() {
-  auto* feuille = dynamic_cast<TChild*>(EnfantActif());
+void TFenetrePrincipale::MenuExporterClasseur() {
+  auto* feuille = dynamic_cast<TFenetreFeuille*>(EnfantActif());
   if (!feuille) return;
   QString nom = pf::DemanderFichierSauvegarde(
       this, QString::fromStdString(CheminClasseur(feuille->Classe().NomFichier)), QStringLiteral("Classeur (*.xlsx)"));

@@ -89,10 +89,11 @@ void TZoneClient::mousePressEvent(QMouseEvent* event) {
   QMdiArea::mousePressEvent(event);
 }
 
-TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
+TFenetrePrincipale::TFenetrePrincipale(const std::string& fichierConfiguration, QWidget* parent)
     : QMainWindow(parent),
       dialogues_(std::make_unique<TDialoguesApplication>(Options)),
       configuration_(fichierConfiguration.empty() ? pf::FichierConfiguration() : fichierConfiguration) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(QStringLiteral("Calevrin"));
   setWindowIcon(QIcon(QStringLiteral(":/icones/calevrin.svg")));
   TexteHorloge = [] { return pf::DepuisCp1252(DateHeureTexte()); };
@@ -100,7 +101,7 @@ TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
   zone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   zone_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(zone_);
-  connect(zone_, &QMdiArea::subWindowActivated, this, &TMDI::FeuilleActivee);
+  connect(zone_, &QMdiArea::subWindowActivated, this, &TFenetrePrincipale::FeuilleActivee);
   connect(zone_, &TZoneClient::CliqueGauche, this, [this] {
     if (!InviteDernierFichier) return;
     EffacerInvite();
@@ -124,14 +125,14 @@ TMDI::TMDI(const std::string& fichierConfiguration, QWidget* parent)
   }
   horloge_ = new QTimer(this);
   horloge_->setInterval(15000);
-  connect(horloge_, &QTimer::timeout, this, &TMDI::OnTimer);
+  connect(horloge_, &QTimer::timeout, this, &TFenetrePrincipale::OnTimer);
   horloge_->start();
   MajMenuFichier();
   MajMenuFenetre(1);
   resize(1100, 760);
 }
 
-TMDI::~TMDI() {
+TFenetrePrincipale::~TFenetrePrincipale() {
   // The child windows die after this object: their signals must not reach it any more.
   zone_->disconnect(this);
   for (QMdiSubWindow* w : zone_->subWindowList()) {
@@ -142,17 +143,17 @@ TMDI::~TMDI() {
 }
 
 // Only the frame's own items: the sheets below it have theirs.
-QAction* TMDI::Action(pf::TAction a) const { return actions_[a]; }
+QAction* TFenetrePrincipale::Action(pf::TAction a) const { return actions_[a]; }
 
-void TMDI::CreerBarreEtat() {
+void TFenetrePrincipale::CreerBarreEtat() {
   QStatusBar* barre = statusBar();
   barre->setSizeGripEnabled(false);
   barre->setFixedHeight(25);
   QFont courier(QStringLiteral("Courier New"));
   courier.setPixelSize(13);
   barre->setFont(courier);
-  v1_ = new QWidget(barre);
-  auto* rangee = new QHBoxLayout(v1_);
+  boutonsStat_ = new QWidget(barre);
+  auto* rangee = new QHBoxLayout(boutonsStat_);
   rangee->setContentsMargins(1, 0, 1, 0);
   rangee->setSpacing(0);
   struct TBouton {
@@ -174,7 +175,7 @@ void TMDI::CreerBarreEtat() {
       {nullptr, "Z-"},
   };
   for (std::size_t i = 0; i < 13; ++i) {
-    auto* b = new QToolButton(v1_);
+    auto* b = new QToolButton(boutonsStat_);
     b->setObjectName(QStringLiteral("SB%1").arg(i + 1));
     b->setAutoRaise(true);
     b->setFixedSize(24, 24);
@@ -192,22 +193,22 @@ void TMDI::CreerBarreEtat() {
   }
   for (int i = 10; i <= 13; ++i) sb_[static_cast<std::size_t>(i - 1)]->setVisible(false);
   rangee->addStretch();
-  v1_->setFixedWidth(209);
-  v2_ = new QLabel(barre);
-  v2_->setFixedWidth(56);
-  v2_->setFrameShape(QFrame::Panel);
-  v2_->setFrameShadow(QFrame::Sunken);
-  v3_ = new QLabel(barre);
-  v3_->setFrameShape(QFrame::Panel);
-  v3_->setFrameShadow(QFrame::Sunken);
-  barre->addWidget(v1_);
-  barre->addWidget(v2_);
-  barre->addWidget(v3_, 1);
+  boutonsStat_->setFixedWidth(209);
+  periodeAffichee_ = new QLabel(barre);
+  periodeAffichee_->setFixedWidth(56);
+  periodeAffichee_->setFrameShape(QFrame::Panel);
+  periodeAffichee_->setFrameShadow(QFrame::Sunken);
+  message_ = new QLabel(barre);
+  message_->setFrameShape(QFrame::Panel);
+  message_->setFrameShadow(QFrame::Sunken);
+  barre->addWidget(boutonsStat_);
+  barre->addWidget(periodeAffichee_);
+  barre->addWidget(message_, 1);
   RelierBoutons();
 }
 
 // Each toolbar button runs its command on the active child, or the frame's own.
-void TMDI::RelierBoutons() {
+void TFenetrePrincipale::RelierBoutons() {
   const auto commande = [this](pf::TCommandeCadre c, int bouton) {
     connect(sb_[static_cast<std::size_t>(bouton - 1)], &QToolButton::clicked, this,
             [this, c, bouton] { Commande(c, bouton); });
@@ -242,16 +243,16 @@ pf::TFenetreEnfant* Enfant(const QMdiSubWindow* w) {
 }
 }  // namespace
 
-pf::TFenetreEnfant* TMDI::EnfantActif() const { return Enfant(zone_->currentSubWindow()); }
+pf::TFenetreEnfant* TFenetrePrincipale::EnfantActif() const { return Enfant(zone_->currentSubWindow()); }
 
-QList<pf::TFenetreEnfant*> TMDI::Enfants() const {
+QList<pf::TFenetreEnfant*> TFenetrePrincipale::Enfants() const {
   QList<pf::TFenetreEnfant*> r;
   for (QMdiSubWindow* w : zone_->subWindowList())
     if (pf::TFenetreEnfant* e = Enfant(w)) r.push_back(e);
   return r;
 }
 
-void TMDI::Commande(pf::TCommandeCadre commande, int bouton) {
+void TFenetrePrincipale::Commande(pf::TCommandeCadre commande, int bouton) {
   pf::TFenetreEnfant* e = EnfantActif();
   if (!e) {
     if (bouton > 0) Bouton(bouton)->setEnabled(false);
@@ -260,7 +261,7 @@ void TMDI::Commande(pf::TCommandeCadre commande, int bouton) {
   if (e->Disponible(commande)) e->Executer(commande);
 }
 
-bool TMDI::OuvrirFichier(const std::string& chemin) {
+bool TFenetrePrincipale::OuvrirFichier(const std::string& chemin) {
   std::unique_ptr<TDocumentClasse> document;
   try {
     document = TDocumentClasse::Ouvrir(chemin, Options);
@@ -275,7 +276,7 @@ bool TMDI::OuvrirFichier(const std::string& chemin) {
 }
 
 // Two windows on one file would each save over the other's work: the second is announced.
-bool TMDI::Verrouiller(TDocumentClasse& document) {
+bool TFenetrePrincipale::Verrouiller(TDocumentClasse& document) {
   const QString chemin = QString::fromStdString(document.Chemin());
   QString ou;
   bool ouvert = false;
@@ -299,15 +300,15 @@ bool TMDI::Verrouiller(TDocumentClasse& document) {
   return true;
 }
 
-TChild* TMDI::OuvrirDocument(std::unique_ptr<TDocumentClasse> document) {
+TFenetreFeuille* TFenetrePrincipale::OuvrirDocument(std::unique_ptr<TDocumentClasse> document) {
   // The document owns its recovery copy.
   new TRecuperation(*document, TRecuperation::Dossier(), DelaiCalme, DelaiMaximum);
-  auto* feuille = new TChild(std::move(document), *dialogues_, Options);
+  auto* feuille = new TFenetreFeuille(std::move(document), *dialogues_, Options);
   AjouterEnfant(feuille);
   return feuille;
 }
 
-void TMDI::ProposerRecuperations() {
+void TFenetrePrincipale::ProposerRecuperations() {
   if (TRecuperation::Dossier().isEmpty()) {
     pf::BoiteMessage(QStringLiteral("Aucun dossier personnel n'est défini (variable HOME) : les copies de secours "
                                     "des classes modifiées sont désactivées pendant cette session."),
@@ -361,7 +362,7 @@ void TMDI::ProposerRecuperations() {
   }
 }
 
-QMdiSubWindow* TMDI::AjouterEnfant(QWidget* widget) {
+QMdiSubWindow* TFenetrePrincipale::AjouterEnfant(QWidget* widget) {
   QMdiSubWindow* fenetre = zone_->addSubWindow(widget);
   fenetre->setAttribute(Qt::WA_DeleteOnClose);
   // The window menu's "Close" would hold Ctrl+W and Ctrl+F4 beside "Fichier > Fermer": a key
@@ -377,7 +378,7 @@ QMdiSubWindow* TMDI::AjouterEnfant(QWidget* widget) {
       HorlogeActive = horloge;
       AfficherMessage(horloge ? TexteHorloge() : texte);
     });
-    connect(signaux, &pf::TSignauxEnfant::Modification, this, &TMDI::MajMenuFichier);
+    connect(signaux, &pf::TSignauxEnfant::Modification, this, &TFenetrePrincipale::MajMenuFichier);
     connect(signaux, &pf::TSignauxEnfant::FichierRecent, this,
             [this](const QString& chemin) { AjouterFichierRecent(chemin.toStdString()); });
     // Connected once per child: the merged menus must never belong to a child that is gone.
@@ -398,7 +399,7 @@ QMdiSubWindow* TMDI::AjouterEnfant(QWidget* widget) {
   return fenetre;
 }
 
-void TMDI::FeuilleActivee(QMdiSubWindow* fenetre) {
+void TFenetrePrincipale::FeuilleActivee(QMdiSubWindow* fenetre) {
   pf::TFenetreEnfant* e = Enfant(fenetre);
   const bool autre = e != menusFusionnes_;
   FusionnerMenus(e);
@@ -422,16 +423,16 @@ void TMDI::FeuilleActivee(QMdiSubWindow* fenetre) {
   if (autre && !e->Chemin().isEmpty()) AfficherMessage(QStringLiteral(" ") + e->Chemin());
 }
 
-void TMDI::AppliquerApercu(pf::TFenetreEnfant* e) {
+void TFenetrePrincipale::AppliquerApercu(pf::TFenetreEnfant* e) {
   const bool apercu = e && e->EnApercu();
-  v1_->setFixedWidth(apercu ? 301 : 209);
+  boutonsStat_->setFixedWidth(apercu ? 301 : 209);
   for (int i = 10; i <= 13; ++i) {
     Bouton(i)->setVisible(apercu);
     Bouton(i)->setEnabled(apercu);
   }
 }
 
-void TMDI::MajMenuFichier() {
+void TFenetrePrincipale::MajMenuFichier() {
   const int n = static_cast<int>(Enfants().size());
   pf::TFenetreEnfant* active = EnfantActif();
   const bool s = n > 0 && active != nullptr;
@@ -447,7 +448,7 @@ void TMDI::MajMenuFichier() {
   Action(pf::TAction::Imprimer)->setEnabled(peut(C::Imprimer));
   Action(pf::TAction::ConfigurerImprimante)->setEnabled(peut(C::ConfigurerImprimante));
   Action(pf::TAction::Apercu)->setEnabled(peut(C::Apercu));
-  Action(pf::TAction::ExporterClasseur)->setEnabled(s && dynamic_cast<TChild*>(active) != nullptr);
+  Action(pf::TAction::ExporterClasseur)->setEnabled(s && dynamic_cast<TFenetreFeuille*>(active) != nullptr);
   Action(pf::TAction::FichesEleves)->setEnabled(Action(pf::TAction::ExporterClasseur)->isEnabled());
   Bouton(1)->setEnabled(Action(pf::TAction::Sauver)->isEnabled());
   Bouton(2)->setEnabled(n > 0);
@@ -455,14 +456,14 @@ void TMDI::MajMenuFichier() {
   Bouton(7)->setEnabled(s);
 }
 
-void TMDI::MajMenuFenetre(int k) {
+void TFenetrePrincipale::MajMenuFenetre(int k) {
   const bool actif = k == 0 || zone_->subWindowList().size() > k;
   using A = pf::TAction;
   for (A a : {A::MosaiqueHorizontale, A::MosaiqueVerticale, A::Cascade, A::ArrangerIcones, A::ReduireToutes})
     Action(a)->setEnabled(actif);
 }
 
-void TMDI::AjouterFichierRecent(const std::string& nom) {
+void TFenetrePrincipale::AjouterFichierRecent(const std::string& nom) {
   // Its one line in the configuration file would become several.
   if (nom.find_first_of("\r\n") != std::string::npos) return;
   TTableau1<std::string, 3>& l = Options.liste;
@@ -479,7 +480,7 @@ void TMDI::AjouterFichierRecent(const std::string& nom) {
   AfficherFichiersRecents();
 }
 
-void TMDI::AfficherFichiersRecents() {
+void TFenetrePrincipale::AfficherFichiersRecents() {
   for (std::size_t i = 1; i <= 3; ++i) {
     QAction* a = Action(Recents[i - 1]);
     a->setVisible(!Options.liste[i].empty());
@@ -487,34 +488,34 @@ void TMDI::AfficherFichiersRecents() {
   }
 }
 
-void TMDI::AfficherPeriode(const QString& texte) {
-  if (v2_->text() != texte) v2_->setText(texte);
+void TFenetrePrincipale::AfficherPeriode(const QString& texte) {
+  if (periodeAffichee_->text() != texte) periodeAffichee_->setText(texte);
   AfficherMessage(TexteHorloge());
 }
 
-void TMDI::DesactiverBoutons() {
+void TFenetrePrincipale::DesactiverBoutons() {
   for (int i = 1; i <= 13; ++i)
     if (i != 3) Bouton(i)->setEnabled(false);
 }
 
-void TMDI::EffacerInvite() {
+void TFenetrePrincipale::EffacerInvite() {
   setWindowTitle(QStringLiteral("Calevrin"));
   InviteDernierFichier = false;
 }
 
-void TMDI::AfficherMessage(const QString& texte) { v3_->setText(texte); }
-QString TMDI::TextePeriode() const { return v2_->text(); }
-QString TMDI::TexteMessage() const { return v3_->text(); }
+void TFenetrePrincipale::AfficherMessage(const QString& texte) { message_->setText(texte); }
+QString TFenetrePrincipale::TextePeriode() const { return periodeAffichee_->text(); }
+QString TFenetrePrincipale::TexteMessage() const { return message_->text(); }
 
-void TMDI::AfficherHint(const QString& hint) {
+void TFenetrePrincipale::AfficherHint(const QString& hint) {
   AfficherMessage(hint.isEmpty() ? TexteHorloge() : "  [ " + hint + " ]");
 }
 
-void TMDI::OnTimer() {
+void TFenetrePrincipale::OnTimer() {
   if (HorlogeActive) AfficherMessage(TexteHorloge());
 }
 
-bool TMDI::event(QEvent* e) {
+bool TFenetrePrincipale::event(QEvent* e) {
   if (e->type() == QEvent::StatusTip) {
     AfficherHint(static_cast<QStatusTipEvent*>(e)->tip());
     return true;
@@ -522,7 +523,7 @@ bool TMDI::event(QEvent* e) {
   return QMainWindow::event(e);
 }
 
-void TMDI::MenuOuvrirFichier() {
+void TFenetrePrincipale::MenuOuvrirFichier() {
   EffacerInvite();
   // The folder of the last class opened; the program's own folder means nothing to a user here.
   QString dossier = QDir::homePath();
@@ -532,12 +533,12 @@ void TMDI::MenuOuvrirFichier() {
   OuvrirFichier(CouperUtf8(nom.toStdString(), 255));
 }
 
-void TMDI::MenuFichier(int i) {
+void TFenetrePrincipale::MenuFichier(int i) {
   const std::string nom = Options.liste[static_cast<std::size_t>(i)];
   if (!nom.empty()) OuvrirFichier(nom);
 }
 
-void TMDI::FusionnerMenus(pf::TFenetreEnfant* enfant) {
+void TFenetrePrincipale::FusionnerMenus(pf::TFenetreEnfant* enfant) {
   if (menusFusionnes_ == enfant) return;
   if (menusFusionnes_)
     for (QMenu* m : menusFusionnes_->MenusFusionnes()) menuBar()->removeAction(m->menuAction());
@@ -547,7 +548,7 @@ void TMDI::FusionnerMenus(pf::TFenetreEnfant* enfant) {
 }
 
 // From the last window to the first; the first refusal stops, the others stay open.
-bool TMDI::MenuFermerTous() {
+bool TFenetrePrincipale::MenuFermerTous() {
   const QList<QMdiSubWindow*> l = zone_->subWindowList();
   for (auto it = l.rbegin(); it != l.rend(); ++it) {
     pf::TFenetreEnfant* e = Enfant(*it);
@@ -557,9 +558,9 @@ bool TMDI::MenuFermerTous() {
   return true;
 }
 
-void TMDI::Mosaique(bool horizontale) { Mosaique(horizontale, zone_->subWindowList()); }
+void TFenetrePrincipale::Mosaique(bool horizontale) { Mosaique(horizontale, zone_->subWindowList()); }
 
-void TMDI::Mosaique(bool horizontale, const QList<QMdiSubWindow*>& fenetres) {
+void TFenetrePrincipale::Mosaique(bool horizontale, const QList<QMdiSubWindow*>& fenetres) {
   mosaiqueHorizontale_ = horizontale;
   QList<QMdiSubWindow*> l;
   for (QMdiSubWindow* w : fenetres)
@@ -577,7 +578,7 @@ void TMDI::Mosaique(bool horizontale, const QList<QMdiSubWindow*>& fenetres) {
 }
 
 // Qt's own cascade shrinks every window to a few rows; a sheet must stay readable.
-void TMDI::Cascade() {
+void TFenetrePrincipale::Cascade() {
   QList<QMdiSubWindow*> l;
   for (QMdiSubWindow* w : zone_->subWindowList())
     if (!w->isMinimized()) l.push_back(w);
@@ -597,7 +598,7 @@ void TMDI::Cascade() {
   }
 }
 
-void TMDI::ArrangerIcones() {
+void TFenetrePrincipale::ArrangerIcones() {
   int x = 0;
   const int bas = zone_->viewport()->height();
   for (QMdiSubWindow* w : zone_->subWindowList()) {
@@ -607,12 +608,12 @@ void TMDI::ArrangerIcones() {
   }
 }
 
-void TMDI::OuvrirSiteWeb(const char* adresse) {
+void TFenetrePrincipale::OuvrirSiteWeb(const char* adresse) {
   if (!pf::OuvrirAdresse(QString::fromLatin1(adresse)))
     pf::BoiteMessage(QStringLiteral("Explorateur non trouvé"), pf::TGenreMessage::Erreur);
 }
 
-void TMDI::closeEvent(QCloseEvent* event) {
+void TFenetrePrincipale::closeEvent(QCloseEvent* event) {
   if (!MenuFermerTous()) {
     event->ignore();
     return;

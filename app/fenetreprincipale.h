@@ -19,7 +19,7 @@ class QToolButton;
 
 namespace calevrin {
 
-class TChild;
+class TFenetreFeuille;
 
 inline constexpr plateforme::TAction Recents[] = {plateforme::TAction::Recent1, plateforme::TAction::Recent2,
                                                   plateforme::TAction::Recent3};
@@ -39,13 +39,14 @@ class TZoneClient : public QMdiArea {
   void mousePressEvent(QMouseEvent* event) override;
 };
 
-class TMDI : public QMainWindow {
+class TFenetrePrincipale : public QMainWindow {
   Q_OBJECT
 
  public:
+  static constexpr const char* IdConception = "TMDI";
   // The configuration file read now and written at closing; the program's own by default.
-  explicit TMDI(const std::string& fichierConfiguration = std::string(), QWidget* parent = nullptr);
-  ~TMDI() override;
+  explicit TFenetrePrincipale(const std::string& fichierConfiguration = std::string(), QWidget* parent = nullptr);
+  ~TFenetrePrincipale() override;
 
   // Opens a class file in a new grade sheet; false (after the message) when it cannot be read.
   bool OuvrirFichier(const std::string& chemin);
@@ -112,16 +113,16 @@ class TMDI : public QMainWindow {
   void MenuFichier(int i);
   bool MenuFermerTous();
   bool Verrouiller(TDocumentClasse& document);
-  TChild* OuvrirDocument(std::unique_ptr<TDocumentClasse> document);
+  TFenetreFeuille* OuvrirDocument(std::unique_ptr<TDocumentClasse> document);
   void FusionnerMenus(plateforme::TFenetreEnfant* enfant);
   void OuvrirSiteWeb(const char* adresse);
   void AfficherHint(const QString& hint);
   void OnTimer();
 
   TZoneClient* zone_ = nullptr;
-  QLabel* v2_ = nullptr;
-  QLabel* v3_ = nullptr;
-  QWidget* v1_ = nullptr;
+  QLabel* periodeAffichee_ = nullptr;
+  QLabel* message_ = nullptr;
+  QWidget* boutonsStat_ = nullptr;
   std::array<QToolButton*, 13> sb_{};
   plateforme::TActions actions_;
   QMenu* menuFenetre_ = nullptr;

@@ -15,8 +15,8 @@ namespace pf = plateforme;
 
 // Every open class follows, not only the active one: a name typed in capitals in one sheet and
 // in small letters in another would otherwise stay so until each is reopened.
-void TMDI::MenuOption() {
-  if (auto* actif = dynamic_cast<TChild*>(EnfantActif()); actif && actif->RefuserPendantSaisie()) return;
+void TFenetrePrincipale::MenuOption() {
+  if (auto* actif = dynamic_cast<TFenetreFeuille*>(EnfantActif()); actif && actif->RefuserPendantSaisie()) return;
   TMaColorDialog::FixerFichier(
       QFileInfo(QString::fromStdString(configuration_)).dir().filePath(QStringLiteral("colorperso.ini")));
   TDialOption d(this, Options);
@@ -26,7 +26,7 @@ void TMDI::MenuOption() {
   EnregistrerOptions(Options, configuration_, pf::SeparateurDecimal());
   const QList<pf::TFenetreEnfant*> enfants = Enfants();
   for (qsizetype i = enfants.size() - 1; i >= 0; --i) {
-    auto* feuille = dynamic_cast<TChild*>(enfants[i]);
+    auto* feuille = dynamic_cast<TFenetreFeuille*>(enfants[i]);
     if (!feuille) continue;
     // A step of its own: undoing the next grade must not take the names back with it.
     if (majuscule)

@@ -18,16 +18,16 @@ namespace pf = plateforme;
 using A = pf::TAction;
 using C = pf::TCommandeCadre;
 
-void TMDI::CreerMenus() {
+void TFenetrePrincipale::CreerMenus() {
   CreerMenuFichier();
   CreerMenuFenetre();
   CreerMenuOutils();
 }
 
-void TMDI::CreerMenuFichier() {
+void TFenetrePrincipale::CreerMenuFichier() {
   QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
   fichier->menuAction()->setStatusTip(QStringLiteral("Gérer les fichiers"));
-  connect(fichier, &QMenu::aboutToShow, this, &TMDI::MajMenuFichier);
+  connect(fichier, &QMenu::aboutToShow, this, &TFenetrePrincipale::MajMenuFichier);
   actions_.Ajouter(fichier, A::NouvelleClasse, this, [this] {
     EffacerInvite();
     if (auto document = CreerNouvelleClasse(this)) OuvrirDocument(std::move(document));
@@ -50,7 +50,7 @@ void TMDI::CreerMenuFichier() {
   actions_.Ajouter(fichier, A::Apercu, this, [this] { Commande(C::Apercu); });
   fichier->addSeparator();
   actions_.Ajouter(fichier, A::FichesEleves, this, [this] {
-    if (auto* feuille = dynamic_cast<TChild*>(EnfantActif())) feuille->FichesEleves();
+    if (auto* feuille = dynamic_cast<TFenetreFeuille*>(EnfantActif())) feuille->FichesEleves();
   });
   actions_.Ajouter(fichier, A::ExporterClasseur, this, [this] { MenuExporterClasseur(); });
   fichier->addSeparator();
@@ -64,7 +64,7 @@ void TMDI::CreerMenuFichier() {
   }
 }
 
-void TMDI::CreerMenuFenetre() {
+void TFenetrePrincipale::CreerMenuFenetre() {
   // "n" is the sheet's "Note": the merged bar gives each menu its own letter.
   menuFenetre_ = menuBar()->addMenu(QStringLiteral("Fenê&tre"));
   menuFenetre_->menuAction()->setStatusTip(QStringLiteral("Gérer les fenêtres"));
@@ -76,11 +76,11 @@ void TMDI::CreerMenuFenetre() {
     const QList<QMdiSubWindow*> l = zone_->subWindowList();
     for (auto it = l.rbegin(); it != l.rend(); ++it) (*it)->showMinimized();
   });
-  connect(menuFenetre_, &QMenu::aboutToShow, this, &TMDI::ListerFenetres);
+  connect(menuFenetre_, &QMenu::aboutToShow, this, &TFenetrePrincipale::ListerFenetres);
 }
 
 // The window list follows the five items, rebuilt each time the menu opens.
-void TMDI::ListerFenetres() {
+void TFenetrePrincipale::ListerFenetres() {
   const QList<QAction*> actions = menuFenetre_->actions();
   for (int i = 5; i < actions.size(); ++i) {
     menuFenetre_->removeAction(actions[i]);
@@ -105,14 +105,14 @@ void TMDI::ListerFenetres() {
   }
 }
 
-void TMDI::CreerMenuOutils() {
+void TFenetrePrincipale::CreerMenuOutils() {
   QMenu* outils = menuBar()->addMenu(QStringLiteral("&Outils"));
   outils->menuAction()->setStatusTip(QStringLiteral("Aide"));
   actions_.Ajouter(outils, A::Options, this, [this] { MenuOption(); });
   outils->addSeparator();
   actions_.Ajouter(outils, A::Aide, this, [] { pf::AfficherAide(QString()); });
   actions_.Ajouter(outils, A::APropos, this, [this] {
-    TDlgInfo boite(this);
+    TDialInformation boite(this);
     boite.exec();
   });
   QMenu* internet = outils->addMenu(QStringLiteral("&Internet"));

@@ -37,14 +37,14 @@ QString CheminNouvelleClasse(const QString& dernier, const QString& abreviation)
 }
 
 std::unique_ptr<TDocumentClasse> CreerNouvelleClasse(QWidget* parent) {
-  TDial01 d(parent);
+  TDialNouvelleClasse d(parent);
   if (d.exec() != DialogueConfirme) return nullptr;
   const QString dernier = QString::fromStdString(Options.liste[1]);
   auto c = std::make_unique<TClasse>();
   CreerClasse(*c, d.Saisis(), CheminNouvelleClasse(dernier, QString()).toStdString());
   // Named from the start: a class left "CLAS" with three subjects "Ma" reads nowhere.
-  TDial05(parent, *c).exec();
-  TDial15(parent, *c).exec();
+  TDialParametresClasse(parent, *c).exec();
+  TDialMatieres(parent, *c).exec();
   c->NomFichier = CheminNouvelleClasse(dernier, plateforme::DepuisCp1252(c->Abreviation.Vue())).toStdString();
   auto document = std::make_unique<TDocumentClasse>(std::move(c));
   document->FixerJamaisSauve(true);

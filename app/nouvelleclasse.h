@@ -1,5 +1,5 @@
 #pragma once
-// "&Nouvelle classe...": the students collected by TDial01, then the class's parameters and its
+// "&Nouvelle classe...": the students collected by TDialNouvelleClasse, then the class's parameters and its
 // subjects, made into a class that has a name but no file yet, so that its first save asks
 // where to keep it.
 

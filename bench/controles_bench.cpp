@@ -112,7 +112,7 @@ BENCHMARK(BM_TableauImage)->Args({1920, 1080})->Args({600, 1080})->Unit(benchmar
 void BM_OuvertureDialogueImpression(benchmark::State& s) {
   const TNewGraphe g = GraphePlein(0);
   for (auto _ : s) {
-    TDLGPrint d(nullptr, nullptr, &g, false);
+    TDialImpression d(nullptr, nullptr, &g, false);
     benchmark::DoNotOptimize(d.grab());
   }
 }

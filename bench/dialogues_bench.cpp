@@ -49,7 +49,7 @@ void Ouvrir(benchmark::State& s, A&&... a) {
   }
 }
 
-void BM_TDial01(benchmark::State& s) { Ouvrir<TDial01>(s); }
+void BM_TDial01(benchmark::State& s) { Ouvrir<TDialNouvelleClasse>(s); }
 void BM_ImportListe(benchmark::State& s) {
   std::string csv = "Nom;Prénom;Date de naissance\r\n";
   for (int i = 0; i < 45; ++i) csv += "Nom" + std::to_string(i) + ";Prénom;12/03/2012\r\n";
@@ -84,16 +84,16 @@ void BM_ImportNotes(benchmark::State& s) {
     benchmark::DoNotOptimize(image);
   }
 }
-void BM_TDial05(benchmark::State& s) { Ouvrir<TDial05>(s, Exemple()); }
-void BM_TDial13(benchmark::State& s) { Ouvrir<TDial13>(s, Exemple()); }
-void BM_TDial07(benchmark::State& s) { Ouvrir<TDial07>(s, Exemple()); }
-void BM_TDial08(benchmark::State& s) { Ouvrir<TDial08>(s, Exemple()); }
-void BM_TDial04(benchmark::State& s) { Ouvrir<TDial04>(s, Exemple()); }
-void BM_TDial15(benchmark::State& s) { Ouvrir<TDial15>(s, Exemple()); }
-void BM_TDial14(benchmark::State& s) { Ouvrir<TDial14>(s, Exemple()); }
-void BM_TDial10(benchmark::State& s) { Ouvrir<TDial10>(s, static_cast<const TClasse&>(Exemple())); }
-void BM_TDial11(benchmark::State& s) { Ouvrir<TDial11>(s, static_cast<const TClasse&>(Exemple())); }
-void BM_TDial12(benchmark::State& s) { Ouvrir<TDial12>(s, static_cast<const TClasse&>(Exemple())); }
+void BM_TDial05(benchmark::State& s) { Ouvrir<TDialParametresClasse>(s, Exemple()); }
+void BM_TDial13(benchmark::State& s) { Ouvrir<TDialAjouterEleve>(s, Exemple()); }
+void BM_TDial07(benchmark::State& s) { Ouvrir<TDialInsererEleve>(s, Exemple()); }
+void BM_TDial08(benchmark::State& s) { Ouvrir<TDialModifierEleve>(s, Exemple()); }
+void BM_TDial04(benchmark::State& s) { Ouvrir<TDialSupprimerEleve>(s, Exemple()); }
+void BM_TDial15(benchmark::State& s) { Ouvrir<TDialMatieres>(s, Exemple()); }
+void BM_TDial14(benchmark::State& s) { Ouvrir<TDialCoefficients>(s, Exemple()); }
+void BM_TDial10(benchmark::State& s) { Ouvrir<TDialClassement>(s, static_cast<const TClasse&>(Exemple())); }
+void BM_TDial11(benchmark::State& s) { Ouvrir<TDialAges>(s, static_cast<const TClasse&>(Exemple())); }
+void BM_TDial12(benchmark::State& s) { Ouvrir<TDialAnniversaires>(s, static_cast<const TClasse&>(Exemple())); }
 
 }  // namespace
 

@@ -43,7 +43,7 @@ BENCHMARK(BM_EtapeDUneNote)->Unit(benchmark::kMicrosecond);
 // Undo and redo of a grade, each with the sheet repainted.
 void BM_AnnulerAvecDessin(benchmark::State& s) {
   test::TDialoguesNuls dialogues;
-  TChild f(Document(), dialogues, Options);
+  TFenetreFeuille f(Document(), dialogues, Options);
   f.resize(1280, 800);
   f.show();
   if (!QTest::qWaitForWindowExposed(&f)) s.SkipWithError("window not exposed");

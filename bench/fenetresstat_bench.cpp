@@ -67,13 +67,13 @@ void Cliquer(QWidget& w, const char* nom) { w.findChild<QToolButton*>(QLatin1Str
 // costs it most: that test, the synthesis of the year, every test of the year, the report.
 void BM_NoteJusquAuxQuatreFenetres(benchmark::State& s) {
   auto document = std::make_unique<TDocumentClasse>(ClassePleine());
-  TStat02 devoir(*document, Options);
-  TStat03 moyennes(*document, Options);
+  TStatDevoir devoir(*document, Options);
+  TStatMoyennes moyennes(*document, Options);
   Cliquer(moyennes, "SB4");
   Cliquer(moyennes, "SB14");
-  TStat01 evolution(*document, Options);
+  TStatEvolution evolution(*document, Options);
   Cliquer(evolution, "SB0");
-  TStat04 bilan(*document, Options);
+  TStatBilan bilan(*document, Options);
   TCompteur compteur;
   QWidget* vues[] = {devoir.VueGraphe(), moyennes.VueGraphe(), evolution.VueGraphe(), bilan.VueTableau()};
   TFenetreStatistique* fenetres[] = {&devoir, &moyennes, &evolution, &bilan};

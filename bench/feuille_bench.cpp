@@ -108,7 +108,7 @@ void BM_SaisieJusquAuDessin(benchmark::State& s) {
   c->NomFichier = chemin;
   c->Enregistrer(false);
   TDialoguesApplication dialogues(Options);
-  TChild f(TDocumentClasse::Ouvrir(chemin, Options), dialogues, Options);
+  TFenetreFeuille f(TDocumentClasse::Ouvrir(chemin, Options), dialogues, Options);
   f.resize(1280, 800);
   f.show();
   if (!QTest::qWaitForWindowExposed(&f)) s.SkipWithError("window not exposed");
@@ -157,7 +157,7 @@ void BM_DemarrageJusquAuPremierDessin(benchmark::State& s) {
   long memoire = 0;
   for (auto _ : s) {
     FixerValeursProgramme();
-    TMDI f(ini);
+    TFenetrePrincipale f(ini);
     f.EffacerInvite();
     f.OuvrirFichier(copies[0]);
     benchmark::DoNotOptimize(f.Zone()->currentSubWindow()->widget()->grab());
@@ -219,7 +219,7 @@ BENCHMARK(BM_MemoireTroisClassesEtStatistiques)->Unit(benchmark::kMillisecond)->
 int EnfantMemoire(int argc, char** argv) {
   QApplication app(argc, argv);
   FixerValeursProgramme();
-  TMDI f("/tmp/calevrin-bench-memoire.ini");
+  TFenetrePrincipale f("/tmp/calevrin-bench-memoire.ini");
   f.EffacerInvite();
   f.resize(1600, 1000);
   f.show();
@@ -244,7 +244,7 @@ int EnfantMemoire(int argc, char** argv) {
 int Enfant(int argc, char** argv) {
   QApplication app(argc, argv);
   FixerValeursProgramme();
-  TMDI f("/tmp/calevrin-bench-demarrage.ini");
+  TFenetrePrincipale f("/tmp/calevrin-bench-demarrage.ini");
   f.EffacerInvite();
   if (!f.OuvrirFichier(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3")) return 1;
   return f.Zone()->currentSubWindow()->widget()->grab().isNull() ? 1 : 0;

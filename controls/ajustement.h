@@ -34,4 +34,14 @@ QString Elider(pf::TCanevas& c, const QString& texte, int largeur);
 // Both: the size first, then the ellipsis.
 QString Ajuster(pf::TCanevas& c, const QString& texte, int largeur, double plancher);
 
+// The look of a font (name, colour, style) without its size: a control's size follows the
+// rectangle it is drawn into, never the size of the control it was copied from.
+inline void CopierApparence(pf::TPolice& cible, const pf::TPolice& source) {
+  const double taille = cible.Taille;
+  const bool pixels = cible.Pixels;
+  cible = source;
+  cible.Taille = taille;
+  cible.Pixels = pixels;
+}
+
 }  // namespace calevrin::controles

@@ -85,6 +85,7 @@ class TNewGraphe {
   void CopierPourImpression(const TNewGraphe& source);
 
  private:
+  class TDessin;  // one drawing: the sizes fitted to its rectangle and the steps that use them
   void Courbe(pf::TCanevas& c);
   std::vector<TBarre> barres_;
   std::array<QString, MaxLignes> lignes_;

@@ -103,7 +103,7 @@ TSaisieNombre::TSaisieNombre(QWidget* parent)
   moins_->setFixedSize(25, 10);
   plus_->setFixedSize(23, 10);
   timer_->setInterval(100);
-  connect(timer_, &QTimer::timeout, this, &TSaisieNombre::Timer1Timer);
+  connect(timer_, &QTimer::timeout, this, &TSaisieNombre::Repeter);
   connect(moins_, &QPushButton::pressed, this, [this] { Presser(1); });
   connect(plus_, &QPushButton::pressed, this, [this] { Presser(2); });
   connect(moins_, &QPushButton::released, this, &TSaisieNombre::Relacher);
@@ -309,7 +309,7 @@ void TSaisieNombre::Relacher() {
 }
 
 // Held down, the value starts running only after 700 ms, so that a click never steps twice.
-void TSaisieNombre::Timer1Timer() {
+void TSaisieNombre::Repeter() {
   ++ticks_;
   if (ticks_ >= 7) Pas(direction_);
 }

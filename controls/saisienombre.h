@@ -76,7 +76,7 @@ class TSaisieNombre : public QWidget {
   TEditSaisieNombre* Edit() const { return edit_; }
   QTimer* Minuterie() const { return timer_; }
   // One beat of the repeat timer; the timer calls it every 100 ms while a button is held.
-  void Timer1Timer();
+  void Repeter();  // Timer1Timer
 
   // Writes a number with at most n decimals, trailing zeros and point removed.
   static QString Nombre(double v, int n);

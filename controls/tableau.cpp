@@ -56,11 +56,7 @@ void TTableau::FixerCellule(int colonne, int ligne, const QString& texte) {
 
 void TTableau::CopierPourImpression(const TTableau& source) {
   Relief = TRelief::rAucun;
-  Police.Nom = source.Police.Nom;
-  Police.Couleur = source.Police.Couleur;
-  Police.Gras = source.Police.Gras;
-  Police.Italique = source.Police.Italique;
-  Police.Souligne = source.Police.Souligne;
+  CopierApparence(Police, source.Police);
   Caption = source.Caption;
   nbLigne_ = source.nbLigne_;
   nbColonne_ = source.nbColonne_;
@@ -77,21 +73,13 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
     c.LigneVers(X + x2, Y + y2);
   };
   auto relief = [&](int x1, int y1, int x2, int y2) {
-    switch (Relief) {
-      case TRelief::rAucun: segment(x1, y1, x2, y2); break;
-      case TRelief::rCreux:
-        c.FixerCouleurPlume(Gris);
-        segment(x1, y1, x2, y2);
-        c.FixerCouleurPlume(Blanc);
-        segment(x1 + 1, y1 + 1, x2 + 1, y2 + 1);
-        break;
-      case TRelief::rBosse:
-        c.FixerCouleurPlume(Blanc);
-        segment(x1, y1, x2, y2);
-        c.FixerCouleurPlume(Gris);
-        segment(x1 + 1, y1 + 1, x2 + 1, y2 + 1);
-        break;
-    }
+    if (Relief == TRelief::rAucun) return segment(x1, y1, x2, y2);
+    // Sunken: grey, then white one pixel right and down; raised: the other way round.
+    const bool creux = Relief == TRelief::rCreux;
+    c.FixerCouleurPlume(creux ? Gris : Blanc);
+    segment(x1, y1, x2, y2);
+    c.FixerCouleurPlume(creux ? Blanc : Gris);
+    segment(x1 + 1, y1 + 1, x2 + 1, y2 + 1);
   };
 
   c.FixerStylePlume(Cadre ? pf::TStylePlume::Plein : pf::TStylePlume::Aucun);

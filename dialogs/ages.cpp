@@ -12,8 +12,9 @@ namespace calevrin {
 
 namespace pf = plateforme;
 
-TDial11::TDial11(QWidget* parent, const TClasse& classe, const TDateJour& aujourdhui)
+TDialAges::TDialAges(QWidget* parent, const TClasse& classe, const TDateJour& aujourdhui)
     : QDialog(parent), ages_(ListerAges(classe, aujourdhui)) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(pf::DepuisCp1252(ages_.Titre));
   auto* note = new QLabel(QStringLiteral("( Les élèves sont classés par âge décroissant )"), this);
   QTableWidget* st = TableLecture(this, EnteteAges(), std::array{171, 142, 124}, 14);

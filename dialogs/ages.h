@@ -1,5 +1,5 @@
 #pragma once
-// TDial11: the students by decreasing age with their birth date, and the class's average age,
+// TDialAges: the students by decreasing age with their birth date, and the class's average age,
 // as ListerAges gives them for the day given. Read only.
 //
 // Widgets carry object names for tests: ST, Moyenne, BoutonOK, BoutonAide.
@@ -11,10 +11,11 @@
 
 namespace calevrin {
 
-class TDial11 : public QDialog {
+class TDialAges : public QDialog {
   Q_OBJECT
  public:
-  TDial11(QWidget* parent, const TClasse& classe, const TDateJour& aujourdhui = TDateJour::Aujourdhui());
+  static constexpr const char* IdConception = "TDial11";
+  TDialAges(QWidget* parent, const TClasse& classe, const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
   const TAges& Ages() const { return ages_; }
 

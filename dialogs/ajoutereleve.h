@@ -1,5 +1,5 @@
 #pragma once
-// TDial13: one new student at the end of the list. The student is added only by the OK that
+// TDialAjouterEleve: one new student at the end of the list. The student is added only by the OK that
 // closes the dialog: the birth-date advice keeps it open with nothing written, and Annuler
 // leaves the class exactly as it was. The caller opens it while NbEleves < 45.
 //
@@ -9,10 +9,11 @@
 
 namespace calevrin {
 
-class TDial13 : public TDialNouvelEleve {
+class TDialAjouterEleve : public TDialNouvelEleve {
   Q_OBJECT
  public:
-  TDial13(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  static constexpr const char* IdConception = "TDial13";
+  TDialAjouterEleve(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
  private:
   void OK() override;

@@ -10,8 +10,9 @@ namespace calevrin {
 
 namespace pf = plateforme;
 
-TDial12::TDial12(QWidget* parent, const TClasse& classe, const TDateJour& aujourdhui)
+TDialAnniversaires::TDialAnniversaires(QWidget* parent, const TClasse& classe, const TDateJour& aujourdhui)
     : QDialog(parent), anniversaires_(ListerAnniversaires(classe, aujourdhui)) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(pf::DepuisCp1252(anniversaires_.Titre));
   auto* lb = new QListWidget(this);
   lb->setObjectName(QStringLiteral("LB"));

@@ -1,5 +1,5 @@
 #pragma once
-// TDial12: the birthdays of the month of the day given, as ListerAnniversaires gives them.
+// TDialAnniversaires: the birthdays of the month of the day given, as ListerAnniversaires gives them.
 // Read only.
 //
 // Widgets carry object names for tests: LB, BoutonOK, BoutonAide.
@@ -11,10 +11,11 @@
 
 namespace calevrin {
 
-class TDial12 : public QDialog {
+class TDialAnniversaires : public QDialog {
   Q_OBJECT
  public:
-  TDial12(QWidget* parent, const TClasse& classe, const TDateJour& aujourdhui = TDateJour::Aujourdhui());
+  static constexpr const char* IdConception = "TDial12";
+  TDialAnniversaires(QWidget* parent, const TClasse& classe, const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
   const TAnniversaires& Anniversaires() const { return anniversaires_; }
 

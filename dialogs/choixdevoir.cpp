@@ -13,7 +13,7 @@
 
 namespace calevrin {
 
-QString TDial16::SujetAide(TModeChoixDevoir mode) {
+QString TDialChoixDevoir::SujetAide(TModeChoixDevoir mode) {
   switch (mode) {
     case TModeChoixDevoir::Supprimer: return QStringLiteral("Dlg_SupDevoir");
     case TModeChoixDevoir::InsererAvant: return QStringLiteral("Dlg_InsererDevoir");
@@ -21,7 +21,8 @@ QString TDial16::SujetAide(TModeChoixDevoir mode) {
   }
 }
 
-TDial16::TDial16(QWidget* parent, const TClasse& classe, TModeChoixDevoir choix) : QDialog(parent) {
+TDialChoixDevoir::TDialChoixDevoir(QWidget* parent, const TClasse& classe, TModeChoixDevoir choix) : QDialog(parent) {
+  setObjectName(QLatin1String(IdConception));
   const int m = MatiereVue(classe);
   const int p = PeriodeVue(classe);
   const int mode = static_cast<int>(choix);
@@ -53,6 +54,6 @@ TDial16::TDial16(QWidget* parent, const TClasse& classe, TModeChoixDevoir choix)
   cb_->setFocus();
 }
 
-void TDial16::reject() { done(ChoixAnnule); }
+void TDialChoixDevoir::reject() { done(ChoixAnnule); }
 
 }  // namespace calevrin

@@ -16,10 +16,11 @@ namespace calevrin {
 // The caption, label and help topic follow the mode: delete, copy, cut, insert the copied
 // test before, insert a new test before.
 // exec(): the chosen test 1..NbDevoirs, or ChoixAnnule.
-class TDial16 : public QDialog {
+class TDialChoixDevoir : public QDialog {
   Q_OBJECT
  public:
-  TDial16(QWidget* parent, const TClasse& classe, TModeChoixDevoir mode);
+  static constexpr const char* IdConception = "TDial16";
+  TDialChoixDevoir(QWidget* parent, const TClasse& classe, TModeChoixDevoir mode);
 
   static QString SujetAide(TModeChoixDevoir mode);
   void reject() override;

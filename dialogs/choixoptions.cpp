@@ -306,7 +306,7 @@ QCheckBox* TDialOption::Case(QWidget* parent, const char* nom, const QString& te
   c->setObjectName(QLatin1String(nom));
   c->setChecked(coche);
   cases_.push_back(c);
-  if (redessine) connect(c, &QCheckBox::clicked, this, &TDialOption::CBOnClick);
+  if (redessine) connect(c, &QCheckBox::clicked, this, &TDialOption::RedessinerApercu);
   return c;
 }
 
@@ -340,7 +340,7 @@ QWidget* TDialOption::OngletCouleur() {
     auto* p = new TColorPanel(page);
     p->setObjectName(QStringLiteral("ColorPanel%1").arg(i + 1));
     p->FixerColor(copie_.couleur[static_cast<std::size_t>(i + 1)]);
-    p->OnChange = [this](TColorPanel*) { CBOnClick(); };
+    p->OnChange = [this](TColorPanel*) { RedessinerApercu(); };
     panneaux_[i] = p;
     const int colonne = i < 6 ? 0 : 2;
     g->addWidget(p, i % 6, colonne);
@@ -365,7 +365,7 @@ QWidget* TDialOption::OngletPolice() {
   lb2_->setCurrentRow(-1);
   connect(lb2_, &QListWidget::currentRowChanged, this, [this](int ligne) {
     if (ligne >= 0) edit1_->setText(lb2_->item(ligne)->text());
-    CBOnClick();
+    RedessinerApercu();
   });
 
   const auto tailles = [page](const char* nom) {
@@ -378,26 +378,26 @@ QWidget* TDialOption::OngletPolice() {
   edit2_ = new QLineEdit(UneDecimale(copie_.zoomP), page);
   edit2_->setObjectName(QStringLiteral("Edit2"));
   lb3_ = tailles("LB3");
-  connect(lb3_, &QListWidget::currentRowChanged, this, &TDialOption::LB3Click);
+  connect(lb3_, &QListWidget::currentRowChanged, this, &TDialOption::TailleEcranChoisie);
   edit6_ = new QLineEdit(UneDecimale(copie_.zoomD), page);
   edit6_->setObjectName(QStringLiteral("Edit6"));
   lb4_ = tailles("LB4");
-  connect(lb4_, &QListWidget::currentRowChanged, this, &TDialOption::LB4Click);
+  connect(lb4_, &QListWidget::currentRowChanged, this, &TDialOption::TailleImpressionChoisie);
   for (QLineEdit* e : {edit2_, edit6_}) e->setFixedWidth(lb3_->width());
 
   gras_ = new QCheckBox(QStringLiteral("Gras"), page);
   gras_->setObjectName(QStringLiteral("CBGras"));
   gras_->setChecked(copie_.polstyle.gras);
-  connect(gras_, &QCheckBox::clicked, this, &TDialOption::CBOnClick);
+  connect(gras_, &QCheckBox::clicked, this, &TDialOption::RedessinerApercu);
   italique_ = new QCheckBox(QStringLiteral("Italique"), page);
   italique_->setObjectName(QStringLiteral("CBItalic"));
   italique_->setChecked(copie_.polstyle.italique);
-  connect(italique_, &QCheckBox::clicked, this, &TDialOption::CBOnClick);
+  connect(italique_, &QCheckBox::clicked, this, &TDialOption::RedessinerApercu);
   QCheckBox* identique =
       Case(page, "CheckBox15", QStringLiteral("Taille de la Police = Taille du Quadrillage"), copie_.tailleid, false);
   connect(identique, &QCheckBox::clicked, this, [this] {
     edit6_->setText(edit2_->text());
-    CBOnClick();
+    RedessinerApercu();
   });
 
   cb1_ = new QComboBox(page);
@@ -407,7 +407,7 @@ QWidget* TDialOption::OngletPolice() {
   cb1_->addItem(QIcon(ImageRelief(1)), QStringLiteral(" En creux "));
   cb1_->addItem(QIcon(ImageRelief(0)), QStringLiteral(" Simple "));
   cb1_->setCurrentIndex(2 - std::min<int>(copie_.relief, 2));
-  connect(cb1_, &QComboBox::activated, this, &TDialOption::CBOnClick);
+  connect(cb1_, &QComboBox::activated, this, &TDialOption::RedessinerApercu);
 
   DisposerOngletPolice(page, identique);
   return page;
@@ -608,22 +608,22 @@ void TDialOption::showEvent(QShowEvent* event) {
   DialogueAffiche = true;
 }
 
-void TDialOption::CBOnClick() {
+void TDialOption::RedessinerApercu() {
   if (!DialogueAffiche) return;
   LireControles();
   DessinerApercu();
 }
 
-void TDialOption::LB3Click() {
+void TDialOption::TailleEcranChoisie() {
   if (lb3_->currentItem()) edit2_->setText(lb3_->currentItem()->text());
   if (copie_.tailleid) edit6_->setText(edit2_->text());
-  CBOnClick();
+  RedessinerApercu();
 }
 
-void TDialOption::LB4Click() {
+void TDialOption::TailleImpressionChoisie() {
   if (lb4_->currentItem()) edit6_->setText(lb4_->currentItem()->text());
   if (copie_.tailleid) edit2_->setText(edit6_->text());
-  CBOnClick();
+  RedessinerApercu();
 }
 
 void TDialOption::LireControles() {

@@ -60,7 +60,7 @@ class TDialOption : public QDialog {
   std::function<QString(QWidget* parent, const QString& depart)> ChoisirDossier;
 
   void LireControles();
-  void CBOnClick();
+  void RedessinerApercu();  // CBOnClick
   void DessinerApercu();
   void AfficherExempleTitre();
 
@@ -82,8 +82,8 @@ class TDialOption : public QDialog {
   QWidget* OngletSaisie();
   QCheckBox* Case(QWidget* parent, const char* nom, const QString& texte, bool coche, bool redessine = true);
   void AppliquerDomaines();
-  void LB3Click();
-  void LB4Click();
+  void TailleEcranChoisie();       // LB3Click
+  void TailleImpressionChoisie();  // LB4Click
   void Parcourir();
   // A refused field: its tab shown, the message, the focus on it.
   void Refuser(QWidget* champ, const QString& message);

@@ -55,12 +55,13 @@ struct TSablier {
 
 }  // namespace
 
-TDial10::TDial10(QWidget* parent, const TClasse& classe, const TOptions& o)
+TDialClassement::TDialClassement(QWidget* parent, const TClasse& classe, const TOptions& o)
     : QDialog(parent),
       classe_(classe),
       options_(o),
       matiere_(classe.MatiereCourante()),
       periode_(classe.PeriodeCourante()) {
+  setObjectName(QLatin1String(IdConception));
   st_ = TableLecture(this, EnteteClassement(), std::array{39, 178, 61, 61}, 14);
 
   const QString nomPeriode = pf::DepuisCp1252(NomPeriode(classe.NbPeriodes()));
@@ -118,21 +119,21 @@ TDial10::TDial10(QWidget* parent, const TClasse& classe, const TOptions& o)
   tout->addLayout(boutons);
 
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(presse, &QPushButton::clicked, this, &TDial10::Button1Click);
-  connect(bloc, &QPushButton::clicked, this, &TDial10::Button2Click);
-  connect(cb_, &QCheckBox::clicked, this, &TDial10::Classer);
+  connect(presse, &QPushButton::clicked, this, &TDialClassement::CopierClassement);
+  connect(bloc, &QPushButton::clicked, this, &TDialClassement::EnregistrerClassement);
+  connect(cb_, &QCheckBox::clicked, this, &TDialClassement::Classer);
 
   // Checking the buttons of the class's view fills the table, as every later choice does.
   if (periode_ >= 1 && periode_ <= 4) periodes_[static_cast<std::size_t>(periode_ - 1)]->setChecked(true);
   if (matiere_ >= 1 && matiere_ <= 4) matieres_[static_cast<std::size_t>(matiere_ - 1)]->setChecked(true);
   for (QButtonGroup* g : {boutonsPeriodes, boutonsMatieres})
     connect(g, &QButtonGroup::idToggled, this, [this](int, bool coche) {
-      if (coche) RBChange();
+      if (coche) ChoixChange();
     });
   Classer();
 }
 
-void TDial10::RBChange() {
+void TDialClassement::ChoixChange() {
   for (int i = 1; i <= 4; ++i) {
     if (periodes_[static_cast<std::size_t>(i - 1)]->isChecked()) periode_ = i;
     if (matieres_[static_cast<std::size_t>(i - 1)]->isChecked()) matiere_ = i;
@@ -140,18 +141,18 @@ void TDial10::RBChange() {
   Classer();
 }
 
-void TDial10::Classer() {
+void TDialClassement::Classer() {
   classement_ = calevrin::Classer(classe_, matiere_, periode_, cb_->isChecked(), options_);
   RemplirTable(st_, classement_.Lignes);
   setWindowTitle(pf::DepuisCp1252(classement_.Titre));
 }
 
-void TDial10::Button1Click() {
+void TDialClassement::CopierClassement() {
   if (!pf::CopierTexte(pf::DepuisCp1252(TexteClassement(classement_))))
     pf::BoiteMessage(QStringLiteral("Le presse-papiers n'est pas disponible."), pf::TGenreMessage::Erreur);
 }
 
-QString TDial10::FichierTexte() const {
+QString TDialClassement::FichierTexte() const {
   QString repertoire = repertoire_;
   if (repertoire.isEmpty()) {
     repertoire = QString::fromStdString(pf::RepertoireProgramme());
@@ -163,7 +164,7 @@ QString TDial10::FichierTexte() const {
   return QDir(repertoire).absoluteFilePath(QLatin1String(NomFichierTexte));
 }
 
-void TDial10::Button2Click() {
+void TDialClassement::EnregistrerClassement() {
   const QString chemin = QDir::toNativeSeparators(FichierTexte());
   QString erreur;
   {

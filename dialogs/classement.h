@@ -1,5 +1,5 @@
 #pragma once
-// TDial10: the ranking of the students by their average for a period and a subject chosen in
+// TDialClassement: the ranking of the students by their average for a period and a subject chosen in
 // the dialog, first the class's current view. It shows what Classer returns, copies it to the
 // clipboard and writes it to the text file "Classement.TXT", opened in the desktop's text
 // editor. It changes nothing in the class.
@@ -21,11 +21,12 @@ class QTableWidget;
 
 namespace calevrin {
 
-class TDial10 : public QDialog {
+class TDialClassement : public QDialog {
   Q_OBJECT
  public:
+  static constexpr const char* IdConception = "TDial10";
   // The class and the options must outlive the dialog.
-  TDial10(QWidget* parent, const TClasse& classe, const TOptions& o = Options);
+  TDialClassement(QWidget* parent, const TClasse& classe, const TOptions& o = Options);
 
   int Matiere() const { return matiere_; }
   int Periode() const { return periode_; }
@@ -37,10 +38,10 @@ class TDial10 : public QDialog {
   void FixerRepertoireTexte(const QString& repertoire) { repertoire_ = repertoire; }
 
  private:
-  void RBChange();
+  void ChoixChange();  // RBChange
   void Classer();
-  void Button1Click();
-  void Button2Click();
+  void CopierClassement();       // Button1Click
+  void EnregistrerClassement();  // Button2Click
 
   const TClasse& classe_;
   const TOptions& options_;

@@ -15,7 +15,9 @@
 
 namespace calevrin {
 
-TDial14::TDial14(QWidget* parent, TClasse& classe, const TOptions& o) : QDialog(parent), classe_(classe), options_(o) {
+TDialCoefficients::TDialCoefficients(QWidget* parent, TClasse& classe, const TOptions& o)
+    : QDialog(parent), classe_(classe), options_(o) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(TitreClasse(QStringLiteral("Changer les coefficients des matières"), classe));
   auto* groupe = new QGroupBox(this);
   auto* grille = new QGridLayout(groupe);
@@ -49,7 +51,7 @@ TDial14::TDial14(QWidget* parent, TClasse& classe, const TOptions& o) : QDialog(
   }
   QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BitBtn1");
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &TDial14::OK);
+  connect(ok, &QPushButton::clicked, this, &TDialCoefficients::OK);
   auto* racine = new QVBoxLayout(this);
   racine->addWidget(groupe);
   racine->addWidget(Boutons(this, ok, QStringLiteral("Dlg_ModifDevoir")));
@@ -58,7 +60,7 @@ TDial14::TDial14(QWidget* parent, TClasse& classe, const TOptions& o) : QDialog(
 }
 
 // A field shown with one decimal and left alone keeps its coefficient to the last bit.
-void TDial14::OK() {
+void TDialCoefficients::OK() {
   std::array<std::optional<double>, MaxMatieres * MaxPeriodes> valeurs{};
   for (std::size_t i = 0; i < champs_.size(); ++i) {
     if (!champs_[i]->isModified()) continue;

@@ -1,5 +1,5 @@
 #pragma once
-// TDial14: the coefficient of each subject in each period. Only the fields the teacher edited
+// TDialCoefficients: the coefficient of each subject in each period. Only the fields the teacher edited
 // are written back, each checked as a test's coefficient is; a field refused keeps the dialog
 // open with the focus on it. exec() gives DialogueAnnule also when nothing was edited.
 //
@@ -18,10 +18,11 @@ class QLineEdit;
 
 namespace calevrin {
 
-class TDial14 : public QDialog {
+class TDialCoefficients : public QDialog {
   Q_OBJECT
  public:
-  TDial14(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  static constexpr const char* IdConception = "TDial14";
+  TDialCoefficients(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
   void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
 

@@ -16,8 +16,9 @@
 
 namespace calevrin {
 
-TDial06::TDial06(QWidget* parent, TClasse& classe, const TOptions& o)
+TDialInfosDevoirs::TDialInfosDevoirs(QWidget* parent, TClasse& classe, const TOptions& o)
     : QDialog(parent), classe_(classe), options_(o), m_(MatiereVue(classe)), p_(PeriodeVue(classe)) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(QStringLiteral("Modifier les renseignements sur un devoir ( ") + Depuis(classe.Abreviation.Vue()) +
                  QStringLiteral(" )"));
 
@@ -33,7 +34,7 @@ TDial06::TDial06(QWidget* parent, TClasse& classe, const TOptions& o)
 
   QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BoutonOK");
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &TDial06::OKClick);
+  connect(ok, &QPushButton::clicked, this, &TDialInfosDevoirs::Valider);
 
   auto* racine = new QVBoxLayout(this);
   racine->addWidget(choix);
@@ -50,10 +51,10 @@ TDial06::TDial06(QWidget* parent, TClasse& classe, const TOptions& o)
     gb1_->setEnabled(false);
     ok->setEnabled(false);
   }
-  connect(cb_, &QComboBox::currentIndexChanged, this, &TDial06::CBChange);
+  connect(cb_, &QComboBox::currentIndexChanged, this, &TDialInfosDevoirs::DevoirChoisi);
 }
 
-void TDial06::Remplir() {
+void TDialInfosDevoirs::Remplir() {
   const TDevoir& d = classe_.Devoir(m_, p_, affiche_);
   gb1_->setTitle(TitreGroupeDevoir(classe_, m_, p_, affiche_, options_));
   champs_.date->setText(Depuis(d.Date.Vue()));
@@ -64,7 +65,7 @@ void TDial06::Remplir() {
 
 // Date, duration and comment are written even when the coefficient is refused. The
 // coefficient is read back only when it was edited: the text shown has one decimal at most.
-bool TDial06::EcrireDevoir() {
+bool TDialInfosDevoirs::EcrireDevoir() {
   if (affiche_ < 1) return false;
   const std::optional<TTextesDevoir> t = LireTextes(champs_);
   if (!t) return false;
@@ -77,7 +78,7 @@ bool TDial06::EcrireDevoir() {
   return coef.has_value();
 }
 
-void TDial06::CBChange(int index) {
+void TDialInfosDevoirs::DevoirChoisi(int index) {
   if (index < 0 || index + 1 == affiche_) return;
   if (!EcrireDevoir()) {
     const QSignalBlocker bloque(cb_);
@@ -88,10 +89,10 @@ void TDial06::CBChange(int index) {
   Remplir();
 }
 
-void TDial06::OKClick() {
+void TDialInfosDevoirs::Valider() {
   if (EcrireDevoir()) done(DialogueConfirme);
 }
 
-void TDial06::reject() { done(modifFaite_ ? DialogueConfirme : DialogueAnnule); }
+void TDialInfosDevoirs::reject() { done(modifFaite_ ? DialogueConfirme : DialogueAnnule); }
 
 }  // namespace calevrin

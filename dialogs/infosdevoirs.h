@@ -21,10 +21,11 @@ namespace calevrin {
 // A coefficient left untouched keeps its stored value exactly.
 // exec(): DialogueConfirme when something was written into the class, even if cancelled
 // afterwards; DialogueAnnule otherwise.
-class TDial06 : public QDialog {
+class TDialInfosDevoirs : public QDialog {
   Q_OBJECT
  public:
-  TDial06(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  static constexpr const char* IdConception = "TDial06";
+  TDialInfosDevoirs(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
   int DevoirAffiche() const { return affiche_; }  // 0 when the view has no test
   bool ModifFaite() const { return modifFaite_; }
@@ -33,8 +34,8 @@ class TDial06 : public QDialog {
  private:
   void Remplir();
   bool EcrireDevoir();
-  void CBChange(int index);
-  void OKClick();
+  void DevoirChoisi(int index);  // CBChange
+  void Valider();                // OKClick
 
   TClasse& classe_;
   const TOptions& options_;

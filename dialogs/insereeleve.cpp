@@ -10,14 +10,15 @@
 
 namespace calevrin {
 
-TDial07::TDial07(QWidget* parent, TClasse& classe, const TOptions& o)
+TDialInsererEleve::TDialInsererEleve(QWidget* parent, TClasse& classe, const TOptions& o)
     : TDialNouvelEleve(parent, classe, o, QStringLiteral("Insérer un nouvel élève")),
       cb_(ListeEleves(groupe_, classe)) {
+  setObjectName(QLatin1String(IdConception));
   grille_->addRow(Etiquette(QStringLiteral("&Insérer avant :"), cb_, groupe_), cb_);
   Terminer(QStringLiteral("Dlg_InsererEleve"));
 }
 
-void TDial07::OK() {
+void TDialInsererEleve::OK() {
   const int p = cb_->count() == 0 ? 0 : cb_->currentIndex() + 1;
   const std::optional<TEleveSaisi> e = EleveValide();
   if (!e) return;

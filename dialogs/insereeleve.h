@@ -1,5 +1,5 @@
 #pragma once
-// TDial07: one new student inserted before the student chosen; the later students move one
+// TDialInsererEleve: one new student inserted before the student chosen; the later students move one
 // place down with their grades. The caller opens it while NbEleves < 45.
 //
 // Object names for tests: Edit1..Edit3, CB, BitBtn1 (OK), BoutonAnnuler, BoutonAide.
@@ -10,10 +10,11 @@ class QComboBox;
 
 namespace calevrin {
 
-class TDial07 : public TDialNouvelEleve {
+class TDialInsererEleve : public TDialNouvelEleve {
   Q_OBJECT
  public:
-  TDial07(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  static constexpr const char* IdConception = "TDial07";
+  TDialInsererEleve(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
  private:
   void OK() override;

@@ -16,7 +16,8 @@
 
 namespace calevrin {
 
-TDial15::TDial15(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(classe) {
+TDialMatieres::TDialMatieres(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(classe) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(TitreClasse(QStringLiteral("Changer le nombre et le nom des matières"), classe));
   auto* groupe = new QGroupBox(this);
   auto* nombre = new QGroupBox(QStringLiteral("Nombre de matières utilisées:"), groupe);
@@ -48,7 +49,7 @@ TDial15::TDial15(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
 
   QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BitBtn1");
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &TDial15::OK);
+  connect(ok, &QPushButton::clicked, this, &TDialMatieres::OK);
   auto* racine = new QVBoxLayout(this);
   racine->addWidget(groupe);
   racine->addWidget(Boutons(this, ok, QStringLiteral("Dlg_ModifMatiere")));
@@ -66,7 +67,7 @@ TDial15::TDial15(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
 }
 
 // Row 1 always; the rows of the subjects in use.
-void TDial15::Montrer(int nb) {
+void TDialMatieres::Montrer(int nb) {
   for (int m = 2; m <= MaxMatieres; ++m) {
     const auto i = static_cast<std::size_t>(m - 1);
     for (QWidget* w :
@@ -75,7 +76,7 @@ void TDial15::Montrer(int nb) {
   }
 }
 
-void TDial15::OK() {
+void TDialMatieres::OK() {
   const auto t = LireTextes({noms_[0], noms_[1], noms_[2], abrevs_[0], abrevs_[1], abrevs_[2]});
   if (!t) return;
   int nb = 1;

@@ -1,5 +1,5 @@
 #pragma once
-// TDial15: how many subjects are used (1 to 3), and the name and abbreviation of each. The
+// TDialMatieres: how many subjects are used (1 to 3), and the name and abbreviation of each. The
 // subjects no longer used keep their names and data. exec() gives DialogueAnnule also when OK
 // changed nothing.
 //
@@ -17,10 +17,11 @@ class QRadioButton;
 
 namespace calevrin {
 
-class TDial15 : public QDialog {
+class TDialMatieres : public QDialog {
   Q_OBJECT
  public:
-  TDial15(QWidget* parent, TClasse& classe);
+  static constexpr const char* IdConception = "TDial15";
+  TDialMatieres(QWidget* parent, TClasse& classe);
 
   void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
 

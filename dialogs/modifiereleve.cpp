@@ -15,7 +15,9 @@
 
 namespace calevrin {
 
-TDial08::TDial08(QWidget* parent, TClasse& classe, const TOptions& o) : QDialog(parent), classe_(classe), options_(o) {
+TDialModifierEleve::TDialModifierEleve(QWidget* parent, TClasse& classe, const TOptions& o)
+    : QDialog(parent), classe_(classe), options_(o) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(TitreClasse(QStringLiteral("Modifier les renseignements sur un élève"), classe));
   auto* groupe = new QGroupBox(this);
   auto* grille = new QFormLayout(groupe);
@@ -23,10 +25,10 @@ TDial08::TDial08(QWidget* parent, TClasse& classe, const TOptions& o) : QDialog(
   grille->addRow(Etiquette(QStringLiteral("É&lève :"), cb_, groupe), cb_);
   const char* noms[3] = {"Edit1", "Edit2", "Edit3"};
   champs_ = ChampsEleve(groupe, grille, noms, QStringLiteral("&Date de naissance ( jjmmaaaa ) :"), QString());
-  connect(cb_, &QComboBox::currentIndexChanged, this, &TDial08::Choisir);
+  connect(cb_, &QComboBox::currentIndexChanged, this, &TDialModifierEleve::Choisir);
   QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BitBtn1");
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &TDial08::OK);
+  connect(ok, &QPushButton::clicked, this, &TDialModifierEleve::OK);
   auto* racine = new QVBoxLayout(this);
   racine->addWidget(groupe);
   racine->addWidget(Boutons(this, ok, QStringLiteral("Dlg_ModifEleve")));
@@ -36,7 +38,7 @@ TDial08::TDial08(QWidget* parent, TClasse& classe, const TOptions& o) : QDialog(
 }
 
 // The shown student as the fields hold it; only a real change counts as one.
-bool TDial08::Ecrire() {
+bool TDialModifierEleve::Ecrire() {
   const std::optional<TEleveSaisi> e = champs_.Lire();
   if (!e) return false;
   if (indice_ > classe_.NbEleves()) return true;
@@ -50,7 +52,7 @@ bool TDial08::Ecrire() {
   return true;
 }
 
-void TDial08::Choisir(int index) {
+void TDialModifierEleve::Choisir(int index) {
   if (!Ecrire()) {
     const QSignalBlocker bloque(cb_);
     cb_->setCurrentIndex(indice_ - 1);
@@ -60,11 +62,11 @@ void TDial08::Choisir(int index) {
   champs_.Afficher(classe_, indice_);
 }
 
-void TDial08::OK() {
+void TDialModifierEleve::OK() {
   if (!Ecrire()) return;
   done(modifFaite_ ? DialogueConfirme : DialogueAnnule);
 }
 
-void TDial08::reject() { done(modifFaite_ ? DialogueConfirme : DialogueAnnule); }
+void TDialModifierEleve::reject() { done(modifFaite_ ? DialogueConfirme : DialogueAnnule); }
 
 }  // namespace calevrin

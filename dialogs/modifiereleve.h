@@ -1,5 +1,5 @@
 #pragma once
-// TDial08: the name, first name and birth date of the students, one shown at a time. Choosing
+// TDialModifierEleve: the name, first name and birth date of the students, one shown at a time. Choosing
 // another student writes the one shown; Annuler drops only the edits of the student shown,
 // so exec() gives DialogueConfirme when an earlier student was changed.
 //
@@ -16,10 +16,11 @@ class QComboBox;
 
 namespace calevrin {
 
-class TDial08 : public QDialog {
+class TDialModifierEleve : public QDialog {
   Q_OBJECT
  public:
-  TDial08(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  static constexpr const char* IdConception = "TDial08";
+  TDialModifierEleve(QWidget* parent, TClasse& classe, const TOptions& o = Options);
 
   int EleveAffiche() const { return indice_; }
   void reject() override;

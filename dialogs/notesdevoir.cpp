@@ -17,8 +17,9 @@
 
 namespace calevrin {
 
-TDial03::TDial03(QWidget* parent, TClasse& classe, int k, const TOptions& o)
+TDialNotesDevoir::TDialNotesDevoir(QWidget* parent, TClasse& classe, int k, const TOptions& o)
     : QDialog(parent), classe_(classe), options_(o), m_(MatiereVue(classe)), p_(PeriodeVue(classe)), k_(k) {
+  setObjectName(QLatin1String(IdConception));
   if (k < 1 || k > MaxDevoirs) throw std::invalid_argument("numéro de devoir hors limites");
   setWindowTitle(QStringLiteral("Saisie des notes"));
 
@@ -37,7 +38,7 @@ TDial03::TDial03(QWidget* parent, TClasse& classe, int k, const TOptions& o)
   suivant->setDefault(true);
   connect(precedent, &QPushButton::clicked, this, [this] { Deplacer(-1); });
   connect(suivant, &QPushButton::clicked, this, [this] { Deplacer(1); });
-  connect(valider, &QPushButton::clicked, this, &TDial03::Valider);
+  connect(valider, &QPushButton::clicked, this, &TDialNotesDevoir::Valider);
   auto* navigation = new QHBoxLayout;
   navigation->addWidget(precedent);
   navigation->addWidget(suivant);
@@ -51,17 +52,17 @@ TDial03::TDial03(QWidget* parent, TClasse& classe, int k, const TOptions& o)
   AfficherEleve();
 }
 
-void TDial03::showEvent(QShowEvent* event) {
+void TDialNotesDevoir::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   edit1_->setFocus();
 }
 
-void TDial03::changeEvent(QEvent* event) {
+void TDialNotesDevoir::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) edit1_->setFocus();
 }
 
-void TDial03::AfficherEleve() {
+void TDialNotesDevoir::AfficherEleve() {
   const QString nom = classe_.NbEleves() >= courant_ ? Depuis(classe_.NomComplet(courant_, true)) : QString();
   groupe_->setTitle(QLatin1Char(' ') + nom + QLatin1Char(' '));
   edit1_->setText(Depuis(notes_[static_cast<std::size_t>(courant_)]));
@@ -69,7 +70,7 @@ void TDial03::AfficherEleve() {
 }
 
 // The typed text when it may be stored: not a grade at all, or a grade within 0..notemax.
-std::optional<std::string> TDial03::NoteAcceptee() {
+std::optional<std::string> TDialNotesDevoir::NoteAcceptee() {
   std::optional<std::string> texte = Cp1252(edit1_);
   if (!texte) {
     plateforme::Bip();
@@ -85,7 +86,7 @@ std::optional<std::string> TDial03::NoteAcceptee() {
 }
 
 // A refused grade stays in the field and the student does not change.
-void TDial03::Deplacer(int pas) {
+void TDialNotesDevoir::Deplacer(int pas) {
   if (const std::optional<std::string> note = NoteAcceptee()) {
     notes_[static_cast<std::size_t>(courant_)] = *note;
     const int autre = courant_ + pas;
@@ -97,7 +98,7 @@ void TDial03::Deplacer(int pas) {
   edit1_->setFocus();
 }
 
-void TDial03::Valider() {
+void TDialNotesDevoir::Valider() {
   const std::optional<std::string> note = NoteAcceptee();
   if (!note) {
     edit1_->setFocus();
@@ -112,6 +113,6 @@ void TDial03::Valider() {
   done(DialogueConfirme);
 }
 
-void TDial03::reject() { done(DialogueAnnule); }
+void TDialNotesDevoir::reject() { done(DialogueAnnule); }
 
 }  // namespace calevrin

@@ -23,10 +23,11 @@ namespace calevrin {
 // The grades of test k of the current view.
 // exec(): DialogueConfirme once the grades of students 1..NbEleves are written into test k
 // (letters of the table in capitals when utiliserL is on); DialogueAnnule writes nothing.
-class TDial03 : public QDialog {
+class TDialNotesDevoir : public QDialog {
   Q_OBJECT
  public:
-  TDial03(QWidget* parent, TClasse& classe, int k, const TOptions& o = Options);
+  static constexpr const char* IdConception = "TDial03";
+  TDialNotesDevoir(QWidget* parent, TClasse& classe, int k, const TOptions& o = Options);
 
   int EleveCourant() const { return courant_; }
   void reject() override;

@@ -17,8 +17,8 @@
 
 namespace calevrin {
 
-TDial02::TDial02(QWidget* parent, TClasse& classe, const QString& verbe, int k, const TDateJour& aujourdhui,
-                 const TOptions& o)
+TDialNouveauDevoir::TDialNouveauDevoir(QWidget* parent, TClasse& classe, const QString& verbe, int k,
+                                       const TDateJour& aujourdhui, const TOptions& o)
     : QDialog(parent),
       classe_(classe),
       options_(o),
@@ -26,6 +26,7 @@ TDial02::TDial02(QWidget* parent, TClasse& classe, const QString& verbe, int k, 
       p_(PeriodeVue(classe)),
       k_(k),
       aujourdhui_(aujourdhui) {
+  setObjectName(QLatin1String(IdConception));
   if (k < 1 || k > MaxDevoirs) throw std::invalid_argument("numéro de devoir hors limites");
   avant_ = classe_.Devoir(m_, p_, k_);
   setWindowTitle(verbe + QStringLiteral(" un nouveau devoir ( ") + Depuis(classe.Abreviation.Vue()) +
@@ -41,8 +42,8 @@ TDial02::TDial02(QWidget* parent, TClasse& classe, const QString& verbe, int k, 
       Bouton(this, QStringLiteral("&Valider et saisir les notes par ordre alphabétique..."), "Button1");
   QPushButton* button2 = Bouton(this, QStringLiteral("Valider et saisir les notes &ultèrieurement"), "Button2");
   button1->setDefault(true);
-  connect(button1, &QPushButton::clicked, this, &TDial02::Button1Click);
-  connect(button2, &QPushButton::clicked, this, &TDial02::Button2Click);
+  connect(button1, &QPushButton::clicked, this, &TDialNouveauDevoir::NotesMaintenant);
+  connect(button2, &QPushButton::clicked, this, &TDialNouveauDevoir::NotesPlusTard);
 
   auto* racine = new QVBoxLayout(this);
   racine->addWidget(groupe);
@@ -56,7 +57,7 @@ TDial02::TDial02(QWidget* parent, TClasse& classe, const QString& verbe, int k, 
 }
 
 // The page and arrow keys move the proposed date by a day, when released, whatever was typed.
-bool TDial02::eventFilter(QObject* objet, QEvent* event) {
+bool TDialNouveauDevoir::eventFilter(QObject* objet, QEvent* event) {
   if (objet == champs_.date && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
     int pas = 0;
     switch (static_cast<QKeyEvent*>(event)->key()) {
@@ -80,13 +81,13 @@ bool TDial02::eventFilter(QObject* objet, QEvent* event) {
 }
 
 // "ddd d mmm" may take 13 characters ("mer. 30 sept."): the field holds 11, and so does the test.
-void TDial02::AfficherDate() {
+void TDialNouveauDevoir::AfficherDate() {
   std::string t = DateDevoirTexte(decalage_, aujourdhui_);
   if (t.size() > static_cast<std::size_t>(CapaciteDate)) t.resize(CapaciteDate);
   champs_.date->setText(Depuis(t));
 }
 
-bool TDial02::SaisirDevoir() {
+bool TDialNouveauDevoir::SaisirDevoir() {
   const std::optional<TTextesDevoir> t = LireTextes(champs_);
   if (!t) return false;
   const std::optional<double> coef = LireCoef(champs_.coef, options_, QStringLiteral("du devoir"));
@@ -98,20 +99,20 @@ bool TDial02::SaisirDevoir() {
   return true;
 }
 
-void TDial02::Compter() {
+void TDialNouveauDevoir::Compter() {
   classe_.FixerNbDevoirs(m_, p_, classe_.NbDevoirs(m_, p_) + 1);
   compte_ = true;
 }
 
-void TDial02::Button2Click() {
+void TDialNouveauDevoir::NotesPlusTard() {
   if (!SaisirDevoir()) return;
   Compter();
   done(DialogueConfirme);
 }
 
-void TDial02::Button1Click() {
+void TDialNouveauDevoir::NotesMaintenant() {
   if (!SaisirDevoir()) return;
-  TDial03 notes(this, classe_, k_, options_);
+  TDialNotesDevoir notes(this, classe_, k_, options_);
   if (notes.exec() == DialogueConfirme) {
     Compter();
     done(DialogueConfirme);
@@ -121,7 +122,7 @@ void TDial02::Button1Click() {
 }
 
 // The slot is not counted yet: putting its record back leaves the class as it was.
-void TDial02::reject() {
+void TDialNouveauDevoir::reject() {
   if (!compte_) classe_.Devoir(m_, p_, k_) = avant_;
   done(DialogueAnnule);
 }
@@ -129,13 +130,13 @@ void TDial02::reject() {
 bool AjouterNouveauDevoir(QWidget* parent, TClasse& classe, const TDateJour& aujourdhui, const TOptions& o) {
   const int n = classe.NbDevoirs(MatiereVue(classe), PeriodeVue(classe));
   if (n >= MaxDevoirs) return false;
-  TDial02 d(parent, classe, QStringLiteral("Ajouter"), n + 1, aujourdhui, o);
+  TDialNouveauDevoir d(parent, classe, QStringLiteral("Ajouter"), n + 1, aujourdhui, o);
   return d.exec() == DialogueConfirme;
 }
 
 bool InsererNouveauDevoir(QWidget* parent, TClasse& classe, int k, const TDateJour& aujourdhui, const TOptions& o) {
   return InsererDevoir(classe, k, [&](TClasse& c, int place) {
-    TDial02 d(parent, c, QStringLiteral("Insérer"), place, aujourdhui, o);
+    TDialNouveauDevoir d(parent, c, QStringLiteral("Insérer"), place, aujourdhui, o);
     return d.exec() == DialogueConfirme;
   });
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A new test of the class's current view (subject MatiereCourante(), period PeriodeCourante(),
 // both 1..3, or the constructor throws std::invalid_argument): its description, then its
-// grades in TDial03 when asked. The options are read through the reference given, which
+// grades in TDialNotesDevoir when asked. The options are read through the reference given, which
 // must outlive the dialog.
 //
 // Object names for tests: GB1, Edit1..Edit4, Button1, Button2, BoutonAnnuler, BoutonAide.
@@ -20,12 +20,13 @@ namespace calevrin {
 // verbe ("Ajouter", "Insérer") begins the caption. The date proposed is aujourdhui moved by
 // the arrow and page keys.
 // exec(): DialogueConfirme once the test is written and counted (NbDevoirs grew by one),
-// its grades typed in TDial03 when asked; DialogueAnnule leaves the class as it was.
-class TDial02 : public QDialog {
+// its grades typed in TDialNotesDevoir when asked; DialogueAnnule leaves the class as it was.
+class TDialNouveauDevoir : public QDialog {
   Q_OBJECT
  public:
-  TDial02(QWidget* parent, TClasse& classe, const QString& verbe, int k,
-          const TDateJour& aujourdhui = TDateJour::Aujourdhui(), const TOptions& o = Options);
+  static constexpr const char* IdConception = "TDial02";
+  TDialNouveauDevoir(QWidget* parent, TClasse& classe, const QString& verbe, int k,
+                     const TDateJour& aujourdhui = TDateJour::Aujourdhui(), const TOptions& o = Options);
 
   int Decalage() const { return decalage_; }  // days from today of the proposed date
   void reject() override;                     // Annuler, Escape, the window closed
@@ -36,8 +37,8 @@ class TDial02 : public QDialog {
  private:
   void AfficherDate();
   bool SaisirDevoir();
-  void Button1Click();
-  void Button2Click();
+  void NotesMaintenant();  // Button1Click
+  void NotesPlusTard();    // Button2Click
   void Compter();
 
   TClasse& classe_;
@@ -52,7 +53,7 @@ class TDial02 : public QDialog {
   TChampsDevoir champs_;
 };
 
-// The sheet's two ways to a new test, through TDial02 with today's date: after the last test
+// The sheet's two ways to a new test, through TDialNouveauDevoir with today's date: after the last test
 // ("Ajouter"), or before test k, the place being closed again on cancel ("Insérer").
 // True when the test was made.
 bool AjouterNouveauDevoir(QWidget* parent, TClasse& classe, const TDateJour& aujourdhui = TDateJour::Aujourdhui(),

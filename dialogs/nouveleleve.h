@@ -1,5 +1,5 @@
 #pragma once
-// What TDial13 (add) and TDial07 (insert) share: the fields of the new student, the checks of
+// What TDialAjouterEleve (add) and TDialInsererEleve (insert) share: the fields of the new student, the checks of
 // their OK (a name required, the birth-date advice given once) and the buttons.
 
 #include <QDialog>

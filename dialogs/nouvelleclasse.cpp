@@ -24,7 +24,9 @@ void Capitale(std::string& s) {
 
 }  // namespace
 
-TDial01::TDial01(QWidget* parent, const TDateJour& aujourdhui) : QDialog(parent), aujourdhui_(aujourdhui) {
+TDialNouvelleClasse::TDialNouvelleClasse(QWidget* parent, const TDateJour& aujourdhui)
+    : QDialog(parent), aujourdhui_(aujourdhui) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(QStringLiteral("Nouvelle classe"));
   groupe_ = new QGroupBox(this);
   groupe_->setObjectName(QStringLiteral("GB1"));
@@ -38,10 +40,10 @@ TDial01::TDial01(QWidget* parent, const TDateJour& aujourdhui) : QDialog(parent)
   QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BitBtn1");
   suivant->setDefault(true);
   for (QPushButton* b : {precedent, importer, ok}) b->setAutoDefault(false);
-  connect(suivant, &QPushButton::clicked, this, &TDial01::Button2Click);
-  connect(precedent, &QPushButton::clicked, this, &TDial01::Button1Click);
-  connect(ok, &QPushButton::clicked, this, &TDial01::BitBtn1Click);
-  connect(importer, &QPushButton::clicked, this, &TDial01::Importer);
+  connect(suivant, &QPushButton::clicked, this, &TDialNouvelleClasse::EleveSuivant);
+  connect(precedent, &QPushButton::clicked, this, &TDialNouvelleClasse::ElevePrecedent);
+  connect(ok, &QPushButton::clicked, this, &TDialNouvelleClasse::CreerClasse);
+  connect(importer, &QPushButton::clicked, this, &TDialNouvelleClasse::Importer);
   // A row of its own rather than the desktop's button box, which would impose its own tab order.
   QPushButton* annuler = Bouton(this, QStringLiteral("Annuler"), "BoutonAnnuler");
   QPushButton* aide = BoutonAide(this, QStringLiteral("Dlg_NewClasse"));
@@ -69,7 +71,7 @@ TDial01::TDial01(QWidget* parent, const TDateJour& aujourdhui) : QDialog(parent)
 }
 
 // The shown student into its slot, the first letters of the names in capitals.
-bool TDial01::Stocker() {
+bool TDialNouvelleClasse::Stocker() {
   std::optional<TEleveSaisi> e = champs_.Lire();
   if (!e) return false;
   Capitale(e->Nom);
@@ -78,13 +80,13 @@ bool TDial01::Stocker() {
   return true;
 }
 
-void TDial01::Afficher(int indice) {
+void TDialNouvelleClasse::Afficher(int indice) {
   indice_ = indice;
   groupe_->setTitle(QStringLiteral(" Élève n° %1 ").arg(indice_));
   champs_.Afficher(saisis_[static_cast<std::size_t>(indice_ - 1)]);
 }
 
-void TDial01::Button2Click() {
+void TDialNouvelleClasse::EleveSuivant() {
   if (!Stocker()) return;
   const TEleveSaisi& e = saisis_[static_cast<std::size_t>(indice_ - 1)];
   if (SansNom(e.Nom)) {
@@ -100,14 +102,14 @@ void TDial01::Button2Click() {
   champs_.nom->setFocus();
 }
 
-void TDial01::Button1Click() {
+void TDialNouvelleClasse::ElevePrecedent() {
   if (!Stocker()) return;
   if (indice_ > 1) Afficher(indice_ - 1);
   champs_.nom->setFocus();
 }
 
 // Every named slot counts, wherever it is: a class needs one, not necessarily the first.
-void TDial01::BitBtn1Click() {
+void TDialNouvelleClasse::CreerClasse() {
   if (!Stocker()) return;
   const bool nomme = std::any_of(saisis_.begin(), saisis_.end(), [](const TEleveSaisi& e) { return !SansNom(e.Nom); });
   if (!nomme) {
@@ -119,7 +121,7 @@ void TDial01::BitBtn1Click() {
   done(DialogueConfirme);
 }
 
-void TDial01::reject() {
+void TDialNouvelleClasse::reject() {
   const bool saisi = !champs_.nom->text().trimmed().isEmpty() ||
                      std::any_of(saisis_.begin(), saisis_.end(), [](const TEleveSaisi& e) { return !SansNom(e.Nom); });
   if (saisi && pf::BoiteMessage(QStringLiteral("Abandonner la saisie des élèves ?"), pf::TGenreMessage::Confirmation,
@@ -128,14 +130,14 @@ void TDial01::reject() {
   done(DialogueAnnule);
 }
 
-void TDial01::Remplir(const std::vector<TEleveSaisi>& eleves) {
+void TDialNouvelleClasse::Remplir(const std::vector<TEleveSaisi>& eleves) {
   saisis_.fill(TEleveSaisi{});
   std::copy_n(eleves.begin(), std::min<std::size_t>(eleves.size(), MaxEleves), saisis_.begin());
   Afficher(1);
   champs_.nom->setFocus();
 }
 
-void TDial01::Importer() {
+void TDialNouvelleClasse::Importer() {
   if (!Stocker()) return;
   TDialImportListe d(this, aujourdhui_);
   if (d.exec() == QDialog::Accepted) Remplir(d.Saisis());

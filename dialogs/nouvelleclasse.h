@@ -1,5 +1,5 @@
 #pragma once
-// TDial01 "Nouvelle classe": the students of a new class typed one at a time (or imported from
+// TDialNouvelleClasse "Nouvelle classe": the students of a new class typed one at a time (or imported from
 // a list, then corrected), kept in working slots until OK. The caller builds the class from
 // Saisis() (CreerClasse) when exec() returns DialogueConfirme.
 //
@@ -17,10 +17,11 @@ class QGroupBox;
 
 namespace calevrin {
 
-class TDial01 : public QDialog {
+class TDialNouvelleClasse : public QDialog {
   Q_OBJECT
  public:
-  explicit TDial01(QWidget* parent = nullptr, const TDateJour& aujourdhui = TDateJour::Aujourdhui());
+  static constexpr const char* IdConception = "TDial01";
+  explicit TDialNouvelleClasse(QWidget* parent = nullptr, const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
   int Indice() const { return indice_; }
   const std::array<TEleveSaisi, MaxEleves>& Saisis() const { return saisis_; }
@@ -33,9 +34,9 @@ class TDial01 : public QDialog {
  private:
   bool Stocker();
   void Afficher(int indice);
-  void Button1Click();
-  void Button2Click();
-  void BitBtn1Click();
+  void ElevePrecedent();  // Button1Click
+  void EleveSuivant();    // Button2Click
+  void CreerClasse();     // BitBtn1Click
   void Importer();
 
   TDateJour aujourdhui_;

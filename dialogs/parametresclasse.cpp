@@ -40,7 +40,8 @@ QLabel* Remarque(const QString& texte, QWidget* parent) {
 
 }  // namespace
 
-TDial05::TDial05(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(classe) {
+TDialParametresClasse::TDialParametresClasse(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(classe) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(TitreClasse(QStringLiteral("Modifier les paramètres de la classe"), classe));
   auto* groupe = new QGroupBox(this);
   auto* grille = new QFormLayout(groupe);
@@ -83,7 +84,7 @@ TDial05::TDial05(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
 
   QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BitBtn1");
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &TDial05::BitBtn1Click);
+  connect(ok, &QPushButton::clicked, this, &TDialParametresClasse::Valider);
   auto* racine = new QVBoxLayout(this);
   racine->addWidget(groupe);
   racine->addWidget(Boutons(this, ok, QStringLiteral("Dlg_ParamClasse")));
@@ -100,7 +101,7 @@ TDial05::TDial05(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
   edit3_->setFocus();
 }
 
-void TDial05::BitBtn1Click() {
+void TDialParametresClasse::Valider() {
   const auto t = LireTextes({edit1_, edit2_, edit3_, edit4_});
   if (!t) return;
   const TParametresClasse avant = LireParametres(classe_);

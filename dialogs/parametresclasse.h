@@ -1,5 +1,5 @@
 #pragma once
-// TDial05: the class's abbreviation, school year, teacher, main subject, division of the year,
+// TDialParametresClasse: the class's abbreviation, school year, teacher, main subject, division of the year,
 // rounding mode and Joker. Written only by OK; exec() gives DialogueAnnule also when OK
 // changed nothing.
 //
@@ -18,15 +18,16 @@ class QRadioButton;
 
 namespace calevrin {
 
-class TDial05 : public QDialog {
+class TDialParametresClasse : public QDialog {
   Q_OBJECT
  public:
-  TDial05(QWidget* parent, TClasse& classe);
+  static constexpr const char* IdConception = "TDial05";
+  TDialParametresClasse(QWidget* parent, TClasse& classe);
 
   void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
 
  private:
-  void BitBtn1Click();
+  void Valider();  // BitBtn1Click
 
   TClasse& classe_;
   QLineEdit* edit1_;

@@ -17,7 +17,8 @@ namespace calevrin {
 
 namespace pf = plateforme;
 
-TDial04::TDial04(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(classe) {
+TDialSupprimerEleve::TDialSupprimerEleve(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(classe) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(TitreClasse(QStringLiteral("Supprimer un élève"), classe));
   auto* groupe = new QGroupBox(this);
   auto* grille = new QFormLayout(groupe);
@@ -26,7 +27,7 @@ TDial04::TDial04(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
   grille->addRow(Etiquette(QStringLiteral("É&lève à supprimer :"), cb_, groupe), cb_);
   QPushButton* ok = Bouton(this, QStringLiteral("OK"), "BitBtn1");
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &TDial04::BitBtn1Click);
+  connect(ok, &QPushButton::clicked, this, &TDialSupprimerEleve::Supprimer);
   auto* racine = new QVBoxLayout(this);
   racine->addWidget(groupe);
   racine->addWidget(Boutons(this, ok, QStringLiteral("Dlg_SupprimerEleve")));
@@ -34,7 +35,7 @@ TDial04::TDial04(QWidget* parent, TClasse& classe) : QDialog(parent), classe_(cl
   cb_->setFocus();
 }
 
-void TDial04::BitBtn1Click() {
+void TDialSupprimerEleve::Supprimer() {
   const int p = cb_->currentIndex() + 1;
   const std::string question = QuestionSupprimerEleve(classe_, p);
   if (question.empty() || pf::BoiteMessage(Depuis(question), pf::TGenreMessage::Confirmation,

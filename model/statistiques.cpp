@@ -244,7 +244,7 @@ TGrapheStat CalculerStat03(const TClasse& c, const TFiguresClasse& f, const TEta
   g.Style = Style(o);
   g.NbLigne = 4;
   g.Afficher0 = false;
-  g.Moy = false;  // as in TStat02: a scale of counts
+  g.Moy = false;  // as in TStatDevoir: a scale of counts
   const int m = etat.Matiere;
   const int p = etat.Periode;
   const bool joker = c.Joker();

@@ -1,7 +1,7 @@
 #pragma once
 // What the four statistics windows show, computed from a class, the options and the state of
-// the window: the spread of one test's grades (TStat02), the spread of the averages (TStat03),
-// the evolution of a student or of the class (TStat01) and the full report (TStat04). The
+// the window: the spread of one test's grades (TStatDevoir), the spread of the averages (TStatMoyennes),
+// the evolution of a student or of the class (TStatEvolution) and the full report (TStatBilan). The
 // windows hand these figures to their graph or table as they are; the command line prints
 // them. Texts are Windows-1252.
 
@@ -20,22 +20,22 @@ inline constexpr TCouleur CouleurRouge = 0x0000FF;  // red (255, 0, 0)
 inline constexpr TCouleur CouleurVerte = 0x008000;  // green (0, 128, 0)
 
 enum class TFenetreStat {
-  Devoir,     // TStat02: one test of one subject and period
-  Moyennes,   // TStat03: the averages of a subject (or the synthesis) over a period (or the year)
-  Evolution,  // TStat01: a student or the class over the tests or the periods of a subject
-  Bilan,      // TStat04: every average of the class or of a student in one table
+  Devoir,     // TStatDevoir: one test of one subject and period
+  Moyennes,   // TStatMoyennes: the averages of a subject (or the synthesis) over a period (or the year)
+  Evolution,  // TStatEvolution: a student or the class over the tests or the periods of a subject
+  Bilan,      // TStatBilan: every average of the class or of a student in one table
 };
 
 // The state of a window beside its controls.
 struct TEtatStat {
   TFenetreStat Fenetre = TFenetreStat::Devoir;
-  // 1..3 a period, 4 the year; TStat01 also 5, every test of the year in order.
+  // 1..3 a period, 4 the year; TStatEvolution also 5, every test of the year in order.
   int Periode = 1;
-  int Matiere = 1;        // 1..3; TStat03 also 4, the synthesis
-  int Devoir = 0;         // TStat02: 1..NbDevoirs, 0 none
-  int Eleve = 0;          // TStat01 and TStat04: 0 the class, else a student
+  int Matiere = 1;        // 1..3; TStatMoyennes also 4, the synthesis
+  int Devoir = 0;         // TStatDevoir: 1..NbDevoirs, 0 none
+  int Eleve = 0;          // TStatEvolution and TStatBilan: 0 the class, else a student
   bool AvecAnnee = true;  // "An": the school year in the title
-  bool Moy = true;        // "M" of TStat01: the average line shown
+  bool Moy = true;        // "M" of TStatEvolution: the average line shown
 };
 
 // The state of a window that opens on the class's current view.
@@ -78,7 +78,7 @@ struct TGrapheStat {
   // The average line: drawn only when Moy, at BarreMoy.Valeur in BarreMoy.Couleur.
   bool Moy = false;
   TBarreStat BarreMoy;
-  // TStat02 names its window after what it shows; empty: the window keeps its caption.
+  // TStatDevoir names its window after what it shows; empty: the window keeps its caption.
   std::string TitreFenetre;
 
   int NbBarre() const { return static_cast<int>(Barres.size()); }

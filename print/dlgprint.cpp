@@ -57,9 +57,10 @@ QPushButton* Bouton(QWidget* parent, const QString& texte, const char* nom, bool
 
 }  // namespace
 
-TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const controles::TNewGraphe* graphe,
-                     bool noirBlanc, QPrinter* imprimante)
+TDialImpression::TDialImpression(QWidget* parent, const controles::TTableau* tableau,
+                                 const controles::TNewGraphe* graphe, bool noirBlanc, QPrinter* imprimante)
     : QDialog(parent), imprimante_(imprimante ? *imprimante : pf::ImprimanteCourante()) {
+  setObjectName(QLatin1String(IdConception));
   setWindowTitle(QStringLiteral("Aperçu avant impression"));
   QVBoxLayout* gauche = CreerApercu();
   auto* droite = new QVBoxLayout;
@@ -84,7 +85,7 @@ TDLGPrint::TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const 
   AfficherTaillePage();
 }
 
-QVBoxLayout* TDLGPrint::CreerApercu() {
+QVBoxLayout* TDialImpression::CreerApercu() {
   panneau_ = new QFrame(this);
   panneau_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panneau_->setFixedSize(CotePanneau, CotePanneau);
@@ -106,7 +107,7 @@ QVBoxLayout* TDLGPrint::CreerApercu() {
   return gauche;
 }
 
-void TDLGPrint::AjouterChoix(QVBoxLayout* droite) {
+void TDialImpression::AjouterChoix(QVBoxLayout* droite) {
   droite->addWidget(new QLabel(QStringLiteral("Disposition:"), this));
   dispositions_ = new QButtonGroup(this);
   const char* const noms[] = {"SB1", "SB2", "SB3", "SB4", "SB5", "SB6"};
@@ -139,8 +140,8 @@ void TDLGPrint::AjouterChoix(QVBoxLayout* droite) {
   droite->addWidget(noirBlanc_);
   droite->addStretch();
 
-  connect(dispositions_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirDisposition);
-  connect(orientations_, &QButtonGroup::idClicked, this, &TDLGPrint::ChoisirOrientation);
+  connect(dispositions_, &QButtonGroup::idClicked, this, &TDialImpression::ChoisirDisposition);
+  connect(orientations_, &QButtonGroup::idClicked, this, &TDialImpression::ChoisirOrientation);
   connect(cadre_, &QCheckBox::toggled, this, [this](bool coche) {
     if (contenu_ == 0) {
       g_->Graphe().Cadre = coche;
@@ -158,7 +159,7 @@ void TDLGPrint::AjouterChoix(QVBoxLayout* droite) {
   });
 }
 
-void TDLGPrint::AjouterBoutons(QVBoxLayout* droite) {
+void TDialImpression::AjouterBoutons(QVBoxLayout* droite) {
   imprimer_ = Bouton(this, QStringLiteral("Imprimer"), "SB20");
   droite->addWidget(imprimer_);
   sansZone_ = new QLabel(
@@ -181,32 +182,32 @@ void TDLGPrint::AjouterBoutons(QVBoxLayout* droite) {
   basBoutons->addWidget(aide);
   droite->addLayout(basBoutons);
 
-  connect(imprimer_, &QPushButton::clicked, this, &TDLGPrint::Imprimer);
-  connect(pdf, &QPushButton::clicked, this, &TDLGPrint::EnregistrerPdf);
-  connect(image, &QPushButton::clicked, this, &TDLGPrint::EnregistrerImage);
+  connect(imprimer_, &QPushButton::clicked, this, &TDialImpression::Imprimer);
+  connect(pdf, &QPushButton::clicked, this, &TDialImpression::EnregistrerPdf);
+  connect(image, &QPushButton::clicked, this, &TDialImpression::EnregistrerImage);
   connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
   connect(aide, &QPushButton::clicked, this, [] { pf::AfficherAide(QStringLiteral("Dlg_Print")); });
   auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
   connect(f1, &QShortcut::activated, aide, &QPushButton::click);
 }
 
-bool TDLGPrint::Paysage() const { return imprimante_.pageLayout().orientation() == QPageLayout::Landscape; }
+bool TDialImpression::Paysage() const { return imprimante_.pageLayout().orientation() == QPageLayout::Landscape; }
 
-QString TDLGPrint::Titre() const { return contenu_ == 0 ? G().Caption : T().Caption; }
+QString TDialImpression::Titre() const { return contenu_ == 0 ? G().Caption : T().Caption; }
 
-void TDLGPrint::ChoisirDisposition(int id) {
+void TDialImpression::ChoisirDisposition(int id) {
   disposition_ = static_cast<TDisposition>(id);
   MettreEnPage();
 }
 
-void TDLGPrint::ChoisirOrientation(int id) {
+void TDialImpression::ChoisirOrientation(int id) {
   // The application's printer: the choice stays after the dialog, as the set-up dialog's would.
   imprimante_.setPageOrientation(id == 11 ? QPageLayout::Landscape : QPageLayout::Portrait);
   MettreEnPage();
   AfficherTaillePage();
 }
 
-void TDLGPrint::MettreEnPage() {
+void TDialImpression::MettreEnPage() {
   const QRect page = imprimante_.pageLayout().paintRectPixels(imprimante_.resolution());
   g_->Graphe().NoirBlanc = noirBlanc_->isChecked();
   t_->Tableau().NoirBlanc = noirBlanc_->isChecked();
@@ -225,22 +226,22 @@ void TDLGPrint::MettreEnPage() {
   contenu->update();
 }
 
-void TDLGPrint::AfficherTaillePage() { taillePage_->setText(TexteTaillePage(LireMetriques())); }
+void TDialImpression::AfficherTaillePage() { taillePage_->setText(TexteTaillePage(LireMetriques())); }
 
-void TDLGPrint::Dessiner(pf::TCanevas& c, const QRect& zone) {
+void TDialImpression::Dessiner(pf::TCanevas& c, const QRect& zone) {
   if (contenu_ == 0)
     g_->Graphe().Dessine(c, zone.x(), zone.y(), zone.width(), zone.height());
   else
     t_->Tableau().Dessine(c, zone.x(), zone.y(), zone.width(), zone.height());
 }
 
-void TDLGPrint::DessinerPage(pf::TCanevas& c) { Dessiner(c, mise_.Zone); }
+void TDialImpression::DessinerPage(pf::TCanevas& c) { Dessiner(c, mise_.Zone); }
 
-TDessinZone TDLGPrint::Dessin() {
+TDessinZone TDialImpression::Dessin() {
   return [this](pf::TCanevas& c, const QRect& zone) { Dessiner(c, zone); };
 }
 
-QString TDLGPrint::DemanderFichier(const QString& filtre, const QString& extension) {
+QString TDialImpression::DemanderFichier(const QString& filtre, const QString& extension) {
   QString nom = Titre();
   for (const QChar interdit : QStringLiteral("/\\:*?\"<>|")) nom.replace(interdit, QLatin1Char('_'));
   if (nom.trimmed().isEmpty()) nom = contenu_ == 0 ? QStringLiteral("Graphique") : QStringLiteral("Tableau");
@@ -249,7 +250,7 @@ QString TDLGPrint::DemanderFichier(const QString& filtre, const QString& extensi
   return fichier;
 }
 
-bool TDLGPrint::Imprimer() {
+bool TDialImpression::Imprimer() {
   if (!mise_.Imprimable) return false;
   // Qt's PDF destination: the same page written directly, so that the application's printer
   // keeps no file name (the sheet's next printout would overwrite that file unasked) and its
@@ -277,13 +278,13 @@ bool TDLGPrint::Imprimer() {
   return erreur.isEmpty();
 }
 
-QPageLayout TDLGPrint::PageExport() const {
+QPageLayout TDialImpression::PageExport() const {
   if (mise_.Imprimable) return imprimante_.pageLayout();
   return QPageLayout(QPageSize(QPageSize::A4), Paysage() ? QPageLayout::Landscape : QPageLayout::Portrait,
                      QMarginsF(0, 0, 0, 0));
 }
 
-bool TDLGPrint::EcrirePdf(const QString& fichier, int resolution, const QPageLayout& page) {
+bool TDialImpression::EcrirePdf(const QString& fichier, int resolution, const QPageLayout& page) {
   QString erreur = MessageFichier(fichier);
   {
     TSablier sablier;
@@ -296,12 +297,12 @@ bool TDLGPrint::EcrirePdf(const QString& fichier, int resolution, const QPageLay
   return erreur.isEmpty();
 }
 
-bool TDLGPrint::EnregistrerPdf() {
+bool TDialImpression::EnregistrerPdf() {
   const QString fichier = DemanderFichier(QStringLiteral("Document PDF (*.pdf)"), QStringLiteral(".pdf"));
   return !fichier.isEmpty() && EcrirePdf(fichier, ResolutionPdf, PageExport());
 }
 
-bool TDLGPrint::EnregistrerImage() {
+bool TDialImpression::EnregistrerImage() {
   const QString fichier = DemanderFichier(QStringLiteral("Image PNG (*.png)"), QStringLiteral(".png"));
   if (fichier.isEmpty()) return false;
   QString erreur = MessageFichier(fichier);
@@ -314,7 +315,7 @@ bool TDLGPrint::EnregistrerImage() {
   return erreur.isEmpty();
 }
 
-void TDLGPrint::showEvent(QShowEvent* event) {
+void TDialImpression::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (const QScreen* ecran = screen()) move(ecran->availableGeometry().center() - rect().center());
 }

@@ -22,13 +22,14 @@ class QPushButton;
 
 namespace calevrin {
 
-class TDLGPrint : public QDialog {
+class TDialImpression : public QDialog {
   Q_OBJECT
  public:
+  static constexpr const char* IdConception = "TDLGPrint";
   // Exactly one of tableau and graphe is given; the dialog works on its own copy of it.
   // noirBlanc is the user's preference; the printer is the application's unless one is given.
-  TDLGPrint(QWidget* parent, const controles::TTableau* tableau, const controles::TNewGraphe* graphe, bool noirBlanc,
-            QPrinter* imprimante = nullptr);
+  TDialImpression(QWidget* parent, const controles::TTableau* tableau, const controles::TNewGraphe* graphe,
+                  bool noirBlanc, QPrinter* imprimante = nullptr);
 
   int Contenu() const { return contenu_; }  // 0 a graph, 1 a table
   TDisposition Disposition() const { return disposition_; }

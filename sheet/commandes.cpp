@@ -47,24 +47,25 @@ QString EnQString(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-QAction* TChild::Action(pf::TAction a) const { return actions_[a]; }
+QAction* TFenetreFeuille::Action(pf::TAction a) const { return actions_[a]; }
 
-bool TChild::Confirmer(const QString& question) {
+bool TFenetreFeuille::Confirmer(const QString& question) {
   return pf::BoiteMessage(question, pf::TGenreMessage::Confirmation, pf::BoutonOui | pf::BoutonNon) ==
          pf::TReponse::Oui;
 }
 
-TChangement TChild::Ici(TCodeChangement code) const { return {code, Classe().PeriodeCourante(), 0, 0}; }
+TChangement TFenetreFeuille::Ici(TCodeChangement code) const { return {code, Classe().PeriodeCourante(), 0, 0}; }
 
-bool TChild::Changer(const QString& etape, TChangement changement, const std::function<bool(TClasse&)>& changer) {
+bool TFenetreFeuille::Changer(const QString& etape, TChangement changement,
+                              const std::function<bool(TClasse&)>& changer) {
   return document_->Modifier(etape, changement, changer);
 }
 
-std::string TChild::DemanderNom(const std::string& propose) {
+std::string TFenetreFeuille::DemanderNom(const std::string& propose) {
   return pf::DemanderFichierSauvegarde(this, EnQString(propose), FiltreClasse).toStdString();
 }
 
-TQuestionsSauvegarde::TChoixDisque TChild::FichierModifieSurDisque(const std::string& chemin) {
+TQuestionsSauvegarde::TChoixDisque TFenetreFeuille::FichierModifieSurDisque(const std::string& chemin) {
   const int r =
       pf::ChoixMessage(QStringLiteral("Le fichier ") + EnQString(chemin) +
                            QStringLiteral(" a été modifié sur le disque depuis son ouverture ou son dernier "
@@ -75,7 +76,7 @@ TQuestionsSauvegarde::TChoixDisque TChild::FichierModifieSurDisque(const std::st
   return r == 1 ? TChoixDisque::Ecraser : r == 0 ? TChoixDisque::EnregistrerSous : TChoixDisque::Annuler;
 }
 
-TQuestionsSauvegarde::TReponse TChild::SauverAvantFermeture(const std::string& chemin) {
+TQuestionsSauvegarde::TReponse TFenetreFeuille::SauverAvantFermeture(const std::string& chemin) {
   const QString question = QStringLiteral("Le fichier ") + EnQString(chemin) +
                            QStringLiteral(" a été modifié, mais pas sauvé.\n\nCe fichier doit-il être sauvé ?\n");
   switch (
@@ -86,44 +87,44 @@ TQuestionsSauvegarde::TReponse TChild::SauverAvantFermeture(const std::string& c
   }
 }
 
-void TChild::FichesEleves() {
+void TFenetreFeuille::FichesEleves() {
   if (RefuserPendantSaisie()) return;
   dialogues_.FichesEleves(this, Classe());
 }
 
-bool TChild::FaireCopieDeSauvegarde(const std::string& fichier, const std::string& dossier) {
+bool TFenetreFeuille::FaireCopieDeSauvegarde(const std::string& fichier, const std::string& dossier) {
   return Confirmer(QStringLiteral("La sauvegarde automatique est activée.\n( Option - Onglet Sauvegarde )\n\n"
                                   "Fichier à sauvegarder: ") +
                    EnQString(fichier) + QStringLiteral("\nDans le répertoire: ") + EnQString(dossier) +
                    QStringLiteral("\n\nEffectuer cette sauvegarde ?"));
 }
 
-bool TChild::RemplacerCopiePlusRecente(const std::string& copie) {
+bool TFenetreFeuille::RemplacerCopiePlusRecente(const std::string& copie) {
   return Confirmer(QStringLiteral("Le fichier ") + EnQString(copie) +
                    QStringLiteral(" est plus récent que la classe fermée.\n\nLe remplacer ?"));
 }
 
-bool TChild::ConfirmerEffacement(const std::string& chemin) {
+bool TFenetreFeuille::ConfirmerEffacement(const std::string& chemin) {
   return Confirmer(QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + EnQString(chemin) + " ?");
 }
 
-void TChild::Erreur(const std::string& texte) {
+void TFenetreFeuille::Erreur(const std::string& texte) {
   pf::BoiteMessage(QString::fromStdString(texte), pf::TGenreMessage::Erreur);
 }
 
-void TChild::ApresEcriture() {
+void TFenetreFeuille::ApresEcriture() {
   emit signaux_.FichierRecent(QString::fromStdString(CouperUtf8(Classe().NomFichier, 255)));
   MajTitre();
   Rafraichir();
 }
 
-bool TChild::SauverSous() {
+bool TFenetreFeuille::SauverSous() {
   if (!sauvegarde_.SauverSous()) return false;
   ApresEcriture();
   return true;
 }
 
-bool TChild::SauverAvecCopie() {
+bool TFenetreFeuille::SauverAvecCopie() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const bool ecrit = sauvegarde_.Sauver();
   QApplication::restoreOverrideCursor();
@@ -131,7 +132,7 @@ bool TChild::SauverAvecCopie() {
   return ecrit;
 }
 
-bool TChild::DemanderFermeture() {
+bool TFenetreFeuille::DemanderFermeture() {
   if (fermetureAccordee_) return true;
   // A grade being typed is stored when it is one; otherwise the teacher finishes it first.
   if (SaisieEnCours() && !edition_->Terminer()) {
@@ -143,21 +144,21 @@ bool TChild::DemanderFermeture() {
   return true;
 }
 
-void TChild::closeEvent(QCloseEvent* event) {
+void TFenetreFeuille::closeEvent(QCloseEvent* event) {
   if (DemanderFermeture())
     event->accept();
   else
     event->ignore();
 }
 
-bool TChild::EffacerFichier() {
+bool TFenetreFeuille::EffacerFichier() {
   if (RefuserPendantSaisie() || !sauvegarde_.Effacer()) return false;
   fermetureAccordee_ = true;
   if (QWidget* cadre = parentWidget()) cadre->close();
   return true;
 }
 
-void TChild::Imprimer(bool sansDialogue) {
+void TFenetreFeuille::Imprimer(bool sansDialogue) {
   if (RefuserPendantSaisie()) return;
   QPrinter& imprimante = pf::ImprimanteCourante();
   const QFileInfo classe(EnQString(Classe().NomFichier));
@@ -217,14 +218,14 @@ void TChild::Imprimer(bool sansDialogue) {
   emit signaux_.Message(QStringLiteral(" PDF écrit : ") + cible, false);
 }
 
-void TChild::ConfigurerImprimante() {
+void TFenetreFeuille::ConfigurerImprimante() {
   if (!pf::DialogueConfigurationImprimante(this, pf::ImprimanteCourante())) return;
   LireMetriques();
   LireMesuresPage();
   Rafraichir();
 }
 
-void TChild::EntrerApercu() {
+void TFenetreFeuille::EntrerApercu() {
   if (pf::NbImprimantes() == 0) {
     pf::BoiteMessage(QStringLiteral("Aucune imprimante connectée."), pf::TGenreMessage::Avertissement);
     return;
@@ -233,19 +234,19 @@ void TChild::EntrerApercu() {
   BasculerApercu();
 }
 
-void TChild::DefilementRapide(bool horizontal) {
+void TFenetreFeuille::DefilementRapide(bool horizontal) {
   QScrollBar* b = horizontal ? horizontalScrollBar() : verticalScrollBar();
   bool& bascule = horizontal ? defilementH_ : defilementV_;
   b->setValue(bascule ? b->maximum() : 0);
   bascule = !bascule;
 }
 
-void TChild::ExporterTableau() {
+void TFenetreFeuille::ExporterTableau() {
   if (!pf::CopierTexte(pf::DepuisCp1252(TexteTableau(Classe(), options_))))
     Erreur("Le presse-papiers n'est pas disponible.");
 }
 
-void TChild::Zoom(bool plus) {
+void TFenetreFeuille::Zoom(bool plus) {
   horizontalScrollBar()->setValue(0);
   verticalScrollBar()->setValue(0);
   double& z = etat_.ZoomApercu;
@@ -257,15 +258,15 @@ void TChild::Zoom(bool plus) {
   Rafraichir();
 }
 
-QString TChild::TextePeriode() const {
+QString TFenetreFeuille::TextePeriode() const {
   const int p = Classe().PeriodeCourante();
   if (p == 4) return QStringLiteral("Bilan");
   return pf::DepuisCp1252(NomCourtPeriode(Classe().NbPeriodes())) + QString::number(p);
 }
 
-QString TChild::Chemin() const { return QString::fromStdString(Classe().NomFichier); }
+QString TFenetreFeuille::Chemin() const { return QString::fromStdString(Classe().NomFichier); }
 
-bool TChild::Disponible(pf::TCommandeCadre commande) const {
+bool TFenetreFeuille::Disponible(pf::TCommandeCadre commande) const {
   using C = pf::TCommandeCadre;
   switch (commande) {
     case C::Sauver: return document_->Modifie();
@@ -280,7 +281,7 @@ bool TChild::Disponible(pf::TCommandeCadre commande) const {
   }
 }
 
-void TChild::Executer(pf::TCommandeCadre commande) {
+void TFenetreFeuille::Executer(pf::TCommandeCadre commande) {
   using C = pf::TCommandeCadre;
   switch (commande) {
     case C::Sauver: SauverAvecCopie(); break;
@@ -302,12 +303,12 @@ void TChild::Executer(pf::TCommandeCadre commande) {
   }
 }
 
-void TChild::contextMenuEvent(QContextMenuEvent* event) {
+void TFenetreFeuille::contextMenuEvent(QContextMenuEvent* event) {
   if (SaisieEnCours()) return;
   OuvrirMenuContextuel(event->globalPos());
 }
 
-void TChild::OuvrirMenuContextuel(const QPoint& global) {
+void TFenetreFeuille::OuvrirMenuContextuel(const QPoint& global) {
   viewport()->unsetCursor();
   MajMenus();
   contextuel_->popup(global - QPoint(contextuel_->sizeHint().width() / 2, contextuel_->sizeHint().height() / 2));

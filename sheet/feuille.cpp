@@ -55,13 +55,14 @@ const QCursor& CurseurSaisie() {
 
 }  // namespace
 
-TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dialogues, const TOptions& o,
-               QWidget* parent)
+TFenetreFeuille::TFenetreFeuille(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dialogues,
+                                 const TOptions& o, QWidget* parent)
     : QAbstractScrollArea(parent),
       document_(std::move(document)),
       sauvegarde_(*document_, *this),
       dialogues_(dialogues),
       options_(o) {
+  setObjectName(QLatin1String(IdConception));
   document_->setParent(nullptr);  // owned here, whatever the caller made it
   setAttribute(Qt::WA_DeleteOnClose);
   MajTitre();
@@ -75,8 +76,8 @@ TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dia
       options_, viewport());
   connect(document_.get(), &TDocumentClasse::ModificationChangee, &signaux_, &plateforme::TSignauxEnfant::Modification);
   connect(document_.get(), &TDocumentClasse::ModificationChangee, this, &QWidget::setWindowModified);
-  connect(document_.get(), &TDocumentClasse::Change, this, &TChild::ApresChangement);
-  connect(document_.get(), &TDocumentClasse::Restauree, this, &TChild::ApresRestauration);
+  connect(document_.get(), &TDocumentClasse::Change, this, &TFenetreFeuille::ApresChangement);
+  connect(document_.get(), &TDocumentClasse::Restauree, this, &TFenetreFeuille::ApresRestauration);
   etat_.LigneAvant = etat_.ColonneAvant = 0;
   LireMesuresPage();
   CalculerLargeurNoms();
@@ -86,10 +87,10 @@ TChild::TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dia
   MajMenus();
 }
 
-TChild::~TChild() = default;
+TFenetreFeuille::~TFenetreFeuille() = default;
 
 // Asking the printer at every paint would cost more than the paint itself.
-void TChild::LireMesuresPage() {
+void TFenetreFeuille::LireMesuresPage() {
   const TMetriques& m = Metriques();
   TMesuresPage& page = page_;
   page = TMesuresPage{};
@@ -102,20 +103,20 @@ void TChild::LireMesuresPage() {
   page.HauteurImprimable = zone.height() > 0 ? zone.height() : m.HauteurPhysique;
 }
 
-void TChild::AppliquerCouleurFond() {
+void TFenetreFeuille::AppliquerCouleurFond() {
   QPalette pal = viewport()->palette();
   pal.setColor(QPalette::Window, pf::TCanevasQt::Couleur(options_.couleur[3]));
   pal.setColor(QPalette::Base, pf::TCanevasQt::Couleur(options_.couleur[3]));
   viewport()->setPalette(pal);
 }
 
-void TChild::AppliquerOptions() {
+void TFenetreFeuille::AppliquerOptions() {
   AppliquerCouleurFond();
   CalculerLargeurNoms();
   Rafraichir();
 }
 
-void TChild::CalculerLargeurNoms() {
+void TFenetreFeuille::CalculerLargeurNoms() {
   // Measured on a pixmap of the screen: a widget may only be painted on in its paint event.
   QPixmap mesure(1, 1);
   QPainter p(&mesure);
@@ -123,7 +124,7 @@ void TChild::CalculerLargeurNoms() {
   etat_.NbColNoms = calevrin::CalculerLargeurNoms(c, Classe(), options_);
 }
 
-void TChild::paintEvent(QPaintEvent* event) {
+void TFenetreFeuille::paintEvent(QPaintEvent* event) {
   QPainter p(viewport());
   pf::TCanevasQt c(p);
   c.FixerZoneUtile(event->region());
@@ -137,7 +138,7 @@ void TChild::paintEvent(QPaintEvent* event) {
   MajDefilement();
 }
 
-TGeometrieFeuille TChild::Geometrie() const {
+TGeometrieFeuille TFenetreFeuille::Geometrie() const {
   TGeometrieFeuille g;
   g.Zoom = ZoomBorne(options_.zoomD);
   g.W = std::max(5, etat_.NbColNoms);
@@ -148,7 +149,7 @@ TGeometrieFeuille TChild::Geometrie() const {
   return g;
 }
 
-void TChild::MajTitre() {
+void TFenetreFeuille::MajTitre() {
   const QString chemin = QString::fromStdString(Classe().NomFichier);
   // "[*]": the desktop's mark of a modified document, drawn while the class is not saved.
   setWindowTitle(QFileInfo(chemin).fileName() + QStringLiteral("[*]") +
@@ -158,14 +159,14 @@ void TChild::MajTitre() {
 }
 
 // Where the painter draws the cursor mark of the current cell; empty when it draws none.
-QRect TChild::ZoneMarque() const {
+QRect TFenetreFeuille::ZoneMarque() const {
   const int ligne = etat_.LigneCourante;
   const int colonne = etat_.ColonneCourante;
   if (!CaseExiste(ligne, colonne) || ligne < 1) return {};
   return Geometrie().ZoneMarque(ligne, colonne);
 }
 
-void TChild::MajDefilement() {
+void TFenetreFeuille::MajDefilement() {
   const TDefilement d = CalculerDefilement(etat_, Classe(), MesuresPage(), options_);
   const auto regler = [](QScrollBar* b, int etendue, int client) {
     b->setRange(0, std::max(0, etendue - client));
@@ -177,34 +178,34 @@ void TChild::MajDefilement() {
   regler(verticalScrollBar(), d.Hauteur, viewport()->height());
 }
 
-void TChild::resizeEvent(QResizeEvent* event) {
+void TFenetreFeuille::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   MajDefilement();
 }
 
-void TChild::scrollContentsBy(int, int) {
+void TFenetreFeuille::scrollContentsBy(int, int) {
   // The editor stays over its cell.
   if (SaisieEnCours())
     edition_->move(Geometrie().ZoneCellule(edition_->LigneEdition, edition_->ColonneEdition).topLeft());
   viewport()->update();
 }
 
-bool TChild::SaisieEnCours() const { return edition_ && !edition_->isHidden(); }
+bool TFenetreFeuille::SaisieEnCours() const { return edition_ && !edition_->isHidden(); }
 
-bool TChild::RefuserPendantSaisie() {
+bool TFenetreFeuille::RefuserPendantSaisie() {
   if (!SaisieEnCours()) return false;
   pf::BoiteMessage(QStringLiteral("Terminer d'abord la saisie de la note !"), pf::TGenreMessage::Erreur);
   return true;
 }
 
-void TChild::Rafraichir() {
+void TFenetreFeuille::Rafraichir() {
   viewport()->update();
   MajDefilement();
   MajMenus();
   emit signaux_.EtatChange();
 }
 
-void TChild::ApresRestauration() {
+void TFenetreFeuille::ApresRestauration() {
   OublierCase();
   CalculerLargeurNoms();
   MajLibellesMatieres();
@@ -212,7 +213,7 @@ void TChild::ApresRestauration() {
   Rafraichir();
 }
 
-void TChild::ApresChangement(const TChangement& changement) {
+void TFenetreFeuille::ApresChangement(const TChangement& changement) {
   switch (changement.Code) {
     case TCodeChangement::Note:
     case TCodeChangement::CoefficientDevoir:
@@ -234,28 +235,28 @@ void TChild::ApresChangement(const TChangement& changement) {
   Rafraichir();
 }
 
-void TChild::OublierCase() {
+void TFenetreFeuille::OublierCase() {
   SourisSurCase = false;
   caseClavier_ = false;
   dernierePosition_ = QPoint(-1, -1);
   viewport()->unsetCursor();
 }
 
-void TChild::ChangerPeriode(int p) {
+void TFenetreFeuille::ChangerPeriode(int p) {
   if (RefuserPendantSaisie()) return;
   document_->ChangerVue({Classe().MatiereCourante(), p});
   OublierCase();
   Rafraichir();
 }
 
-void TChild::ChangerMatiere(int s) {
+void TFenetreFeuille::ChangerMatiere(int s) {
   if (RefuserPendantSaisie()) return;
   document_->ChangerVue({s, Classe().PeriodeCourante()});
   OublierCase();
   Rafraichir();
 }
 
-void TChild::PeriodeSuivante() {
+void TFenetreFeuille::PeriodeSuivante() {
   const int p = Classe().PeriodeCourante();
   const bool semestres = Classe().NbPeriodes() == 2;
   int suivante = p + 1;
@@ -264,7 +265,7 @@ void TChild::PeriodeSuivante() {
   ChangerPeriode(suivante);
 }
 
-void TChild::PeriodePrecedente() {
+void TFenetreFeuille::PeriodePrecedente() {
   const int p = Classe().PeriodeCourante();
   const bool semestres = Classe().NbPeriodes() == 2;
   int precedente = p - 1;
@@ -273,7 +274,7 @@ void TChild::PeriodePrecedente() {
   ChangerPeriode(precedente);
 }
 
-void TChild::MatiereSuivante() {
+void TFenetreFeuille::MatiereSuivante() {
   const int s = Classe().MatiereCourante();
   const int nb = Classe().NbMatieres();
   int suivante = 1;
@@ -284,7 +285,7 @@ void TChild::MatiereSuivante() {
   ChangerMatiere(suivante);
 }
 
-void TChild::BasculerApercu() {
+void TFenetreFeuille::BasculerApercu() {
   if (RefuserPendantSaisie()) return;
   etat_.ModeApercu = !etat_.ModeApercu;
   if (etat_.ModeApercu) {
@@ -300,26 +301,26 @@ void TChild::BasculerApercu() {
   Rafraichir();
 }
 
-bool TChild::CaseDesignee() const {
+bool TFenetreFeuille::CaseDesignee() const {
   return (SourisSurCase || caseClavier_) && CaseExiste(etat_.LigneCourante, etat_.ColonneCourante);
 }
 
-bool TChild::VueDevoirs() const {
+bool TFenetreFeuille::VueDevoirs() const {
   return !etat_.ModeApercu && Classe().MatiereCourante() <= 3 && Classe().PeriodeCourante() <= 3;
 }
 
-bool TChild::CaseExiste(int ligne, int colonne) const {
+bool TFenetreFeuille::CaseExiste(int ligne, int colonne) const {
   if (!VueDevoirs()) return false;
   const int m = Classe().NbDevoirs(Classe().MatiereCourante(), Classe().PeriodeCourante());
   return colonne >= 1 && colonne <= m && ligne >= 0 && ligne <= Classe().NbEleves();
 }
 
-bool TChild::CaseSousPoint(int x, int y, int& ligne, int& colonne) const {
+bool TFenetreFeuille::CaseSousPoint(int x, int y, int& ligne, int& colonne) const {
   Geometrie().Cellule(x, y, ligne, colonne);
   return CaseExiste(ligne, colonne);
 }
 
-QString TChild::TexteCase() const {
+QString TFenetreFeuille::TexteCase() const {
   const int r = etat_.LigneCourante;
   const int c = etat_.ColonneCourante;
   if (!CaseExiste(r, c)) return {};
@@ -329,7 +330,7 @@ QString TChild::TexteCase() const {
   return " " + pf::DepuisCp1252(Classe().Eleve(r).Nom.Vue()) + "/Dev" + QString::number(c) + ": " + commentaire;
 }
 
-void TChild::DessinerCurseur(bool montrer, bool defiler) {
+void TFenetreFeuille::DessinerCurseur(bool montrer, bool defiler) {
   if (SaisieEnCours()) return;
   if (montrer && defiler && etat_.LigneCourante != AucuneCellule) {
     // The current row is kept a row away from the window's edges.
@@ -346,7 +347,7 @@ void TChild::DessinerCurseur(bool montrer, bool defiler) {
   viewport()->update(marque_);
 }
 
-bool TChild::viewportEvent(QEvent* event) {
+bool TFenetreFeuille::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::Leave && !SaisieEnCours() && !caseClavier_) {
     // The pointer has left the sheet: no key may start an entry at a cell it pointed at.
     OublierCase();
@@ -357,7 +358,7 @@ bool TChild::viewportEvent(QEvent* event) {
   return QAbstractScrollArea::viewportEvent(event);
 }
 
-void TChild::mouseMoveEvent(QMouseEvent* event) {
+void TFenetreFeuille::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (pos == dernierePosition_) return;
   dernierePosition_ = pos;
@@ -393,7 +394,7 @@ void TChild::mouseMoveEvent(QMouseEvent* event) {
   SourisSurCase = false;
 }
 
-void TChild::mousePressEvent(QMouseEvent* event) {
+void TFenetreFeuille::mousePressEvent(QMouseEvent* event) {
   if (SaisieEnCours()) {
     Bip();
     return;
@@ -413,9 +414,9 @@ void TChild::mousePressEvent(QMouseEvent* event) {
   OuvrirMenuContextuel(event->globalPosition().toPoint());
 }
 
-void TChild::mouseDoubleClickEvent(QMouseEvent*) {}
+void TFenetreFeuille::mouseDoubleClickEvent(QMouseEvent*) {}
 
-void TChild::OnKeyDown(int touche) {
+void TFenetreFeuille::OnKeyDown(int touche) {
   if (!options_.trait || !VueDevoirs() || SaisieEnCours()) return;
   const int n = Classe().NbEleves();
   const int m = Classe().NbDevoirs(Classe().MatiereCourante(), Classe().PeriodeCourante());
@@ -476,7 +477,7 @@ void TChild::OnKeyDown(int touche) {
   }
 }
 
-void TChild::keyPressEvent(QKeyEvent* event) {
+void TFenetreFeuille::keyPressEvent(QKeyEvent* event) {
   const int touche = event->key();
   const bool speciale = touche == Qt::Key_Down || touche == Qt::Key_Up || touche == Qt::Key_Left ||
                         touche == Qt::Key_Right || touche == Qt::Key_Return || touche == Qt::Key_Enter ||
@@ -505,7 +506,7 @@ void TChild::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void TChild::keyReleaseEvent(QKeyEvent* event) {
+void TFenetreFeuille::keyReleaseEvent(QKeyEvent* event) {
   QScrollBar* b = verticalScrollBar();
   switch (event->key()) {
     case Qt::Key_PageUp: b->setValue(b->value() - b->singleStep()); break;
@@ -516,7 +517,7 @@ void TChild::keyReleaseEvent(QKeyEvent* event) {
   }
 }
 
-void TChild::CommencerSaisie(const QString& texte) {
+void TFenetreFeuille::CommencerSaisie(const QString& texte) {
   if (SaisieEnCours()) return;
   const int r = etat_.LigneCourante;
   const int c = etat_.ColonneCourante;
@@ -550,7 +551,7 @@ void TChild::CommencerSaisie(const QString& texte) {
 // Only what the entry can change: the averages of the row (with the Joker column), the test's
 // average and the class averages; for a coefficient the whole average columns and its line
 // in the list under the table. The edited cell repaints as the editor hides.
-void TChild::RepeindreApresSaisie(int ligne, int colonne) {
+void TFenetreFeuille::RepeindreApresSaisie(int ligne, int colonne) {
   const TGeometrieFeuille g = Geometrie();
   const int W = g.W;
   const int n = Classe().NbEleves();
@@ -568,7 +569,7 @@ void TChild::RepeindreApresSaisie(int ligne, int colonne) {
   zone(moyennes, 10.0 * (n + 2), finMoyennes, 10.0 * (n + 4));
 }
 
-void TChild::ValiderSaisie(int ligne, int colonne, const TEcritureSaisie& ecrire) {
+void TFenetreFeuille::ValiderSaisie(int ligne, int colonne, const TEcritureSaisie& ecrire) {
   edition_->hide();
   edition_->setEnabled(false);
   setFocus();

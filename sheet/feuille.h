@@ -26,15 +26,16 @@ namespace calevrin {
 class TDialoguesFeuille;
 class TEdition;
 
-class TChild : public QAbstractScrollArea, public plateforme::TFenetreEnfant, private TQuestionsSauvegarde {
+class TFenetreFeuille : public QAbstractScrollArea, public plateforme::TFenetreEnfant, private TQuestionsSauvegarde {
   Q_OBJECT
 
  public:
+  static constexpr const char* IdConception = "TChild";
   // The sheet owns its document; the dialogs and the options outlive it. The options are read
   // at every use, so that a change of them shows at the next paint.
-  TChild(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dialogues, const TOptions& o,
-         QWidget* parent = nullptr);
-  ~TChild() override;
+  TFenetreFeuille(std::unique_ptr<TDocumentClasse> document, TDialoguesFeuille& dialogues, const TOptions& o,
+                  QWidget* parent = nullptr);
+  ~TFenetreFeuille() override;
 
   TDocumentClasse& Document() { return *document_; }
   const TDocumentClasse& Document() const { return *document_; }

@@ -25,12 +25,12 @@ constexpr A MatieresContexte[] = {A::ContexteMatiere1, A::ContexteMatiere2, A::C
 
 }  // namespace
 
-int TChild::ChoisirDevoir(TModeChoixDevoir mode) {
+int TFenetreFeuille::ChoisirDevoir(TModeChoixDevoir mode) {
   const int k = dialogues_.ChoisirDevoir(this, Classe(), mode);
   return k == ChoixAnnule ? 0 : k;
 }
 
-void TChild::CreerMenus() {
+void TFenetreFeuille::CreerMenus() {
   menus_ = {CreerMenuEdition(), CreerMenuClasse(),    CreerMenuNote(),
             CreerMenuMatiere(), CreerMenuAffichage(), CreerMenuStatistique()};
   contextuel_ = new QMenu(this);
@@ -43,7 +43,7 @@ void TChild::CreerMenus() {
   actions_.Ajouter(contextuel_, A::ContexteFiches, this, [this] { FichesEleves(); });
 }
 
-QMenu* TChild::CreerMenuEdition() {
+QMenu* TFenetreFeuille::CreerMenuEdition() {
   auto* edition = new QMenu(QStringLiteral("&Edition"), this);
   QUndoStack& pile = document_->Pile();
   QAction* annuler = actions_.Ajouter(edition, A::Annuler, this, [this, &pile] {
@@ -88,7 +88,7 @@ QMenu* TChild::CreerMenuEdition() {
   return edition;
 }
 
-QMenu* TChild::CreerMenuClasse() {
+QMenu* TFenetreFeuille::CreerMenuClasse() {
   auto* classe = new QMenu(QStringLiteral("&Classe"), this);
   classe->menuAction()->setStatusTip(QStringLiteral("Gérer les élèves"));
   const auto eleves = [this](bool (TDialoguesFeuille::*dialogue)(QWidget*, TClasse&), const QString& etape) {
@@ -128,7 +128,7 @@ QMenu* TChild::CreerMenuClasse() {
   return classe;
 }
 
-QMenu* TChild::CreerMenuNote() {
+QMenu* TFenetreFeuille::CreerMenuNote() {
   auto* note = new QMenu(QStringLiteral("&Note"), this);
   note->menuAction()->setStatusTip(QStringLiteral("Gérer les notes"));
   actions_.Ajouter(note, A::AjouterDevoir, this, [this] {
@@ -174,7 +174,7 @@ QMenu* TChild::CreerMenuNote() {
   return note;
 }
 
-QMenu* TChild::CreerMenuMatiere() {
+QMenu* TFenetreFeuille::CreerMenuMatiere() {
   auto* matiere = new QMenu(QStringLiteral("&Matière"), this);
   const auto matieres = [this] {
     return TChangement{TCodeChangement::Matiere, Classe().PeriodeCourante(), Classe().MatiereCourante(), 0};
@@ -192,7 +192,7 @@ QMenu* TChild::CreerMenuMatiere() {
   return matiere;
 }
 
-QMenu* TChild::CreerMenuAffichage() {
+QMenu* TFenetreFeuille::CreerMenuAffichage() {
   auto* affichage = new QMenu(QStringLiteral("&Affichage"), this);
   auto* periodes = new QActionGroup(this);
   for (int p = 1; p <= 4; ++p) {
@@ -210,7 +210,7 @@ QMenu* TChild::CreerMenuAffichage() {
   return affichage;
 }
 
-QMenu* TChild::CreerMenuStatistique() {
+QMenu* TFenetreFeuille::CreerMenuStatistique() {
   auto* stats = new QMenu(QStringLiteral("&Statistique"), this);
   stats->menuAction()->setStatusTip(QStringLiteral("Afficher des statistiques divers"));
   const auto ouvrir = [this](std::vector<TFenetreStat> f) {
@@ -229,7 +229,7 @@ QMenu* TChild::CreerMenuStatistique() {
   return stats;
 }
 
-void TChild::MajLibellesPeriodes() {
+void TFenetreFeuille::MajLibellesPeriodes() {
   const QString N = Classe().NbPeriodes() == 2 ? QStringLiteral("Semestre") : QStringLiteral("Trimestre");
   Action(A::ViderPeriode)->setText(QStringLiteral("S&upprimer les notes du ") + N);
   Action(A::ViderPeriode)->setStatusTip(QStringLiteral("Supprimer TOUTES les notes de ce ") + N);
@@ -245,7 +245,7 @@ void TChild::MajLibellesPeriodes() {
   menus_[4]->menuAction()->setStatusTip(QStringLiteral("Choisir le ") + N + QStringLiteral(" et la matière"));
 }
 
-void TChild::MajLibellesMatieres() {
+void TFenetreFeuille::MajLibellesMatieres() {
   for (int m = 1; m <= 3; ++m) {
     for (A nom : {Matieres[m - 1], MatieresContexte[m - 1]}) {
       QAction* a = Action(nom);
@@ -255,7 +255,7 @@ void TChild::MajLibellesMatieres() {
   }
 }
 
-void TChild::MajMenus() {
+void TFenetreFeuille::MajMenus() {
   const int n = Classe().NbEleves();
   const int s = Classe().MatiereCourante();
   const int p = Classe().PeriodeCourante();

@@ -11,8 +11,9 @@ namespace calevrin {
 
 namespace pf = plateforme;
 
-TStat04::TStat04(TDocumentClasse& document, const TOptions& o, QWidget* parent)
+TStatBilan::TStatBilan(TDocumentClasse& document, const TOptions& o, QWidget* parent)
     : TFenetreStatistique(TFenetreStat::Bilan, document, o, parent) {
+  setObjectName(QLatin1String(IdConception));
   QHBoxLayout* rangee = Panneau();
   auto* l = new QLabel(QStringLiteral("Élève :"), rangee->parentWidget());
   rangee->addWidget(l);
@@ -39,20 +40,20 @@ TStat04::TStat04(TDocumentClasse& document, const TOptions& o, QWidget* parent)
   resize(660, 360);
 }
 
-void TStat04::Remplir() {
+void TStatBilan::Remplir() {
   AppliquerTableau(CalculerStat04(Classe(), Chiffres(), Etat(), Opt()), T());
   vue_->update();
 }
 
-void TStat04::Reconstruire(const TReactionStat& r) {
+void TStatBilan::Reconstruire(const TReactionStat& r) {
   if (!r.ListeEleves) return;
   RemplirListe(cb_, ListeElevesStat(Classe()), Etat().Eleve);
   // The abbreviation may have changed with the class parameters.
   setWindowTitle(pf::DepuisCp1252(TitreFenetreStat(TFenetreStat::Bilan, Classe())));
 }
 
-void TStat04::Imprimer() {
-  TDLGPrint d(this, &T(), nullptr, Opt().noirblanc);
+void TStatBilan::Imprimer() {
+  TDialImpression d(this, &T(), nullptr, Opt().noirblanc);
   d.exec();
 }
 

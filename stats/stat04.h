@@ -10,11 +10,12 @@ class QComboBox;
 
 namespace calevrin {
 
-class TStat04 : public TFenetreStatistique {
+class TStatBilan : public TFenetreStatistique {
   Q_OBJECT
 
  public:
-  explicit TStat04(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr);
+  static constexpr const char* IdConception = "TStat04";
+  explicit TStatBilan(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr);
 
   controles::TTableau& T() { return vue_->Tableau(); }
   const controles::TTableau& T() const { return vue_->Tableau(); }

@@ -217,7 +217,7 @@ void TStatGraphe::ClicMatiere(int m) {
 }
 
 void TStatGraphe::Imprimer() {
-  TDLGPrint d(this, nullptr, &G(), Opt().noirblanc);
+  TDialImpression d(this, nullptr, &G(), Opt().noirblanc);
   d.exec();
 }
 

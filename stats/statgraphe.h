@@ -1,5 +1,5 @@
 #pragma once
-// The three graph windows: TStat02 (one test), TStat03 (the averages) and TStat01 (the
+// The three graph windows: TStatDevoir (one test), TStatMoyennes (the averages) and TStatEvolution (the
 // evolution of a student or of the class). They differ only by their row of buttons and by
 // the figures the model computes for them.
 
@@ -21,7 +21,7 @@ class TStatGraphe : public TFenetreStatistique {
   controles::TNewGraphe& G() { return vue_->Graphe(); }
   const controles::TNewGraphe& G() const { return vue_->Graphe(); }
   controles::TVueGraphe* VueGraphe() const { return vue_; }
-  // The tests (TStat02) or the students (TStat01); null in TStat03.
+  // The tests (TStatDevoir) or the students (TStatEvolution); null in TStatMoyennes.
   QComboBox* Liste() const { return cb_; }
   void Imprimer() override;
 
@@ -49,27 +49,36 @@ class TStatGraphe : public TFenetreStatistique {
 };
 
 // How the grades of one test are spread.
-class TStat02 : public TStatGraphe {
+class TStatDevoir : public TStatGraphe {
   Q_OBJECT
  public:
-  explicit TStat02(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr)
-      : TStatGraphe(TFenetreStat::Devoir, document, o, parent) {}
+  static constexpr const char* IdConception = "TStat02";
+  explicit TStatDevoir(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr)
+      : TStatGraphe(TFenetreStat::Devoir, document, o, parent) {
+    setObjectName(QLatin1String(IdConception));
+  }
 };
 
 // How the averages of a subject or of the synthesis are spread.
-class TStat03 : public TStatGraphe {
+class TStatMoyennes : public TStatGraphe {
   Q_OBJECT
  public:
-  explicit TStat03(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr)
-      : TStatGraphe(TFenetreStat::Moyennes, document, o, parent) {}
+  static constexpr const char* IdConception = "TStat03";
+  explicit TStatMoyennes(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr)
+      : TStatGraphe(TFenetreStat::Moyennes, document, o, parent) {
+    setObjectName(QLatin1String(IdConception));
+  }
 };
 
 // The grades of a student or of the class over the tests or the periods.
-class TStat01 : public TStatGraphe {
+class TStatEvolution : public TStatGraphe {
   Q_OBJECT
  public:
-  explicit TStat01(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr)
-      : TStatGraphe(TFenetreStat::Evolution, document, o, parent) {}
+  static constexpr const char* IdConception = "TStat01";
+  explicit TStatEvolution(TDocumentClasse& document, const TOptions& o, QWidget* parent = nullptr)
+      : TStatGraphe(TFenetreStat::Evolution, document, o, parent) {
+    setObjectName(QLatin1String(IdConception));
+  }
 };
 
 }  // namespace calevrin

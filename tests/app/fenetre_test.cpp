@@ -27,9 +27,9 @@ namespace {
 
 const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
 
-TChild* Feuille(const TMDI& f) { return dynamic_cast<TChild*>(f.EnfantActif()); }
+TFenetreFeuille* Feuille(const TFenetrePrincipale& f) { return dynamic_cast<TFenetreFeuille*>(f.EnfantActif()); }
 
-QStringList Menus(const TMDI& f) {
+QStringList Menus(const TFenetrePrincipale& f) {
   QStringList l;
   for (QAction* a : f.menuBar()->actions()) l.push_back(a->text());
   return l;
@@ -45,7 +45,7 @@ class FenetreTest : public test::Enregistreur {
 
 TEST_F(FenetreTest, FichiersRecentsEtInvitation) {
   {
-    TMDI f(dir_ / "calevrin.ini");
+    TFenetrePrincipale f(dir_ / "calevrin.ini");
     EXPECT_EQ(f.windowTitle(), "Calevrin");  // no recent file, no invitation
     EXPECT_FALSE(f.InviteDernierFichier || f.Action(pf::TAction::Recent1)->isVisible());
     // A file already listed third swaps with the first; a new one drops the third; case counts.
@@ -60,7 +60,7 @@ TEST_F(FenetreTest, FichiersRecentsEtInvitation) {
     EXPECT_TRUE(f.Action(pf::TAction::Recent3)->isVisible() && f.Action(pf::TAction::Recent1)->text() == "/a/d.cl3");
     f.close();  // writes the configuration with the list
   }
-  TMDI g(dir_ / "calevrin.ini");
+  TFenetrePrincipale g(dir_ / "calevrin.ini");
   EXPECT_TRUE(g.InviteDernierFichier);
   EXPECT_EQ(g.windowTitle(), "Cliquer dans la fenêtre pour ouvrir le dernier fichier: /a/d.cl3");
   g.EffacerInvite();
@@ -68,7 +68,7 @@ TEST_F(FenetreTest, FichiersRecentsEtInvitation) {
 }
 
 TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
-  TMDI f(dir_ / "calevrin.ini");
+  TFenetrePrincipale f(dir_ / "calevrin.ini");
   f.TexteHorloge = [] { return QStringLiteral(" horloge"); };
   EXPECT_TRUE(f.Bouton(3)->isEnabled());
   for (int i : {1, 2, 4, 7, 8, 9}) EXPECT_FALSE(f.Bouton(i)->isEnabled()) << i;
@@ -110,7 +110,7 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
 // Every item found by its name must be the one meant: the frame once mistook the sheet's
 // sort for its own preview item.
 TEST_F(FenetreTest, NomsUniquesRaccourcisEtFenetres) {
-  TMDI f(dir_ / "calevrin.ini");
+  TFenetrePrincipale f(dir_ / "calevrin.ini");
   f.resize(1200, 800);
   f.show();
   ASSERT_TRUE(f.OuvrirFichier(Exemple));
@@ -176,7 +176,7 @@ class TEnfantTemoin : public QWidget, public plateforme::TFenetreEnfant {
 }  // namespace
 
 TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
-  TMDI f(dir_ / "calevrin.ini");
+  TFenetrePrincipale f(dir_ / "calevrin.ini");
   auto* temoin = new TEnfantTemoin;
   f.AjouterEnfant(temoin);
   EXPECT_TRUE(Menus(f).contains(QStringLiteral("&Témoin")) && f.TextePeriode() == "Sem.2");
@@ -200,9 +200,9 @@ TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
 TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
   const std::string chemin = dir_ / "c.cl3";
   std::filesystem::copy_file(Exemple, chemin);
-  TMDI f(dir_ / "calevrin.ini");
+  TFenetrePrincipale f(dir_ / "calevrin.ini");
   ASSERT_TRUE(f.OuvrirFichier(chemin));
-  TChild* premiere = Feuille(f);
+  TFenetreFeuille* premiere = Feuille(f);
   EXPECT_TRUE(choix_.empty());
   reponseChoix_ = 0;  // "Lecture seule"
   ASSERT_TRUE(f.OuvrirFichier(chemin));
@@ -240,10 +240,10 @@ TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
   TRepertoireTemp& dir = dir_;
   const std::string ini = dir / "calevrin.ini";
   std::filesystem::copy_file(Exemple, dir / "4eB.cl3");
-  TMDI f(ini);
+  TFenetrePrincipale f(ini);
   f.show();
   ASSERT_TRUE(f.OuvrirFichier(dir / "4eB.cl3"));
-  TChild* feuille = Feuille(f);
+  TFenetreFeuille* feuille = Feuille(f);
   dynamic_cast<QMdiSubWindow*>(feuille->parentWidget())->showMaximized();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(feuille));
   const std::string nom = feuille->Classe().Eleve(1).Nom.Texte();
@@ -300,7 +300,7 @@ TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
 }
 
 TEST_F(FenetreTest, ExportVersUnClasseur) {
-  TMDI f(dir_ / "calevrin.ini");
+  TFenetrePrincipale f(dir_ / "calevrin.ini");
   EXPECT_FALSE(f.Action(pf::TAction::ExporterClasseur)->isEnabled());
   const std::string classe = dir_ / "4eB.cl3";
   std::filesystem::copy_file(Exemple, classe);
@@ -336,7 +336,7 @@ TEST_F(FenetreTest, ExportVersUnClasseur) {
 }
 
 TEST_F(FenetreTest, FichesDesElevesDuMenuFichier) {
-  TMDI f(dir_ / "calevrin.ini");
+  TFenetrePrincipale f(dir_ / "calevrin.ini");
   EXPECT_FALSE(f.Action(pf::TAction::FichesEleves)->isEnabled());
   const std::string classe = dir_ / "4eB.cl3";
   std::filesystem::copy_file(Exemple, classe);
@@ -355,7 +355,7 @@ namespace {
 
 // What a key reaches in the main window: its menus with the active sheet's merged in, the
 // window menus of the child windows, and the shortcuts of every widget.
-std::map<QString, QStringList> Raccourcis(const TMDI& f) {
+std::map<QString, QStringList> Raccourcis(const TFenetrePrincipale& f) {
   std::map<QString, QStringList> touches;
   const auto relever = [&touches](QAction* a) {
     for (const QKeySequence& k : a->shortcuts()) touches[k.toString()] << a->text();
@@ -370,7 +370,7 @@ std::map<QString, QStringList> Raccourcis(const TMDI& f) {
     if (a->menu()) parcourir(a->menu());
   for (QMdiSubWindow* w : f.Zone()->subWindowList()) {
     parcourir(w->systemMenu());
-    if (!qobject_cast<TChild*>(w->widget()))
+    if (!qobject_cast<TFenetreFeuille*>(w->widget()))
       for (QAction* a : w->widget()->findChildren<QAction*>()) relever(a);
   }
   for (QShortcut* r : f.findChildren<QShortcut*>()) touches[r->key().toString()] << r->objectName();
@@ -383,7 +383,7 @@ std::map<QString, QStringList> Raccourcis(const TMDI& f) {
 // (a shared one does nothing but warn) and each menu of the bar has its own letter.
 TEST_F(FenetreTest, UneToucheUneActionUneLettreUnMenu) {
   std::filesystem::copy_file(Exemple, dir_ / "4eB.cl3");
-  TMDI f(dir_ / "calevrin.ini");
+  TFenetrePrincipale f(dir_ / "calevrin.ini");
   f.resize(1200, 800);
   f.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));

@@ -38,9 +38,9 @@ class NouvelleClasseApp : public Enregistreur {
     Options = TOptions{};
   }
   // Saves the new sheet under nom; the command line then lists every student in order.
-  void SauverEtRelire(TMDI& f, const std::string& nom, const std::vector<std::string>& attendus,
+  void SauverEtRelire(TFenetrePrincipale& f, const std::string& nom, const std::vector<std::string>& attendus,
                       const QString& propose) {
-    auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
+    auto* feuille = dynamic_cast<TFenetreFeuille*>(f.EnfantActif());
     ASSERT_NE(feuille, nullptr);
     EXPECT_TRUE(feuille->Document().JamaisSauve() && feuille->Document().Modifie() &&
                 QString::fromStdString(feuille->Classe().NomFichier).endsWith(propose) &&
@@ -72,8 +72,8 @@ class NouvelleClasseApp : public Enregistreur {
 }  // namespace
 
 TEST_F(NouvelleClasseApp, TrenteElevesAuClavier) {
-  TMDI f(dir_ / "calevrin.ini");
-  QuandOuvert<TDial01>([](TDial01& d) {
+  TFenetrePrincipale f(dir_ / "calevrin.ini");
+  QuandOuvert<TDialNouvelleClasse>([](TDialNouvelleClasse& d) {
     for (int i = 0; i < 30; ++i) {
       const QString champs[3] = {QString::fromUtf8(Noms[i]), QStringLiteral("prénom"),
                                  QString::fromStdString(Jour(i) + "042012")};
@@ -85,11 +85,11 @@ TEST_F(NouvelleClasseApp, TrenteElevesAuClavier) {
     Cliquer(&d, "BitBtn1");
   });
   // Then the class is named, and its subjects.
-  QuandOuvrira<TDial05>([](TDial05& p) {
+  QuandOuvrira<TDialParametresClasse>([](TDialParametresClasse& p) {
     Taper(Champ(&p, "Edit1"), "4e/B");
     Cliquer(&p, "BitBtn1");
   });
-  QuandOuvrira<TDial15>([](TDial15& m) {
+  QuandOuvrira<TDialMatieres>([](TDialMatieres& m) {
     Taper(Champ(&m, "Edit1"), "Français");
     Taper(Champ(&m, "Edit4"), "Fr");
     Cliquer(&m, "BitBtn1");
@@ -103,14 +103,14 @@ TEST_F(NouvelleClasseApp, TrenteElevesAuClavier) {
   EXPECT_NE(info_.find("Français"), std::string::npos) << info_;
 
   // The next new class is proposed beside the last class saved.
-  QuandOuvert<TDial01>([](TDial01& d) {
+  QuandOuvert<TDialNouvelleClasse>([](TDialNouvelleClasse& d) {
     TaperIci(&d, "Zola");
     Cliquer(&d, "BitBtn1");
   });
-  QuandOuvrira<TDial05>([](TDial05& p) { Touche(p.focusWidget(), Qt::Key_Escape); });
-  QuandOuvrira<TDial15>([](TDial15& m) { Touche(m.focusWidget(), Qt::Key_Escape); });
+  QuandOuvrira<TDialParametresClasse>([](TDialParametresClasse& p) { Touche(p.focusWidget(), Qt::Key_Escape); });
+  QuandOuvrira<TDialMatieres>([](TDialMatieres& m) { Touche(m.focusWidget(), Qt::Key_Escape); });
   f.Action(pf::TAction::NouvelleClasse)->trigger();
-  EXPECT_EQ(QString::fromStdString(dynamic_cast<TChild*>(f.EnfantActif())->Classe().NomFichier),
+  EXPECT_EQ(QString::fromStdString(dynamic_cast<TFenetreFeuille*>(f.EnfantActif())->Classe().NomFichier),
             QString::fromStdString(dir_ / "CLAS.cl3"));
 }
 
@@ -121,8 +121,8 @@ TEST_F(NouvelleClasseApp, ListeImporteeDuSecretariat) {
     csv += std::string(Noms[i]) + "\tJean-pierre\t" + Jour(i) + "/11/2011\n";
     attendus.push_back(Ligne(i, "Jean-Pierre", Jour(i) + "/11/2011"));
   }
-  TMDI f(dir_ / "calevrin.ini");
-  QuandOuvert<TDial01>([&csv](TDial01& d) {
+  TFenetrePrincipale f(dir_ / "calevrin.ini");
+  QuandOuvert<TDialNouvelleClasse>([&csv](TDialNouvelleClasse& d) {
     QuandOuvert<TDialImportListe>([&csv](TDialImportListe& i) {
       i.Lire(csv, "liste.tsv");
       Cliquer(&i, "BoutonImporter");
@@ -130,12 +130,12 @@ TEST_F(NouvelleClasseApp, ListeImporteeDuSecretariat) {
     Cliquer(&d, "BoutonImporter");
     Cliquer(&d, "BitBtn1");
   });
-  QuandOuvrira<TDial05>([](TDial05& p) { Cliquer(&p, "BoutonAnnuler"); });
-  QuandOuvrira<TDial15>([](TDial15& m) { Cliquer(&m, "BoutonAnnuler"); });
+  QuandOuvrira<TDialParametresClasse>([](TDialParametresClasse& p) { Cliquer(&p, "BoutonAnnuler"); });
+  QuandOuvrira<TDialMatieres>([](TDialMatieres& m) { Cliquer(&m, "BoutonAnnuler"); });
   f.Action(pf::TAction::NouvelleClasse)->trigger();
   SauverEtRelire(f, "importee.cl3", attendus, "/CLAS.cl3");
-  QuandOuvert<TDial01>([](TDial01& d) { Touche(d.focusWidget(), Qt::Key_Escape); });
-  const auto avant = f.findChildren<TChild*>().size();
+  QuandOuvert<TDialNouvelleClasse>([](TDialNouvelleClasse& d) { Touche(d.focusWidget(), Qt::Key_Escape); });
+  const auto avant = f.findChildren<TFenetreFeuille*>().size();
   f.Action(pf::TAction::NouvelleClasse)->trigger();  // cancelled: no window
-  EXPECT_EQ(f.findChildren<TChild*>().size(), avant);
+  EXPECT_EQ(f.findChildren<TFenetreFeuille*>().size(), avant);
 }

@@ -36,11 +36,11 @@ int Enfant(int argc, char** argv) {
   QApplication app(argc, argv);
   const std::string dossier = argv[2];
   FixerValeursProgramme();
-  TMDI f(dossier + "/calevrin.ini");
+  TFenetrePrincipale f(dossier + "/calevrin.ini");
   f.DelaiCalme = 100;
   f.DelaiMaximum = 400;
   if (!f.OuvrirFichier(dossier + "/4eB.cl3")) return 1;
-  auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
+  auto* feuille = dynamic_cast<TFenetreFeuille*>(f.EnfantActif());
   feuille->Document().ChangerVue({1, 1});
   feuille->Etat().LigneCourante = 2;
   feuille->Etat().ColonneCourante = 1;
@@ -88,7 +88,7 @@ TEST(Recuperation, UnProgrammeTueEstRecupere) {
   std::ofstream(abimee.toStdString()) << std::string(1000, 'x');
 
   FixerValeursProgramme();
-  TMDI f(dir / "calevrin.ini");
+  TFenetrePrincipale f(dir / "calevrin.ini");
   {
     // "Supprimer" asks again; "Non" keeps the copy for the next start ("Garder" the torn one).
     QStringList confirmations;
@@ -117,7 +117,7 @@ TEST(Recuperation, UnProgrammeTueEstRecupere) {
       << questions[0].toStdString();
   EXPECT_FALSE(QFile::exists(abimee));  // "Supprimer"
   EXPECT_TRUE(questions[1].contains(QString::fromStdString(classe))) << questions[1].toStdString();
-  auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
+  auto* feuille = dynamic_cast<TFenetreFeuille*>(f.EnfantActif());
   ASSERT_NE(feuille, nullptr);
   EXPECT_TRUE(feuille->Classe().Eleve(2).Note(1, 1, 1).Texte() == "3" && feuille->Document().Chemin() == classe &&
               feuille->Modifie() && test::Contenu(classe) == avant);
@@ -148,7 +148,7 @@ TEST(Recuperation, SansDossierPersonnel) {
   {
     FixerValeursProgramme();
     test::TRepertoireTemp dir;
-    TMDI f(dir / "calevrin.ini");
+    TFenetrePrincipale f(dir / "calevrin.ini");
     f.ProposerRecuperations();
   }
   ::setenv("HOME", home.c_str(), 1);

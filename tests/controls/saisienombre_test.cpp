@@ -86,16 +86,16 @@ TEST(SaisieNombre, RepetitionDuBouton) {
   QPushButton* plus = n.Bouton("BoutonPlus");
   QTest::mousePress(plus, Qt::LeftButton);
   ASSERT_TRUE(n.sn.Minuterie()->isActive() && n.sn.Minuterie()->interval() == 100);
-  for (int tick = 1; tick <= 6; ++tick) n.sn.Timer1Timer();
+  for (int tick = 1; tick <= 6; ++tick) n.sn.Repeter();
   EXPECT_EQ(n.sn.ValeurI(), 5);
-  for (int tick = 7; tick <= 10; ++tick) n.sn.Timer1Timer();
+  for (int tick = 7; tick <= 10; ++tick) n.sn.Repeter();
   EXPECT_EQ(n.sn.ValeurI(), 9);
   QTest::mouseRelease(plus, Qt::LeftButton);
   EXPECT_TRUE(n.sn.ValeurI() == 10 && !n.sn.Minuterie()->isActive());
 
   // A new press starts counting again from zero.
   QTest::mousePress(n.Bouton("BoutonMoins"), Qt::LeftButton);
-  for (int tick = 1; tick <= 6; ++tick) n.sn.Timer1Timer();
+  for (int tick = 1; tick <= 6; ++tick) n.sn.Repeter();
   QTest::mouseRelease(n.Bouton("BoutonMoins"), Qt::LeftButton);
   EXPECT_EQ(n.sn.ValeurI(), 9);
 }

@@ -64,7 +64,7 @@ TEST_F(Classement, ChoixDeLaVueEtCaseACocher) {
   const auto c = Classe();
   TOptions o;
   o.imprimerAnnee = false;
-  TDial10 d(nullptr, *c, o);
+  TDialClassement d(nullptr, *c, o);
   EXPECT_EQ(d.windowTitle(), "3A / Maths & co / Sem.1");
   for (const auto& [nom, texte] : {std::pair{"RB1", "Semestre 1"}, {"RB11", "Maths && co"}})
     EXPECT_TRUE(Enfant<QRadioButton>(&d, nom)->text() == texte && Enfant<QRadioButton>(&d, nom)->isChecked()) << nom;
@@ -91,7 +91,7 @@ TEST_F(Classement, PressePapiersEtFichierTexte) {
   const auto c = Classe();
   TOptions o;
   o.imprimerAnnee = false;
-  TDial10 d(nullptr, *c, o);
+  TDialClassement d(nullptr, *c, o);
   Enfant<QPushButton>(&d, "Button1")->click();
   const QMimeData* pp = QGuiApplication::clipboard()->mimeData();
   const QString texte = QString::fromStdString(Utf8DepuisCp1252(TexteClassement(d.Classement())));
@@ -131,7 +131,7 @@ TEST_F(Classement, PressePapiersEtFichierTexte) {
 
 TEST_F(Classement, AgesEtAnniversaires) {
   const auto c = Classe();
-  TDial11 a(nullptr, *c, {2026, 3, 10});
+  TDialAges a(nullptr, *c, {2026, 3, 10});
   EXPECT_EQ(a.windowTitle(), "Âge des élèves ( mars 2026 )");
   const auto* st = Enfant<QTableWidget>(&a, "ST");
   EXPECT_EQ(st->horizontalHeaderItem(1)->text(), "  Né(e) le");
@@ -140,7 +140,7 @@ TEST_F(Classement, AgesEtAnniversaires) {
   EXPECT_EQ(Enfant<QLabel>(&a, "Moyenne")->text(), "Moyenne d'âge de la classe : 14 ans 4 mois");
   Enfant<QPushButton>(&a, "BoutonAide")->click();
 
-  TDial12 b(nullptr, *c, {2026, 3, 10});
+  TDialAnniversaires b(nullptr, *c, {2026, 3, 10});
   EXPECT_EQ(b.windowTitle(), "mars 2026: Les anniversaires du mois");
   const auto* lb = Enfant<QListWidget>(&b, "LB");
   ASSERT_EQ(lb->count(), 1);

@@ -42,7 +42,7 @@ class Devoirs : public Enregistreur {
 }  // namespace
 
 TEST_F(Devoirs, DateProposeeDeplaceeParLesTouches) {
-  TDial02 d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
+  TDialNouveauDevoir d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
   EXPECT_EQ(d.windowTitle(), "Ajouter un nouveau devoir ( 4A )");
   EXPECT_EQ(d.findChild<QGroupBox*>("GB1")->title(), " 4A / Maths / Trim.3 / Devoir 3 ");
   QLineEdit* date = Champ(&d, "Edit1");
@@ -60,7 +60,7 @@ TEST_F(Devoirs, DateProposeeDeplaceeParLesTouches) {
   for (const auto& [jour, jours, attendu] : {Cas{{2024, 2, 28}, 2, "ven. 1 mars"}, Cas{{2024, 3, 1}, -1, "jeu. 29 fév"},
                                              Cas{{2024, 12, 31}, 1, "mer. 1 jan."}, Cas{{2024, 8, 5}, 0, "lun. 5 aout"},
                                              Cas{{2024, 7, 14}, 0, "dim. 14 jui"}}) {
-    TDial02 e(nullptr, *c_, "Ajouter", 3, jour, o_);
+    TDialNouveauDevoir e(nullptr, *c_, "Ajouter", 3, jour, o_);
     Touche(Champ(&e, "Edit1"), jours < 0 ? Qt::Key_Up : Qt::Key_Down, std::abs(jours));
     EXPECT_EQ(Champ(&e, "Edit1")->text(), QString::fromUtf8(attendu));
   }
@@ -69,12 +69,12 @@ TEST_F(Devoirs, DateProposeeDeplaceeParLesTouches) {
 TEST_F(Devoirs, NouveauDevoirParLesDeuxBoutons) {
   const auto avant = Image(*c_);
   {  // Enter validates with the first button; the grades are then typed in list order
-    TDial02 d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
+    TDialNouveauDevoir d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
     d.show();
     Taper(Champ(&d, "Edit2"), "1h30");
     Taper(Champ(&d, "Edit3"), "2.5");
     Taper(Champ(&d, "Edit4"), "Fractions, problème");
-    QuandOuvert<TDial03>([](TDial03& n) {
+    QuandOuvert<TDialNotesDevoir>([](TDialNotesDevoir& n) {
       for (const char* t : {"12", "b+", "abs"}) {
         Taper(Champ(&n, "Edit1"), t);
         Touche(Champ(&n, "Edit1"), Qt::Key_Return);
@@ -92,10 +92,10 @@ TEST_F(Devoirs, NouveauDevoirParLesDeuxBoutons) {
 
   // Grades cancelled, then the test: nothing of either stays in the class.
   auto c = Classe();
-  TDial02 e(nullptr, *c, "Ajouter", 3, Mercredi, o_);
+  TDialNouveauDevoir e(nullptr, *c, "Ajouter", 3, Mercredi, o_);
   e.show();
   Taper(Champ(&e, "Edit4"), "oublié");
-  QuandOuvert<TDial03>([](TDial03& n) {
+  QuandOuvert<TDialNotesDevoir>([](TDialNotesDevoir& n) {
     Taper(Champ(&n, "Edit1"), "15");
     Touche(Champ(&n, "Edit1"), Qt::Key_Return);
     Touche(Champ(&n, "Edit1"), Qt::Key_Escape);
@@ -108,7 +108,7 @@ TEST_F(Devoirs, NouveauDevoirParLesDeuxBoutons) {
 }
 
 TEST_F(Devoirs, CoefficientRefuse) {
-  TDial02 d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
+  TDialNouveauDevoir d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
   d.show();
   QLineEdit* coef = Champ(&d, "Edit3");
   for (const char* t : {"12", "abc", "", "1,,5", "-"}) {
@@ -131,7 +131,7 @@ TEST_F(Devoirs, CoefficientRefuse) {
 TEST_F(Devoirs, NotesSaisiesEnColonne) {
   const auto avant = Image(*c_);
   {
-    TDial03 n(nullptr, *c_, 2, o_);
+    TDialNotesDevoir n(nullptr, *c_, 2, o_);
     n.show();
     QLineEdit* note = Champ(&n, "Edit1");
     auto* groupe = n.findChild<QGroupBox*>("GB1");
@@ -162,7 +162,7 @@ TEST_F(Devoirs, NotesSaisiesEnColonne) {
 
   for (bool lettres : {true, false}) {
     o_.utiliserL = lettres;
-    TDial03 n(nullptr, *c_, 2, o_);
+    TDialNotesDevoir n(nullptr, *c_, 2, o_);
     n.show();
     Taper(Champ(&n, "Edit1"), "b+");
     Touche(Champ(&n, "Edit1"), Qt::Key_Return);
@@ -178,7 +178,7 @@ TEST_F(Devoirs, ModifierSansToucherLeCoefficient) {
   c_->Devoir(2, 3, 2).Coef = 1.25;
   c_->Devoir(2, 3, 1).Coef = 0.35;
   {
-    TDial06 d(nullptr, *c_, o_);
+    TDialInfosDevoirs d(nullptr, *c_, o_);
     d.show();
     EXPECT_EQ(Liste(&d)->currentText(), "2 - devoir 2");
     EXPECT_EQ(Champ(&d, "Edit3")->text(), "1.3");
@@ -193,7 +193,7 @@ TEST_F(Devoirs, ModifierSansToucherLeCoefficient) {
   EXPECT_TRUE(c_->Devoir(2, 3, 2).Coef == 1.25 && c_->Devoir(2, 3, 1).Coef == 0.35);
   EXPECT_TRUE(c_->Devoir(2, 3, 2).Commentaire == W("contrôle") && c_->Devoir(2, 3, 1).Duree == "2h");
 
-  TDial06 d(nullptr, *c_, o_);
+  TDialInfosDevoirs d(nullptr, *c_, o_);
   d.show();
   Touche(Liste(&d), Qt::Key_Escape);
   EXPECT_EQ(d.result(), DialogueAnnule);  // nothing written
@@ -217,7 +217,7 @@ TEST_F(Devoirs, ChoixDUnDevoir) {
                                   "Insérer le devoir copié|Insérer le devoir copié avant le devoir:|PressePapInterne",
                                   "Insérer un devoir|Insérer le nouveau devoir avant le devoir:|Dlg_InsererDevoir"};
   for (int mode = 1; mode <= 5; ++mode) {
-    TDial16 d(nullptr, *c_, static_cast<TModeChoixDevoir>(mode));
+    TDialChoixDevoir d(nullptr, *c_, static_cast<TModeChoixDevoir>(mode));
     d.show();
     Cliquer(&d, "BoutonAide");
     EXPECT_EQ(d.windowTitle() + "|" + d.findChild<QLabel*>()->text().remove('&') + "|" + sujets_.back(),
@@ -226,14 +226,14 @@ TEST_F(Devoirs, ChoixDUnDevoir) {
     Touche(Liste(&d), Qt::Key_Return);
     EXPECT_EQ(d.result(), 2);
   }
-  QuandOuvert<TDial16>([](TDial16& d) { Touche(Liste(&d), Qt::Key_Escape); });
-  EXPECT_EQ(TDial16(nullptr, *c_, TModeChoixDevoir::Supprimer).exec(), ChoixAnnule);
+  QuandOuvert<TDialChoixDevoir>([](TDialChoixDevoir& d) { Touche(Liste(&d), Qt::Key_Escape); });
+  EXPECT_EQ(TDialChoixDevoir(nullptr, *c_, TModeChoixDevoir::Supprimer).exec(), ChoixAnnule);
 }
 
 // Insert cancelled, insert, modify, delete: the class comes back byte for byte.
 TEST_F(Devoirs, LesNotesRestentAvecLeursEleves) {
   const auto avant = Image(*c_);
-  QuandOuvert<TDial02>([](TDial02& d) {
+  QuandOuvert<TDialNouveauDevoir>([](TDialNouveauDevoir& d) {
     EXPECT_EQ(d.windowTitle(), "Insérer un nouveau devoir ( 4A )");
     Taper(Champ(&d, "Edit4"), "abandonné");
     Touche(Champ(&d, "Edit4"), Qt::Key_Escape);
@@ -241,21 +241,21 @@ TEST_F(Devoirs, LesNotesRestentAvecLeursEleves) {
   EXPECT_FALSE(InsererNouveauDevoir(nullptr, *c_, 1, Mercredi, o_));
   EXPECT_EQ(Image(*c_), avant);
 
-  QuandOuvert<TDial02>([](TDial02& d) { Cliquer(&d, "Button2"); });
+  QuandOuvert<TDialNouveauDevoir>([](TDialNouveauDevoir& d) { Cliquer(&d, "Button2"); });
   EXPECT_TRUE(InsererNouveauDevoir(nullptr, *c_, 2, Mercredi, o_));
   ASSERT_EQ(c_->NbDevoirs(2, 3), 3);
   for (int e = 1; e <= 3; ++e)
     EXPECT_EQ(Note(*c_, e, 1) + "|" + Note(*c_, e, 2) + "|" + Note(*c_, e, 3),
               std::to_string(10 * e + 1) + "||" + std::to_string(10 * e + 2));
-  QuandOuvert<TDial06>([](TDial06& d) { Touche(Champ(&d, "Edit1"), Qt::Key_Return); });
-  EXPECT_EQ(TDial06(nullptr, *c_, o_).exec(), DialogueConfirme);
-  QuandOuvert<TDial16>([](TDial16& d) {
+  QuandOuvert<TDialInfosDevoirs>([](TDialInfosDevoirs& d) { Touche(Champ(&d, "Edit1"), Qt::Key_Return); });
+  EXPECT_EQ(TDialInfosDevoirs(nullptr, *c_, o_).exec(), DialogueConfirme);
+  QuandOuvert<TDialChoixDevoir>([](TDialChoixDevoir& d) {
     Touche(Liste(&d), Qt::Key_Down);
     Touche(Liste(&d), Qt::Key_Return);
   });
-  ASSERT_TRUE(SupprimerDevoir(*c_, TDial16(nullptr, *c_, TModeChoixDevoir::Supprimer).exec()));
+  ASSERT_TRUE(SupprimerDevoir(*c_, TDialChoixDevoir(nullptr, *c_, TModeChoixDevoir::Supprimer).exec()));
   EXPECT_EQ(Image(*c_), avant);
-  QuandOuvert<TDial02>([](TDial02& d) { Cliquer(&d, "Button2"); });  // counted without grades
+  QuandOuvert<TDialNouveauDevoir>([](TDialNouveauDevoir& d) { Cliquer(&d, "Button2"); });  // counted without grades
   EXPECT_TRUE(AjouterNouveauDevoir(nullptr, *c_, Mercredi, o_));
   EXPECT_TRUE(c_->NbDevoirs(2, 3) == 3 && Note(*c_, 1, 3).empty());
 }

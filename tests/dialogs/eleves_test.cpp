@@ -38,7 +38,7 @@ class Eleves : public Enregistreur {
 TEST_F(Eleves, AjouterUnSeulElevePourDeuxOK) {
   const auto avant = Image(*c_);
   {
-    TDial13 d(nullptr, *c_, o_);
+    TDialAjouterEleve d(nullptr, *c_, o_);
     d.show();
     EXPECT_EQ(d.windowTitle(), "Ajouter un nouvel élève ( 4B )");
     Taper(Champ(&d, "Edit3"), "05062012");
@@ -57,7 +57,7 @@ TEST_F(Eleves, AjouterUnSeulElevePourDeuxOK) {
   }
   EXPECT_EQ(Image(*c_), avant);
 
-  TDial13 d(nullptr, *c_, o_);
+  TDialAjouterEleve d(nullptr, *c_, o_);
   d.show();
   Taper(Champ(&d, "Edit1"), "dupont");
   Touche(Champ(&d, "Edit1"), Qt::Key_Return);
@@ -68,7 +68,7 @@ TEST_F(Eleves, AjouterUnSeulElevePourDeuxOK) {
 
 TEST_F(Eleves, InsererAvantLePremierDeplaceLesNotes) {
   {
-    TDial07 d(nullptr, *c_, o_);
+    TDialInsererEleve d(nullptr, *c_, o_);
     d.show();
     EXPECT_EQ(d.windowTitle(), "Insérer un nouvel élève ( 4B )");
     auto* cb = d.findChild<QComboBox*>("CB");
@@ -81,7 +81,7 @@ TEST_F(Eleves, InsererAvantLePremierDeplaceLesNotes) {
   EXPECT_EQ(Ligne(*c_, 1) + "|" + Ligne(*c_, 2) + "|" + Ligne(*c_, 4),
             "ZOLA   |ELEVE1 P 01012011 10|ELEVE3 P 01012013 30");
 
-  TDial07 d(nullptr, *c_, o_);
+  TDialInsererEleve d(nullptr, *c_, o_);
   d.show();
   Touche(d.findChild<QComboBox*>("CB"), Qt::Key_End);  // before the last one
   Taper(Champ(&d, "Edit1"), "avant");
@@ -92,13 +92,13 @@ TEST_F(Eleves, InsererAvantLePremierDeplaceLesNotes) {
 
 TEST_F(Eleves, ModifierPuisAnnuler) {
   {
-    TDial08 d(nullptr, *c_, o_);
+    TDialModifierEleve d(nullptr, *c_, o_);
     d.show();
     Touche(d.findChild<QComboBox*>("CB"), Qt::Key_Down);  // switching without a change
     Touche(d.findChild<QComboBox*>("CB"), Qt::Key_Escape);
     EXPECT_EQ(d.result(), DialogueAnnule);  // nothing written
   }
-  TDial08 d(nullptr, *c_, o_);
+  TDialModifierEleve d(nullptr, *c_, o_);
   d.show();
   EXPECT_EQ(Champ(&d, "Edit1")->text(), "ELEVE1");
   Taper(Champ(&d, "Edit1"), "renommé");
@@ -115,7 +115,7 @@ TEST_F(Eleves, SupprimerConfirme) {
   const auto avant = Image(*c_);
   reponses_ = {pf::TReponse::Annuler};
   {
-    TDial04 d(nullptr, *c_);
+    TDialSupprimerEleve d(nullptr, *c_);
     d.show();
     EXPECT_EQ(d.windowTitle(), "Supprimer un élève ( 4B )");
     Touche(d.findChild<QComboBox*>("ComboBox1"), Qt::Key_Return);
@@ -123,7 +123,7 @@ TEST_F(Eleves, SupprimerConfirme) {
     EXPECT_EQ(d.result(), DialogueAnnule);  // the answer was Annuler
   }
   EXPECT_EQ(Image(*c_), avant);
-  TDial04 d(nullptr, *c_);
+  TDialSupprimerEleve d(nullptr, *c_);
   d.show();
   Touche(d.findChild<QComboBox*>("ComboBox1"), Qt::Key_End);
   Cliquer(&d, "BitBtn1");

@@ -34,7 +34,7 @@ class Matieres : public Enregistreur {
 TEST_F(Matieres, ParametresDeLaClasse) {
   const auto avant = Image(c_);
   {
-    TDial05 d(nullptr, c_);
+    TDialParametresClasse d(nullptr, c_);
     d.show();
     EXPECT_EQ(d.windowTitle(), "Modifier les paramètres de la classe ( 4B )");
     auto* cb = d.findChild<QComboBox*>("CB");
@@ -45,7 +45,7 @@ TEST_F(Matieres, ParametresDeLaClasse) {
     EXPECT_EQ(d.result(), DialogueAnnule);  // OK with nothing changed
   }
   {
-    TDial05 d(nullptr, c_);
+    TDialParametresClasse d(nullptr, c_);
     d.show();
     Cliquer(&d, "RB2");
     Taper(Champ(&d, "Edit1"), "4B bis et plus");
@@ -53,7 +53,7 @@ TEST_F(Matieres, ParametresDeLaClasse) {
     EXPECT_EQ(d.result(), DialogueAnnule);
   }
   EXPECT_EQ(Image(c_), avant);
-  TDial05 d(nullptr, c_);
+  TDialParametresClasse d(nullptr, c_);
   d.show();
   Cliquer(&d, "RB2");
   Taper(Champ(&d, "Edit1"), "4B bis et plus");  // cut at 8 as typed
@@ -66,7 +66,7 @@ TEST_F(Matieres, ParametresDeLaClasse) {
 
 TEST_F(Matieres, NombreEtNomsDesMatieres) {
   {
-    TDial15 d(nullptr, c_);
+    TDialMatieres d(nullptr, c_);
     d.show();
     EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Changer le nombre et le nom des matières ( 4B )"));
     Cliquer(&d, "RB1");
@@ -79,14 +79,14 @@ TEST_F(Matieres, NombreEtNomsDesMatieres) {
     EXPECT_TRUE(d.result() == DialogueConfirme && c_.NbMatieres() == 1);
   }
   EXPECT_EQ(c_.Matiere(1).Nom.Texte() + c_.Matiere(3).Nom.Texte() + c_.Matiere(3).Abrev.Texte(), W("FrançaisMat3M3"));
-  TDial15 d(nullptr, c_);
+  TDialMatieres d(nullptr, c_);
   d.show();
   EXPECT_FALSE(Visible(&d, "Edit3"));
   Cliquer(&d, "RB3");
   EXPECT_EQ(Champ(&d, "Edit3")->text(), "Mat3");  // kept while hidden
   Cliquer(&d, "BitBtn1");
   EXPECT_EQ(c_.NbMatieres(), 3);
-  TDial15 e(nullptr, c_);
+  TDialMatieres e(nullptr, c_);
   e.show();
   Cliquer(&e, "BitBtn1");
   EXPECT_EQ(e.result(), DialogueAnnule);  // nothing changed
@@ -99,7 +99,7 @@ TEST_F(Matieres, CoefficientsEcritsSeulementSiModifies) {
   c_.Matiere(2).Coef[3] = 4.0;
   const auto avant = Image(c_);
   {
-    TDial14 d(nullptr, c_, o_);
+    TDialCoefficients d(nullptr, c_, o_);
     d.show();
     EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Changer les coefficients des matières ( 4B )"));
     EXPECT_EQ(d.findChild<QLabel*>("Titre1")->text() + d.findChild<QLabel*>("Titre2")->text(), "Sem.1Sem.2");
@@ -111,7 +111,7 @@ TEST_F(Matieres, CoefficientsEcritsSeulementSiModifies) {
   }
   EXPECT_EQ(Image(c_), avant);
 
-  TDial14 d(nullptr, c_, o_);
+  TDialCoefficients d(nullptr, c_, o_);
   d.show();
   for (const char* t : {"1,", "-1", "12"}) {
     Taper(Champ(&d, "Edit5"), t);
@@ -135,10 +135,10 @@ TEST_F(Matieres, CoefficientsEcritsSeulementSiModifies) {
 TEST_F(Matieres, SujetsDAide) {
   AjouterEleve(c_, "un", "", "");
   std::unique_ptr<QDialog> dialogues[] = {
-      std::make_unique<TDial05>(nullptr, c_),     std::make_unique<TDial13>(nullptr, c_, o_),
-      std::make_unique<TDial07>(nullptr, c_, o_), std::make_unique<TDial08>(nullptr, c_, o_),
-      std::make_unique<TDial04>(nullptr, c_),     std::make_unique<TDial15>(nullptr, c_),
-      std::make_unique<TDial14>(nullptr, c_, o_)};
+      std::make_unique<TDialParametresClasse>(nullptr, c_), std::make_unique<TDialAjouterEleve>(nullptr, c_, o_),
+      std::make_unique<TDialInsererEleve>(nullptr, c_, o_), std::make_unique<TDialModifierEleve>(nullptr, c_, o_),
+      std::make_unique<TDialSupprimerEleve>(nullptr, c_),   std::make_unique<TDialMatieres>(nullptr, c_),
+      std::make_unique<TDialCoefficients>(nullptr, c_, o_)};
   for (const auto& x : dialogues) {
     x->show();
     Cliquer(x.get(), "BoutonAide");

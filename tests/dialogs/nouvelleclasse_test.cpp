@@ -18,9 +18,9 @@ const QString Conseil = QStringLiteral(
 
 class NouvelleClasse : public Enregistreur {
  protected:
-  QString Titre(TDial01& d) { return d.findChild<QGroupBox*>("GB1")->title(); }
+  QString Titre(TDialNouvelleClasse& d) { return d.findChild<QGroupBox*>("GB1")->title(); }
   // One student typed in the shown slot, Enter to go on.
-  void Eleve(TDial01& d, const QString& nom, const QString& prenom, const QString& date) {
+  void Eleve(TDialNouvelleClasse& d, const QString& nom, const QString& prenom, const QString& date) {
     Champ(&d, "EditNom")->setFocus();
     Champ(&d, "EditNom")->selectAll();
     TaperIci(&d, nom);
@@ -35,7 +35,7 @@ class NouvelleClasse : public Enregistreur {
 }  // namespace
 
 TEST_F(NouvelleClasse, SaisieAuClavierEtConseilUneFois) {
-  TDial01 d(nullptr, Jour);
+  TDialNouvelleClasse d(nullptr, Jour);
   d.show();
   EXPECT_TRUE(d.windowTitle() == "Nouvelle classe" && Titre(d) == " Élève n° 1 " &&
               d.focusWidget() == Champ(&d, "EditNom"));
@@ -74,7 +74,7 @@ TEST_F(NouvelleClasse, SaisieAuClavierEtConseilUneFois) {
 }
 
 TEST_F(NouvelleClasse, QuaranteCinqEleves) {
-  TDial01 d(nullptr, Jour);
+  TDialNouvelleClasse d(nullptr, Jour);
   d.show();
   Cliquer(&d, "BitBtn1");  // nobody yet
   EXPECT_EQ(boites_, std::vector<QString>{QStringLiteral("Il faut au minimum UN élève pour former une classe.")});
@@ -90,7 +90,7 @@ TEST_F(NouvelleClasse, QuaranteCinqEleves) {
 
 // A name cleared on the way back no longer drops the students typed after it.
 TEST_F(NouvelleClasse, NomEffaceSansPerdreLesSuivants) {
-  TDial01 d(nullptr, Jour);
+  TDialNouvelleClasse d(nullptr, Jour);
   d.show();
   for (const char* n : {"Alpha", "Bravo", "Charlie"}) Eleve(d, n, "p", "02022012");
   Cliquer(&d, "Button1");
@@ -111,7 +111,7 @@ TEST_F(NouvelleClasse, ListeImporteePuisCorrigee) {
       ";Sans;01/01/2012\r\n"
       "Petit;Zoé;2012-05-06\r\n"
       "DURAND;Lea;\r\n";
-  TDial01 d(nullptr, Jour);
+  TDialNouvelleClasse d(nullptr, Jour);
   d.show();
   Eleve(d, "Effacé", "x", "01012012");
   QuandOuvert<TDialImportListe>([&csv](TDialImportListe& i) {
@@ -151,7 +151,7 @@ TEST_F(NouvelleClasse, ListeImporteePuisCorrigee) {
 
 // Without the mouse: Tab goes round the buttons and the fields in the dialog's order.
 TEST_F(NouvelleClasse, OrdreDeTabulation) {
-  TDial01 d(nullptr, Jour);
+  TDialNouvelleClasse d(nullptr, Jour);
   d.show();
   d.activateWindow();
   QStringList vus;

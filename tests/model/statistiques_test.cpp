@@ -318,7 +318,7 @@ TEST(Actualisation, EtatApresLeChangement) {
   c->FixerNbDevoirs(2, 1, 5);
   c->FixerMatiereCourante(4);
 
-  // TStat02 opened from the synthesis shows subject 1; a fourth test selects it; another
+  // TStatDevoir opened from the synthesis shows subject 1; a fourth test selects it; another
   // subject brings its own tests; the sheet's period does not move it.
   TEtatStat d = EtatInitial(F::Devoir, *c);
   EXPECT_EQ(d.Matiere * 10 + d.Devoir, 13);
@@ -332,7 +332,7 @@ TEST(Actualisation, EtatApresLeChangement) {
   Actualiser(d, *c, {TCodeChangement::Periode, 2, 0, 0});
   EXPECT_EQ(d.Periode, 1);
 
-  // TStat03 follows the sheet's subject, synthesis included, and period.
+  // TStatMoyennes follows the sheet's subject, synthesis included, and period.
   c->FixerMatiereCourante(4);
   TEtatStat m = EtatInitial(F::Moyennes, *c);
   EXPECT_EQ(m.Matiere * 10 + m.Periode, 42);
@@ -340,7 +340,7 @@ TEST(Actualisation, EtatApresLeChangement) {
   Actualiser(m, *c, {TCodeChangement::Periode, 4, 0, 0});
   EXPECT_EQ(m.Periode, 4);
 
-  // TStat01 keeps every test of the year; back to the class when the students change.
+  // TStatEvolution keeps every test of the year; back to the class when the students change.
   TEtatStat e = Etat(F::Evolution, 1, 5, 0, 3);
   Actualiser(e, *c, {TCodeChangement::Periode, 1, 0, 0});
   Actualiser(e, *c, {TCodeChangement::Eleves, 0, 0, 0});
@@ -357,7 +357,7 @@ TEST(Actualisation, EtatApresLeChangement) {
   Actualiser(t, *c, {TCodeChangement::Periode, 0, 0, 0});
   EXPECT_EQ(t.Periode, 1);
 
-  // TStat04: a new test brings the class back.
+  // TStatBilan: a new test brings the class back.
   TEtatStat b = Etat(F::Bilan, 1, 1, 0, 2);
   Actualiser(b, *c, {TCodeChangement::Devoirs, 1, 0, 0});
   EXPECT_EQ(b.Eleve, 0);

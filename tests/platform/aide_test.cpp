@@ -123,7 +123,7 @@ TEST(Aide, LeRelevementDesSujetsSuitLesReglesDuCode) {
     // pf::AfficherAide(QStringLiteral("Commentaire"));
     void f() { pf::AfficherAide(QStringLiteral("ClassementDesEleves")); }
     void g() { AfficherAide("AgeDesEleves"); Boutons(this, ok, QStringLiteral("Dlg_NewDevoir")); }
-    QString TDial16::SujetAide(int mode) {
+    QString TDialChoixDevoir::SujetAide(int mode) {
       switch (mode) { case 1: return QStringLiteral("Dlg_SupDevoir"); default: return QStringLiteral("PressePapInterne"); }
     }
     QPushButton* BoutonAide(QDialog* d, const QString& sujet) {

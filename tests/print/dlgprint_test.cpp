@@ -108,7 +108,7 @@ TEST(DLGPrint, ZonesDeLExempleDUnePage4800x6600EtTexteDeTaille) {
   TCrochets h;
   auto imprimante = Imprimante4800x6600();
   const TNewGraphe source = Graphe();
-  TDLGPrint d(nullptr, nullptr, &source, false, imprimante.get());
+  TDialImpression d(nullptr, nullptr, &source, false, imprimante.get());
   for (const char* nom : {"SB2", "SB10"})
     EXPECT_TRUE(d.findChild<QAbstractButton*>(QLatin1String(nom))->isChecked()) << nom;
   EXPECT_EQ(Geometrie(d, "F"), QRect(8, 8, 229, 311));
@@ -148,10 +148,10 @@ TEST(DLGPrint, ZonesDeLExempleDUnePage4800x6600EtTexteDeTaille) {
   imprimante->setPageOrientation(QPageLayout::Portrait);
   TTableau tableau;
   const QString a4 = QStringLiteral("Taille de la page : Largeur: 21 cm  /  Hauteur: 29.7 cm");
-  TDLGPrint sans(nullptr, &tableau, nullptr, true, imprimante.get());
+  TDialImpression sans(nullptr, &tableau, nullptr, true, imprimante.get());
   EXPECT_TRUE(TexteTaille(sans) == a4 && sans.T().NoirBlanc);
   h.releve = {1, 600, 4961, 3508, 300};
-  TDLGPrint avec(nullptr, &tableau, nullptr, false, imprimante.get());
+  TDialImpression avec(nullptr, &tableau, nullptr, false, imprimante.get());
   EXPECT_EQ(TexteTaille(avec), a4);
   h.releve = {1, 600, 7016, 2480, 300};
   Cliquer(avec, "SB11");
@@ -163,7 +163,7 @@ TEST(DLGPrint, ImprimeEnPdfEnregistreEtSignaleLesEchecs) {
   test::TRepertoireTemp dossier;
   auto imprimante = Imprimante4800x6600();
   const TNewGraphe source = Graphe();
-  TDLGPrint d(nullptr, nullptr, &source, false, imprimante.get());
+  TDialImpression d(nullptr, nullptr, &source, false, imprimante.get());
   // The PDF destination asks for its file, and does not keep it for the next printout.
   h.fichier = QString::fromStdString(dossier / "imprime");
   EXPECT_TRUE(d.Imprimer() && imprimante->outputFileName().isEmpty() && pf::EstDestinationPdf(*imprimante));
@@ -214,7 +214,7 @@ TEST(DLGPrint, ImprimeEnPdfEnregistreEtSignaleLesEchecs) {
   // Margins that leave no printable width: the A4 picture, R(2481 x 300 / 3507) + 11 wide,
   // no "Imprimer" but a reason; the PDF needs no printer.
   ASSERT_TRUE(imprimante->setPageMargins(QMarginsF(203.2, 0, 0, 0), QPageLayout::Millimeter));
-  TDLGPrint z(nullptr, nullptr, &source, false, imprimante.get());
+  TDialImpression z(nullptr, nullptr, &source, false, imprimante.get());
   EXPECT_FALSE(z.MiseEnPage().Imprimable || z.findChild<QAbstractButton*>(QStringLiteral("SB20"))->isEnabled() ||
                z.findChild<QLabel*>(QStringLiteral("SansZone"))->isHidden() || z.Imprimer());
   EXPECT_EQ(Geometrie(z, "F"), QRect(8, 8, 223, 311));
@@ -254,7 +254,7 @@ TEST(DLGPrint, LApercuEstLaPageAEchelleTexteParTexte) {
 
   QPainter page(imprimante.get());
   for (const bool estGraphe : {true, false}) {
-    TDLGPrint d(nullptr, estGraphe ? nullptr : &tableau, estGraphe ? &graphe : nullptr, false, imprimante.get());
+    TDialImpression d(nullptr, estGraphe ? nullptr : &tableau, estGraphe ? &graphe : nullptr, false, imprimante.get());
     auto* vue = d.findChild<controles::TVueControle*>(QLatin1String(estGraphe ? "G" : "T"));
     for (const char* orientation : {"SB10", "SB11"})
       for (const char* disposition : {"SB1", "SB2", "SB3", "SB4", "SB5", "SB6"}) {

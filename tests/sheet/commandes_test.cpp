@@ -44,7 +44,7 @@ class CommandesTest : public test::Enregistreur {
     Options.sauvegarde = false;
     Options.repsauve = dir_ / "sauvegardes/";
     fs::copy_file(Exemple, chemin_);
-    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(chemin_, Options), dialogues_, Options);
+    f_ = std::make_unique<TFenetreFeuille>(TDocumentClasse::Ouvrir(chemin_, Options), dialogues_, Options);
     QObject::connect(&f_->Signaux(), &pf::TSignauxEnfant::FichierRecent,
                      [this](const QString& c) { recents_.push_back(c.toStdString()); });
   }
@@ -68,7 +68,7 @@ class CommandesTest : public test::Enregistreur {
   std::string chemin_ = dir_ / "4eB.cl3";
   std::string copie_ = dir_ / "sauvegardes/4eB.cl3";
   test::TDialoguesNuls dialogues_;
-  std::unique_ptr<TChild> f_;
+  std::unique_ptr<TFenetreFeuille> f_;
   std::vector<std::string> recents_;
   QString nomSauvegarde_;
   int dialoguesSauvegarde_ = 0;
@@ -108,7 +108,7 @@ TEST_F(CommandesTest, FermetureSauvegardeEtCopie) {
   EXPECT_EQ(test::Contenu(chemin_), original);
   EXPECT_FALSE(fs::exists(dir_ / "4eB.bak"));
 
-  f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(chemin_, Options), dialogues_, Options);
+  f_ = std::make_unique<TFenetreFeuille>(TDocumentClasse::Ouvrir(chemin_, Options), dialogues_, Options);
   Taper(2, 1, "4");
   Repondre({R::Oui, R::Oui, R::Oui});  // save, copy, and replace the copy made a moment ago
   fs::last_write_time(copie_, fs::last_write_time(chemin_) + std::chrono::hours(1));
@@ -360,16 +360,16 @@ TEST_F(CommandesTest, LesOptionsDonneesALaFeuille) {
   TOptions donnees = Options;
   donnees.zoomD = 1.0;
   donnees.prenom = !Options.prenom;
-  const auto rendu = [](TChild& f) {
+  const auto rendu = [](TFenetreFeuille& f) {
     f.resize(900, 600);
     f.ExporterTableau();
     return std::pair{f.viewport()->grab().toImage(), QApplication::clipboard()->text()};
   };
-  TChild propre(TDocumentClasse::Ouvrir(chemin_, donnees), dialogues_, donnees);
+  TFenetreFeuille propre(TDocumentClasse::Ouvrir(chemin_, donnees), dialogues_, donnees);
   const auto obtenu = rendu(propre);
   const TOptions global = Options;
   Options = donnees;
-  TChild reference(TDocumentClasse::Ouvrir(chemin_, Options), dialogues_, Options);
+  TFenetreFeuille reference(TDocumentClasse::Ouvrir(chemin_, Options), dialogues_, Options);
   const auto attendu = rendu(reference);
   Options = global;
   EXPECT_TRUE(obtenu.first == attendu.first);

@@ -22,7 +22,7 @@ class DialoguesFeuille : public test::Enregistreur {
  protected:
   void SetUp() override {
     Options = TOptions{};
-    f_ = std::make_unique<TChild>(
+    f_ = std::make_unique<TFenetreFeuille>(
         TDocumentClasse::Ouvrir(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", Options), d_, Options);
     QObject::connect(&f_->Document(), &TDocumentClasse::Change,
                      [this](const TChangement& c) { changements_.push_back(c); });
@@ -31,7 +31,7 @@ class DialoguesFeuille : public test::Enregistreur {
   bool Actif(A a) { return f_->Action(a)->isEnabled(); }
 
   test::TDialoguesNuls d_;
-  std::unique_ptr<TChild> f_;
+  std::unique_ptr<TFenetreFeuille> f_;
   std::vector<TChangement> changements_;
 };
 

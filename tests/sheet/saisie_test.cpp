@@ -28,7 +28,7 @@ class SaisieTest : public ::testing::Test {
     Options = TOptions{};
     const std::string copie = dir_ / "4eB.cl3";
     std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", copie);
-    f_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(copie, Options), dialogues_, Options);
+    f_ = std::make_unique<TFenetreFeuille>(TDocumentClasse::Ouvrir(copie, Options), dialogues_, Options);
     f_->resize(1000, 700);
     f_->show();
     f_->viewport()->grab();  // a first paint sets the origins
@@ -51,7 +51,7 @@ class SaisieTest : public ::testing::Test {
 
   test::TRepertoireTemp dir_;
   test::TDialoguesNuls dialogues_;
-  std::unique_ptr<TChild> f_;
+  std::unique_ptr<TFenetreFeuille> f_;
   std::vector<QString> messages_;
   int bips_ = 0;
   test::TRemplacement<pf::TFonctionMessage> boite_{pf::RemplacerBoiteMessage,

@@ -33,7 +33,7 @@ class FenetresTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Options = TOptions{};
-    feuille_ = std::make_unique<TChild>(TDocumentClasse::Ouvrir(Exemple, Options), dialogues_, Options);
+    feuille_ = std::make_unique<TFenetreFeuille>(TDocumentClasse::Ouvrir(Exemple, Options), dialogues_, Options);
     document_ = &feuille_->Document();
   }
   // The document telling its windows of a change, whatever made it.
@@ -44,7 +44,7 @@ class FenetresTest : public ::testing::Test {
   double Barre(const TStatGraphe& w, int i) { return w.G().Barre(i)->Valeur; }
 
   test::TDialoguesNuls dialogues_;
-  std::unique_ptr<TChild> feuille_;  // outlives the windows below
+  std::unique_ptr<TFenetreFeuille> feuille_;  // outlives the windows below
   TDocumentClasse* document_ = nullptr;
 };
 
@@ -95,14 +95,14 @@ TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
     const TCas& c = cas[i];
     std::unique_ptr<TFenetreStatistique> w;
     switch (c.fenetre) {
-      case 1: w = std::make_unique<TStat01>(*document_, Options); break;
-      case 2: w = std::make_unique<TStat02>(*document_, Options); break;
-      case 3: w = std::make_unique<TStat03>(*document_, Options); break;
-      default: w = std::make_unique<TStat04>(*document_, Options);
+      case 1: w = std::make_unique<TStatEvolution>(*document_, Options); break;
+      case 2: w = std::make_unique<TStatDevoir>(*document_, Options); break;
+      case 3: w = std::make_unique<TStatMoyennes>(*document_, Options); break;
+      default: w = std::make_unique<TStatBilan>(*document_, Options);
     }
     if (c.bouton) Cliquer(*w, c.bouton);
     if (c.eleve)
-      (c.fenetre == 4 ? static_cast<TStat04&>(*w).Liste() : static_cast<TStatGraphe&>(*w).Liste())
+      (c.fenetre == 4 ? static_cast<TStatBilan&>(*w).Liste() : static_cast<TStatGraphe&>(*w).Liste())
           ->setCurrentIndex(c.eleve);
     const int avant = w->Calculs();
     Notifier(c.code, c.p, c.a, c.b);
@@ -110,7 +110,7 @@ TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
   }
 
   // A test added while a student is shown: the report returns to the class.
-  TStat04 w(*document_, Options);
+  TStatBilan w(*document_, Options);
   w.Liste()->setCurrentIndex(4);
   Notifier(C::Devoirs, 1, 0, 0);
   EXPECT_EQ(w.Etat().Eleve, 0);
@@ -119,9 +119,9 @@ TEST_F(FenetresTest, CeQueChaqueChangementRecalcule) {
 }
 
 TEST_F(FenetresTest, UneNoteSaisieEtAnnuleeSuivieParLesFenetres) {
-  TStat02 devoir(*document_, Options);
-  TStat01 evolution(*document_, Options);
-  TStat04 bilan(*document_, Options);
+  TStatDevoir devoir(*document_, Options);
+  TStatEvolution evolution(*document_, Options);
+  TStatBilan bilan(*document_, Options);
   ASSERT_EQ(devoir.Etat().Devoir, 6);
   ASSERT_EQ(Classe().Eleve(1).Note(1, 1, 6).Texte(), "12.5");
   const double a12 = Barre(devoir, 13);
@@ -147,7 +147,7 @@ TEST_F(FenetresTest, UneNoteSaisieEtAnnuleeSuivieParLesFenetres) {
 }
 
 TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
-  TStat02 devoir(*document_, Options);
+  TStatDevoir devoir(*document_, Options);
   // Another subject shown in the sheet: its tests, the last one selected.
   const int n2 = Classe().NbDevoirs(2, 1);
   ASSERT_NE(n2, 6);
@@ -161,7 +161,7 @@ TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
   // Opened on the year: no test, every period button up; a period chosen fills the list.
   feuille_->ChangerPeriode(4);
   feuille_->ChangerMatiere(4);
-  TStat02 annuel(*document_, Options);
+  TStatDevoir annuel(*document_, Options);
   EXPECT_EQ(annuel.Liste()->count(), 0);
   EXPECT_EQ(annuel.G().Caption, QStringLiteral("Pas de devoir lors du bilan annuel."));
   EXPECT_EQ(annuel.TextePeriode(), QStringLiteral("Bilan"));
@@ -173,7 +173,7 @@ TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
   EXPECT_EQ(annuel.TextePeriode(), QStringLiteral("Trim.2"));
 
   // The evolution's "M" hides and shows the average line; "An" the school year.
-  TStat01 evolution(*document_, Options);
+  TStatEvolution evolution(*document_, Options);
   ASSERT_TRUE(evolution.G().Moy);
   Cliquer(evolution, "SB7");
   EXPECT_FALSE(evolution.G().Moy);
@@ -187,8 +187,8 @@ TEST_F(FenetresTest, ListesEtBoutonsSuiventLaClasse) {
 }
 
 TEST_F(FenetresTest, ParametresDeLaClasseChanges) {
-  TStat01 evolution(*document_, Options);
-  TStat03 moyennes(*document_, Options);
+  TStatEvolution evolution(*document_, Options);
+  TStatMoyennes moyennes(*document_, Options);
   Cliquer(evolution, "SB3");
   Cliquer(moyennes, "SB13");
   // Semesters and two subjects, through the class parameters and the subjects dialog.

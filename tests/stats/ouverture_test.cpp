@@ -36,25 +36,25 @@ TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
   test::TRemplacement boites(&pf::RemplacerBoiteMessage,
                              [](const QString&, pf::TGenreMessage, int) { return pf::TReponse::Non; });
 
-  TMDI f(dir / "calevrin.ini");
+  TFenetrePrincipale f(dir / "calevrin.ini");
   ASSERT_TRUE(f.OuvrirFichier(chemin));
-  auto* feuille = dynamic_cast<TChild*>(f.EnfantActif());
+  auto* feuille = dynamic_cast<TFenetreFeuille*>(f.EnfantActif());
   ASSERT_NE(feuille, nullptr);
   EXPECT_TRUE(f.Bouton(5)->isEnabled());
 
   // "Ouvrir les 3": evolution, test, averages, in that order, tiled with the sheet.
   feuille->Action(pf::TAction::TroisFenetresStat)->trigger();
   ASSERT_EQ(f.Enfants().size(), 4);
-  EXPECT_NE(dynamic_cast<TStat01*>(f.Enfants()[1]), nullptr);
-  EXPECT_NE(dynamic_cast<TStat02*>(f.Enfants()[2]), nullptr);
-  EXPECT_NE(dynamic_cast<TStat03*>(f.Enfants()[3]), nullptr);
+  EXPECT_NE(dynamic_cast<TStatEvolution*>(f.Enfants()[1]), nullptr);
+  EXPECT_NE(dynamic_cast<TStatDevoir*>(f.Enfants()[2]), nullptr);
+  EXPECT_NE(dynamic_cast<TStatMoyennes*>(f.Enfants()[3]), nullptr);
   const QList<QMdiSubWindow*> fenetres = f.Zone()->subWindowList();
   EXPECT_EQ(fenetres[0]->width(), fenetres[3]->width());
   EXPECT_LT(fenetres[0]->y(), fenetres[3]->y());
   feuille->Action(pf::TAction::Bilan)->trigger();
 
   // The report active: the frame's toolbar and period panel are a statistics window's.
-  auto* bilan = dynamic_cast<TStat04*>(f.EnfantActif());
+  auto* bilan = dynamic_cast<TStatBilan*>(f.EnfantActif());
   ASSERT_NE(bilan, nullptr);
   EXPECT_EQ(f.Enfants().size(), 5);
   EXPECT_EQ(f.TextePeriode(), "Bilan");
@@ -66,12 +66,12 @@ TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
 
   // The frame's print button prints the active window through the print dialog, on a copy.
   f.Zone()->setActiveSubWindow(fenetres[2]);
-  auto* devoir = dynamic_cast<TStat02*>(f.EnfantActif());
+  auto* devoir = dynamic_cast<TStatDevoir*>(f.EnfantActif());
   ASSERT_NE(devoir, nullptr);
   EXPECT_EQ(f.TextePeriode(), "Trim.1");
   QString imprime;
   QTimer::singleShot(0, [&] {
-    auto* d = qobject_cast<TDLGPrint*>(QApplication::activeModalWidget());
+    auto* d = qobject_cast<TDialImpression*>(QApplication::activeModalWidget());
     if (!d) return;
     imprime = d->G().Caption;
     EXPECT_EQ(d->G().NbBarre(), devoir->G().NbBarre());
@@ -90,7 +90,7 @@ TEST(OuvertureStatistiques, DepuisLeMenuDeLaFeuilleEtFermeesAvecElle) {
 
   // The main window destroyed with a sheet and its windows open.
   ASSERT_TRUE(f.OuvrirFichier(chemin));
-  dynamic_cast<TChild*>(f.EnfantActif())->Action(pf::TAction::TroisFenetresStat)->trigger();
+  dynamic_cast<TFenetreFeuille*>(f.EnfantActif())->Action(pf::TAction::TroisFenetresStat)->trigger();
   EXPECT_EQ(f.Enfants().size(), 4);
 }
 
@@ -102,11 +102,11 @@ TEST(OuvertureStatistiques, DeuxClassesOuvertes) {
     std::filesystem::copy_file(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3", dir / nom);
   test::TRemplacement boites(&pf::RemplacerBoiteMessage,
                              [](const QString&, pf::TGenreMessage, int) { return pf::TReponse::Non; });
-  TMDI f(dir / "calevrin.ini");
+  TFenetrePrincipale f(dir / "calevrin.ini");
   f.resize(1200, 900);
   f.show();
   ASSERT_TRUE(f.OuvrirFichier(dir / "a.cl3"));
-  auto* a = dynamic_cast<TChild*>(f.EnfantActif());
+  auto* a = dynamic_cast<TFenetreFeuille*>(f.EnfantActif());
   ASSERT_TRUE(f.OuvrirFichier(dir / "b.cl3"));
   QMdiSubWindow* b = f.Zone()->subWindowList()[1];
   QApplication::processEvents();
