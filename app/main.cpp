@@ -1,3 +1,7 @@
 #include "app/demarrage.h"
+#include "platform/chemins.h"
 
-int main(int argc, char** argv) { return calevrin::Demarrer(argc, argv); }
+int main(int argc, char** argv) {
+  calevrin::plateforme::DossierExecutionPrive();  // before Qt, which would warn without a session
+  return calevrin::Demarrer(argc, argv);
+}

@@ -12,6 +12,7 @@
 #include "platform/canevasenregistreur.h"
 #include "platform/canevasqt.h"
 #include "print/dlgprint.h"
+#include "platform/chemins.h"
 
 using namespace calevrin;
 using namespace calevrin::controles;
@@ -122,6 +123,7 @@ BENCHMARK(BM_OuvertureDialogueImpression)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  calevrin::plateforme::DossierExecutionPrive();
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

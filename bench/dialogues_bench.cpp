@@ -24,6 +24,7 @@
 #include "dialogs/supprimereleve.h"
 #include "examples/exemple.h"
 #include "model/cp1252.h"
+#include "platform/chemins.h"
 
 using namespace calevrin;
 
@@ -113,6 +114,7 @@ BENCHMARK(BM_TDial12)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  calevrin::plateforme::DossierExecutionPrive();
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

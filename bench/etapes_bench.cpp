@@ -13,6 +13,7 @@
 #include "examples/exemple.h"
 #include "sheet/feuille.h"
 #include "tests/common/dialoguesnuls.h"
+#include "platform/chemins.h"
 
 using namespace calevrin;
 
@@ -90,6 +91,7 @@ BENCHMARK(BM_PauseDeLaCopieDeSecours)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  calevrin::plateforme::DossierExecutionPrive();
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -13,6 +13,7 @@
 #include "document/documentclasse.h"
 #include "stats/stat04.h"
 #include "stats/statgraphe.h"
+#include "platform/chemins.h"
 
 using namespace calevrin;
 
@@ -108,6 +109,7 @@ BENCHMARK(BM_NoteJusquAuxQuatreFenetres)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  calevrin::plateforme::DossierExecutionPrive();
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

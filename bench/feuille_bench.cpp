@@ -26,6 +26,7 @@
 #include "model/classe.h"
 #include "platform/canevasenregistreur.h"
 #include "platform/canevasqt.h"
+#include "platform/chemins.h"
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "sheet/peintre.h"
@@ -254,6 +255,7 @@ int Enfant(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  plateforme::DossierExecutionPrive();  // the children inherit it
   CheminBench = argv[0];
   if (argc == 2 && std::string(argv[1]) == ArgEnfant) return Enfant(argc, argv);
   if (argc == 2 && std::string(argv[1]) == ArgMemoire) return EnfantMemoire(argc, argv);

@@ -6,6 +6,7 @@
 
 #include "model/fiches.h"
 #include "print/fiches.h"
+#include "platform/chemins.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ BENCHMARK(BM_ApercuUnePage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  calevrin::plateforme::DossierExecutionPrive();
   QGuiApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -11,6 +11,7 @@
 
 #include "dialogs/choixoptions.h"
 #include "platform/canevasenregistreur.h"
+#include "platform/chemins.h"
 
 using namespace calevrin;
 
@@ -54,6 +55,7 @@ BENCHMARK(BM_ApercuEnregistreur)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  calevrin::plateforme::DossierExecutionPrive();
   QApplication app(argc, argv);
   // The first opening of a run also builds the desktop's font list once.
   {

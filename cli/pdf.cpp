@@ -1,9 +1,6 @@
 // The sheet's page printed to a PDF file through the program's own painter.
 #include "cli/pdf.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
@@ -19,6 +16,7 @@
 #include "model/classe.h"
 #include "model/erreurs.h"
 #include "platform/canevasqt.h"
+#include "platform/chemins.h"
 #include "platform/imprimantes.h"
 #include "platform/texte.h"
 #include "print/fiches.h"
@@ -26,28 +24,11 @@
 
 namespace calevrin {
 
-namespace {
-
-// Without a session (cron, ssh, CI) Qt warns on stderr that it falls back on /tmp/runtime-USER:
-// the same private folder is named here, so that a script's output stays clean.
-void DossierExecutionPrive() {
-  const char* existant = std::getenv("XDG_RUNTIME_DIR");
-  if (existant != nullptr && *existant != '\0') return;
-  const std::string dossier = "/tmp/runtime-" + std::to_string(::getuid());
-  struct stat st {};
-  if (::mkdir(dossier.c_str(), 0700) != 0 && (::lstat(dossier.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) ||
-                                              st.st_uid != ::getuid() || (st.st_mode & 077) != 0))
-    return;  // someone else's, or not private: Qt says what it thinks of it
-  ::setenv("XDG_RUNTIME_DIR", dossier.c_str(), 1);
-}
-
-}  // namespace
-
 // Fonts need a GUI application; the tool has no display, nor needs one.
 std::unique_ptr<QGuiApplication> ApplicationSansEcran() {
   if (QGuiApplication::instance()) return nullptr;
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  DossierExecutionPrive();
+  plateforme::DossierExecutionPrive();
   static int argc = 1;
   static char nom[] = "calevrin-cli";
   static char* argv[] = {nom, nullptr};

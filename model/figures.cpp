@@ -18,9 +18,20 @@ void TFiguresClasse::Calculer(const TClasse& c, const TOptions& o) {
 }
 
 void TFiguresClasse::NoteChangee(const TClasse& c, const TOptions& o, int e, int m, int p, int k) {
+  if (e < 1 || e > MaxEleves || m < 1 || m > MaxMatieres || p < 1 || p > MaxPeriodes || k < 1 || k > MaxDevoirs)
+    return;
   LireValeur(c, o, e, m, p, k, *valeurs_);
-  MettreAJourMoyennes(c, *valeurs_, false, e, m, p, k, *sansJoker_);
-  MettreAJourMoyennes(c, *valeurs_, true, e, m, p, k, *avecJoker_);
+  std::bitset<MaxEleves> eleves;
+  std::bitset<NotesParEleve> devoirs;
+  eleves.set(static_cast<std::size_t>(e - 1));
+  devoirs.set(static_cast<std::size_t>(((m - 1) * MaxPeriodes + p - 1) * MaxDevoirs + k - 1));
+  NotesChangees(c, eleves, devoirs);
+}
+
+void TFiguresClasse::NotesChangees(const TClasse& c, const std::bitset<MaxEleves>& eleves,
+                                   const std::bitset<NotesParEleve>& devoirs) {
+  MettreAJourMoyennes(c, *valeurs_, false, eleves, devoirs, *sansJoker_);
+  MettreAJourMoyennes(c, *valeurs_, true, eleves, devoirs, *avecJoker_);
 }
 
 void TFiguresClasse::MoyennesChangees(const TClasse& c) {
@@ -42,7 +53,8 @@ static_assert(DebutNotes + NotesParEleve * TailleTexteNote == TailleEleve);
 
 void TFiguresClasse::Appliquer(const TClasse& c, const TOptions& o, const TDifference& d) {
   bool moyennes = false;
-  int notes = 0;
+  std::bitset<MaxEleves> eleves;
+  std::bitset<NotesParEleve> devoirs;
   for (const TPlage& plage : d.Plages)
     for (std::size_t i = plage.Debut; i < plage.Debut + plage.Avant.size(); ++i) {
       if (i < PosDevoirs) {
@@ -50,10 +62,11 @@ void TFiguresClasse::Appliquer(const TClasse& c, const TOptions& o, const TDiffe
         if (dans < DebutNotes) continue;  // a name or a birth date
         const int e = static_cast<int>(i / TailleEleve) + 1;
         const int n = static_cast<int>((dans - DebutNotes) / TailleTexteNote);
-        if (e <= c.NbEleves())
-          valeurs_->Notes[static_cast<std::size_t>(e - 1)][static_cast<std::size_t>(n)] =
-              LireNote(c.Eleve(e).Notes[static_cast<std::size_t>(n)].Vue(), o);
-        ++notes;
+        if (e <= c.NbEleves()) {
+          valeurs_->Fixer(e, n, LireNote(c.Eleve(e).Notes[static_cast<std::size_t>(n)].Vue(), o));
+          eleves.set(static_cast<std::size_t>(e - 1));
+          devoirs.set(static_cast<std::size_t>(n));
+        }
         i += TailleTexteNote - 1 - (dans - DebutNotes) % TailleTexteNote;  // on to the next text
       } else if (i == PosNbEleves) {
         Calculer(c, o);
@@ -62,14 +75,17 @@ void TFiguresClasse::Appliquer(const TClasse& c, const TOptions& o, const TDiffe
         moyennes = true;
       }
     }
-  if (moyennes || notes > 0) MoyennesChangees(c);
+  // Only grades changed: the rows and tests they touch are computed again, the rest stays.
+  if (moyennes)
+    MoyennesChangees(c);
+  else if (eleves.any())
+    NotesChangees(c, eleves, devoirs);
 }
 
 TNote TFiguresClasse::Note(int e, int m, int p, int k) const {
   if (e < 1 || e > MaxEleves || m < 1 || m > MaxMatieres || p < 1 || p > MaxPeriodes || k < 1 || k > MaxDevoirs)
     return {};
-  return valeurs_->Notes[static_cast<std::size_t>(e - 1)]
-                        [static_cast<std::size_t>(((m - 1) * MaxPeriodes + (p - 1)) * MaxDevoirs + k - 1)];
+  return valeurs_->Note(e, ((m - 1) * MaxPeriodes + (p - 1)) * MaxDevoirs + k - 1);
 }
 
 void TFiguresClasse::Vue(int m, int p, TMoyennesVue& r) const {

@@ -4,6 +4,7 @@
 // changed; the sheet, the statistics and the exports then read the same numbers without
 // parsing a grade text again at each paint.
 
+#include <bitset>
 #include <memory>
 
 #include "model/classe.h"
@@ -37,6 +38,8 @@ class TFiguresClasse {
   void Vue(int m, int p, TMoyennesVue& r) const;
 
  private:
+  void NotesChangees(const TClasse& c, const std::bitset<MaxEleves>& eleves, const std::bitset<NotesParEleve>& devoirs);
+
   std::unique_ptr<TValeursNotes> valeurs_;
   std::unique_ptr<TMoyennes> sansJoker_;
   std::unique_ptr<TMoyennes> avecJoker_;

@@ -1,6 +1,7 @@
 #include "model/moyennes.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -29,30 +30,16 @@ struct TLecteur {
 // sums stay in registers: no call in their loops.
 struct TNotesPeriode {
   std::array<double, MaxDevoirs> valeurs;
-  std::array<bool, MaxDevoirs> notes;
-  int n = 0;
+  std::array<std::uint8_t, MaxDevoirs> genres;
 };
-
-// Gives the number of those that are not grades (absences and other codes).
-int CopierNotes(const TNote* source, int n, TNotesPeriode& r) {
-  r.n = n;
-  int nonNotes = 0;
-  for (int k = 0; k < n; ++k) {
-    r.valeurs[static_cast<std::size_t>(k)] = source[k].Valeur;
-    r.notes[static_cast<std::size_t>(k)] = source[k].EstNote();
-    nonNotes += source[k].EstNote() ? 0 : 1;
-  }
-  return nonNotes;
-}
 
 template <typename L>
 void LireNotes(const TEleve& el, int m, int p, int n, L& lire, TNotesPeriode& r) {
   const TTexteNote* textes = el.Notes.data() + IndiceNote(m, p);
-  r.n = n;
   for (int k = 0; k < n; ++k) {
     const TNote note = lire(textes[k]);
     r.valeurs[static_cast<std::size_t>(k)] = note.Valeur;
-    r.notes[static_cast<std::size_t>(k)] = note.EstNote();
+    r.genres[static_cast<std::size_t>(k)] = note.Genre;
   }
 }
 
@@ -112,54 +99,74 @@ struct TPeriode {
   }
 };
 
-template <bool Joker>
-double PeriodeDe(const TDevoir* devoirs, const TNotesPeriode& notes) {
+// coef(k) is the coefficient of the k-th test (from 0) of the period.
+template <bool Joker, typename Coefs>
+double PeriodeDe(const Coefs& coef, const double* valeurs, const std::uint8_t* genres, int n) {
   TPeriode r;
-  for (std::size_t k = 0; k < static_cast<std::size_t>(notes.n); ++k) {
-    const double coef = devoirs[k].Coef;
+  for (int k = 0; k < n; ++k) {
+    const double c = coef(k);
     // A test of coefficient 0 counts for nothing, whatever its grade.
-    if (notes.notes[k] && coef != 0) r.Ajouter<Joker>(notes.valeurs[k], coef);
+    if (genres[k] != NoteInvalide && c != 0) r.Ajouter<Joker>(valeurs[k], c);
   }
   return r.Resultat<Joker>();
 }
 
-double PeriodeDe(const TDevoir* devoirs, const TNotesPeriode& notes, bool joker) {
-  return joker ? PeriodeDe<true>(devoirs, notes) : PeriodeDe<false>(devoirs, notes);
+template <typename Coefs>
+double PeriodeDe(const Coefs& coef, const double* valeurs, const std::uint8_t* genres, int n, bool joker) {
+  return joker ? PeriodeDe<true>(coef, valeurs, genres, n) : PeriodeDe<false>(coef, valeurs, genres, n);
 }
 
 template <typename L>
 double Periode(const TClasse& c, const TEleve& el, int m, int p, bool joker, L& lire) {
+  const int n = c.NbDevoirs(m, p);
   TNotesPeriode notes;
-  LireNotes(el, m, p, c.NbDevoirs(m, p), lire, notes);
-  return PeriodeDe(&c.Devoir(m, p, 1), notes, joker);
+  LireNotes(el, m, p, n, lire, notes);
+  const TDevoir* devoirs = &c.Devoir(m, p, 1);
+  return PeriodeDe([devoirs](int k) { return devoirs[k].Coef; }, notes.valeurs.data(), notes.genres.data(), n, joker);
 }
 
-double CoefMatiere(const TClasse& c, int m, int p) { return c.Matiere(m).Coef[static_cast<std::size_t>(p)]; }
+// The subjects' coefficients and the counts the derived averages read, taken from the class
+// once, so that their sums in extended precision call nothing.
+struct TCoefsMatieres {
+  std::array<std::array<double, MaxPeriodes + 1>, MaxMatieres> coef{};  // [m - 1][p], p 1..3
+  int nbMatieres;
+  int nbPeriodes;
+
+  explicit TCoefsMatieres(const TClasse& c) : nbMatieres(c.NbMatieres()), nbPeriodes(c.NbPeriodes()) {
+    for (int m = 1; m <= MaxMatieres; ++m)
+      for (int p = 1; p <= MaxPeriodes; ++p)
+        coef[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(p)] =
+            c.Matiere(m).Coef[static_cast<std::size_t>(p)];
+  }
+  double operator()(int m, int p) const {
+    return coef[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(p)];
+  }
+};
 
 // The derived averages, from the period averages a[m - 1][p - 1] of one student; each
 // computation goes through these, in one order, so that all callers get the same bits.
 using TPeriodes = std::array<std::array<double, MaxPeriodes>, MaxMatieres>;
 
-double AnnuelleDe(const TClasse& c, int m, const TPeriodes& a) {
+double AnnuelleDe(const TCoefsMatieres& c, int m, const TPeriodes& a) {
   TSomme s;
-  for (int p = 1; p <= c.NbPeriodes(); ++p)
-    if (const double v = a[m - 1][p - 1]; v != PasDeMoyenne) s.Ajouter(v, CoefMatiere(c, m, p));
+  for (int p = 1; p <= c.nbPeriodes; ++p)
+    if (const double v = a[m - 1][p - 1]; v != PasDeMoyenne) s.Ajouter(v, c(m, p));
   return s.Resultat();
 }
 
-double SyntheseDe(const TClasse& c, int p, const TPeriodes& a) {
+double SyntheseDe(const TCoefsMatieres& c, int p, const TPeriodes& a) {
   TSomme s;
-  for (int m = 1; m <= c.NbMatieres(); ++m)
-    if (const double v = a[m - 1][p - 1]; v != PasDeMoyenne) s.Ajouter(v, CoefMatiere(c, m, p));
+  for (int m = 1; m <= c.nbMatieres; ++m)
+    if (const double v = a[m - 1][p - 1]; v != PasDeMoyenne) s.Ajouter(v, c(m, p));
   return s.Resultat();
 }
 
-double SyntheseAnnuelleDe(const TClasse& c, const std::array<double, MaxMatieres>& annuelles) {
+double SyntheseAnnuelleDe(const TCoefsMatieres& c, const std::array<double, MaxMatieres>& annuelles) {
   TSomme s;
-  for (int m = 1; m <= c.NbMatieres(); ++m) {
+  for (int m = 1; m <= c.nbMatieres; ++m) {
     if (annuelles[m - 1] == PasDeMoyenne) continue;
     long double coef = 0;
-    for (int p = 1; p <= c.NbPeriodes(); ++p) coef += CoefMatiere(c, m, p);
+    for (int p = 1; p <= c.nbPeriodes; ++p) coef += c(m, p);
     s.Ajouter(annuelles[m - 1], coef);
   }
   return s.Resultat();
@@ -169,14 +176,14 @@ template <typename L>
 double Annuelle(const TClasse& c, const TEleve& el, int m, bool joker, L& lire) {
   TPeriodes a{};
   for (int p = 1; p <= c.NbPeriodes(); ++p) a[m - 1][p - 1] = Periode(c, el, m, p, joker, lire);
-  return AnnuelleDe(c, m, a);
+  return AnnuelleDe(TCoefsMatieres(c), m, a);
 }
 
 template <typename L>
 double Synthese(const TClasse& c, const TEleve& el, int p, bool joker, L& lire) {
   TPeriodes a{};
   for (int m = 1; m <= c.NbMatieres(); ++m) a[m - 1][p - 1] = Periode(c, el, m, p, joker, lire);
-  return SyntheseDe(c, p, a);
+  return SyntheseDe(TCoefsMatieres(c), p, a);
 }
 
 template <typename L>
@@ -184,9 +191,10 @@ double SyntheseAnnuelle(const TClasse& c, const TEleve& el, bool joker, L& lire)
   TPeriodes a{};
   for (int m = 1; m <= c.NbMatieres(); ++m)
     for (int p = 1; p <= c.NbPeriodes(); ++p) a[m - 1][p - 1] = Periode(c, el, m, p, joker, lire);
+  const TCoefsMatieres coefs(c);
   std::array<double, MaxMatieres> annuelles{};
-  for (int m = 1; m <= c.NbMatieres(); ++m) annuelles[m - 1] = AnnuelleDe(c, m, a);
-  return SyntheseAnnuelleDe(c, annuelles);
+  for (int m = 1; m <= c.NbMatieres(); ++m) annuelles[m - 1] = AnnuelleDe(coefs, m, a);
+  return SyntheseAnnuelleDe(coefs, annuelles);
 }
 
 template <typename L>
@@ -322,20 +330,26 @@ int TMoyennes::Absences(int e, int m, int p) const {
 void LireValeurs(const TClasse& c, const TOptions& o, TValeursNotes& v) {
   const int nbEleves = c.NbEleves();
   for (int e = 1; e <= MaxEleves; ++e) {
-    auto& notes = v.Notes[static_cast<std::size_t>(e - 1)];
+    auto& valeurs = v.Valeurs[static_cast<std::size_t>(e - 1)];
+    auto& genres = v.Genres[static_cast<std::size_t>(e - 1)];
     if (e > nbEleves) {
-      notes.fill(TNote{});
+      valeurs.fill(PasDeMoyenne);
+      genres.fill(NoteInvalide);
       continue;
     }
     const TEleve& el = c.Eleve(e);
-    for (std::size_t i = 0; i < notes.size(); ++i) notes[i] = LireNote(el.Notes[i].Vue(), o);
+    for (std::size_t i = 0; i < valeurs.size(); ++i) {
+      const TNote n = LireNote(el.Notes[i].Vue(), o);
+      valeurs[i] = n.Valeur;
+      genres[i] = n.Genre;
+    }
   }
 }
 
 void LireValeur(const TClasse& c, const TOptions& o, int e, int m, int p, int k, TValeursNotes& v) {
   if (!EleveValide(e) || !MatiereValide(m) || !PeriodeValide(p) || k < 1 || k > MaxDevoirs) return;
-  const auto i = static_cast<std::size_t>(IndiceNote(m, p) + k - 1);
-  v.Notes[static_cast<std::size_t>(e - 1)][i] = e <= c.NbEleves() ? LireNote(c.Eleve(e).Notes[i].Vue(), o) : TNote{};
+  const int i = IndiceNote(m, p) + k - 1;
+  v.Fixer(e, i, e <= c.NbEleves() ? LireNote(c.Eleve(e).Notes[static_cast<std::size_t>(i)].Vue(), o) : TNote{});
 }
 
 void CalculerMoyennes(const TClasse& c, bool joker, TMoyennes& r, const TOptions& o) {
@@ -346,42 +360,53 @@ void CalculerMoyennes(const TClasse& c, bool joker, TMoyennes& r, const TOptions
 
 namespace {
 
-// The 16 averages and absences of student e; with sommes, also adds the student's grades to the
-// sums of the test averages.
-struct TSommesDevoirs {
-  std::array<long double, NotesParEleve> sommes{};
-  std::array<int, NotesParEleve> nb{};
+// What the computations from values read of the class, taken once per computation so that
+// their loops call nothing.
+struct TForme {
+  int nbEleves;
+  std::array<int, MaxMatieres * MaxPeriodes> nbDevoirs;  // [(m - 1) * 3 + p - 1]
+  std::array<double, NotesParEleve> coefs{};             // of the tests, indexed as the grades
+  TCoefsMatieres matieres;
+
+  explicit TForme(const TClasse& c) : nbEleves(c.NbEleves()), nbDevoirs(), matieres(c) {
+    for (int m = 1; m <= MaxMatieres; ++m)
+      for (int p = 1; p <= MaxPeriodes; ++p) {
+        const int n = c.NbDevoirs(m, p);
+        nbDevoirs[static_cast<std::size_t>((m - 1) * MaxPeriodes + p - 1)] = n;
+        const TDevoir* devoirs = n > 0 ? &c.Devoir(m, p, 1) : nullptr;
+        for (int k = 0; k < n; ++k) coefs[static_cast<std::size_t>(IndiceNote(m, p) + k)] = devoirs[k].Coef;
+      }
+  }
+  int NbDevoirs(int m, int p) const { return nbDevoirs[static_cast<std::size_t>((m - 1) * MaxPeriodes + p - 1)]; }
 };
 
-void CalculerEleve(const TClasse& c, const TValeursNotes& valeurs, bool joker, int e, TMoyennes& r,
-                   TSommesDevoirs* devoirs = nullptr) {
-  const TNote* notesEleve = valeurs.Notes[static_cast<std::size_t>(e - 1)].data();
+// The 16 averages and the absences of student e.
+template <bool Joker>
+void CalculerEleve(const TForme& f, const TValeursNotes& v, int e, TMoyennes& r) {
+  const double* valeurs = v.Valeurs[static_cast<std::size_t>(e - 1)].data();
+  const std::uint8_t* genres = v.Genres[static_cast<std::size_t>(e - 1)].data();
   auto& moyennes = r.eleves[static_cast<std::size_t>(e - 1)];
   auto& absences = r.absences[static_cast<std::size_t>(e - 1)];
   TPeriodes a{};
-  TNotesPeriode notes;
   for (int m = 1; m <= MaxMatieres; ++m)
     for (int p = 1; p <= MaxPeriodes; ++p) {
-      const int n = c.NbDevoirs(m, p);
-      const int nbAbsences = CopierNotes(notesEleve + IndiceNote(m, p), n, notes);
-      if (devoirs != nullptr)
-        for (int k = 0; k < n; ++k)
-          if (notes.notes[static_cast<std::size_t>(k)]) {
-            const auto i = static_cast<std::size_t>(IndiceNote(m, p) + k);
-            devoirs->sommes[i] += notes.valeurs[static_cast<std::size_t>(k)];
-            ++devoirs->nb[i];
-          }
-      a[m - 1][p - 1] = PeriodeDe(&c.Devoir(m, p, 1), notes, joker);
+      const int debut = IndiceNote(m, p);
+      const int n = f.NbDevoirs(m, p);
+      const double* coefs = f.coefs.data() + debut;
+      a[m - 1][p - 1] = PeriodeDe<Joker>([coefs](int k) { return coefs[k]; }, valeurs + debut, genres + debut, n);
+      int nbAbsences = 0;
+      for (int k = 0; k < n; ++k) nbAbsences += genres[debut + k] == NoteInvalide ? 1 : 0;
       moyennes[static_cast<std::size_t>(IndiceVue(m, p))] = a[m - 1][p - 1];
       absences[static_cast<std::size_t>(IndiceVue(m, p))] = static_cast<std::int16_t>(nbAbsences);
     }
   std::array<double, MaxMatieres> annuelles{};
   for (int m = 1; m <= MaxMatieres; ++m) {
-    annuelles[m - 1] = AnnuelleDe(c, m, a);
+    annuelles[m - 1] = AnnuelleDe(f.matieres, m, a);
     moyennes[static_cast<std::size_t>(IndiceVue(m, 4))] = annuelles[m - 1];
   }
-  for (int p = 1; p <= MaxPeriodes; ++p) moyennes[static_cast<std::size_t>(IndiceVue(4, p))] = SyntheseDe(c, p, a);
-  moyennes[static_cast<std::size_t>(IndiceVue(4, 4))] = SyntheseAnnuelleDe(c, annuelles);
+  for (int p = 1; p <= MaxPeriodes; ++p)
+    moyennes[static_cast<std::size_t>(IndiceVue(4, p))] = SyntheseDe(f.matieres, p, a);
+  moyennes[static_cast<std::size_t>(IndiceVue(4, 4))] = SyntheseAnnuelleDe(f.matieres, annuelles);
 
   for (int m = 1; m <= 3; ++m) {
     int annee = 0;
@@ -395,58 +420,88 @@ void CalculerEleve(const TClasse& c, const TValeursNotes& valeurs, bool joker, i
   }
 }
 
-// The class averages, summed in student order as MoyenneClasse does.
-void CalculerClasse(int nbEleves, TMoyennes& r) {
-  std::array<long double, 16> sommes{};
-  std::array<int, 16> nb{};
-  for (int e = 1; e <= nbEleves; ++e) {
-    const auto& moyennes = r.eleves[static_cast<std::size_t>(e - 1)];
-    for (std::size_t v = 0; v < 16; ++v)
-      if (moyennes[v] != PasDeMoyenne) {
-        sommes[v] += moyennes[v];
-        ++nb[v];
-      }
-  }
-  for (std::size_t v = 0; v < 16; ++v) r.classe[v] = Quotient(sommes[v], nb[v]);
+void CalculerEleve(const TForme& f, const TValeursNotes& v, bool joker, int e, TMoyennes& r) {
+  if (joker)
+    CalculerEleve<true>(f, v, e, r);
+  else
+    CalculerEleve<false>(f, v, e, r);
 }
 
-// The average of one test over the class, in student order as MoyenneDevoir does.
-void CalculerDevoir(const TClasse& c, const TValeursNotes& valeurs, int m, int p, int k, TMoyennes& r) {
-  const auto i = static_cast<std::size_t>(IndiceNote(m, p) + k - 1);
+// The class averages, summed in student order as MoyenneClasse does, one view at a time so
+// that the sum stays in a register.
+void CalculerClasse(int nbEleves, TMoyennes& r) {
+  for (std::size_t vue = 0; vue < 16; ++vue) {
+    long double somme = 0;
+    int nb = 0;
+    for (std::size_t e = 0; e < static_cast<std::size_t>(nbEleves); ++e)
+      if (const double a = r.eleves[e][vue]; a != PasDeMoyenne) {
+        somme += a;
+        ++nb;
+      }
+    r.classe[vue] = Quotient(somme, nb);
+  }
+}
+
+// The average of the test at index i of the grades, summed in student order as MoyenneDevoir does.
+void CalculerDevoir(const TValeursNotes& v, int nbEleves, std::size_t i, TMoyennes& r) {
   long double somme = 0;
   int nb = 0;
-  for (int e = 1; e <= c.NbEleves(); ++e)
-    if (const TNote& note = valeurs.Notes[static_cast<std::size_t>(e - 1)][i]; note.EstNote()) {
-      somme += note.Valeur;
+  for (std::size_t e = 0; e < static_cast<std::size_t>(nbEleves); ++e)
+    if (v.Genres[e][i] != NoteInvalide) {
+      somme += v.Valeurs[e][i];
       ++nb;
     }
   r.devoirs[i] = Quotient(somme, nb);
 }
 
+// The same for four tests side by side: four independent sums keep the unit busy while each
+// waits on its previous addition. Named variables, not an array, so that they stay in registers.
+void CalculerQuatreDevoirs(const TValeursNotes& v, int nbEleves, std::size_t i, TMoyennes& r) {
+  long double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+  int n0 = 0, n1 = 0, n2 = 0, n3 = 0;
+  for (std::size_t e = 0; e < static_cast<std::size_t>(nbEleves); ++e) {
+    const double* x = v.Valeurs[e].data() + i;
+    const std::uint8_t* g = v.Genres[e].data() + i;
+    if (g[0] != NoteInvalide) s0 += x[0], ++n0;
+    if (g[1] != NoteInvalide) s1 += x[1], ++n1;
+    if (g[2] != NoteInvalide) s2 += x[2], ++n2;
+    if (g[3] != NoteInvalide) s3 += x[3], ++n3;
+  }
+  r.devoirs[i] = Quotient(s0, n0);
+  r.devoirs[i + 1] = Quotient(s1, n1);
+  r.devoirs[i + 2] = Quotient(s2, n2);
+  r.devoirs[i + 3] = Quotient(s3, n3);
+}
+
 }  // namespace
 
 void CalculerMoyennes(const TClasse& c, const TValeursNotes& valeurs, bool joker, TMoyennes& r) {
+  const TForme f(c);
   for (auto& v : r.eleves) v.fill(PasDeMoyenne);
   for (auto& v : r.absences) v.fill(0);
   r.devoirs.fill(PasDeMoyenne);
-  TSommesDevoirs devoirs;
-  for (int e = 1; e <= c.NbEleves(); ++e) CalculerEleve(c, valeurs, joker, e, r, &devoirs);
-  CalculerClasse(c.NbEleves(), r);
+  for (int e = 1; e <= f.nbEleves; ++e) CalculerEleve(f, valeurs, joker, e, r);
+  CalculerClasse(f.nbEleves, r);
   for (int m = 1; m <= MaxMatieres; ++m)
-    for (int p = 1; p <= MaxPeriodes; ++p)
-      for (int k = 0; k < c.NbDevoirs(m, p); ++k) {
-        const auto i = static_cast<std::size_t>(IndiceNote(m, p) + k);
-        r.devoirs[i] = Quotient(devoirs.sommes[i], devoirs.nb[i]);
-      }
+    for (int p = 1; p <= MaxPeriodes; ++p) {
+      const int n = f.NbDevoirs(m, p);
+      int k = 0;
+      const auto debut = static_cast<std::size_t>(IndiceNote(m, p));
+      for (; k + 4 <= n; k += 4) CalculerQuatreDevoirs(valeurs, f.nbEleves, debut + static_cast<std::size_t>(k), r);
+      for (; k < n; ++k) CalculerDevoir(valeurs, f.nbEleves, debut + static_cast<std::size_t>(k), r);
+    }
 }
 
-void MettreAJourMoyennes(const TClasse& c, const TValeursNotes& valeurs, bool joker, int e, int m, int p, int k,
+void MettreAJourMoyennes(const TClasse& c, const TValeursNotes& valeurs, bool joker,
+                         const std::bitset<MaxEleves>& eleves, const std::bitset<NotesParEleve>& devoirs,
                          TMoyennes& r) {
-  if (!EleveValide(e) || e > c.NbEleves() || !MatiereValide(m) || !PeriodeValide(p) || k < 1 || k > c.NbDevoirs(m, p))
-    return;
-  CalculerEleve(c, valeurs, joker, e, r);
-  CalculerClasse(c.NbEleves(), r);
-  CalculerDevoir(c, valeurs, m, p, k, r);
+  const TForme f(c);
+  for (int e = 1; e <= f.nbEleves; ++e)
+    if (eleves[static_cast<std::size_t>(e - 1)]) CalculerEleve(f, valeurs, joker, e, r);
+  CalculerClasse(f.nbEleves, r);
+  for (int i = 0; i < NotesParEleve; ++i)
+    if (devoirs[static_cast<std::size_t>(i)] && i % MaxDevoirs < f.nbDevoirs[static_cast<std::size_t>(i / MaxDevoirs)])
+      CalculerDevoir(valeurs, f.nbEleves, static_cast<std::size_t>(i), r);
 }
 
 void CalculerMoyennesVue(const TClasse& c, int m, int p, TMoyennesVue& r, const TOptions& o) {
@@ -464,24 +519,26 @@ void CalculerMoyennesVue(const TClasse& c, const TValeursNotes& valeurs, int m, 
   r.Classe = r.ClasseJoker = PasDeMoyenne;
   if (!MatiereValide(m) || !PeriodeValide(p)) return;
   const int n = c.NbDevoirs(m, p);
+  const TDevoir* devoirs = n > 0 ? &c.Devoir(m, p, 1) : nullptr;
+  const auto coef = [devoirs](int k) { return devoirs[k].Coef; };
   std::array<long double, MaxDevoirs> sommes{};
   std::array<int, MaxDevoirs> nbNotes{};
   long double classe = 0;
   long double classeJoker = 0;
   int nb = 0;
   int nbJoker = 0;
-  TNotesPeriode notes;
   for (int e = 1; e <= c.NbEleves(); ++e) {
-    CopierNotes(valeurs.Notes[static_cast<std::size_t>(e - 1)].data() + IndiceNote(m, p), n, notes);
-    for (int k = 0; k < n; ++k)
-      if (notes.notes[static_cast<std::size_t>(k)]) {
-        sommes[static_cast<std::size_t>(k)] += notes.valeurs[static_cast<std::size_t>(k)];
-        ++nbNotes[static_cast<std::size_t>(k)];
+    const double* v = valeurs.Valeurs[static_cast<std::size_t>(e - 1)].data() + IndiceNote(m, p);
+    const std::uint8_t* g = valeurs.Genres[static_cast<std::size_t>(e - 1)].data() + IndiceNote(m, p);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k)
+      if (g[k] != NoteInvalide) {
+        sommes[k] += v[k];
+        ++nbNotes[k];
       }
     const auto i = static_cast<std::size_t>(e - 1);
     if (n > 0) {
-      r.Eleves[i] = PeriodeDe(&c.Devoir(m, p, 1), notes, false);
-      r.ElevesJoker[i] = PeriodeDe(&c.Devoir(m, p, 1), notes, true);
+      r.Eleves[i] = PeriodeDe<false>(coef, v, g, n);
+      r.ElevesJoker[i] = PeriodeDe<true>(coef, v, g, n);
     }
     if (r.Eleves[i] != PasDeMoyenne) {
       classe += r.Eleves[i];

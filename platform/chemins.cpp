@@ -1,6 +1,7 @@
 #include "platform/chemins.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -90,5 +91,16 @@ std::string FichierConfiguration() {
 }
 
 std::string RepertoireSauvegardeParDefaut() { return RepertoirePersonnel() + "/Calevrin/Sauvegardes/"; }
+
+void DossierExecutionPrive() {
+  const char* existant = std::getenv("XDG_RUNTIME_DIR");
+  if (existant != nullptr && *existant != '\0') return;
+  const std::string dossier = "/tmp/runtime-" + std::to_string(::getuid());
+  struct stat st {};
+  if (::mkdir(dossier.c_str(), 0700) != 0 && (::lstat(dossier.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) ||
+                                              st.st_uid != ::getuid() || (st.st_mode & 077) != 0))
+    return;
+  ::setenv("XDG_RUNTIME_DIR", dossier.c_str(), 1);
+}
 
 }  // namespace calevrin::plateforme

@@ -33,6 +33,11 @@ struct TRepertoiresXdg {
   static TRepertoiresXdg DuSysteme();
 };
 
+// Without a desktop session (cron, ssh, CI) Qt warns on stderr that XDG_RUNTIME_DIR is not set
+// and falls back on /tmp/runtime-USER: that same private folder is named before Qt starts, so
+// that nothing is printed. A folder someone else owns, or not private, is left to Qt's warning.
+void DossierExecutionPrive();
+
 // Adds a trailing "/" when missing.
 std::string AvecSeparateur(std::string repertoire);
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <string>
 
 #include "tests/common/tempdir.h"
 
@@ -28,4 +30,27 @@ TEST(Chemins, LaConfigurationVaDansXdgSaufPourUnProgrammePortable) {
   if (::access((dir / "ro").c_str(), W_OK) != 0) {
     EXPECT_EQ(RepertoireDonnees(dir / "ro", xdg), xdg + "/calevrin/");
   }
+}
+
+// Without a session the runtime folder is named before Qt would warn of its absence: the one
+// Qt falls back on, private to the user; a session's own is kept.
+TEST(Chemins, DossierExecutionSansSession) {
+  const char* avant = std::getenv("XDG_RUNTIME_DIR");
+  const std::string garde = avant ? avant : "";
+  ::setenv("XDG_RUNTIME_DIR", "/run/user/session", 1);
+  DossierExecutionPrive();
+  EXPECT_STREQ(std::getenv("XDG_RUNTIME_DIR"), "/run/user/session");
+
+  ::unsetenv("XDG_RUNTIME_DIR");
+  DossierExecutionPrive();
+  const std::string attendu = "/tmp/runtime-" + std::to_string(::getuid());
+  ASSERT_NE(std::getenv("XDG_RUNTIME_DIR"), nullptr);
+  EXPECT_EQ(std::string(std::getenv("XDG_RUNTIME_DIR")), attendu);
+  const auto droits = std::filesystem::status(attendu).permissions();
+  EXPECT_EQ(droits & (std::filesystem::perms::group_all | std::filesystem::perms::others_all),
+            std::filesystem::perms::none);
+  if (avant)
+    ::setenv("XDG_RUNTIME_DIR", garde.c_str(), 1);
+  else
+    ::unsetenv("XDG_RUNTIME_DIR");
 }
