@@ -27,16 +27,16 @@
 namespace calevrin {
 
 bool TDialoguesApplication::AjouterDevoir(QWidget* parent, TClasse& c) {
-  return AjouterNouveauDevoir(parent, c, TDateJour::Aujourdhui(), options_);
+  return AjouterNouveauDevoir(parent, c, options_);
 }
 bool TDialoguesApplication::InsererDevoir(QWidget* parent, TClasse& c, int k) {
-  return InsererNouveauDevoir(parent, c, k, TDateJour::Aujourdhui(), options_);
+  return InsererNouveauDevoir(parent, c, k, options_);
 }
 bool TDialoguesApplication::ModifierDevoirs(QWidget* parent, TClasse& c) {
   return TDialInfosDevoirs(parent, c, options_).exec() == DialogueConfirme;
 }
 bool TDialoguesApplication::ImporterNotes(QWidget* parent, TClasse& c) {
-  return TDialImportNotes(parent, c).exec() == DialogueConfirme;
+  return TDialImportNotes(parent, c, options_).exec() == DialogueConfirme;
 }
 int TDialoguesApplication::ChoisirDevoir(QWidget* parent, const TClasse& c, TModeChoixDevoir mode) {
   return TDialChoixDevoir(parent, c, mode).exec();

@@ -30,7 +30,7 @@ void TFenetrePrincipale::CreerMenuFichier() {
   connect(fichier, &QMenu::aboutToShow, this, &TFenetrePrincipale::MajMenuFichier);
   actions_.Ajouter(fichier, A::NouvelleClasse, this, [this] {
     EffacerInvite();
-    if (auto document = CreerNouvelleClasse(this)) OuvrirDocument(std::move(document));
+    if (auto document = CreerNouvelleClasse(this, Options)) OuvrirDocument(std::move(document));
   });
   actions_.Ajouter(fichier, A::Ouvrir, this, [this] { MenuOuvrirFichier(); });
   actions_.Ajouter(fichier, A::Sauver, this, [this] { Commande(C::Sauver); });

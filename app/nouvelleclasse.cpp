@@ -36,12 +36,12 @@ QString CheminNouvelleClasse(const QString& dernier, const QString& abreviation)
   return QDir(dossier).absoluteFilePath(NomDeFichier(abreviation) + QStringLiteral(".cl3"));
 }
 
-std::unique_ptr<TDocumentClasse> CreerNouvelleClasse(QWidget* parent) {
+std::unique_ptr<TDocumentClasse> CreerNouvelleClasse(QWidget* parent, const TOptions& o) {
   TDialNouvelleClasse d(parent);
   if (d.exec() != DialogueConfirme) return nullptr;
-  const QString dernier = QString::fromStdString(Options.liste[1]);
+  const QString dernier = QString::fromStdString(o.liste[1]);
   auto c = std::make_unique<TClasse>();
-  CreerClasse(*c, d.Saisis(), CheminNouvelleClasse(dernier, QString()).toStdString());
+  CreerClasse(*c, d.Saisis(), CheminNouvelleClasse(dernier, QString()).toStdString(), o);
   // Named from the start: a class left "CLAS" with three subjects "Ma" reads nowhere.
   TDialParametresClasse(parent, *c).exec();
   TDialMatieres(parent, *c).exec();

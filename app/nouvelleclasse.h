@@ -19,6 +19,6 @@ QString CheminNouvelleClasse(const QString& dernier, const QString& abreviation)
 
 // The new class, modified and never saved; nullptr when the students' dialog was cancelled.
 // Cancelling the parameters or the subjects keeps their defaults.
-std::unique_ptr<TDocumentClasse> CreerNouvelleClasse(QWidget* parent);
+std::unique_ptr<TDocumentClasse> CreerNouvelleClasse(QWidget* parent, const TOptions& o);
 
 }  // namespace calevrin

@@ -78,7 +78,7 @@ void BM_ImportNotes(benchmark::State& s) {
         << ";e@ecole.fr;" << e % 11 << ",5\r\n";
   }
   for (auto _ : s) {
-    TDialImportNotes d(nullptr, c);
+    TDialImportNotes d(nullptr, c, Options);
     d.LireFichier(chemin);
     d.show();
     QPixmap image = d.grab();
@@ -86,13 +86,13 @@ void BM_ImportNotes(benchmark::State& s) {
   }
 }
 void BM_TDial05(benchmark::State& s) { Ouvrir<TDialParametresClasse>(s, Exemple()); }
-void BM_TDial13(benchmark::State& s) { Ouvrir<TDialAjouterEleve>(s, Exemple()); }
-void BM_TDial07(benchmark::State& s) { Ouvrir<TDialInsererEleve>(s, Exemple()); }
-void BM_TDial08(benchmark::State& s) { Ouvrir<TDialModifierEleve>(s, Exemple()); }
+void BM_TDial13(benchmark::State& s) { Ouvrir<TDialAjouterEleve>(s, Exemple(), Options); }
+void BM_TDial07(benchmark::State& s) { Ouvrir<TDialInsererEleve>(s, Exemple(), Options); }
+void BM_TDial08(benchmark::State& s) { Ouvrir<TDialModifierEleve>(s, Exemple(), Options); }
 void BM_TDial04(benchmark::State& s) { Ouvrir<TDialSupprimerEleve>(s, Exemple()); }
 void BM_TDial15(benchmark::State& s) { Ouvrir<TDialMatieres>(s, Exemple()); }
-void BM_TDial14(benchmark::State& s) { Ouvrir<TDialCoefficients>(s, Exemple()); }
-void BM_TDial10(benchmark::State& s) { Ouvrir<TDialClassement>(s, static_cast<const TClasse&>(Exemple())); }
+void BM_TDial14(benchmark::State& s) { Ouvrir<TDialCoefficients>(s, Exemple(), Options); }
+void BM_TDial10(benchmark::State& s) { Ouvrir<TDialClassement>(s, static_cast<const TClasse&>(Exemple()), Options); }
 void BM_TDial11(benchmark::State& s) { Ouvrir<TDialAges>(s, static_cast<const TClasse&>(Exemple())); }
 void BM_TDial12(benchmark::State& s) { Ouvrir<TDialAnniversaires>(s, static_cast<const TClasse&>(Exemple())); }
 

@@ -45,18 +45,18 @@ const TClasse& ClassePleine() {
 }
 
 void BM_PdfClasseEntiere(benchmark::State& state) {
-  const TParametresFiches p = ParametresFiches({});
+  const TParametresFiches p = ParametresFiches({}, Options);
   for (auto _ : state) {
-    const QByteArray pdf = PdfFiches(CalculerFiches(ClassePleine(), 1, {}), p, QStringLiteral("3e B"));
+    const QByteArray pdf = PdfFiches(CalculerFiches(ClassePleine(), 1, {}, Options), p, QStringLiteral("3e B"));
     benchmark::DoNotOptimize(pdf.size());
   }
 }
 BENCHMARK(BM_PdfClasseEntiere)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_ApercuUnePage(benchmark::State& state) {
-  const TParametresFiches p = ParametresFiches({});
+  const TParametresFiches p = ParametresFiches({}, Options);
   for (auto _ : state) {
-    const std::vector<TFicheEleve> f = CalculerFiches(ClassePleine(), 1, {7});
+    const std::vector<TFicheEleve> f = CalculerFiches(ClassePleine(), 1, {7}, Options);
     benchmark::DoNotOptimize(ImagePageFiche(f.front(), 1, p, 794).constBits());
   }
 }

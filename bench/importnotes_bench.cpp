@@ -21,8 +21,8 @@ struct TDonnees {
   TDonnees() {
     GenererExemple(Classe);
     for (int e = Classe.NbEleves() + 1; e <= MaxEleves; ++e)
-      AjouterEleve(Classe, "ELEVE-" + std::string(1, static_cast<char>('A' + e % 26)) + std::to_string(e), "L\xE9o",
-                   "");
+      AjouterEleve(Classe, "ELEVE-" + std::string(1, static_cast<char>('A' + e % 26)) + std::to_string(e), "L\xE9o", "",
+                   Options);
     Classe.FixerMatiereCourante(1);
     Classe.FixerPeriodeCourante(1);
     Export =

@@ -14,7 +14,7 @@ namespace calevrin {
 // Writes the workbook to chemin through the atomic writer: the file is whole or untouched, a
 // directory, a FIFO or a device in its place is refused. Throws EErreurClasse with the
 // messages of the other writers. `le` is the export's date, written on the first sheet.
-void EcrireClasseur(const TClasse& c, const std::string& chemin, const TOptions& o = Options,
+void EcrireClasseur(const TClasse& c, const std::string& chemin, const TOptions& o,
                     const TDateHeure& le = TDateHeure::Maintenant());
 
 // The workbook proposed for a class file: its name with ".xlsx" in place of its extension,

@@ -13,7 +13,7 @@ class TDialAjouterEleve : public TDialNouvelEleve {
   Q_OBJECT
  public:
   static constexpr const char* IdConception = "TDial13";
-  TDialAjouterEleve(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  TDialAjouterEleve(QWidget* parent, TClasse& classe, const TOptions& o);
 
  private:
   void OK() override;

@@ -49,7 +49,7 @@ class TDialOption : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TDialOption(QWidget* parent = nullptr, const TOptions& o = Options);
+  TDialOption(QWidget* parent, const TOptions& o);
 
   const TOptions& CopieOptions() const { return copie_; }
   bool DialogueAffiche = false;

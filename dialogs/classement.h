@@ -26,7 +26,7 @@ class TDialClassement : public QDialog {
  public:
   static constexpr const char* IdConception = "TDial10";
   // The class and the options must outlive the dialog.
-  TDialClassement(QWidget* parent, const TClasse& classe, const TOptions& o = Options);
+  TDialClassement(QWidget* parent, const TClasse& classe, const TOptions& o);
 
   int Matiere() const { return matiere_; }
   int Periode() const { return periode_; }

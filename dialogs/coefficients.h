@@ -22,7 +22,7 @@ class TDialCoefficients : public QDialog {
   Q_OBJECT
  public:
   static constexpr const char* IdConception = "TDial14";
-  TDialCoefficients(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  TDialCoefficients(QWidget* parent, TClasse& classe, const TOptions& o);
 
   void reject() override { done(DialogueAnnule); }  // Annuler, Escape, the window closed
 

@@ -26,7 +26,7 @@ class TDialFiches : public QDialog {
   Q_OBJECT
  public:
   // The class and the options must outlive the dialog.
-  TDialFiches(QWidget* parent, const TClasse& classe, const TOptions& o = Options);
+  TDialFiches(QWidget* parent, const TClasse& classe, const TOptions& o);
 
   int Periode() const;
   // The students ticked, or every student.

@@ -38,7 +38,7 @@ enum { ColLigne, ColNom, ColLu, ColEleve, ColResultat };
 
 }  // namespace
 
-TDialImportNotes::TDialImportNotes(QWidget* parent, TClasse& classe, const TDateJour& aujourdhui, const TOptions& o)
+TDialImportNotes::TDialImportNotes(QWidget* parent, TClasse& classe, const TOptions& o, const TDateJour& aujourdhui)
     : QDialog(parent), classe_(classe), options_(o), m_(MatiereVue(classe)), p_(PeriodeVue(classe)) {
   setWindowTitle(QStringLiteral("Importer des notes ( ") + Depuis(classe.Abreviation.Vue()) + QStringLiteral(" )"));
   QPushButton* fichier = Bouton(this, QStringLiteral("&Parcourir..."), "BoutonFichier");

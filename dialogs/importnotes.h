@@ -31,8 +31,8 @@ class TDialImportNotes : public QDialog {
   Q_OBJECT
  public:
   // On the class's current view (a subject and a period 1..3, or std::invalid_argument).
-  TDialImportNotes(QWidget* parent, TClasse& classe, const TDateJour& aujourdhui = TDateJour::Aujourdhui(),
-                   const TOptions& o = Options);
+  TDialImportNotes(QWidget* parent, TClasse& classe, const TOptions& o,
+                   const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
   // The source read and previewed; a refused one leaves a French message and nothing to
   // import. origine names it in the summary; a file's name also proposes the comment.

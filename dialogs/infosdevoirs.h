@@ -25,7 +25,7 @@ class TDialInfosDevoirs : public QDialog {
   Q_OBJECT
  public:
   static constexpr const char* IdConception = "TDial06";
-  TDialInfosDevoirs(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  TDialInfosDevoirs(QWidget* parent, TClasse& classe, const TOptions& o);
 
   int DevoirAffiche() const { return affiche_; }  // 0 when the view has no test
   bool ModifFaite() const { return modifFaite_; }

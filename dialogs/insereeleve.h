@@ -14,7 +14,7 @@ class TDialInsererEleve : public TDialNouvelEleve {
   Q_OBJECT
  public:
   static constexpr const char* IdConception = "TDial07";
-  TDialInsererEleve(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  TDialInsererEleve(QWidget* parent, TClasse& classe, const TOptions& o);
 
  private:
   void OK() override;

@@ -20,7 +20,7 @@ class TDialModifierEleve : public QDialog {
   Q_OBJECT
  public:
   static constexpr const char* IdConception = "TDial08";
-  TDialModifierEleve(QWidget* parent, TClasse& classe, const TOptions& o = Options);
+  TDialModifierEleve(QWidget* parent, TClasse& classe, const TOptions& o);
 
   int EleveAffiche() const { return indice_; }
   void reject() override;

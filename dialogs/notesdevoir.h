@@ -27,7 +27,7 @@ class TDialNotesDevoir : public QDialog {
   Q_OBJECT
  public:
   static constexpr const char* IdConception = "TDial03";
-  TDialNotesDevoir(QWidget* parent, TClasse& classe, int k, const TOptions& o = Options);
+  TDialNotesDevoir(QWidget* parent, TClasse& classe, int k, const TOptions& o);
 
   int EleveCourant() const { return courant_; }
   void reject() override;

@@ -17,8 +17,8 @@
 
 namespace calevrin {
 
-TDialNouveauDevoir::TDialNouveauDevoir(QWidget* parent, TClasse& classe, const QString& verbe, int k,
-                                       const TDateJour& aujourdhui, const TOptions& o)
+TDialNouveauDevoir::TDialNouveauDevoir(QWidget* parent, TClasse& classe, const QString& verbe, int k, const TOptions& o,
+                                       const TDateJour& aujourdhui)
     : QDialog(parent),
       classe_(classe),
       options_(o),
@@ -127,16 +127,16 @@ void TDialNouveauDevoir::reject() {
   done(DialogueAnnule);
 }
 
-bool AjouterNouveauDevoir(QWidget* parent, TClasse& classe, const TDateJour& aujourdhui, const TOptions& o) {
+bool AjouterNouveauDevoir(QWidget* parent, TClasse& classe, const TOptions& o, const TDateJour& aujourdhui) {
   const int n = classe.NbDevoirs(MatiereVue(classe), PeriodeVue(classe));
   if (n >= MaxDevoirs) return false;
-  TDialNouveauDevoir d(parent, classe, QStringLiteral("Ajouter"), n + 1, aujourdhui, o);
+  TDialNouveauDevoir d(parent, classe, QStringLiteral("Ajouter"), n + 1, o, aujourdhui);
   return d.exec() == DialogueConfirme;
 }
 
-bool InsererNouveauDevoir(QWidget* parent, TClasse& classe, int k, const TDateJour& aujourdhui, const TOptions& o) {
+bool InsererNouveauDevoir(QWidget* parent, TClasse& classe, int k, const TOptions& o, const TDateJour& aujourdhui) {
   return InsererDevoir(classe, k, [&](TClasse& c, int place) {
-    TDialNouveauDevoir d(parent, c, QStringLiteral("Insérer"), place, aujourdhui, o);
+    TDialNouveauDevoir d(parent, c, QStringLiteral("Insérer"), place, o, aujourdhui);
     return d.exec() == DialogueConfirme;
   });
 }

@@ -25,8 +25,8 @@ class TDialNouveauDevoir : public QDialog {
   Q_OBJECT
  public:
   static constexpr const char* IdConception = "TDial02";
-  TDialNouveauDevoir(QWidget* parent, TClasse& classe, const QString& verbe, int k,
-                     const TDateJour& aujourdhui = TDateJour::Aujourdhui(), const TOptions& o = Options);
+  TDialNouveauDevoir(QWidget* parent, TClasse& classe, const QString& verbe, int k, const TOptions& o,
+                     const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
   int Decalage() const { return decalage_; }  // days from today of the proposed date
   void reject() override;                     // Annuler, Escape, the window closed
@@ -56,9 +56,9 @@ class TDialNouveauDevoir : public QDialog {
 // The sheet's two ways to a new test, through TDialNouveauDevoir with today's date: after the last test
 // ("Ajouter"), or before test k, the place being closed again on cancel ("Insérer").
 // True when the test was made.
-bool AjouterNouveauDevoir(QWidget* parent, TClasse& classe, const TDateJour& aujourdhui = TDateJour::Aujourdhui(),
-                          const TOptions& o = Options);
-bool InsererNouveauDevoir(QWidget* parent, TClasse& classe, int k,
-                          const TDateJour& aujourdhui = TDateJour::Aujourdhui(), const TOptions& o = Options);
+bool AjouterNouveauDevoir(QWidget* parent, TClasse& classe, const TOptions& o,
+                          const TDateJour& aujourdhui = TDateJour::Aujourdhui());
+bool InsererNouveauDevoir(QWidget* parent, TClasse& classe, int k, const TOptions& o,
+                          const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
 }  // namespace calevrin

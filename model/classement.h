@@ -31,7 +31,7 @@ struct TClassement {
 // end of the list towards its start. Missing grades are the texts that are not grades in
 // the subjects 1..NbMatieres and periods 1..NbPeriodes that the view covers.
 // A test view without any test gives the single row "Pas" / "de note ce Trimestre".
-TClassement Classer(const TClasse& c, int matiere, int periode, bool sansAbsents, const TOptions& o = Options);
+TClassement Classer(const TClasse& c, int matiere, int periode, bool sansAbsents, const TOptions& o);
 
 // The clipboard text: the title, then the heading and every row, cells joined by TAB; every
 // line ended by CR alone, the last one included.

@@ -121,6 +121,6 @@ char CaractereSeparateur(int indsep);
 // " x " and the part; with avecAnnee, " " + AnneeScolaire. 0 or an index out of range
 // leaves its part out.
 std::string ConstruireTitre(const TClasse& c, int matiere, int periode, int devoir, int eleve, bool avecAnnee,
-                            const TOptions& o = Options);
+                            const TOptions& o);
 
 }  // namespace calevrin

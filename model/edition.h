@@ -42,7 +42,7 @@ std::string NormaliserNom(std::string_view nom, bool majuscule);
 void NormaliserNom(TNom& nom, bool majuscule);  // nothing for an empty name
 // Nom by the option majuscule, Prenom always in the lower-case form, for students 1..NbEleves.
 // Returns whether a name changed.
-bool NormaliserNoms(TClasse& c, const TOptions& o = Options);
+bool NormaliserNoms(TClasse& c, const TOptions& o);
 
 // The subject and period shown brought within the class: a subject up to NbMatieres or the
 // synthesis (4), a period up to NbPeriodes or the year (4); one past it goes to the first.
@@ -52,13 +52,13 @@ bool BornerVue(TClasse& c);
 // Students. Name, first name and birth date are stored cut to 20, 20 and 8 characters, then
 // normalised. Adding and inserting need a name and NbEleves < 45.
 bool AjouterEleve(TClasse& c, std::string_view nom, std::string_view prenom, std::string_view dateNaissance,
-                  const TOptions& o = Options);
+                  const TOptions& o);
 // Before student e (1..NbEleves); any later position appends.
 bool InsererEleve(TClasse& c, int e, std::string_view nom, std::string_view prenom, std::string_view dateNaissance,
-                  const TOptions& o = Options);
+                  const TOptions& o);
 // Grades unchanged; the name may be emptied.
 bool ModifierEleve(TClasse& c, int e, std::string_view nom, std::string_view prenom, std::string_view dateNaissance,
-                   const TOptions& o = Options);
+                   const TOptions& o);
 // Needs NbEleves > 1.
 bool SupprimerEleve(TClasse& c, int e);
 // French alphabetical order of Nom (case and accents ignored first, then bytes); whole

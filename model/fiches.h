@@ -80,8 +80,7 @@ std::vector<int> PeriodesFiches(const TClasse& c);
 // in their order; all the students when the list is empty. The class's figures (averages,
 // ranks) are computed once for all the pages.
 std::vector<TFicheEleve> CalculerFiches(const TClasse& c, int periode, const std::vector<int>& eleves,
-                                        const TOptions& o = Options,
-                                        const TDateJour& aujourdhui = TDateJour::Aujourdhui());
+                                        const TOptions& o, const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
 // "<nom> - fiches Trimestre 1.pdf": the file proposed for the class's pages.
 std::string NomFichierFiches(const std::string& nomClasse, const TClasse& c, int periode);

@@ -74,7 +74,7 @@ struct TChoixNotes {
 };
 
 // The columns read, a scale from the header or else the class's maximum, a new test.
-TChoixNotes ChoixParDefaut(const TSourceNotes& s, const TOptions& o = Options);
+TChoixNotes ChoixParDefaut(const TSourceNotes& s, const TOptions& o);
 
 struct TApercuNotes {
   std::vector<TLigneNotes> Lignes;  // one per data row, in order
@@ -86,8 +86,7 @@ struct TApercuNotes {
 };
 
 // For the current view of c (a subject 1..3 and a period 1..3).
-TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNotes& choix,
-                         const TOptions& o = Options);
+TApercuNotes ApercuNotes(const TClasse& c, const TSourceNotes& s, const TChoixNotes& choix, const TOptions& o);
 
 // "non trouvé", "plusieurs élèves", ... UTF-8; empty for a row that is taken.
 std::string RaisonLigne(const TLigneNotes& l);

@@ -14,16 +14,16 @@
 
 namespace calevrin {
 
-double MoyenneEleve(const TClasse& c, int m, int p, int e, bool joker, const TOptions& o = Options);
-double MoyenneJoker(const TClasse& c, int m, int p, int e, const TOptions& o = Options);
-double MoyenneAnnuelle(const TClasse& c, int m, int e, bool joker, const TOptions& o = Options);
-double MoyenneSynthese(const TClasse& c, int p, int e, bool joker, const TOptions& o = Options);
-double MoyenneSyntheseAnnuelle(const TClasse& c, int e, bool joker, const TOptions& o = Options);
+double MoyenneEleve(const TClasse& c, int m, int p, int e, bool joker, const TOptions& o);
+double MoyenneJoker(const TClasse& c, int m, int p, int e, const TOptions& o);
+double MoyenneAnnuelle(const TClasse& c, int m, int e, bool joker, const TOptions& o);
+double MoyenneSynthese(const TClasse& c, int p, int e, bool joker, const TOptions& o);
+double MoyenneSyntheseAnnuelle(const TClasse& c, int e, bool joker, const TOptions& o);
 // Dispatches on m 1..4 and p 1..4; any other pair beeps and gives PasDeMoyenne.
-double Moyenne(const TClasse& c, int m, int p, int e, bool joker, const TOptions& o = Options);
-double MoyenneDevoir(const TClasse& c, int m, int p, int k, const TOptions& o = Options);
-double MoyenneClasse(const TClasse& c, int m, int p, bool joker, const TOptions& o = Options);
-int NbAbsences(const TClasse& c, int m, int p, int e, const TOptions& o = Options);
+double Moyenne(const TClasse& c, int m, int p, int e, bool joker, const TOptions& o);
+double MoyenneDevoir(const TClasse& c, int m, int p, int k, const TOptions& o);
+double MoyenneClasse(const TClasse& c, int m, int p, bool joker, const TOptions& o);
+int NbAbsences(const TClasse& c, int m, int p, int e, const TOptions& o);
 int NbDevoirsAnnee(const TClasse& c, int m);
 int NbDevoirsTotal(const TClasse& c);
 
@@ -43,7 +43,7 @@ struct TMoyennes {
   std::array<double, 16> classe;
   std::array<double, NotesParEleve> devoirs;
 };
-void CalculerMoyennes(const TClasse& c, bool joker, TMoyennes& resultat, const TOptions& o = Options);
+void CalculerMoyennes(const TClasse& c, bool joker, TMoyennes& resultat, const TOptions& o);
 
 // The value and kind of every grade text of a class, [e - 1][((m - 1) * 3 + p - 1) * 24 + k - 1]
 // as the texts of a student; students beyond NbEleves have none. Values and kinds lie apart so
@@ -83,11 +83,11 @@ struct TMoyennesVue {
   double Classe = PasDeMoyenne;
   double ClasseJoker = PasDeMoyenne;
 };
-void CalculerMoyennesVue(const TClasse& c, int m, int p, TMoyennesVue& resultat, const TOptions& o = Options);
+void CalculerMoyennesVue(const TClasse& c, int m, int p, TMoyennesVue& resultat, const TOptions& o);
 void CalculerMoyennesVue(const TClasse& c, const TValeursNotes& valeurs, int m, int p, TMoyennesVue& resultat);
 
 // Range check of a typed grade (max = notemax) or coefficient (max = coefmax); warns and
 // refuses a value outside 0..max when the option verification is on.
-bool VerifierDomaine(double max, double valeur, const TOptions& o = Options);
+bool VerifierDomaine(double max, double valeur, const TOptions& o);
 
 }  // namespace calevrin

@@ -18,7 +18,7 @@ struct TNote {
   bool EstNote() const { return Genre != NoteInvalide; }
 };
 
-TNote LireNote(std::string_view texte, const TOptions& options = Options);
+TNote LireNote(std::string_view texte, const TOptions& options);
 
 // The number grammar of grade texts alone: "." as the only separator, no trailing space.
 bool LireNombre(std::string_view texte, double& valeur);

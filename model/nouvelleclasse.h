@@ -25,7 +25,7 @@ int CopierEleves(TClasse& c, std::span<const TEleveSaisi> saisis);
 // The whole new class, as the sheet completes it after the dialog: an empty document, the
 // students, NomFichier (which gives the abbreviation), NouvelleClasse and the names
 // normalised. Returns the number of students; with none the class is not worth keeping.
-int CreerClasse(TClasse& c, std::span<const TEleveSaisi> saisis, const std::string& nomFichier,
-                const TOptions& o = Options, const TDateJour& aujourdhui = TDateJour::Aujourdhui());
+int CreerClasse(TClasse& c, std::span<const TEleveSaisi> saisis, const std::string& nomFichier, const TOptions& o,
+                const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
 }  // namespace calevrin

@@ -39,7 +39,7 @@ struct TEtatStat {
 };
 
 // The state of a window that opens on the class's current view.
-TEtatStat EtatInitial(TFenetreStat fenetre, const TClasse& c, const TOptions& o = Options);
+TEtatStat EtatInitial(TFenetreStat fenetre, const TClasse& c, const TOptions& o);
 
 // The caption of a window (the class's abbreviation and what the window shows).
 std::string TitreFenetreStat(TFenetreStat fenetre, const TClasse& c);
@@ -94,10 +94,10 @@ struct TTableauStat {
   TTableau1<TTableau1<std::string, 5>, 5> Cellule;  // [colonne][ligne]
 };
 
-TGrapheStat CalculerStat02(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
-TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
-TGrapheStat CalculerStat01(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
-TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOptions& o = Options);
+TGrapheStat CalculerStat02(const TClasse& c, const TEtatStat& etat, const TOptions& o);
+TGrapheStat CalculerStat03(const TClasse& c, const TEtatStat& etat, const TOptions& o);
+TGrapheStat CalculerStat01(const TClasse& c, const TEtatStat& etat, const TOptions& o);
+TTableauStat CalculerStat04(const TClasse& c, const TEtatStat& etat, const TOptions& o);
 // The same from the figures a window's document keeps, without reading a grade text again.
 TGrapheStat CalculerStat02(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o);
 TGrapheStat CalculerStat03(const TClasse& c, const TFiguresClasse& f, const TEtatStat& etat, const TOptions& o);

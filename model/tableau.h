@@ -13,6 +13,6 @@ namespace calevrin {
 // or the year view of a subject), Windows-1252, fields separated by TAB, lines by CR alone,
 // no CR after the last line. A TAB or a line end inside a stored text becomes a blank, so
 // that the columns never shift.
-std::string TexteTableau(const TClasse& c, const TOptions& o = Options);
+std::string TexteTableau(const TClasse& c, const TOptions& o);
 
 }  // namespace calevrin

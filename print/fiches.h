@@ -26,7 +26,7 @@ struct TParametresFiches {
 };
 
 // The options' font and black-and-white choice, the foot dated today.
-TParametresFiches ParametresFiches(const TContenuFiche& contenu, const TOptions& o = Options,
+TParametresFiches ParametresFiches(const TContenuFiche& contenu, const TOptions& o,
                                    const TDateJour& aujourdhui = TDateJour::Aujourdhui());
 
 // The printable area of an A4 portrait page within the program's PDF margins.

@@ -103,7 +103,7 @@ TEST(CliExport, ClasseTemporaireMoyennesEtClassement) {
   const auto an = Decouper(l[3], '\t');
   ASSERT_EQ(an[3] + an[4], "14");
   c->Charger();
-  EXPECT_EQ(std::strtod(an[5].c_str(), nullptr), Moyenne(*c, 1, 4, 1, false));
+  EXPECT_EQ(std::strtod(an[5].c_str(), nullptr), Moyenne(*c, 1, 4, 1, false, Options));
   EXPECT_NEAR(std::strtod(an[5].c_str(), nullptr), 35.0 / 3, 1e-12);
 
   // The ranking: the same names, a subject or period the class lacks refused.

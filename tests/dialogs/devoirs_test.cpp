@@ -15,7 +15,7 @@ const TDateJour Mercredi{2024, 9, 25};
 // Three students, two tests in Maths (subject 2), trimester 3; student e has 10 e + k in test k.
 std::unique_ptr<TClasse> Classe() {
   auto c = std::make_unique<TClasse>();
-  for (int e = 1; e <= 3; ++e) AjouterEleve(*c, "ELEVE" + std::to_string(e), "prenom" + std::to_string(e), "");
+  for (int e = 1; e <= 3; ++e) AjouterEleve(*c, "ELEVE" + std::to_string(e), "prenom" + std::to_string(e), "", Options);
   c->Abreviation.Affecter("4A");
   c->Matiere(2).Nom.Affecter("Maths");
   c->FixerMatiereCourante(2);
@@ -42,7 +42,7 @@ class Devoirs : public Enregistreur {
 }  // namespace
 
 TEST_F(Devoirs, DateProposeeDeplaceeParLesTouches) {
-  TDialNouveauDevoir d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
+  TDialNouveauDevoir d(nullptr, *c_, "Ajouter", 3, o_, Mercredi);
   EXPECT_EQ(d.windowTitle(), "Ajouter un nouveau devoir ( 4A )");
   EXPECT_EQ(d.findChild<QGroupBox*>("GB1")->title(), " 4A / Maths / Trim.3 / Devoir 3 ");
   QLineEdit* date = Champ(&d, "Edit1");
@@ -60,7 +60,7 @@ TEST_F(Devoirs, DateProposeeDeplaceeParLesTouches) {
   for (const auto& [jour, jours, attendu] : {Cas{{2024, 2, 28}, 2, "ven. 1 mars"}, Cas{{2024, 3, 1}, -1, "jeu. 29 fév"},
                                              Cas{{2024, 12, 31}, 1, "mer. 1 jan."}, Cas{{2024, 8, 5}, 0, "lun. 5 aout"},
                                              Cas{{2024, 7, 14}, 0, "dim. 14 jui"}}) {
-    TDialNouveauDevoir e(nullptr, *c_, "Ajouter", 3, jour, o_);
+    TDialNouveauDevoir e(nullptr, *c_, "Ajouter", 3, o_, jour);
     Touche(Champ(&e, "Edit1"), jours < 0 ? Qt::Key_Up : Qt::Key_Down, std::abs(jours));
     EXPECT_EQ(Champ(&e, "Edit1")->text(), QString::fromUtf8(attendu));
   }
@@ -69,7 +69,7 @@ TEST_F(Devoirs, DateProposeeDeplaceeParLesTouches) {
 TEST_F(Devoirs, NouveauDevoirParLesDeuxBoutons) {
   const auto avant = Image(*c_);
   {  // Enter validates with the first button; the grades are then typed in list order
-    TDialNouveauDevoir d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
+    TDialNouveauDevoir d(nullptr, *c_, "Ajouter", 3, o_, Mercredi);
     d.show();
     Taper(Champ(&d, "Edit2"), "1h30");
     Taper(Champ(&d, "Edit3"), "2.5");
@@ -92,7 +92,7 @@ TEST_F(Devoirs, NouveauDevoirParLesDeuxBoutons) {
 
   // Grades cancelled, then the test: nothing of either stays in the class.
   auto c = Classe();
-  TDialNouveauDevoir e(nullptr, *c, "Ajouter", 3, Mercredi, o_);
+  TDialNouveauDevoir e(nullptr, *c, "Ajouter", 3, o_, Mercredi);
   e.show();
   Taper(Champ(&e, "Edit4"), "oublié");
   QuandOuvert<TDialNotesDevoir>([](TDialNotesDevoir& n) {
@@ -108,7 +108,7 @@ TEST_F(Devoirs, NouveauDevoirParLesDeuxBoutons) {
 }
 
 TEST_F(Devoirs, CoefficientRefuse) {
-  TDialNouveauDevoir d(nullptr, *c_, "Ajouter", 3, Mercredi, o_);
+  TDialNouveauDevoir d(nullptr, *c_, "Ajouter", 3, o_, Mercredi);
   d.show();
   QLineEdit* coef = Champ(&d, "Edit3");
   for (const char* t : {"12", "abc", "", "1,,5", "-"}) {
@@ -238,11 +238,11 @@ TEST_F(Devoirs, LesNotesRestentAvecLeursEleves) {
     Taper(Champ(&d, "Edit4"), "abandonné");
     Touche(Champ(&d, "Edit4"), Qt::Key_Escape);
   });
-  EXPECT_FALSE(InsererNouveauDevoir(nullptr, *c_, 1, Mercredi, o_));
+  EXPECT_FALSE(InsererNouveauDevoir(nullptr, *c_, 1, o_, Mercredi));
   EXPECT_EQ(Image(*c_), avant);
 
   QuandOuvert<TDialNouveauDevoir>([](TDialNouveauDevoir& d) { Cliquer(&d, "Button2"); });
-  EXPECT_TRUE(InsererNouveauDevoir(nullptr, *c_, 2, Mercredi, o_));
+  EXPECT_TRUE(InsererNouveauDevoir(nullptr, *c_, 2, o_, Mercredi));
   ASSERT_EQ(c_->NbDevoirs(2, 3), 3);
   for (int e = 1; e <= 3; ++e)
     EXPECT_EQ(Note(*c_, e, 1) + "|" + Note(*c_, e, 2) + "|" + Note(*c_, e, 3),
@@ -256,6 +256,6 @@ TEST_F(Devoirs, LesNotesRestentAvecLeursEleves) {
   ASSERT_TRUE(SupprimerDevoir(*c_, TDialChoixDevoir(nullptr, *c_, TModeChoixDevoir::Supprimer).exec()));
   EXPECT_EQ(Image(*c_), avant);
   QuandOuvert<TDialNouveauDevoir>([](TDialNouveauDevoir& d) { Cliquer(&d, "Button2"); });  // counted without grades
-  EXPECT_TRUE(AjouterNouveauDevoir(nullptr, *c_, Mercredi, o_));
+  EXPECT_TRUE(AjouterNouveauDevoir(nullptr, *c_, o_, Mercredi));
   EXPECT_TRUE(c_->NbDevoirs(2, 3) == 3 && Note(*c_, 1, 3).empty());
 }

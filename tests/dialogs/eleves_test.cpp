@@ -16,7 +16,8 @@ const QString NomObligatoire = QStringLiteral("L'élève doit obligatoirement av
 std::unique_ptr<TClasse> Trois() {
   auto c = std::make_unique<TClasse>();
   c->Abreviation.Affecter("4B");
-  for (int e = 1; e <= 3; ++e) AjouterEleve(*c, "eleve" + std::to_string(e), "p", "0101201" + std::to_string(e));
+  for (int e = 1; e <= 3; ++e)
+    AjouterEleve(*c, "eleve" + std::to_string(e), "p", "0101201" + std::to_string(e), Options);
   AjouterDevoir(*c, "d", "1h", 1.0, "devoir");
   for (int e = 1; e <= 3; ++e) c->Eleve(e).Note(1, 1, 1).Affecter(std::to_string(10 * e));
   return c;

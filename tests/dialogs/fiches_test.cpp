@@ -43,7 +43,7 @@ class Fiches : public Enregistreur {};
 TEST_F(Fiches, ChoixPdfEtApercu) {
   TRepertoireTemp dir;
   const auto c = Classe(dir / "3e A.cl3");
-  TDialFiches d(nullptr, *c);
+  TDialFiches d(nullptr, *c, Options);
 
   // Opens on the sheet's period, every student, every part of the page.
   auto* periode = d.findChild<QComboBox*>(QStringLiteral("Periode"));
@@ -75,12 +75,12 @@ TEST_F(Fiches, ChoixPdfEtApercu) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Chemin()), {}), 1);
 
   // The preview: one page per student, the pages those of the printout.
-  TApercuFiches apercu(&d, d.Fiches(), ParametresFiches(d.Contenu()));
+  TApercuFiches apercu(&d, d.Fiches(), ParametresFiches(d.Contenu(), Options));
   EXPECT_EQ(apercu.NbPages(), 3);
   Cliquer(&apercu, "Suivante");
   EXPECT_EQ(apercu.PageCourante(), 1);
   EXPECT_EQ(apercu.findChild<QLabel*>(QStringLiteral("Numero"))->text(), "Page 2 / 3");
-  EXPECT_EQ(apercu.Image(), ImagePageFiche(d.Fiches()[1], 1, ParametresFiches(d.Contenu()), 794));
+  EXPECT_EQ(apercu.Image(), ImagePageFiche(d.Fiches()[1], 1, ParametresFiches(d.Contenu(), Options), 794));
   apercu.AllerA(7);
   EXPECT_EQ(apercu.PageCourante(), 2);
 

@@ -19,7 +19,7 @@ const TDateJour Lundi{2026, 12, 7};
 // Four students in subject 1, trimester 2, one test already there with two grades.
 std::unique_ptr<TClasse> Classe() {
   auto c = std::make_unique<TClasse>();
-  for (const char* nom : {"DUPONT", "LEVY", "MARTIN", "PETIT"}) AjouterEleve(*c, nom, "Eva", "");
+  for (const char* nom : {"DUPONT", "LEVY", "MARTIN", "PETIT"}) AjouterEleve(*c, nom, "Eva", "", Options);
   c->Abreviation.Affecter("4A");
   c->FixerPeriodeCourante(2);
   AjouterDevoir(*c, "d1", "1h", 1.0, "Contr\xF4le");
@@ -51,7 +51,7 @@ TEST_F(ImportNotes, ExportDeQuizDansUnNouveauDevoir) {
   Ecrire("quiz-chapitre_3.csv",
          "Nom de famille;Pr\xC3\xA9nom;Adresse de courriel;Note/10,00\n"
          "Dupont;Eva;d@e.fr;6,175\nLevy;Eva;l@e.fr;7\nLevy;Eva;l@e.fr;7,5\nPetit;Eva;p@e.fr;11\n");
-  TDialImportNotes d(nullptr, *c_, Lundi, o_);
+  TDialImportNotes d(nullptr, *c_, o_, Lundi);
   EXPECT_EQ(d.windowTitle(), "Importer des notes ( 4A )");
   EXPECT_FALSE(d.findChild<QPushButton*>("BoutonOK")->isEnabled());
   d.LireFichier(QString::fromStdString(dossier_ / "quiz-chapitre_3.csv"));
@@ -87,13 +87,13 @@ TEST_F(ImportNotes, CollageDansLeDevoirExistant) {
   const auto avant = Image(*c_);
   QGuiApplication::clipboard()->setText(QStringLiteral("DUPONT eva\t14\nLevy\t-\nmartin\tabs\n"));
   {  // cancelled: nothing written
-    TDialImportNotes d(nullptr, *c_, Lundi, o_);
+    TDialImportNotes d(nullptr, *c_, o_, Lundi);
     Cliquer(&d, "BoutonColler");
     EXPECT_TRUE(d.findChild<QPushButton*>("BoutonOK")->isEnabled());
     Cliquer(&d, "BoutonAnnuler");
     EXPECT_EQ(Image(*c_), avant);
   }
-  TDialImportNotes d(nullptr, *c_, Lundi, o_);
+  TDialImportNotes d(nullptr, *c_, o_, Lundi);
   Cliquer(&d, "BoutonColler");
   EXPECT_EQ(Champ(&d, "Edit4")->text(), "");
   EXPECT_FALSE(d.findChild<QCheckBox*>("Remplacer")->isEnabled());
@@ -113,7 +113,7 @@ TEST_F(ImportNotes, SourcesRefuseesEtPeriodePleine) {
   Ecrire("grand.csv", std::string((1 << 20) + 1, 'x'));
   Ecrire("sansnote.csv", "Nom;Note\nDupont;abs\n");
   ::mkfifo((dossier_ / "tube").c_str(), 0600);
-  TDialImportNotes d(nullptr, *c_, Lundi, o_);
+  TDialImportNotes d(nullptr, *c_, o_, Lundi);
   for (const char* f : {"utf16.csv", "grand.csv", "tube", "sansnote.csv"})
     d.LireFichier(QString::fromStdString(dossier_ / f));
   QGuiApplication::clipboard()->setText(QString(2 << 20, QLatin1Char('x')));
@@ -129,7 +129,7 @@ TEST_F(ImportNotes, SourcesRefuseesEtPeriodePleine) {
 
   // 24 tests: only an existing one can receive the grades.
   for (int k = 2; k <= MaxDevoirs; ++k) AjouterDevoir(*c_, "", "", 1, "");
-  TDialImportNotes plein(nullptr, *c_, Lundi, o_);
+  TDialImportNotes plein(nullptr, *c_, o_, Lundi);
   EXPECT_FALSE(plein.findChild<QRadioButton*>("Nouveau")->isEnabled());
   EXPECT_TRUE(plein.findChild<QRadioButton*>("Existant")->isChecked());
   EXPECT_EQ(plein.findChild<QComboBox*>("CB")->currentIndex(), MaxDevoirs - 1);

@@ -133,7 +133,7 @@ TEST_F(Matieres, CoefficientsEcritsSeulementSiModifies) {
 
 // Each dialog's help button opens the page of that dialog.
 TEST_F(Matieres, SujetsDAide) {
-  AjouterEleve(c_, "un", "", "");
+  AjouterEleve(c_, "un", "", "", Options);
   std::unique_ptr<QDialog> dialogues[] = {
       std::make_unique<TDialParametresClasse>(nullptr, c_), std::make_unique<TDialAjouterEleve>(nullptr, c_, o_),
       std::make_unique<TDialInsererEleve>(nullptr, c_, o_), std::make_unique<TDialModifierEleve>(nullptr, c_, o_),

@@ -105,11 +105,11 @@ TEST(DocumentClasse, AnnulerEtRetablirChaqueModification) {
       {"la saisie du coefficient", TCodeChangement::CoefficientDevoir, [&](TClasse& k) { k.Devoir(1, 1, 1).Coef = 3; }},
       {"le tri des élèves", TCodeChangement::Eleves,
        [&](TClasse& k) {
-         ModifierEleve(k, 1, "ZOLA", "Emile", "");
+         ModifierEleve(k, 1, "ZOLA", "Emile", "", Options);
          TrierEleves(k);
        }},
       {"l'ajout d'un élève", TCodeChangement::Eleves,
-       [&](TClasse& k) { AjouterEleve(k, "NEUF", "Eleve", "01022012"); }},
+       [&](TClasse& k) { AjouterEleve(k, "NEUF", "Eleve", "01022012", Options); }},
       {"la suppression d'un élève", TCodeChangement::Eleves, [&](TClasse& k) { SupprimerEleve(k, 2); }},
       {"l'ajout du devoir", TCodeChangement::Devoirs,
        [&](TClasse& k) { AjouterDevoir(k, "ven. 9 janv.", "1h", 2, "Bilan"); }},

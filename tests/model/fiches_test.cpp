@@ -88,7 +88,7 @@ TEST(Fiches, ContenuDesPages) {
   ASSERT_EQ(d.Graphes[0].NbBarre(), 2);
   EXPECT_EQ(d.Graphes[0].Barres[0].Texte, "abs");
   EXPECT_TRUE(d.Graphes[0].Moy);
-  EXPECT_DOUBLE_EQ(d.Graphes[0].BarreMoy.Valeur, MoyenneClasse(*c, 1, 1, false));
+  EXPECT_DOUBLE_EQ(d.Graphes[0].BarreMoy.Valeur, MoyenneClasse(*c, 1, 1, false, Options));
 
   // The year: one row per period, with the period's averages.
   const TFicheEleve an = CalculerFiches(*c, 4, {1}, Options, Aujourdhui)[0];
@@ -140,15 +140,15 @@ TEST(Fiches, ChiffresDuClassementEtDeLaFeuille) {
     ASSERT_EQ(static_cast<int>(fiches.size()), c.NbEleves());
     for (int i = 0; i < c.NbMatieres() + 1; ++i) {
       const int m = i == c.NbMatieres() ? 4 : i + 1;
-      const TClassement r = Classer(c, m, p, false);
+      const TClassement r = Classer(c, m, p, false, Options);
       for (std::size_t row = 0; row < r.Eleves.size(); ++row) {
         const int e = r.Eleves[row];
         const TMoyenneFiche& f = fiches[static_cast<std::size_t>(e - 1)].Moyennes[static_cast<std::size_t>(i)];
         const std::string rang = f.Rang == 0 ? "" : " " + std::to_string(f.Rang);
         const std::string absences = f.Absences == 0 ? "" : " " + std::to_string(f.Absences);
         EXPECT_EQ(rang + "|" + absences, r.Lignes[row][0] + "|" + r.Lignes[row][3]) << p << " " << m << " " << e;
-        EXPECT_EQ(f.TexteEleve, FormaterMoyenne(5, Moyenne(c, m, p, e, true)));
-        EXPECT_EQ(f.Classe, FormaterMoyenne(5, MoyenneClasse(c, m, p, true)));
+        EXPECT_EQ(f.TexteEleve, FormaterMoyenne(5, Moyenne(c, m, p, e, true, Options)));
+        EXPECT_EQ(f.Classe, FormaterMoyenne(5, MoyenneClasse(c, m, p, true, Options)));
       }
     }
   }

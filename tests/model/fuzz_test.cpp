@@ -30,7 +30,7 @@ int Defauts(const TClasse& c) {
         for (int e = 1; e <= c.NbEleves(); ++e) {
           const std::string_view note = c.Eleve(e).Note(m, p, k).Vue();
           d += note.size() > TTexteNote::Capacite;
-          d += LireNote(note).EstNote() && !std::isfinite(LireNote(note).Valeur);
+          d += LireNote(note, Options).EstNote() && !std::isfinite(LireNote(note, Options).Valeur);
         }
       }
     }

@@ -320,7 +320,7 @@ TEST(Actualisation, EtatApresLeChangement) {
 
   // TStatDevoir opened from the synthesis shows subject 1; a fourth test selects it; another
   // subject brings its own tests; the sheet's period does not move it.
-  TEtatStat d = EtatInitial(F::Devoir, *c);
+  TEtatStat d = EtatInitial(F::Devoir, *c, Options);
   EXPECT_EQ(d.Matiere * 10 + d.Devoir, 13);
   c->FixerNbDevoirs(1, 1, 4);
   EXPECT_TRUE(Actualiser(d, *c, {TCodeChangement::Devoirs, 1, 0, 0}).ListeDevoirs);
@@ -334,7 +334,7 @@ TEST(Actualisation, EtatApresLeChangement) {
 
   // TStatMoyennes follows the sheet's subject, synthesis included, and period.
   c->FixerMatiereCourante(4);
-  TEtatStat m = EtatInitial(F::Moyennes, *c);
+  TEtatStat m = EtatInitial(F::Moyennes, *c, Options);
   EXPECT_EQ(m.Matiere * 10 + m.Periode, 42);
   c->FixerPeriodeCourante(4);
   Actualiser(m, *c, {TCodeChangement::Periode, 4, 0, 0});
@@ -352,7 +352,7 @@ TEST(Actualisation, EtatApresLeChangement) {
   // After a change of the division of the year, no period past it stays shown.
   c->FixerNbPeriodes(2);
   c->FixerPeriodeCourante(3);
-  EXPECT_EQ(EtatInitial(F::Devoir, *c).Periode, 1);
+  EXPECT_EQ(EtatInitial(F::Devoir, *c, Options).Periode, 1);
   TEtatStat t = Etat(F::Devoir, 1, 3);
   Actualiser(t, *c, {TCodeChangement::Periode, 0, 0, 0});
   EXPECT_EQ(t.Periode, 1);

@@ -170,9 +170,9 @@ TEST_F(CommandesTest, FermetureDuranteUneSaisie) {
 // each step, whatever view the teacher moved to in between.
 TEST_F(CommandesTest, ChaqueCommandeAnnuleeEtRetablie) {
   auto& e = dialogues_.effets;
-  e["ModifierEleves"] = [](TClasse& c) { return ModifierEleve(c, 1, "ZOLA", "Emile", ""); };
-  e["AjouterEleve"] = [](TClasse& c) { return AjouterEleve(c, "NEUF", "Eleve", "01022012"); };
-  e["InsererEleve"] = [](TClasse& c) { return InsererEleve(c, 2, "DEUX", "Eleve", ""); };
+  e["ModifierEleves"] = [](TClasse& c) { return ModifierEleve(c, 1, "ZOLA", "Emile", "", Options); };
+  e["AjouterEleve"] = [](TClasse& c) { return AjouterEleve(c, "NEUF", "Eleve", "01022012", Options); };
+  e["InsererEleve"] = [](TClasse& c) { return InsererEleve(c, 2, "DEUX", "Eleve", "", Options); };
   e["SupprimerEleve"] = [](TClasse& c) { return SupprimerEleve(c, 3); };
   e["AjouterDevoir"] = [](TClasse& c) { return AjouterDevoir(c, "ven. 9 janv.", "1h", 2, "Bilan"); };
   e["InsererDevoir"] = [](TClasse& c) { return InsererDevoir(c, 1, [](TClasse&, int) { return true; }); };

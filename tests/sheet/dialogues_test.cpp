@@ -41,7 +41,7 @@ TEST_F(DialoguesFeuille, ElevesEtLeursLimites) {
   for (A a : {A::AjouterEleve, A::InsererEleve, A::SupprimerEleve, A::ModifierEleves, A::ParametresClasse,
               A::CoefficientsMatieres, A::Matieres, A::Classement, A::Ages, A::Anniversaires})
     EXPECT_TRUE(Actif(a)) << pf::Definition(a).Nom;
-  d_.effets["AjouterEleve"] = [](TClasse& c) { return AjouterEleve(c, "nouveau", "", ""); };
+  d_.effets["AjouterEleve"] = [](TClasse& c) { return AjouterEleve(c, "nouveau", "", "", Options); };
   d_.effets["SupprimerEleve"] = [](TClasse& c) { return SupprimerEleve(c, c.NbEleves()); };
 
   f_->Action(A::ModifierEleves)->trigger();  // nothing changed: nothing to save or to tell
@@ -133,8 +133,8 @@ TEST_F(DialoguesFeuille, ImportDesNotesEnUneEtape) {
   const std::string nom = c.NomComplet(2, true);
   d_.effets["ImporterNotes"] = [&nom](TClasse& c) {
     const TSourceNotes s = LireSourceNotes(nom + ";15\n");
-    const TChoixNotes choix = ChoixParDefaut(s);
-    return AppliquerNotes(c, ApercuNotes(c, s, choix), choix, {"d", "", 1, "quiz"});
+    const TChoixNotes choix = ChoixParDefaut(s, Options);
+    return AppliquerNotes(c, ApercuNotes(c, s, choix, Options), choix, {"d", "", 1, "quiz"});
   };
   changements_.clear();
   f_->Action(pf::TAction::ImporterNotes)->trigger();

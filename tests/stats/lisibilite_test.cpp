@@ -86,22 +86,22 @@ std::vector<std::pair<std::string, TDessin>> Dessins(const TClasse& c, bool impr
       for (const int k : {1, c.NbDevoirs(m, p)}) {
         TEtatStat e{TFenetreStat::Devoir, p, m, k};
         graphe("devoir m" + std::to_string(m) + " p" + std::to_string(p) + " k" + std::to_string(k),
-               CalculerStat02(c, e));
+               CalculerStat02(c, e, Options));
       }
   for (int m = 1; m <= 4; ++m)
     for (int p = 1; p <= 4; ++p)
       graphe("moyennes m" + std::to_string(m) + " p" + std::to_string(p),
-             CalculerStat03(c, TEtatStat{TFenetreStat::Moyennes, p, m}));
+             CalculerStat03(c, TEtatStat{TFenetreStat::Moyennes, p, m}, Options));
   for (int m = 1; m <= c.NbMatieres(); ++m)
     for (int p = 1; p <= 5; ++p)
       for (const int eleve : {0, 1, dernier}) {
         TEtatStat e{TFenetreStat::Evolution, p, m, 0, eleve};
         graphe("evolution m" + std::to_string(m) + " p" + std::to_string(p) + " e" + std::to_string(eleve),
-               CalculerStat01(c, e));
+               CalculerStat01(c, e, Options));
       }
   for (const int eleve : {0, 1, dernier}) {
     auto t = std::make_shared<controles::TTableau>();
-    AppliquerTableau(CalculerStat04(c, TEtatStat{TFenetreStat::Bilan, 4, 1, 0, eleve}), *t);
+    AppliquerTableau(CalculerStat04(c, TEtatStat{TFenetreStat::Bilan, 4, 1, 0, eleve}, Options), *t);
     if (impression) t->CopierPourImpression(controles::TTableau(*t));
     t->NoirBlanc = noirBlanc;
     r.emplace_back("bilan e" + std::to_string(eleve), [t](plateforme::TCanevas& cv, const QRect& z) {
