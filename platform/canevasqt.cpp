@@ -230,6 +230,15 @@ void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
     p_.drawRect(x1, y1, x2 - x1, y2 - y1);
   }
   if (StylePlume() == TStylePlume::Aucun) return;
+  if (StylePlume() == TStylePlume::Plein && LargeurPlume() == 1 && PixelsDirects()) {
+    // Its four sides as rows and columns of pixels, as lines are.
+    const QColor c = Couleur(CouleurPlume());
+    p_.fillRect(x1, y1, x2 - x1, 1, c);
+    p_.fillRect(x1, y2 - 1, x2 - x1, 1, c);
+    p_.fillRect(x1, y1, 1, y2 - y1, c);
+    p_.fillRect(x2 - 1, y1, 1, y2 - y1, c);
+    return;
+  }
   AppliquerPlume();
   p_.setBrush(Qt::NoBrush);
   // The outline lies inside the rectangle, its last row and column excluded.
