@@ -57,7 +57,7 @@ exemple: build
 
 # clang-tidy over the program's folders (not tests/ nor bench/). TIDY_CHECKS narrows the checks:
 # CI leaves out the path-sensitive analyser, which takes four times as long as the rest.
-TIDY_DOSSIERS := model|platform|document|controls|print|classeur|sheet|dialogs|stats|app|cli|examples
+TIDY_DOSSIERS := fichiers|model|platform|document|controls|print|classeur|sheet|dialogs|stats|app|cli|examples
 TIDY_CHECKS ?=
 lint: build
 	@run-clang-tidy -j $(JOBS) -quiet -p $(BUILD) $(if $(TIDY_CHECKS),-checks='$(TIDY_CHECKS)') \

@@ -13,6 +13,7 @@
 #include "platform/association.h"
 #include "platform/lignecommande.h"
 #include "platform/messages.h"
+#include "platform/profil.h"
 
 // Resources of a static library are registered by hand, from outside any namespace.
 static void InitialiserRessources() { Q_INIT_RESOURCE(icons); }
@@ -84,6 +85,7 @@ int Demarrer(int argc, char** argv) {
                       pf::BoiteMessage(QString::fromStdString(texte), g);
                     },
                     [] { pf::Bip(); }});
+  pf::RemplacerAvertissementProfil([](const std::string& texte) { Alerter(TGenreAlerte::Avertissement, texte); });
   QApplication::setApplicationName(QStringLiteral("CALEVRIN"));
   QGuiApplication::setDesktopFileName(QStringLiteral("calevrin"));
   const std::string programme = pf::CheminProgramme();

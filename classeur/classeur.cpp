@@ -13,10 +13,10 @@
 #include <string_view>
 #include <vector>
 
+#include "fichiers/ecriture.h"
+#include "fichiers/lecture.h"
 #include "model/cp1252.h"
-#include "model/ecriture.h"
 #include "model/erreurs.h"
-#include "model/fichierclasse.h"
 #include "model/formatage.h"
 #include "model/moyennes.h"
 #include "model/version.h"

@@ -15,6 +15,7 @@
 #include "cli/notes.h"
 #include "cli/nouvelle.h"
 #include "cli/statistiques.h"
+#include "fichiers/ecriture.h"
 #include "model/classe.h"
 #include "model/cp1252.h"
 #include "model/dates.h"

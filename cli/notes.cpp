@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/entree.h"
+#include "fichiers/lecture.h"
 #include "model/cp1252.h"
 #include "model/dates.h"
 #include "model/erreurs.h"

@@ -7,8 +7,8 @@
 #include <ostream>
 
 #include "cli/entree.h"
+#include "fichiers/ecriture.h"
 #include "model/cp1252.h"
-#include "model/ecriture.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
 #include "model/importliste.h"

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "cli/pdf.h"
-#include "model/ecriture.h"
+#include "fichiers/ecriture.h"
 #include "model/erreurs.h"
 #include "platform/imprimantes.h"
 #include "print/controlesstat.h"

@@ -12,8 +12,8 @@
 #include <memory>
 #include <ostream>
 
+#include "fichiers/ecriture.h"
 #include "model/classe.h"
-#include "model/ecriture.h"
 #include "model/erreurs.h"
 #include "platform/canevasqt.h"
 #include "platform/chemins.h"

@@ -19,40 +19,88 @@ int PlusLarge(pf::TCanevas& c, const std::vector<QString>& textes) {
   return l;
 }
 
-}  // namespace
-
-double AjusterTaille(pf::TCanevas& c, const std::vector<QString>& textes, int largeur, double plancher) {
-  const double depart = c.Police().Taille;
-  const int l = PlusLarge(c, textes);
-  if (l <= largeur || depart <= plancher) return depart;
-  // Widths grow about in proportion to the size: the first guess is near, a few steps finish.
-  double t = std::max(plancher, std::floor(depart * std::max(largeur, 0) / l));
-  c.FixerTaillePolice(t);
-  while (t > plancher && PlusLarge(c, textes) > largeur) {
-    t = std::max(plancher, t - 1);
-    c.FixerTaillePolice(t);
+// The largest n from bas to haut for which tient(n), tient(bas) being taken as true and tient
+// growing false with n; the search starts from a guess. Every probe measures a new text or a
+// new size, which the canvas shapes: from a good guess two or three probes find the answer
+// where halving the whole range takes six or seven.
+template <class T, class F>
+T PlusGrandQuiTient(T bas, T haut, T estimation, F tient) {
+  const T n = std::clamp(estimation, bas, haut);
+  if (n > bas && !tient(n)) {
+    // Down by growing steps from the guess, to the first size that fits.
+    T faux = n;
+    for (T pas = 1;; pas *= 2) {
+      const T k = faux - pas;
+      if (k <= bas) break;
+      if (tient(k)) {
+        bas = k;
+        break;
+      }
+      faux = k;
+    }
+    haut = faux - 1;
+  } else {
+    T vrai = n;
+    for (T pas = 1;; pas *= 2) {
+      const T k = vrai + pas;
+      if (k > haut) break;
+      if (!tient(k)) {
+        haut = k - 1;
+        break;
+      }
+      vrai = k;
+    }
+    bas = vrai;
   }
-  return t;
-}
-
-double AjusterTaille(pf::TCanevas& c, const QString& texte, int largeur, double plancher) {
-  return AjusterTaille(c, std::vector<QString>{texte}, largeur, plancher);
-}
-
-QString Elider(pf::TCanevas& c, const QString& texte, int largeur) {
-  if (c.LargeurTexte(texte) <= largeur) return texte;
-  const QString points = QStringLiteral("…");
-  if (c.LargeurTexte(points) > largeur) return {};
-  // The longest beginning that fits, by halves: texts are short, measures are not free.
-  qsizetype bas = 0, haut = texte.size() - 1;
   while (bas < haut) {
-    const qsizetype milieu = (bas + haut + 1) / 2;
-    if (c.LargeurTexte(Debut(texte, milieu) + points) <= largeur)
+    const T milieu = bas + (haut - bas + 1) / 2;
+    if (tient(milieu))
       bas = milieu;
     else
       haut = milieu - 1;
   }
-  return Debut(texte, bas) + points;
+  return bas;
+}
+
+}  // namespace
+
+double PlusGrandeTaille(pf::TCanevas& c, int largeur, double plancher, const std::function<int()>& mesure) {
+  const double depart = c.Police().Taille;
+  const int l = mesure();
+  if (l <= largeur || depart <= plancher) return depart;
+  // Widths grow about in proportion to the size: the first guess is near.
+  const auto tient = [&](long taille) {
+    c.FixerTaillePolice(static_cast<double>(taille));
+    return mesure() <= largeur;
+  };
+  const long bas = std::lround(plancher);
+  const long haut = std::max(bas, static_cast<long>(std::ceil(depart)) - 1);
+  const long estimation = static_cast<long>(std::floor(depart * std::max(largeur, 0) / l));
+  const long t = PlusGrandQuiTient(bas, haut, estimation, tient);
+  c.FixerTaillePolice(static_cast<double>(t));
+  return static_cast<double>(t);
+}
+
+double AjusterTaille(pf::TCanevas& c, const std::vector<QString>& textes, int largeur, double plancher) {
+  return PlusGrandeTaille(c, largeur, plancher, [&] { return PlusLarge(c, textes); });
+}
+
+double AjusterTaille(pf::TCanevas& c, const QString& texte, int largeur, double plancher) {
+  return PlusGrandeTaille(c, largeur, plancher, [&] { return c.LargeurTexte(texte); });
+}
+
+QString Elider(pf::TCanevas& c, const QString& texte, int largeur) {
+  const int l = c.LargeurTexte(texte);
+  if (l <= largeur) return texte;
+  const QString points = QStringLiteral("…");
+  const int lp = c.LargeurTexte(points);
+  if (lp > largeur) return {};
+  // Characters are about as wide as one another: the share of the text that fits is near.
+  const qsizetype estimation = texte.size() * (largeur - lp) / std::max(l, 1);
+  const qsizetype n = PlusGrandQuiTient<qsizetype>(0, texte.size() - 1, estimation, [&](qsizetype k) {
+    return c.LargeurTexte(Debut(texte, k) + points) <= largeur;
+  });
+  return Debut(texte, n) + points;
 }
 
 QString Ajuster(pf::TCanevas& c, const QString& texte, int largeur, double plancher) {

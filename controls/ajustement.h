@@ -4,6 +4,7 @@
 // nothing is ever drawn over its neighbour or outside the control.
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -22,8 +23,11 @@ inline double Plancher(double taille) {
   return p < 1 ? 1 : p;
 }
 
-// The largest whole size from the canvas font's size down to plancher at which the widest of
-// the texts is at most largeur wide; the canvas font is left at that size.
+// The largest whole size from the canvas font's size down to plancher at which mesure (a
+// width measured in the canvas font) is at most largeur; the canvas font is left at that size.
+double PlusGrandeTaille(pf::TCanevas& c, int largeur, double plancher, const std::function<int()>& mesure);
+
+// The same for the widest of the texts.
 double AjusterTaille(pf::TCanevas& c, const std::vector<QString>& textes, int largeur, double plancher);
 double AjusterTaille(pf::TCanevas& c, const QString& texte, int largeur, double plancher);
 

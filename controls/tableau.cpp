@@ -177,15 +177,8 @@ TTableau::Colonnes TTableau::Largeurs(pf::TCanevas& c, int W, int largeurCol) co
   }
 
   if (total > W) {
-    const double plancher = Plancher(taille);
-    double t = std::max(plancher, std::floor(taille * W / total));
-    c.FixerTaillePolice(t);
-    total = besoins(besoin);
-    while (total > W && t > plancher) {
-      t = std::max(plancher, t - 1);
-      c.FixerTaillePolice(t);
-      total = besoins(besoin);
-    }
+    PlusGrandeTaille(c, W, Plancher(taille), [&] { return besoins(besoin); });
+    total = besoins(besoin);  // the last size tried may not be the one kept
   }
   r.rognees = total > W;
   r.debut[1] = 0;

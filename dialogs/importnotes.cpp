@@ -19,10 +19,10 @@
 
 #include "dialogs/composants.h"
 #include "dialogs/resultats.h"
+#include "fichiers/lecture.h"
 #include "model/cp1252.h"
 #include "model/dates.h"
 #include "model/erreurs.h"
-#include "model/fichierclasse.h"
 #include "platform/messages.h"
 #include "platform/pressepapiers.h"
 

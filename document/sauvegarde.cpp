@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "document/documentclasse.h"
-#include "model/ecriture.h"
+#include "fichiers/ecriture.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
 #include "model/options.h"

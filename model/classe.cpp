@@ -5,6 +5,7 @@
 #include <ctime>
 #include <memory>
 
+#include "fichiers/ecriture.h"
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
 

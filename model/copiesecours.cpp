@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "model/ecriture.h"
+#include "fichiers/ecriture.h"
+#include "fichiers/lecture.h"
 #include "model/erreurs.h"
 
 namespace calevrin {

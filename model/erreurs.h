@@ -1,27 +1,15 @@
 #pragma once
-// Failures of the class document. Messages are UTF-8, like the paths they quote.
+// Failures of the class document: those of its files, and what a file holds that is no class.
 
-#include <stdexcept>
-#include <string>
 #include <string_view>
+
+#include "fichiers/erreurs.h"
 
 namespace calevrin {
 
-class EErreurClasse : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+// One type with the file layer's, so that one handler around a load or a save catches both.
+using EErreurClasse = EErreurFichier;
 
-// "%s" in a message is replaced by the argument, the way the program's messages are built.
-std::string Formater(std::string_view modele, std::string_view argument);
-
-inline constexpr std::string_view MsgOuverture = "Impossible d'ouvrir le fichier %s";
-inline constexpr std::string_view MsgLecture = "Erreur de lecture du flux";
-inline constexpr std::string_view MsgCreation = "Impossible de créer le fichier %s";
-inline constexpr std::string_view MsgPasFichierOrdinaire =
-    "Impossible de créer le fichier %s : ce n'est pas un fichier ordinaire";
-inline constexpr std::string_view MsgProtege = "Le fichier %s est protégé en écriture ; il n'est pas remplacé";
-inline constexpr std::string_view MsgExisteDeja = "Le fichier %s existe déjà ; il n'est pas remplacé";
 inline constexpr std::string_view MsgPasFichierClasse = "Le fichier %s n'est pas un fichier classe";
 inline constexpr std::string_view MsgPasListeEleves = "Le fichier %s n'est pas une liste d'élèves";
 

@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "model/ecriture.h"
-
 namespace calevrin {
 
 class TClasse;
@@ -39,9 +37,5 @@ inline constexpr std::uint64_t TailleMaxFichierClasse = 1 << 20;
 std::uint64_t LireImageFichier(const std::string& chemin, TImage& image);
 // "Le fichier X est tronqué : N octets au lieu de 76632".
 std::string MessageTronque(const std::string& chemin, std::uint64_t taille);
-
-// A small text file (a list of students) read whole; a file that is not a regular file or is
-// larger than maximum is refused with messageRefus (one %s for the path). Throws EErreurClasse.
-std::string LireFichierTexte(const std::string& chemin, std::uint64_t maximum, std::string_view messageRefus);
 
 }  // namespace calevrin

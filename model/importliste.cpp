@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <optional>
 
+#include "fichiers/lecture.h"
 #include "model/cp1252.h"
 #include "model/dates.h"
 #include "model/erreurs.h"
-#include "model/fichierclasse.h"
 
 namespace calevrin {
 

@@ -7,8 +7,8 @@
 #include <charconv>
 #include <filesystem>
 
+#include "fichiers/lecture.h"
 #include "model/erreurs.h"
-#include "model/fichierclasse.h"
 
 namespace calevrin {
 

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "model/ecriture.h"
-#include "model/erreurs.h"
+#include "fichiers/ecriture.h"
+#include "fichiers/erreurs.h"
 #include "platform/processus.h"
 #include "platform/profil.h"
 
@@ -28,7 +28,7 @@ bool EcrireTexte(const fs::path& p, const std::string& texte) {
   fs::create_directories(p.parent_path(), ec);
   try {
     EcrireFichierAtomique(p.string(), texte);
-  } catch (const EErreurClasse&) {
+  } catch (const EErreurFichier&) {
     return false;
   }
   return true;

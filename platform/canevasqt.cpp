@@ -1,11 +1,26 @@
 #include "platform/canevasqt.h"
 
 #include <QHash>
+#include <QPaintEngine>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/cachetables.h"
 
 namespace calevrin::plateforme {
+
+namespace {
+
+// What the pictures of texts may take together, and the smallest line height kept as one:
+// small glyphs come from Qt's glyph cache about as fast as from a picture.
+constexpr qsizetype MaxOctetsImages = qsizetype{32} << 20;
+constexpr int HauteurMinImage = 32;
+constexpr int TailleMaxGlyphesQt = 64;
+qsizetype octetsImages = 0;
+
+}  // namespace
+
+TCanevasQt::TImageTexte::~TImageTexte() { octetsImages -= image.sizeInBytes(); }
 
 QColor TCanevasQt::Couleur(TCouleurRGB c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
@@ -77,9 +92,9 @@ void TCanevasQt::Hachurer(int x1, int y1, int x2, int y2) {
   cacheValide_ = false;  // restore() took the font back
 }
 
-// Texts laid out once are kept between paints, with their width: a sheet writes the same few
+// Texts measured once are kept between paints, with their width: a sheet writes the same few
 // hundred texts at every paint, and shaping them is most of its cost.
-const TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
+TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
   Metriques();
   // One table per font and device resolution (a printer page is not the screen): a sheet
   // switches between a few fonts at every paint, and must not lose its texts each time.
@@ -94,28 +109,80 @@ const TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
   }
   auto it = cache->find(texte);
   if (it == cache->end()) {
-    TTexte t{QStaticText(texte), metriques_->horizontalAdvance(texte)};
-    t.statique.setTextFormat(Qt::PlainText);
-    t.statique.prepare(QTransform(), font_);
+    TTexte t;
+    t.largeur = metriques_->horizontalAdvance(texte);
     it = cache->insert(texte, t);
   }
   return *it;
 }
 
+const QStaticText& TCanevasQt::Statique(TTexte& t, const QString& texte) {
+  if (!t.statique) {
+    t.statique.emplace(texte);
+    t.statique->setTextFormat(Qt::PlainText);
+    t.statique->prepare(QTransform(), font_);
+  }
+  return *t.statique;
+}
+
+// A raster device at its own scale, where a picture or a filled rectangle gives the pixels a
+// text or a line would: not a printer, a PDF, a high-density screen nor the scaled preview.
+bool TCanevasQt::PixelsDirects() const {
+  const QPaintEngine* moteur = p_.paintEngine();
+  if (!moteur || moteur->type() != QPaintEngine::Raster || p_.device()->devicePixelRatio() != 1) return false;
+  const QTransform t = p_.deviceTransform();
+  return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
+}
+
+const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte) {
+  const TCouleurRGB couleur = Police().Couleur;
+  if (t.image && t.image->couleur == couleur) return t.image.get();
+  // Below the size Qt keeps glyphs for, the first time the text is drawn directly: a window
+  // being resized shows each size once. Above it Qt draws every glyph's outline each time, as
+  // slow as making the picture.
+  const bool contours = font_.pixelSize() > TailleMaxGlyphesQt;
+  if ((++t.traces < 2 && !contours) || !Police().Pixels || metriques_->height() < HauteurMinImage || mesure_ ||
+      !PixelsDirects())
+    return nullptr;
+  // Glyphs may stand out of their advance (italics, accents): the picture holds their ink.
+  const int ascent = metriques_->ascent();
+  const QRect boite =
+      metriques_->boundingRect(texte).united(QRect(0, -ascent, t.largeur, metriques_->height())).adjusted(-1, -1, 1, 1);
+  if (octetsImages + qsizetype{4} * boite.width() * boite.height() > MaxOctetsImages) return nullptr;
+  auto im = std::make_shared<TImageTexte>();
+  im->image = QImage(boite.size(), QImage::Format_ARGB32_Premultiplied);
+  im->image.fill(Qt::transparent);
+  im->origine = QPoint(-boite.left(), -boite.top() - ascent);
+  im->couleur = couleur;
+  QPainter q(&im->image);
+  q.setRenderHints(p_.renderHints());
+  q.setFont(font_);
+  q.setPen(Couleur(couleur));
+  q.drawText(QPoint(-boite.left(), -boite.top()), texte);
+  q.end();
+  octetsImages += im->image.sizeInBytes();
+  t.image = std::move(im);
+  return t.image.get();
+}
+
 void TCanevasQt::TexteSortie(int x, int y, const QString& texte) {
-  const TTexte& t = Prepare(texte);
+  TTexte& t = Prepare(texte);
   const int l = t.largeur;
   if (Alignement() == TAlignement::Centre) x -= l / 2;
   if (Alignement() == TAlignement::Droite) x -= l;
   if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, metriques_->height()))) return;
   if (StyleBrosse() == TStyleBrosse::Plein) p_.fillRect(x, y, l, metriques_->height(), Couleur(CouleurBrosse()));
+  if (const TImageTexte* im = Image(t, texte)) {
+    p_.drawImage(x - im->origine.x(), y - im->origine.y(), im->image);
+    return;
+  }
   p_.setPen(Couleur(Police().Couleur));
   // Qt draws a static text's underline without the painter's translation (a child window, a
   // preview page): underlined texts take the slower way, placed by their baseline.
   if (font_.underline())
     p_.drawText(QPoint(x, y + metriques_->ascent()), texte);
   else
-    p_.drawStaticText(x, y, t.statique);  // placed by its top, as the program's texts are
+    p_.drawStaticText(x, y, Statique(t, texte));  // placed by its top, as the program's texts are
 }
 
 void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) {
@@ -169,8 +236,22 @@ void TCanevasQt::RemplirRectangle(int x1, int y1, int x2, int y2) {
   p_.drawRect(x1, y1, x2 - x1, y2 - y1);
 }
 
+// Filling the pixels is several times quicker than stroking them; a printer or a PDF keeps
+// real lines.
+bool TCanevasQt::LigneParRemplissage(int x1, int y1, int x2, int y2) {
+  if (StylePlume() != TStylePlume::Plein || LargeurPlume() != 1 || (x1 != x2 && y1 != y2) || !PixelsDirects())
+    return false;
+  // The end point excluded, whichever way the line goes.
+  const int fx = x2 > x1 ? x2 - 1 : x2 < x1 ? x2 + 1 : x2;
+  const int fy = y2 > y1 ? y2 - 1 : y2 < y1 ? y2 + 1 : y2;
+  p_.fillRect(QRect(QPoint(std::min(x1, fx), std::min(y1, fy)), QPoint(std::max(x1, fx), std::max(y1, fy))),
+              Couleur(CouleurPlume()));
+  return true;
+}
+
 void TCanevasQt::Ligne(int x1, int y1, int x2, int y2) {
   if (StylePlume() == TStylePlume::Aucun || (x1 == x2 && y1 == y2)) return;
+  if (LigneParRemplissage(x1, y1, x2, y2)) return;
   AppliquerPlume();
   // Through pixel centres, the end point excluded as the program's line rule has it: a
   // square cap on the last included pixel covers exactly [x1, x2) for straight lines.

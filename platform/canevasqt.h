@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QRegion>
 #include <QStaticText>
@@ -40,11 +41,26 @@ class TCanevasQt : public TCanevas {
   // Fonts and their metrics are built once per change of font: a sheet writes a thousand texts.
   const QFontMetrics& Metriques();
   const QPaintDevice* Appareil() const { return mesure_ ? mesure_ : p_.device(); }
-  struct TTexte {
-    QStaticText statique;
-    int largeur;
+  // A text already drawn once at a large size, kept as a picture: shaping and rasterising
+  // big glyphs again at every paint is most of what a full-screen graph or table costs.
+  struct TImageTexte {
+    QImage image;
+    QPoint origine;  // where the text's top-left corner lies in the picture
+    TCouleurRGB couleur = 0;
+    ~TImageTexte();
   };
-  const TTexte& Prepare(const QString& texte);
+  struct TTexte {
+    std::optional<QStaticText> statique;  // laid out only once drawn: most measured texts never are
+    int largeur = 0;
+    int traces = 0;
+    std::shared_ptr<const TImageTexte> image;
+  };
+  TTexte& Prepare(const QString& texte);
+  const QStaticText& Statique(TTexte& t, const QString& texte);
+  bool PixelsDirects() const;
+  const TImageTexte* Image(TTexte& t, const QString& texte);
+  // A straight solid line one pixel wide, as the rectangle of pixels it covers.
+  bool LigneParRemplissage(int x1, int y1, int x2, int y2);
   void AppliquerPlume();
   void AppliquerBrosse();
   void Hachurer(int x1, int y1, int x2, int y2);

@@ -1,7 +1,7 @@
 #include "platform/fichiers.h"
 
-#include "model/ecriture.h"
-#include "model/erreurs.h"
+#include "fichiers/ecriture.h"
+#include "fichiers/erreurs.h"
 
 namespace calevrin::plateforme {
 
@@ -9,7 +9,7 @@ QString EcrireFichier(const QString& chemin, const QByteArray& octets) {
   try {
     EcrireFichierAtomique(chemin.toStdString(), reinterpret_cast<const std::uint8_t*>(octets.constData()),
                           static_cast<std::size_t>(octets.size()));
-  } catch (const EErreurClasse& e) {
+  } catch (const EErreurFichier& e) {
     return QString::fromUtf8(e.what());
   }
   return {};

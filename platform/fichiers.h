@@ -1,5 +1,5 @@
 #pragma once
-// The model's atomic writer for the windows: an export is rendered into memory first, then
+// The atomic writer for the windows: an export is rendered into memory first, then
 // written whole or not at all, never through a FIFO or a device.
 
 #include <QByteArray>

@@ -5,12 +5,12 @@
 
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
-#include "model/alertes.h"
-#include "model/ecriture.h"
-#include "model/erreurs.h"
-#include "model/fichierclasse.h"
+#include "fichiers/ecriture.h"
+#include "fichiers/erreurs.h"
+#include "fichiers/lecture.h"
 
 namespace calevrin::plateforme {
 
@@ -52,6 +52,11 @@ bool MemeFichier(const TFichierIni& f, const struct stat& st) {
          f.mtime.tv_sec == st.st_mtim.tv_sec && f.mtime.tv_nsec == st.st_mtim.tv_nsec;
 }
 
+TAvertissementProfil& Avertissement() {
+  static TAvertissementProfil avertir;
+  return avertir;
+}
+
 // Loading the options reads some seventy keys: the parsed file is kept between calls.
 std::map<std::string, TFichierIni>& Cache() {
   static std::map<std::string, TFichierIni> cache;
@@ -78,10 +83,10 @@ TFichierIni& Charge(const std::string& chemin) {
   std::string texte;
   try {
     texte = LireFichierTexte(chemin, TailleMaxProfil, MsgProfilRefuse);
-  } catch (const EErreurClasse& e) {
+  } catch (const EErreurFichier& e) {
     f.refuse = true;
     static std::set<std::string> avertis;
-    if (avertis.insert(chemin).second) Alerter(TGenreAlerte::Avertissement, e.what());
+    if (avertis.insert(chemin).second && Avertissement()) Avertissement()(e.what());
   }
   std::size_t debut = 0;
   while (debut < texte.size()) {
@@ -155,6 +160,11 @@ std::string LireProfil(const std::string& section, const std::string& cle, const
 
 bool ProfilRefuse(const std::string& fichier) { return Charge(fichier).refuse; }
 
+TAvertissementProfil RemplacerAvertissementProfil(TAvertissementProfil avertir) {
+  std::swap(avertir, Avertissement());
+  return avertir;
+}
+
 bool EcrireProfils(const std::vector<TEntreeProfil>& entrees, const std::string& fichier) {
   TFichierIni f = Charge(fichier);
   if (f.refuse) return false;
@@ -190,7 +200,7 @@ bool EcrireProfils(const std::vector<TEntreeProfil>& entrees, const std::string&
   for (const std::string& l : f.lignes) texte += l + fin_ligne;
   try {
     EcrireFichierAtomique(fichier, texte);
-  } catch (const EErreurClasse&) {
+  } catch (const EErreurFichier&) {
     return false;
   }
   if (struct stat st{}; ::stat(fichier.c_str(), &st) == 0) {

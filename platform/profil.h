@@ -3,6 +3,7 @@
 // in place, every other line kept, the file created when missing.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,5 +31,10 @@ inline constexpr std::uint64_t TailleMaxProfil = 1 << 20;
 // True when the file is there but is not a regular file of at most TailleMaxProfil bytes: it is
 // then read as empty (the first time with a warning) and never written over.
 bool ProfilRefuse(const std::string& fichier);
+
+// Where that warning goes (the application shows it in a message box); nowhere until one is
+// installed. Returns the previous one.
+using TAvertissementProfil = std::function<void(const std::string& texteUtf8)>;
+TAvertissementProfil RemplacerAvertissementProfil(TAvertissementProfil avertir);
 
 }  // namespace calevrin::plateforme

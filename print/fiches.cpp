@@ -9,8 +9,8 @@
 
 #include "controls/graphe.h"
 #include "controls/tableau.h"
+#include "fichiers/ecriture.h"
 #include "model/dates.h"
-#include "model/ecriture.h"
 #include "model/erreurs.h"
 #include "platform/canevasqt.h"
 #include "platform/imprimantes.h"

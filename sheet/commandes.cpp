@@ -16,10 +16,10 @@
 #include <QUndoStack>
 #include <filesystem>
 
+#include "fichiers/ecriture.h"
 #include "model/alertes.h"
 #include "model/cp1252.h"
 #include "model/dates.h"
-#include "model/ecriture.h"
 #include "model/edition.h"
 #include "model/erreurs.h"
 #include "model/moyennes.h"

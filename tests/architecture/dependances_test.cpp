@@ -34,21 +34,24 @@ std::string Dossier(const std::string& chemin) { return chemin.substr(0, chemin.
 
 const TTable& Permis() {
   static const TTable permis = {
-      {"model", {}},
-      {"platform", {{"model"}}},  // the file writer and reader, and the alerts they raise
-      {"document", {{"model"}}},
-      {"controls", {{"platform"}}},
+      {"fichiers", {}},
+      {"model", {{"fichiers"}}},
+      {"platform", {{"fichiers"}}},
+      {"document", {{"model", "fichiers"}}},
+      {"controls", {{"platform", "fichiers"}}},
       // the print dialog draws a copy of a graph or table; the report pages draw the model's figures
-      {"print", {{"controls", "platform", "model"}}},
-      {"classeur", {{"model"}}},
-      {"sheet", {{"controls", "print", "platform", "document", "model"}}},
-      {"dialogs", {{"controls", "print", "platform", "document", "model"}}},
-      {"stats", {{"controls", "print", "platform", "document", "model"}}},
-      {"app", {{"sheet", "dialogs", "stats", "classeur", "controls", "print", "platform", "document", "model"}}},
+      {"print", {{"controls", "platform", "model", "fichiers"}}},
+      {"classeur", {{"model", "fichiers"}}},
+      {"sheet", {{"controls", "print", "platform", "document", "model", "fichiers"}}},
+      {"dialogs", {{"controls", "print", "platform", "document", "model", "fichiers"}}},
+      {"stats", {{"controls", "print", "platform", "document", "model", "fichiers"}}},
+      {"app",
+       {{"sheet", "dialogs", "stats", "classeur", "controls", "print", "platform", "document", "model", "fichiers"}}},
       // The tool reads the configuration with the program's own Qt-free reader and prints the
       // sheet through the sheet's painter.
-      {"cli", {{"model", "classeur", "print", "controls", "platform"}, {"app/options.h", "sheet/peintre.h"}}},
-      {"examples", {{"model"}}},
+      {"cli",
+       {{"model", "classeur", "print", "controls", "platform", "fichiers"}, {"app/options.h", "sheet/peintre.h"}}},
+      {"examples", {{"model", "fichiers"}}},
       {"help", {}},
       {"packaging", {}},
   };
@@ -161,9 +164,12 @@ TTable TableDuReadme(const fs::path& readme) {
 
 TEST(Dependances, UneInclusionInterditeEstVue) {
   const std::vector<std::string> fautes = Violations({
-      {"model/moyennes.cpp", "app/options.h"},        // the bottom knows nothing above it
-      {"model/moyennes.cpp", "platform/texte.h"},     // nor its neighbour
-      {"sheet/feuille.cpp", "dialogs/composants.h"},  // windows never over each other
+      {"model/moyennes.cpp", "app/options.h"},         // the bottom knows nothing above it
+      {"model/moyennes.cpp", "platform/texte.h"},      // nor its neighbour
+      {"platform/profil.cpp", "model/alertes.h"},      // the model and platform/ neither way
+      {"fichiers/ecriture.cpp", "model/erreurs.h"},    // the very bottom knows no one
+      {"platform/profil.cpp", "fichiers/ecriture.h"},  // allowed: everyone writes through it
+      {"sheet/feuille.cpp", "dialogs/composants.h"},   // windows never over each other
       {"stats/stat01.cpp", "sheet/peintre.h"},
       {"cli/entree.cpp", "app/options.h"},  // allowed: the Qt-free reader
       {"cli/pdf.cpp", "dialogs/composants.h"},
@@ -179,6 +185,8 @@ TEST(Dependances, UneInclusionInterditeEstVue) {
   EXPECT_EQ(fautes, (std::vector<std::string>{
                         "model/moyennes.cpp inclut app/options.h",
                         "model/moyennes.cpp inclut platform/texte.h",
+                        "platform/profil.cpp inclut model/alertes.h",
+                        "fichiers/ecriture.cpp inclut model/erreurs.h",
                         "sheet/feuille.cpp inclut dialogs/composants.h",
                         "stats/stat01.cpp inclut sheet/peintre.h",
                         "cli/pdf.cpp inclut dialogs/composants.h",

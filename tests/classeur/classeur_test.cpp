@@ -17,9 +17,9 @@
 #include "tests/classeur/lectureclasseur.h"
 #include "tests/common/cli.h"
 #include "tests/common/disqueplein.h"
+#include "tests/common/erreur.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
-#include "tests/model/erreur.h"
 
 using namespace calevrin;
 using test::TCellule;

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/ecriture.h"
+#include "fichiers/ecriture.h"
 #include "tests/common/cli.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"

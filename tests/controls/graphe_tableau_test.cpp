@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QPoint>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <set>
 
+#include "controls/ajustement.h"
 #include "controls/graphe.h"
 #include "controls/tableau.h"
 #include "platform/canevasenregistreur.h"
@@ -270,6 +273,61 @@ TEST(GrapheEtTableau, TextesTropLargesReduitsPuisElides) {
       EXPECT_TRUE(!a.Cadre && a.Police.Taille < 15);
     }
   EXPECT_TRUE(calevrin::test::Chevauchements(ct, QRect(0, 0, 600, 200)).empty());
+}
+
+// Widths as a hinted font gives them, not proportional to the size: some sizes are wider than
+// their share, others narrower, and "i" narrower than "W". Counts the sizes measured, each a shaping on screen.
+class TMesuresHintees : public TCanevasEnregistreur {
+ public:
+  std::set<double> tailles;
+  int LargeurTexte(const QString& texte) override {
+    const double t = Police().Taille;
+    tailles.insert(t);
+    int l = 0;
+    for (const QChar ch : texte)
+      l += static_cast<int>(std::ceil(t * (ch == QLatin1Char('i') ? 0.25 : 0.6))) + 2 * (t >= 30);
+    return l;
+  }
+};
+
+TEST(GrapheEtTableau, AjustementAuPlusGrandQuiTientEnPeuDEssais) {
+  const QString texte = QStringLiteral("Moyenne iii de la classe : 12.5 sur vingt, iiii");
+  for (int largeur = 0; largeur <= 1400; largeur += 7) {
+    TMesuresHintees c;
+    calevrin::plateforme::TPolice f;
+    f.Taille = 48;
+    c.FixerPolice(f);
+    const double t = AjusterTaille(c, texte, largeur, 10);
+    // Brute force: the largest size down to the floor that fits, else the floor.
+    double attendue = 10;
+    for (int k = 48; k >= 10; --k) {
+      c.FixerTaillePolice(k);
+      if (c.LargeurTexte(texte) <= largeur) {
+        attendue = k;
+        break;
+      }
+    }
+    ASSERT_EQ(t, attendue) << largeur;
+    c.FixerTaillePolice(48);
+    c.tailles.clear();
+    AjusterTaille(c, texte, largeur, 10);
+    EXPECT_LE(c.tailles.size(), 5u) << largeur;  // the size asked, then four at most
+
+    // The longest beginning that fits with its "…", the blanks before it dropped.
+    const QString e = Elider(c, texte, largeur);
+    qsizetype n = texte.size();
+    if (c.LargeurTexte(texte) > largeur) {
+      n = -1;
+      for (qsizetype k = texte.size() - 1; k >= 0 && n < 0; --k)
+        if (c.LargeurTexte(texte.left(k).trimmed() + QStringLiteral("…")) <= largeur) n = k;
+    }
+    if (n == texte.size())
+      EXPECT_EQ(e, texte);
+    else if (n < 0)
+      EXPECT_TRUE(e.isEmpty()) << largeur;
+    else
+      EXPECT_EQ(e, texte.left(n).trimmed() + QStringLiteral("…")) << largeur;
+  }
 }
 
 TEST(GrapheEtTableau, CourbeDeTendance) {

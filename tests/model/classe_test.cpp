@@ -11,8 +11,8 @@
 #include "model/erreurs.h"
 #include "model/fichierclasse.h"
 #include "tests/common/disqueplein.h"
+#include "tests/common/erreur.h"
 #include "tests/common/tempdir.h"
-#include "tests/model/erreur.h"
 
 using namespace calevrin;
 namespace fs = std::filesystem;

@@ -125,3 +125,101 @@ TEST(Canevas, DeuxCanevasEtPlusDePolicesQueLeCache) {
   second.FixerPolice(p20);
   EXPECT_NEAR(second.LargeurTexte(QStringLiteral("MMMMMMMMMM")), 2 * l20, 4);
 }
+
+TEST(Canevas, GrandsTextesEnImageEtTraitsRemplisCommeDessinesParQt) {
+  // Straight lines, each way, give the pixels of the stroked line a printer page gets: through
+  // the pixel centres, square-capped, short of the end point.
+  const int traits[][4] = {{5, 30, 45, 30}, {45, 33, 5, 33}, {50, 5, 50, 55}, {53, 55, 53, 5}};
+  for (const auto& t : traits) {
+    const QImage obtenu = Dessiner(80, 60, 3, [&](TCanevasQt& c) {
+      c.DeplacerVers(t[0], t[1]);
+      c.LigneVers(t[2], t[3]);
+    });
+    QImage attendu(80, 60, QImage::Format_RGB32);
+    attendu.fill(Qt::white);
+    QPainter p(&attendu);
+    p.translate(3, 0);
+    QPen pen(Qt::black);
+    pen.setCapStyle(Qt::SquareCap);
+    p.setPen(pen);
+    const double dx = t[2] > t[0] ? 1 : t[2] < t[0] ? -1 : 0, dy = t[3] > t[1] ? 1 : t[3] < t[1] ? -1 : 0;
+    p.drawLine(QPointF(t[0] + 0.5, t[1] + 0.5), QPointF(t[2] - dx + 0.5, t[3] - dy + 0.5));
+    p.end();
+    EXPECT_EQ(obtenu, attendu) << t[0] << "," << t[1] << " to " << t[2] << "," << t[3];
+  }
+  // One pixel long: that pixel (Qt strokes it one pixel down and right).
+  const QImage point = Dessiner(80, 60, 3, [](TCanevasQt& c) {
+    c.DeplacerVers(60, 9);
+    c.LigneVers(61, 9);
+  });
+  EXPECT_EQ(Encre(point), QRect(63, 9, 1, 1));
+
+  // Large texts drawn twice (the second time from their kept picture) look as Qt draws them:
+  // italics standing out of their advance, an underline, a size Qt draws by outlines, each
+  // alignment; a change of colour is not served the old picture.
+  struct TCas {
+    const char* texte;
+    int taille;
+    bool italique, souligne;
+    TAlignement alignement;
+  };
+  const TCas cas[] = {{"ffj Éf", 48, true, false, TAlignement::Gauche},
+                      {"Bilan", 40, false, true, TAlignement::Centre},
+                      {"Mathématiques", 90, false, false, TAlignement::Droite}};
+  for (const TCas& k : cas) {
+    TPolice f;
+    f.Pixels = true;
+    f.Taille = k.taille;
+    f.Italique = k.italique;
+    f.Souligne = k.souligne;
+    f.Couleur = RGB(0, 0, 255);
+    const QString s = QString::fromUtf8(k.texte);
+    QImage obtenu;
+    for (int fois = 0; fois < 3; ++fois)
+      obtenu = Dessiner(900, 160, 0, [&](TCanevasQt& c) {
+        c.FixerStyleBrosse(TStyleBrosse::Vide);
+        c.FixerAlignement(k.alignement);
+        c.FixerPolice(f);
+        if (fois == 1) c.FixerCouleurPolice(RGB(255, 0, 0));
+        c.TexteSortie(450, 30, s);
+      });
+    QFont q(QStringLiteral("Arial"));
+    q.setPixelSize(k.taille);
+    q.setItalic(k.italique);
+    q.setUnderline(k.souligne);
+    const QFontMetrics m(q);
+    const int l = m.horizontalAdvance(s);
+    const int x = k.alignement == TAlignement::Gauche   ? 450
+                  : k.alignement == TAlignement::Centre ? 450 - l / 2
+                                                        : 450 - l;
+    QImage attendu(900, 160, QImage::Format_RGB32);
+    attendu.fill(Qt::white);
+    QPainter p(&attendu);
+    p.setFont(q);
+    p.setPen(Qt::blue);
+    p.drawText(QPoint(x, 30 + m.ascent()), s);
+    p.end();
+    ASSERT_EQ(Encre(obtenu), Encre(attendu)) << k.texte;
+    int ecart = 0;
+    for (int y = 0; y < 160; ++y)
+      for (int x2 = 0; x2 < 900; ++x2) {
+        const QRgb a = obtenu.pixel(x2, y), b = attendu.pixel(x2, y);
+        ecart = std::max(
+            {ecart, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+      }
+    EXPECT_LE(ecart, 24) << k.texte;  // antialiased edges only
+  }
+
+  // Clipped to its cell, from its picture as well.
+  TPolice f;
+  f.Pixels = true;
+  f.Taille = 80;
+  QImage cadre;
+  for (int fois = 0; fois < 2; ++fois)
+    cadre = Dessiner(400, 120, 0, [&](TCanevasQt& c) {
+      c.FixerStyleBrosse(TStyleBrosse::Vide);
+      c.FixerPolice(f);
+      c.TexteCadre(10, 10, 100, 110, 12, 10, QStringLiteral("Mathématiques"));
+    });
+  EXPECT_TRUE(QRect(10, 10, 90, 100).contains(Encre(cadre)));
+}

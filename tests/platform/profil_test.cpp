@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "model/alertes.h"
 #include "tests/common/fichiers.h"
+#include "tests/common/remplacement.h"
 #include "tests/common/tempdir.h"
 
 using namespace calevrin;
@@ -64,7 +64,8 @@ TEST(Profil, EcritureEnPlaceEtLignesConservees) {
 TEST(Profil, CeQuiSeTrouveALaPlaceDuFichier) {
   test::TRepertoireTemp dir;
   std::vector<std::string> alertes;
-  const TAlertes avant = RemplacerAlertes({[&](TGenreAlerte, const std::string& t) { alertes.push_back(t); }, {}});
+  const test::TRemplacement avertir(plateforme::RemplacerAvertissementProfil,
+                                    [&](const std::string& t) { alertes.push_back(t); });
   Ecrire(dir / "vrai.ini", "[A]\nk=1\n");
   ::chmod((dir / "vrai.ini").c_str(), 0600);
   fs::create_symlink("vrai.ini", dir.Chemin() / "lien.ini");
@@ -88,7 +89,6 @@ TEST(Profil, CeQuiSeTrouveALaPlaceDuFichier) {
     EXPECT_FALSE(EcrireProfil("A", "k", "3", f)) << nom;
     EXPECT_TRUE(plateforme::ProfilRefuse(f)) << nom;
   }
-  RemplacerAlertes(avant);
   EXPECT_TRUE(fs::is_fifo(dir / "fifo.ini") && fs::file_size(dir / "enorme.ini") > (2u << 20));
   ASSERT_EQ(alertes.size(), 3u);  // once each
   EXPECT_EQ(alertes[0].rfind("Le fichier de configuration " + dir / "fifo.ini" + " n'est pas lu", 0), 0u) << alertes[0];

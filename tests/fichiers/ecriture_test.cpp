@@ -1,5 +1,5 @@
-// Writing and reading files at the edges: devices, FIFOs, chains of links, kills, huge files.
-#include "model/ecriture.h"
+// Writing files at the edges: devices, FIFOs, chains of links, kills, full disks, two threads.
+#include "fichiers/ecriture.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -16,16 +16,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <thread>
 
-#include "model/classe.h"
-#include "model/erreurs.h"
-#include "model/fichierclasse.h"
+#include "fichiers/erreurs.h"
 #include "tests/common/disqueplein.h"
+#include "tests/common/erreur.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/tempdir.h"
-#include "tests/model/erreur.h"
 
 using namespace calevrin;
 namespace fs = std::filesystem;
@@ -93,7 +90,7 @@ TEST(Ecriture, ToutUneChaineDeLiensEstSuivie) {
   EXPECT_EQ(Contenu(dir / "vrai/neuf.cl3"), "neuf");
   fs::create_symlink("y", dir.Chemin() / "x");
   fs::create_symlink("x", dir.Chemin() / "y");
-  EXPECT_THROW(EcrireFichierAtomique(dir / "x", "boucle"), EErreurClasse);
+  EXPECT_THROW(EcrireFichierAtomique(dir / "x", "boucle"), EErreurFichier);
   EXPECT_EQ(Entrees(dir / "vrai"), (std::vector<std::string>{"classe.cl3", "neuf.cl3"}));
 }
 
@@ -203,7 +200,7 @@ TEST(Ecriture, DeuxFilsEcriventEnMemeTemps) {
         try {
           EcrireFichierAtomique(dir / propre, texte, false);
           EcrireFichierAtomique(dir / "commun", texte, false);
-        } catch (const EErreurClasse&) {
+        } catch (const EErreurFichier&) {
           ++echecs;
         }
         if (Contenu(dir / propre) != texte || Mode(dir / propre) != (fs::perms::owner_read | fs::perms::owner_write |
@@ -222,20 +219,4 @@ TEST(Ecriture, DeuxFilsEcriventEnMemeTemps) {
     EXPECT_TRUE(commun == std::string(1099, 'a') || commun == std::string(1099, 'b'));
     EXPECT_EQ(Entrees(dir.Chemin()), (std::vector<std::string>{"a", "b", "commun"}));
   }
-}
-
-TEST(Lecture, CeQuiNEstPasUnFichierClasseNEstPasLu) {
-  test::TRepertoireTemp dir;
-  ASSERT_EQ(::mkfifo((dir / "fifo.cl3").c_str(), 0644), 0);
-  // Sparse: two gigabytes that take no room, but would take memory and seconds to read through.
-  const std::string enorme = dir / "enorme.cl3";
-  std::ofstream(enorme) << "x";
-  fs::resize_file(enorme, std::uintmax_t{2} << 30);
-  auto c = std::make_unique<TClasse>();
-  c->Eleve(1).Nom.Affecter("GARDE");
-  for (const std::string& chemin : {std::string("/dev/zero"), std::string("/dev/urandom"), dir / "fifo.cl3", enorme}) {
-    c->NomFichier = chemin;
-    EXPECT_EQ(test::MessageErreur([&] { c->Charger(); }), "Le fichier " + chemin + " n'est pas un fichier classe");
-  }
-  EXPECT_EQ(c->Eleve(1).Nom.Texte(), "GARDE");
 }

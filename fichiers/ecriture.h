@@ -12,7 +12,7 @@
 namespace calevrin {
 
 // The file a write to chemin replaces: the end of its whole chain of symbolic links, which
-// may not exist yet. Throws EErreurClasse when that end is not a regular file (a device, a
+// may not exist yet. Throws EErreurFichier when that end is not a regular file (a device, a
 // FIFO, a socket, a directory) or the chain loops.
 std::string CibleEcriture(const std::string& chemin);
 
@@ -26,7 +26,7 @@ struct TModeEcriture {
 // system has none), flushes it and renames it over the target. A new file gets the usual mode
 // less the umask, a replaced one keeps its permissions. The temporary stays locked until it
 // has its final name: a kill at any moment leaves no temporary for good, since the next write
-// in the same folder removes those nobody locks. Throws EErreurClasse with "Impossible de créer
+// in the same folder removes those nobody locks. Throws EErreurFichier with "Impossible de créer
 // le fichier %s", the refusal of CibleEcriture, MsgProtege or MsgExisteDeja.
 void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnees, std::size_t taille,
                            const TModeEcriture& mode);

@@ -1,4 +1,4 @@
-#include "model/erreurs.h"
+#include "fichiers/erreurs.h"
 
 namespace calevrin {
 

@@ -1,4 +1,4 @@
-#include "model/ecriture.h"
+#include "fichiers/ecriture.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <random>
 
-#include "model/erreurs.h"
+#include "fichiers/erreurs.h"
 
 namespace calevrin {
 
@@ -26,7 +26,7 @@ namespace {
 // The kernel's own limit on a chain of links.
 constexpr int MaxLiens = 40;
 
-EErreurClasse Echec(const std::string& chemin) { return EErreurClasse(Formater(MsgCreation, chemin)); }
+EErreurFichier Echec(const std::string& chemin) { return EErreurFichier(Formater(MsgCreation, chemin)); }
 
 void Etape(TEtapeEcriture e) {
   if (CrochetsEcriture().etape) CrochetsEcriture().etape(e);
@@ -148,7 +148,7 @@ std::string CibleEcriture(const std::string& chemin) {
       throw Echec(chemin);
     }
     if (S_ISREG(st.st_mode)) return cible.string();
-    if (!S_ISLNK(st.st_mode)) throw EErreurClasse(Formater(MsgPasFichierOrdinaire, chemin));
+    if (!S_ISLNK(st.st_mode)) throw EErreurFichier(Formater(MsgPasFichierOrdinaire, chemin));
     if (liens == MaxLiens) throw Echec(chemin);
     std::error_code ec;
     const fs::path lien = fs::read_symlink(cible, ec);
@@ -172,11 +172,11 @@ struct TEcriture {
   bool direct = false;   // straight under the target's name
   bool anonyme = false;  // an O_TMPFILE not yet linked
 
-  EErreurClasse Abandonner(int fd, std::string_view message = MsgCreation) {
+  EErreurFichier Abandonner(int fd, std::string_view message = MsgCreation) {
     if (!temporaire.empty()) ::unlinkat(dossier, temporaire.c_str(), 0);
     if (fd >= 0) ::close(fd);
     ::close(dossier);
-    return EErreurClasse(Formater(message, chemin));
+    return EErreurFichier(Formater(message, chemin));
   }
 };
 
@@ -237,10 +237,10 @@ void EcrireFichierAtomique(const std::string& chemin, const std::uint8_t* donnee
   const fs::path cible = CibleEcriture(chemin);
   struct stat st {};
   const bool existe = ::stat(cible.c_str(), &st) == 0;
-  if (existe && options.exclusif) throw EErreurClasse(Formater(MsgExisteDeja, chemin));
+  if (existe && options.exclusif) throw EErreurFichier(Formater(MsgExisteDeja, chemin));
   // Root may write anything: a file without any write permission is protected all the same.
   if (existe && ((st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, cible.c_str(), W_OK, AT_EACCESS) != 0))
-    throw EErreurClasse(Formater(MsgProtege, chemin));
+    throw EErreurFichier(Formater(MsgProtege, chemin));
   TEcriture e{chemin, options};
   // A replaced file keeps its mode; a new one is created with the usual mode and the kernel
   // applies the umask (changing the umask would race with the other threads).

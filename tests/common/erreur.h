@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "model/erreurs.h"
+#include "fichiers/erreurs.h"
 
 namespace calevrin::test {
 
-// The message of the EErreurClasse that f throws, or "" when it throws none.
+// The message of the EErreurFichier that f throws, or "" when it throws none.
 template <class F>
 std::string MessageErreur(F&& f) {
   try {
     f();
-  } catch (const EErreurClasse& e) {
+  } catch (const EErreurFichier& e) {
     return e.what();
   }
   return "";
