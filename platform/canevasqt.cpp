@@ -1,9 +1,9 @@
 #include "platform/canevasqt.h"
 
-#include <QHash>
 #include <QPaintEngine>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "platform/cachetables.h"
 
@@ -48,7 +48,17 @@ const QFontMetrics& TCanevasQt::Metriques() {
   return *metriques_;
 }
 
+std::size_t TCanevasQt::THachageCourt::operator()(const QString& t) const noexcept {
+  std::uint64_t h = 14695981039346656037ull;  // FNV-1a
+  for (const QChar c : t) {
+    h ^= c.unicode();
+    h *= 1099511628211ull;
+  }
+  return static_cast<std::size_t>(h);
+}
+
 void TCanevasQt::AppliquerPlume() {
+  plumeTexte_.reset();
   if (StylePlume() == TStylePlume::Aucun) {
     p_.setPen(Qt::NoPen);
     return;
@@ -70,6 +80,7 @@ void TCanevasQt::AppliquerBrosse() {
 // spacing is that of a 96 dpi screen on every device, the gaps are white as the paper, and
 // the lines are anchored at the origin so that neighbouring bars continue each other.
 void TCanevasQt::Hachurer(int x1, int y1, int x2, int y2) {
+  plumeTexte_.reset();
   p_.fillRect(x1, y1, x2 - x1, y2 - y1, Qt::white);
   const double echelle = std::max(1.0, Appareil()->logicalDpiX() / 96.0);
   const int pas = R(8 * echelle);
@@ -100,8 +111,8 @@ TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
   // switches between a few fonts at every paint, and must not lose its texts each time.
   // Several canvases live at once (a window and the print dialog's picture): each holds its
   // table, so the set trimmed by one never frees a table another is writing into.
-  static TCacheTables<QString, QHash<QString, TTexte>> caches(16);
-  std::shared_ptr<QHash<QString, TTexte>>& cache = cacheCourant_;
+  static TCacheTables<QString, TTableTextes> caches(16);
+  std::shared_ptr<TTableTextes>& cache = cacheCourant_;
   if (!cache) {
     const QString cle = font_.key() + QLatin1Char('@') + QString::number(Appareil()->logicalDpiY());
     cache = caches.Obtenir(cle);
@@ -111,9 +122,9 @@ TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
   if (it == cache->end()) {
     TTexte t;
     t.largeur = metriques_->horizontalAdvance(texte);
-    it = cache->insert(texte, t);
+    it = cache->emplace(texte, t).first;
   }
-  return *it;
+  return it->second;
 }
 
 const QStaticText& TCanevasQt::Statique(TTexte& t, const QString& texte) {
@@ -165,8 +176,9 @@ const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte
   return t.image.get();
 }
 
-void TCanevasQt::TexteSortie(int x, int y, const QString& texte) {
-  TTexte& t = Prepare(texte);
+void TCanevasQt::TexteSortie(int x, int y, const QString& texte) { Ecrire(x, y, texte, Prepare(texte)); }
+
+void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
   const int l = t.largeur;
   if (Alignement() == TAlignement::Centre) x -= l / 2;
   if (Alignement() == TAlignement::Droite) x -= l;
@@ -176,7 +188,10 @@ void TCanevasQt::TexteSortie(int x, int y, const QString& texte) {
     p_.drawImage(x - im->origine.x(), y - im->origine.y(), im->image);
     return;
   }
-  p_.setPen(Couleur(Police().Couleur));
+  if (plumeTexte_ != Police().Couleur) {
+    p_.setPen(Couleur(Police().Couleur));
+    plumeTexte_ = Police().Couleur;
+  }
   // Qt draws a static text's underline without the painter's translation (a child window, a
   // preview page): underlined texts take the slower way, placed by their baseline.
   if (font_.underline())
@@ -187,24 +202,21 @@ void TCanevasQt::TexteSortie(int x, int y, const QString& texte) {
 
 void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) {
   if (!zone_.isEmpty() && !zone_.intersects(QRect(gauche, haut, droite - gauche, bas - haut))) return;
-  if (x >= gauche && y >= haut && x + Prepare(texte).largeur <= droite && y + metriques_->ascent() <= bas) {
-    // Most cell texts fit: clipping them would only cost time.
-    const TAlignement a = Alignement();
-    FixerAlignement(TAlignement::Gauche);
-    TexteSortie(x, y, texte);
-    FixerAlignement(a);
-    return;
-  }
-  // The font set before save() is the one restore() gives back: the metrics stay valid, and
-  // a sheet full of clipped cells does not build its font again for each of them.
-  Metriques();
-  p_.save();
-  p_.setClipRect(gauche, haut, droite - gauche, bas - haut, Qt::IntersectClip);
+  TTexte& t = Prepare(texte);
   const TAlignement a = Alignement();
   FixerAlignement(TAlignement::Gauche);
-  TexteSortie(x, y, texte);
+  if (x >= gauche && y >= haut && x + t.largeur <= droite && y + metriques_->ascent() <= bas) {
+    Ecrire(x, y, texte, t);  // most cell texts fit: clipping them would only cost time
+  } else {
+    // The font set before save() is the one restore() gives back: the metrics stay valid, and
+    // a sheet full of clipped cells does not build its font again for each of them.
+    p_.save();
+    p_.setClipRect(gauche, haut, droite - gauche, bas - haut, Qt::IntersectClip);
+    Ecrire(x, y, texte, t);
+    p_.restore();
+    plumeTexte_.reset();
+  }
   FixerAlignement(a);
-  p_.restore();
 }
 
 void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
@@ -213,10 +225,20 @@ void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
     Hachurer(x1, y1, x2, y2);
   } else if (StyleBrosse() != TStyleBrosse::Vide) {
     AppliquerBrosse();
+    plumeTexte_.reset();
     p_.setPen(Qt::NoPen);
     p_.drawRect(x1, y1, x2 - x1, y2 - y1);
   }
   if (StylePlume() == TStylePlume::Aucun) return;
+  if (StylePlume() == TStylePlume::Plein && LargeurPlume() == 1 && PixelsDirects()) {
+    // Its four sides as rows and columns of pixels, as lines are.
+    const QColor c = Couleur(CouleurPlume());
+    p_.fillRect(x1, y1, x2 - x1, 1, c);
+    p_.fillRect(x1, y2 - 1, x2 - x1, 1, c);
+    p_.fillRect(x1, y1, 1, y2 - y1, c);
+    p_.fillRect(x2 - 1, y1, 1, y2 - y1, c);
+    return;
+  }
   AppliquerPlume();
   p_.setBrush(Qt::NoBrush);
   // The outline lies inside the rectangle, its last row and column excluded.
@@ -232,6 +254,7 @@ void TCanevasQt::RemplirRectangle(int x1, int y1, int x2, int y2) {
     return;
   }
   AppliquerBrosse();
+  plumeTexte_.reset();
   p_.setPen(Qt::NoPen);
   p_.drawRect(x1, y1, x2 - x1, y2 - y1);
 }

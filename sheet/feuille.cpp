@@ -68,7 +68,9 @@ TFenetreFeuille::TFenetreFeuille(std::unique_ptr<TDocumentClasse> document, TDia
   MajTitre();
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
-  viewport()->setAutoFillBackground(true);
+  // The sheet paints its own background over the whole client: a fill by Qt first would only
+  // double the cost of each paint.
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   AppliquerCouleurFond();
   edition_ = new TEdition(
       Classe(),
@@ -177,6 +179,11 @@ void TFenetreFeuille::MajDefilement() {
   regler(horizontalScrollBar(), d.Largeur, viewport()->width());
   regler(verticalScrollBar(), d.Hauteur, viewport()->height());
 }
+
+// Qt repaints the whole widget, its scroll bars and every cell when the focus comes or goes
+// (the editor takes it for each grade typed); the sheet draws no focus mark to update.
+void TFenetreFeuille::focusInEvent(QFocusEvent*) {}
+void TFenetreFeuille::focusOutEvent(QFocusEvent*) {}
 
 void TFenetreFeuille::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);

@@ -147,6 +147,26 @@ TEST(Canevas, GrandsTextesEnImageEtTraitsRemplisCommeDessinesParQt) {
     p.end();
     EXPECT_EQ(obtenu, attendu) << t[0] << "," << t[1] << " to " << t[2] << "," << t[3];
   }
+  // Rectangles' outlines alike; one pixel thin, the rectangle itself (Qt strokes those beyond).
+  const int cadres[][4] = {{5, 5, 40, 30}, {60, 10, 62, 12}, {50, 10, 51, 40}, {10, 40, 70, 41}};
+  for (const auto& r : cadres) {
+    const auto cadre = [&](TCanevasQt& c) {
+      c.FixerStyleBrosse(TStyleBrosse::Vide);
+      c.Rectangle(r[0], r[1], r[2], r[3]);
+    };
+    const QImage obtenu = Dessiner(80, 60, 3, cadre);
+    EXPECT_EQ(Encre(obtenu), QRect(QPoint(r[0] + 3, r[1]), QPoint(r[2] + 2, r[3] - 1)));
+    if (r[2] - r[0] < 2 || r[3] - r[1] < 2) continue;
+    QImage attendu(80, 60, QImage::Format_RGB32);
+    attendu.fill(Qt::white);
+    QPainter p(&attendu);
+    p.translate(3, 0);
+    p.scale(1.0000001, 1);  // off the device's own scale: stroked, as on a printer page
+    TCanevasQt c(p);
+    cadre(c);
+    p.end();
+    EXPECT_EQ(obtenu, attendu) << r[0] << "," << r[1] << " to " << r[2] << "," << r[3];
+  }
   // One pixel long: that pixel (Qt strokes it one pixel down and right).
   const QImage point = Dessiner(80, 60, 3, [](TCanevasQt& c) {
     c.DeplacerVers(60, 9);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
 #include <filesystem>
@@ -196,4 +197,29 @@ TEST_F(SaisieTest, ToutAuClavierSansTraceDeCurseur) {
   f_->BasculerApercu();
   const QImage apercu = f_->viewport()->grab().toImage();
   EXPECT_EQ(apercu.pixelColor(3, 3), QColor(pf::TCanevasQt::Couleur(Options.couleur[11])));
+}
+
+// A typed grade repaints its cell, its row's averages and the class averages: not the whole
+// sheet, although the focus goes to the editor and back.
+TEST_F(SaisieTest, UneNoteNeRepeintQueSesMoyennes) {
+  struct TPeintures : QObject {
+    QRegion zone;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) zone += static_cast<QPaintEvent*>(e)->region();
+      return false;
+    }
+  } peintures;
+  f_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f_.get()));
+  f_->setFocus();
+  Survoler(3, 2);
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+  f_->viewport()->installEventFilter(&peintures);
+  QTest::keyClick(f_.get(), Qt::Key_7);
+  Taper("", Qt::Key_Return);
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+  EXPECT_EQ(Note(3, 2), "7");
+  const QRegion cellule = f_->Geometrie().ZoneCellule(3, 2);
+  EXPECT_FALSE(peintures.zone.intersected(cellule).isEmpty());
+  EXPECT_FALSE(peintures.zone.contains(f_->Geometrie().ZoneCellule(1, 1)));
 }
