@@ -1,4 +1,5 @@
 #include <QShortcut>
+#include <QShortcutEvent>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -355,10 +356,10 @@ namespace {
 
 // What a key reaches in the main window: its menus with the active sheet's merged in, the
 // window menus of the child windows, and the shortcuts of every widget.
-std::map<QString, QStringList> Raccourcis(const TFenetrePrincipale& f) {
-  std::map<QString, QStringList> touches;
+std::map<QString, QObjectList> Raccourcis(const TFenetrePrincipale& f) {
+  std::map<QString, QObjectList> touches;
   const auto relever = [&touches](QAction* a) {
-    for (const QKeySequence& k : a->shortcuts()) touches[k.toString()] << a->text();
+    for (const QKeySequence& k : a->shortcuts()) touches[k.toString()] << a;
   };
   std::function<void(QMenu*)> parcourir = [&](QMenu* m) {
     for (QAction* a : m->actions()) {
@@ -373,9 +374,34 @@ std::map<QString, QStringList> Raccourcis(const TFenetrePrincipale& f) {
     if (!qobject_cast<TFenetreFeuille*>(w->widget()))
       for (QAction* a : w->widget()->findChildren<QAction*>()) relever(a);
   }
-  for (QShortcut* r : f.findChildren<QShortcut*>()) touches[r->key().toString()] << r->objectName();
+  for (QShortcut* r : f.findChildren<QShortcut*>()) touches[r->key().toString()] << r;
   return touches;
 }
+
+QString Nom(const QObject* o) {
+  if (auto* a = qobject_cast<const QAction*>(o)) return a->text();
+  return o->objectName();
+}
+
+bool Actif(const QObject* o) {
+  if (auto* a = qobject_cast<const QAction*>(o)) return a->isEnabled();
+  return static_cast<const QShortcut*>(o)->isEnabled();
+}
+
+// Takes the shortcut events of what it watches, so that a key pressed shows what it would run
+// without running it; an ambiguous key is what Qt warns about and then ignores.
+class Intercepteur : public QObject {
+ public:
+  QStringList recus;
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() != QEvent::Shortcut) return false;
+    const auto* r = static_cast<QShortcutEvent*>(e);
+    recus << Nom(o) + (r->isAmbiguous() ? QStringLiteral(" (ambiguë)") : QString());
+    return true;
+  }
+};
 
 }  // namespace
 
@@ -402,11 +428,29 @@ TEST_F(FenetreTest, UneToucheUneActionUneLettreUnMenu) {
     EXPECT_TRUE(nouvelle) << menu.toStdString() << " et " << deja->second.toStdString();
   }
 
-  const std::map<QString, QStringList> touches = Raccourcis(f);
-  for (const auto& [touche, actions] : touches)
-    EXPECT_EQ(actions.size(), 1) << touche.toStdString() << " : " << actions.join(" | ").toStdString();
+  const std::map<QString, QObjectList> touches = Raccourcis(f);
+  for (const auto& [touche, objets] : touches) {
+    QStringList noms;
+    for (const QObject* o : objets) noms << Nom(o);
+    EXPECT_EQ(objets.size(), 1) << touche.toStdString() << " : " << noms.join(" | ").toStdString();
+  }
   for (const char* attendue : {"Ctrl+W", "Ctrl+F4", "Ctrl+Z", "Ctrl+S"})
     EXPECT_TRUE(touches.count(attendue)) << attendue;
+
+  // Each key pressed reaches its one action, and nothing else.
+  Intercepteur intercepteur;
+  for (const auto& [touche, objets] : touches)
+    for (QObject* o : objets) o->installEventFilter(&intercepteur);
+  int pressees = 0;
+  for (const auto& [touche, objets] : touches) {
+    if (objets.size() != 1 || !Actif(objets.front())) continue;  // saving and undo wait for a change
+    intercepteur.recus.clear();
+    QWidget* cible = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
+    QTest::keySequence(cible, QKeySequence(touche));
+    EXPECT_EQ(intercepteur.recus, QStringList{Nom(objets.front())}) << touche.toStdString();
+    ++pressees;
+  }
+  EXPECT_GE(pressees, 7);
 
   f.Zone()->closeAllSubWindows();
 }
