@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPixmap>
@@ -27,6 +28,7 @@
 #include "platform/canevasenregistreur.h"
 #include "platform/canevasqt.h"
 #include "platform/chemins.h"
+#include "platform/processus.h"
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "sheet/peintre.h"
@@ -70,6 +72,15 @@ void BM_DessinerFeuilleEnregistreur(benchmark::State& s) {
 }
 BENCHMARK(BM_DessinerFeuilleEnregistreur)->Unit(benchmark::kMicrosecond);
 
+// The full sheet into a 1920x1080 image, its background filled as the window's is. Profile
+// (perf, 2 shared cores): the glyphs blended into the image (alphaPenBlt) a third, the fill
+// of 8 MB of pixels a quarter, the lines a twentieth. The image is RGB32 already, the format
+// Qt's raster engine blends fastest into. Qt's own string hash cost about 250 ns a text on
+// this machine (a sixth of the paint): the canvas finds its laid-out texts with a short hash
+// instead, lays out a cell's text once, and sets the text pen only when its colour changes.
+// Measured: 2.7 ms before, 2.2 ms of CPU after on a machine loaded twice over (wall figures
+// there are twice the CPU); the goal of 1.5 ms is not reached: what remains is blending and
+// filling pixels.
 void BM_DessinerFeuilleImage(benchmark::State& s) {
   auto c = ClassePleine();
   TEtatFeuille e;
@@ -103,6 +114,14 @@ void BM_DessinerApercu(benchmark::State& s) {
 BENCHMARK(BM_DessinerApercu)->Unit(benchmark::kMillisecond);
 
 // A grade typed and validated with Enter, to the repainted sheet of a full class.
+// Found: the gap between wall time (2.9 ms) and CPU time (1.35 ms) was Qt's thread pool.
+// The editor takes the focus and gives it back for each grade, and Qt repaints a widget whole
+// on a focus change: every cell, and the scroll bars, whose Fusion gradients Qt draws with
+// worker threads the main thread waits for. The sheet now ignores focus changes (it draws no
+// focus mark) and paints its background itself, without Qt's fill first, so only the regions
+// the entry invalidated are painted. The undo step, the recovery timer and the figures take
+// little (the figures: only the rows and tests the grade touches). Measured under load:
+// 0.5 ms wall, 0.26 ms CPU.
 void BM_SaisieJusquAuDessin(benchmark::State& s) {
   auto c = ClassePleine();
   const std::string chemin = "/tmp/calevrin-bench-saisie.cl3";
@@ -172,14 +191,21 @@ void BM_DemarrageJusquAuPremierDessin(benchmark::State& s) {
 }
 BENCHMARK(BM_DemarrageJusquAuPremierDessin)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// The whole way from a new process to the first painted sheet: this same program started
-// again with the argument below runs the start-up path and exits after the first paint.
+// Measured under Xvfb on the loaded machine: 120 ms against 58 ms for the bare window (2.1x);
+// offscreen 45 ms of CPU against 18. The difference is mostly fonts (fontconfig reading its
+// configuration, the bare window draws no text), the menus' and toolbar's pictures and the
+// class's first paint. The goal of 1.1x is not reached.
+// The whole way from a new process to the first window on screen, its sheet painted: this
+// same program started again with an argument below runs the start-up path and exits once
+// its window is exposed. The bare child shows an empty Qt main window the same way, as the
+// floor: run both in one X server (QT_QPA_PLATFORM=xcb under Xvfb) to compare them.
 constexpr const char* ArgEnfant = "--enfant-demarrage";
+constexpr const char* ArgEnfantNu = "--enfant-fenetre-nue";
 char* CheminBench = nullptr;
 
-void BM_ProcessusJusquAuPremierDessin(benchmark::State& s) {
+void Processus(benchmark::State& s, const char* argument) {
   for (auto _ : s) {
-    char* argv[] = {CheminBench, const_cast<char*>(ArgEnfant), nullptr};
+    char* argv[] = {CheminBench, const_cast<char*>(argument), nullptr};
     pid_t pid = 0;
     if (posix_spawn(&pid, CheminBench, nullptr, nullptr, argv, environ) != 0) {
       s.SkipWithError("start");
@@ -190,11 +216,22 @@ void BM_ProcessusJusquAuPremierDessin(benchmark::State& s) {
     if (!WIFEXITED(statut) || WEXITSTATUS(statut) != 0) s.SkipWithError("child failed");
   }
 }
+
+void BM_ProcessusJusquAuPremierDessin(benchmark::State& s) { Processus(s, ArgEnfant); }
 BENCHMARK(BM_ProcessusJusquAuPremierDessin)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_ProcessusFenetreNue(benchmark::State& s) { Processus(s, ArgEnfantNu); }
+BENCHMARK(BM_ProcessusFenetreNue)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // A running program's memory with three full classes, each with its four statistics windows
 // painted: a child process, so that nothing of the other benchmarks counts. It writes its
 // resident size in kB to the file below.
+// Found (smaps, massif): about 30 MB are the shared libraries' resident pages (Qt, ICU, and
+// the printing's cups with gnutls, krb5 and libcrypto, 3.5 MB), 6.4 MB the window's paint
+// buffer, under 5 MB the heap in use; the kept figures take 88 KB a class (values and kinds
+// apart). The heap held as much again freed: the C library raises its threshold after the
+// first large buffer is freed (a grab, a picture) and keeps the next ones. Fixed at start, the
+// freed buffers go back: 53.1 MB before, 50.9 MB after, still above the 50 MB goal.
 constexpr const char* ArgMemoire = "--enfant-memoire";
 constexpr const char* FichierMemoire = "/tmp/calevrin-bench-memoire.txt";
 
@@ -242,13 +279,22 @@ int EnfantMemoire(int argc, char** argv) {
   return f.Zone()->subWindowList().size() == 15 ? 0 : 1;
 }
 
+// As the program starts: the main window maximized, the class of the command line opened in it.
 int Enfant(int argc, char** argv) {
   QApplication app(argc, argv);
   FixerValeursProgramme();
   TFenetrePrincipale f("/tmp/calevrin-bench-demarrage.ini");
+  f.showMaximized();
   f.EffacerInvite();
   if (!f.OuvrirFichier(std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3")) return 1;
-  return f.Zone()->currentSubWindow()->widget()->grab().isNull() ? 1 : 0;
+  return QTest::qWaitForWindowExposed(&f) ? 0 : 1;
+}
+
+int EnfantNu(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QMainWindow f;
+  f.showMaximized();
+  return QTest::qWaitForWindowExposed(&f) ? 0 : 1;
 }
 
 }  // namespace
@@ -256,8 +302,10 @@ int Enfant(int argc, char** argv) {
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   plateforme::DossierExecutionPrive();  // the children inherit it
+  plateforme::RendreLesGrandsBlocs();     // as the program starts
   CheminBench = argv[0];
   if (argc == 2 && std::string(argv[1]) == ArgEnfant) return Enfant(argc, argv);
+  if (argc == 2 && std::string(argv[1]) == ArgEnfantNu) return EnfantNu(argc, argv);
   if (argc == 2 && std::string(argv[1]) == ArgMemoire) return EnfantMemoire(argc, argv);
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);

@@ -1,6 +1,7 @@
 #include "platform/processus.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -28,6 +29,12 @@ bool Executer(const std::vector<std::string>& arguments) {
   while (::waitpid(pid, &statut, 0) < 0)
     if (errno != EINTR) return false;
   return WIFEXITED(statut) && WEXITSTATUS(statut) == 0;
+}
+
+void RendreLesGrandsBlocs() {
+  constexpr int Seuil = 128 * 1024;  // the C library's own starting value, kept fixed
+  mallopt(M_MMAP_THRESHOLD, Seuil);
+  mallopt(M_TRIM_THRESHOLD, Seuil);
 }
 
 }  // namespace calevrin::plateforme

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <functional>
 
 #include "platform/canevasqt.h"
@@ -167,6 +168,30 @@ TEST(Canevas, GrandsTextesEnImageEtTraitsRemplisCommeDessinesParQt) {
     p.end();
     EXPECT_EQ(obtenu, attendu) << r[0] << "," << r[1] << " to " << r[2] << "," << r[3];
   }
+  // Hatches filled from a tile, the same lines as drawn one by one (recorded in a picture, as
+  // for a device without pixels, then played), through a moved painter as well.
+  for (const TStyleBrosse style : {TStyleBrosse::CroixDiagonale, TStyleBrosse::Croise})
+    for (const int dx : {0, 3}) {
+      const auto hachure = [&](TCanevasQt& c) {
+        c.FixerCouleurBrosse(RGB(0, 0, 0));
+        c.FixerStyleBrosse(style);
+        c.FixerStylePlume(TStylePlume::Aucun);
+        c.Rectangle(7, 5, 61, 50);
+        c.Rectangle(61, 5, 75, 33);
+      };
+      QPicture image;
+      QPainter pi(&image);
+      pi.translate(dx, 0);
+      TCanevasQt ci(pi);
+      hachure(ci);
+      pi.end();
+      QImage attendu(80, 60, QImage::Format_RGB32);
+      attendu.fill(Qt::white);
+      QPainter p(&attendu);
+      image.play(&p);
+      p.end();
+      EXPECT_EQ(Dessiner(80, 60, dx, hachure), attendu) << dx;
+    }
   // One pixel long: that pixel (Qt strokes it one pixel down and right).
   const QImage point = Dessiner(80, 60, 3, [](TCanevasQt& c) {
     c.DeplacerVers(60, 9);
