@@ -241,6 +241,13 @@ void TFenetreFeuille::DefilementRapide(bool horizontal) {
   bascule = !bascule;
 }
 
+void TFenetreFeuille::MontrerDevoir(int k) {
+  MajDefilement();  // the range must already hold a test just added
+  const int droite = Geometrie().X(20.0 * (k + 1 + Geometrie().W));
+  QScrollBar* b = horizontalScrollBar();
+  if (droite > viewport()->width()) b->setValue(b->value() + droite - viewport()->width());
+}
+
 void TFenetreFeuille::ExporterTableau() {
   if (!pf::CopierTexte(pf::DepuisCp1252(TexteTableau(Classe(), options_))))
     Erreur("Le presse-papiers n'est pas disponible.");

@@ -96,6 +96,11 @@ class TFenetreFeuille : public QAbstractScrollArea, public plateforme::TFenetreE
   // "Imprimer les fiches des élèves...", from the main window's "Fichier" menu and the pop-up.
   void FichesEleves();
   void DefilementRapide(bool horizontal);
+  // Scrolls right just enough for test k of the view to be seen whole.
+  void MontrerDevoir(int k);
+  int NbDevoirsVue() const {
+    return VueDevoirs() ? Classe().NbDevoirs(Classe().MatiereCourante(), Classe().PeriodeCourante()) : 0;
+  }
   void ExporterTableau();
 
   bool CaseSousPoint(int x, int y, int& ligne, int& colonne) const;

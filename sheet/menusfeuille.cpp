@@ -132,8 +132,9 @@ QMenu* TFenetreFeuille::CreerMenuNote() {
   auto* note = new QMenu(QStringLiteral("&Note"), this);
   note->menuAction()->setStatusTip(QStringLiteral("Gérer les notes"));
   actions_.Ajouter(note, A::AjouterDevoir, this, [this] {
-    Changer(QStringLiteral("l'ajout du devoir"), Ici(TCodeChangement::Devoirs),
-            [this](TClasse& c) { return dialogues_.AjouterDevoir(this, c); });
+    if (Changer(QStringLiteral("l'ajout du devoir"), Ici(TCodeChangement::Devoirs),
+                [this](TClasse& c) { return dialogues_.AjouterDevoir(this, c); }))
+      MontrerDevoir(NbDevoirsVue());
   });
   actions_.Ajouter(note, A::InsererDevoir, this, [this] {
     if (RefuserPendantSaisie()) return;
@@ -155,8 +156,11 @@ QMenu* TFenetreFeuille::CreerMenuNote() {
   note->addSeparator();
   actions_.Ajouter(note, A::ImporterNotes, this, [this] {
     if (RefuserPendantSaisie()) return;
-    Changer(QStringLiteral("l'importation des notes"), Ici(TCodeChangement::Devoirs),
-            [this](TClasse& c) { return dialogues_.ImporterNotes(this, c); });
+    const int avant = NbDevoirsVue();
+    if (Changer(QStringLiteral("l'importation des notes"), Ici(TCodeChangement::Devoirs),
+                [this](TClasse& c) { return dialogues_.ImporterNotes(this, c); }) &&
+        NbDevoirsVue() > avant)
+      MontrerDevoir(NbDevoirsVue());
   });
   note->addSeparator();
   // Emptying a period or the year: asked first.

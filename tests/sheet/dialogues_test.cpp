@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QScrollBar>
 
 #include "model/edition.h"
 #include "model/importnotes.h"
@@ -159,4 +160,22 @@ TEST_F(DialoguesFeuille, ImportDesNotesEnUneEtape) {
   f_->ChangerPeriode(1);
   f_->ChangerMatiere(4);
   EXPECT_FALSE(Actif(A::ImporterNotes));
+}
+
+// A test added past the window's right edge is scrolled into view, whole.
+TEST_F(DialoguesFeuille, LeDevoirAjouteEstMontre) {
+  f_->resize(600, 400);
+  f_->show();
+  d_.effets["AjouterDevoir"] = [](TClasse& c) {
+    c.FixerNbDevoirs(c.MatiereCourante(), c.PeriodeCourante(),
+                     c.NbDevoirs(c.MatiereCourante(), c.PeriodeCourante()) + 1);
+    return true;
+  };
+  for (int i = 0; i < 12; ++i) {
+    f_->Action(A::AjouterDevoir)->trigger();
+    const int k = f_->NbDevoirsVue();
+    const int droite = f_->Geometrie().X(20.0 * (k + 1 + f_->Geometrie().W));
+    EXPECT_LE(droite, f_->viewport()->width()) << k;
+  }
+  EXPECT_GT(f_->horizontalScrollBar()->value(), 0);
 }
