@@ -89,6 +89,7 @@ void TMaColorDialog::ChargerCouleurs() {
 // A folder that cannot be written loses the custom colours, nothing more: no message.
 void TMaColorDialog::SauverCouleurs() {
   std::vector<pf::TEntreeProfil> entrees;
+  entrees.reserve(16);
   for (int i = 0; i < 16; ++i)
     entrees.push_back(
         {Section, "nColor" + std::to_string(i), Entree(i, DepuisQColor(QColorDialog::customColor(i))).toStdString()});

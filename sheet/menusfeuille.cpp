@@ -217,7 +217,7 @@ QMenu* TFenetreFeuille::CreerMenuAffichage() {
 QMenu* TFenetreFeuille::CreerMenuStatistique() {
   auto* stats = new QMenu(QStringLiteral("&Statistique"), this);
   stats->menuAction()->setStatusTip(QStringLiteral("Afficher des statistiques divers"));
-  const auto ouvrir = [this](std::vector<TFenetreStat> f) {
+  const auto ouvrir = [this](const std::vector<TFenetreStat>& f) {
     return [this, f] { dialogues_.OuvrirStatistiques(this, *document_, f); };
   };
   using F = TFenetreStat;
