@@ -11,9 +11,9 @@
 #include "document/documentclasse.h"
 #include "document/recuperation.h"
 #include "examples/exemple.h"
+#include "platform/chemins.h"
 #include "sheet/feuille.h"
 #include "tests/common/dialoguesnuls.h"
-#include "platform/chemins.h"
 
 using namespace calevrin;
 

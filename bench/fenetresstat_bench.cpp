@@ -11,9 +11,9 @@
 #include <string>
 
 #include "document/documentclasse.h"
+#include "platform/chemins.h"
 #include "stats/stat04.h"
 #include "stats/statgraphe.h"
-#include "platform/chemins.h"
 
 using namespace calevrin;
 

@@ -304,7 +304,7 @@ int EnfantNu(int argc, char** argv) {
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   plateforme::DossierExecutionPrive();  // the children inherit it
-  plateforme::RendreLesGrandsBlocs();     // as the program starts
+  plateforme::RendreLesGrandsBlocs();   // as the program starts
   CheminBench = argv[0];
   if (argc == 2 && std::string(argv[1]) == ArgEnfant) return Enfant(argc, argv);
   if (argc == 2 && std::string(argv[1]) == ArgEnfantNu) return EnfantNu(argc, argv);

@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 
 #include "model/fiches.h"
-#include "print/fiches.h"
 #include "platform/chemins.h"
+#include "print/fiches.h"
 
 namespace {
 

@@ -18,8 +18,7 @@ void TFiguresClasse::Calculer(const TClasse& c, const TOptions& o) {
 }
 
 void TFiguresClasse::NoteChangee(const TClasse& c, const TOptions& o, int e, int m, int p, int k) {
-  if (e < 1 || e > MaxEleves || m < 1 || m > MaxMatieres || p < 1 || p > MaxPeriodes || k < 1 || k > MaxDevoirs)
-    return;
+  if (e < 1 || e > MaxEleves || m < 1 || m > MaxMatieres || p < 1 || p > MaxPeriodes || k < 1 || k > MaxDevoirs) return;
   LireValeur(c, o, e, m, p, k, *valeurs_);
   std::bitset<MaxEleves> eleves;
   std::bitset<NotesParEleve> devoirs;

@@ -138,9 +138,7 @@ struct TCoefsMatieres {
         coef[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(p)] =
             c.Matiere(m).Coef[static_cast<std::size_t>(p)];
   }
-  double operator()(int m, int p) const {
-    return coef[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(p)];
-  }
+  double operator()(int m, int p) const { return coef[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(p)]; }
 };
 
 // The derived averages, from the period averages a[m - 1][p - 1] of one student; each
