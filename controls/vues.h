@@ -33,6 +33,9 @@ class TVueControle : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   virtual void Dessiner(plateforme::TCanevasQt& c, int W, int H) = 0;
+  // Whether the drawing fills its whole rectangle (in colour; black and white leaves the window's
+  // own background).
+  virtual bool RemplitTout() const = 0;
 
  private:
   QSize page_;
@@ -49,6 +52,7 @@ class TVueGraphe : public TVueControle {
 
  protected:
   void Dessiner(plateforme::TCanevasQt& c, int W, int H) override;
+  bool RemplitTout() const override { return !graphe_.NoirBlanc; }
 
  private:
   TNewGraphe graphe_;
@@ -63,6 +67,7 @@ class TVueTableau : public TVueControle {
 
  protected:
   void Dessiner(plateforme::TCanevasQt& c, int W, int H) override;
+  bool RemplitTout() const override { return !tableau_.NoirBlanc; }
 
  private:
   TTableau tableau_;

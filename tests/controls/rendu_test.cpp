@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <vector>
 
 #include "controls/graphe.h"
@@ -99,4 +100,30 @@ TEST(Rendu, BarresHachuresEtTableauEnCreux) {
   vg.resize(400, 300);
   vg.grab();
   EXPECT_EQ(vg.Graphe().LargeurControle, 400);
+}
+
+// Qt no longer fills the background under the two windows: they paint every pixel themselves,
+// in colour to the last row and column, in black and white with the window's own background.
+TEST(Rendu, LesFenetresPeignentToutLeurFond) {
+  QWidget parent;
+  QPalette palette = parent.palette();
+  palette.setColor(QPalette::Window, QColor(0, 128, 0));
+  parent.setPalette(palette);
+  const QRgb perime = qRgb(255, 0, 255);  // what a buffer left unpainted would show
+  for (const bool noirBlanc : {false, true}) {
+    TVueGraphe g(&parent);
+    g.Graphe() = Barres(noirBlanc);
+    TVueTableau t(&parent);
+    t.Tableau().NoirBlanc = noirBlanc;
+    for (QWidget* v : {static_cast<QWidget*>(&g), static_cast<QWidget*>(&t)}) {
+      v->resize(301, 203);
+      QImage im(v->size(), QImage::Format_RGB32);
+      im.fill(perime);
+      v->render(&im, QPoint(), QRegion(), QWidget::RenderFlags());
+      int restes = 0;
+      for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x) restes += im.pixel(x, y) == perime;
+      EXPECT_EQ(restes, 0) << v->metaObject()->className() << (noirBlanc ? " noir et blanc" : " couleur");
+    }
+  }
 }
