@@ -177,13 +177,3 @@ void BM_OuvertureDialogueImpression(benchmark::State& s) {
 BENCHMARK(BM_OuvertureDialogueImpression)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  calevrin::plateforme::DossierExecutionPrive();
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -111,13 +111,3 @@ BENCHMARK(BM_TDial14)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TDial10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TDial11)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TDial12)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  calevrin::plateforme::DossierExecutionPrive();
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/classepleine.h"
 #include "document/documentclasse.h"
 #include "platform/chemins.h"
 #include "stats/stat04.h"
@@ -19,36 +20,7 @@ using namespace calevrin;
 
 namespace {
 
-// 45 students, 3 subjects, 3 trimesters of 24 tests, Joker on, halves and a few codes.
-std::unique_ptr<TClasse> ClassePleine() {
-  auto c = std::make_unique<TClasse>();
-  c->FixerNbEleves(MaxEleves);
-  c->FixerJoker(true);
-  for (int e = 1; e <= MaxEleves; ++e) {
-    c->Eleve(e).Nom.Affecter("ELEVE" + std::to_string(e));
-    c->Eleve(e).Prenom.Affecter("Prenom");
-  }
-  std::uint32_t etat = 4242;
-  const auto alea = [&](std::uint32_t n) {
-    etat = etat * 1103515245u + 12345u;
-    return (etat >> 16) % n;
-  };
-  for (int m = 1; m <= MaxMatieres; ++m)
-    for (int p = 1; p <= MaxPeriodes; ++p) {
-      c->FixerNbDevoirs(m, p, MaxDevoirs);
-      for (int k = 1; k <= MaxDevoirs; ++k) {
-        c->Devoir(m, p, k).Coef = 1 + alea(3);
-        for (int e = 1; e <= MaxEleves; ++e) {
-          std::string t = alea(25) == 0 ? "abs" : std::to_string(alea(21));
-          if (t.size() <= 2 && alea(2) == 0) t += ".5";
-          c->Eleve(e).Note(m, p, k).Affecter(t);
-        }
-      }
-    }
-  c->FixerMatiereCourante(1);
-  c->FixerPeriodeCourante(1);
-  return c;
-}
+using banc::ClassePleine;
 
 // Counts the paints of the graphs and of the table.
 class TCompteur : public QObject {
@@ -111,13 +83,3 @@ void BM_NoteJusquAuxQuatreFenetres(benchmark::State& s) {
 BENCHMARK(BM_NoteJusquAuxQuatreFenetres)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  calevrin::plateforme::DossierExecutionPrive();
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
