@@ -1,17 +1,14 @@
 // Undo steps and recovery copies: what they cost the typing teacher.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 
 #include "document/documentclasse.h"
 #include "document/recuperation.h"
 #include "examples/exemple.h"
-#include "platform/chemins.h"
 #include "sheet/feuille.h"
 #include "tests/common/dialoguesnuls.h"
 
@@ -88,12 +85,3 @@ void BM_PauseDeLaCopieDeSecours(benchmark::State& s) {
 BENCHMARK(BM_PauseDeLaCopieDeSecours)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  calevrin::plateforme::DossierExecutionPrive();
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

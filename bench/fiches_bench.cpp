@@ -2,10 +2,7 @@
 // under 50 ms.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "model/fiches.h"
-#include "platform/chemins.h"
 #include "print/fiches.h"
 
 namespace {
@@ -63,13 +60,3 @@ void BM_ApercuUnePage(benchmark::State& state) {
 BENCHMARK(BM_ApercuUnePage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  calevrin::plateforme::DossierExecutionPrive();
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -317,8 +317,7 @@ bool TFenetreFeuille::VueDevoirs() const {
 }
 
 bool TFenetreFeuille::CaseExiste(int ligne, int colonne) const {
-  if (!VueDevoirs()) return false;
-  const int m = Classe().NbDevoirs(Classe().MatiereCourante(), Classe().PeriodeCourante());
+  const int m = NbDevoirsVue();  // none outside a view of tests
   return colonne >= 1 && colonne <= m && ligne >= 0 && ligne <= Classe().NbEleves();
 }
 
@@ -426,7 +425,7 @@ void TFenetreFeuille::mouseDoubleClickEvent(QMouseEvent*) {}
 void TFenetreFeuille::OnKeyDown(int touche) {
   if (!options_.trait || !VueDevoirs() || SaisieEnCours()) return;
   const int n = Classe().NbEleves();
-  const int m = Classe().NbDevoirs(Classe().MatiereCourante(), Classe().PeriodeCourante());
+  const int m = NbDevoirsVue();
   int& r = etat_.LigneCourante;
   int& c = etat_.ColonneCourante;
   const bool fleche =
