@@ -209,6 +209,9 @@ void TNewGraphe::TDessin::Fond() {
   BrosseFond();
   Rectangle(0, 0, W_, H_);
   c_.FixerStylePlume(pf::TStylePlume::Plein);
+  // The title, the legend lines and the message are written on that background alone: boxes
+  // filled again in its colour would paint a quarter of a full-screen graph twice.
+  c_.FixerStyleBrosse(pf::TStyleBrosse::Vide);
 }
 
 // As large as a title: in a big window it is the only thing to read.

@@ -96,6 +96,9 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
   }
   c.Rectangle(X, Y, X + W, Y + H);
   c.FixerStylePlume(pf::TStylePlume::Plein);
+  // The texts lie on that background and on nothing else: filling their boxes again in its
+  // colour would paint a third of a full-screen table twice.
+  c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
 
   const int largeurCol = Div(W, nbColonne_ + 1);
   const int hautLigne = Div(H, nbLigne_ + 1);

@@ -175,6 +175,33 @@ bool TCanevasQt::PixelsDirects() const {
   return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
+// Cut to the pixels the glyphs cover: the line's height above capitals and below the
+// baseline is empty, and every transparent pixel kept is blended again at each paint.
+void TCanevasQt::RognerAEncre(TImageTexte& im) {
+  const QImage& source = im.image;
+  int haut = source.height(), bas = -1, gauche = source.width(), droite = -1;
+  for (int y = 0; y < source.height(); ++y) {
+    const auto* ligne = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+    int x = 0;
+    while (x < source.width() && qAlpha(ligne[x]) == 0) ++x;
+    if (x == source.width()) continue;
+    int d = source.width() - 1;
+    while (qAlpha(ligne[d]) == 0) --d;
+    haut = std::min(haut, y);
+    bas = y;
+    gauche = std::min(gauche, x);
+    droite = std::max(droite, d);
+  }
+  if (bas < 0) {
+    im.image = QImage();  // blanks only
+    return;
+  }
+  const QRect encre(QPoint(gauche, haut), QPoint(droite, bas));
+  if (encre == source.rect()) return;
+  im.image = source.copy(encre);
+  im.origine -= encre.topLeft();
+}
+
 const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte) {
   const TCouleurRGB couleur = Police().Couleur;
   if (t.image && t.image->couleur == couleur) return t.image.get();
@@ -201,6 +228,7 @@ const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte
   q.setPen(Couleur(couleur));
   q.drawText(QPoint(-boite.left(), -boite.top()), texte);
   q.end();
+  RognerAEncre(*im);
   octetsImages += im->image.sizeInBytes();
   t.image = std::move(im);
   return t.image.get();
@@ -215,7 +243,7 @@ void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
   if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, metriques_->height()))) return;
   if (StyleBrosse() == TStyleBrosse::Plein) p_.fillRect(x, y, l, metriques_->height(), Couleur(CouleurBrosse()));
   if (const TImageTexte* im = Image(t, texte)) {
-    p_.drawImage(x - im->origine.x(), y - im->origine.y(), im->image);
+    if (!im->image.isNull()) p_.drawImage(x - im->origine.x(), y - im->origine.y(), im->image);
     return;
   }
   if (plumeTexte_ != Police().Couleur) {

@@ -66,6 +66,7 @@ class TCanevasQt : public TCanevas {
   const QStaticText& Statique(TTexte& t, const QString& texte);
   bool PixelsDirects() const;
   const TImageTexte* Image(TTexte& t, const QString& texte);
+  static void RognerAEncre(TImageTexte& im);
   // A straight solid line one pixel wide, as the rectangle of pixels it covers.
   bool LigneParRemplissage(int x1, int y1, int x2, int y2);
   void AppliquerPlume();
