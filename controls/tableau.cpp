@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "controls/ajustement.h"
 
@@ -66,6 +67,8 @@ void TTableau::CopierPourImpression(const TTableau& source) {
     for (int l = 1; l <= nbLigne_; ++l) FixerCellule(c, l, source.Cellule(c, l));
 }
 
+// Laid out before anything is painted: the texts' boxes are left out of the background's fill
+// and each text paints its own, so that a full-screen table writes each pixel once.
 void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
   if (W <= 0 || H <= 0) return;
   auto segment = [&](int x1, int y1, int x2, int y2) {
@@ -82,24 +85,8 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
     segment(x1 + 1, y1 + 1, x2 + 1, y2 + 1);
   };
 
-  c.FixerStylePlume(Cadre ? pf::TStylePlume::Plein : pf::TStylePlume::Aucun);
-  c.FixerLargeurPlume(1);
   pf::TPolice f = Police;
-  if (NoirBlanc) {
-    c.FixerCouleurPlume(Noir);
-    f.Couleur = Noir;
-    c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
-  } else {
-    c.FixerCouleurPlume(CouleurL);
-    c.FixerCouleurBrosse(CouleurFond);
-    c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
-  }
-  c.Rectangle(X, Y, X + W, Y + H);
-  c.FixerStylePlume(pf::TStylePlume::Plein);
-  // The texts lie on that background and on nothing else: filling their boxes again in its
-  // colour would paint a third of a full-screen table twice.
-  c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
-
+  if (NoirBlanc) f.Couleur = Noir;
   const int largeurCol = Div(W, nbColonne_ + 1);
   const int hautLigne = Div(H, nbLigne_ + 1);
   // The cells' font first: their texts decide where the columns part.
@@ -108,44 +95,86 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
   c.FixerPolice(fc);
   const Colonnes col = Largeurs(c, W, largeurCol);
   fc.Taille = c.Police().Taille;
+
+  struct TEcrit {
+    QString texte;
+    int x, y;
+    pf::TAlignement alignement;
+    bool titre = false;
+    bool rogne = false;  // cut at its cell's edges: cadre holds them
+    pf::TBoite cadre;
+  };
+  std::vector<TEcrit> ecrits;
+  pf::TPolice ft = f;
+  ft.Gras = ft.Italique = false;
+  ft.Souligne = true;
+  ft.Taille = Div(std::min(W, H), 13);
+  c.FixerPolice(ft);
+  const QString titre = Ajuster(c, Caption, W - 4, Plancher(ft.Taille));
+  ft.Taille = c.Police().Taille;
+  if (!titre.isEmpty())
+    ecrits.push_back({titre, X + Div(W, 2), Y + Div(hautLigne - c.HauteurTexte(titre), 2), pf::TAlignement::Centre, true, false, {}});
+
+  c.FixerPolice(fc);
+  const int texteY = Div(hautLigne - c.HauteurTexte(QStringLiteral("P")), 2);
+  for (int l = 1; l <= nbLigne_; ++l)
+    for (int k = 1; k <= nbColonne_; ++k) {
+      QString s = Cellule(k, l);
+      if (s.isEmpty()) continue;
+      const int gaucheCase = col.debut[static_cast<std::size_t>(k)];
+      const int droiteCase = col.debut[static_cast<std::size_t>(k + 1)];
+      const int y = Y + l * hautLigne + texteY;
+      if (col.rognees && c.LargeurTexte(s) > droiteCase - gaucheCase - 2 * col.marge)
+        // Even at the smallest size: the text is cut at its cell's edges.
+        ecrits.push_back({std::move(s), X + gaucheCase + col.marge, y, pf::TAlignement::Gauche, false, true,
+                          {X + gaucheCase + 1, Y + l * hautLigne, X + droiteCase - 1, Y + (l + 1) * hautLigne}});
+      else if (k == 1)
+        ecrits.push_back({std::move(s), X + col.gaucheTexte1, y, pf::TAlignement::Gauche, false, false, {}});
+      else
+        ecrits.push_back({std::move(s), X + Div(gaucheCase + droiteCase, 2), y, pf::TAlignement::Centre, false, false, {}});
+    }
+  // Each text in its font, the title's first.
+  auto preparer = [&](const TEcrit& e) {
+    c.FixerPolice(e.titre ? ft : fc);
+    c.FixerAlignement(e.alignement);
+  };
+
+  c.FixerStylePlume(Cadre ? pf::TStylePlume::Plein : pf::TStylePlume::Aucun);
+  c.FixerLargeurPlume(1);
+  if (NoirBlanc) {
+    c.FixerCouleurPlume(Noir);
+    c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
+    c.Rectangle(X, Y, X + W, Y + H);
+  } else {
+    std::vector<pf::TBoite> boites;
+    boites.reserve(ecrits.size());
+    for (const TEcrit& e : ecrits) {
+      preparer(e);
+      pf::TBoite b = c.BoiteEcriture(e.x, e.y, e.texte);
+      if (e.rogne)
+        b = {std::max(b.Gauche, e.cadre.Gauche), std::max(b.Haut, e.cadre.Haut), std::min(b.Droite, e.cadre.Droite),
+             std::min(b.Bas, e.cadre.Bas)};
+      boites.push_back(b);
+    }
+    c.FixerCouleurPlume(CouleurL);
+    c.FixerCouleurBrosse(CouleurFond);
+    c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
+    c.RectangleSousTextes(X, Y, X + W, Y + H, boites);
+  }
+  c.FixerStylePlume(pf::TStylePlume::Plein);
   for (int k = 2; k <= nbColonne_; ++k) {
     const int x = col.debut[static_cast<std::size_t>(k)];
     relief(x, hautLigne, x, H);
   }
   for (int l = 2; l <= nbLigne_; ++l) relief(0, l * hautLigne, W, l * hautLigne);
 
-  f.Gras = f.Italique = false;
-  f.Souligne = true;
-  f.Taille = Div(std::min(W, H), 13);
-  const double taille = f.Taille;
-  c.FixerPolice(f);
-  const QString titre = Ajuster(c, Caption, W - 4, Plancher(taille));
-  c.FixerAlignement(pf::TAlignement::Centre);
-  if (!titre.isEmpty()) c.TexteSortie(X + Div(W, 2), Y + Div(hautLigne - c.HauteurTexte(titre), 2), titre);
-
-  c.FixerPolice(fc);
-  const int texteY = Div(hautLigne - c.HauteurTexte(QStringLiteral("P")), 2);
-  for (int l = 1; l <= nbLigne_; ++l)
-    for (int k = 1; k <= nbColonne_; ++k) {
-      const QString s = Cellule(k, l);
-      if (s.isEmpty()) continue;
-      const int gaucheCase = col.debut[static_cast<std::size_t>(k)];
-      const int droiteCase = col.debut[static_cast<std::size_t>(k + 1)];
-      const int y = Y + l * hautLigne + texteY;
-      const int largeur = c.LargeurTexte(s);
-      if (col.rognees && largeur > droiteCase - gaucheCase - 2 * col.marge) {
-        // Even at the smallest size: the text is cut at its cell's edges.
-        c.FixerAlignement(pf::TAlignement::Gauche);
-        c.TexteCadre(X + gaucheCase + 1, Y + l * hautLigne, X + droiteCase - 1, Y + (l + 1) * hautLigne,
-                     X + gaucheCase + col.marge, y, s);
-      } else if (k == 1) {
-        c.FixerAlignement(pf::TAlignement::Gauche);
-        c.TexteSortie(X + col.gaucheTexte1, y, s);
-      } else {
-        c.FixerAlignement(pf::TAlignement::Centre);
-        c.TexteSortie(X + Div(gaucheCase + droiteCase, 2), y, s);
-      }
-    }
+  for (const TEcrit& e : ecrits) {
+    preparer(e);
+    if (e.rogne)
+      c.TexteCadre(e.cadre.Gauche, e.cadre.Haut, e.cadre.Droite, e.cadre.Bas, e.x, e.y, e.texte);
+    else
+      c.TexteSortie(e.x, e.y, e.texte);
+  }
 }
 
 // The spans of the columns. The first column twice as wide as the others when every text fits

@@ -9,6 +9,7 @@
 #include <QString>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace calevrin::plateforme {
 
@@ -37,6 +38,11 @@ struct TPolice {
   // Controls that scale their texts with their rectangle size them in the device's pixels.
   bool Pixels = false;
   bool operator==(const TPolice&) const = default;
+};
+
+// A rectangle of pixels, its right and bottom edges excluded.
+struct TBoite {
+  int Gauche = 0, Haut = 0, Droite = 0, Bas = 0;
 };
 
 class TCanevas {
@@ -78,6 +84,20 @@ class TCanevas {
     y_ = y;
   }
   virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
+  // The same for a control whose texts, written next with this solid brush, paint their own
+  // boxes: a device that writes pixels may leave those boxes out of the fill rather than
+  // paint them twice.
+  virtual void RectangleSousTextes(int x1, int y1, int x2, int y2, const std::vector<TBoite>& textes) {
+    (void)textes;
+    Rectangle(x1, y1, x2, y2);
+  }
+  // Where a text written now at (x, y) paints its background, by the font and the alignment.
+  TBoite BoiteEcriture(int x, int y, const QString& texte) {
+    const int l = LargeurTexte(texte);
+    if (alignement_ == TAlignement::Centre) x -= l / 2;
+    if (alignement_ == TAlignement::Droite) x -= l;
+    return {x, y, x + l, y + HauteurTexte(texte)};
+  }
   virtual void RemplirRectangle(int x1, int y1, int x2, int y2) = 0;
   virtual int LargeurTexte(const QString& texte) = 0;
   virtual int HauteurTexte(const QString& texte) = 0;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <map>
+#include <tuple>
 
 #include "platform/cachetables.h"
 
@@ -21,7 +23,7 @@ qsizetype octetsImages = 0;
 
 }  // namespace
 
-TCanevasQt::TImageTexte::~TImageTexte() { octetsImages -= image.sizeInBytes(); }
+TCanevasQt::TImageTexte::~TImageTexte() { octetsImages -= image.sizeInBytes() + opaque.sizeInBytes(); }
 
 QColor TCanevasQt::Couleur(TCouleurRGB c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
@@ -58,18 +60,19 @@ std::size_t TCanevasQt::THachageCourt::operator()(const QString& t) const noexce
   return static_cast<std::size_t>(h);
 }
 
-void TCanevasQt::AppliquerPlume() {
-  plumeTexte_.reset();
-  if (StylePlume() == TStylePlume::Aucun) {
-    p_.setPen(Qt::NoPen);
-    return;
-  }
+QPen TCanevasQt::Plume() const {
+  if (StylePlume() == TStylePlume::Aucun) return QPen(Qt::NoPen);
   QPen pen(Couleur(CouleurPlume()));
   pen.setWidth(LargeurPlume());
   pen.setStyle(StylePlume() == TStylePlume::Pointille ? Qt::DotLine : Qt::SolidLine);
   pen.setCapStyle(Qt::FlatCap);
   pen.setJoinStyle(Qt::MiterJoin);
-  p_.setPen(pen);
+  return pen;
+}
+
+void TCanevasQt::AppliquerPlume() {
+  plumeTexte_.reset();
+  p_.setPen(Plume());
 }
 
 void TCanevasQt::AppliquerBrosse() {
@@ -175,17 +178,16 @@ bool TCanevasQt::PixelsDirects() const {
   return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
-// Cut to the pixels the glyphs cover: the line's height above capitals and below the
-// baseline is empty, and every transparent pixel kept is blended again at each paint.
-void TCanevasQt::RognerAEncre(TImageTexte& im) {
-  const QImage& source = im.image;
-  int haut = source.height(), bas = -1, gauche = source.width(), droite = -1;
-  for (int y = 0; y < source.height(); ++y) {
-    const auto* ligne = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+// Cut to the pixels drawn: a text's line height above capitals and below the baseline is
+// empty, and every transparent pixel kept is blended again at each paint. The origin follows.
+void TCanevasQt::RognerAEncre(QImage& image, QPoint& origine) {
+  int haut = image.height(), bas = -1, gauche = image.width(), droite = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     int x = 0;
-    while (x < source.width() && qAlpha(ligne[x]) == 0) ++x;
-    if (x == source.width()) continue;
-    int d = source.width() - 1;
+    while (x < image.width() && qAlpha(ligne[x]) == 0) ++x;
+    if (x == image.width()) continue;
+    int d = image.width() - 1;
     while (qAlpha(ligne[d]) == 0) --d;
     haut = std::min(haut, y);
     bas = y;
@@ -193,13 +195,13 @@ void TCanevasQt::RognerAEncre(TImageTexte& im) {
     droite = std::max(droite, d);
   }
   if (bas < 0) {
-    im.image = QImage();  // blanks only
+    image = QImage();  // nothing drawn: blanks only
     return;
   }
   const QRect encre(QPoint(gauche, haut), QPoint(droite, bas));
-  if (encre == source.rect()) return;
-  im.image = source.copy(encre);
-  im.origine -= encre.topLeft();
+  if (encre == image.rect()) return;
+  image = image.copy(encre);
+  origine -= encre.topLeft();
 }
 
 const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte) {
@@ -228,10 +230,30 @@ const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte
   q.setPen(Couleur(couleur));
   q.drawText(QPoint(-boite.left(), -boite.top()), texte);
   q.end();
-  RognerAEncre(*im);
+  RognerAEncre(im->image, im->origine);
   octetsImages += im->image.sizeInBytes();
   t.image = std::move(im);
   return t.image.get();
+}
+
+// A text on its own background, its whole box in one copy: a picture composed once on the
+// brush's colour, without blending at each paint. Only the ink standing out of the box (a
+// descender, an italic's slant) is blended over what lies there.
+void TCanevasQt::EcrireOpaque(const QRect& boite, const TImageTexte& im) {
+  if (im.opaque.size() != boite.size() || im.fondOpaque != CouleurBrosse()) {
+    octetsImages -= im.opaque.sizeInBytes();
+    im.opaque = QImage(boite.size(), QImage::Format_RGB32);
+    im.opaque.fill(Couleur(CouleurBrosse()));
+    QPainter q(&im.opaque);
+    q.drawImage(-im.origine, im.image);
+    q.end();
+    im.fondOpaque = CouleurBrosse();
+    octetsImages += im.opaque.sizeInBytes();
+  }
+  p_.drawImage(boite.topLeft(), im.opaque);
+  const QRect encre(boite.topLeft() - im.origine, im.image.size());
+  if (im.image.isNull() || boite.contains(encre)) return;
+  for (const QRect& r : QRegion(encre).subtracted(boite)) p_.drawImage(r.topLeft(), im.image, r.translated(-encre.topLeft()));
 }
 
 void TCanevasQt::TexteSortie(int x, int y, const QString& texte) { Ecrire(x, y, texte, Prepare(texte)); }
@@ -241,11 +263,16 @@ void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
   if (Alignement() == TAlignement::Centre) x -= l / 2;
   if (Alignement() == TAlignement::Droite) x -= l;
   if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, metriques_->height()))) return;
-  if (StyleBrosse() == TStyleBrosse::Plein) p_.fillRect(x, y, l, metriques_->height(), Couleur(CouleurBrosse()));
+  const QRect boite(x, y, l, metriques_->height());
+  const bool fond = StyleBrosse() == TStyleBrosse::Plein;
   if (const TImageTexte* im = Image(t, texte)) {
-    if (!im->image.isNull()) p_.drawImage(x - im->origine.x(), y - im->origine.y(), im->image);
+    if (fond)
+      EcrireOpaque(boite, *im);
+    else if (!im->image.isNull())
+      p_.drawImage(boite.topLeft() - im->origine, im->image);
     return;
   }
+  if (fond) p_.fillRect(boite, Couleur(CouleurBrosse()));
   if (plumeTexte_ != Police().Couleur) {
     p_.setPen(Couleur(Police().Couleur));
     plumeTexte_ = Police().Couleur;
@@ -287,6 +314,22 @@ void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
     p_.setPen(Qt::NoPen);
     p_.drawRect(x1, y1, x2 - x1, y2 - y1);
   }
+  Contour(x1, y1, x2, y2);
+}
+
+void TCanevasQt::RectangleSousTextes(int x1, int y1, int x2, int y2, const std::vector<TBoite>& textes) {
+  if (x2 <= x1 || y2 <= y1 || StyleBrosse() != TStyleBrosse::Plein || textes.empty() || !PixelsDirects())
+    return Rectangle(x1, y1, x2, y2);
+  // What a full-screen control costs is mostly the memory its pixels take to write: a third of
+  // a table lies under its texts.
+  QRegion fond(x1, y1, x2 - x1, y2 - y1);
+  for (const TBoite& b : textes) fond -= QRect(b.Gauche, b.Haut, b.Droite - b.Gauche, b.Bas - b.Haut);
+  const QColor c = Couleur(CouleurBrosse());
+  for (const QRect& r : fond) p_.fillRect(r, c);
+  Contour(x1, y1, x2, y2);
+}
+
+void TCanevasQt::Contour(int x1, int y1, int x2, int y2) {
   if (StylePlume() == TStylePlume::Aucun) return;
   if (StylePlume() == TStylePlume::Plein && LargeurPlume() == 1 && PixelsDirects()) {
     // Its four sides as rows and columns of pixels, as lines are.
@@ -330,22 +373,64 @@ bool TCanevasQt::LigneParRemplissage(int x1, int y1, int x2, int y2) {
   return true;
 }
 
-void TCanevasQt::Ligne(int x1, int y1, int x2, int y2) {
-  if (StylePlume() == TStylePlume::Aucun || (x1 == x2 && y1 == y2)) return;
-  if (LigneParRemplissage(x1, y1, x2, y2)) return;
-  AppliquerPlume();
-  // Through pixel centres, the end point excluded as the program's line rule has it: a
-  // square cap on the last included pixel covers exactly [x1, x2) for straight lines.
+namespace {
+
+// Through pixel centres, the end point excluded as the program's line rule has it: a square
+// cap on the last included pixel covers exactly [x1, x2) for straight lines.
+void Tracer(QPainter& p, int x1, int y1, int x2, int y2) {
   const int dx = x2 > x1 ? 1 : x2 < x1 ? -1 : 0;
   const int dy = y2 > y1 ? 1 : y2 < y1 ? -1 : 0;
   if (dx == 0 || dy == 0) {
-    QPen pen = p_.pen();
+    QPen pen = p.pen();
     pen.setCapStyle(Qt::SquareCap);
-    p_.setPen(pen);
-    p_.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 - dx + 0.5, y2 - dy + 0.5));
+    p.setPen(pen);
+    p.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 - dx + 0.5, y2 - dy + 0.5));
   } else {
-    p_.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+    p.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
   }
+}
+
+}  // namespace
+
+// A straight dotted or wide line on pixels, from a picture of it made once: Qt strokes each
+// dot again at every paint, a tenth of what a full-screen graph costs. Its dots start at its
+// first end, so that the picture holds wherever the line lies.
+bool TCanevasQt::LigneDepuisImage(int x1, int y1, int x2, int y2) {
+  if ((x1 != x2 && y1 != y2) || !PixelsDirects()) return false;
+  struct TImageLigne {
+    QImage image;
+    QPoint origine;  // where the first end lies in the picture
+  };
+  using TCle = std::tuple<int, int, int, int, TCouleurRGB, int>;
+  static std::map<TCle, TImageLigne> lignes;
+  const int dx = x2 - x1, dy = y2 - y1;
+  const TCle cle{dx, dy, LargeurPlume(), static_cast<int>(StylePlume()), CouleurPlume(), p_.renderHints().toInt()};
+  auto it = lignes.find(cle);
+  if (it == lignes.end()) {
+    if (lignes.size() >= 256) lignes.clear();
+    const int m = LargeurPlume() + 2;
+    const QRect r =
+        QRect(QPoint(std::min(0, dx), std::min(0, dy)), QPoint(std::max(0, dx), std::max(0, dy))).adjusted(-m, -m, m, m);
+    TImageLigne l{QImage(r.size(), QImage::Format_ARGB32_Premultiplied), -r.topLeft()};
+    l.image.fill(Qt::transparent);
+    QPainter q(&l.image);
+    q.setRenderHints(p_.renderHints());
+    q.translate(-r.left(), -r.top());
+    q.setPen(Plume());
+    Tracer(q, 0, 0, dx, dy);
+    q.end();
+    RognerAEncre(l.image, l.origine);
+    it = lignes.emplace(cle, std::move(l)).first;
+  }
+  if (!it->second.image.isNull()) p_.drawImage(QPoint(x1, y1) - it->second.origine, it->second.image);
+  return true;
+}
+
+void TCanevasQt::Ligne(int x1, int y1, int x2, int y2) {
+  if (StylePlume() == TStylePlume::Aucun || (x1 == x2 && y1 == y2)) return;
+  if (LigneParRemplissage(x1, y1, x2, y2) || LigneDepuisImage(x1, y1, x2, y2)) return;
+  AppliquerPlume();
+  Tracer(p_, x1, y1, x2, y2);
 }
 
 int TCanevasQt::LargeurTexte(const QString& texte) { return Prepare(texte).largeur; }

@@ -28,6 +28,7 @@ class TCanevasQt : public TCanevas {
   void TexteSortie(int x, int y, const QString& texte) override;
   void TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) override;
   void Rectangle(int x1, int y1, int x2, int y2) override;
+  void RectangleSousTextes(int x1, int y1, int x2, int y2, const std::vector<TBoite>& textes) override;
   void RemplirRectangle(int x1, int y1, int x2, int y2) override;
   int LargeurTexte(const QString& texte) override;
   int HauteurTexte(const QString& texte) override;
@@ -47,6 +48,9 @@ class TCanevasQt : public TCanevas {
     QImage image;
     QPoint origine;  // where the text's top-left corner lies in the picture
     TCouleurRGB couleur = 0;
+    // The same composed on a solid background, made when first written on one.
+    mutable QImage opaque;
+    mutable TCouleurRGB fondOpaque = 0;
     ~TImageTexte();
   };
   struct TTexte {
@@ -66,9 +70,13 @@ class TCanevasQt : public TCanevas {
   const QStaticText& Statique(TTexte& t, const QString& texte);
   bool PixelsDirects() const;
   const TImageTexte* Image(TTexte& t, const QString& texte);
-  static void RognerAEncre(TImageTexte& im);
+  static void RognerAEncre(QImage& image, QPoint& origine);
+  void EcrireOpaque(const QRect& boite, const TImageTexte& im);
   // A straight solid line one pixel wide, as the rectangle of pixels it covers.
   bool LigneParRemplissage(int x1, int y1, int x2, int y2);
+  void Contour(int x1, int y1, int x2, int y2);
+  bool LigneDepuisImage(int x1, int y1, int x2, int y2);
+  QPen Plume() const;
   void AppliquerPlume();
   void AppliquerBrosse();
   void Hachurer(int x1, int y1, int x2, int y2);
