@@ -208,7 +208,7 @@ TEST(GrapheEtTableau, CasConnusALAvance) {
   c = Enregistrer(g, 200, 150, 10, 20);
   ASSERT_EQ(c.Appels().size(), 2u);
   const TAppel& t = c.Appels()[1];
-  EXPECT_EQ(Ligne(t), "texte (110,88) centre \"Devoir 3\" Arial 9px #000000 brosse #C0C0C0");
+  EXPECT_EQ(Ligne(t), "texte (110,88) centre \"Devoir 3\" Arial 9px #000000 brosse vide");
 
   // A grade of "1E9" in every mode: each point, bar and the average line stay inside the drawing.
   for (const TMode mode : {TMode::mBarre, TMode::mLigne, TMode::mBezier}) {
