@@ -205,15 +205,16 @@ void TCanevasQt::RognerAEncre(QImage& image, QPoint& origine) {
 }
 
 const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte) {
+  // A picture kept from a window is no text for a page, a PDF or a scaled preview of the same
+  // resolution, which share the window's table of texts.
+  if (mesure_ || !PixelsDirects()) return nullptr;
   const TCouleurRGB couleur = Police().Couleur;
   if (t.image && t.image->couleur == couleur) return t.image.get();
   // Below the size Qt keeps glyphs for, the first time the text is drawn directly: a window
   // being resized shows each size once. Above it Qt draws every glyph's outline each time, as
   // slow as making the picture.
   const bool contours = font_.pixelSize() > TailleMaxGlyphesQt;
-  if ((++t.traces < 2 && !contours) || !Police().Pixels || metriques_->height() < HauteurMinImage || mesure_ ||
-      !PixelsDirects())
-    return nullptr;
+  if ((++t.traces < 2 && !contours) || !Police().Pixels || metriques_->height() < HauteurMinImage) return nullptr;
   // Glyphs may stand out of their advance (italics, accents): the picture holds their ink.
   const int ascent = metriques_->ascent();
   const QRect boite =
