@@ -4,9 +4,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "controls/graphe.h"
+#include "controls/tableau.h"
 #include "controls/vues.h"
 #include "platform/canevasqt.h"
 
@@ -126,4 +130,114 @@ TEST(Rendu, LesFenetresPeignentToutLeurFond) {
       EXPECT_EQ(restes, 0) << v->metaObject()->className() << (noirBlanc ? " noir et blanc" : " couleur");
     }
   }
+}
+
+namespace {
+
+// The fullest graph of a statistics window: 25 slots, long title and legend lines, "abs" slots.
+TNewGraphe GraphePlein(TMode mode, bool noirBlanc) {
+  TNewGraphe g;
+  g.Mode = mode;
+  g.NoirBlanc = noirBlanc;
+  g.Caption = QStringLiteral("4EB / Mathématiques appliquées / Trimestre 1 / Contrôle commun ( 2026 / 2027 )");
+  g.FixerNbBarre(25);
+  for (int i = 1; i <= 25; ++i) {
+    g.Barre(i)->Valeur = i % 7 == 3 ? -1 : (i * 7) % 20;
+    g.Barre(i)->FixerTexte(QStringLiteral("abs"));
+    g.Barre(i)->Couleur = RGB(10 * i, 255 - 10 * i, 128);
+    g.LegendeBarre(i, QString::number(i - 1));
+  }
+  g.FixerNbLigne(5);
+  for (int l = 1; l <= 5; ++l)
+    g.FixerLigne(l, QStringLiteral("Dev. %1 - Coef. 2.5 - Contrôle commun : géométrie dans l'espace").arg(l));
+  g.BarreMoy.Valeur = 11.2;
+  return g;
+}
+
+// Long subjects (cut in their cells when narrow), descenders, and a slanted bold font.
+TTableau TableauPlein(bool italique) {
+  TTableau t;
+  t.Caption = QStringLiteral("4EB: Bilan complet de MONTGOLFIER-DELAVIGNE Marie-Angélique");
+  const char* matieres[] = {"Matière", "Mathématiques appliquées", "Physique-Chimie et Te", "Sciences de la vie et",
+                            "Synthèse"};
+  for (int l = 1; l <= 5; ++l) t.FixerCellule(1, l, QString::fromUtf8(matieres[l - 1]));
+  for (int c = 2; c <= 5; ++c) {
+    t.FixerCellule(c, 1, QStringLiteral("Trim.%1").arg(c - 1));
+    for (int l = 2; l <= 5; ++l) t.FixerCellule(c, l, QString::number(10 + l + c * 0.35, 'f', 1));
+  }
+  if (italique) {
+    t.Police.Italique = t.Police.Gras = true;
+    t.Police.Couleur = RGB(0, 0, 160);
+    t.CouleurFond = RGB(255, 255, 200);
+    t.Relief = TRelief::rBosse;
+  }
+  return t;
+}
+
+// What the canvas draws on an image first filled with 'fond', three times as a window is (the
+// canvas keeps its pictures of texts from the second). With 'commeQt' its texts are measured
+// as on another device, which keeps Qt writing them itself.
+QImage Peindre(const std::function<void(calevrin::plateforme::TCanevas&, int, int)>& dessin, int W, int H,
+               QRgb fond, bool commeQt) {
+  QImage im(W, H, QImage::Format_RGB32);
+  for (int fois = 0; fois < 3; ++fois) {
+    im.fill(fond);
+    QPainter p(&im);
+    calevrin::plateforme::TCanevasQt c(p);
+    if (commeQt) c.FixerMesure(&im);
+    dessin(c, W, H);
+  }
+  return im;
+}
+
+}  // namespace
+
+// Full-screen drawings take the canvas's shortcuts (texts from kept pictures, composed on the
+// background they are written on, the table's background left out under its texts): every
+// pixel of the rectangle is still painted, and the texts are those Qt writes, but for the
+// anti-aliasing of glyph edges.
+TEST(Rendu, PleinEcranChaquePixelPeintCommeParQt) {
+  const QRgb sentinelle = qRgb(255, 0, 255);
+  struct TCas {
+    std::string nom;
+    std::function<void(calevrin::plateforme::TCanevas&, int, int)> dessin;
+    bool fond;  // black and white leaves the paper as it is
+    bool commeQt;  // Qt slants a large bold italic a shade apart from its own picture of it
+  };
+  std::vector<TCas> cas;
+  for (const bool italique : {false, true})
+    cas.push_back({italique ? "tableau en italique" : "tableau",
+                   [t = TableauPlein(italique)](calevrin::plateforme::TCanevas& c, int W, int H) {
+                     t.Dessine(c, 0, 0, W, H);
+                   },
+                   true, !italique});
+  for (const TMode mode : {TMode::mBarre, TMode::mLigne, TMode::mBezier})
+    for (const bool noirBlanc : {false, true})
+      cas.push_back({"graphe " + std::to_string(static_cast<int>(mode)) + (noirBlanc ? " noir et blanc" : ""),
+                     [g = GraphePlein(mode, noirBlanc)](calevrin::plateforme::TCanevas& c, int W, int H) mutable {
+                       g.LargeurControle = W;
+                       g.Dessine(c, 0, 0, W, H);
+                     },
+                     !noirBlanc, true});
+  const QSize tailles[] = {{1920, 1080}, {600, 1080}, {301, 203}};
+  for (const TCas& k : cas)
+    for (const QSize& s : tailles) {
+      const std::string nom = k.nom + " " + std::to_string(s.width()) + "x" + std::to_string(s.height());
+      const QImage obtenu = Peindre(k.dessin, s.width(), s.height(), k.fond ? sentinelle : qRgb(255, 255, 255), false);
+      if (k.fond) {
+        EXPECT_EQ(Compter(obtenu, obtenu.rect(), sentinelle), 0) << nom;
+      }
+      if (!k.commeQt) continue;
+      const QImage attendu = Peindre(k.dessin, s.width(), s.height(), qRgb(255, 255, 255), true);
+      int differents = 0, ecart = 0;
+      for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x) {
+          const QRgb a = obtenu.pixel(x, y), b = attendu.pixel(x, y);
+          if (a == b) continue;
+          ++differents;
+          ecart = std::max({ecart, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                            std::abs(qBlue(a) - qBlue(b))});
+        }
+      EXPECT_LE(ecart, 24) << nom << ": " << differents << " pixels differ";
+    }
 }

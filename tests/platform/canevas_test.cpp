@@ -192,6 +192,37 @@ TEST(Canevas, GrandsTextesEnImageEtTraitsRemplisCommeDessinesParQt) {
       p.end();
       EXPECT_EQ(Dessiner(80, 60, dx, hachure), attendu) << dx;
     }
+  // Dotted and wide straight lines, drawn from a picture of the first one of each length, are
+  // the lines Qt strokes wherever they lie: the dots start at the first end.
+  for (const TStylePlume style : {TStylePlume::Pointille, TStylePlume::Plein})
+    for (const int largeur : {1, 2, 3})
+      for (const int debut : {4, 5, 6, 7}) {
+        if (style == TStylePlume::Plein && largeur == 1) continue;  // filled, checked above
+        const int traits2[][4] = {{debut, 20, 70, 20}, {70, 27, debut, 27}, {debut + 30, 5, debut + 30, 55},
+                                  {debut + 40, 55, debut + 40, 9}};
+        for (const auto& t : traits2) {
+          const auto trait = [&](TCanevasQt& c) {
+            c.FixerCouleurPlume(RGB(0, 0, 200));
+            c.FixerStylePlume(style);
+            c.FixerLargeurPlume(largeur);
+            c.DeplacerVers(t[0], t[1]);
+            c.LigneVers(t[2], t[3]);
+          };
+          Dessiner(80, 60, 0, trait);  // the picture made here serves the translated one below
+          const QImage obtenu = Dessiner(80, 60, 3, trait);
+          QImage attendu(80, 60, QImage::Format_RGB32);
+          attendu.fill(Qt::white);
+          QPainter p(&attendu);
+          p.translate(3, 0);
+          QPen pen(QColor(0, 0, 200), largeur, style == TStylePlume::Pointille ? Qt::DotLine : Qt::SolidLine,
+                   Qt::SquareCap);
+          p.setPen(pen);
+          const int dx = t[2] > t[0] ? 1 : t[2] < t[0] ? -1 : 0, dy = t[3] > t[1] ? 1 : t[3] < t[1] ? -1 : 0;
+          p.drawLine(QPointF(t[0] + 0.5, t[1] + 0.5), QPointF(t[2] - dx + 0.5, t[3] - dy + 0.5));
+          p.end();
+          EXPECT_EQ(obtenu, attendu) << largeur << " " << t[0] << "," << t[1] << " to " << t[2] << "," << t[3];
+        }
+      }
   // One pixel long: that pixel (Qt strokes it one pixel down and right).
   const QImage point = Dessiner(80, 60, 3, [](TCanevasQt& c) {
     c.DeplacerVers(60, 9);
