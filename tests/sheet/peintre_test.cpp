@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <memory>
 
 #include "model/classe.h"
@@ -223,4 +224,68 @@ TEST(Peintre, EnTetesDeLaSyntheseLisibles) {
     if (a.Chaine.startsWith(QStringLiteral("Tech")) && a.Chaine.endsWith(QChar(0x2026))) coupe = &a;
   ASSERT_NE(coupe, nullptr);
   EXPECT_LE(enregistreur.LargeurTexte(coupe->Chaine), R(40 * z));
+}
+
+// The window is opaque: Qt fills nothing before the sheet paints, so a pixel the painter
+// leaves keeps whatever was on screen before. Every state must cover the whole client.
+TEST(Peintre, FondCouvreToutLeClient) {
+  auto c = PetiteClasse();
+  const QColor sentinelle(1, 2, 3);
+  const auto pixelsLaisses = [&](TEtatFeuille e, const TOptions& o) {
+    QImage image(640, 480, QImage::Format_RGB32);
+    image.fill(sentinelle);
+    e.LargeurClient = image.width();
+    e.HauteurClient = image.height();
+    {
+      QPainter p(&image);
+      pf::TCanevasQt cv(p);
+      DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+    }
+    int laisses = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+      laisses += static_cast<int>(std::count(ligne, ligne + image.width(), sentinelle.rgb()));
+    }
+    return laisses;
+  };
+  const auto toutesVues = [&](const TEtatFeuille& e, const TOptions& o, const char* cas) {
+    for (const auto& [matiere, periode] : {std::pair{1, 1}, {1, 4}, {4, 1}, {4, 4}}) {
+      c->FixerMatiereCourante(matiere);
+      c->FixerPeriodeCourante(periode);
+      EXPECT_EQ(pixelsLaisses(e, o), 0) << cas << ", matière " << matiere << ", période " << periode;
+    }
+    c->FixerMatiereCourante(1);
+    c->FixerPeriodeCourante(1);
+  };
+
+  TOptions o;
+  TEtatFeuille e;
+  toutesVues(e, o, "premier dessin");
+  e.PremierDessin = false;
+  for (const int relief : {0, 1, 2}) {
+    o.relief = relief;
+    e.LigneCourante = e.ColonneCourante = 1;  // the cursor mark drawn too
+    toutesVues(e, o, "relief");
+  }
+  o.zoomD = o.zoomP = 0.5;
+  toutesVues(e, o, "zoom réduit");
+  o.zoomD = o.zoomP = 5;
+  e.H = 900;  // scrolled to the end: the table lies partly left of and above the client
+  e.V = 400;
+  toutesVues(e, o, "zoom et défilement");
+  o = TOptions{};
+  e.H = e.V = 0;
+  for (const double zoom : {0.25, 2.0}) {
+    e.ModeApercu = true;
+    e.ZoomApercu = zoom;
+    toutesVues(e, o, "aperçu");
+    e.V = 300;
+    toutesVues(e, o, "aperçu défilé");
+    e.V = 0;
+  }
+  e.ModeApercu = false;
+  c->FixerNbDevoirs(1, 1, 0);
+  toutesVues(e, o, "sans devoir");
+  c->FixerNbEleves(0);
+  toutesVues(e, o, "sans élève");
 }
