@@ -182,7 +182,7 @@ const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte
   // being resized shows each size once. Above it Qt draws every glyph's outline each time, as
   // slow as making the picture.
   const bool contours = font_.pixelSize() > TailleMaxGlyphesQt;
-  if ((++t.traces < 2 && !contours) || !Police().Pixels || metriques_->height() < HauteurMinImage || mesure_ ||
+  if ((t.traces < 2 && !contours) || !Police().Pixels || metriques_->height() < HauteurMinImage || mesure_ ||
       !PixelsDirects())
     return nullptr;
   // Glyphs may stand out of their advance (italics, accents): the picture holds their ink.
@@ -208,26 +208,52 @@ const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte
 
 void TCanevasQt::TexteSortie(int x, int y, const QString& texte) { Ecrire(x, y, texte, Prepare(texte)); }
 
+void TCanevasQt::TracerTexte(QPainter& p, int x, int y, const QString& texte, TTexte& t) {
+  // Qt draws a static text's underline without the painter's translation (a child window, a
+  // preview page): underlined texts take the slower way, placed by their baseline.
+  if (font_.underline())
+    p.drawText(QPoint(x, y + metriques_->ascent()), texte);
+  else
+    p.drawStaticText(x, y, Statique(t, texte));  // placed by its top, as the program's texts are
+}
+
 void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
   const int l = t.largeur;
+  const int h = metriques_->height();
   if (Alignement() == TAlignement::Centre) x -= l / 2;
   if (Alignement() == TAlignement::Droite) x -= l;
-  if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, metriques_->height()))) return;
-  if (StyleBrosse() == TStyleBrosse::Plein) p_.fillRect(x, y, l, metriques_->height(), Couleur(CouleurBrosse()));
+  if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, h))) return;
+  if (t.traces < 2) ++t.traces;
+  if (StyleBrosse() == TStyleBrosse::Plein) {
+    p_.fillRect(x, y, l, h, Couleur(CouleurBrosse()));
+    FondTouche(QRect(x, y, l, h));
+  }
+  if (const TImageTexte* copie = suiviFond_ ? CopieSurFond(t, texte) : nullptr) {
+    if (copie->image.isNull()) return;  // no glyph covers a pixel
+    const QRect r(QPoint(x, y) - copie->origine, copie->image.size());
+    if (FondIntact(r)) {
+      p_.drawImage(r.topLeft(), copie->image);
+      FondTouche(r);
+      return;
+    }
+  }
   if (const TImageTexte* im = Image(t, texte)) {
     p_.drawImage(x - im->origine.x(), y - im->origine.y(), im->image);
+    FondTouche(QRect(QPoint(x, y) - im->origine, im->image.size()));
     return;
   }
   if (plumeTexte_ != Police().Couleur) {
     p_.setPen(Couleur(Police().Couleur));
     plumeTexte_ = Police().Couleur;
   }
-  // Qt draws a static text's underline without the painter's translation (a child window, a
-  // preview page): underlined texts take the slower way, placed by their baseline.
-  if (font_.underline())
-    p_.drawText(QPoint(x, y + metriques_->ascent()), texte);
-  else
-    p_.drawStaticText(x, y, Statique(t, texte));  // placed by its top, as the program's texts are
+  TracerTexte(p_, x, y, texte, t);
+  if (suiviFond_) {
+    // Glyphs may stand out of the text's box (italics, accents): a wide margin until their
+    // pixels are known, found with the text's first copy.
+    const int marge = std::max(4, h / 2);
+    FondTouche(t.encre && !t.encreDebordante ? t.encre->translated(x, y)
+                                             : QRect(x, y, l, h).adjusted(-marge, -marge, marge, marge));
+  }
 }
 
 void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) {
@@ -251,6 +277,11 @@ void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, in
 
 void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
+  if (suiviFond_) {
+    const bool plumeInvisible = StylePlume() == TStylePlume::Aucun ||
+                                (StylePlume() == TStylePlume::Plein && LargeurPlume() == 1 && CouleurPlume() == CouleurBrosse());
+    NoterRemplissage(x1, y1, x2, y2, plumeInvisible);
+  }
   if (StyleBrosse() == TStyleBrosse::Croise || StyleBrosse() == TStyleBrosse::CroixDiagonale) {
     Hachurer(x1, y1, x2, y2);
   } else if (StyleBrosse() != TStyleBrosse::Vide) {
@@ -279,6 +310,7 @@ void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
 
 void TCanevasQt::RemplirRectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
+  if (suiviFond_) NoterRemplissage(x1, y1, x2, y2, true);
   if (StyleBrosse() == TStyleBrosse::Croise || StyleBrosse() == TStyleBrosse::CroixDiagonale) {
     Hachurer(x1, y1, x2, y2);
     return;
@@ -304,6 +336,11 @@ bool TCanevasQt::LigneParRemplissage(int x1, int y1, int x2, int y2) {
 
 void TCanevasQt::Ligne(int x1, int y1, int x2, int y2) {
   if (StylePlume() == TStylePlume::Aucun || (x1 == x2 && y1 == y2)) return;
+  if (suiviFond_) {
+    const int w = LargeurPlume() + 1;
+    FondTouche(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
+                   .adjusted(-w, -w, w, w));
+  }
   if (LigneParRemplissage(x1, y1, x2, y2)) return;
   AppliquerPlume();
   // Through pixel centres, the end point excluded as the program's line rule has it: a
@@ -325,6 +362,144 @@ int TCanevasQt::LargeurTexte(const QString& texte) { return Prepare(texte).large
 int TCanevasQt::HauteurTexte(const QString& texte) {
   Q_UNUSED(texte);
   return Metriques().height();
+}
+
+// Texts copied over a plain background: a sheet writes a thousand short texts on one colour,
+// and blending each glyph's pixels into the device was most of its paint.
+namespace {
+
+constexpr int Bloc = 4;  // pixels a side of the blocks followed
+
+int BlocsPour(int pixels) { return (pixels + Bloc - 1) / Bloc; }
+
+}  // namespace
+
+void TCanevasQt::CopierTextesSurFond() { suiviFond_ = true; }
+
+void TCanevasQt::NoterRemplissage(int x1, int y1, int x2, int y2, bool plumeInvisible) {
+  if (StyleBrosse() != TStyleBrosse::Plein || !plumeInvisible) {
+    FondTouche(QRect(x1, y1, x2 - x1, y2 - y1));
+    return;
+  }
+  FondCouvert(x1, y1, x2, y2, CouleurBrosse());
+}
+
+void TCanevasQt::FondCouvert(int x1, int y1, int x2, int y2, TCouleurRGB couleur) {
+  const QSize taille(p_.device()->width(), p_.device()->height());
+  if (x1 <= 0 && y1 <= 0 && x2 >= taille.width() && y2 >= taille.height()) {
+    fond_ = couleur;
+    taillePlan_ = taille;
+    blocsIntacts_.assign(static_cast<std::size_t>(BlocsPour(taille.width())) * BlocsPour(taille.height()), 1);
+    return;
+  }
+  if (fond_ != couleur) {
+    FondTouche(QRect(x1, y1, x2 - x1, y2 - y1));
+    return;
+  }
+  // Blocks wholly inside the fill are plain again; the others keep their state.
+  const int colonnes = BlocsPour(taillePlan_.width());
+  const int c1 = std::max(0, BlocsPour(x1)), c2 = std::min(colonnes, x2 / Bloc);
+  const int l1 = std::max(0, BlocsPour(y1)), l2 = std::min(BlocsPour(taillePlan_.height()), y2 / Bloc);
+  for (int l = l1; l < l2; ++l)
+    for (int c = c1; c < c2; ++c) blocsIntacts_[static_cast<std::size_t>(l) * colonnes + c] = 1;
+}
+
+void TCanevasQt::FondTouche(const QRect& r) {
+  if (blocsIntacts_.empty()) return;
+  const QRect z = r.intersected(QRect(QPoint(0, 0), taillePlan_));
+  if (z.isEmpty()) return;
+  const int colonnes = BlocsPour(taillePlan_.width());
+  for (int l = z.top() / Bloc; l <= z.bottom() / Bloc; ++l)
+    std::fill_n(blocsIntacts_.begin() + static_cast<std::ptrdiff_t>(l) * colonnes + z.left() / Bloc,
+                z.right() / Bloc - z.left() / Bloc + 1, std::uint8_t{0});
+}
+
+bool TCanevasQt::FondIntact(const QRect& r) const {
+  if (blocsIntacts_.empty()) return false;
+  const QRect z = r.intersected(QRect(QPoint(0, 0), taillePlan_));
+  if (z.isEmpty()) return false;
+  const int colonnes = BlocsPour(taillePlan_.width());
+  for (int l = z.top() / Bloc; l <= z.bottom() / Bloc; ++l) {
+    const auto debut = blocsIntacts_.begin() + static_cast<std::ptrdiff_t>(l) * colonnes;
+    if (std::find(debut + z.left() / Bloc, debut + z.right() / Bloc + 1, std::uint8_t{0}) !=
+        debut + z.right() / Bloc + 1)
+      return false;
+  }
+  return true;
+}
+
+// The pixels a text may change, relative to its top-left corner: those its glyphs cover, found
+// once by drawing it black on white. Empty when ink may run beyond the picture drawn.
+QRect TCanevasQt::Encre(TTexte& t, const QString& texte) {
+  if (t.encre) return *t.encre;
+  const int h = metriques_->height();
+  const int marge = std::max(4, h / 2);
+  const QRect boite = QRect(0, 0, t.largeur, h).adjusted(-marge, -marge, marge, marge);
+  QImage image = ImagePour(boite.size());
+  image.fill(Qt::white);
+  {
+    QPainter q(&image);
+    q.setRenderHints(p_.renderHints());
+    q.setFont(font_);
+    q.setPen(Qt::black);
+    TracerTexte(q, -boite.left(), -boite.top(), texte, t);
+  }
+  QRect encre;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    const auto* fin = ligne + image.width();
+    const auto* premier = std::find_if(ligne, fin, [](QRgb c) { return c != 0xFFFFFFFFu; });
+    if (premier == fin) continue;
+    const auto dernier = std::find_if(std::reverse_iterator(fin), std::reverse_iterator(premier),
+                                       [](QRgb c) { return c != 0xFFFFFFFFu; });
+    encre |= QRect(static_cast<int>(premier - ligne), y, static_cast<int>(dernier.base() - premier), 1);
+  }
+  // Ink up to the picture's edge may go on beyond it: such a text is never copied.
+  if (!encre.isNull() && !QRect(1, 1, image.width() - 2, image.height() - 2).contains(encre)) {
+    t.encre = QRect();
+    t.encreDebordante = true;
+  } else {
+    t.encre = encre.translated(boite.topLeft());
+  }
+  return *t.encre;
+}
+
+// A picture at the resolution of the device: the font takes its pixel size from it.
+QImage TCanevasQt::ImagePour(const QSize& taille) const {
+  QImage image(taille, QImage::Format_RGB32);
+  image.setDotsPerMeterX(qRound(p_.device()->logicalDpiX() / 0.0254));
+  image.setDotsPerMeterY(qRound(p_.device()->logicalDpiY() / 0.0254));
+  return image;
+}
+
+// The text drawn once by the same call on a picture of the background's colour, over the
+// pixels its glyphs cover: where the background is still plain, copying it gives what drawing
+// it does.
+const TCanevasQt::TImageTexte* TCanevasQt::CopieSurFond(TTexte& t, const QString& texte) {
+  if (!fond_ || t.traces < 2 || mesure_ || !PixelsDirects()) return nullptr;
+  const TCouleurRGB couleur = Police().Couleur;
+  for (const auto& c : t.copies)
+    if (c->couleur == couleur && c->fond == *fond_) return c.get();
+  const QRect encre = Encre(t, texte);
+  if (t.encreDebordante || octetsImages + qsizetype{4} * encre.width() * encre.height() > MaxOctetsImages)
+    return nullptr;
+  auto copie = std::make_shared<TImageTexte>();
+  copie->origine = -encre.topLeft();
+  copie->couleur = couleur;
+  copie->fond = *fond_;
+  if (!encre.isEmpty()) {
+    copie->image = ImagePour(encre.size());
+    copie->image.fill(Couleur(*fond_));
+    QPainter q(&copie->image);
+    q.setRenderHints(p_.renderHints());
+    q.setFont(font_);
+    q.setPen(Couleur(couleur));
+    TracerTexte(q, -encre.left(), -encre.top(), texte, t);
+  }
+  octetsImages += copie->image.sizeInBytes();
+  if (t.copies.size() >= 3) t.copies.erase(t.copies.begin());
+  t.copies.push_back(std::move(copie));
+  return t.copies.back().get();
 }
 
 }  // namespace calevrin::plateforme

@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QRegion>
 #include <QStaticText>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/canevas.h"
 
@@ -24,6 +26,11 @@ class TCanevasQt : public TCanevas {
     mesure_ = appareil;
     cacheValide_ = false;
   }
+  // The caller promises that nothing but this canvas draws on its device while it lives. The
+  // canvas then follows where the plain fill of the whole device is still untouched, and
+  // copies a text landing there from a picture made once on that colour: the same pixels as
+  // blending its glyphs again, at the cost of a copy.
+  void CopierTextesSurFond();
 
   void TexteSortie(int x, int y, const QString& texte) override;
   void TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) override;
@@ -47,6 +54,7 @@ class TCanevasQt : public TCanevas {
     QImage image;
     QPoint origine;  // where the text's top-left corner lies in the picture
     TCouleurRGB couleur = 0;
+    TCouleurRGB fond = 0;  // of an opaque copy: the colour it was made on
     ~TImageTexte();
   };
   struct TTexte {
@@ -54,6 +62,10 @@ class TCanevasQt : public TCanevas {
     int largeur = 0;
     int traces = 0;
     std::shared_ptr<const TImageTexte> image;
+    // One text is drawn in a few colours (a test number, a student number; a grade, an average).
+    std::vector<std::shared_ptr<const TImageTexte>> copies;
+    std::optional<QRect> encre;
+    bool encreDebordante = false;
   };
   // Grade and name texts are a few characters long: Qt's seeded string hash costs here far
   // more than the lookup it serves (about 250 ns a text on the machines measured).
@@ -66,6 +78,16 @@ class TCanevasQt : public TCanevas {
   const QStaticText& Statique(TTexte& t, const QString& texte);
   bool PixelsDirects() const;
   const TImageTexte* Image(TTexte& t, const QString& texte);
+  // The plain background followed in blocks of pixels: Couvert after a fill of one colour,
+  // Touche after anything else; a copy is drawn only where every block is still plain.
+  void NoterRemplissage(int x1, int y1, int x2, int y2, bool plumeInvisible);
+  void FondCouvert(int x1, int y1, int x2, int y2, TCouleurRGB couleur);
+  void FondTouche(const QRect& r);
+  bool FondIntact(const QRect& r) const;
+  QRect Encre(TTexte& t, const QString& texte);
+  QImage ImagePour(const QSize& taille) const;
+  const TImageTexte* CopieSurFond(TTexte& t, const QString& texte);
+  void TracerTexte(QPainter& p, int x, int y, const QString& texte, TTexte& t);
   // A straight solid line one pixel wide, as the rectangle of pixels it covers.
   bool LigneParRemplissage(int x1, int y1, int x2, int y2);
   void AppliquerPlume();
@@ -81,6 +103,10 @@ class TCanevasQt : public TCanevas {
   std::shared_ptr<TTableTextes> cacheCourant_;  // the font's table, kept while in use
   // The painter's pen is the plain pen of this text colour: set again only when it changes.
   std::optional<TCouleurRGB> plumeTexte_;
+  bool suiviFond_ = false;
+  std::optional<TCouleurRGB> fond_;  // known once the whole device is filled
+  QSize taillePlan_;
+  std::vector<std::uint8_t> blocsIntacts_;  // one per block, row by row
 };
 
 }  // namespace calevrin::plateforme

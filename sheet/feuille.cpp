@@ -130,6 +130,7 @@ void TFenetreFeuille::paintEvent(QPaintEvent* event) {
   QPainter p(viewport());
   pf::TCanevasQt c(p);
   c.FixerZoneUtile(event->region());
+  c.CopierTextesSurFond();  // the sheet's texts lie on its own fill, which covers the client
   etat_.H = horizontalScrollBar()->value();
   etat_.V = verticalScrollBar()->value();
   etat_.LargeurClient = viewport()->width();

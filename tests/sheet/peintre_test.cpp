@@ -47,6 +47,22 @@ const pf::TAppel* TexteEn(const pf::TCanevasEnregistreur& cv, const QString& t, 
   return nullptr;
 }
 
+// The pixels of a whose colour is c, or, given b, that differ from b's.
+int PixelsDeCouleur(const QImage& a, QRgb c) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    const auto* ligne = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+    n += static_cast<int>(std::count(ligne, ligne + a.width(), c));
+  }
+  return n;
+}
+int PixelsDifferents(const QImage& a, const QImage& b) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+  return n;
+}
+
 }  // namespace
 
 TEST(Peintre, VueDesDevoirsPositionsEtCouleurs) {
@@ -241,12 +257,7 @@ TEST(Peintre, FondCouvreToutLeClient) {
       pf::TCanevasQt cv(p);
       DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
     }
-    int laisses = 0;
-    for (int y = 0; y < image.height(); ++y) {
-      const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-      laisses += static_cast<int>(std::count(ligne, ligne + image.width(), sentinelle.rgb()));
-    }
-    return laisses;
+    return PixelsDeCouleur(image, sentinelle.rgb());
   };
   const auto toutesVues = [&](const TEtatFeuille& e, const TOptions& o, const char* cas) {
     for (const auto& [matiere, periode] : {std::pair{1, 1}, {1, 4}, {4, 1}, {4, 4}}) {
@@ -288,4 +299,52 @@ TEST(Peintre, FondCouvreToutLeClient) {
   toutesVues(e, o, "sans devoir");
   c->FixerNbEleves(0);
   toutesVues(e, o, "sans élève");
+}
+
+// Texts copied from pictures where the sheet's fill is still plain must give the pixels of
+// drawing them: compared over repeated paints (a text is copied from its second drawing on),
+// with texts crowding each other, an italic font and colours that blend unevenly.
+TEST(Peintre, TextesCopiesIdentiquesAuxTextesDessines) {
+  auto c = PetiteClasse();
+  c->FixerNbEleves(12);
+  c->FixerNbDevoirs(1, 1, 6);
+  const char* notes[] = {"8", "12", "15.5", "abs", "excu", "9.75", "20", "A"};
+  for (int i = 1; i <= 12; ++i) {
+    c->Eleve(i).Nom.Affecter(i % 2 ? "ARNAUD" : "BRUNO-LAFFITTE");
+    for (int k = 1; k <= 6; ++k) c->Eleve(i).Note(1, 1, k).Affecter(notes[(i * k) % 8]);
+  }
+  const auto peindre = [&](const TOptions& o, TEtatFeuille e, bool copies, int fois) {
+    QImage image(700, 420, QImage::Format_RGB32);
+    e.LargeurClient = image.width();
+    e.HauteurClient = image.height();
+    for (int i = 0; i < fois; ++i) {
+      QPainter p(&image);
+      pf::TCanevasQt cv(p);
+      if (copies) cv.CopierTextesSurFond();
+      DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+    }
+    return image;
+  };
+  TOptions o;
+  o.couleur[6] = pf::RGB(37, 140, 201);
+  o.couleur[1] = pf::RGB(90, 10, 60);
+  o.couleur[3] = pf::RGB(250, 240, 215);
+  TEtatFeuille e;
+  e.PremierDessin = false;
+  e.LigneCourante = e.ColonneCourante = 2;
+  const auto comparer = [&](const char* cas) {
+    const QImage dessinee = peindre(o, e, false, 1);
+    for (const int fois : {1, 3}) EXPECT_EQ(PixelsDifferents(peindre(o, e, true, fois), dessinee), 0) << cas << " " << fois;
+  };
+  comparer("couleurs");
+  o.zoomD = 1.0;  // columns narrower than their texts: neighbours overlap
+  o.zoomP = 2.5;
+  o.polstyle.italique = true;
+  comparer("serré, italique");
+  o.polstyle.souligne = true;
+  e.H = 13;
+  e.V = 7;
+  comparer("souligné, défilé");
+  c->FixerMatiereCourante(4);
+  comparer("synthèse");
 }
