@@ -41,6 +41,8 @@ const QFontMetrics& TCanevasQt::Metriques() {
     font_.setItalic(pol.Italique);
     font_.setUnderline(pol.Souligne);
     metriques_.emplace(font_, Appareil());
+    hauteur_ = metriques_->height();  // each asks the font engine under a lock: once per font
+    ascent_ = metriques_->ascent();
     cacheCourant_.reset();
     policeCache_ = pol;
     cacheValide_ = true;
@@ -219,7 +221,7 @@ void TCanevasQt::TracerTexte(QPainter& p, int x, int y, const QString& texte, TT
 
 void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
   const int l = t.largeur;
-  const int h = metriques_->height();
+  const int h = hauteur_;
   if (Alignement() == TAlignement::Centre) x -= l / 2;
   if (Alignement() == TAlignement::Droite) x -= l;
   if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, h))) return;
@@ -261,7 +263,7 @@ void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, in
   TTexte& t = Prepare(texte);
   const TAlignement a = Alignement();
   FixerAlignement(TAlignement::Gauche);
-  if (x >= gauche && y >= haut && x + t.largeur <= droite && y + metriques_->ascent() <= bas) {
+  if (x >= gauche && y >= haut && x + t.largeur <= droite && y + ascent_ <= bas) {
     Ecrire(x, y, texte, t);  // most cell texts fit: clipping them would only cost time
   } else {
     // The font set before save() is the one restore() gives back: the metrics stay valid, and
@@ -388,6 +390,7 @@ void TCanevasQt::FondCouvert(int x1, int y1, int x2, int y2, TCouleurRGB couleur
   const QSize taille(p_.device()->width(), p_.device()->height());
   if (x1 <= 0 && y1 <= 0 && x2 >= taille.width() && y2 >= taille.height()) {
     fond_ = couleur;
+    fondDirect_ = PixelsDirects();
     taillePlan_ = taille;
     blocsIntacts_.assign(static_cast<std::size_t>(BlocsPour(taille.width())) * BlocsPour(taille.height()), 1);
     return;
@@ -476,7 +479,7 @@ QImage TCanevasQt::ImagePour(const QSize& taille) const {
 // pixels its glyphs cover: where the background is still plain, copying it gives what drawing
 // it does.
 const TCanevasQt::TImageTexte* TCanevasQt::CopieSurFond(TTexte& t, const QString& texte) {
-  if (!fond_ || t.traces < 2 || mesure_ || !PixelsDirects()) return nullptr;
+  if (!fond_ || !fondDirect_ || t.traces < 2 || mesure_) return nullptr;
   const TCouleurRGB couleur = Police().Couleur;
   for (const auto& c : t.copies)
     if (c->couleur == couleur && c->fond == *fond_) return c.get();

@@ -100,11 +100,14 @@ class TCanevasQt : public TCanevas {
   bool cacheValide_ = false;
   QFont font_;
   std::optional<QFontMetrics> metriques_;
+  int hauteur_ = 0;
+  int ascent_ = 0;
   std::shared_ptr<TTableTextes> cacheCourant_;  // the font's table, kept while in use
   // The painter's pen is the plain pen of this text colour: set again only when it changes.
   std::optional<TCouleurRGB> plumeTexte_;
   bool suiviFond_ = false;
   std::optional<TCouleurRGB> fond_;  // known once the whole device is filled
+  bool fondDirect_ = false;          // and its pixels are the device's own (PixelsDirects)
   QSize taillePlan_;
   std::vector<std::uint8_t> blocsIntacts_;  // one per block, row by row
 };
