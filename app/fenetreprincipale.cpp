@@ -116,8 +116,9 @@ TFenetrePrincipale::TFenetrePrincipale(const std::string& fichierConfiguration, 
   HorlogeActive = true;
   ChargerOptions(Options, configuration_, pf::SeparateurDecimal());
   AfficherFichiersRecents();
-  // Read once here: asking the printer at every paint would cost more than the paint.
-  LireMetriques();
+  // The printer metrics are not read here but by the preview, the printing and the print dialog,
+  // each of which refreshes them first: asking the print server (its plugin, its libraries and a
+  // connection, retried when the server is down) would only delay the first window.
   // The title invites a click that reopens the last class.
   if (!Options.liste[1].empty()) {
     setWindowTitle(QStringLiteral("Cliquer dans la fenêtre pour ouvrir le dernier fichier: ") + Utf8(Options.liste[1]));

@@ -13,7 +13,9 @@
 #include "model/alertes.h"
 #include "model/options.h"
 #include "platform/dialogues.h"
+#include "platform/imprimantes.h"
 #include "platform/profil.h"
+#include "print/metriques.h"
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "tests/classeur/lectureclasseur.h"
@@ -69,6 +71,14 @@ TEST_F(FenetreTest, FichiersRecentsEtInvitation) {
 }
 
 TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
+  // The print server is asked only when a page is wanted, never on the way to the first sheet.
+  int relevesImprimante = 0;
+  const test::TRemplacement imprimante(RemplacerSourceMetriques,
+                                       {[&] {
+                                          ++relevesImprimante;
+                                          return pf::TReleveImprimante{1, 600, 4960, 7016, 600};
+                                        },
+                                        {}});
   TFenetrePrincipale f(dir_ / "calevrin.ini");
   f.TexteHorloge = [] { return QStringLiteral(" horloge"); };
   EXPECT_TRUE(f.Bouton(3)->isEnabled());
@@ -89,8 +99,13 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
   f.Bouton(8)->click();
   EXPECT_EQ(Feuille(f)->Classe().MatiereCourante(), 2);
 
+  f.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(relevesImprimante, 0);
   f.Bouton(7)->click();  // preview shows the zoom buttons; the largest zoom beeps
   ASSERT_TRUE(Feuille(f)->Etat().ModeApercu);
+  EXPECT_EQ(relevesImprimante, 1);
+  EXPECT_EQ(Feuille(f)->MesuresPage().LargeurPhysique, 4960);
   int bips = 0;
   const test::TRemplacement alertes(RemplacerAlertes, {{}, [&] { ++bips; }});
   Feuille(f)->Etat().ZoomApercu = 4.0;
