@@ -15,9 +15,6 @@
 #include "platform/messages.h"
 #include "platform/profil.h"
 
-// Resources of a static library are registered by hand, from outside any namespace.
-static void InitialiserRessources() { Q_INIT_RESOURCE(icons); }
-
 namespace calevrin {
 
 namespace pf = plateforme;
@@ -71,7 +68,6 @@ bool FichierDeLaLigneDeCommande(const std::string& ext, int nbParametres, const 
 
 int Demarrer(int argc, char** argv) {
   QApplication application(argc, argv);
-  InitialiserRessources();
   // The program speaks French whatever the user's locale, the toolkit's own dialogs too.
   QTranslator traductionQt;
   if (traductionQt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -23,6 +23,7 @@
 #include "app/apropos.h"
 #include "app/demarrage.h"
 #include "app/dialoguesapplication.h"
+#include "app/icones.h"
 #include "app/nouvelleclasse.h"
 #include "app/options.h"
 #include "document/documentclasse.h"
@@ -95,7 +96,7 @@ TFenetrePrincipale::TFenetrePrincipale(const std::string& fichierConfiguration, 
       configuration_(fichierConfiguration.empty() ? pf::FichierConfiguration() : fichierConfiguration) {
   setObjectName(QLatin1String(IdConception));
   setWindowTitle(QStringLiteral("Calevrin"));
-  setWindowIcon(QIcon(QStringLiteral(":/icones/calevrin.svg")));
+  setWindowIcon(Icone("calevrin"));
   TexteHorloge = [] { return pf::DepuisCp1252(DateHeureTexte()); };
   zone_ = new TZoneClient(this);
   zone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -182,7 +183,7 @@ void TFenetrePrincipale::CreerBarreEtat() {
     b->setFixedSize(24, 24);
     b->setIconSize(QSize(18, 18));
     if (boutons[i].icone) {
-      b->setIcon(QIcon(QStringLiteral(":/icones/%1.svg").arg(QString::fromLatin1(boutons[i].icone))));
+      b->setIcon(Icone(boutons[i].icone));
       b->setToolTip(QString::fromUtf8(boutons[i].hint));
       b->setStatusTip(QString::fromUtf8(boutons[i].hint));
     } else {

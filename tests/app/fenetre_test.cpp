@@ -81,6 +81,16 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
                                         {}});
   TFenetrePrincipale f(dir_ / "calevrin.ini");
   f.TexteHorloge = [] { return QStringLiteral(" horloge"); };
+  // The icons are drawn at build time: a step lost there would leave blank buttons.
+  const auto dessinee = [](const QIcon& icone, int taille) {
+    const QImage image = icone.pixmap(taille).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (qAlpha(image.pixel(x, y)) == 255) return image.width() == taille;
+    return false;
+  };
+  EXPECT_TRUE(dessinee(f.windowIcon(), 32) && dessinee(f.windowIcon(), 64));
+  for (int i = 1; i <= 11; ++i) EXPECT_TRUE(dessinee(f.Bouton(i)->icon(), 18)) << i;
   EXPECT_TRUE(f.Bouton(3)->isEnabled());
   for (int i : {1, 2, 4, 7, 8, 9}) EXPECT_FALSE(f.Bouton(i)->isEnabled()) << i;
   EXPECT_FALSE(f.Action(pf::TAction::Fermer)->isEnabled() || f.Action(pf::TAction::Cascade)->isEnabled());
