@@ -81,7 +81,7 @@ TFenetreFeuille::TFenetreFeuille(std::unique_ptr<TDocumentClasse> document, TDia
   connect(document_.get(), &TDocumentClasse::Change, this, &TFenetreFeuille::ApresChangement);
   connect(document_.get(), &TDocumentClasse::Restauree, this, &TFenetreFeuille::ApresRestauration);
   etat_.LigneAvant = etat_.ColonneAvant = 0;
-  LireMesuresPage();
+  // The page's measures serve the preview and the printing only, which read them first.
   CalculerLargeurNoms();
   CreerMenus();
   MajLibellesMatieres();
