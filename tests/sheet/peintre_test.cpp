@@ -347,4 +347,6 @@ TEST(Peintre, TextesCopiesIdentiquesAuxTextesDessines) {
   comparer("souligné, défilé");
   c->FixerMatiereCourante(4);
   comparer("synthèse");
+  e.ModeApercu = true;  // on the white page, within its frame
+  comparer("aperçu");
 }
