@@ -376,7 +376,11 @@ int BlocsPour(int pixels) { return (pixels + Bloc - 1) / Bloc; }
 
 }  // namespace
 
-void TCanevasQt::CopierTextesSurFond() { suiviFond_ = true; }
+void TCanevasQt::CopierTextesSurFond() {
+  static std::uint32_t peintures = 0;
+  suiviFond_ = true;
+  peinture_ = ++peintures;
+}
 
 void TCanevasQt::NoterRemplissage(int x1, int y1, int x2, int y2, bool plumeInvisible) {
   if (StyleBrosse() != TStyleBrosse::Plein || !plumeInvisible) {
@@ -479,7 +483,10 @@ QImage TCanevasQt::ImagePour(const QSize& taille) const {
 // pixels its glyphs cover: where the background is still plain, copying it gives what drawing
 // it does.
 const TCanevasQt::TImageTexte* TCanevasQt::CopieSurFond(TTexte& t, const QString& texte) {
-  if (!fond_ || !fondDirect_ || t.traces < 2 || mesure_) return nullptr;
+  // A text is copied from the second paint that draws it: the first paint of a window, on
+  // the way to the first picture on screen, makes no pictures.
+  if (t.peinture == 0) t.peinture = peinture_;
+  if (!fond_ || !fondDirect_ || t.peinture == peinture_ || mesure_) return nullptr;
   const TCouleurRGB couleur = Police().Couleur;
   for (const auto& c : t.copies)
     if (c->couleur == couleur && c->fond == *fond_) return c.get();

@@ -66,6 +66,7 @@ class TCanevasQt : public TCanevas {
     std::vector<std::shared_ptr<const TImageTexte>> copies;
     std::optional<QRect> encre;
     bool encreDebordante = false;
+    std::uint32_t peinture = 0;  // the first paint with copies that drew it
   };
   // Grade and name texts are a few characters long: Qt's seeded string hash costs here far
   // more than the lookup it serves (about 250 ns a text on the machines measured).
@@ -106,6 +107,7 @@ class TCanevasQt : public TCanevas {
   // The painter's pen is the plain pen of this text colour: set again only when it changes.
   std::optional<TCouleurRGB> plumeTexte_;
   bool suiviFond_ = false;
+  std::uint32_t peinture_ = 0;
   std::optional<TCouleurRGB> fond_;  // known once the whole device is filled
   bool fondDirect_ = false;          // and its pixels are the device's own (PixelsDirects)
   QSize taillePlan_;
