@@ -280,8 +280,9 @@ void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, in
 void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
   if (suiviFond_) {
-    const bool plumeInvisible = StylePlume() == TStylePlume::Aucun ||
-                                (StylePlume() == TStylePlume::Plein && LargeurPlume() == 1 && CouleurPlume() == CouleurBrosse());
+    const bool plumeInvisible =
+        StylePlume() == TStylePlume::Aucun ||
+        (StylePlume() == TStylePlume::Plein && LargeurPlume() == 1 && CouleurPlume() == CouleurBrosse());
     NoterRemplissage(x1, y1, x2, y2, plumeInvisible);
   }
   if (StyleBrosse() == TStyleBrosse::Croise || StyleBrosse() == TStyleBrosse::CroixDiagonale) {
@@ -458,7 +459,7 @@ QRect TCanevasQt::Encre(TTexte& t, const QString& texte) {
     const auto* premier = std::find_if(ligne, fin, [](QRgb c) { return c != 0xFFFFFFFFu; });
     if (premier == fin) continue;
     const auto dernier = std::find_if(std::reverse_iterator(fin), std::reverse_iterator(premier),
-                                       [](QRgb c) { return c != 0xFFFFFFFFu; });
+                                      [](QRgb c) { return c != 0xFFFFFFFFu; });
     encre |= QRect(static_cast<int>(premier - ligne), y, static_cast<int>(dernier.base() - premier), 1);
   }
   // Ink up to the picture's edge may go on beyond it: such a text is never copied.

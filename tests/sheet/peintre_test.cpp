@@ -334,7 +334,8 @@ TEST(Peintre, TextesCopiesIdentiquesAuxTextesDessines) {
   e.LigneCourante = e.ColonneCourante = 2;
   const auto comparer = [&](const char* cas) {
     const QImage dessinee = peindre(o, e, false, 1);
-    for (const int fois : {1, 3}) EXPECT_EQ(PixelsDifferents(peindre(o, e, true, fois), dessinee), 0) << cas << " " << fois;
+    for (const int fois : {1, 3})
+      EXPECT_EQ(PixelsDifferents(peindre(o, e, true, fois), dessinee), 0) << cas << " " << fois;
   };
   comparer("couleurs");
   o.zoomD = 1.0;  // columns narrower than their texts: neighbours overlap
