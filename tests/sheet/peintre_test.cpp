@@ -281,9 +281,13 @@ TEST(Peintre, FondCouvreToutLeClient) {
   o.zoomD = o.zoomP = 0.5;
   toutesVues(e, o, "zoom réduit");
   o.zoomD = o.zoomP = 5;
-  e.H = 900;  // scrolled to the end: the table lies partly left of and above the client
-  e.V = 400;
-  toutesVues(e, o, "zoom et défilement");
+  const TDefilement fin = CalculerDefilement(e, *c, TMesuresPage{}, o);
+  e.H = fin.Largeur - 640;  // scrolled to the end: the table ends inside the client
+  e.V = fin.Hauteur - 480;
+  toutesVues(e, o, "zoom, défilé au bout");
+  e.H += 300;  // further than the bars allow, as a class that lost students
+  e.V += 300;
+  toutesVues(e, o, "zoom, défilé au-delà");
   o = TOptions{};
   e.H = e.V = 0;
   for (const double zoom : {0.25, 2.0}) {
