@@ -10,6 +10,7 @@
 
 #include "app/adresses.h"
 #include "app/demarrage.h"
+#include "app/icones.h"
 
 namespace calevrin {
 
@@ -49,7 +50,7 @@ TDialInformation::TDialInformation(QWidget* parent) : QDialog(parent) {
   contenu->addWidget(titre);
   contenu->addWidget(new QLabel(QStringLiteral("CALEVRIN"), panneau));
   image_ = new QLabel(panneau);
-  image_->setPixmap(QIcon(QStringLiteral(":/icones/calevrin.svg")).pixmap(64, 64));
+  image_->setPixmap(Icone("calevrin").pixmap(64, 64));
   image_->installEventFilter(this);
   contenu->addWidget(image_);
   societe_ = new QLabel(Societe(), panneau);

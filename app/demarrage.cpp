@@ -15,9 +15,6 @@
 #include "platform/messages.h"
 #include "platform/profil.h"
 
-// Resources of a static library are registered by hand, from outside any namespace.
-static void InitialiserRessources() { Q_INIT_RESOURCE(icons); }
-
 namespace calevrin {
 
 namespace pf = plateforme;
@@ -69,13 +66,11 @@ bool FichierDeLaLigneDeCommande(const std::string& ext, int nbParametres, const 
   return true;
 }
 
-int Demarrer(int argc, char** argv) {
-  QApplication application(argc, argv);
-  InitialiserRessources();
+std::unique_ptr<TFenetrePrincipale> OuvrirProgramme(int argc, char** argv) {
   // The program speaks French whatever the user's locale, the toolkit's own dialogs too.
-  QTranslator traductionQt;
-  if (traductionQt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&traductionQt);
+  auto* traductionQt = new QTranslator(QCoreApplication::instance());
+  if (traductionQt->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(traductionQt);
   FixerValeursProgramme();
   RemplacerAlertes({[](TGenreAlerte genre, const std::string& texte) {
                       const pf::TGenreMessage g = genre == TGenreAlerte::Erreur ? pf::TGenreMessage::Erreur
@@ -93,14 +88,20 @@ int Demarrer(int argc, char** argv) {
     return pf::BoiteMessage(question, pf::TGenreMessage::Information, pf::BoutonOui | pf::BoutonNon) ==
            pf::TReponse::Oui;
   });
-  TFenetrePrincipale fenetre;
-  fenetre.showMaximized();
-  fenetre.ProposerRecuperations();
+  auto fenetre = std::make_unique<TFenetrePrincipale>();
+  fenetre->showMaximized();
+  fenetre->ProposerRecuperations();
   std::string chemin;
   if (FichierDeLaLigneDeCommande(".cl3", argc - 1, pf::LigneDeCommandeBrute(argc, argv), chemin)) {
-    fenetre.EffacerInvite();
-    fenetre.OuvrirFichier(chemin);
+    fenetre->EffacerInvite();
+    fenetre->OuvrirFichier(chemin);
   }
+  return fenetre;
+}
+
+int Demarrer(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const std::unique_ptr<TFenetrePrincipale> fenetre = OuvrirProgramme(argc, argv);
   return QApplication::exec();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/chemins.h"
@@ -30,6 +31,13 @@ void VerifierAssociation(const std::string& ext, const plateforme::TRepertoiresX
 // the program's own path).
 bool FichierDeLaLigneDeCommande(const std::string& ext, int nbParametres, const std::string& ligne,
                                 std::string& chemin);
+
+class TFenetrePrincipale;
+
+// All the program does before its event loop, under a running QApplication: the toolkit in
+// French, the alerts, the file association, the main window shown, the recovery copies offered
+// and the class of the command line opened. The benchmarks start the program through it.
+std::unique_ptr<TFenetrePrincipale> OuvrirProgramme(int argc, char** argv);
 
 int Demarrer(int argc, char** argv);
 

@@ -23,6 +23,7 @@
 #include "app/apropos.h"
 #include "app/demarrage.h"
 #include "app/dialoguesapplication.h"
+#include "app/icones.h"
 #include "app/nouvelleclasse.h"
 #include "app/options.h"
 #include "document/documentclasse.h"
@@ -95,7 +96,7 @@ TFenetrePrincipale::TFenetrePrincipale(const std::string& fichierConfiguration, 
       configuration_(fichierConfiguration.empty() ? pf::FichierConfiguration() : fichierConfiguration) {
   setObjectName(QLatin1String(IdConception));
   setWindowTitle(QStringLiteral("Calevrin"));
-  setWindowIcon(QIcon(QStringLiteral(":/icones/calevrin.svg")));
+  setWindowIcon(Icone("calevrin"));
   TexteHorloge = [] { return pf::DepuisCp1252(DateHeureTexte()); };
   zone_ = new TZoneClient(this);
   zone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -116,8 +117,9 @@ TFenetrePrincipale::TFenetrePrincipale(const std::string& fichierConfiguration, 
   HorlogeActive = true;
   ChargerOptions(Options, configuration_, pf::SeparateurDecimal());
   AfficherFichiersRecents();
-  // Read once here: asking the printer at every paint would cost more than the paint.
-  LireMetriques();
+  // The printer metrics are not read here but by the preview, the printing and the print dialog,
+  // each of which refreshes them first: asking the print server (its plugin, its libraries and a
+  // connection, retried when the server is down) would only delay the first window.
   // The title invites a click that reopens the last class.
   if (!Options.liste[1].empty()) {
     setWindowTitle(QStringLiteral("Cliquer dans la fenêtre pour ouvrir le dernier fichier: ") + Utf8(Options.liste[1]));
@@ -181,7 +183,7 @@ void TFenetrePrincipale::CreerBarreEtat() {
     b->setFixedSize(24, 24);
     b->setIconSize(QSize(18, 18));
     if (boutons[i].icone) {
-      b->setIcon(QIcon(QStringLiteral(":/icones/%1.svg").arg(QString::fromLatin1(boutons[i].icone))));
+      b->setIcon(Icone(boutons[i].icone));
       b->setToolTip(QString::fromUtf8(boutons[i].hint));
       b->setStatusTip(QString::fromUtf8(boutons[i].hint));
     } else {

@@ -113,7 +113,13 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
   const QString titre = Ajuster(c, Caption, W - 4, Plancher(ft.Taille));
   ft.Taille = c.Police().Taille;
   if (!titre.isEmpty())
-    ecrits.push_back({titre, X + Div(W, 2), Y + Div(hautLigne - c.HauteurTexte(titre), 2), pf::TAlignement::Centre, true, false, {}});
+    ecrits.push_back({titre,
+                      X + Div(W, 2),
+                      Y + Div(hautLigne - c.HauteurTexte(titre), 2),
+                      pf::TAlignement::Centre,
+                      true,
+                      false,
+                      {}});
 
   c.FixerPolice(fc);
   const int texteY = Div(hautLigne - c.HauteurTexte(QStringLiteral("P")), 2);
@@ -126,12 +132,18 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
       const int y = Y + l * hautLigne + texteY;
       if (col.rognees && c.LargeurTexte(s) > droiteCase - gaucheCase - 2 * col.marge)
         // Even at the smallest size: the text is cut at its cell's edges.
-        ecrits.push_back({std::move(s), X + gaucheCase + col.marge, y, pf::TAlignement::Gauche, false, true,
+        ecrits.push_back({std::move(s),
+                          X + gaucheCase + col.marge,
+                          y,
+                          pf::TAlignement::Gauche,
+                          false,
+                          true,
                           {X + gaucheCase + 1, Y + l * hautLigne, X + droiteCase - 1, Y + (l + 1) * hautLigne}});
       else if (k == 1)
         ecrits.push_back({std::move(s), X + col.gaucheTexte1, y, pf::TAlignement::Gauche, false, false, {}});
       else
-        ecrits.push_back({std::move(s), X + Div(gaucheCase + droiteCase, 2), y, pf::TAlignement::Centre, false, false, {}});
+        ecrits.push_back(
+            {std::move(s), X + Div(gaucheCase + droiteCase, 2), y, pf::TAlignement::Centre, false, false, {}});
     }
   // Each text in its font, the title's first.
   auto preparer = [&](const TEcrit& e) {

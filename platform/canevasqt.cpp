@@ -43,6 +43,8 @@ const QFontMetrics& TCanevasQt::Metriques() {
     font_.setItalic(pol.Italique);
     font_.setUnderline(pol.Souligne);
     metriques_.emplace(font_, Appareil());
+    hauteur_ = metriques_->height();  // each asks the font engine under a lock: once per font
+    ascent_ = metriques_->ascent();
     cacheCourant_.reset();
     policeCache_ = pol;
     cacheValide_ = true;
@@ -214,7 +216,7 @@ const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte
   // being resized shows each size once. Above it Qt draws every glyph's outline each time, as
   // slow as making the picture.
   const bool contours = font_.pixelSize() > TailleMaxGlyphesQt;
-  if ((++t.traces < 2 && !contours) || !Police().Pixels || metriques_->height() < HauteurMinImage) return nullptr;
+  if ((t.traces < 2 && !contours) || !Police().Pixels || metriques_->height() < HauteurMinImage) return nullptr;
   // Glyphs may stand out of their advance (italics, accents): the picture holds their ink.
   const int ascent = metriques_->ascent();
   const QRect boite =
@@ -254,36 +256,64 @@ void TCanevasQt::EcrireOpaque(const QRect& boite, const TImageTexte& im) {
   p_.drawImage(boite.topLeft(), im.opaque);
   const QRect encre(boite.topLeft() - im.origine, im.image.size());
   if (im.image.isNull() || boite.contains(encre)) return;
-  for (const QRect& r : QRegion(encre).subtracted(boite)) p_.drawImage(r.topLeft(), im.image, r.translated(-encre.topLeft()));
+  for (const QRect& r : QRegion(encre).subtracted(boite))
+    p_.drawImage(r.topLeft(), im.image, r.translated(-encre.topLeft()));
 }
 
 void TCanevasQt::TexteSortie(int x, int y, const QString& texte) { Ecrire(x, y, texte, Prepare(texte)); }
 
+void TCanevasQt::TracerTexte(QPainter& p, int x, int y, const QString& texte, TTexte& t) {
+  // Qt draws a static text's underline without the painter's translation (a child window, a
+  // preview page): underlined texts take the slower way, placed by their baseline.
+  if (font_.underline())
+    p.drawText(QPoint(x, y + metriques_->ascent()), texte);
+  else
+    p.drawStaticText(x, y, Statique(t, texte));  // placed by its top, as the program's texts are
+}
+
 void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
   const int l = t.largeur;
+  const int h = hauteur_;
   if (Alignement() == TAlignement::Centre) x -= l / 2;
   if (Alignement() == TAlignement::Droite) x -= l;
-  if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, metriques_->height()))) return;
-  const QRect boite(x, y, l, metriques_->height());
-  const bool fond = StyleBrosse() == TStyleBrosse::Plein;
-  if (const TImageTexte* im = Image(t, texte)) {
-    if (fond)
+  if (!zone_.isEmpty() && !zone_.intersects(QRect(x, y, l, h))) return;
+  if (t.traces < 2) ++t.traces;
+  const QRect boite(x, y, l, h);
+  if (StyleBrosse() == TStyleBrosse::Plein) {
+    if (const TImageTexte* im = Image(t, texte)) {
       EcrireOpaque(boite, *im);
-    else if (!im->image.isNull())
-      p_.drawImage(boite.topLeft() - im->origine, im->image);
+      FondTouche(boite.united(QRect(boite.topLeft() - im->origine, im->image.size())));
+      return;
+    }
+    p_.fillRect(boite, Couleur(CouleurBrosse()));
+    FondTouche(boite);
+  }
+  if (const TImageTexte* copie = suiviFond_ ? CopieSurFond(t, texte) : nullptr) {
+    if (copie->image.isNull()) return;  // no glyph covers a pixel
+    const QRect r(QPoint(x, y) - copie->origine, copie->image.size());
+    if (FondIntact(r)) {
+      p_.drawImage(r.topLeft(), copie->image);
+      FondTouche(r);
+      return;
+    }
+  }
+  if (const TImageTexte* im = Image(t, texte)) {
+    if (!im->image.isNull()) p_.drawImage(boite.topLeft() - im->origine, im->image);
+    FondTouche(QRect(boite.topLeft() - im->origine, im->image.size()));
     return;
   }
-  if (fond) p_.fillRect(boite, Couleur(CouleurBrosse()));
   if (plumeTexte_ != Police().Couleur) {
     p_.setPen(Couleur(Police().Couleur));
     plumeTexte_ = Police().Couleur;
   }
-  // Qt draws a static text's underline without the painter's translation (a child window, a
-  // preview page): underlined texts take the slower way, placed by their baseline.
-  if (font_.underline())
-    p_.drawText(QPoint(x, y + metriques_->ascent()), texte);
-  else
-    p_.drawStaticText(x, y, Statique(t, texte));  // placed by its top, as the program's texts are
+  TracerTexte(p_, x, y, texte, t);
+  if (suiviFond_) {
+    // Glyphs may stand out of the text's box (italics, accents): a wide margin until their
+    // pixels are known, found with the text's first copy.
+    const int marge = std::max(4, h / 2);
+    FondTouche(t.encre && !t.encreDebordante ? t.encre->translated(x, y)
+                                             : QRect(x, y, l, h).adjusted(-marge, -marge, marge, marge));
+  }
 }
 
 void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) {
@@ -291,7 +321,7 @@ void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, in
   TTexte& t = Prepare(texte);
   const TAlignement a = Alignement();
   FixerAlignement(TAlignement::Gauche);
-  if (x >= gauche && y >= haut && x + t.largeur <= droite && y + metriques_->ascent() <= bas) {
+  if (x >= gauche && y >= haut && x + t.largeur <= droite && y + ascent_ <= bas) {
     Ecrire(x, y, texte, t);  // most cell texts fit: clipping them would only cost time
   } else {
     // The font set before save() is the one restore() gives back: the metrics stay valid, and
@@ -307,6 +337,12 @@ void TCanevasQt::TexteCadre(int gauche, int haut, int droite, int bas, int x, in
 
 void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
+  if (suiviFond_) {
+    const bool plumeInvisible =
+        StylePlume() == TStylePlume::Aucun ||
+        (StylePlume() == TStylePlume::Plein && LargeurPlume() == 1 && CouleurPlume() == CouleurBrosse());
+    NoterRemplissage(x1, y1, x2, y2, plumeInvisible);
+  }
   if (StyleBrosse() == TStyleBrosse::Croise || StyleBrosse() == TStyleBrosse::CroixDiagonale) {
     Hachurer(x1, y1, x2, y2);
   } else if (StyleBrosse() != TStyleBrosse::Vide) {
@@ -319,7 +355,8 @@ void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void TCanevasQt::RectangleSousTextes(int x1, int y1, int x2, int y2, const std::vector<TBoite>& textes) {
-  if (x2 <= x1 || y2 <= y1 || StyleBrosse() != TStyleBrosse::Plein || textes.empty() || !PixelsDirects())
+  // A canvas following its plain background keeps its one fill.
+  if (x2 <= x1 || y2 <= y1 || StyleBrosse() != TStyleBrosse::Plein || textes.empty() || suiviFond_ || !PixelsDirects())
     return Rectangle(x1, y1, x2, y2);
   // What a full-screen control costs is mostly the memory its pixels take to write: a third of
   // a table lies under its texts.
@@ -351,6 +388,7 @@ void TCanevasQt::Contour(int x1, int y1, int x2, int y2) {
 
 void TCanevasQt::RemplirRectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
+  if (suiviFond_) NoterRemplissage(x1, y1, x2, y2, true);
   if (StyleBrosse() == TStyleBrosse::Croise || StyleBrosse() == TStyleBrosse::CroixDiagonale) {
     Hachurer(x1, y1, x2, y2);
     return;
@@ -410,8 +448,8 @@ bool TCanevasQt::LigneDepuisImage(int x1, int y1, int x2, int y2) {
   if (it == lignes.end()) {
     if (lignes.size() >= 256) lignes.clear();
     const int m = LargeurPlume() + 2;
-    const QRect r =
-        QRect(QPoint(std::min(0, dx), std::min(0, dy)), QPoint(std::max(0, dx), std::max(0, dy))).adjusted(-m, -m, m, m);
+    const QRect r = QRect(QPoint(std::min(0, dx), std::min(0, dy)), QPoint(std::max(0, dx), std::max(0, dy)))
+                        .adjusted(-m, -m, m, m);
     TImageLigne l{QImage(r.size(), QImage::Format_ARGB32_Premultiplied), -r.topLeft()};
     l.image.fill(Qt::transparent);
     QPainter q(&l.image);
@@ -429,6 +467,11 @@ bool TCanevasQt::LigneDepuisImage(int x1, int y1, int x2, int y2) {
 
 void TCanevasQt::Ligne(int x1, int y1, int x2, int y2) {
   if (StylePlume() == TStylePlume::Aucun || (x1 == x2 && y1 == y2)) return;
+  if (suiviFond_) {
+    const int w = LargeurPlume() + 1;
+    FondTouche(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
+                   .adjusted(-w, -w, w, w));
+  }
   if (LigneParRemplissage(x1, y1, x2, y2) || LigneDepuisImage(x1, y1, x2, y2)) return;
   AppliquerPlume();
   Tracer(p_, x1, y1, x2, y2);
@@ -439,6 +482,152 @@ int TCanevasQt::LargeurTexte(const QString& texte) { return Prepare(texte).large
 int TCanevasQt::HauteurTexte(const QString& texte) {
   Q_UNUSED(texte);
   return Metriques().height();
+}
+
+// Texts copied over a plain background: a sheet writes a thousand short texts on one colour,
+// and blending each glyph's pixels into the device was most of its paint.
+namespace {
+
+constexpr int Bloc = 4;  // pixels a side of the blocks followed
+
+int BlocsPour(int pixels) { return (pixels + Bloc - 1) / Bloc; }
+
+}  // namespace
+
+void TCanevasQt::CopierTextesSurFond() {
+  static std::uint32_t peintures = 0;
+  suiviFond_ = true;
+  peinture_ = ++peintures;
+}
+
+void TCanevasQt::NoterRemplissage(int x1, int y1, int x2, int y2, bool plumeInvisible) {
+  if (StyleBrosse() != TStyleBrosse::Plein || !plumeInvisible) {
+    FondTouche(QRect(x1, y1, x2 - x1, y2 - y1));
+    return;
+  }
+  FondCouvert(x1, y1, x2, y2, CouleurBrosse());
+}
+
+void TCanevasQt::FondCouvert(int x1, int y1, int x2, int y2, TCouleurRGB couleur) {
+  const QSize taille(p_.device()->width(), p_.device()->height());
+  if (x1 <= 0 && y1 <= 0 && x2 >= taille.width() && y2 >= taille.height()) {
+    fond_ = couleur;
+    fondDirect_ = PixelsDirects();
+    taillePlan_ = taille;
+    blocsIntacts_.assign(static_cast<std::size_t>(BlocsPour(taille.width())) * BlocsPour(taille.height()), 1);
+    return;
+  }
+  if (fond_ != couleur) {
+    FondTouche(QRect(x1, y1, x2 - x1, y2 - y1));
+    return;
+  }
+  // Blocks wholly inside the fill are plain again; the others keep their state.
+  const int colonnes = BlocsPour(taillePlan_.width());
+  const int c1 = std::max(0, BlocsPour(x1)), c2 = std::min(colonnes, x2 / Bloc);
+  const int l1 = std::max(0, BlocsPour(y1)), l2 = std::min(BlocsPour(taillePlan_.height()), y2 / Bloc);
+  for (int l = l1; l < l2; ++l)
+    for (int c = c1; c < c2; ++c) blocsIntacts_[static_cast<std::size_t>(l) * colonnes + c] = 1;
+}
+
+void TCanevasQt::FondTouche(const QRect& r) {
+  if (blocsIntacts_.empty()) return;
+  const QRect z = r.intersected(QRect(QPoint(0, 0), taillePlan_));
+  if (z.isEmpty()) return;
+  const int colonnes = BlocsPour(taillePlan_.width());
+  for (int l = z.top() / Bloc; l <= z.bottom() / Bloc; ++l)
+    std::fill_n(blocsIntacts_.begin() + static_cast<std::ptrdiff_t>(l) * colonnes + z.left() / Bloc,
+                z.right() / Bloc - z.left() / Bloc + 1, std::uint8_t{0});
+}
+
+bool TCanevasQt::FondIntact(const QRect& r) const {
+  if (blocsIntacts_.empty()) return false;
+  const QRect z = r.intersected(QRect(QPoint(0, 0), taillePlan_));
+  if (z.isEmpty()) return false;
+  const int colonnes = BlocsPour(taillePlan_.width());
+  for (int l = z.top() / Bloc; l <= z.bottom() / Bloc; ++l) {
+    const auto debut = blocsIntacts_.begin() + static_cast<std::ptrdiff_t>(l) * colonnes;
+    if (std::find(debut + z.left() / Bloc, debut + z.right() / Bloc + 1, std::uint8_t{0}) !=
+        debut + z.right() / Bloc + 1)
+      return false;
+  }
+  return true;
+}
+
+// The pixels a text may change, relative to its top-left corner: those its glyphs cover, found
+// once by drawing it black on white. Empty when ink may run beyond the picture drawn.
+QRect TCanevasQt::Encre(TTexte& t, const QString& texte) {
+  if (t.encre) return *t.encre;
+  const int h = metriques_->height();
+  const int marge = std::max(4, h / 2);
+  const QRect boite = QRect(0, 0, t.largeur, h).adjusted(-marge, -marge, marge, marge);
+  QImage image = ImagePour(boite.size());
+  image.fill(Qt::white);
+  {
+    QPainter q(&image);
+    q.setRenderHints(p_.renderHints());
+    q.setFont(font_);
+    q.setPen(Qt::black);
+    TracerTexte(q, -boite.left(), -boite.top(), texte, t);
+  }
+  QRect encre;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    const auto* fin = ligne + image.width();
+    const auto* premier = std::find_if(ligne, fin, [](QRgb c) { return c != 0xFFFFFFFFu; });
+    if (premier == fin) continue;
+    const auto dernier = std::find_if(std::reverse_iterator(fin), std::reverse_iterator(premier),
+                                      [](QRgb c) { return c != 0xFFFFFFFFu; });
+    encre |= QRect(static_cast<int>(premier - ligne), y, static_cast<int>(dernier.base() - premier), 1);
+  }
+  // Ink up to the picture's edge may go on beyond it: such a text is never copied.
+  if (!encre.isNull() && !QRect(1, 1, image.width() - 2, image.height() - 2).contains(encre)) {
+    t.encre = QRect();
+    t.encreDebordante = true;
+  } else {
+    t.encre = encre.translated(boite.topLeft());
+  }
+  return *t.encre;
+}
+
+// A picture at the resolution of the device: the font takes its pixel size from it.
+QImage TCanevasQt::ImagePour(const QSize& taille) const {
+  QImage image(taille, QImage::Format_RGB32);
+  image.setDotsPerMeterX(qRound(p_.device()->logicalDpiX() / 0.0254));
+  image.setDotsPerMeterY(qRound(p_.device()->logicalDpiY() / 0.0254));
+  return image;
+}
+
+// The text drawn once by the same call on a picture of the background's colour, over the
+// pixels its glyphs cover: where the background is still plain, copying it gives what drawing
+// it does.
+const TCanevasQt::TImageTexte* TCanevasQt::CopieSurFond(TTexte& t, const QString& texte) {
+  // A text is copied from the second paint that draws it: the first paint of a window, on
+  // the way to the first picture on screen, makes no pictures.
+  if (t.peinture == 0) t.peinture = peinture_;
+  if (!fond_ || !fondDirect_ || t.peinture == peinture_ || mesure_) return nullptr;
+  const TCouleurRGB couleur = Police().Couleur;
+  for (const auto& c : t.copies)
+    if (c->couleur == couleur && c->fond == *fond_) return c.get();
+  const QRect encre = Encre(t, texte);
+  if (t.encreDebordante || octetsImages + qsizetype{4} * encre.width() * encre.height() > MaxOctetsImages)
+    return nullptr;
+  auto copie = std::make_shared<TImageTexte>();
+  copie->origine = -encre.topLeft();
+  copie->couleur = couleur;
+  copie->fond = *fond_;
+  if (!encre.isEmpty()) {
+    copie->image = ImagePour(encre.size());
+    copie->image.fill(Couleur(*fond_));
+    QPainter q(&copie->image);
+    q.setRenderHints(p_.renderHints());
+    q.setFont(font_);
+    q.setPen(Couleur(couleur));
+    TracerTexte(q, -encre.left(), -encre.top(), texte, t);
+  }
+  octetsImages += copie->image.sizeInBytes();
+  if (t.copies.size() >= 3) t.copies.erase(t.copies.begin());
+  t.copies.push_back(std::move(copie));
+  return t.copies.back().get();
 }
 
 }  // namespace calevrin::plateforme

@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QRegion>
 #include <QStaticText>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/canevas.h"
 
@@ -24,6 +26,11 @@ class TCanevasQt : public TCanevas {
     mesure_ = appareil;
     cacheValide_ = false;
   }
+  // The caller promises that nothing but this canvas draws on its device while it lives. The
+  // canvas then follows where the plain fill of the whole device is still untouched, and
+  // copies a text landing there from a picture made once on that colour: the same pixels as
+  // blending its glyphs again, at the cost of a copy.
+  void CopierTextesSurFond();
 
   void TexteSortie(int x, int y, const QString& texte) override;
   void TexteCadre(int gauche, int haut, int droite, int bas, int x, int y, const QString& texte) override;
@@ -48,6 +55,7 @@ class TCanevasQt : public TCanevas {
     QImage image;
     QPoint origine;  // where the text's top-left corner lies in the picture
     TCouleurRGB couleur = 0;
+    TCouleurRGB fond = 0;  // of an opaque copy: the colour it was made on
     // The same composed on a solid background, made when first written on one.
     mutable QImage opaque;
     mutable TCouleurRGB fondOpaque = 0;
@@ -58,6 +66,11 @@ class TCanevasQt : public TCanevas {
     int largeur = 0;
     int traces = 0;
     std::shared_ptr<const TImageTexte> image;
+    // One text is drawn in a few colours (a test number, a student number; a grade, an average).
+    std::vector<std::shared_ptr<const TImageTexte>> copies;
+    std::optional<QRect> encre;
+    bool encreDebordante = false;
+    std::uint32_t peinture = 0;  // the first paint with copies that drew it
   };
   // Grade and name texts are a few characters long: Qt's seeded string hash costs here far
   // more than the lookup it serves (about 250 ns a text on the machines measured).
@@ -72,6 +85,16 @@ class TCanevasQt : public TCanevas {
   const TImageTexte* Image(TTexte& t, const QString& texte);
   static void RognerAEncre(QImage& image, QPoint& origine);
   void EcrireOpaque(const QRect& boite, const TImageTexte& im);
+  // The plain background followed in blocks of pixels: Couvert after a fill of one colour,
+  // Touche after anything else; a copy is drawn only where every block is still plain.
+  void NoterRemplissage(int x1, int y1, int x2, int y2, bool plumeInvisible);
+  void FondCouvert(int x1, int y1, int x2, int y2, TCouleurRGB couleur);
+  void FondTouche(const QRect& r);
+  bool FondIntact(const QRect& r) const;
+  QRect Encre(TTexte& t, const QString& texte);
+  QImage ImagePour(const QSize& taille) const;
+  const TImageTexte* CopieSurFond(TTexte& t, const QString& texte);
+  void TracerTexte(QPainter& p, int x, int y, const QString& texte, TTexte& t);
   // A straight solid line one pixel wide, as the rectangle of pixels it covers.
   bool LigneParRemplissage(int x1, int y1, int x2, int y2);
   void Contour(int x1, int y1, int x2, int y2);
@@ -87,9 +110,17 @@ class TCanevasQt : public TCanevas {
   bool cacheValide_ = false;
   QFont font_;
   std::optional<QFontMetrics> metriques_;
+  int hauteur_ = 0;
+  int ascent_ = 0;
   std::shared_ptr<TTableTextes> cacheCourant_;  // the font's table, kept while in use
   // The painter's pen is the plain pen of this text colour: set again only when it changes.
   std::optional<TCouleurRGB> plumeTexte_;
+  bool suiviFond_ = false;
+  std::uint32_t peinture_ = 0;
+  std::optional<TCouleurRGB> fond_;  // known once the whole device is filled
+  bool fondDirect_ = false;          // and its pixels are the device's own (PixelsDirects)
+  QSize taillePlan_;
+  std::vector<std::uint8_t> blocsIntacts_;  // one per block, row by row
 };
 
 }  // namespace calevrin::plateforme

@@ -81,7 +81,7 @@ TFenetreFeuille::TFenetreFeuille(std::unique_ptr<TDocumentClasse> document, TDia
   connect(document_.get(), &TDocumentClasse::Change, this, &TFenetreFeuille::ApresChangement);
   connect(document_.get(), &TDocumentClasse::Restauree, this, &TFenetreFeuille::ApresRestauration);
   etat_.LigneAvant = etat_.ColonneAvant = 0;
-  LireMesuresPage();
+  // The page's measures serve the preview and the printing only, which read them first.
   CalculerLargeurNoms();
   CreerMenus();
   MajLibellesMatieres();
@@ -130,6 +130,7 @@ void TFenetreFeuille::paintEvent(QPaintEvent* event) {
   QPainter p(viewport());
   pf::TCanevasQt c(p);
   c.FixerZoneUtile(event->region());
+  c.CopierTextesSurFond();  // the sheet's texts lie on its own fill, which covers the client
   etat_.H = horizontalScrollBar()->value();
   etat_.V = verticalScrollBar()->value();
   etat_.LargeurClient = viewport()->width();

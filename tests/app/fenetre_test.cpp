@@ -13,7 +13,9 @@
 #include "model/alertes.h"
 #include "model/options.h"
 #include "platform/dialogues.h"
+#include "platform/imprimantes.h"
 #include "platform/profil.h"
+#include "print/metriques.h"
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "tests/classeur/lectureclasseur.h"
@@ -69,8 +71,26 @@ TEST_F(FenetreTest, FichiersRecentsEtInvitation) {
 }
 
 TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
+  // The print server is asked only when a page is wanted, never on the way to the first sheet.
+  int relevesImprimante = 0;
+  const test::TRemplacement imprimante(RemplacerSourceMetriques,
+                                       {[&] {
+                                          ++relevesImprimante;
+                                          return pf::TReleveImprimante{1, 600, 4960, 7016, 600};
+                                        },
+                                        {}});
   TFenetrePrincipale f(dir_ / "calevrin.ini");
   f.TexteHorloge = [] { return QStringLiteral(" horloge"); };
+  // The icons are drawn at build time: a step lost there would leave blank buttons.
+  const auto dessinee = [](const QIcon& icone, int taille) {
+    const QImage image = icone.pixmap(taille).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (qAlpha(image.pixel(x, y)) == 255) return image.width() == taille;
+    return false;
+  };
+  EXPECT_TRUE(dessinee(f.windowIcon(), 32) && dessinee(f.windowIcon(), 64));
+  for (int i = 1; i <= 11; ++i) EXPECT_TRUE(dessinee(f.Bouton(i)->icon(), 18)) << i;
   EXPECT_TRUE(f.Bouton(3)->isEnabled());
   for (int i : {1, 2, 4, 7, 8, 9}) EXPECT_FALSE(f.Bouton(i)->isEnabled()) << i;
   EXPECT_FALSE(f.Action(pf::TAction::Fermer)->isEnabled() || f.Action(pf::TAction::Cascade)->isEnabled());
@@ -89,8 +109,13 @@ TEST_F(FenetreTest, BoutonsEtMenusSuiventLesFeuilles) {
   f.Bouton(8)->click();
   EXPECT_EQ(Feuille(f)->Classe().MatiereCourante(), 2);
 
+  f.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(relevesImprimante, 0);
   f.Bouton(7)->click();  // preview shows the zoom buttons; the largest zoom beeps
   ASSERT_TRUE(Feuille(f)->Etat().ModeApercu);
+  EXPECT_EQ(relevesImprimante, 1);
+  EXPECT_EQ(Feuille(f)->MesuresPage().LargeurPhysique, 4960);
   int bips = 0;
   const test::TRemplacement alertes(RemplacerAlertes, {{}, [&] { ++bips; }});
   Feuille(f)->Etat().ZoomApercu = 4.0;

@@ -177,8 +177,8 @@ TTableau TableauPlein(bool italique) {
 // What the canvas draws on an image first filled with 'fond', three times as a window is (the
 // canvas keeps its pictures of texts from the second). With 'commeQt' its texts are measured
 // as on another device, which keeps Qt writing them itself.
-QImage Peindre(const std::function<void(calevrin::plateforme::TCanevas&, int, int)>& dessin, int W, int H,
-               QRgb fond, bool commeQt) {
+QImage Peindre(const std::function<void(calevrin::plateforme::TCanevas&, int, int)>& dessin, int W, int H, QRgb fond,
+               bool commeQt) {
   QImage im(W, H, QImage::Format_RGB32);
   for (int fois = 0; fois < 3; ++fois) {
     im.fill(fond);
@@ -201,16 +201,15 @@ TEST(Rendu, PleinEcranChaquePixelPeintCommeParQt) {
   struct TCas {
     std::string nom;
     std::function<void(calevrin::plateforme::TCanevas&, int, int)> dessin;
-    bool fond;  // black and white leaves the paper as it is
+    bool fond;     // black and white leaves the paper as it is
     bool commeQt;  // Qt slants a large bold italic a shade apart from its own picture of it
   };
   std::vector<TCas> cas;
   for (const bool italique : {false, true})
-    cas.push_back({italique ? "tableau en italique" : "tableau",
-                   [t = TableauPlein(italique)](calevrin::plateforme::TCanevas& c, int W, int H) {
-                     t.Dessine(c, 0, 0, W, H);
-                   },
-                   true, !italique});
+    cas.push_back(
+        {italique ? "tableau en italique" : "tableau",
+         [t = TableauPlein(italique)](calevrin::plateforme::TCanevas& c, int W, int H) { t.Dessine(c, 0, 0, W, H); },
+         true, !italique});
   for (const TMode mode : {TMode::mBarre, TMode::mLigne, TMode::mBezier})
     for (const bool noirBlanc : {false, true})
       cas.push_back({"graphe " + std::to_string(static_cast<int>(mode)) + (noirBlanc ? " noir et blanc" : ""),
@@ -235,8 +234,8 @@ TEST(Rendu, PleinEcranChaquePixelPeintCommeParQt) {
           const QRgb a = obtenu.pixel(x, y), b = attendu.pixel(x, y);
           if (a == b) continue;
           ++differents;
-          ecart = std::max({ecart, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                            std::abs(qBlue(a) - qBlue(b))});
+          ecart = std::max(
+              {ecart, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
         }
       EXPECT_LE(ecart, 24) << nom << ": " << differents << " pixels differ";
     }

@@ -23,7 +23,7 @@ deb=$(ls "$build"/calevrin_*.deb)
 echo "== $deb"
 dpkg-deb -I "$deb"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins libxlsxwriter4; do
+for d in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins libxlsxwriter4; do
   [[ "$depends" == *"$d"* ]] || echec "Depends sans $d : $depends"
 done
 contenu=$(dpkg-deb -c "$deb")

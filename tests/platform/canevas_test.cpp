@@ -198,8 +198,8 @@ TEST(Canevas, GrandsTextesEnImageEtTraitsRemplisCommeDessinesParQt) {
     for (const int largeur : {1, 2, 3})
       for (const int debut : {4, 5, 6, 7}) {
         if (style == TStylePlume::Plein && largeur == 1) continue;  // filled, checked above
-        const int traits2[][4] = {{debut, 20, 70, 20}, {70, 27, debut, 27}, {debut + 30, 5, debut + 30, 55},
-                                  {debut + 40, 55, debut + 40, 9}};
+        const int traits2[][4] = {
+            {debut, 20, 70, 20}, {70, 27, debut, 27}, {debut + 30, 5, debut + 30, 55}, {debut + 40, 55, debut + 40, 9}};
         for (const auto& t : traits2) {
           const auto trait = [&](TCanevasQt& c) {
             c.FixerCouleurPlume(RGB(0, 0, 200));

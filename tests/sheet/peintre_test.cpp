@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <memory>
 
 #include "model/classe.h"
@@ -44,6 +45,22 @@ const pf::TAppel* TexteEn(const pf::TCanevasEnregistreur& cv, const QString& t, 
   for (const pf::TAppel& a : cv.Appels())
     if (a.Genre == pf::TAppel::Texte && a.Chaine == t && a.Y1 == y && (x < 0 || a.X1 == x)) return &a;
   return nullptr;
+}
+
+// The pixels of a whose colour is c, or, given b, that differ from b's.
+int PixelsDeCouleur(const QImage& a, QRgb c) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    const auto* ligne = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+    n += static_cast<int>(std::count(ligne, ligne + a.width(), c));
+  }
+  return n;
+}
+int PixelsDifferents(const QImage& a, const QImage& b) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+  return n;
 }
 
 }  // namespace
@@ -223,4 +240,118 @@ TEST(Peintre, EnTetesDeLaSyntheseLisibles) {
     if (a.Chaine.startsWith(QStringLiteral("Tech")) && a.Chaine.endsWith(QChar(0x2026))) coupe = &a;
   ASSERT_NE(coupe, nullptr);
   EXPECT_LE(enregistreur.LargeurTexte(coupe->Chaine), R(40 * z));
+}
+
+// The window is opaque: Qt fills nothing before the sheet paints, so a pixel the painter
+// leaves keeps whatever was on screen before. Every state must cover the whole client.
+TEST(Peintre, FondCouvreToutLeClient) {
+  auto c = PetiteClasse();
+  const QColor sentinelle(1, 2, 3);
+  const auto pixelsLaisses = [&](TEtatFeuille e, const TOptions& o) {
+    QImage image(640, 480, QImage::Format_RGB32);
+    image.fill(sentinelle);
+    e.LargeurClient = image.width();
+    e.HauteurClient = image.height();
+    {
+      QPainter p(&image);
+      pf::TCanevasQt cv(p);
+      DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+    }
+    return PixelsDeCouleur(image, sentinelle.rgb());
+  };
+  const auto toutesVues = [&](const TEtatFeuille& e, const TOptions& o, const char* cas) {
+    for (const auto& [matiere, periode] : {std::pair{1, 1}, {1, 4}, {4, 1}, {4, 4}}) {
+      c->FixerMatiereCourante(matiere);
+      c->FixerPeriodeCourante(periode);
+      EXPECT_EQ(pixelsLaisses(e, o), 0) << cas << ", matière " << matiere << ", période " << periode;
+    }
+    c->FixerMatiereCourante(1);
+    c->FixerPeriodeCourante(1);
+  };
+
+  TOptions o;
+  TEtatFeuille e;
+  toutesVues(e, o, "premier dessin");
+  e.PremierDessin = false;
+  for (const int relief : {0, 1, 2}) {
+    o.relief = relief;
+    e.LigneCourante = e.ColonneCourante = 1;  // the cursor mark drawn too
+    toutesVues(e, o, "relief");
+  }
+  o.zoomD = o.zoomP = 0.5;
+  toutesVues(e, o, "zoom réduit");
+  o.zoomD = o.zoomP = 5;
+  const TDefilement fin = CalculerDefilement(e, *c, TMesuresPage{}, o);
+  e.H = fin.Largeur - 640;  // scrolled to the end: the table ends inside the client
+  e.V = fin.Hauteur - 480;
+  toutesVues(e, o, "zoom, défilé au bout");
+  e.H += 300;  // further than the bars allow, as a class that lost students
+  e.V += 300;
+  toutesVues(e, o, "zoom, défilé au-delà");
+  o = TOptions{};
+  e.H = e.V = 0;
+  for (const double zoom : {0.25, 2.0}) {
+    e.ModeApercu = true;
+    e.ZoomApercu = zoom;
+    toutesVues(e, o, "aperçu");
+    e.V = 300;
+    toutesVues(e, o, "aperçu défilé");
+    e.V = 0;
+  }
+  e.ModeApercu = false;
+  c->FixerNbDevoirs(1, 1, 0);
+  toutesVues(e, o, "sans devoir");
+  c->FixerNbEleves(0);
+  toutesVues(e, o, "sans élève");
+}
+
+// Texts copied from pictures where the sheet's fill is still plain must give the pixels of
+// drawing them: compared over repeated paints (a text is copied from its second drawing on),
+// with texts crowding each other, an italic font and colours that blend unevenly.
+TEST(Peintre, TextesCopiesIdentiquesAuxTextesDessines) {
+  auto c = PetiteClasse();
+  c->FixerNbEleves(12);
+  c->FixerNbDevoirs(1, 1, 6);
+  const char* notes[] = {"8", "12", "15.5", "abs", "excu", "9.75", "20", "A"};
+  for (int i = 1; i <= 12; ++i) {
+    c->Eleve(i).Nom.Affecter(i % 2 ? "ARNAUD" : "BRUNO-LAFFITTE");
+    for (int k = 1; k <= 6; ++k) c->Eleve(i).Note(1, 1, k).Affecter(notes[(i * k) % 8]);
+  }
+  const auto peindre = [&](const TOptions& o, TEtatFeuille e, bool copies, int fois) {
+    QImage image(700, 420, QImage::Format_RGB32);
+    e.LargeurClient = image.width();
+    e.HauteurClient = image.height();
+    for (int i = 0; i < fois; ++i) {
+      QPainter p(&image);
+      pf::TCanevasQt cv(p);
+      if (copies) cv.CopierTextesSurFond();
+      DessinerFeuille(cv, false, e, *c, TMesuresPage{}, o);
+    }
+    return image;
+  };
+  TOptions o;
+  o.couleur[6] = pf::RGB(37, 140, 201);
+  o.couleur[1] = pf::RGB(90, 10, 60);
+  o.couleur[3] = pf::RGB(250, 240, 215);
+  TEtatFeuille e;
+  e.PremierDessin = false;
+  e.LigneCourante = e.ColonneCourante = 2;
+  const auto comparer = [&](const char* cas) {
+    const QImage dessinee = peindre(o, e, false, 1);
+    for (const int fois : {1, 3})
+      EXPECT_EQ(PixelsDifferents(peindre(o, e, true, fois), dessinee), 0) << cas << " " << fois;
+  };
+  comparer("couleurs");
+  o.zoomD = 1.0;  // columns narrower than their texts: neighbours overlap
+  o.zoomP = 2.5;
+  o.polstyle.italique = true;
+  comparer("serré, italique");
+  o.polstyle.souligne = true;
+  e.H = 13;
+  e.V = 7;
+  comparer("souligné, défilé");
+  c->FixerMatiereCourante(4);
+  comparer("synthèse");
+  e.ModeApercu = true;  // on the white page, within its frame
+  comparer("aperçu");
 }
