@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "controls/ajustement.h"
@@ -98,11 +99,10 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
 
   struct TEcrit {
     QString texte;
-    int x, y;
-    pf::TAlignement alignement;
+    int x = 0, y = 0;
+    pf::TAlignement alignement = pf::TAlignement::Gauche;
     bool titre = false;
-    bool rogne = false;  // cut at its cell's edges: cadre holds them
-    pf::TBoite cadre;
+    std::optional<pf::TBoite> cadre;  // the cell's edges, for a text cut at them
   };
   std::vector<TEcrit> ecrits;
   pf::TPolice ft = f;
@@ -112,40 +112,38 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
   c.FixerPolice(ft);
   const QString titre = Ajuster(c, Caption, W - 4, Plancher(ft.Taille));
   ft.Taille = c.Police().Taille;
-  if (!titre.isEmpty())
-    ecrits.push_back({titre,
-                      X + Div(W, 2),
-                      Y + Div(hautLigne - c.HauteurTexte(titre), 2),
-                      pf::TAlignement::Centre,
-                      true,
-                      false,
-                      {}});
+  if (!titre.isEmpty()) {
+    TEcrit& e = ecrits.emplace_back();
+    e.texte = titre;
+    e.x = X + Div(W, 2);
+    e.y = Y + Div(hautLigne - c.HauteurTexte(titre), 2);
+    e.alignement = pf::TAlignement::Centre;
+    e.titre = true;
+  }
 
   c.FixerPolice(fc);
   const int texteY = Div(hautLigne - c.HauteurTexte(QStringLiteral("P")), 2);
   for (int l = 1; l <= nbLigne_; ++l)
     for (int k = 1; k <= nbColonne_; ++k) {
-      QString s = Cellule(k, l);
-      if (s.isEmpty()) continue;
+      TEcrit e;
+      e.texte = Cellule(k, l);
+      if (e.texte.isEmpty()) continue;
+      e.y = Y + l * hautLigne + texteY;
       const int gaucheCase = col.debut[static_cast<std::size_t>(k)];
       const int droiteCase = col.debut[static_cast<std::size_t>(k + 1)];
-      const int y = Y + l * hautLigne + texteY;
-      if (col.rognees && c.LargeurTexte(s) > droiteCase - gaucheCase - 2 * col.marge)
+      if (col.rognees && c.LargeurTexte(e.texte) > droiteCase - gaucheCase - 2 * col.marge) {
         // Even at the smallest size: the text is cut at its cell's edges.
-        ecrits.push_back({std::move(s),
-                          X + gaucheCase + col.marge,
-                          y,
-                          pf::TAlignement::Gauche,
-                          false,
-                          true,
-                          {X + gaucheCase + 1, Y + l * hautLigne, X + droiteCase - 1, Y + (l + 1) * hautLigne}});
-      else if (k == 1)
-        ecrits.push_back({std::move(s), X + col.gaucheTexte1, y, pf::TAlignement::Gauche, false, false, {}});
-      else
-        ecrits.push_back(
-            {std::move(s), X + Div(gaucheCase + droiteCase, 2), y, pf::TAlignement::Centre, false, false, {}});
+        e.x = X + gaucheCase + col.marge;
+        e.cadre = pf::TBoite{X + gaucheCase + 1, Y + l * hautLigne, X + droiteCase - 1, Y + (l + 1) * hautLigne};
+      } else if (k == 1) {
+        e.x = X + col.gaucheTexte1;
+      } else {
+        e.x = X + Div(gaucheCase + droiteCase, 2);
+        e.alignement = pf::TAlignement::Centre;
+      }
+      ecrits.push_back(std::move(e));
     }
-  // Each text in its font, the title's first.
+  // Each text in its font: the title's or the cells'.
   auto preparer = [&](const TEcrit& e) {
     c.FixerPolice(e.titre ? ft : fc);
     c.FixerAlignement(e.alignement);
@@ -163,9 +161,9 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
     for (const TEcrit& e : ecrits) {
       preparer(e);
       pf::TBoite b = c.BoiteEcriture(e.x, e.y, e.texte);
-      if (e.rogne)
-        b = {std::max(b.Gauche, e.cadre.Gauche), std::max(b.Haut, e.cadre.Haut), std::min(b.Droite, e.cadre.Droite),
-             std::min(b.Bas, e.cadre.Bas)};
+      if (e.cadre)
+        b = {std::max(b.Gauche, e.cadre->Gauche), std::max(b.Haut, e.cadre->Haut), std::min(b.Droite, e.cadre->Droite),
+             std::min(b.Bas, e.cadre->Bas)};
       boites.push_back(b);
     }
     c.FixerCouleurPlume(CouleurL);
@@ -182,8 +180,8 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
 
   for (const TEcrit& e : ecrits) {
     preparer(e);
-    if (e.rogne)
-      c.TexteCadre(e.cadre.Gauche, e.cadre.Haut, e.cadre.Droite, e.cadre.Bas, e.x, e.y, e.texte);
+    if (e.cadre)
+      c.TexteCadre(e.cadre->Gauche, e.cadre->Haut, e.cadre->Droite, e.cadre->Bas, e.x, e.y, e.texte);
     else
       c.TexteSortie(e.x, e.y, e.texte);
   }
