@@ -242,8 +242,10 @@ const TCanevasQt::TImageTexte* TCanevasQt::Image(TTexte& t, const QString& texte
 // A text on its own background, its whole box in one copy: a picture composed once on the
 // brush's colour, without blending at each paint. Only the ink standing out of the box (a
 // descender, an italic's slant) is blended over what lies there.
-void TCanevasQt::EcrireOpaque(const QRect& boite, const TImageTexte& im) {
+bool TCanevasQt::EcrireOpaque(const QRect& boite, const TImageTexte& im) {
   if (im.opaque.size() != boite.size() || im.fondOpaque != CouleurBrosse()) {
+    if (octetsImages - im.opaque.sizeInBytes() + qsizetype{4} * boite.width() * boite.height() > MaxOctetsImages)
+      return false;
     octetsImages -= im.opaque.sizeInBytes();
     im.opaque = QImage(boite.size(), QImage::Format_RGB32);
     im.opaque.fill(Couleur(CouleurBrosse()));
@@ -255,9 +257,10 @@ void TCanevasQt::EcrireOpaque(const QRect& boite, const TImageTexte& im) {
   }
   p_.drawImage(boite.topLeft(), im.opaque);
   const QRect encre(boite.topLeft() - im.origine, im.image.size());
-  if (im.image.isNull() || boite.contains(encre)) return;
+  if (im.image.isNull() || boite.contains(encre)) return true;
   for (const QRect& r : QRegion(encre).subtracted(boite))
     p_.drawImage(r.topLeft(), im.image, r.translated(-encre.topLeft()));
+  return true;
 }
 
 void TCanevasQt::TexteSortie(int x, int y, const QString& texte) { Ecrire(x, y, texte, Prepare(texte)); }
@@ -280,8 +283,8 @@ void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
   if (t.traces < 2) ++t.traces;
   const QRect boite(x, y, l, h);
   if (StyleBrosse() == TStyleBrosse::Plein) {
-    if (const TImageTexte* im = Image(t, texte)) {
-      EcrireOpaque(boite, *im);
+    const TImageTexte* im = Image(t, texte);
+    if (im && EcrireOpaque(boite, *im)) {
       FondTouche(boite.united(QRect(boite.topLeft() - im->origine, im->image.size())));
       return;
     }

@@ -84,7 +84,7 @@ class TCanevasQt : public TCanevas {
   bool PixelsDirects() const;
   const TImageTexte* Image(TTexte& t, const QString& texte);
   static void RognerAEncre(QImage& image, QPoint& origine);
-  void EcrireOpaque(const QRect& boite, const TImageTexte& im);
+  bool EcrireOpaque(const QRect& boite, const TImageTexte& im);  // false when over the pictures' budget
   // The plain background followed in blocks of pixels: Couvert after a fill of one colour,
   // Touche after anything else; a copy is drawn only where every block is still plain.
   void NoterRemplissage(int x1, int y1, int x2, int y2, bool plumeInvisible);
