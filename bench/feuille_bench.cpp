@@ -226,11 +226,11 @@ BENCHMARK(BM_DemarrageJusquAuPremierDessin)->Unit(benchmark::kMillisecond)->Iter
 //   8 M), the class opened into its window (10 M), the menus (5 M).
 // The floors are this same program, so the dynamic linking (25 M) and the platform plugin are
 // in every figure; the empty window initialises fontconfig (28 M) only as it exits.
-// Now: 150 M instructions; 57.7 ms against 31.1 ms for the empty window (1.86x) and 34.8 ms
-// for the window with text (1.66x), medians of five runs of ten under Xvfb, the two cores
-// shared with builds (before: 66.6 ms against 31.6 ms, 2.1x). The goal is not reached: a
-// window that shows a class must load its fonts and draw its glyphs once, which an empty one
-// never does.
+// Now: 150 M instructions; 57.7 to 64.3 ms against 31.1 to 35.5 ms for the empty window (1.81
+// to 1.86x) and 34.8 to 40.2 ms for the window with text (1.60 to 1.66x), medians of five
+// runs of ten under Xvfb, from run to run (before: 66.6 ms against 31.6 ms, 2.1x). The goal is
+// not reached: a window that shows a class must load its fonts and draw their glyphs once,
+// which an empty one never does, and the window with text alone is already 1.12x the empty one.
 constexpr const char* ArgEnfant = "--enfant-demarrage";
 constexpr const char* ArgEnfantNu = "--enfant-fenetre-nue";
 constexpr const char* ArgEnfantTexte = "--enfant-fenetre-texte";
