@@ -1,9 +1,10 @@
 #include "document/documentclasse.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QUndoCommand>
 
+#include "fichiers/erreurs.h"
+#include "fichiers/lecture.h"
 #include "model/difference.h"
 #include "model/edition.h"
 #include "model/verrou.h"
@@ -61,12 +62,15 @@ std::unique_ptr<TDocumentClasse> TDocumentClasse::Ouvrir(const std::string& chem
 namespace {
 
 QByteArray Empreinte(const std::string& chemin) {
-  QFile f(QString::fromStdString(chemin));
-  // A class file is 76632 bytes: anything far larger is not worth reading to compare.
-  if (!f.open(QIODevice::ReadOnly) || f.size() > (1 << 20)) return {};
-  QCryptographicHash h(QCryptographicHash::Sha1);
-  h.addData(&f);
-  return h.result();
+  // A class file is 76632 bytes: anything far larger is not worth reading to compare. The
+  // bounded reader refuses a FIFO or a device, which would hold the save up.
+  try {
+    const std::string octets = LireFichierTexte(chemin, 1 << 20, "%s");
+    return QCryptographicHash::hash(QByteArrayView(octets.data(), static_cast<qsizetype>(octets.size())),
+                                    QCryptographicHash::Sha1);
+  } catch (const EErreurFichier&) {
+    return {};
+  }
 }
 
 // Where the command-line tool looks for it too.

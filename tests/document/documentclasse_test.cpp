@@ -1,9 +1,11 @@
 #include "document/documentclasse.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -209,6 +211,10 @@ TEST(DocumentClasse, VerrouEtFichierChangeSurLeDisque) {
   }
   EXPECT_TRUE(b->ModifieSurDisque());
   b->Enregistrer();  // what the teacher chose to keep
+  EXPECT_FALSE(b->ModifieSurDisque());
+  // A path that became a FIFO is not waited on: nothing is there to lose.
+  std::filesystem::remove(dir / "a.cl3");
+  ASSERT_EQ(::mkfifo((dir / "a.cl3").c_str(), 0600), 0);
   EXPECT_FALSE(b->ModifieSurDisque());
 }
 
