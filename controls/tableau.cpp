@@ -72,6 +72,105 @@ void TTableau::CopierPourImpression(const TTableau& source) {
 // and each text paints its own, so that a full-screen table writes each pixel once.
 void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
   if (W <= 0 || H <= 0) return;
+  const Disposition d = Disposer(c, X, Y, W, H);
+  PeindreFond(c, d, X, Y, W, H);
+  PeindreLignes(c, d, X, Y, W, H);
+  for (const Ecrit& e : d.ecrits) {
+    Preparer(c, d, e);
+    if (e.cadre)
+      c.TexteCadre(e.cadre->Gauche, e.cadre->Haut, e.cadre->Droite, e.cadre->Bas, e.x, e.y, e.texte);
+    else
+      c.TexteSortie(e.x, e.y, e.texte);
+  }
+}
+
+TTableau::Disposition TTableau::Disposer(pf::TCanevas& c, int X, int Y, int W, int H) const {
+  Disposition d;
+  pf::TPolice f = Police;
+  if (NoirBlanc) f.Couleur = Noir;
+  const int largeurCol = Div(W, nbColonne_ + 1);
+  d.hautLigne = Div(H, nbLigne_ + 1);
+  // The cells' font first: their texts decide where the columns part.
+  d.cellules = f;
+  d.cellules.Taille = Div(std::min(W, H), 13);
+  c.FixerPolice(d.cellules);
+  d.col = Largeurs(c, W, largeurCol);
+  d.cellules.Taille = c.Police().Taille;
+
+  d.titre = f;
+  d.titre.Gras = d.titre.Italique = false;
+  d.titre.Souligne = true;
+  d.titre.Taille = Div(std::min(W, H), 13);
+  c.FixerPolice(d.titre);
+  const QString titre = Ajuster(c, Caption, W - 4, Plancher(d.titre.Taille));
+  d.titre.Taille = c.Police().Taille;
+  if (!titre.isEmpty()) {
+    Ecrit& e = d.ecrits.emplace_back();
+    e.texte = titre;
+    e.x = X + Div(W, 2);
+    e.y = Y + Div(d.hautLigne - c.HauteurTexte(titre), 2);
+    e.alignement = pf::TAlignement::Centre;
+    e.titre = true;
+  }
+
+  c.FixerPolice(d.cellules);
+  const int texteY = Div(d.hautLigne - c.HauteurTexte(QStringLiteral("P")), 2);
+  const Colonnes& col = d.col;
+  for (int l = 1; l <= nbLigne_; ++l)
+    for (int k = 1; k <= nbColonne_; ++k) {
+      Ecrit e;
+      e.texte = Cellule(k, l);
+      if (e.texte.isEmpty()) continue;
+      e.y = Y + l * d.hautLigne + texteY;
+      const int gaucheCase = col.debut[static_cast<std::size_t>(k)];
+      const int droiteCase = col.debut[static_cast<std::size_t>(k + 1)];
+      if (col.rognees && c.LargeurTexte(e.texte) > droiteCase - gaucheCase - 2 * col.marge) {
+        // Even at the smallest size: the text is cut at its cell's edges.
+        e.x = X + gaucheCase + col.marge;
+        e.cadre = pf::TBoite{X + gaucheCase + 1, Y + l * d.hautLigne, X + droiteCase - 1, Y + (l + 1) * d.hautLigne};
+      } else if (k == 1) {
+        e.x = X + col.gaucheTexte1;
+      } else {
+        e.x = X + Div(gaucheCase + droiteCase, 2);
+        e.alignement = pf::TAlignement::Centre;
+      }
+      d.ecrits.push_back(std::move(e));
+    }
+  return d;
+}
+
+// Each text in its font: the title's or the cells'.
+void TTableau::Preparer(pf::TCanevas& c, const Disposition& d, const Ecrit& e) {
+  c.FixerPolice(e.titre ? d.titre : d.cellules);
+  c.FixerAlignement(e.alignement);
+}
+
+void TTableau::PeindreFond(pf::TCanevas& c, const Disposition& d, int X, int Y, int W, int H) const {
+  c.FixerStylePlume(Cadre ? pf::TStylePlume::Plein : pf::TStylePlume::Aucun);
+  c.FixerLargeurPlume(1);
+  if (NoirBlanc) {
+    c.FixerCouleurPlume(Noir);
+    c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
+    c.Rectangle(X, Y, X + W, Y + H);
+    return;
+  }
+  std::vector<pf::TBoite> boites;
+  boites.reserve(d.ecrits.size());
+  for (const Ecrit& e : d.ecrits) {
+    Preparer(c, d, e);
+    pf::TBoite b = c.BoiteEcriture(e.x, e.y, e.texte);
+    if (e.cadre)
+      b = {std::max(b.Gauche, e.cadre->Gauche), std::max(b.Haut, e.cadre->Haut), std::min(b.Droite, e.cadre->Droite),
+           std::min(b.Bas, e.cadre->Bas)};
+    boites.push_back(b);
+  }
+  c.FixerCouleurPlume(CouleurL);
+  c.FixerCouleurBrosse(CouleurFond);
+  c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
+  c.RectangleSousTextes(X, Y, X + W, Y + H, boites);
+}
+
+void TTableau::PeindreLignes(pf::TCanevas& c, const Disposition& d, int X, int Y, int W, int H) const {
   auto segment = [&](int x1, int y1, int x2, int y2) {
     c.DeplacerVers(X + x1, Y + y1);
     c.LigneVers(X + x2, Y + y2);
@@ -85,106 +184,12 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
     c.FixerCouleurPlume(creux ? Blanc : Gris);
     segment(x1 + 1, y1 + 1, x2 + 1, y2 + 1);
   };
-
-  pf::TPolice f = Police;
-  if (NoirBlanc) f.Couleur = Noir;
-  const int largeurCol = Div(W, nbColonne_ + 1);
-  const int hautLigne = Div(H, nbLigne_ + 1);
-  // The cells' font first: their texts decide where the columns part.
-  pf::TPolice fc = f;
-  fc.Taille = Div(std::min(W, H), 13);
-  c.FixerPolice(fc);
-  const Colonnes col = Largeurs(c, W, largeurCol);
-  fc.Taille = c.Police().Taille;
-
-  struct TEcrit {
-    QString texte;
-    int x = 0, y = 0;
-    pf::TAlignement alignement = pf::TAlignement::Gauche;
-    bool titre = false;
-    std::optional<pf::TBoite> cadre;  // the cell's edges, for a text cut at them
-  };
-  std::vector<TEcrit> ecrits;
-  pf::TPolice ft = f;
-  ft.Gras = ft.Italique = false;
-  ft.Souligne = true;
-  ft.Taille = Div(std::min(W, H), 13);
-  c.FixerPolice(ft);
-  const QString titre = Ajuster(c, Caption, W - 4, Plancher(ft.Taille));
-  ft.Taille = c.Police().Taille;
-  if (!titre.isEmpty()) {
-    TEcrit& e = ecrits.emplace_back();
-    e.texte = titre;
-    e.x = X + Div(W, 2);
-    e.y = Y + Div(hautLigne - c.HauteurTexte(titre), 2);
-    e.alignement = pf::TAlignement::Centre;
-    e.titre = true;
-  }
-
-  c.FixerPolice(fc);
-  const int texteY = Div(hautLigne - c.HauteurTexte(QStringLiteral("P")), 2);
-  for (int l = 1; l <= nbLigne_; ++l)
-    for (int k = 1; k <= nbColonne_; ++k) {
-      TEcrit e;
-      e.texte = Cellule(k, l);
-      if (e.texte.isEmpty()) continue;
-      e.y = Y + l * hautLigne + texteY;
-      const int gaucheCase = col.debut[static_cast<std::size_t>(k)];
-      const int droiteCase = col.debut[static_cast<std::size_t>(k + 1)];
-      if (col.rognees && c.LargeurTexte(e.texte) > droiteCase - gaucheCase - 2 * col.marge) {
-        // Even at the smallest size: the text is cut at its cell's edges.
-        e.x = X + gaucheCase + col.marge;
-        e.cadre = pf::TBoite{X + gaucheCase + 1, Y + l * hautLigne, X + droiteCase - 1, Y + (l + 1) * hautLigne};
-      } else if (k == 1) {
-        e.x = X + col.gaucheTexte1;
-      } else {
-        e.x = X + Div(gaucheCase + droiteCase, 2);
-        e.alignement = pf::TAlignement::Centre;
-      }
-      ecrits.push_back(std::move(e));
-    }
-  // Each text in its font: the title's or the cells'.
-  auto preparer = [&](const TEcrit& e) {
-    c.FixerPolice(e.titre ? ft : fc);
-    c.FixerAlignement(e.alignement);
-  };
-
-  c.FixerStylePlume(Cadre ? pf::TStylePlume::Plein : pf::TStylePlume::Aucun);
-  c.FixerLargeurPlume(1);
-  if (NoirBlanc) {
-    c.FixerCouleurPlume(Noir);
-    c.FixerStyleBrosse(pf::TStyleBrosse::Vide);
-    c.Rectangle(X, Y, X + W, Y + H);
-  } else {
-    std::vector<pf::TBoite> boites;
-    boites.reserve(ecrits.size());
-    for (const TEcrit& e : ecrits) {
-      preparer(e);
-      pf::TBoite b = c.BoiteEcriture(e.x, e.y, e.texte);
-      if (e.cadre)
-        b = {std::max(b.Gauche, e.cadre->Gauche), std::max(b.Haut, e.cadre->Haut), std::min(b.Droite, e.cadre->Droite),
-             std::min(b.Bas, e.cadre->Bas)};
-      boites.push_back(b);
-    }
-    c.FixerCouleurPlume(CouleurL);
-    c.FixerCouleurBrosse(CouleurFond);
-    c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
-    c.RectangleSousTextes(X, Y, X + W, Y + H, boites);
-  }
   c.FixerStylePlume(pf::TStylePlume::Plein);
   for (int k = 2; k <= nbColonne_; ++k) {
-    const int x = col.debut[static_cast<std::size_t>(k)];
-    relief(x, hautLigne, x, H);
+    const int x = d.col.debut[static_cast<std::size_t>(k)];
+    relief(x, d.hautLigne, x, H);
   }
-  for (int l = 2; l <= nbLigne_; ++l) relief(0, l * hautLigne, W, l * hautLigne);
-
-  for (const TEcrit& e : ecrits) {
-    preparer(e);
-    if (e.cadre)
-      c.TexteCadre(e.cadre->Gauche, e.cadre->Haut, e.cadre->Droite, e.cadre->Bas, e.x, e.y, e.texte);
-    else
-      c.TexteSortie(e.x, e.y, e.texte);
-  }
+  for (int l = 2; l <= nbLigne_; ++l) relief(0, l * d.hautLigne, W, l * d.hautLigne);
 }
 
 // The spans of the columns. The first column twice as wide as the others when every text fits

@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "platform/canevas.h"
 
@@ -52,6 +54,25 @@ class TTableau {
     bool rognees = false;                      // the texts too wide for their cells are cut
   };
   Colonnes Largeurs(pf::TCanevas& c, int W, int largeurCol) const;
+
+  // A text as laid out before anything is painted.
+  struct Ecrit {
+    QString texte;
+    int x = 0, y = 0;
+    pf::TAlignement alignement = pf::TAlignement::Gauche;
+    bool titre = false;
+    std::optional<pf::TBoite> cadre;  // the cell's edges, for a text cut at them
+  };
+  struct Disposition {
+    std::vector<Ecrit> ecrits;
+    pf::TPolice titre, cellules;  // their sizes fitted to the rectangle
+    Colonnes col;
+    int hautLigne = 0;
+  };
+  Disposition Disposer(pf::TCanevas& c, int X, int Y, int W, int H) const;
+  static void Preparer(pf::TCanevas& c, const Disposition& d, const Ecrit& e);
+  void PeindreFond(pf::TCanevas& c, const Disposition& d, int X, int Y, int W, int H) const;
+  void PeindreLignes(pf::TCanevas& c, const Disposition& d, int X, int Y, int W, int H) const;
 
   int nbLigne_ = 5;
   int nbColonne_ = 5;
