@@ -180,27 +180,29 @@ bool TCanevasQt::PixelsDirects() const {
   return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
+// The smallest rectangle holding every pixel other than vide; null when there is none.
+QRect TCanevasQt::PixelsAutresQue(const QImage& image, QRgb vide) {
+  QRect r;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    const auto* fin = ligne + image.width();
+    const auto autre = [vide](QRgb c) { return c != vide; };
+    const auto* premier = std::find_if(ligne, fin, autre);
+    if (premier == fin) continue;
+    const auto dernier = std::find_if(std::reverse_iterator(fin), std::reverse_iterator(premier), autre);
+    r |= QRect(static_cast<int>(premier - ligne), y, static_cast<int>(dernier.base() - premier), 1);
+  }
+  return r;
+}
+
 // Cut to the pixels drawn: a text's line height above capitals and below the baseline is
 // empty, and every transparent pixel kept is blended again at each paint. The origin follows.
 void TCanevasQt::RognerAEncre(QImage& image, QPoint& origine) {
-  int haut = image.height(), bas = -1, gauche = image.width(), droite = -1;
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    int x = 0;
-    while (x < image.width() && qAlpha(ligne[x]) == 0) ++x;
-    if (x == image.width()) continue;
-    int d = image.width() - 1;
-    while (qAlpha(ligne[d]) == 0) --d;
-    haut = std::min(haut, y);
-    bas = y;
-    gauche = std::min(gauche, x);
-    droite = std::max(droite, d);
-  }
-  if (bas < 0) {
+  const QRect encre = PixelsAutresQue(image, 0);  // premultiplied: transparent is all zero
+  if (encre.isNull()) {
     image = QImage();  // nothing drawn: blanks only
     return;
   }
-  const QRect encre(QPoint(gauche, haut), QPoint(droite, bas));
   if (encre == image.rect()) return;
   image = image.copy(encre);
   origine -= encre.topLeft();
@@ -572,16 +574,7 @@ QRect TCanevasQt::Encre(TTexte& t, const QString& texte) {
     q.setPen(Qt::black);
     TracerTexte(q, -boite.left(), -boite.top(), texte, t);
   }
-  QRect encre;
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    const auto* fin = ligne + image.width();
-    const auto* premier = std::find_if(ligne, fin, [](QRgb c) { return c != 0xFFFFFFFFu; });
-    if (premier == fin) continue;
-    const auto dernier = std::find_if(std::reverse_iterator(fin), std::reverse_iterator(premier),
-                                      [](QRgb c) { return c != 0xFFFFFFFFu; });
-    encre |= QRect(static_cast<int>(premier - ligne), y, static_cast<int>(dernier.base() - premier), 1);
-  }
+  const QRect encre = PixelsAutresQue(image, 0xFFFFFFFFu);
   // Ink up to the picture's edge may go on beyond it: such a text is never copied.
   if (!encre.isNull() && !QRect(1, 1, image.width() - 2, image.height() - 2).contains(encre)) {
     t.encre = QRect();

@@ -83,6 +83,7 @@ class TCanevasQt : public TCanevas {
   const QStaticText& Statique(TTexte& t, const QString& texte);
   bool PixelsDirects() const;
   const TImageTexte* Image(TTexte& t, const QString& texte);
+  static QRect PixelsAutresQue(const QImage& image, QRgb vide);
   static void RognerAEncre(QImage& image, QPoint& origine);
   bool EcrireOpaque(const QRect& boite, const TImageTexte& im);  // false when over the pictures' budget
   // The plain background followed in blocks of pixels: Couvert after a fill of one colour,
