@@ -73,6 +73,7 @@ void TTableau::CopierPourImpression(const TTableau& source) {
 void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
   if (W <= 0 || H <= 0) return;
   const Disposition d = Disposer(c, X, Y, W, H);
+  c.DebutComposition();
   PeindreFond(c, d, X, Y, W, H);
   PeindreLignes(c, d, X, Y, W, H);
   for (const Ecrit& e : d.ecrits) {
@@ -82,6 +83,7 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
     else
       c.TexteSortie(e.x, e.y, e.texte);
   }
+  c.FinComposition();
 }
 
 TTableau::Disposition TTableau::Disposer(pf::TCanevas& c, int X, int Y, int W, int H) const {

@@ -99,6 +99,11 @@ class TCanevas {
     return {x, y, x + l, y + HauteurTexte(texte)};
   }
   virtual void RemplirRectangle(int x1, int y1, int x2, int y2) = 0;
+  // Around the paint of a control made of opaque fills, straight lines and texts on a solid
+  // brush: a device that writes pixels may hold them until the end and then write each row
+  // once, while it is still in the processor's cache. What is drawn stays the same.
+  virtual void DebutComposition() {}
+  virtual void FinComposition() {}
   virtual int LargeurTexte(const QString& texte) = 0;
   virtual int HauteurTexte(const QString& texte) = 0;
 

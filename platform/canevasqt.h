@@ -19,6 +19,9 @@ namespace calevrin::plateforme {
 class TCanevasQt : public TCanevas {
  public:
   explicit TCanevasQt(QPainter& p) : p_(p) {}
+  ~TCanevasQt() override;
+  TCanevasQt(const TCanevasQt&) = delete;
+  TCanevasQt& operator=(const TCanevasQt&) = delete;
   // Texts wholly outside this rectangle are skipped: a repaint of a few cells stays cheap.
   void FixerZoneUtile(const QRegion& zone) { zone_ = zone; }
   // Texts measured as on another device (the printer, for its preview), drawn here.
@@ -37,6 +40,8 @@ class TCanevasQt : public TCanevas {
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void RectangleSousTextes(int x1, int y1, int x2, int y2, const std::vector<TBoite>& textes) override;
   void RemplirRectangle(int x1, int y1, int x2, int y2) override;
+  void DebutComposition() override;
+  void FinComposition() override;
   int LargeurTexte(const QString& texte) override;
   int HauteurTexte(const QString& texte) override;
 
@@ -100,6 +105,31 @@ class TCanevasQt : public TCanevas {
   bool LigneParRemplissage(int x1, int y1, int x2, int y2);
   void Contour(int x1, int y1, int x2, int y2);
   bool LigneDepuisImage(int x1, int y1, int x2, int y2);
+  // Pixels held during a composition, in the device's coordinates and cut to its clip: solid
+  // fills, copies of opaque pictures (RGB32), and pictures blended by the painter.
+  struct TComposition {
+    QImage* image = nullptr;  // the pixels the painter writes
+    QPoint decalage;          // from the canvas's coordinates to the image's
+    QRect clip;
+    struct TOperation {
+      QRect r;
+      QRgb couleur = 0;
+      QImage source;  // null for a fill
+      QPoint depuis;  // the pixel of the source written at r's top-left corner
+      bool melange = false;
+    };
+    std::vector<TOperation> operations;
+  };
+  bool TenirRemplissage(const QRect& r, TCouleurRGB couleur);
+  // The part de of the picture at coin, copied when opaque, otherwise blended.
+  bool TenirImage(const QPoint& coin, const QImage& source, const QRect& de);
+  void RemplirPixels(const QRect& r, TCouleurRGB couleur);
+  void Vider();
+  // The painter, once the pixels held are written: every other drawing goes through it.
+  QPainter& P() {
+    if (composition_ && !composition_->operations.empty()) Vider();
+    return p_;
+  }
   QPen Plume() const;
   void AppliquerPlume();
   void AppliquerBrosse();
@@ -122,6 +152,7 @@ class TCanevasQt : public TCanevas {
   bool fondDirect_ = false;          // and its pixels are the device's own (PixelsDirects)
   QSize taillePlan_;
   std::vector<std::uint8_t> blocsIntacts_;  // one per block, row by row
+  std::optional<TComposition> composition_;
 };
 
 }  // namespace calevrin::plateforme

@@ -240,3 +240,60 @@ TEST(Rendu, PleinEcranChaquePixelPeintCommeParQt) {
       EXPECT_LE(ecart, 24) << nom << ": " << differents << " pixels differ";
     }
 }
+
+namespace {
+
+// The table painted three times as a window is, its painter cut to one rectangle or, with
+// 'direct', to two, which keeps the canvas writing each drawing through Qt as it comes.
+QImage PeindreTableau(const TTableau& t, const QSize& s, QImage::Format f, bool direct) {
+  QImage im(s.width() + 8, s.height(), f);
+  for (int fois = 0; fois < 3; ++fois) {
+    im.fill(qRgb(255, 0, 255));
+    QPainter p(&im);
+    const QRegion zone(0, 0, s.width() + 1, s.height());  // the relief's last column
+    p.setClipRegion(direct ? zone + QRegion(s.width() + 4, 0, 1, 1) : zone);
+    calevrin::plateforme::TCanevasQt c(p);
+    t.Dessine(c, 0, 0, s.width(), s.height());
+  }
+  return im.copy(0, 0, s.width() + 1, s.height());
+}
+
+}  // namespace
+
+// The table's pixels held and written band by band are those drawn call by call: plain and
+// slanted texts, cut cells, every relief, black and white, in a window's two image formats.
+TEST(Rendu, TableauComposeCommeDessine) {
+  std::vector<std::pair<std::string, TTableau>> tableaux;
+  tableaux.emplace_back("plein", TableauPlein(false));
+  tableaux.emplace_back("italique", TableauPlein(true));
+  TTableau t = TableauPlein(false);
+  t.Relief = TRelief::rAucun;
+  t.Cadre = false;
+  tableaux.emplace_back("plat", t);
+  t.NoirBlanc = true;
+  tableaux.emplace_back("noir et blanc", t);
+  const QSize tailles[] = {{1920, 1080}, {600, 1080}, {301, 203}};
+  for (const auto& [nom, tableau] : tableaux)
+    for (const QSize& s : tailles)
+      for (const QImage::Format f : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied})
+        EXPECT_EQ(PeindreTableau(tableau, s, f, false), PeindreTableau(tableau, s, f, true))
+            << nom << " " << s.width() << "x" << s.height() << " format " << f;
+
+  // In a window, painted where it asks to be, moved into the window's buffer.
+  TVueTableau vue;
+  vue.Tableau() = TableauPlein(false);
+  vue.resize(640, 360);
+  const QRect r1(10, 10, 300, 200), r2(330, 220, 300, 130);
+  QImage parParties(660, 380, QImage::Format_RGB32), ensemble = parParties;
+  parParties.fill(qRgb(255, 0, 255));
+  ensemble.fill(qRgb(255, 0, 255));
+  for (int fois = 0; fois < 3; ++fois) {
+    // Qt puts the top-left corner of what it renders at the offset.
+    vue.render(&parParties, QPoint(7, 5), QRegion(r1));
+    vue.render(&parParties, QPoint(7, 5) + r2.topLeft() - r1.topLeft(), QRegion(r2));
+    vue.render(&ensemble, QPoint(7, 5), QRegion(r1) + QRegion(r2));  // two rectangles: drawn call by call
+  }
+  EXPECT_EQ(parParties, ensemble);
+  EXPECT_EQ(Compter(parParties, parParties.rect(), qRgb(255, 0, 255)),
+            660 * 380 - r1.width() * r1.height() - r2.width() * r2.height());
+}

@@ -299,3 +299,73 @@ TEST(Canevas, GrandsTextesEnImageEtTraitsRemplisCommeDessinesParQt) {
     });
   EXPECT_TRUE(QRect(10, 10, 90, 100).contains(Encre(cadre)));
 }
+
+// A composition holds solid fills and opaque texts until its end, writes whatever else comes
+// in between in its turn, and leaves the same pixels as drawing each call as it comes: on an
+// image of either format, moved and cut as a child window's paint is.
+TEST(Canevas, CompositionTientLesPixelsDansLOrdre) {
+  TPolice grand;
+  grand.Pixels = true;
+  grand.Taille = 60;
+  grand.Italique = true;  // its slant stands out of its box: blended over what lies there
+  // The painter moved by (13, 7): the canvas's (60, 40) is the image's (73, 47).
+  const auto dessin = [&](TCanevasQt& c, const QImage& im, bool direct) {
+    c.DebutComposition();
+    c.FixerStylePlume(TStylePlume::Aucun);
+    c.FixerCouleurBrosse(RGB(255, 0, 0));
+    c.Rectangle(0, 0, 300, 120);
+    EXPECT_EQ(im.pixel(73, 47), direct ? qRgb(255, 0, 0) : qRgb(255, 255, 255)) << "a fill held until the end";
+    c.FixerPolice(grand);
+    c.FixerCouleurBrosse(RGB(255, 255, 0));
+    c.TexteSortie(20, 10, QStringLiteral("Jfg"));
+    c.FixerStylePlume(TStylePlume::Pointille);  // drawn by Qt, over what is held before it
+    c.DeplacerVers(0, 50);
+    c.LigneVers(300, 50);
+    c.FixerStylePlume(TStylePlume::Plein);
+    c.FixerCouleurPlume(RGB(0, 128, 0));
+    c.DeplacerVers(40, 0);
+    c.LigneVers(40, 120);
+    c.FixerStyleBrosse(TStyleBrosse::Croise);
+    c.RemplirRectangle(200, 60, 260, 110);
+    c.FixerStyleBrosse(TStyleBrosse::Plein);
+    c.FixerCouleurBrosse(RGB(0, 0, 255));
+    c.RemplirRectangle(30, 45, 120, 55);                         // over the dotted line
+    c.TexteCadre(100, 0, 180, 40, 90, 5, QStringLiteral("Wq"));  // cut at its cell, its box too
+    c.FinComposition();
+  };
+  for (const QImage::Format f : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied})
+    for (const bool coupe : {false, true}) {
+      // Each painted three times as a window is: texts come from kept pictures from the second.
+      auto peindre = [&](bool direct) {
+        QImage im(340, 150, f);
+        for (int fois = 0; fois < 3; ++fois) {
+          im.fill(Qt::white);
+          QPainter p(&im);
+          p.translate(13, 7);
+          const QRegion zone = coupe ? QRegion(5, 3, 250, 100) : QRegion(-13, -7, 330, 150);
+          // Two rectangles keep the canvas drawing each call as it comes.
+          p.setClipRegion(direct ? zone + QRegion(322, 133, 1, 1) : zone);
+          TCanevasQt c(p);
+          dessin(c, im, direct);
+        }
+        return im;
+      };
+      const QImage compose = peindre(false), direct = peindre(true);
+      EXPECT_EQ(compose, direct) << "format " << f << (coupe ? ", cut" : "");
+      if (coupe) {
+        EXPECT_EQ(compose.pixel(293, 117), qRgb(255, 255, 255)) << "nothing outside the clip";
+      }
+    }
+
+  // A canvas dropped before the end of its composition still writes what it held.
+  QImage im(50, 50, QImage::Format_RGB32);
+  im.fill(Qt::white);
+  {
+    QPainter p(&im);
+    TCanevasQt c(p);
+    c.DebutComposition();
+    c.FixerCouleurBrosse(RGB(0, 0, 255));
+    c.RemplirRectangle(0, 0, 50, 50);
+  }
+  EXPECT_EQ(im.pixel(25, 25), qRgb(0, 0, 255));
+}
