@@ -32,23 +32,67 @@ QColor TCanevasQt::Couleur(TCouleurRGB c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
+// Fonts are built once for the process: a table switches between its title's font and its
+// cells' at each text, and building one asks the font database and engine under locks.
+struct TCanevasQt::TPoliceConstruite {
+  TPolice police;  // its colour aside
+  int dpiX = 0, dpiY = 0, type = 0;
+  QFont font;
+  std::optional<QFontMetrics> metriques;
+  int hauteur = 0, ascent = 0;
+  std::shared_ptr<TTableTextes> textes;
+};
+
+const TCanevasQt::TPoliceConstruite& TCanevasQt::Construire(const TPolice& pol, const QPaintDevice& appareil) {
+  static std::vector<std::unique_ptr<TPoliceConstruite>> connues;  // the last used first
+  const auto meme = [&](const std::unique_ptr<TPoliceConstruite>& c) {
+    const TPolice& q = c->police;
+    return q.Nom == pol.Nom && q.Taille == pol.Taille && q.Gras == pol.Gras && q.Italique == pol.Italique &&
+           q.Souligne == pol.Souligne && q.Pixels == pol.Pixels && c->dpiX == appareil.logicalDpiX() &&
+           c->dpiY == appareil.logicalDpiY() && c->type == appareil.devType();
+  };
+  if (auto it = std::find_if(connues.begin(), connues.end(), meme); it != connues.end()) {
+    std::rotate(connues.begin(), it, it + 1);
+    return *connues.front();
+  }
+  auto c = std::make_unique<TPoliceConstruite>();
+  c->police = pol;
+  c->dpiX = appareil.logicalDpiX();
+  c->dpiY = appareil.logicalDpiY();
+  c->type = appareil.devType();
+  c->font = QFont(pol.Nom);
+  if (pol.Pixels)
+    c->font.setPixelSize(std::max(1, R(pol.Taille)));  // Qt warns about a size of 0
+  else
+    c->font.setPointSizeF(pol.Taille > 0 ? pol.Taille : 1);
+  c->font.setBold(pol.Gras);
+  c->font.setItalic(pol.Italique);
+  c->font.setUnderline(pol.Souligne);
+  c->metriques.emplace(c->font, &appareil);
+  c->hauteur = c->metriques->height();  // each asks the font engine under a lock
+  c->ascent = c->metriques->ascent();
+  // One table of texts per font and resolution (a printer page is not the screen): a sheet
+  // switches between a few fonts at every paint, and must not lose its texts each time.
+  // Several canvases live at once (a window and the print dialog's picture): each holds its
+  // table, so the set trimmed by one never frees a table another is writing into.
+  static TCacheTables<QString, TTableTextes> tables(16);
+  c->textes = tables.Obtenir(c->font.key() + QLatin1Char('@') + QString::number(c->dpiY));
+  if (connues.size() >= 12) connues.pop_back();
+  connues.insert(connues.begin(), std::move(c));
+  return *connues.front();
+}
+
 const QFontMetrics& TCanevasQt::Metriques() {
   const TPolice& pol = Police();
   if (!cacheValide_ || pol.Nom != policeCache_.Nom || pol.Taille != policeCache_.Taille ||
       pol.Gras != policeCache_.Gras || pol.Italique != policeCache_.Italique || pol.Souligne != policeCache_.Souligne ||
       pol.Pixels != policeCache_.Pixels) {
-    font_ = QFont(pol.Nom);
-    if (pol.Pixels)
-      font_.setPixelSize(std::max(1, R(pol.Taille)));  // Qt warns about a size of 0
-    else
-      font_.setPointSizeF(pol.Taille > 0 ? pol.Taille : 1);
-    font_.setBold(pol.Gras);
-    font_.setItalic(pol.Italique);
-    font_.setUnderline(pol.Souligne);
-    metriques_.emplace(font_, Appareil());
-    hauteur_ = metriques_->height();  // each asks the font engine under a lock: once per font
-    ascent_ = metriques_->ascent();
-    cacheCourant_.reset();
+    const TPoliceConstruite& c = Construire(pol, *Appareil());
+    font_ = c.font;
+    metriques_ = c.metriques;
+    hauteur_ = c.hauteur;
+    ascent_ = c.ascent;
+    cacheCourant_ = c.textes;
     policeCache_ = pol;
     cacheValide_ = true;
     p_.setFont(font_);
@@ -145,22 +189,13 @@ void TCanevasQt::Hachurer(int x1, int y1, int x2, int y2) {
 // hundred texts at every paint, and shaping them is most of its cost.
 TCanevasQt::TTexte& TCanevasQt::Prepare(const QString& texte) {
   Metriques();
-  // One table per font and device resolution (a printer page is not the screen): a sheet
-  // switches between a few fonts at every paint, and must not lose its texts each time.
-  // Several canvases live at once (a window and the print dialog's picture): each holds its
-  // table, so the set trimmed by one never frees a table another is writing into.
-  static TCacheTables<QString, TTableTextes> caches(16);
-  std::shared_ptr<TTableTextes>& cache = cacheCourant_;
-  if (!cache) {
-    const QString cle = font_.key() + QLatin1Char('@') + QString::number(Appareil()->logicalDpiY());
-    cache = caches.Obtenir(cle);
-    if (cache->size() > 8192) cache->clear();
-  }
-  auto it = cache->find(texte);
-  if (it == cache->end()) {
+  TTableTextes& textes = *cacheCourant_;
+  auto it = textes.find(texte);
+  if (it == textes.end()) {
+    if (textes.size() > 8192) textes.clear();
     TTexte t;
     t.largeur = metriques_->horizontalAdvance(texte);
-    it = cache->emplace(texte, t).first;
+    it = textes.emplace(texte, t).first;
   }
   return it->second;
 }

@@ -83,6 +83,8 @@ class TCanevasQt : public TCanevas {
     std::size_t operator()(const QString& t) const noexcept;
   };
   using TTableTextes = std::unordered_map<QString, TTexte, THachageCourt>;
+  struct TPoliceConstruite;
+  static const TPoliceConstruite& Construire(const TPolice& pol, const QPaintDevice& appareil);
   TTexte& Prepare(const QString& texte);
   void Ecrire(int x, int y, const QString& texte, TTexte& t);
   const QStaticText& Statique(TTexte& t, const QString& texte);
@@ -143,7 +145,7 @@ class TCanevasQt : public TCanevas {
   std::optional<QFontMetrics> metriques_;
   int hauteur_ = 0;
   int ascent_ = 0;
-  std::shared_ptr<TTableTextes> cacheCourant_;  // the font's table, kept while in use
+  std::shared_ptr<TTableTextes> cacheCourant_;  // the font's table of texts, kept while in use
   // The painter's pen is the plain pen of this text colour: set again only when it changes.
   std::optional<TCouleurRGB> plumeTexte_;
   bool suiviFond_ = false;

@@ -125,6 +125,25 @@ TEST(Canevas, DeuxCanevasEtPlusDePolicesQueLeCache) {
   p20.Taille = 40;
   second.FixerPolice(p20);
   EXPECT_NEAR(second.LargeurTexte(QStringLiteral("MMMMMMMMMM")), 2 * l20, 4);
+
+  // One font in points, measured in turn on the screen and on a page of three times its
+  // resolution: each device gets its own measures, as Qt gives them.
+  QImage page(200, 40, QImage::Format_RGB32);
+  page.setDotsPerMeterX(static_cast<int>(288 / 0.0254));
+  page.setDotsPerMeterY(static_cast<int>(288 / 0.0254));
+  QPainter pp(&page);
+  TPolice f11;
+  f11.Taille = 11;
+  QFont qf(f11.Nom);
+  qf.setPointSizeF(f11.Taille);
+  for (int fois = 0; fois < 2; ++fois)
+    for (QPainter* p : {&pa, &pp}) {
+      TCanevasQt c(*p);
+      c.FixerPolice(f11);
+      const QFontMetrics m(qf, p->device());
+      EXPECT_EQ(c.LargeurTexte(QStringLiteral("Lefèvre")), m.horizontalAdvance(QStringLiteral("Lefèvre")));
+      EXPECT_EQ(c.HauteurTexte(QStringLiteral("Lefèvre")), m.height());
+    }
 }
 
 TEST(Canevas, GrandsTextesEnImageEtTraitsRemplisCommeDessinesParQt) {
