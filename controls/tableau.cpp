@@ -72,7 +72,7 @@ void TTableau::CopierPourImpression(const TTableau& source) {
 // and each text paints its own, so that a full-screen table writes each pixel once.
 void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
   if (W <= 0 || H <= 0) return;
-  const Disposition d = Disposer(c, X, Y, W, H);
+  const Disposition& d = Disposee(c, X, Y, W, H);
   c.DebutComposition();
   PeindreFond(c, d, X, Y, W, H);
   PeindreLignes(c, d, X, Y, W, H);
@@ -84,6 +84,20 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
       c.TexteSortie(e.x, e.y, e.texte);
   }
   c.FinComposition();
+}
+
+// A window repaints the same table many times: measuring and fitting its texts again each time
+// would be a tenth of its paint.
+const TTableau::Disposition& TTableau::Disposee(pf::TCanevas& c, int X, int Y, int W, int H) const {
+  const std::uint64_t mesures = c.CleMesures();
+  const std::array<int, 4> rectangle{X, Y, W, H};
+  if (mesures != 0 && memoire_ && memoire_->mesures == mesures && memoire_->rectangle == rectangle &&
+      memoire_->police == Police && memoire_->caption == Caption && memoire_->noirBlanc == NoirBlanc &&
+      memoire_->nbLigne == nbLigne_ && memoire_->nbColonne == nbColonne_ && memoire_->cellules == cellules_)
+    return memoire_->d;
+  memoire_ =
+      Memoire{mesures, rectangle, Police, Caption, NoirBlanc, nbLigne_, nbColonne_, cellules_, Disposer(c, X, Y, W, H)};
+  return memoire_->d;
 }
 
 TTableau::Disposition TTableau::Disposer(pf::TCanevas& c, int X, int Y, int W, int H) const {
@@ -138,7 +152,20 @@ TTableau::Disposition TTableau::Disposer(pf::TCanevas& c, int X, int Y, int W, i
       }
       d.ecrits.push_back(std::move(e));
     }
+  Boites(c, d);
   return d;
+}
+
+void TTableau::Boites(pf::TCanevas& c, Disposition& d) {
+  d.boites.reserve(d.ecrits.size());
+  for (const Ecrit& e : d.ecrits) {
+    Preparer(c, d, e);
+    pf::TBoite b = c.BoiteEcriture(e.x, e.y, e.texte);
+    if (e.cadre)
+      b = {std::max(b.Gauche, e.cadre->Gauche), std::max(b.Haut, e.cadre->Haut), std::min(b.Droite, e.cadre->Droite),
+           std::min(b.Bas, e.cadre->Bas)};
+    d.boites.push_back(b);
+  }
 }
 
 // Each text in its font: the title's or the cells'.
@@ -156,20 +183,10 @@ void TTableau::PeindreFond(pf::TCanevas& c, const Disposition& d, int X, int Y, 
     c.Rectangle(X, Y, X + W, Y + H);
     return;
   }
-  std::vector<pf::TBoite> boites;
-  boites.reserve(d.ecrits.size());
-  for (const Ecrit& e : d.ecrits) {
-    Preparer(c, d, e);
-    pf::TBoite b = c.BoiteEcriture(e.x, e.y, e.texte);
-    if (e.cadre)
-      b = {std::max(b.Gauche, e.cadre->Gauche), std::max(b.Haut, e.cadre->Haut), std::min(b.Droite, e.cadre->Droite),
-           std::min(b.Bas, e.cadre->Bas)};
-    boites.push_back(b);
-  }
   c.FixerCouleurPlume(CouleurL);
   c.FixerCouleurBrosse(CouleurFond);
   c.FixerStyleBrosse(pf::TStyleBrosse::Plein);
-  c.RectangleSousTextes(X, Y, X + W, Y + H, boites);
+  c.RectangleSousTextes(X, Y, X + W, Y + H, d.boites);
 }
 
 void TTableau::PeindreLignes(pf::TCanevas& c, const Disposition& d, int X, int Y, int W, int H) const {

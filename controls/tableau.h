@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -65,11 +66,25 @@ class TTableau {
   };
   struct Disposition {
     std::vector<Ecrit> ecrits;
-    pf::TPolice titre, cellules;  // their sizes fitted to the rectangle
+    std::vector<pf::TBoite> boites;  // where each text paints its background
+    pf::TPolice titre, cellules;     // their sizes fitted to the rectangle
     Colonnes col;
     int hautLigne = 0;
   };
+  // The last layout, kept while the table, its rectangle and the canvas's measures stay the same.
+  struct Memoire {
+    std::uint64_t mesures = 0;
+    std::array<int, 4> rectangle{};
+    pf::TPolice police;
+    QString caption;
+    bool noirBlanc = false;
+    int nbLigne = 0, nbColonne = 0;
+    std::array<std::array<QString, MaxLignes>, MaxColonnes> cellules;
+    Disposition d;
+  };
+  const Disposition& Disposee(pf::TCanevas& c, int X, int Y, int W, int H) const;
   Disposition Disposer(pf::TCanevas& c, int X, int Y, int W, int H) const;
+  static void Boites(pf::TCanevas& c, Disposition& d);
   static void Preparer(pf::TCanevas& c, const Disposition& d, const Ecrit& e);
   void PeindreFond(pf::TCanevas& c, const Disposition& d, int X, int Y, int W, int H) const;
   void PeindreLignes(pf::TCanevas& c, const Disposition& d, int X, int Y, int W, int H) const;
@@ -77,6 +92,7 @@ class TTableau {
   int nbLigne_ = 5;
   int nbColonne_ = 5;
   std::array<std::array<QString, MaxLignes>, MaxColonnes> cellules_;
+  mutable std::optional<Memoire> memoire_;
 };
 
 }  // namespace calevrin::controles

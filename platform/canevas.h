@@ -104,6 +104,9 @@ class TCanevas {
   // once, while it is still in the processor's cache. What is drawn stays the same.
   virtual void DebutComposition() {}
   virtual void FinComposition() {}
+  // Canvases giving the same key other than zero measure every text alike: a drawing may keep
+  // its layout from one paint to the next. Zero promises nothing.
+  virtual std::uint64_t CleMesures() { return 0; }
   virtual int LargeurTexte(const QString& texte) = 0;
   virtual int HauteurTexte(const QString& texte) = 0;
 

@@ -665,6 +665,13 @@ void TCanevasQt::Ligne(int x1, int y1, int x2, int y2) {
   Tracer(P(), x1, y1, x2, y2);
 }
 
+// Fonts are measured by the device's resolution and kind, as they are built.
+std::uint64_t TCanevasQt::CleMesures() {
+  const QPaintDevice* a = Appareil();
+  return (std::uint64_t{1} << 63) | (static_cast<std::uint64_t>(a->logicalDpiX()) << 36) |
+         (static_cast<std::uint64_t>(a->logicalDpiY()) << 8) | static_cast<std::uint64_t>(a->devType());
+}
+
 int TCanevasQt::LargeurTexte(const QString& texte) { return Prepare(texte).largeur; }
 
 int TCanevasQt::HauteurTexte(const QString& texte) {

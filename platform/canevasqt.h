@@ -42,6 +42,7 @@ class TCanevasQt : public TCanevas {
   void RemplirRectangle(int x1, int y1, int x2, int y2) override;
   void DebutComposition() override;
   void FinComposition() override;
+  std::uint64_t CleMesures() override;
   int LargeurTexte(const QString& texte) override;
   int HauteurTexte(const QString& texte) override;
 

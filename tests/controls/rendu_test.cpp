@@ -297,3 +297,43 @@ TEST(Rendu, TableauComposeCommeDessine) {
   EXPECT_EQ(Compter(parParties, parParties.rect(), qRgb(255, 0, 255)),
             660 * 380 - r1.width() * r1.height() - r2.width() * r2.height());
 }
+
+// A table keeps its layout between paints: any change to it, to its rectangle or to the
+// resolution it is measured at gives the pixels of a table drawn for the first time.
+TEST(Rendu, TableauRedessineApresChaqueChangement) {
+  const auto peindre = [](const TTableau& t, int W, int ppp) {
+    QImage im(W, 300, QImage::Format_RGB32);
+    im.setDotsPerMeterX(static_cast<int>(ppp / 0.0254));
+    im.setDotsPerMeterY(static_cast<int>(ppp / 0.0254));
+    im.fill(Qt::white);
+    QPainter p(&im);
+    calevrin::plateforme::TCanevasQt c(p);
+    t.Dessine(c, 0, 0, W, 300);
+    return im;
+  };
+  const std::vector<std::pair<std::string, std::function<void(TTableau&, int&, int&)>>> changements = {
+      {"cellule", [](TTableau& t, int&, int&) { t.FixerCellule(1, 2, QStringLiteral("Histoire-Géographie et EMC")); }},
+      {"titre", [](TTableau& t, int&, int&) { t.Caption = QStringLiteral("3EA"); }},
+      {"police", [](TTableau& t, int&, int&) { t.Police.Gras = true; }},
+      {"couleurs", [](TTableau& t, int&, int&) { t.Police.Couleur = RGB(200, 0, 0); }},
+      {"noir et blanc", [](TTableau& t, int&, int&) { t.NoirBlanc = true; }},
+      {"lignes", [](TTableau& t, int&, int&) { t.FixerNbLigne(3); }},
+      {"colonnes", [](TTableau& t, int&, int&) { t.FixerNbColonne(4); }},
+      {"largeur", [](TTableau&, int& W, int&) { W = 420; }},
+      {"résolution", [](TTableau&, int&, int& ppp) { ppp = 192; }},
+  };
+  for (const auto& [nom, changer] : changements) {
+    TTableau repeint = TableauPlein(false);
+    repeint.Police.Pixels = nom != "résolution";  // a size in points follows the resolution
+    int W = 640, ppp = 96;
+    peindre(repeint, W, ppp);
+    peindre(repeint, W, ppp);
+    changer(repeint, W, ppp);
+    const QImage obtenu = peindre(repeint, W, ppp);
+    TTableau neuf = TableauPlein(false);
+    neuf.Police.Pixels = repeint.Police.Pixels;
+    int W2 = 640, ppp2 = 96;
+    changer(neuf, W2, ppp2);
+    EXPECT_EQ(obtenu, peindre(neuf, W2, ppp2)) << nom;
+  }
+}
