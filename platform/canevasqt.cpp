@@ -515,10 +515,7 @@ void TCanevasQt::DebutComposition() {
   if (const QRegion systeme = p_.paintEngine()->systemClip(); !systeme.isEmpty()) zone &= systeme;
   if (p_.hasClipping()) zone &= p_.clipRegion().translated(decalage);
   if (zone.rectCount() > 1) return;
-  composition_.emplace();
-  composition_->image = image;
-  composition_->decalage = decalage;
-  composition_->clip = zone.boundingRect();
+  composition_ = TComposition{image, decalage, zone.boundingRect(), {}};
 }
 
 void TCanevasQt::FinComposition() {
