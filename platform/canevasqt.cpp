@@ -2,7 +2,10 @@
 
 #include <QHash>
 #include <QPaintEngine>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -544,23 +547,50 @@ void TCanevasQt::RemplirPixels(const QRect& r, TCouleurRGB couleur) {
   if (!TenirRemplissage(r, couleur)) p_.fillRect(r, Couleur(couleur));
 }
 
+namespace {
+
+// An operation as the band loop wants it, without a call into Qt for each row.
+struct TRangs {
+  int gauche, haut, bas, largeur;
+  QRgb couleur;
+  const uchar* source;  // the first row's first pixel, null for a fill
+  qsizetype pasSource;
+  std::size_t melange;  // the operation the painter blends, or none
+};
+constexpr std::size_t Aucune = std::numeric_limits<std::size_t>::max();
+
+void EcrireRangs(const TRangs& r, uchar* pixels, qsizetype pas, int debut, int fin) {
+  uchar* ligne = pixels + debut * pas + sizeof(QRgb) * static_cast<std::size_t>(r.gauche);
+  if (r.source) {
+    const uchar* s = r.source + (debut - r.haut) * r.pasSource;
+    for (int y = debut; y < fin; ++y, ligne += pas, s += r.pasSource)
+      std::memcpy(ligne, s, sizeof(QRgb) * static_cast<std::size_t>(r.largeur));
+  } else if (r.largeur == 1) {
+    for (int y = debut; y < fin; ++y, ligne += pas) *reinterpret_cast<QRgb*>(ligne) = r.couleur;
+  } else {
+    for (int y = debut; y < fin; ++y, ligne += pas) Remplir(reinterpret_cast<QRgb*>(ligne), r.largeur, r.couleur);
+  }
+}
+
+// Below about a core's cache of pixels (4 MB), one core writes them as fast as two would, and
+// waking a second thread costs more than it saves.
+constexpr qint64 PixelsPourDeuxFils = qint64{1} << 20;
+
+}  // namespace
+
 // In the order held within each band, so that every pixel ends as drawing in order leaves it.
+// The bands are apart in memory: a second core writes some of them, since what a full-screen
+// paint waits for is the memory, and one core alone does not draw on all it can give. Only
+// this thread may use the painter: the bands with a picture it blends stay here.
 void TCanevasQt::Vider() {
   if (!composition_ || composition_->operations.empty()) return;
   TComposition& c = *composition_;
-  // Each operation as the loop wants it, without a call into Qt for each row.
-  struct TRangs {
-    int gauche, haut, bas, largeur;
-    QRgb couleur;
-    const uchar* source;  // the first row's first pixel, null for a fill
-    qsizetype pasSource;
-    const TComposition::TOperation* melange;
-  };
   std::vector<TRangs> rangs;
   rangs.reserve(c.operations.size());
   int haut = std::numeric_limits<int>::max(), bas = std::numeric_limits<int>::min();
-  for (const auto& o : c.operations) {
-    TRangs r{o.r.left(), o.r.top(), o.r.bottom() + 1, o.r.width(), o.couleur, nullptr, 0, o.melange ? &o : nullptr};
+  for (std::size_t i = 0; i < c.operations.size(); ++i) {
+    const auto& o = c.operations[i];
+    TRangs r{o.r.left(), o.r.top(), o.r.bottom() + 1, o.r.width(), o.couleur, nullptr, 0, o.melange ? i : Aucune};
     if (!o.source.isNull() && !o.melange) {
       r.source = o.source.constScanLine(o.depuis.y()) + sizeof(QRgb) * static_cast<std::size_t>(o.depuis.x());
       r.pasSource = o.source.bytesPerLine();
@@ -571,29 +601,43 @@ void TCanevasQt::Vider() {
   }
   uchar* pixels = c.image->bits();  // detached: writes in place, where the painter does
   const qsizetype pas = c.image->bytesPerLine();
-  for (int bande = haut; bande < bas; bande += RangsParBande) {
-    const int finBande = std::min(bande + RangsParBande, bas);
+  const auto bande = [&](int b) {
+    const int debutBande = haut + b * RangsParBande, finBande = std::min(debutBande + RangsParBande, bas);
     for (const TRangs& r : rangs) {
-      const int debut = std::max(bande, r.haut), fin = std::min(finBande, r.bas);
+      const int debut = std::max(debutBande, r.haut), fin = std::min(finBande, r.bas);
       if (debut >= fin) continue;
-      if (r.melange) {
-        const auto& o = *r.melange;
-        p_.drawImage(QPoint(r.gauche, debut) - c.decalage, o.source,
-                     QRect(o.depuis.x(), o.depuis.y() + debut - r.haut, r.largeur, fin - debut));
+      if (r.melange == Aucune) {
+        EcrireRangs(r, pixels, pas, debut, fin);
         continue;
       }
-      uchar* ligne = pixels + debut * pas + sizeof(QRgb) * static_cast<std::size_t>(r.gauche);
-      if (r.source) {
-        const uchar* s = r.source + (debut - r.haut) * r.pasSource;
-        for (int y = debut; y < fin; ++y, ligne += pas, s += r.pasSource)
-          std::memcpy(ligne, s, sizeof(QRgb) * static_cast<std::size_t>(r.largeur));
-      } else if (r.largeur == 1) {
-        for (int y = debut; y < fin; ++y, ligne += pas) *reinterpret_cast<QRgb*>(ligne) = r.couleur;
-      } else {
-        for (int y = debut; y < fin; ++y, ligne += pas) Remplir(reinterpret_cast<QRgb*>(ligne), r.largeur, r.couleur);
-      }
+      const auto& o = c.operations[r.melange];
+      p_.drawImage(QPoint(r.gauche, debut) - c.decalage, o.source,
+                   QRect(o.depuis.x(), o.depuis.y() + debut - r.haut, r.largeur, fin - debut));
     }
-  }
+  };
+  const int nbBandes = (bas - haut + RangsParBande - 1) / RangsParBande;
+  std::vector<bool> auPeintre(static_cast<std::size_t>(nbBandes));
+  for (const TRangs& r : rangs)
+    if (r.melange != Aucune)
+      for (int b = (r.haut - haut) / RangsParBande; b <= (r.bas - 1 - haut) / RangsParBande; ++b)
+        auPeintre[static_cast<std::size_t>(b)] = true;
+  std::vector<int> partagees;
+  for (int b = 0; b < nbBandes; ++b)
+    if (!auPeintre[static_cast<std::size_t>(b)]) partagees.push_back(b);
+  std::atomic<std::size_t> suivante{0};
+  const auto tirer = [&] {
+    for (std::size_t i = suivante++; i < partagees.size(); i = suivante++) bande(partagees[i]);
+  };
+  QSemaphore fini;
+  const bool aide = qint64{bas - haut} * c.clip.width() >= PixelsPourDeuxFils && partagees.size() > 1 &&
+                    QThreadPool::globalInstance()->tryStart([&] {
+                      tirer();
+                      fini.release();
+                    });
+  for (int b = 0; b < nbBandes; ++b)
+    if (auPeintre[static_cast<std::size_t>(b)]) bande(b);
+  tirer();
+  if (aide) fini.acquire();
   c.operations.clear();
 }
 
