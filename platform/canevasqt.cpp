@@ -358,7 +358,8 @@ void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
     }
   }
   if (const TImageTexte* im = Image(t, texte)) {
-    if (!im->image.isNull()) P().drawImage(boite.topLeft() - im->origine, im->image);
+    if (!im->image.isNull() && !TenirImage(boite.topLeft() - im->origine, im->image, im->image.rect()))
+      p_.drawImage(boite.topLeft() - im->origine, im->image);
     FondTouche(QRect(boite.topLeft() - im->origine, im->image.size()));
     return;
   }
@@ -690,7 +691,9 @@ bool TCanevasQt::LigneDepuisImage(int x1, int y1, int x2, int y2) {
     RognerAEncre(l.image, l.origine);
     it = lignes.emplace(cle, std::move(l)).first;
   }
-  if (!it->second.image.isNull()) P().drawImage(QPoint(x1, y1) - it->second.origine, it->second.image);
+  const QPoint coin = QPoint(x1, y1) - it->second.origine;
+  if (!it->second.image.isNull() && !TenirImage(coin, it->second.image, it->second.image.rect()))
+    p_.drawImage(coin, it->second.image);
   return true;
 }
 

@@ -243,9 +243,10 @@ TEST(Rendu, PleinEcranChaquePixelPeintCommeParQt) {
 
 namespace {
 
-// The table painted three times as a window is, its painter cut to one rectangle or, with
+// A control painted three times as a window is, its painter cut to one rectangle or, with
 // 'direct', to two, which keeps the canvas writing each drawing through Qt as it comes.
-QImage PeindreTableau(const TTableau& t, const QSize& s, QImage::Format f, bool direct) {
+QImage PeindreCoupe(const std::function<void(calevrin::plateforme::TCanevas&, int, int)>& dessin, const QSize& s,
+                    QImage::Format f, bool direct) {
   QImage im(s.width() + 8, s.height(), f);
   for (int fois = 0; fois < 3; ++fois) {
     im.fill(qRgb(255, 0, 255));
@@ -253,30 +254,42 @@ QImage PeindreTableau(const TTableau& t, const QSize& s, QImage::Format f, bool 
     const QRegion zone(0, 0, s.width() + 1, s.height());  // the relief's last column
     p.setClipRegion(direct ? zone + QRegion(s.width() + 4, 0, 1, 1) : zone);
     calevrin::plateforme::TCanevasQt c(p);
-    t.Dessine(c, 0, 0, s.width(), s.height());
+    dessin(c, s.width(), s.height());
   }
   return im.copy(0, 0, s.width() + 1, s.height());
 }
 
 }  // namespace
 
-// The table's pixels held and written band by band are those drawn call by call: plain and
-// slanted texts, cut cells, every relief, black and white, in a window's two image formats.
-TEST(Rendu, TableauComposeCommeDessine) {
-  std::vector<std::pair<std::string, TTableau>> tableaux;
-  tableaux.emplace_back("plein", TableauPlein(false));
-  tableaux.emplace_back("italique", TableauPlein(true));
+// The pixels held and written band by band are those drawn call by call. Tables: plain and
+// slanted texts, cut cells, every relief, black and white; graphs: every mode, colour and
+// black and white. In a window's two image formats.
+TEST(Rendu, ComposeCommeDessine) {
+  using TDessin = std::function<void(calevrin::plateforme::TCanevas&, int, int)>;
+  std::vector<std::pair<std::string, TDessin>> dessins;
+  const auto tableau = [](const TTableau& t) {
+    return [t](calevrin::plateforme::TCanevas& c, int W, int H) { t.Dessine(c, 0, 0, W, H); };
+  };
+  dessins.emplace_back("tableau plein", tableau(TableauPlein(false)));
+  dessins.emplace_back("tableau italique", tableau(TableauPlein(true)));
   TTableau t = TableauPlein(false);
   t.Relief = TRelief::rAucun;
   t.Cadre = false;
-  tableaux.emplace_back("plat", t);
+  dessins.emplace_back("tableau plat", tableau(t));
   t.NoirBlanc = true;
-  tableaux.emplace_back("noir et blanc", t);
+  dessins.emplace_back("tableau noir et blanc", tableau(t));
+  for (const TMode mode : {TMode::mBarre, TMode::mLigne, TMode::mBezier})
+    for (const bool noirBlanc : {false, true})
+      dessins.emplace_back("graphe " + std::to_string(static_cast<int>(mode)) + (noirBlanc ? " noir et blanc" : ""),
+                           [g = GraphePlein(mode, noirBlanc)](calevrin::plateforme::TCanevas& c, int W, int H) mutable {
+                             g.LargeurControle = W;
+                             g.Dessine(c, 0, 0, W, H);
+                           });
   const QSize tailles[] = {{1920, 1080}, {600, 1080}, {301, 203}};
-  for (const auto& [nom, tableau] : tableaux)
+  for (const auto& [nom, dessin] : dessins)
     for (const QSize& s : tailles)
       for (const QImage::Format f : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied})
-        EXPECT_EQ(PeindreTableau(tableau, s, f, false), PeindreTableau(tableau, s, f, true))
+        EXPECT_EQ(PeindreCoupe(dessin, s, f, false), PeindreCoupe(dessin, s, f, true))
             << nom << " " << s.width() << "x" << s.height() << " format " << f;
 
   // In a window, painted where it asks to be, moved into the window's buffer.
