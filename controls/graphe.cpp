@@ -148,24 +148,9 @@ class TNewGraphe::TDessin {
   bool texteSurAxe_ = false;
 };
 
-namespace {
-
-// Held and written band by band where the canvas can, whichever way the drawing ends.
-struct TComposee {
-  explicit TComposee(pf::TCanevas& c) : c_(c) { c_.DebutComposition(); }
-  ~TComposee() { c_.FinComposition(); }
-  TComposee(const TComposee&) = delete;
-  TComposee& operator=(const TComposee&) = delete;
-
- private:
-  pf::TCanevas& c_;
-};
-
-}  // namespace
-
 void TNewGraphe::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) {
   if (W <= 0 || H <= 0) return;  // the font size would be zero or less
-  const TComposee composee(c);
+  const pf::TComposee composee(c);
   TDessin d(*this, c, X, Y, W, H);
   d.Fond();
   // Without a series, or with a scale that would divide by zero, the caption says it all.

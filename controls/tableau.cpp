@@ -73,7 +73,7 @@ void TTableau::CopierPourImpression(const TTableau& source) {
 void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
   if (W <= 0 || H <= 0) return;
   const Disposition& d = Disposee(c, X, Y, W, H);
-  c.DebutComposition();
+  const pf::TComposee composee(c);
   PeindreFond(c, d, X, Y, W, H);
   PeindreLignes(c, d, X, Y, W, H);
   for (const Ecrit& e : d.ecrits) {
@@ -83,7 +83,6 @@ void TTableau::Dessine(pf::TCanevas& c, int X, int Y, int W, int H) const {
     else
       c.TexteSortie(e.x, e.y, e.texte);
   }
-  c.FinComposition();
 }
 
 // A window repaints the same table many times: measuring and fitting its texts again each time

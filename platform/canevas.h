@@ -99,9 +99,9 @@ class TCanevas {
     return {x, y, x + l, y + HauteurTexte(texte)};
   }
   virtual void RemplirRectangle(int x1, int y1, int x2, int y2) = 0;
-  // Around the paint of a control made of opaque fills, straight lines and texts on a solid
-  // brush: a device that writes pixels may hold them until the end and then write each row
-  // once, while it is still in the processor's cache. What is drawn stays the same.
+  // Around the paint of a whole control: a device that writes pixels may hold its fills,
+  // straight lines and pictures of texts until the end, then write them band by band, each row
+  // while it is still in the processor's cache. What is drawn stays the same.
   virtual void DebutComposition() {}
   virtual void FinComposition() {}
   // Canvases giving the same key other than zero measure every text alike: a drawing may keep
@@ -123,6 +123,18 @@ class TCanevas {
   TAlignement alignement_ = TAlignement::Gauche;
   int x_ = 0;
   int y_ = 0;
+};
+
+// A composition over a scope, ended whichever way the drawing returns.
+class TComposee {
+ public:
+  explicit TComposee(TCanevas& c) : c_(c) { c_.DebutComposition(); }
+  ~TComposee() { c_.FinComposition(); }
+  TComposee(const TComposee&) = delete;
+  TComposee& operator=(const TComposee&) = delete;
+
+ private:
+  TCanevas& c_;
 };
 
 }  // namespace calevrin::plateforme
