@@ -37,9 +37,24 @@ QColor TCanevasQt::Couleur(TCouleurRGB c) {
 
 // Fonts are built once for the process: a table switches between its title's font and its
 // cells' at each text, and building one asks the font database and engine under locks.
+namespace {
+
+// The same font, whatever its colour.
+bool MemeForme(const TPolice& a, const TPolice& b) {
+  return a.Nom == b.Nom && a.Taille == b.Taille && a.Gras == b.Gras && a.Italique == b.Italique &&
+         a.Souligne == b.Souligne && a.Pixels == b.Pixels;
+}
+
+}  // namespace
+
+std::uint64_t TCanevasQt::CleAppareil(const QPaintDevice& appareil) {
+  return (std::uint64_t{1} << 63) | (static_cast<std::uint64_t>(appareil.logicalDpiX()) << 36) |
+         (static_cast<std::uint64_t>(appareil.logicalDpiY()) << 8) | static_cast<std::uint64_t>(appareil.devType());
+}
+
 struct TCanevasQt::TPoliceConstruite {
   TPolice police;  // its colour aside
-  int dpiX = 0, dpiY = 0, type = 0;
+  std::uint64_t appareil = 0;
   QFont font;
   std::optional<QFontMetrics> metriques;
   int hauteur = 0, ascent = 0;
@@ -48,11 +63,9 @@ struct TCanevasQt::TPoliceConstruite {
 
 const TCanevasQt::TPoliceConstruite& TCanevasQt::Construire(const TPolice& pol, const QPaintDevice& appareil) {
   static std::vector<std::unique_ptr<TPoliceConstruite>> connues;  // the last used first
+  const std::uint64_t cle = CleAppareil(appareil);
   const auto meme = [&](const std::unique_ptr<TPoliceConstruite>& c) {
-    const TPolice& q = c->police;
-    return q.Nom == pol.Nom && q.Taille == pol.Taille && q.Gras == pol.Gras && q.Italique == pol.Italique &&
-           q.Souligne == pol.Souligne && q.Pixels == pol.Pixels && c->dpiX == appareil.logicalDpiX() &&
-           c->dpiY == appareil.logicalDpiY() && c->type == appareil.devType();
+    return c->appareil == cle && MemeForme(c->police, pol);
   };
   if (auto it = std::find_if(connues.begin(), connues.end(), meme); it != connues.end()) {
     std::rotate(connues.begin(), it, it + 1);
@@ -60,9 +73,7 @@ const TCanevasQt::TPoliceConstruite& TCanevasQt::Construire(const TPolice& pol, 
   }
   auto c = std::make_unique<TPoliceConstruite>();
   c->police = pol;
-  c->dpiX = appareil.logicalDpiX();
-  c->dpiY = appareil.logicalDpiY();
-  c->type = appareil.devType();
+  c->appareil = cle;
   c->font = QFont(pol.Nom);
   if (pol.Pixels)
     c->font.setPixelSize(std::max(1, R(pol.Taille)));  // Qt warns about a size of 0
@@ -79,7 +90,7 @@ const TCanevasQt::TPoliceConstruite& TCanevasQt::Construire(const TPolice& pol, 
   // Several canvases live at once (a window and the print dialog's picture): each holds its
   // table, so the set trimmed by one never frees a table another is writing into.
   static TCacheTables<QString, TTableTextes> tables(16);
-  c->textes = tables.Obtenir(c->font.key() + QLatin1Char('@') + QString::number(c->dpiY));
+  c->textes = tables.Obtenir(c->font.key() + QLatin1Char('@') + QString::number(appareil.logicalDpiY()));
   if (connues.size() >= 12) connues.pop_back();
   connues.insert(connues.begin(), std::move(c));
   return *connues.front();
@@ -87,9 +98,7 @@ const TCanevasQt::TPoliceConstruite& TCanevasQt::Construire(const TPolice& pol, 
 
 const QFontMetrics& TCanevasQt::Metriques() {
   const TPolice& pol = Police();
-  if (!cacheValide_ || pol.Nom != policeCache_.Nom || pol.Taille != policeCache_.Taille ||
-      pol.Gras != policeCache_.Gras || pol.Italique != policeCache_.Italique || pol.Souligne != policeCache_.Souligne ||
-      pol.Pixels != policeCache_.Pixels) {
+  if (!cacheValide_ || !MemeForme(pol, policeCache_)) {
     const TPoliceConstruite& c = Construire(pol, *Appareil());
     font_ = c.font;
     metriques_ = c.metriques;
@@ -298,17 +307,15 @@ bool TCanevasQt::EcrireOpaque(const QRect& boite, const TImageTexte& im) {
     im.fondOpaque = CouleurBrosse();
     octetsImages += im.opaque.sizeInBytes();
   }
-  const QRect encre(boite.topLeft() - im.origine, im.image.size());
+  const QRect encre = im.Place(boite.topLeft());
   if (composition_) {
-    // Around its ink the picture is the brush's colour: filled, its pixels need not be read.
-    const QRect e = im.image.isNull() ? QRect(boite.topLeft(), QSize(0, 0)) : encre & boite;
-    const QRect autour[] = {{boite.left(), boite.top(), boite.width(), e.top() - boite.top()},
-                            {boite.left(), e.top(), e.left() - boite.left(), e.height()},
-                            {e.right() + 1, e.top(), boite.right() - e.right(), e.height()},
-                            {boite.left(), e.bottom() + 1, boite.width(), boite.bottom() - e.bottom()}};
-    for (const QRect& r : autour)
-      if (!r.isEmpty()) TenirRemplissage(r, CouleurBrosse());
-    if (!e.isEmpty()) TenirImage(e.topLeft(), im.opaque, e.translated(-boite.topLeft()));
+    // Above and below its ink the picture is the brush's colour: filled, its pixels need not be
+    // read. The rows with ink are copied whole.
+    const QRect e = im.image.isNull() ? QRect() : encre & boite;
+    const int haut = e.isEmpty() ? boite.bottom() + 1 : e.top(), bas = e.isEmpty() ? haut : e.bottom() + 1;
+    TenirRemplissage(QRect(boite.left(), boite.top(), boite.width(), haut - boite.top()), CouleurBrosse());
+    TenirImage(QPoint(boite.left(), haut), im.opaque, QRect(0, haut - boite.top(), boite.width(), bas - haut));
+    TenirRemplissage(QRect(boite.left(), bas, boite.width(), boite.bottom() + 1 - bas), CouleurBrosse());
   } else {
     p_.drawImage(boite.topLeft(), im.opaque);
   }
@@ -342,7 +349,7 @@ void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
   if (StyleBrosse() == TStyleBrosse::Plein) {
     const TImageTexte* im = Image(t, texte);
     if (im && EcrireOpaque(boite, *im)) {
-      FondTouche(boite.united(QRect(boite.topLeft() - im->origine, im->image.size())));
+      FondTouche(boite.united(im->Place(boite.topLeft())));
       return;
     }
     RemplirPixels(boite, CouleurBrosse());
@@ -350,7 +357,7 @@ void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
   }
   if (const TImageTexte* copie = suiviFond_ ? CopieSurFond(t, texte) : nullptr) {
     if (copie->image.isNull()) return;  // no glyph covers a pixel
-    const QRect r(QPoint(x, y) - copie->origine, copie->image.size());
+    const QRect r = copie->Place(boite.topLeft());
     if (FondIntact(r)) {
       P().drawImage(r.topLeft(), copie->image);
       FondTouche(r);
@@ -358,9 +365,10 @@ void TCanevasQt::Ecrire(int x, int y, const QString& texte, TTexte& t) {
     }
   }
   if (const TImageTexte* im = Image(t, texte)) {
-    if (!im->image.isNull() && !TenirImage(boite.topLeft() - im->origine, im->image, im->image.rect()))
-      p_.drawImage(boite.topLeft() - im->origine, im->image);
-    FondTouche(QRect(boite.topLeft() - im->origine, im->image.size()));
+    const QRect r = im->Place(boite.topLeft());
+    if (!im->image.isNull() && !TenirImage(r.topLeft(), im->image, im->image.rect()))
+      p_.drawImage(r.topLeft(), im->image);
+    FondTouche(r);
     return;
   }
   if (plumeTexte_ != Police().Couleur) {
@@ -410,12 +418,8 @@ void TCanevasQt::Rectangle(int x1, int y1, int x2, int y2) {
   }
   if (StyleBrosse() == TStyleBrosse::Croise || StyleBrosse() == TStyleBrosse::CroixDiagonale) {
     Hachurer(x1, y1, x2, y2);
-  } else if (StyleBrosse() != TStyleBrosse::Vide &&
-             !TenirRemplissage(QRect(x1, y1, x2 - x1, y2 - y1), CouleurBrosse())) {
-    AppliquerBrosse();
-    plumeTexte_.reset();
-    p_.setPen(Qt::NoPen);
-    p_.drawRect(x1, y1, x2 - x1, y2 - y1);
+  } else if (StyleBrosse() != TStyleBrosse::Vide) {
+    RemplirBrosse(x1, y1, x2, y2);
   }
   Contour(x1, y1, x2, y2);
 }
@@ -457,12 +461,15 @@ void TCanevasQt::RemplirRectangle(int x1, int y1, int x2, int y2) {
     Hachurer(x1, y1, x2, y2);
     return;
   }
-  if (StyleBrosse() == TStyleBrosse::Plein && TenirRemplissage(QRect(x1, y1, x2 - x1, y2 - y1), CouleurBrosse()))
-    return;
+  if (StyleBrosse() != TStyleBrosse::Vide) RemplirBrosse(x1, y1, x2, y2);
+}
+
+void TCanevasQt::RemplirBrosse(int x1, int y1, int x2, int y2) {
+  if (TenirRemplissage(QRect(x1, y1, x2 - x1, y2 - y1), CouleurBrosse())) return;
   AppliquerBrosse();
   plumeTexte_.reset();
   p_.setPen(Qt::NoPen);
-  P().drawRect(x1, y1, x2 - x1, y2 - y1);
+  p_.drawRect(x1, y1, x2 - x1, y2 - y1);
 }
 
 // Filling the pixels is several times quicker than stroking them; a printer or a PDF keeps
@@ -709,12 +716,7 @@ void TCanevasQt::Ligne(int x1, int y1, int x2, int y2) {
   Tracer(P(), x1, y1, x2, y2);
 }
 
-// Fonts are measured by the device's resolution and kind, as they are built.
-std::uint64_t TCanevasQt::CleMesures() {
-  const QPaintDevice* a = Appareil();
-  return (std::uint64_t{1} << 63) | (static_cast<std::uint64_t>(a->logicalDpiX()) << 36) |
-         (static_cast<std::uint64_t>(a->logicalDpiY()) << 8) | static_cast<std::uint64_t>(a->devType());
-}
+std::uint64_t TCanevasQt::CleMesures() { return CleAppareil(*Appareil()); }
 
 int TCanevasQt::LargeurTexte(const QString& texte) { return Prepare(texte).largeur; }
 

@@ -66,6 +66,8 @@ class TCanevasQt : public TCanevas {
     mutable QImage opaque;
     mutable TCouleurRGB fondOpaque = 0;
     ~TImageTexte();
+    // Where the picture lies for a text whose top-left corner is at coin.
+    QRect Place(const QPoint& coin) const { return {coin - origine, image.size()}; }
   };
   struct TTexte {
     std::optional<QStaticText> statique;  // laid out only once drawn: most measured texts never are
@@ -86,6 +88,8 @@ class TCanevasQt : public TCanevas {
   using TTableTextes = std::unordered_map<QString, TTexte, THachageCourt>;
   struct TPoliceConstruite;
   static const TPoliceConstruite& Construire(const TPolice& pol, const QPaintDevice& appareil);
+  // What a font's measures depend on besides the font: the device's resolution and kind.
+  static std::uint64_t CleAppareil(const QPaintDevice& appareil);
   TTexte& Prepare(const QString& texte);
   void Ecrire(int x, int y, const QString& texte, TTexte& t);
   const QStaticText& Statique(TTexte& t, const QString& texte);
@@ -127,6 +131,7 @@ class TCanevasQt : public TCanevas {
   // The part de of the picture at coin, copied when opaque, otherwise blended.
   bool TenirImage(const QPoint& coin, const QImage& source, const QRect& de);
   void RemplirPixels(const QRect& r, TCouleurRGB couleur);
+  void RemplirBrosse(int x1, int y1, int x2, int y2);  // with the solid brush
   void Vider();
   // The painter, once the pixels held are written: every other drawing goes through it.
   QPainter& P() {
