@@ -13,6 +13,7 @@
 #include "app/demarrage.h"
 #include "app/fenetreprincipale.h"
 #include "sheet/feuille.h"
+#include "tests/common/exemple.h"
 #include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
 
@@ -20,8 +21,6 @@ using namespace calevrin;
 using namespace calevrin::test;
 
 namespace {
-
-const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
 
 QString TextePage(const QString& sujet) {
   QFile f(QStringLiteral(":/aide/") + sujet + QStringLiteral(".html"));
@@ -82,11 +81,11 @@ class AideTest : public test::Enregistreur {
 }  // namespace
 
 TEST_F(AideTest, ChaquePageNommeSaFenetre) {
-  std::filesystem::copy_file(Exemple, dir_ / "4eB.cl3");
+  const std::string classe = CopieExemple(dir_);
   TFenetrePrincipale f(dir_ / "calevrin.ini");
   f.resize(1200, 800);
   f.show();
-  ASSERT_TRUE(f.OuvrirFichier(dir_ / "4eB.cl3"));
+  ASSERT_TRUE(f.OuvrirFichier(classe));
   auto* feuille = dynamic_cast<TFenetreFeuille*>(f.EnfantActif());
   ASSERT_NE(feuille, nullptr);
 

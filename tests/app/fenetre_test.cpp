@@ -19,6 +19,7 @@
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "tests/classeur/lectureclasseur.h"
+#include "tests/common/exemple.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/pilote.h"
 #include "tests/common/tempdir.h"
@@ -27,8 +28,6 @@ using namespace calevrin;
 using namespace calevrin::test;
 
 namespace {
-
-const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
 
 TFenetreFeuille* Feuille(const TFenetrePrincipale& f) { return dynamic_cast<TFenetreFeuille*>(f.EnfantActif()); }
 
@@ -224,8 +223,7 @@ TEST_F(FenetreTest, UnEnfantQuelconqueParLInterface) {
 // Two windows on one file would save over each other: the second is announced and may open
 // read-only; a file written behind the first one's back is never overwritten unasked.
 TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
-  const std::string chemin = dir_ / "c.cl3";
-  std::filesystem::copy_file(Exemple, chemin);
+  const std::string chemin = CopieExemple(dir_, "c.cl3");
   TFenetrePrincipale f(dir_ / "calevrin.ini");
   ASSERT_TRUE(f.OuvrirFichier(chemin));
   TFenetreFeuille* premiere = Feuille(f);
@@ -265,10 +263,10 @@ TEST_F(FenetreTest, DeuxFenetresSurUnFichier) {
 TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
   TRepertoireTemp& dir = dir_;
   const std::string ini = dir / "calevrin.ini";
-  std::filesystem::copy_file(Exemple, dir / "4eB.cl3");
+  const std::string classe = CopieExemple(dir);
   TFenetrePrincipale f(ini);
   f.show();
-  ASSERT_TRUE(f.OuvrirFichier(dir / "4eB.cl3"));
+  ASSERT_TRUE(f.OuvrirFichier(classe));
   TFenetreFeuille* feuille = Feuille(f);
   dynamic_cast<QMdiSubWindow*>(feuille->parentWidget())->showMaximized();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(feuille));
@@ -328,8 +326,7 @@ TEST_F(FenetreTest, OptionsSuiviesParLesFeuilles) {
 TEST_F(FenetreTest, ExportVersUnClasseur) {
   TFenetrePrincipale f(dir_ / "calevrin.ini");
   EXPECT_FALSE(f.Action(pf::TAction::ExporterClasseur)->isEnabled());
-  const std::string classe = dir_ / "4eB.cl3";
-  std::filesystem::copy_file(Exemple, classe);
+  const std::string classe = CopieExemple(dir_);
   ASSERT_TRUE(f.OuvrirFichier(classe));
   ASSERT_TRUE(f.Action(pf::TAction::ExporterClasseur)->isEnabled());
   // The class as it stands in its window goes out, saved or not.
@@ -364,8 +361,7 @@ TEST_F(FenetreTest, ExportVersUnClasseur) {
 TEST_F(FenetreTest, FichesDesElevesDuMenuFichier) {
   TFenetrePrincipale f(dir_ / "calevrin.ini");
   EXPECT_FALSE(f.Action(pf::TAction::FichesEleves)->isEnabled());
-  const std::string classe = dir_ / "4eB.cl3";
-  std::filesystem::copy_file(Exemple, classe);
+  const std::string classe = CopieExemple(dir_);
   ASSERT_TRUE(f.OuvrirFichier(classe));
   ASSERT_TRUE(f.Action(pf::TAction::FichesEleves)->isEnabled());
   QString propose;
@@ -433,12 +429,12 @@ class Intercepteur : public QObject {
 // With a sheet and a statistics window open, the sheet active: each key belongs to one action
 // (a shared one does nothing but warn) and each menu of the bar has its own letter.
 TEST_F(FenetreTest, UneToucheUneActionUneLettreUnMenu) {
-  std::filesystem::copy_file(Exemple, dir_ / "4eB.cl3");
+  const std::string classe = CopieExemple(dir_);
   TFenetrePrincipale f(dir_ / "calevrin.ini");
   f.resize(1200, 800);
   f.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-  ASSERT_TRUE(f.OuvrirFichier(dir_ / "4eB.cl3"));
+  ASSERT_TRUE(f.OuvrirFichier(classe));
   QMdiSubWindow* feuille = f.Zone()->currentSubWindow();
   Feuille(f)->Action(pf::TAction::StatDevoir)->trigger();
   ASSERT_EQ(f.Zone()->subWindowList().size(), 2);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/commandes.h"
+#include "tests/common/exemple.h"
 
 namespace calevrin::test {
 
@@ -22,9 +23,6 @@ struct TResultat {
 inline std::ostream& operator<<(std::ostream& o, const TResultat& r) {
   return o << "code " << r.code << ", sortie \"" << r.sortie << "\", erreurs \"" << r.erreurs << '"';
 }
-
-// The bundled sample class.
-inline const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
 
 inline TResultat Cli(const std::vector<std::string>& a) {
   std::ostringstream out;

@@ -22,6 +22,7 @@
 #include "sheet/edition.h"
 #include "sheet/feuille.h"
 #include "tests/common/dialoguesnuls.h"
+#include "tests/common/exemple.h"
 #include "tests/common/fichiers.h"
 #include "tests/common/pilote.h"
 #include "tests/common/remplacement.h"
@@ -35,15 +36,13 @@ using R = pf::TReponse;
 
 namespace {
 
-const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
-
 class CommandesTest : public test::Enregistreur {
  protected:
   void SetUp() override {
     Options = TOptions{};
     Options.sauvegarde = false;
     Options.repsauve = dir_ / "sauvegardes/";
-    fs::copy_file(Exemple, chemin_);
+    fs::copy_file(test::Exemple, chemin_);
     f_ = std::make_unique<TFenetreFeuille>(TDocumentClasse::Ouvrir(chemin_, Options), dialogues_, Options);
     QObject::connect(&f_->Signaux(), &pf::TSignauxEnfant::FichierRecent,
                      [this](const QString& c) { recents_.push_back(c.toStdString()); });

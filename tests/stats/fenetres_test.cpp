@@ -15,13 +15,12 @@
 #include "stats/stat04.h"
 #include "stats/statgraphe.h"
 #include "tests/common/dialoguesnuls.h"
+#include "tests/common/exemple.h"
 
 using namespace calevrin;
 using A = plateforme::TAction;
 
 namespace {
-
-const std::string Exemple = std::string(CALEVRIN_SOURCE_DIR) + "/examples/4eB.cl3";
 
 void Cliquer(QWidget& w, const char* nom) {
   auto* b = w.findChild<QToolButton*>(QLatin1String(nom));
@@ -33,7 +32,7 @@ class FenetresTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Options = TOptions{};
-    feuille_ = std::make_unique<TFenetreFeuille>(TDocumentClasse::Ouvrir(Exemple, Options), dialogues_, Options);
+    feuille_ = std::make_unique<TFenetreFeuille>(TDocumentClasse::Ouvrir(test::Exemple, Options), dialogues_, Options);
     document_ = &feuille_->Document();
   }
   // The document telling its windows of a change, whatever made it.
